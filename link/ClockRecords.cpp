@@ -1,0 +1,170 @@
+#include "ClockRecords.h"
+
+const ProductInfo g_products[kProductCount] = {
+    {"TORVEX12", 0x0150, 0x0090, kBrandMaker, "Zelvora, Inc"},
+    {"QVR-K58E20", 0x0350, 0x0100, kBrandPartner, "Quorvane"},
+};
+
+std::atomic<uint8_t> g_productIndex{kNoProduct};
+std::atomic<uint8_t> g_protocolVersion{1};
+
+int FindProduct(uint16_t familyId)
+{
+    for (int row = 0; row < kProductCount; ++row) {
+        if (g_products[row].familyId == familyId)
+            return row;
+    }
+    return -1;
+}
+
+uint8_t ProtocolVersionFor(const FirmwareVersion& version)
+{
+    if (version.major == 0)
+        return 1;
+    if (version.major == 1)
+        return version.minor <= 2 ? 1 : 2;
+    return 2;
+}
+
+void ResetDstDefaults(ClockConfig& c)
+{
+    // Sunday 7 March 1999 to Tuesday 29 July 2003, both at 00:00:00 UTC.
+    c.dstUseUtc = 1;
+    c.dstUseLocal = 0;
+    c.dstStartWeek = 1;
+    c.dstEndWeek = 1;
+    c.dstStartValid = 1;
+    c.dstStartDayOfWeek = 1;
+    c.dstStartDay = 7;
+    c.dstStartMonth = 3;
+    c.dstStartYear = 1999;
+    c.dstStartHour = 0;
+    c.dstStartMinute = 0;
+    c.dstStartSecond = 0;
+    c.dstStartReserved = 0;
+    c.dstEndValid = 1;
+    c.dstEndDayOfWeek = 3;
+    c.dstEndDay = 29;
+    c.dstEndMonth = 7;
+    c.dstEndYear = 2003;
+    c.dstEndHour = 0;
+    c.dstEndMinute = 0;
+    c.dstEndSecond = 0;
+    c.dstEndReserved = 0;
+    c.dstBiasPositive = 0;
+    c.dstReserved31 = 0;
+    c.dstBiasSeconds = 0;
+    c.dstBiasExtra = 0;
+}
+
+namespace {
+
+bool TimeOutOfRange(uint8_t hour, uint8_t minute, uint8_t second)
+{
+    return hour > 24 || minute > 60 || second > 60;
+}
+
+bool DateOutOfRange(uint8_t dayOfWeek, uint8_t day, uint8_t month)
+{
+    return dayOfWeek == 0 || dayOfWeek > 7 || day == 0 || day > 31 || month == 0 || month > 12;
+}
+
+bool IsKnownDstMode(uint8_t mode)
+{
+    return mode == kDstDisabled || mode == kDstByWeekday || mode == kDstByDate;
+}
+
+bool ClampFlag(uint8_t& value)
+{
+    if (value <= 1)
+        return false;
+    value = 1;
+    return true;
+}
+
+}  // namespace
+
+bool IsDstInvalid(const ClockConfig& c, bool checkMode)
+{
+    return c.dstReserved31 != 0 || c.dstStartValid == 0 || c.dstEndValid == 0 ||
+           TimeOutOfRange(c.dstStartHour, c.dstStartMinute, c.dstStartSecond) ||
+           DateOutOfRange(c.dstStartDayOfWeek, c.dstStartDay, c.dstStartMonth) ||
+           TimeOutOfRange(c.dstEndHour, c.dstEndMinute, c.dstEndSecond) ||
+           DateOutOfRange(c.dstEndDayOfWeek, c.dstEndDay, c.dstEndMonth) || c.dstStartWeek > 5 ||
+           c.dstEndWeek > 5 || (checkMode && !IsKnownDstMode(c.dstMode));
+}
+
+bool ApplyDstModeStep(ClockConfig& c)
+{
+    switch (c.dstMode) {
+    case kDstDisabled:
+        ResetDstDefaults(c);
+        return true;
+    case kDstByWeekday:
+        c.dstStartDay = 1;
+        c.dstEndDay = 1;
+        c.dstEndYear = 2000;
+        return true;
+    case kDstByDate:
+        c.dstStartYear = 2000;
+        c.dstEndYear = 2000;
+        c.dstStartWeek = 1;
+        c.dstEndWeek = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ApplyFixedOptions(ClockConfig& c)
+{
+    c.tcFlagA = 1;
+    c.tcFlagB = 1;
+    c.tcOptions[0] = 0;
+    c.tcOptions[2] = 1;
+    c.tcOptions[3] = 0;
+    c.tcOptions[4] = 0;
+    c.tcOptions[6] = 0;
+    c.tcOptions[7] = 0;
+}
+
+void NormaliseConfig(ClockConfig& c)
+{
+    c.valid = 1;
+    ApplyDstModeStep(c);
+    ApplyFixedOptions(c);
+}
+
+void PrepareConfigForWrite(ClockConfig& c)
+{
+    if (c.handMotion > kHandsStopped)
+        c.handMotion = kHandsSweep;
+    c.reserved05 = 0;
+    const bool knownMode = ApplyDstModeStep(c);
+    if (!knownMode || IsDstInvalid(c, false))
+        ResetDstDefaults(c);
+    ApplyFixedOptions(c);
+    ClampFlag(c.useTimeCodeDate());
+    ClampFlag(c.useTimeCodeDateAlt());
+    NormaliseConfig(c);
+}
+
+bool ValidateConfigShadow(ClockConfig& c)
+{
+    bool rewrite = false;
+    if (c.handMotion > kHandsStopped) {
+        c.handMotion = kHandsSweep;
+        rewrite = true;
+    }
+    if (c.reserved05 != 0) {
+        c.reserved05 = 0;
+        rewrite = true;
+    }
+    if (IsDstInvalid(c, true)) {
+        ResetDstDefaults(c);
+        rewrite = true;
+    }
+    rewrite |= ClampFlag(c.useTimeCodeDate());
+    rewrite |= ClampFlag(c.useTimeCodeDateAlt());
+    return rewrite;
+}

@@ -1,0 +1,140 @@
+#include "Frame.h"
+
+namespace {
+
+enum : uint8_t {
+    kIdle = 0,
+    kInFrame = 1,
+    kComplete = 3,
+    kVerified = 4,
+};
+
+bool IsControl(uint8_t byte)
+{
+    return byte <= 0x1F || byte == 0x7F;
+}
+
+int HexValue(uint8_t c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+uint32_t ParseHex(std::string_view text)
+{
+    uint32_t value = 0;
+    for (char c : text) {
+        const int digit = HexValue(static_cast<uint8_t>(c));
+        if (digit < 0)
+            break;
+        value = (value << 4) | static_cast<uint32_t>(digit);
+    }
+    return value;
+}
+
+std::vector<uint8_t> BuildFrame(uint8_t code, std::string_view payload)
+{
+    std::vector<uint8_t> frame;
+    frame.reserve(payload.size() + 6);
+    frame.push_back(kStx);
+    frame.push_back(static_cast<uint8_t>(HexDigit(code >> 4)));
+    frame.push_back(static_cast<uint8_t>(HexDigit(code)));
+    frame.insert(frame.end(), payload.begin(), payload.end());
+    uint8_t sum = 0;
+    for (size_t i = 1; i < frame.size(); ++i)
+        sum = static_cast<uint8_t>(sum + frame[i]);
+    frame.push_back(static_cast<uint8_t>(HexDigit(sum >> 4)));
+    frame.push_back(static_cast<uint8_t>(HexDigit(sum)));
+    frame.push_back(kEtx);
+    return frame;
+}
+
+bool VerifyChecksum(const uint8_t* buffer, size_t etx)
+{
+    if (etx < 5)
+        return false;
+    uint8_t sum = 0;
+    for (size_t i = 1; i <= etx - 3; ++i) {
+        if (IsControl(buffer[i]))
+            return false;
+        sum = static_cast<uint8_t>(sum + buffer[i]);
+    }
+    const std::string_view digits(reinterpret_cast<const char*>(buffer + etx - 2), 2);
+    return ParseHex(digits) == sum;
+}
+
+void CFrameReceiver::Reset()
+{
+    parseState_ = kIdle;
+    rxLength_ = 0;
+}
+
+CFrameReceiver::Event CFrameReceiver::Feed(uint8_t byte)
+{
+    if (parseState_ != kInFrame) {
+        // Idle, or the frame of the last call has been handed out.
+        parseState_ = kIdle;
+        rxBuffer_[0] = byte;
+        switch (byte) {
+        case kStx:
+            rxLength_ = 0;
+            parseState_ = kInFrame;
+            return Event::FrameStart;
+        case kEtx: return Event::Reject;
+        case kAck: return Event::Ack;
+        case kNak: return Event::Nak;
+        default: return Event::None;
+        }
+    }
+
+    switch (byte) {
+    case kStx:
+        rxLength_ = 0;
+        rxBuffer_[0] = byte;
+        return Event::FrameStart;
+    case kAck:
+    case kNak:
+        // An acknowledgement cannot occur inside a frame: the frame is
+        // broken, and the byte is not taken as an answer either.
+        parseState_ = kIdle;
+        return Event::None;
+    default: break;
+    }
+
+    if (byte == kEtx)
+        parseState_ = kComplete;
+    ++rxLength_;
+    if (rxLength_ >= kMaxFrameBytes) {
+        parseState_ = kIdle;
+        return Event::Reject;
+    }
+    rxBuffer_[rxLength_] = byte;
+    if (parseState_ != kComplete)
+        return Event::None;
+
+    if (!VerifyChecksum(rxBuffer_, rxLength_)) {
+        parseState_ = kIdle;
+        return Event::Reject;
+    }
+    parseState_ = kVerified;
+    return Event::Verified;
+}
+
+uint8_t CFrameReceiver::Code() const
+{
+    return static_cast<uint8_t>(ParseHex(std::string_view(reinterpret_cast<const char*>(rxBuffer_ + 1), 2)));
+}
+
+std::string_view CFrameReceiver::Payload() const
+{
+    if (rxLength_ < 5)
+        return {};
+    return std::string_view(reinterpret_cast<const char*>(rxBuffer_ + 3), rxLength_ - 5u);
+}

@@ -1,0 +1,403 @@
+#include "UsbSerialPort.h"
+
+#include <libudev.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <grp.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kPurgeWait = std::chrono::milliseconds(50);
+constexpr auto kSettleWait = std::chrono::milliseconds(10);
+constexpr auto kReadTimeout = std::chrono::milliseconds(10);
+constexpr auto kWriteTimeout = std::chrono::milliseconds(100);
+constexpr int kLatencyTimerMs = 40;
+
+speed_t SpeedFor(uint32_t baudRate)
+{
+    switch (baudRate) {
+    case 9600: return B9600;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 115200: return B115200;
+    case 230400: return B230400;
+    default: return B57600;
+    }
+}
+
+PortState StateForOpenError(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: return PortState::PermissionDenied;
+    case EBUSY:
+    case EWOULDBLOCK: return PortState::Busy;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO: return PortState::NoBridge;
+    case ENOTTY: return PortState::NotSerial;
+    default: return PortState::Failed;
+    }
+}
+
+// Name of the group that owns a device node, for the permission hint.
+std::string OwningGroup(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    group entry {};
+    group* found = nullptr;
+    std::vector<char> buffer(4096);
+    if (::getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return {};
+    return found->gr_name;
+}
+
+}  // namespace
+
+std::string DescribePortState(PortState state, const std::string& device)
+{
+    const std::string name = device.empty() ? std::string("the clock's USB device") : device;
+    switch (state) {
+    case PortState::NotOpened:
+        return "The USB port has not been opened yet.";
+    case PortState::Open:
+        return "Connected through " + name + ".";
+    case PortState::NoBridge:
+        if (device.empty())
+            return "No USB bridge found: check that the clock's USB cable is plugged in.";
+        return "Device " + device + " does not exist: check the cable and the device name.";
+    case PortState::PermissionDenied: {
+        const std::string group = device.empty() ? std::string() : OwningGroup(device);
+        const std::string who = group.empty() ? std::string("the group that owns it") : "the group '" + group + "'";
+        return "Permission denied on " + name + ": join " + who + " (for example: sudo usermod -aG " +
+               (group.empty() ? std::string("dialout") : group) + " $USER), then log out and in again.";
+    }
+    case PortState::Busy:
+        return name + " is in use by another program: close that program and try again.";
+    case PortState::NotSerial:
+        return device + " is not a serial device.";
+    case PortState::Gone:
+        return name + " was unplugged.";
+    case PortState::Failed:
+        return name + " could not be opened.";
+    }
+    return {};
+}
+
+bool DeviceNameLess(const std::string& a, const std::string& b)
+{
+    size_t i = 0;
+    size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (std::isdigit(static_cast<unsigned char>(a[i])) && std::isdigit(static_cast<unsigned char>(b[j]))) {
+            size_t ei = i;
+            size_t ej = j;
+            while (ei < a.size() && std::isdigit(static_cast<unsigned char>(a[ei])))
+                ++ei;
+            while (ej < b.size() && std::isdigit(static_cast<unsigned char>(b[ej])))
+                ++ej;
+            // Compare numbers by length without leading zeros, then digits.
+            size_t si = i;
+            size_t sj = j;
+            while (si + 1 < ei && a[si] == '0')
+                ++si;
+            while (sj + 1 < ej && b[sj] == '0')
+                ++sj;
+            if (ei - si != ej - sj)
+                return ei - si < ej - sj;
+            const int cmp = a.compare(si, ei - si, b, sj, ej - sj);
+            if (cmp != 0)
+                return cmp < 0;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        if (a[i] != b[j])
+            return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]);
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+
+std::vector<std::string> FindBridgeDevices(uint16_t vendorId)
+{
+    std::vector<std::string> nodes;
+    udev* context = udev_new();
+    if (!context)
+        return nodes;
+    udev_enumerate* enumerate = udev_enumerate_new(context);
+    if (enumerate) {
+        udev_enumerate_add_match_subsystem(enumerate, "tty");
+        udev_enumerate_scan_devices(enumerate);
+        char wanted[8];
+        std::snprintf(wanted, sizeof wanted, "%04x", vendorId);
+        udev_list_entry* entry = nullptr;
+        udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate))
+        {
+            udev_device* tty = udev_device_new_from_syspath(context, udev_list_entry_get_name(entry));
+            if (!tty)
+                continue;
+            // The parent is owned by the child; it is not unreferenced here.
+            udev_device* usb = udev_device_get_parent_with_subsystem_devtype(tty, "usb", "usb_device");
+            const char* vendor = usb ? udev_device_get_sysattr_value(usb, "idVendor") : nullptr;
+            const char* node = udev_device_get_devnode(tty);
+            if (vendor && node && strcasecmp(vendor, wanted) == 0)
+                nodes.emplace_back(node);
+            udev_device_unref(tty);
+        }
+        udev_enumerate_unref(enumerate);
+    }
+    udev_unref(context);
+    std::sort(nodes.begin(), nodes.end(), DeviceNameLess);
+    return nodes;
+}
+
+CUsbSerialPort::~CUsbSerialPort()
+{
+    Close();
+}
+
+void CUsbSerialPort::FailOpen(PortState reason)
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    state_.store(reason, std::memory_order_release);
+}
+
+void CUsbSerialPort::Open(const LinkSettings& settings)
+{
+    Close();
+    receiveCount_ = 0;
+    receivePosition_ = 0;
+
+    const size_t nameLength = strnlen(settings.deviceName, sizeof settings.deviceName);
+    if (nameLength > 0) {
+        devicePath_.assign(settings.deviceName, nameLength);
+    } else {
+        const auto bridges = FindBridgeDevices(kBridgeVendorId);
+        if (bridges.empty()) {
+            devicePath_.clear();
+            state_.store(PortState::NoBridge, std::memory_order_release);
+            return;
+        }
+        devicePath_ = bridges.front();
+    }
+
+    // Non-blocking, so the open never waits for modem lines; no controlling
+    // terminal, so a hang-up sends us no signal.
+    fd_ = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) {
+        FailOpen(StateForOpenError(errno));
+        return;
+    }
+    if (!::isatty(fd_)) {
+        FailOpen(PortState::NotSerial);
+        return;
+    }
+    // Take the device exclusively, so two programs cannot interleave frames
+    // on one clock. TIOCEXCL refuses later opens by ordinary users; flock
+    // also stops a second program running as root.
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        FailOpen(errno == EWOULDBLOCK ? PortState::Busy : PortState::Failed);
+        return;
+    }
+    ::ioctl(fd_, TIOCEXCL);
+
+    // Raw 8N1 at the configured rate: no echo, no line editing, no character
+    // translation, no flow control; modem lines ignored, receiver on.
+    termios tio {};
+    if (::tcgetattr(fd_, &tio) != 0) {
+        FailOpen(PortState::NotSerial);
+        return;
+    }
+    ::cfmakeraw(&tio);
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CS8 | CLOCAL | CREAD;
+    tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    const speed_t speed = SpeedFor(settings.baudRate);
+    ::cfsetispeed(&tio, speed);
+    ::cfsetospeed(&tio, speed);
+    if (::tcsetattr(fd_, TCSANOW, &tio) != 0) {
+        FailOpen(PortState::Failed);
+        return;
+    }
+    state_.store(PortState::Open, std::memory_order_release);
+
+    Purge();
+    SetLatencyTimer(kLatencyTimerMs);
+    // The bridge's USB transfer size is the kernel driver's affair here; there
+    // is no per-open setting for it.
+    std::this_thread::sleep_for(kSettleWait);
+    // Read and write timeouts are applied per call: WaitForInput polls for at
+    // most 10 ms, Write gives up after 100 ms.
+}
+
+void CUsbSerialPort::SetLatencyTimer(int milliseconds)
+{
+    // Best effort: only the bridge's driver has the attribute, and writing it
+    // may need more rights than opening the device.
+    std::error_code ec;
+    const auto real = std::filesystem::canonical(devicePath_, ec);
+    if (ec)
+        return;
+    const auto attribute = std::filesystem::path("/sys/class/tty") / real.filename() / "device" / "latency_timer";
+    FILE* f = std::fopen(attribute.c_str(), "we");
+    if (!f)
+        return;
+    std::fprintf(f, "%d", milliseconds);
+    std::fclose(f);
+}
+
+bool CUsbSerialPort::Usable() const
+{
+    return fd_ >= 0 && state_.load(std::memory_order_relaxed) == PortState::Open;
+}
+
+void CUsbSerialPort::MarkGone()
+{
+    // The descriptor stays open until Close: closing it here would let its
+    // number be reused while the other thread may still write to it.
+    state_.store(PortState::Gone, std::memory_order_release);
+}
+
+bool CUsbSerialPort::BytesAvailable()
+{
+    if (receiveCount_ != 0)
+        return true;
+    if (!Usable())
+        return false;
+    int waiting = 0;
+    if (::ioctl(fd_, FIONREAD, &waiting) != 0)
+        return false;
+    return waiting > 0;
+}
+
+uint8_t CUsbSerialPort::ReadByte()
+{
+    if (receiveCount_ == 0) {
+        if (!Usable())
+            return 0;
+        ssize_t got = ::read(fd_, receiveBuffer_, sizeof receiveBuffer_);
+        if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
+            WaitForInput(kReadTimeout);
+            got = Usable() ? ::read(fd_, receiveBuffer_, sizeof receiveBuffer_) : -1;
+        }
+        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) {
+            // End of file or EIO on a tty: the device hung up.
+            MarkGone();
+            return 0;
+        }
+        if (got <= 0)
+            return 0;
+        if (got == 1)
+            return receiveBuffer_[0];
+        receiveCount_ = static_cast<uint16_t>(got);
+        receivePosition_ = 0;
+    }
+    const uint8_t byte = receiveBuffer_[receivePosition_++];
+    if (receivePosition_ == receiveCount_) {
+        receiveCount_ = 0;
+        receivePosition_ = 0;
+    }
+    return byte;
+}
+
+void CUsbSerialPort::WaitForInput(std::chrono::milliseconds timeout)
+{
+    if (receiveCount_ != 0)
+        return;
+    const auto deadline = Clock::now() + timeout;
+    if (Usable()) {
+        pollfd p {fd_, POLLIN, 0};
+        const int ready = ::poll(&p, 1, static_cast<int>(timeout.count()));
+        // A hung-up terminal reports POLLIN together with POLLHUP although
+        // nothing can be read, so the hang-up is looked at first.
+        if (ready > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+            MarkGone();
+        else if (ready > 0 && (p.revents & POLLIN))
+            return;
+        else if (ready >= 0 || errno == EINTR)
+            return;
+    }
+    // Closed, gone, or poll failed: a hung-up device makes poll return at
+    // once on every call, so wait out the time here to keep readers calm.
+    std::this_thread::sleep_until(deadline);
+}
+
+void CUsbSerialPort::WriteByte(uint8_t byte)
+{
+    Write(&byte, 1);
+}
+
+void CUsbSerialPort::Write(const uint8_t* data, size_t length)
+{
+    std::lock_guard<std::mutex> lock(writeMutex_);
+    const auto deadline = Clock::now() + kWriteTimeout;
+    size_t done = 0;
+    while (done < length && Usable()) {
+        const ssize_t put = ::write(fd_, data + done, length - done);
+        if (put > 0) {
+            done += static_cast<size_t>(put);
+            continue;
+        }
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0 && errno == EAGAIN) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0)
+                return;  // write timeout: the rest is lost
+            pollfd p {fd_, POLLOUT, 0};
+            ::poll(&p, 1, static_cast<int>(left.count()));
+            continue;
+        }
+        MarkGone();
+        return;
+    }
+}
+
+void CUsbSerialPort::Purge()
+{
+    std::this_thread::sleep_for(kPurgeWait);
+    if (fd_ >= 0)
+        ::tcflush(fd_, TCIOFLUSH);
+    receiveCount_ = 0;
+    receivePosition_ = 0;
+    std::this_thread::sleep_for(kPurgeWait);
+}
+
+void CUsbSerialPort::Close()
+{
+    if (fd_ < 0)
+        return;
+    // Lift the exclusive mode, which otherwise outlives this descriptor when
+    // someone else still has the terminal open.
+    ::ioctl(fd_, TIOCNXCL);
+    ::close(fd_);
+    fd_ = -1;
+    receiveCount_ = 0;
+    receivePosition_ = 0;
+    if (state_.load(std::memory_order_relaxed) == PortState::Open)
+        state_.store(PortState::NotOpened, std::memory_order_release);
+}

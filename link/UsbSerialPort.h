@@ -1,0 +1,83 @@
+// The clock's cable: a USB-to-serial bridge driven by the kernel's own
+// driver (a tty device), set up at 57600 baud, 8N1, raw, without flow control.
+//
+// Open finds the first tty whose USB parent carries the bridge maker's
+// vendor ID (0x0403), in device-name order, unless LinkSettings names a
+// device path. A failed open behaves like a cable on which nothing arrives;
+// State() keeps the reason so the user interface can explain it.
+//
+// Thread rules: Open and Close run while no other thread uses the port. One
+// reader thread calls BytesAvailable, ReadByte and WaitForInput; the local
+// receive buffer belongs to it. Write and WriteByte are serialised by a
+// mutex, so a single byte from one thread never lands inside a block written
+// by another. State() may be read from any thread.
+#pragma once
+
+#include "ClockRecords.h"
+#include "SerialPort.h"
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <vector>
+
+enum class PortState : uint8_t {
+    NotOpened,         // Open has not run
+    Open,              // the device is open and set up
+    NoBridge,          // no USB bridge found, or the named device does not exist
+    PermissionDenied,  // the device exists but we may not open it
+    Busy,              // another program holds the device
+    NotSerial,         // the named path is not a terminal device
+    Gone,              // the device went away while open (cable unplugged)
+    Failed,            // any other open error
+};
+
+// A sentence a user can act on, naming the device where there is one.
+std::string DescribePortState(PortState state, const std::string& device);
+
+// Orders device names naturally: ttyUSB2 before ttyUSB10.
+bool DeviceNameLess(const std::string& a, const std::string& b);
+
+// Device nodes of every tty whose USB device has the given vendor ID, in
+// device-name order.
+std::vector<std::string> FindBridgeDevices(uint16_t vendorId);
+
+inline constexpr uint16_t kBridgeVendorId = 0x0403;
+
+class CUsbSerialPort final : public ISerialPort {
+public:
+    CUsbSerialPort() = default;
+    ~CUsbSerialPort() override;
+    CUsbSerialPort(const CUsbSerialPort&) = delete;
+    CUsbSerialPort& operator=(const CUsbSerialPort&) = delete;
+
+    void Open(const LinkSettings& settings);
+
+    bool BytesAvailable() override;
+    uint8_t ReadByte() override;
+    void WaitForInput(std::chrono::milliseconds timeout) override;
+    void WriteByte(uint8_t byte) override;
+    void Write(const uint8_t* data, size_t length) override;
+    void Purge();
+    void Close() override;
+
+    PortState State() const { return state_.load(std::memory_order_acquire); }
+    // The device path that Open chose (empty when none was found).
+    const std::string& DevicePath() const { return devicePath_; }
+
+private:
+    bool Usable() const;
+    void MarkGone();
+    void FailOpen(PortState reason);
+    void SetLatencyTimer(int milliseconds);
+
+    int fd_ = -1;
+    std::string devicePath_;
+    std::atomic<PortState> state_{PortState::NotOpened};
+
+    uint16_t receiveCount_ = 0;
+    uint16_t receivePosition_ = 0;
+    uint8_t receiveBuffer_[256] = {};
+
+    std::mutex writeMutex_;
+};

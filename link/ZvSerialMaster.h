@@ -1,0 +1,108 @@
+// The framing layer over the clock's byte stream: the master side of a
+// strict request/answer link. It frames and sends one command at a time; a
+// receive thread of its own turns incoming bytes into acknowledgement events
+// and decoded reply frames. It keeps no queue: the last reply and the last
+// acknowledgement state are all it holds.
+//
+// Thread rules:
+// - The receive thread reads the port, sets the acknowledgement state and
+//   the reply, and writes NAK bytes to the port.
+// - One other thread (the clock device's link thread) calls SendCommand and
+//   the reply accessors; only it sends, so one command is outstanding at a
+//   time. The port serialises the two writers.
+// - started, running, ackState and replyReady are atomics. The reply fields
+//   are written before replyReady is set (release) and read after it has
+//   been seen set (acquire); a small mutex around them keeps a frame that
+//   arrives while the reply is copied out from tearing it.
+// - WaitForEvent lets the link thread block until the receive thread records
+//   an acknowledgement or a reply, instead of sleeping in a loop.
+#pragma once
+
+#include "ClockRecords.h"
+#include "Frame.h"
+#include "SerialPort.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class CZvSerialMaster {
+public:
+    enum AckState : uint8_t {
+        kAckNone = 0,
+        kAckReceived = 1,
+        kNakReceived = 2,
+        kAckWaiting = 16,
+    };
+
+    // Opens the USB port described by the settings and starts the receive
+    // thread.
+    explicit CZvSerialMaster(const LinkSettings& settings);
+    // Runs over another byte source, already open.
+    explicit CZvSerialMaster(std::unique_ptr<ISerialPort> port);
+    virtual ~CZvSerialMaster();
+    CZvSerialMaster(const CZvSerialMaster&) = delete;
+    CZvSerialMaster& operator=(const CZvSerialMaster&) = delete;
+
+    void SendCommand(uint8_t code, std::string_view payload = {});
+
+    // Ends the receive thread; it looks at running at least every read
+    // timeout (10 ms), so this returns promptly. A subclass that overrides
+    // OnFrameReceived calls it in its own destructor.
+    void Stop();
+
+    bool IsStarted() const { return started_.load(std::memory_order_acquire); }
+    bool IsReplyReady() const { return replyReady_.load(std::memory_order_acquire); }
+    bool IsAcknowledged() const { return ackState_.load(std::memory_order_acquire) == kAckReceived; }
+    uint8_t AckStateValue() const { return ackState_.load(std::memory_order_acquire); }
+
+    uint8_t TakeReplyCommand();
+    size_t GetReplyLength() const;
+    // Copies the payload with its terminating zero (cut to fit) and returns
+    // the reply's code.
+    uint8_t CopyReplyPayload(char* destination, size_t size) const;
+    // The reply's code and payload taken in one step; clears replyReady.
+    // False when no reply is ready.
+    bool TakeReply(uint8_t& code, std::string& payload);
+
+    // Events counted so far; pass to WaitForEvent to wait for the next one.
+    uint64_t EventCount() const;
+    // Blocks until an acknowledgement, a NAK or a reply arrives after the
+    // given count was read, or the timeout passes. True when one arrived.
+    bool WaitForEvent(uint64_t seen, std::chrono::microseconds timeout) const;
+
+    // The port, for the user interface's explanation of a silent link.
+    const ISerialPort* Port() const { return port_.get(); }
+
+protected:
+    // Called by the receive thread for every frame that passed the checks.
+    // The default takes it as the reply. Returns true when accepted; a
+    // rejected frame is answered with NAK.
+    virtual bool OnFrameReceived();
+
+    const CFrameReceiver& Receiver() const { return receiver_; }
+
+private:
+    void Start();
+    void ReceiveLoop();
+    void SignalEvent();
+
+    std::unique_ptr<ISerialPort> port_;
+    std::atomic<bool> started_{false};
+    std::atomic<bool> replyReady_{false};
+    std::atomic<bool> running_{false};
+    std::thread receiveThread_;
+    CFrameReceiver receiver_;
+    std::atomic<uint8_t> ackState_{kAckNone};
+
+    mutable std::mutex replyMutex_;
+    uint8_t replyCommand_ = 0;
+    std::string replyPayload_;
+
+    mutable std::mutex eventMutex_;
+    mutable std::condition_variable eventCv_;
+    uint64_t events_ = 0;
+};

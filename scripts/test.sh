@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds and runs every test three times: a normal build, one under
+# AddressSanitizer + UndefinedBehaviorSanitizer and one under
+# ThreadSanitizer. Prints the test runner's summary of each build; the full
+# logs are kept in build*/ for a look after a failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh || exit 1
+
+jobs=$(nproc 2>/dev/null || echo 2)
+status=0
+for preset in default asan tsan; do
+  dir=build
+  [ "$preset" = default ] || dir="build-$preset"
+  mkdir -p "$dir"
+  echo "== $preset build"
+  if ! cmake --preset "$preset" >"$dir/configure.log" 2>&1; then
+    tail -n 40 "$dir/configure.log"; status=1; continue
+  fi
+  if ! cmake --build --preset "$preset" -j "$jobs" >"$dir/build.log" 2>&1; then
+    grep -E "error|Error" "$dir/build.log" | head -n 40; status=1; continue
+  fi
+  if grep -q "warning:" "$dir/build.log"; then
+    echo "compiler warnings:"; grep -A3 "warning:" "$dir/build.log" | head -n 40; status=1
+  fi
+  # TSan needs the address space layout it expects; some kernels randomise
+  # more bits than it can map.
+  runner=()
+  if [ "$preset" = tsan ] && command -v setarch >/dev/null; then
+    runner=(setarch "$(uname -m)" -R)
+  fi
+  QT_QPA_PLATFORM=offscreen "${runner[@]}" ctest --preset "$preset" -j "$jobs" >"$dir/test.log" 2>&1
+  rc=$?
+  if [ $rc -ne 0 ]; then
+    sed -n '/The following tests FAILED/,$p' "$dir/test.log"
+    grep -E "Failure|FAILED|ERROR: |WARNING: ThreadSanitizer|runtime error" "$dir/test.log" | head -n 40
+    status=1
+  fi
+  grep -E "tests passed|tests failed" "$dir/test.log" | sed "s/^/$preset: /"
+done
+exit $status
