@@ -64,12 +64,12 @@ const char* CommandName(uint8_t code);
 // Appends fields to a text.
 class HexWriter {
 public:
-    void Flag(uint8_t v) { text_ += v ? "01" : "00"; }
-    void U8(uint8_t v) { Put(v, 2); }
-    void U16(uint16_t v) { Put(v, 4); }
-    void U32(uint32_t v) { Put(v, 8); }
+    void Flag(uint8_t v, const char* = nullptr) { text_ += v ? "01" : "00"; }
+    void U8(uint8_t v, const char* = nullptr) { Put(v, 2); }
+    void U16(uint16_t v, const char* = nullptr) { Put(v, 4); }
+    void U32(uint32_t v, const char* = nullptr) { Put(v, 8); }
     template <size_t N>
-    void U8s(const std::array<uint8_t, N>& values)
+    void U8s(const std::array<uint8_t, N>& values, const char* = nullptr)
     {
         for (uint8_t v : values)
             U8(v);
@@ -85,12 +85,12 @@ private:
 class HexReader {
 public:
     explicit HexReader(std::string_view text) : text_(text) {}
-    void Flag(uint8_t& v) { v = Take(2) != 0 ? 1 : 0; }
-    void U8(uint8_t& v) { v = static_cast<uint8_t>(Take(2)); }
-    void U16(uint16_t& v) { v = static_cast<uint16_t>(Take(4)); }
-    void U32(uint32_t& v) { v = Take(8); }
+    void Flag(uint8_t& v, const char* = nullptr) { v = Take(2) != 0 ? 1 : 0; }
+    void U8(uint8_t& v, const char* = nullptr) { v = static_cast<uint8_t>(Take(2)); }
+    void U16(uint16_t& v, const char* = nullptr) { v = static_cast<uint16_t>(Take(4)); }
+    void U32(uint32_t& v, const char* = nullptr) { v = Take(8); }
     template <size_t N>
-    void U8s(std::array<uint8_t, N>& values)
+    void U8s(std::array<uint8_t, N>& values, const char* = nullptr)
     {
         for (uint8_t& v : values)
             U8(v);
@@ -102,112 +102,114 @@ private:
     size_t position_ = 0;
 };
 
-// Field lists in wire order. R is the record, const for writing.
+// Field lists in wire order, with each field's name. R is the record, const
+// for writing. A visitor offers Flag, U8, U16, U32 and U8s, each given the
+// field and its name.
 template <class V, class R>
 void VisitClockTime(V& v, R& t)
 {
-    v.Flag(t.set);
-    v.U8(t.secondsHigh);
-    v.U32(t.seconds);
-    v.U16(t.fraction);
+    v.Flag(t.set, "set");
+    v.U8(t.secondsHigh, "secondsHigh");
+    v.U32(t.seconds, "seconds");
+    v.U16(t.fraction, "fraction");
 }
 
 template <class V, class R>
 void VisitConfig(V& v, R& c, uint8_t protocolVersion)
 {
-    v.Flag(c.valid);
-    v.Flag(c.configured);
-    v.U8(c.handMotion);
-    v.Flag(c.biasPositive);
-    v.U8(c.reserved05);
-    v.U32(c.biasSeconds);
-    v.U16(c.biasExtra);
-    v.Flag(c.dstUseUtc);
-    v.Flag(c.dstUseLocal);
-    v.U8(c.dstMode);
-    v.U8(c.dstStartWeek);
-    v.U8(c.dstEndWeek);
-    v.Flag(c.dstStartValid);
-    v.U8(c.dstStartDayOfWeek);
-    v.U8(c.dstStartDay);
-    v.U8(c.dstStartMonth);
-    v.U16(c.dstStartYear);
-    v.U8(c.dstStartHour);
-    v.U8(c.dstStartMinute);
-    v.U8(c.dstStartSecond);
-    v.U8(c.dstStartReserved);
-    v.Flag(c.dstEndValid);
-    v.U8(c.dstEndDayOfWeek);
-    v.U8(c.dstEndDay);
-    v.U8(c.dstEndMonth);
-    v.U16(c.dstEndYear);
-    v.U8(c.dstEndHour);
-    v.U8(c.dstEndMinute);
-    v.U8(c.dstEndSecond);
-    v.U8(c.dstEndReserved);
-    v.Flag(c.dstBiasPositive);
-    v.U8(c.dstReserved31);
-    v.U32(c.dstBiasSeconds);
-    v.U16(c.dstBiasExtra);
-    v.Flag(c.tcFlagA);
-    v.Flag(c.tcFlagB);
-    v.U8s(c.tcOptions);
+    v.Flag(c.valid, "valid");
+    v.Flag(c.configured, "configured");
+    v.U8(c.handMotion, "handMotion");
+    v.Flag(c.biasPositive, "biasPositive");
+    v.U8(c.reserved05, "reserved05");
+    v.U32(c.biasSeconds, "biasSeconds");
+    v.U16(c.biasExtra, "biasExtra");
+    v.Flag(c.dstUseUtc, "dstUseUtc");
+    v.Flag(c.dstUseLocal, "dstUseLocal");
+    v.U8(c.dstMode, "dstMode");
+    v.U8(c.dstStartWeek, "dstStartWeek");
+    v.U8(c.dstEndWeek, "dstEndWeek");
+    v.Flag(c.dstStartValid, "dstStartValid");
+    v.U8(c.dstStartDayOfWeek, "dstStartDayOfWeek");
+    v.U8(c.dstStartDay, "dstStartDay");
+    v.U8(c.dstStartMonth, "dstStartMonth");
+    v.U16(c.dstStartYear, "dstStartYear");
+    v.U8(c.dstStartHour, "dstStartHour");
+    v.U8(c.dstStartMinute, "dstStartMinute");
+    v.U8(c.dstStartSecond, "dstStartSecond");
+    v.U8(c.dstStartReserved, "dstStartReserved");
+    v.Flag(c.dstEndValid, "dstEndValid");
+    v.U8(c.dstEndDayOfWeek, "dstEndDayOfWeek");
+    v.U8(c.dstEndDay, "dstEndDay");
+    v.U8(c.dstEndMonth, "dstEndMonth");
+    v.U16(c.dstEndYear, "dstEndYear");
+    v.U8(c.dstEndHour, "dstEndHour");
+    v.U8(c.dstEndMinute, "dstEndMinute");
+    v.U8(c.dstEndSecond, "dstEndSecond");
+    v.U8(c.dstEndReserved, "dstEndReserved");
+    v.Flag(c.dstBiasPositive, "dstBiasPositive");
+    v.U8(c.dstReserved31, "dstReserved31");
+    v.U32(c.dstBiasSeconds, "dstBiasSeconds");
+    v.U16(c.dstBiasExtra, "dstBiasExtra");
+    v.Flag(c.tcFlagA, "tcFlagA");
+    v.Flag(c.tcFlagB, "tcFlagB");
+    v.U8s(c.tcOptions, "tcOptions");
     if (protocolVersion == 2)
-        v.U8(c.illumination);
+        v.U8(c.illumination, "illumination");
 }
 
 template <class V, class R>
 void VisitDisplayConfig(V& v, R& d)
 {
-    v.U8(d.mode);
-    v.Flag(d.flag1);
-    v.U8(d.param2);
-    v.Flag(d.flag3);
-    v.Flag(d.flag4);
-    v.U8(d.param5);
-    v.U32(d.value);
-    v.U16(d.param12);
+    v.U8(d.mode, "mode");
+    v.Flag(d.flag1, "flag1");
+    v.U8(d.param2, "param2");
+    v.Flag(d.flag3, "flag3");
+    v.Flag(d.flag4, "flag4");
+    v.U8(d.param5, "param5");
+    v.U32(d.value, "value");
+    v.U16(d.param12, "param12");
 }
 
 template <class V, class R>
 void VisitTimeCodeStatus(V& v, R& s)
 {
-    v.Flag(s.statusFlagA);
-    v.Flag(s.statusFlagB);
-    v.U8(s.type);
-    v.U8(s.status3);
-    v.U8(s.status4);
-    v.U32(s.status8);
-    v.U8s(s.statusBytes);
-    v.U8(s.status29);
-    v.U8(s.smpteFrameMax);
-    v.U8(s.status31);
-    v.U8s(s.statusTail);
+    v.Flag(s.statusFlagA, "statusFlagA");
+    v.Flag(s.statusFlagB, "statusFlagB");
+    v.U8(s.type, "type");
+    v.U8(s.status3, "status3");
+    v.U8(s.status4, "status4");
+    v.U32(s.status8, "status8");
+    v.U8s(s.statusBytes, "statusBytes");
+    v.U8(s.status29, "status29");
+    v.U8(s.smpteFrameMax, "smpteFrameMax");
+    v.U8(s.status31, "status31");
+    v.U8s(s.statusTail, "statusTail");
 }
 
 template <class V, class R>
 void VisitAuxStatus(V& v, R& a)
 {
-    v.U8(a.value0);
-    v.U8(a.value1);
-    v.Flag(a.flag);
-    v.U32(a.counter0);
-    v.U32(a.counter1);
-    v.U32(a.counter2);
+    v.U8(a.value0, "value0");
+    v.U8(a.value1, "value1");
+    v.Flag(a.flag, "flag");
+    v.U32(a.counter0, "counter0");
+    v.U32(a.counter1, "counter1");
+    v.U32(a.counter2, "counter2");
 }
 
 template <class V, class R>
 void VisitFirmware(V& v, R& f)
 {
-    v.U8(f.major);
-    v.U8(f.minor);
-    v.U8(f.build);
+    v.U8(f.major, "major");
+    v.U8(f.minor, "minor");
+    v.U8(f.build, "build");
 }
 
 template <class V, class R>
 void VisitDisplayHardware(V& v, R& h)
 {
-    v.U8s(h.values);
+    v.U8s(h.values, "values");
 }
 
 // Encoders.

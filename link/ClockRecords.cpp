@@ -8,6 +8,15 @@ const ProductInfo g_products[kProductCount] = {
 std::atomic<uint8_t> g_productIndex{kNoProduct};
 std::atomic<uint8_t> g_protocolVersion{1};
 
+bool SetDeviceName(LinkSettings& settings, std::string_view path)
+{
+    if (path.size() >= sizeof settings.deviceName)
+        return false;
+    path.copy(settings.deviceName, path.size());
+    settings.deviceName[path.size()] = '\0';
+    return true;
+}
+
 int FindProduct(uint16_t familyId)
 {
     for (int row = 0; row < kProductCount; ++row) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <string_view>
 
 // What the application hands to the clock link. Only baudRate and deviceName
 // are read: an empty deviceName opens the first USB bridge found, a path
@@ -18,6 +19,10 @@ struct LinkSettings {
     uint32_t baudRate = 57600;
     uint8_t linkFlags[3] = {0, 0, 0};
 };
+
+// Names the device to open. False, and nothing changed, when the path does
+// not fit (255 characters at most).
+bool SetDeviceName(LinkSettings& settings, std::string_view path);
 
 // A point on the clock's time scale: whole seconds since 1900-01-01 00:00:00
 // (40 bits: secondsHigh:seconds) and a 16-bit fraction of a second.

@@ -40,7 +40,7 @@ bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds time
 LinkSettings SettingsFor(const std::string& path)
 {
     LinkSettings settings;
-    std::strncpy(settings.deviceName, path.c_str(), sizeof settings.deviceName - 1);
+    SetDeviceName(settings, path);
     return settings;
 }
 

@@ -1,0 +1,69 @@
+#include "StatusText.h"
+
+#include <cstdio>
+
+namespace {
+
+// Every status text fits a buffer of this size.
+constexpr size_t kTextSize = 128;
+
+}  // namespace
+
+std::string FormatDateTime(const ClockDateTime& c)
+{
+    char text[kTextSize];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d  %02d:%02d:%02d", c.month, c.day, c.year, c.hour, c.minute,
+                  c.second);
+    return text;
+}
+
+std::string FormatClockTime(const ClockTime& time)
+{
+    return FormatDateTime(TimeValueToCalendar(time));
+}
+
+std::string TimeCodeText(const TimeCodeStatus& status)
+{
+    switch (status.type) {
+    case kTimeCodeNone: return "No time code";
+    case kTimeCodeSmpte: {
+        char text[kTextSize];
+        std::snprintf(text, sizeof text, "SMPTE %d fps", status.smpteFrameMax + 1);
+        return text;
+    }
+    case kTimeCodeIrigBPwm: return "IRIG-B : pulse width modulated";
+    case kTimeCodeIrigBAm: return "IRIG-B(1) : amplitude modulated";
+    default: return "Unknown time code";
+    }
+}
+
+std::string FirmwareText(const FirmwareVersion& v)
+{
+    char text[kTextSize];
+    std::snprintf(text, sizeof text, "Firmware Version:  %d.%d.%d", v.major, v.minor, v.build);
+    return text;
+}
+
+std::string SerialText(uint32_t n)
+{
+    char text[kTextSize];
+    if (n >= 100000000u)
+        std::snprintf(text, sizeof text, "Serial Number:  0x%08lX", static_cast<unsigned long>(n));
+    else
+        std::snprintf(text, sizeof text, "Serial Number:  %08ld", static_cast<long>(n));
+    return text;
+}
+
+uint32_t ProductBrand(uint8_t productIndex)
+{
+    return productIndex < kProductCount ? g_products[productIndex].brand : 0;
+}
+
+std::string ProductTitle(uint8_t productIndex)
+{
+    switch (ProductBrand(productIndex)) {
+    case kBrandMaker: return "TORVEX - Set";
+    case kBrandPartner: return "QVR-Set";
+    default: return kDefaultTitle;
+    }
+}

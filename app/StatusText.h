@@ -1,0 +1,27 @@
+// The texts the status display shows, formatted from the clock's records.
+// Plain C++, shared by the main window and the command-line tool.
+#pragma once
+
+#include "ClockDateTime.h"
+#include "ClockRecords.h"
+
+#include <string>
+
+inline constexpr const char* kOfflineText = "Clock is offline";
+inline constexpr const char* kFirmwareUnavailable = "Firmware Version:  not available";
+inline constexpr const char* kSerialUnavailable = "Serial Number:  not available";
+inline constexpr const char* kDefaultTitle = "Control for Orvessa";
+
+// "MM-DD-YYYY  hh:mm:ss", two blanks between date and time.
+std::string FormatDateTime(const ClockDateTime& calendar);
+// A clock time, decoded and formatted as above.
+std::string FormatClockTime(const ClockTime& time);
+// The kind of time code received.
+std::string TimeCodeText(const TimeCodeStatus& status);
+std::string FirmwareText(const FirmwareVersion& version);
+// Decimal below 100,000,000, hexadecimal from there on.
+std::string SerialText(uint32_t serialNumber);
+// The window title for the identified product (kNoProduct: none yet).
+std::string ProductTitle(uint8_t productIndex);
+// The brand of the identified product, 0 while none.
+uint32_t ProductBrand(uint8_t productIndex);

@@ -1,0 +1,643 @@
+#include "ClockDevice.h"
+
+#include "ClockCodec.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kLockWait = 5000ms;
+constexpr auto kTick = 10ms;
+// Inside a wait for the clock the condition is looked at again at least this
+// often; an acknowledgement or reply wakes the wait at once.
+constexpr auto kWaitSlice = 4ms;
+constexpr auto kFailedWait = 50ms;
+// The idle link thread is woken by every event it acts on; this bound only
+// guards against a lost wake-up.
+constexpr auto kIdleGuard = 100ms;
+
+constexpr int kHelloAttempts = 25;      // 24 hellos
+constexpr int kIdentifyAttempts = 5;    // 4 identification runs
+constexpr int kExchangeAttempts = 10;
+constexpr int kFailedAttempts = 3;
+constexpr uint16_t kPollTicks = 10;     // a poll every 100 ms
+constexpr int kAckTicks = 10;
+
+constexpr uint8_t kPollOrder[] = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
+                                  kCmdAuxCounter};
+
+struct IdentifyStep {
+    uint8_t code;
+    const char* failure;  // message shown when the step fails; none for the last two
+};
+
+constexpr IdentifyStep kIdentifySteps[] = {
+    {kCmdFamilyId, "Failed reading Family ID"},
+    {kCmdCpuType, "Failed reading CPU type"},
+    {kCmdFirmware, "Failed reading firmware version"},
+    {kCmdSerialNumber, "Failed reading Serial Number"},
+    {kCmdCurrentTime, "Failed reading current time"},
+    {kCmdReadConfig, "Failed reading clock configuration"},
+    {kCmdDisplayHardware, "Failed reading display hardware configuration"},
+    {kCmdReadDisplay, "Failed reading display configuration"},
+    {kCmdAuxStatus, nullptr},
+    {kCmdAuxCounter, nullptr},
+};
+
+}  // namespace
+
+void LinkMessage::Dismiss()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        dismissed_ = true;
+    }
+    cv_.notify_all();
+}
+
+bool LinkMessage::IsDismissed() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return dismissed_;
+}
+
+void LinkMessage::Cancel()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        cancelled_ = true;
+    }
+    cv_.notify_all();
+}
+
+bool LinkMessage::IsCancelled() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return cancelled_;
+}
+
+void LinkMessage::Wait()
+{
+    std::unique_lock<std::mutex> lock(mutex_);
+    cv_.wait(lock, [this] { return dismissed_ || cancelled_; });
+}
+
+CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler handler)
+    : messageHandler_(std::move(handler))
+{
+    master_ = std::make_unique<CZvSerialMaster>(settings);
+    std::this_thread::sleep_for(2ms);
+    tickBase_ = std::chrono::steady_clock::now();
+    plannedWake_ = std::chrono::steady_clock::time_point::max();
+    state_.store(kStateStart, std::memory_order_release);
+    running_.store(true, std::memory_order_release);
+    try {
+        linkThread_ = std::thread(&CClockDevice::LinkThread, this);
+        timerThread_ = std::thread(&CClockDevice::TimerThread, this);
+    } catch (const std::system_error&) {
+        // Without both threads the object stays inert: IsOnline never turns
+        // true, and the owner replaces it like any failed connection.
+        running_.store(false, std::memory_order_release);
+        if (linkThread_.joinable())
+            linkThread_.join();
+    }
+    Lock lock = Acquire();
+    timePending_ = configPending_ = displayPending_ = false;
+}
+
+CClockDevice::~CClockDevice()
+{
+    // Every wait of the two threads observes running within one tick; a
+    // message waiting for the user is cancelled. Threads are joined, never
+    // killed.
+    running_.store(false, std::memory_order_release);
+    {
+        std::lock_guard<std::mutex> lock(messageMutex_);
+        if (currentMessage_)
+            currentMessage_->Cancel();
+    }
+    Wake();
+    {
+        std::lock_guard<std::mutex> lock(timerMutex_);
+        ++timerChanges_;
+    }
+    timerCv_.notify_all();
+    if (linkThread_.joinable())
+        linkThread_.join();
+    if (timerThread_.joinable())
+        timerThread_.join();
+    master_.reset();
+}
+
+CClockDevice::Lock CClockDevice::Acquire() const
+{
+    Lock lock(lock_, std::defer_lock);
+    (void)lock.try_lock_for(kLockWait);
+    return lock;
+}
+
+void CClockDevice::Wake()
+{
+    {
+        std::lock_guard<std::mutex> lock(wakeMutex_);
+        ++wakeups_;
+    }
+    wakeCv_.notify_all();
+}
+
+uint64_t CClockDevice::WakeCount()
+{
+    std::lock_guard<std::mutex> lock(wakeMutex_);
+    return wakeups_;
+}
+
+void CClockDevice::IdleWait(uint64_t seen, std::chrono::milliseconds timeout)
+{
+    std::unique_lock<std::mutex> lock(wakeMutex_);
+    wakeCv_.wait_for(lock, timeout,
+                     [&] { return wakeups_ != seen || !running_.load(std::memory_order_acquire); });
+}
+
+// --- getters and setters (user-interface thread) ---
+
+void CClockDevice::GetFirmwareVersion(FirmwareVersion& version) const
+{
+    if (Lock lock = Acquire())
+        version = firmware_;
+}
+
+uint32_t CClockDevice::GetSerialNumber() const
+{
+    Lock lock = Acquire();
+    return lock ? serialNumber_ : 0;
+}
+
+uint16_t CClockDevice::GetFamilyId() const
+{
+    Lock lock = Acquire();
+    return lock ? familyId_ : 0;
+}
+
+void CClockDevice::GetClockTimes(ClockTime& utc, ClockTime& local) const
+{
+    if (Lock lock = Acquire()) {
+        utc = utcTime_;
+        local = localTime_;
+    }
+}
+
+void CClockDevice::GetConfig(ClockConfig& config) const
+{
+    if (Lock lock = Acquire())
+        config = configShadow_;
+}
+
+void CClockDevice::GetDisplayConfig(DisplayConfig& display) const
+{
+    if (Lock lock = Acquire())
+        display = displayShadow_;
+}
+
+void CClockDevice::GetTimeCodeStatus(TimeCodeStatus& status) const
+{
+    if (Lock lock = Acquire())
+        status = timeCodeStatus_;
+}
+
+uint8_t CClockDevice::GetIllumination() const
+{
+    Lock lock = Acquire();
+    return lock ? configShadow_.illumination : 0;
+}
+
+bool CClockDevice::SetClockTime(const ClockTime& time)
+{
+    Lock lock = Acquire();
+    if (!lock)
+        return false;
+    pendingTime_ = time;
+    if (!time.set)
+        return false;
+    timePending_ = true;
+    writePending_.store(true, std::memory_order_release);
+    lock.unlock();
+    Wake();
+    return true;
+}
+
+bool CClockDevice::SetConfig(const ClockConfig& config)
+{
+    Lock lock = Acquire();
+    if (!lock)
+        return false;
+    pendingConfig_ = config;
+    PrepareConfigForWrite(pendingConfig_);
+    if (!pendingConfig_.valid)
+        return false;
+    configPending_ = true;
+    writePending_.store(true, std::memory_order_release);
+    lock.unlock();
+    Wake();
+    return true;
+}
+
+bool CClockDevice::SetDisplayConfig(const DisplayConfig& display)
+{
+    Lock lock = Acquire();
+    if (!lock)
+        return false;
+    pendingDisplay_ = display;
+    if (display.flag3 && !display.flag4)
+        return false;
+    if (configShadow_.handMotion != kHandsStopped || display.mode > kDisplayModeMax)
+        return false;
+    displayPending_ = true;
+    writePending_.store(true, std::memory_order_release);
+    lock.unlock();
+    Wake();
+    return true;
+}
+
+PortState CClockDevice::GetPortState() const
+{
+    const auto* port = master_ ? dynamic_cast<const CUsbSerialPort*>(master_->Port()) : nullptr;
+    return port ? port->State() : PortState::NotOpened;
+}
+
+std::string CClockDevice::GetDevicePath() const
+{
+    const auto* port = master_ ? dynamic_cast<const CUsbSerialPort*>(master_->Port()) : nullptr;
+    return port ? port->DevicePath() : std::string();
+}
+
+// --- timer thread ---
+
+bool CClockDevice::AdvanceTicks()
+{
+    const auto now = std::chrono::steady_clock::now();
+    const auto passed = (now - tickBase_) / kTick;
+    if (passed <= 0)
+        return false;
+    const auto step = [passed](uint16_t& counter) {
+        counter = static_cast<uint16_t>(counter > passed ? counter - passed : 0);
+    };
+    const bool pollWasRunning = pollTicks_ > 0;
+    step(replyTicks_);
+    step(pollTicks_);
+    tickBase_ += passed * kTick;
+    return pollWasRunning && pollTicks_ == 0;
+}
+
+void CClockDevice::SetTicks(uint16_t& counter, uint16_t ticks)
+{
+    AdvanceTicks();
+    counter = ticks;
+    if (ticks > 0 && tickBase_ + ticks * kTick < plannedWake_) {
+        {
+            std::lock_guard<std::mutex> lock(timerMutex_);
+            ++timerChanges_;
+        }
+        timerCv_.notify_one();
+    }
+}
+
+void CClockDevice::TimerThread()
+{
+    using TimePoint = std::chrono::steady_clock::time_point;
+    while (running_.load(std::memory_order_acquire)) {
+        uint64_t seen = 0;
+        {
+            std::lock_guard<std::mutex> lock(timerMutex_);
+            seen = timerChanges_;
+        }
+        bool pollDue = false;
+        TimePoint wakeAt = TimePoint::max();
+        if (Lock lock = Acquire()) {
+            pollDue = AdvanceTicks();
+            if (replyTicks_ > 0)
+                wakeAt = std::min(wakeAt, tickBase_ + replyTicks_ * kTick);
+            if (pollTicks_ > 0)
+                wakeAt = std::min(wakeAt, tickBase_ + pollTicks_ * kTick);
+            plannedWake_ = wakeAt;
+        } else {
+            wakeAt = std::chrono::steady_clock::now() + kTick;
+        }
+        if (pollDue)
+            Wake();
+        std::unique_lock<std::mutex> lock(timerMutex_);
+        const auto changed = [&] { return timerChanges_ != seen || !running_.load(std::memory_order_acquire); };
+        if (wakeAt == TimePoint::max())
+            timerCv_.wait(lock, changed);
+        else
+            timerCv_.wait_until(lock, wakeAt, changed);
+    }
+}
+
+// --- link thread ---
+
+void CClockDevice::LinkThread()
+{
+    while (running_.load(std::memory_order_acquire))
+        LinkStep();
+}
+
+void CClockDevice::SetState(uint8_t state)
+{
+    state_.store(state, std::memory_order_release);
+}
+
+void CClockDevice::LinkStep()
+{
+    switch (state_.load(std::memory_order_acquire)) {
+    case kStateStart: {
+        ready_.store(false, std::memory_order_release);
+        online_.store(false, std::memory_order_release);
+        writePending_.store(false, std::memory_order_release);
+        if (Lock lock = Acquire()) {
+            attemptsLeft_ = kHelloAttempts;
+            SetTicks(pollTicks_, kPollTicks);
+        }
+        if (master_->IsStarted())
+            SetState(kStateHello);
+        else
+            IdleWait(WakeCount(), kTick);
+        return;
+    }
+    case kStateHello:
+        if (--attemptsLeft_ == 0) {
+            SetState(kStateFailed);
+            return;
+        }
+        if (Hello()) {
+            online_.store(true, std::memory_order_release);
+            attemptsLeft_ = kIdentifyAttempts;
+            SetState(kStateIdentify);
+        }
+        return;
+    case kStateIdentify:
+        if (--attemptsLeft_ == 0) {
+            SetState(kStateFailed);
+            return;
+        }
+        if (ReadAll()) {
+            ready_.store(true, std::memory_order_release);
+            SetState(kStateIdle);
+        }
+        return;
+    case kStateIdle: {
+        // Taken before the checks, so a wake-up between them is not lost.
+        const uint64_t seen = WakeCount();
+        ready_.store(true, std::memory_order_release);
+        if (writePending_.load(std::memory_order_acquire)) {
+            if (Lock lock = Acquire()) {
+                attemptsLeft_ = kExchangeAttempts;
+                SetTicks(pollTicks_, 1);
+            }
+            SetState(kStateWrite);
+            return;
+        }
+        bool pollDue = false;
+        if (Lock lock = Acquire()) {
+            AdvanceTicks();
+            pollDue = pollTicks_ == 0;
+            if (pollDue) {
+                attemptsLeft_ = kExchangeAttempts;
+                SetTicks(pollTicks_, kPollTicks);
+            }
+        }
+        if (pollDue)
+            SetState(kStatePoll);
+        else
+            IdleWait(seen, kIdleGuard);
+        return;
+    }
+    case kStatePoll:
+        if (--attemptsLeft_ == 0) {
+            SetState(kStateFailed);
+            return;
+        }
+        if (Poll()) {
+            polls_.fetch_add(1, std::memory_order_acq_rel);
+            attemptsLeft_ = kExchangeAttempts;
+            SetState(kStateIdle);
+        } else {
+            SetState(kStateFailed);
+        }
+        return;
+    case kStateWrite:
+        if (--attemptsLeft_ == 0) {
+            SetState(kStateFailed);
+            return;
+        }
+        if (WritePass()) {
+            attemptsLeft_ = kExchangeAttempts;
+            SetState(kStateIdle);
+        } else {
+            SetState(kStateFailed);
+        }
+        return;
+    case kStateFailed:
+        ready_.store(false, std::memory_order_release);
+        online_.store(false, std::memory_order_release);
+        attemptsLeft_ = kFailedAttempts;
+        IdleWait(WakeCount(), kFailedWait);
+        return;
+    default:
+        SetState(kStateFailed);
+        return;
+    }
+}
+
+bool CClockDevice::WaitFor(int ticks, bool (CZvSerialMaster::*condition)() const)
+{
+    if (Lock lock = Acquire())
+        SetTicks(replyTicks_, static_cast<uint16_t>(ticks));
+    for (;;) {
+        const uint64_t seen = master_->EventCount();
+        if ((master_.get()->*condition)()) {
+            if (Lock lock = Acquire())
+                SetTicks(replyTicks_, 0);
+        } else {
+            master_->WaitForEvent(seen, kWaitSlice);
+        }
+        Lock lock = Acquire();
+        if (!lock)
+            break;
+        AdvanceTicks();
+        if (replyTicks_ == 0 || !running_.load(std::memory_order_acquire))
+            break;
+    }
+    return (master_.get()->*condition)();
+}
+
+bool CClockDevice::WaitForAck(int ticks)
+{
+    return WaitFor(ticks, &CZvSerialMaster::IsAcknowledged);
+}
+
+bool CClockDevice::WaitForReply(int ticks)
+{
+    return WaitFor(ticks, &CZvSerialMaster::IsReplyReady);
+}
+
+bool CClockDevice::Hello()
+{
+    master_->SendCommand(kCmdHello);
+    return WaitForAck(kAckTicks);
+}
+
+bool CClockDevice::Read(uint8_t code)
+{
+    master_->SendCommand(code);
+    if (!WaitForReply(ReadWaitTicks(code)))
+        return false;
+    uint8_t replyCode = 0;
+    std::string payload;
+    if (!master_->TakeReply(replyCode, payload))
+        return false;
+    if (replyCode != code || payload.size() != ReplyLength(code, g_protocolVersion.load()))
+        return false;
+    if (!DecodeReply(code, payload))
+        return false;
+    if (code == kCmdReadConfig) {
+        Lock lock = Acquire();
+        if (lock && ValidateConfigShadow(configShadow_)) {
+            pendingConfig_ = configShadow_;
+            NormaliseConfig(pendingConfig_);
+            configPending_ = true;
+            writePending_.store(true, std::memory_order_release);
+        }
+    }
+    return true;
+}
+
+bool CClockDevice::DecodeReply(uint8_t code, const std::string& payload)
+{
+    Lock lock = Acquire();
+    if (!lock)
+        return false;
+    switch (code) {
+    case kCmdFamilyId: return DecodeU16(payload, familyId_);
+    case kCmdCpuType: return DecodeU16(payload, cpuType_);
+    case kCmdFirmware: return DecodeFirmware(payload, firmware_);
+    case kCmdSerialNumber: return DecodeU32(payload, serialNumber_);
+    case kCmdAuxCounter: return DecodeU32(payload, auxCounter_);
+    case kCmdCurrentTime: return DecodeCurrentTime(payload, utcTime_, localTime_);
+    case kCmdReadConfig: return DecodeConfig(payload, g_protocolVersion.load(), configShadow_);
+    case kCmdDisplayHardware: return DecodeDisplayHardware(payload, displayHardware_);
+    case kCmdReadDisplay: return DecodeDisplayConfig(payload, displayShadow_);
+    case kCmdAuxStatus: return DecodeAuxStatus(payload, auxStatus_);
+    case kCmdTimeCodeStatus: return DecodeTimeCodeStatus(payload, timeCodeStatus_);
+    default: return false;
+    }
+}
+
+bool CClockDevice::ReadAll()
+{
+    for (const IdentifyStep& step : kIdentifySteps) {
+        if (!Read(step.code)) {
+            if (step.failure)
+                ShowMessage(step.failure);
+            return false;
+        }
+        if (step.code == kCmdFamilyId) {
+            const int row = FindProduct(GetFamilyId());
+            if (row >= 0)
+                g_productIndex.store(static_cast<uint8_t>(row));
+        } else if (step.code == kCmdFirmware) {
+            FirmwareVersion version;
+            GetFirmwareVersion(version);
+            g_protocolVersion.store(ProtocolVersionFor(version));
+        }
+    }
+    return true;
+}
+
+bool CClockDevice::Poll()
+{
+    for (uint8_t code : kPollOrder) {
+        if (!Read(code))
+            return false;
+    }
+    return true;
+}
+
+bool CClockDevice::WritePass()
+{
+    bool time = false;
+    bool config = false;
+    bool display = false;
+    if (Lock lock = Acquire()) {
+        time = timePending_;
+        config = configPending_;
+        display = displayPending_;
+    }
+    return (!time || WriteTime()) && (!config || WriteConfig()) && (!display || WriteDisplay());
+}
+
+bool CClockDevice::WriteTime()
+{
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        master_->SendCommand(kCmdSetTime, EncodeSetTime(pendingTime_));
+        utcTime_ = pendingTime_;
+        writePending_.store(false, std::memory_order_release);
+        timePending_ = false;
+    }
+    return WaitForAck(kAckTicks);
+}
+
+bool CClockDevice::WriteConfig()
+{
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        master_->SendCommand(kCmdWriteConfig, EncodeConfig(pendingConfig_, g_protocolVersion.load()));
+        configShadow_ = pendingConfig_;
+        writePending_.store(false, std::memory_order_release);
+    }
+    if (!WaitForAck(kAckTicks))
+        return false;
+    if (Lock lock = Acquire())
+        configPending_ = false;
+    return true;
+}
+
+bool CClockDevice::WriteDisplay()
+{
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        master_->SendCommand(kCmdWriteDisplay, EncodeDisplayConfig(pendingDisplay_));
+        displayShadow_ = pendingDisplay_;
+        writePending_.store(false, std::memory_order_release);
+        displayPending_ = false;
+    }
+    return WaitForAck(kAckTicks);
+}
+
+void CClockDevice::ShowMessage(const char* text)
+{
+    if (!messageHandler_) {
+        std::fprintf(stderr, "%s: %s\n", kCommunicationErrorCaption, text);
+        return;
+    }
+    auto message = std::make_shared<LinkMessage>(text, kCommunicationErrorCaption);
+    {
+        std::lock_guard<std::mutex> lock(messageMutex_);
+        if (!running_.load(std::memory_order_acquire))
+            return;
+        currentMessage_ = message;
+    }
+    messageHandler_(message);
+    message->Wait();
+    std::lock_guard<std::mutex> lock(messageMutex_);
+    currentMessage_.reset();
+}

@@ -1,0 +1,203 @@
+// The program's one connection to the clock. It opens the link, greets the
+// clock, reads its identity, configuration and status into fields of its
+// own, keeps polling the status every 100 ms and sends every change that a
+// setter queues. It never reconnects by itself: once the connection has
+// failed (state 128) it stays offline, and its owner replaces it.
+//
+// Thread rules:
+// - User-interface thread: the getters, the setters and IsOnline, IsReady,
+//   NoWritePending. None of them waits for the clock; getters and setters
+//   wait at most 5000 ms for the lock, and only for the length of a copy.
+// - Link thread: the state machine, every exchange with the clock, and the
+//   identification read's messages.
+// - Timer thread: counts replyTicks and pollTicks down, one per 10 ms, and
+//   wakes the link thread when a poll falls due.
+// - The serial master's receive thread (see ZvSerialMaster.h).
+// One lock (lock_) guards the records, the four pending flags and the two
+// tick counters; it is never held while waiting for the clock and never
+// taken twice. ready, online, running, writePending and state are atomics,
+// read without the lock. The link thread sleeps on wakeCv_ while idle: the
+// setters and the timer thread wake it, so it reacts at once instead of
+// looking every 10 ms.
+#pragma once
+
+#include "ClockRecords.h"
+#include "TimedMutex.h"
+#include "UsbSerialPort.h"
+#include "ZvSerialMaster.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+// A message of the identification read, waiting for the user. The link
+// thread waits until Dismiss is called or the connection is shut down.
+class LinkMessage {
+public:
+    LinkMessage(std::string text, std::string caption) : text_(std::move(text)), caption_(std::move(caption)) {}
+    const std::string& Text() const { return text_; }
+    const std::string& Caption() const { return caption_; }
+
+    // The user closed the message (any thread).
+    void Dismiss();
+    bool IsDismissed() const;
+    // The connection is shutting down; nobody waits for the user any more.
+    void Cancel();
+    bool IsCancelled() const;
+    // Waits until dismissed or cancelled.
+    void Wait();
+
+private:
+    const std::string text_;
+    const std::string caption_;
+    mutable std::mutex mutex_;
+    std::condition_variable cv_;
+    bool dismissed_ = false;
+    bool cancelled_ = false;
+};
+
+// Shows a message on behalf of the link thread. Must not block: it arranges
+// for the message to be shown and for LinkMessage::Dismiss to be called when
+// the user closes it. The link thread waits meanwhile.
+using LinkMessageHandler = std::function<void(std::shared_ptr<LinkMessage>)>;
+
+inline constexpr const char* kCommunicationErrorCaption = "Communication Error";
+
+class CClockDevice {
+public:
+    enum State : uint8_t {
+        kStateStart = 0,
+        kStateIdle = 3,
+        kStateHello = 8,
+        kStateIdentify = 10,
+        kStatePoll = 12,
+        kStateWrite = 13,
+        kStateFailed = 128,
+    };
+
+    // Without a message handler the identification read's messages go to
+    // standard error and the link goes on at once.
+    explicit CClockDevice(const LinkSettings& settings, LinkMessageHandler handler = {});
+    ~CClockDevice();
+    CClockDevice(const CClockDevice&) = delete;
+    CClockDevice& operator=(const CClockDevice&) = delete;
+
+    bool IsOnline() const { return online_.load(std::memory_order_acquire); }
+    bool IsReady() const { return ready_.load(std::memory_order_acquire); }
+    bool NoWritePending() const { return !writePending_.load(std::memory_order_acquire); }
+
+    void GetFirmwareVersion(FirmwareVersion& version) const;
+    uint32_t GetSerialNumber() const;
+    uint16_t GetFamilyId() const;
+    void GetClockTimes(ClockTime& utc, ClockTime& local) const;
+    void GetConfig(ClockConfig& config) const;
+    void GetDisplayConfig(DisplayConfig& display) const;
+    void GetTimeCodeStatus(TimeCodeStatus& status) const;
+    uint8_t GetIllumination() const;
+
+    bool SetClockTime(const ClockTime& time);
+    bool SetConfig(const ClockConfig& config);
+    bool SetDisplayConfig(const DisplayConfig& display);
+
+    // Status polls completed since the object started.
+    uint32_t GetPollCount() const { return polls_.load(std::memory_order_acquire); }
+    // Connection state, for tests and diagnostics.
+    uint8_t GetState() const { return state_.load(std::memory_order_acquire); }
+    // Why the port is silent, if it is: the reason the port recorded and the
+    // device it chose.
+    PortState GetPortState() const;
+    std::string GetDevicePath() const;
+
+private:
+    using Lock = std::unique_lock<CTimedMutex>;
+    Lock Acquire() const;
+
+    void LinkThread();
+    void TimerThread();
+    void LinkStep();
+    void SetState(uint8_t state);
+    // Waits for the clock; true when the condition holds at the end.
+    bool WaitFor(int ticks, bool (CZvSerialMaster::*condition)() const);
+    bool WaitForAck(int ticks);
+    bool WaitForReply(int ticks);
+    // Sleeps up to the given time on the link thread; returns early when
+    // woken (a write was queued, a poll fell due, shutdown) since the wake
+    // count was seen.
+    void IdleWait(uint64_t seen, std::chrono::milliseconds timeout);
+    uint64_t WakeCount();
+    void Wake();
+    // The tick counters. Under the lock: AdvanceTicks applies the ticks that
+    // have passed since the last call and tells whether pollTicks reached 0;
+    // SetTicks advances, then sets a counter and, when it expires before the
+    // timer thread means to wake, wakes it.
+    bool AdvanceTicks();
+    void SetTicks(uint16_t& counter, uint16_t ticks);
+
+    bool Hello();
+    bool Read(uint8_t code);
+    bool DecodeReply(uint8_t code, const std::string& payload);
+    bool ReadAll();
+    bool Poll();
+    bool WritePass();
+    bool WriteTime();
+    bool WriteConfig();
+    bool WriteDisplay();
+    void ShowMessage(const char* text);
+
+    std::atomic<bool> ready_{false};
+    std::atomic<bool> online_{false};
+    std::atomic<bool> running_{false};
+    std::atomic<bool> writePending_{false};
+    std::atomic<uint32_t> polls_{0};
+    bool timePending_ = false;
+    bool configPending_ = false;
+    bool displayPending_ = false;
+
+    std::thread linkThread_;
+    std::thread timerThread_;
+    mutable CTimedMutex lock_;
+
+    uint8_t attemptsLeft_ = 0;
+    std::atomic<uint8_t> state_{kStateStart};
+    uint16_t replyTicks_ = 0;
+    uint16_t pollTicks_ = 0;
+
+    uint16_t familyId_ = 0;
+    uint16_t cpuType_ = 0;
+    FirmwareVersion firmware_;
+    DisplayHardwareConfig displayHardware_;
+    uint32_t serialNumber_ = 0;
+    uint32_t auxCounter_ = 0;
+    ClockTime utcTime_;
+    ClockTime localTime_;
+    ClockConfig configShadow_;
+    DisplayConfig displayShadow_;
+    AuxStatus auxStatus_;
+    TimeCodeStatus timeCodeStatus_;
+    ClockTime pendingTime_;
+    ClockConfig pendingConfig_;
+    DisplayConfig pendingDisplay_;
+
+    std::unique_ptr<CZvSerialMaster> master_;
+
+    LinkMessageHandler messageHandler_;
+    std::mutex messageMutex_;
+    std::shared_ptr<LinkMessage> currentMessage_;
+
+    std::mutex wakeMutex_;
+    std::condition_variable wakeCv_;
+    uint64_t wakeups_ = 0;
+
+    // The tick grid: ticks fall every 10 ms from tickBase_ on. The timer
+    // thread sleeps until the first counter runs out (plannedWake_) rather
+    // than waking on every tick; the counters read the same either way.
+    std::chrono::steady_clock::time_point tickBase_;
+    std::chrono::steady_clock::time_point plannedWake_;
+    std::mutex timerMutex_;
+    std::condition_variable timerCv_;
+    uint64_t timerChanges_ = 0;
+};

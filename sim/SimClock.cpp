@@ -1,0 +1,431 @@
+#include "SimClock.h"
+
+#include "ClockCodec.h"
+
+#include <algorithm>
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+using namespace std::chrono;
+
+// Seconds from 1900-01-01 (the clock's epoch) to 1970-01-01.
+constexpr int64_t kEpochOffset = 2208988800;
+// 40 bits of seconds and 16 bits of fraction.
+constexpr uint64_t kTickMask = (uint64_t{1} << 56) - 1;
+constexpr int kFractionBits = 16;
+
+uint64_t TicksOf(const ClockTime& t)
+{
+    const uint64_t seconds = (uint64_t{t.secondsHigh} << 32) | t.seconds;
+    return (seconds << kFractionBits) | t.fraction;
+}
+
+ClockTime TimeOf(uint64_t ticks)
+{
+    ClockTime t;
+    t.set = 1;
+    t.fraction = static_cast<uint16_t>(ticks & 0xFFFF);
+    t.seconds = static_cast<uint32_t>(ticks >> kFractionBits);
+    t.secondsHigh = static_cast<uint8_t>(ticks >> 48);
+    return t;
+}
+
+// A duration in 1/65536 s, without overflow for long durations.
+uint64_t TicksOf(nanoseconds d)
+{
+    const int64_t ns = std::max<int64_t>(d.count(), 0);
+    const uint64_t whole = static_cast<uint64_t>(ns / 1000000000);
+    const uint64_t rest = static_cast<uint64_t>(ns % 1000000000);
+    return (whole << kFractionBits) + rest * 65536 / 1000000000;
+}
+
+uint64_t SystemUtcTicks()
+{
+    const auto sinceUnix = system_clock::now().time_since_epoch();
+    const uint64_t unixTicks = TicksOf(duration_cast<nanoseconds>(sinceUnix));
+    return ((static_cast<uint64_t>(kEpochOffset) << kFractionBits) + unixTicks) & kTickMask;
+}
+
+int64_t Signed(uint8_t positive, uint32_t magnitude)
+{
+    return positive ? int64_t{magnitude} : -int64_t{magnitude};
+}
+
+uint64_t AddSeconds(uint64_t ticks, int64_t seconds)
+{
+    return (ticks + (static_cast<uint64_t>(seconds) << kFractionBits)) & kTickMask;
+}
+
+// One daylight-saving transition in a year, on the scale the rule counts in
+// (UTC or local standard time). None when the rule's fields name no day.
+std::optional<sys_seconds> Transition(const ClockConfig& c, year y, bool start)
+{
+    const unsigned week = start ? c.dstStartWeek : c.dstEndWeek;
+    const unsigned dayOfWeek = start ? c.dstStartDayOfWeek : c.dstEndDayOfWeek;
+    const unsigned dayOfMonth = start ? c.dstStartDay : c.dstEndDay;
+    const unsigned monthNumber = start ? c.dstStartMonth : c.dstEndMonth;
+    const auto timeOfDay = hours(start ? c.dstStartHour : c.dstEndHour) +
+                           minutes(start ? c.dstStartMinute : c.dstEndMinute) +
+                           seconds(start ? c.dstStartSecond : c.dstEndSecond);
+    const month m{monthNumber};
+    if (!m.ok())
+        return std::nullopt;
+
+    sys_days dayPoint;
+    if (c.dstMode == kDstByWeekday) {
+        if (dayOfWeek < 1 || dayOfWeek > 7 || week < 1 || week > 5)
+            return std::nullopt;
+        const weekday wd{dayOfWeek - 1};  // 1 is Sunday
+        if (week == 5)
+            dayPoint = sys_days{year_month_weekday_last{y, m, weekday_last{wd}}};
+        else
+            dayPoint = sys_days{year_month_weekday{y, m, wd[week]}};
+    } else if (c.dstMode == kDstByDate) {
+        if (dayOfMonth < 1 || dayOfMonth > 31)
+            return std::nullopt;
+        // A day past the month's end (30 February) rolls into the next month.
+        dayPoint = sys_days{year_month_day{y, m, day{dayOfMonth}}};
+    } else {
+        return std::nullopt;
+    }
+    return sys_seconds{dayPoint} + timeOfDay;
+}
+
+// Whether daylight time is in force at a UTC second on the clock's scale.
+bool DstInForce(const ClockConfig& c, int64_t utcSeconds)
+{
+    if (c.dstMode != kDstByWeekday && c.dstMode != kDstByDate)
+        return false;
+    const int64_t reference = utcSeconds - kEpochOffset + (c.dstUseUtc ? 0 : Signed(c.biasPositive, c.biasSeconds));
+    const sys_seconds at{seconds(reference)};
+    const year y = year_month_day{floor<days>(at)}.year();
+    const auto start = Transition(c, y, true);
+    const auto end = Transition(c, y, false);
+    if (!start || !end || *start == *end)
+        return false;
+    if (*start < *end)
+        return at >= *start && at < *end;
+    // Southern hemisphere: daylight time spans the turn of the year.
+    return at >= *start || at < *end;
+}
+
+bool IsHexText(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char ch) {
+        return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
+    });
+}
+
+// The longest set-time request: "01", "%02X" of secondsHigh, eight digits of
+// seconds, "%02X" of the fraction. A longer one cannot be cut unambiguously.
+constexpr size_t kMaxSetTimeChars = 14;
+
+ClockConfig DefaultConfig()
+{
+    ClockConfig c;
+    c.valid = 1;
+    c.configured = 1;
+    c.handMotion = kHandsSweep;
+    c.biasPositive = 1;
+    c.biasSeconds = 0;
+    ResetDstDefaults(c);
+    c.dstMode = kDstDisabled;
+    ApplyFixedOptions(c);
+    c.illumination = 6;
+    return c;
+}
+
+}  // namespace
+
+SimClock::SimClock(SimIdentity identity)
+    : identity_(identity),
+      config_(DefaultConfig()),
+      utcBaseTicks_(SystemUtcTicks()),
+      utcSetAt_(SteadyClock::now())
+{
+    displayHardware_.values = {0x01, 0x02, 0x00, 0x3C, 0x00, 0x00};
+    auxStatus_ = AuxStatus{1, 0, 1, 0x00000010, 0x00000000, 0x00000E10};
+}
+
+uint64_t SimClock::UtcTicksLocked() const
+{
+    return (utcBaseTicks_ + TicksOf(SteadyClock::now() - utcSetAt_)) & kTickMask;
+}
+
+uint64_t SimClock::LocalTicksLocked(uint64_t utcTicks) const
+{
+    int64_t shift = Signed(config_.biasPositive, config_.biasSeconds);
+    if (DstInForce(config_, static_cast<int64_t>(utcTicks >> kFractionBits)))
+        shift += Signed(config_.dstBiasPositive, config_.dstBiasSeconds);
+    return AddSeconds(utcTicks, shift);
+}
+
+void SimClock::ApplyConfigLocked(const ClockConfig& config)
+{
+    const bool wasStopped = config_.handMotion == kHandsStopped;
+    const bool stops = config.handMotion == kHandsStopped;
+    if (stops && !wasStopped)
+        stoppedFace_ = static_cast<uint32_t>(LocalTicksLocked(UtcTicksLocked()) >> kFractionBits);
+    config_ = config;
+    if (!stops)
+        stoppedFace_.reset();
+}
+
+SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
+{
+    SimReceived entry{code, std::string(payload), SteadyClock::now()};
+    std::function<void(const SimReceived&)> observer;
+    Answer answer;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        received_.push_back(entry);
+        while (received_.size() > kReceivedLimit)
+            received_.pop_front();
+        observer = observer_;
+
+        if (faults_.silent || faults_.ignoreCode == code) {
+            answer.kind = Answer::Kind::None;
+        } else if (faults_.nakCode == code) {
+            answer.kind = Answer::Kind::Nak;
+        } else {
+            answer = AnswerLocked(code, payload);
+        }
+
+        if (answer.kind != Answer::Kind::None && faults_.slowDelay.count() > 0 && faults_.slowCount != 0 &&
+            (faults_.slowCode < 0 || faults_.slowCode == code)) {
+            answer.delay = faults_.slowDelay;
+            if (faults_.slowCount > 0)
+                --faults_.slowCount;
+        }
+        if (answer.kind == Answer::Kind::Reply) {
+            ++repliesSent_;
+            if (faults_.badChecksumEvery > 0 && repliesSent_ % static_cast<uint64_t>(faults_.badChecksumEvery) == 0)
+                answer.corruptChecksum = true;
+        }
+    }
+    if (observer)
+        observer(entry);
+    return answer;
+}
+
+SimClock::Answer SimClock::AnswerLocked(uint8_t code, std::string_view payload)
+{
+    Answer answer;
+    answer.code = code;
+    answer.kind = Answer::Kind::Nak;
+    const auto reply = [&](std::string text) {
+        answer.kind = Answer::Kind::Reply;
+        answer.payload = std::move(text);
+        return answer;
+    };
+    const auto ack = [&] {
+        answer.kind = Answer::Kind::Ack;
+        return answer;
+    };
+
+    const uint8_t protocol = ProtocolVersionFor(identity_.firmware);
+    switch (code) {
+    case kCmdHello:
+    case kCmdRecover:
+    case kCmdFamilyId:
+    case kCmdCpuType:
+    case kCmdFirmware:
+    case kCmdSerialNumber:
+    case kCmdAuxCounter:
+    case kCmdCurrentTime:
+    case kCmdReadConfig:
+    case kCmdDisplayHardware:
+    case kCmdReadDisplay:
+    case kCmdAuxStatus:
+    case kCmdTimeCodeStatus:
+        // These carry no request payload; one that does is not understood.
+        if (!payload.empty())
+            return answer;
+        break;
+    case kCmdSetTime:
+    case kCmdWriteConfig:
+    case kCmdWriteDisplay:
+        if (!IsHexText(payload))
+            return answer;
+        break;
+    default: return answer;  // unknown command: NAK
+    }
+
+    switch (code) {
+    case kCmdHello:
+    case kCmdRecover: return ack();
+    case kCmdFamilyId: return reply(EncodeU16(identity_.familyId));
+    case kCmdCpuType: return reply(EncodeU16(identity_.cpuType));
+    case kCmdFirmware: return reply(EncodeFirmware(identity_.firmware));
+    case kCmdSerialNumber: return reply(EncodeU32(identity_.serialNumber));
+    case kCmdAuxCounter: return reply(EncodeU32(++auxCounter_));
+    case kCmdCurrentTime: {
+        const uint64_t utc = UtcTicksLocked();
+        return reply(EncodeClockTime(TimeOf(utc)) + EncodeClockTime(TimeOf(LocalTicksLocked(utc))));
+    }
+    case kCmdReadConfig: return reply(EncodeConfig(config_, protocol));
+    case kCmdDisplayHardware: return reply(EncodeDisplayHardware(displayHardware_));
+    case kCmdReadDisplay: return reply(EncodeDisplayConfig(display_));
+    case kCmdAuxStatus: return reply(EncodeAuxStatus(auxStatus_));
+    case kCmdTimeCodeStatus: {
+        TimeCodeStatus status;
+        status.statusFlagA = 1;
+        status.statusFlagB = identity_.timeCodeType != kTimeCodeNone ? 1 : 0;
+        status.type = identity_.timeCodeType;
+        status.status3 = 1;
+        status.status8 = 0x00000100;
+        status.statusBytes[0] = 0x10;
+        status.smpteFrameMax = identity_.smpteFrameMax;
+        status.status31 = 0;
+        return reply(EncodeTimeCodeStatus(status));
+    }
+    case kCmdSetTime: {
+        ClockTime time;
+        if (payload.size() > kMaxSetTimeChars || !DecodeSetTime(payload, time))
+            return answer;
+        // A record without the set flag holds no time: nothing to do.
+        if (time.set) {
+            utcBaseTicks_ = TicksOf(time) & kTickMask;
+            utcSetAt_ = SteadyClock::now();
+        }
+        return ack();
+    }
+    case kCmdWriteConfig: {
+        ClockConfig config = config_;  // version 1 leaves illumination alone
+        if (!DecodeConfig(payload, protocol, config))
+            return answer;
+        ApplyConfigLocked(config);
+        return ack();
+    }
+    case kCmdWriteDisplay: {
+        DisplayConfig display;
+        if (config_.handMotion != kHandsStopped || !DecodeDisplayConfig(payload, display))
+            return answer;
+        display_ = display;
+        if (display.mode == kDisplaySetFace)
+            stoppedFace_ = display.value;
+        else if (display.mode == kDisplayNudgeSeconds)
+            ++faceNudges_;
+        return ack();
+    }
+    default: return answer;
+    }
+}
+
+void SimClock::SetFaults(const SimFaults& faults)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    faults_ = faults;
+    repliesSent_ = 0;
+}
+
+SimFaults SimClock::Faults() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return faults_;
+}
+
+void SimClock::SetIdentity(const SimIdentity& identity)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    identity_ = identity;
+}
+
+SimIdentity SimClock::Identity() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return identity_;
+}
+
+uint8_t SimClock::ProtocolVersion() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return ProtocolVersionFor(identity_.firmware);
+}
+
+ClockConfig SimClock::Config() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return config_;
+}
+
+void SimClock::SetConfig(const ClockConfig& config)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    ApplyConfigLocked(config);
+}
+
+DisplayConfig SimClock::Display() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return display_;
+}
+
+ClockTime SimClock::Utc() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return TimeOf(UtcTicksLocked());
+}
+
+ClockTime SimClock::Local() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return TimeOf(LocalTicksLocked(UtcTicksLocked()));
+}
+
+void SimClock::SetUtc(const ClockTime& utc)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    utcBaseTicks_ = TicksOf(utc) & kTickMask;
+    utcSetAt_ = SteadyClock::now();
+}
+
+uint32_t SimClock::FaceSeconds() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (stoppedFace_)
+        return *stoppedFace_;
+    return static_cast<uint32_t>(LocalTicksLocked(UtcTicksLocked()) >> kFractionBits);
+}
+
+uint32_t SimClock::FaceNudges() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return faceNudges_;
+}
+
+std::vector<SimReceived> SimClock::Received() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return {received_.begin(), received_.end()};
+}
+
+std::vector<uint8_t> SimClock::ReceivedCodes() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<uint8_t> codes;
+    codes.reserve(received_.size());
+    for (const SimReceived& r : received_)
+        codes.push_back(r.code);
+    return codes;
+}
+
+size_t SimClock::CountReceived(uint8_t code) const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return static_cast<size_t>(
+        std::count_if(received_.begin(), received_.end(), [code](const SimReceived& r) { return r.code == code; }));
+}
+
+void SimClock::ClearReceived()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    received_.clear();
+}
+
+void SimClock::SetObserver(std::function<void(const SimReceived&)> observer)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    observer_ = std::move(observer);
+}

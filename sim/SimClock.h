@@ -1,0 +1,179 @@
+// A simulated clock: the clock's side of the protocol, with a whole clock
+// inside (identity, configuration, hands, a running UTC, local time by time
+// zone and daylight-saving rules, time code status, illumination).
+//
+// SimClock answers commands and does no I/O. SimServer puts one on a
+// pseudo-terminal: the program opens the far end's path like a USB bridge's
+// tty, with the whole real stack (termios included) in between.
+//
+// Faults are chosen by the caller (a test or the command line), never by
+// chance: silence, no answer to one command, NAK to one command, a bad
+// checksum on every Nth reply, a slow answer, unplugging.
+//
+// Thread rules: every public member of SimClock and SimServer may be called
+// from any thread; SimClock keeps its state under one mutex. SimServer runs
+// one serving thread.
+#pragma once
+
+#include "ClockRecords.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+struct SimIdentity {
+    uint16_t familyId = 0x0150;
+    uint16_t cpuType = 0x0021;
+    FirmwareVersion firmware{1, 3, 0};
+    uint32_t serialNumber = 10472;
+    uint8_t timeCodeType = kTimeCodeSmpte;
+    uint8_t smpteFrameMax = 29;  // frame rate minus one
+};
+
+struct SimFaults {
+    bool silent = false;             // answer nothing, not even the hello
+    int ignoreCode = -1;             // never answer this command
+    int nakCode = -1;                // answer this command with NAK
+    int badChecksumEvery = 0;        // every Nth reply frame has a wrong checksum
+    int slowCode = -1;               // answer this command late (-1: every command)
+    std::chrono::milliseconds slowDelay{0};
+    int slowCount = -1;              // how many answers are late (-1: all)
+};
+
+// One frame as the clock received it.
+struct SimReceived {
+    uint8_t code = 0;
+    std::string payload;
+    std::chrono::steady_clock::time_point when;
+};
+
+class SimClock {
+public:
+    struct Answer {
+        enum class Kind : uint8_t { None, Ack, Nak, Reply };
+        Kind kind = Kind::None;
+        uint8_t code = 0;
+        std::string payload;
+        bool corruptChecksum = false;
+        std::chrono::milliseconds delay{0};
+    };
+
+    explicit SimClock(SimIdentity identity = {});
+
+    // Handles one received frame: logs it and returns the answer. Unknown
+    // codes, a payload on a command that takes none, and writes whose
+    // payload is not hex text of the right length are answered with NAK.
+    Answer Handle(uint8_t code, std::string_view payload);
+
+    // Takes effect with the next frame; badChecksumEvery counts from there.
+    void SetFaults(const SimFaults& faults);
+    SimFaults Faults() const;
+    void SetIdentity(const SimIdentity& identity);
+    SimIdentity Identity() const;
+
+    // The protocol version the firmware speaks (1 or 2).
+    uint8_t ProtocolVersion() const;
+
+    // The clock's state.
+    ClockConfig Config() const;
+    void SetConfig(const ClockConfig& config);  // as if the clock held it
+    DisplayConfig Display() const;
+    ClockTime Utc() const;
+    ClockTime Local() const;
+    void SetUtc(const ClockTime& utc);
+    // The time shown on the face, in seconds on the clock's scale, and the
+    // fifths of a second the seconds hand was nudged.
+    uint32_t FaceSeconds() const;
+    uint32_t FaceNudges() const;
+
+    // Everything received so far, in order. The log keeps the latest
+    // kReceivedLimit frames, so a clock that serves for days stays small.
+    static constexpr size_t kReceivedLimit = 10000;
+    std::vector<SimReceived> Received() const;
+    std::vector<uint8_t> ReceivedCodes() const;
+    size_t CountReceived(uint8_t code) const;
+    void ClearReceived();
+
+    // Called with every received frame, on the thread that calls Handle,
+    // after the clock's lock has been released. Empty: none.
+    void SetObserver(std::function<void(const SimReceived&)> observer);
+
+private:
+    // Time on the clock's scale in 1/65536 s: 40 bits of seconds, 16 of
+    // fraction.
+    uint64_t UtcTicksLocked() const;
+    uint64_t LocalTicksLocked(uint64_t utcTicks) const;
+    void ApplyConfigLocked(const ClockConfig& config);
+    Answer AnswerLocked(uint8_t code, std::string_view payload);
+
+    mutable std::mutex mutex_;
+    SimIdentity identity_;
+    SimFaults faults_;
+    ClockConfig config_;
+    DisplayConfig display_;
+    DisplayHardwareConfig displayHardware_;
+    AuxStatus auxStatus_;
+    uint32_t auxCounter_ = 0;
+    // UTC: the value last set and when; it runs on from there.
+    uint64_t utcBaseTicks_ = 0;
+    std::chrono::steady_clock::time_point utcSetAt_;
+    // The face follows local time while the hands run; stopped, it shows
+    // what it showed when they stopped, or what mode 1 set.
+    std::optional<uint32_t> stoppedFace_;
+    uint32_t faceNudges_ = 0;
+    uint64_t repliesSent_ = 0;  // for badChecksumEvery
+    std::deque<SimReceived> received_;
+    std::function<void(const SimReceived&)> observer_;
+};
+
+class SimServer {
+public:
+    explicit SimServer(SimIdentity identity = {});
+    ~SimServer();
+    SimServer(const SimServer&) = delete;
+    SimServer& operator=(const SimServer&) = delete;
+
+    // Creates the pseudo-terminal and starts serving. False with a reason
+    // when the system gives no pseudo-terminal.
+    bool Start(std::string* error = nullptr);
+    // Stops serving and closes the pseudo-terminal.
+    void Stop();
+    // Closes the pseudo-terminal as if the cable were pulled: the program's
+    // port sees a hang-up. The server stays stopped afterwards; a later
+    // Start makes a new pseudo-terminal with a new path.
+    void Unplug();
+    bool IsRunning() const;
+
+    // The path the program opens (the far end of the pseudo-terminal).
+    const std::string& DevicePath() const;
+
+    SimClock& Clock();
+
+private:
+    void Serve();
+    void SendAnswer(const SimClock::Answer& answer);
+    void WriteAll(const uint8_t* data, size_t length);
+    // Waits for the time or for Stop; false when stopped.
+    bool WaitFor(std::chrono::milliseconds duration);
+    void CloseFds();
+
+    SimClock clock_;
+    std::string devicePath_;
+    int masterFd_ = -1;
+    int heldSlaveFd_ = -1;  // keeps the master from a hang-up between connections
+    std::thread thread_;
+    mutable std::mutex lifeMutex_;  // Start, Stop, Unplug
+    std::mutex stopMutex_;
+    std::condition_variable stopCv_;
+    std::atomic<bool> stopping_{false};
+    std::atomic<bool> running_{false};
+};

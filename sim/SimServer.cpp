@@ -1,0 +1,250 @@
+#include "SimClock.h"
+
+#include "Frame.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// How long the serving thread waits for input before it looks at Stop.
+constexpr auto kPollInterval = std::chrono::milliseconds(10);
+// A reply that cannot be written within this time is dropped: nobody reads
+// the far end.
+constexpr auto kWriteTimeout = std::chrono::milliseconds(1000);
+
+std::string SystemError(const char* what)
+{
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+void SetCloseOnExec(int fd)
+{
+    const int flags = ::fcntl(fd, F_GETFD);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+}
+
+int HexValue(uint8_t digit)
+{
+    return static_cast<int>(ParseHex(std::string_view(reinterpret_cast<const char*>(&digit), 1)));
+}
+
+}  // namespace
+
+SimServer::SimServer(SimIdentity identity) : clock_(identity) {}
+
+SimServer::~SimServer()
+{
+    Stop();
+}
+
+SimClock& SimServer::Clock()
+{
+    return clock_;
+}
+
+const std::string& SimServer::DevicePath() const
+{
+    return devicePath_;
+}
+
+bool SimServer::IsRunning() const
+{
+    return running_.load(std::memory_order_acquire);
+}
+
+bool SimServer::Start(std::string* error)
+{
+    std::lock_guard<std::mutex> life(lifeMutex_);
+    if (running_.load(std::memory_order_acquire))
+        return true;
+    const auto fail = [&](const char* what) {
+        if (error)
+            *error = SystemError(what);
+        CloseFds();
+        return false;
+    };
+
+    masterFd_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (masterFd_ < 0)
+        return fail("posix_openpt");
+    SetCloseOnExec(masterFd_);
+    if (::grantpt(masterFd_) != 0)
+        return fail("grantpt");
+    if (::unlockpt(masterFd_) != 0)
+        return fail("unlockpt");
+    char name[256] = {};
+    if (::ptsname_r(masterFd_, name, sizeof name) != 0)
+        return fail("ptsname_r");
+    // The master is written without blocking, so Stop is never held up by a
+    // full terminal buffer.
+    const int flags = ::fcntl(masterFd_, F_GETFL);
+    if (flags < 0 || ::fcntl(masterFd_, F_SETFL, flags | O_NONBLOCK) != 0)
+        return fail("fcntl");
+
+    // While any slave descriptor is open the master sees no hang-up, so the
+    // program may close and reopen the device as often as it likes. This
+    // descriptor is never read.
+    heldSlaveFd_ = ::open(name, O_RDWR | O_NOCTTY);
+    if (heldSlaveFd_ < 0)
+        return fail(name);
+    SetCloseOnExec(heldSlaveFd_);
+    termios tio {};
+    if (::tcgetattr(heldSlaveFd_, &tio) != 0)
+        return fail("tcgetattr");
+    ::cfmakeraw(&tio);
+    if (::tcsetattr(heldSlaveFd_, TCSANOW, &tio) != 0)
+        return fail("tcsetattr");
+
+    devicePath_ = name;
+    stopping_.store(false, std::memory_order_release);
+    try {
+        thread_ = std::thread(&SimServer::Serve, this);
+    } catch (const std::system_error& e) {
+        if (error)
+            *error = std::string("thread: ") + e.what();
+        CloseFds();
+        return false;
+    }
+    running_.store(true, std::memory_order_release);
+    return true;
+}
+
+void SimServer::Stop()
+{
+    std::lock_guard<std::mutex> life(lifeMutex_);
+    {
+        std::lock_guard<std::mutex> lock(stopMutex_);
+        stopping_.store(true, std::memory_order_release);
+    }
+    stopCv_.notify_all();
+    if (thread_.joinable())
+        thread_.join();
+    CloseFds();
+    running_.store(false, std::memory_order_release);
+}
+
+void SimServer::Unplug()
+{
+    // Closing the master and every slave descriptor of ours leaves the
+    // program's descriptor hung up: reads give EIO, poll gives POLLHUP.
+    Stop();
+}
+
+void SimServer::CloseFds()
+{
+    if (masterFd_ >= 0)
+        ::close(masterFd_);
+    if (heldSlaveFd_ >= 0)
+        ::close(heldSlaveFd_);
+    masterFd_ = -1;
+    heldSlaveFd_ = -1;
+}
+
+bool SimServer::WaitFor(std::chrono::milliseconds duration)
+{
+    std::unique_lock<std::mutex> lock(stopMutex_);
+    return !stopCv_.wait_for(lock, duration, [this] { return stopping_.load(std::memory_order_acquire); });
+}
+
+void SimServer::Serve()
+{
+    CFrameReceiver receiver;
+    uint8_t buffer[256];
+    while (!stopping_.load(std::memory_order_acquire)) {
+        const auto turnEnd = SteadyClock::now() + kPollInterval;
+        pollfd p {masterFd_, POLLIN, 0};
+        const int ready = ::poll(&p, 1, static_cast<int>(kPollInterval.count()));
+        if (ready == 0 || (ready < 0 && errno == EINTR))
+            continue;
+        bool idle = ready < 0 || !(p.revents & POLLIN);
+        if (!idle) {
+            const ssize_t got = ::read(masterFd_, buffer, sizeof buffer);
+            if (got > 0) {
+                for (ssize_t i = 0; i < got && !stopping_.load(std::memory_order_acquire); ++i) {
+                    switch (receiver.Feed(buffer[i])) {
+                    case CFrameReceiver::Event::Verified: {
+                        const uint8_t code = receiver.Code();
+                        const std::string payload(receiver.Payload());
+                        receiver.Reset();
+                        SendAnswer(clock_.Handle(code, payload));
+                        break;
+                    }
+                    case CFrameReceiver::Event::Reject:
+                        if (!clock_.Faults().silent)
+                            WriteAll(&kNak, 1);
+                        break;
+                    default:
+                        // The program's ACK and NAK bytes mean nothing to
+                        // the clock.
+                        break;
+                    }
+                }
+                continue;
+            }
+            idle = !(got < 0 && (errno == EAGAIN || errno == EINTR));
+        }
+        // EIO, end of file or a hang-up: no slave is open. Wait out the turn
+        // instead of spinning on a descriptor that is always ready.
+        if (idle)
+            WaitFor(std::chrono::duration_cast<std::chrono::milliseconds>(turnEnd - SteadyClock::now()));
+    }
+}
+
+void SimServer::SendAnswer(const SimClock::Answer& answer)
+{
+    if (answer.kind == SimClock::Answer::Kind::None)
+        return;
+    // The clock answers one request at a time, so a late answer holds up
+    // the next request like a busy clock would.
+    if (answer.delay.count() > 0 && !WaitFor(answer.delay))
+        return;
+    switch (answer.kind) {
+    case SimClock::Answer::Kind::Ack: WriteAll(&kAck, 1); break;
+    case SimClock::Answer::Kind::Nak: WriteAll(&kNak, 1); break;
+    case SimClock::Answer::Kind::Reply: {
+        std::vector<uint8_t> frame = BuildFrame(answer.code, answer.payload);
+        if (answer.corruptChecksum) {
+            // The last checksum digit, changed to another hex digit.
+            uint8_t& digit = frame[frame.size() - 2];
+            digit = static_cast<uint8_t>(HexDigit(static_cast<unsigned>(HexValue(digit)) ^ 1u));
+        }
+        WriteAll(frame.data(), frame.size());
+        break;
+    }
+    case SimClock::Answer::Kind::None: break;
+    }
+}
+
+void SimServer::WriteAll(const uint8_t* data, size_t length)
+{
+    const auto deadline = SteadyClock::now() + kWriteTimeout;
+    size_t done = 0;
+    while (done < length && !stopping_.load(std::memory_order_acquire)) {
+        const ssize_t put = ::write(masterFd_, data + done, length - done);
+        if (put > 0) {
+            done += static_cast<size_t>(put);
+            continue;
+        }
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0 && errno == EAGAIN) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
+            if (left.count() <= 0)
+                return;  // nobody drains the far end: the rest is lost
+            pollfd p {masterFd_, POLLOUT, 0};
+            ::poll(&p, 1, static_cast<int>(std::min(left, kPollInterval).count()));
+            continue;
+        }
+        return;  // no slave open (EIO): the bytes have nowhere to go
+    }
+}

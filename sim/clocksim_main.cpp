@@ -1,0 +1,376 @@
+// kerovant-clocksim: a simulated clock on a pseudo-terminal. Prints the
+// device path, then serves until SIGINT, SIGTERM or SIGHUP.
+#include "ClockCodec.h"
+#include "SimClock.h"
+
+#include <cerrno>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <optional>
+#include <pthread.h>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kExitFailure = 1;
+
+const char kUsage[] =
+    "Usage: kerovant-clocksim [options]\n"
+    "A simulated clock on a pseudo-terminal. Prints the device path, then serves\n"
+    "until interrupted (SIGINT, SIGTERM, SIGHUP).\n"
+    "\n"
+    "Identity:\n"
+    "  --family-id HEX         family ID reported by command B0 (default 0150)\n"
+    "  --cpu-type HEX          CPU type reported by command B2 (default 0021)\n"
+    "  --firmware X.Y.Z        firmware version (default 1.3.0)\n"
+    "  --serial N              serial number, decimal or 0x-prefixed hex (default 10472)\n"
+    "  --time-code KIND        none, smpte, irig-pwm, irig-am or a number 0-255 (default smpte)\n"
+    "  --fps N                 SMPTE frame rate 1-256 (default 30)\n"
+    "Device:\n"
+    "  --link PATH             make PATH a symbolic link to the device while serving\n"
+    "Faults:\n"
+    "  --silent                answer nothing, not even the hello\n"
+    "  --ignore CODE           never answer command CODE (hex)\n"
+    "  --nak CODE              answer command CODE (hex) with NAK\n"
+    "  --bad-checksum-every N  give every Nth reply frame a wrong checksum\n"
+    "  --slow CODE:MS          answer command CODE (hex, or 'all') MS milliseconds late\n"
+    "  --unplug-after SECONDS  close the device after SECONDS, as if the cable were pulled\n"
+    "Other:\n"
+    "  --log                   print every received command and its payload\n"
+    "  --help                  show this text\n";
+
+struct Options {
+    SimIdentity identity;
+    SimFaults faults;
+    std::string link;
+    std::optional<double> unplugAfter;
+    bool log = false;
+};
+
+// Thrown for a bad command line; the text says what is wrong.
+struct UsageError {
+    std::string message;
+};
+
+[[noreturn]] void Bad(const std::string& option, const std::string& value, const std::string& expected)
+{
+    throw UsageError {"invalid value '" + value + "' for " + option + ": expected " + expected};
+}
+
+bool ParseUnsigned(std::string_view text, int base, unsigned long long max, unsigned long long& out)
+{
+    if (text.empty())
+        return false;
+    unsigned long long value = 0;
+    for (char ch : text) {
+        int digit = -1;
+        if (ch >= '0' && ch <= '9')
+            digit = ch - '0';
+        else if (base == 16 && ch >= 'a' && ch <= 'f')
+            digit = ch - 'a' + 10;
+        else if (base == 16 && ch >= 'A' && ch <= 'F')
+            digit = ch - 'A' + 10;
+        if (digit < 0)
+            return false;
+        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+        if (value > max)
+            return false;
+    }
+    out = value;
+    return true;
+}
+
+std::string_view StripHexPrefix(std::string_view text)
+{
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        text.remove_prefix(2);
+    return text;
+}
+
+unsigned long long Hex(const std::string& option, const std::string& value, unsigned long long max)
+{
+    unsigned long long out = 0;
+    if (!ParseUnsigned(StripHexPrefix(value), 16, max, out))
+        Bad(option, value, max == 0xFF ? "a command code in hex, 00 to FF" : "a hex number up to FFFF");
+    return out;
+}
+
+unsigned long long Decimal(const std::string& option, const std::string& value, unsigned long long min,
+                           unsigned long long max)
+{
+    unsigned long long out = 0;
+    if (!ParseUnsigned(value, 10, max, out) || out < min)
+        Bad(option, value, "a whole number from " + std::to_string(min) + " to " + std::to_string(max));
+    return out;
+}
+
+FirmwareVersion ParseFirmware(const std::string& option, const std::string& value)
+{
+    unsigned long long parts[3] = {};
+    size_t start = 0;
+    for (int i = 0; i < 3; ++i) {
+        const size_t dot = value.find('.', start);
+        const bool last = i == 2;
+        if (last != (dot == std::string::npos))
+            Bad(option, value, "X.Y.Z with each part 0 to 255");
+        const std::string_view part = std::string_view(value).substr(start, last ? std::string::npos : dot - start);
+        if (!ParseUnsigned(part, 10, 255, parts[i]))
+            Bad(option, value, "X.Y.Z with each part 0 to 255");
+        start = dot + 1;
+    }
+    return {static_cast<uint8_t>(parts[0]), static_cast<uint8_t>(parts[1]), static_cast<uint8_t>(parts[2])};
+}
+
+uint8_t ParseTimeCode(const std::string& option, const std::string& value)
+{
+    if (value == "none")
+        return kTimeCodeNone;
+    if (value == "smpte")
+        return kTimeCodeSmpte;
+    if (value == "irig-pwm")
+        return kTimeCodeIrigBPwm;
+    if (value == "irig-am")
+        return kTimeCodeIrigBAm;
+    unsigned long long out = 0;
+    if (!ParseUnsigned(value, 10, 255, out))
+        Bad(option, value, "none, smpte, irig-pwm, irig-am or a number 0 to 255");
+    return static_cast<uint8_t>(out);
+}
+
+void ParseSlow(const std::string& option, const std::string& value, SimFaults& faults)
+{
+    const size_t colon = value.find(':');
+    if (colon == std::string::npos)
+        Bad(option, value, "CODE:MS, CODE in hex or 'all'");
+    const std::string code = value.substr(0, colon);
+    const std::string ms = value.substr(colon + 1);
+    faults.slowCode = code == "all" ? -1 : static_cast<int>(Hex(option, code, 0xFF));
+    faults.slowDelay = std::chrono::milliseconds(Decimal(option, ms, 0, 3600000));
+    faults.slowCount = -1;
+}
+
+double ParseSeconds(const std::string& option, const std::string& value)
+{
+    char* end = nullptr;
+    errno = 0;
+    const double seconds = std::strtod(value.c_str(), &end);
+    if (value.empty() || end != value.c_str() + value.size() || errno != 0 || !std::isfinite(seconds) ||
+        seconds < 0 || seconds > 1e7)
+        Bad(option, value, "a number of seconds, 0 or more");
+    return seconds;
+}
+
+Options ParseOptions(int argc, char** argv, bool& help)
+{
+    Options o;
+    help = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        std::optional<std::string> inlineValue;
+        if (arg.rfind("--", 0) == 0) {
+            const size_t eq = arg.find('=');
+            if (eq != std::string::npos) {
+                inlineValue = arg.substr(eq + 1);
+                arg.resize(eq);
+            }
+        }
+        const auto flag = [&] {
+            if (inlineValue)
+                throw UsageError {"option " + arg + " takes no value"};
+        };
+        const auto value = [&]() -> std::string {
+            if (inlineValue)
+                return *inlineValue;
+            if (i + 1 >= argc)
+                throw UsageError {"option " + arg + " needs a value"};
+            return argv[++i];
+        };
+
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+        } else if (arg == "--family-id") {
+            o.identity.familyId = static_cast<uint16_t>(Hex(arg, value(), 0xFFFF));
+        } else if (arg == "--cpu-type") {
+            o.identity.cpuType = static_cast<uint16_t>(Hex(arg, value(), 0xFFFF));
+        } else if (arg == "--firmware") {
+            o.identity.firmware = ParseFirmware(arg, value());
+        } else if (arg == "--serial") {
+            const std::string v = value();
+            unsigned long long serial = 0;
+            const std::string_view hex = StripHexPrefix(v);
+            const bool ok = hex.size() != v.size() ? ParseUnsigned(hex, 16, 0xFFFFFFFF, serial)
+                                                   : ParseUnsigned(v, 10, 0xFFFFFFFF, serial);
+            if (!ok)
+                Bad(arg, v, "a number from 0 to 4294967295");
+            o.identity.serialNumber = static_cast<uint32_t>(serial);
+        } else if (arg == "--time-code") {
+            o.identity.timeCodeType = ParseTimeCode(arg, value());
+        } else if (arg == "--fps") {
+            o.identity.smpteFrameMax = static_cast<uint8_t>(Decimal(arg, value(), 1, 256) - 1);
+        } else if (arg == "--link") {
+            o.link = value();
+            if (o.link.empty())
+                Bad(arg, o.link, "a path");
+        } else if (arg == "--silent") {
+            flag();
+            o.faults.silent = true;
+        } else if (arg == "--ignore") {
+            o.faults.ignoreCode = static_cast<int>(Hex(arg, value(), 0xFF));
+        } else if (arg == "--nak") {
+            o.faults.nakCode = static_cast<int>(Hex(arg, value(), 0xFF));
+        } else if (arg == "--bad-checksum-every") {
+            o.faults.badChecksumEvery = static_cast<int>(Decimal(arg, value(), 1, 1000000));
+        } else if (arg == "--slow") {
+            ParseSlow(arg, value(), o.faults);
+        } else if (arg == "--unplug-after") {
+            o.unplugAfter = ParseSeconds(arg, value());
+        } else if (arg == "--log") {
+            flag();
+            o.log = true;
+        } else {
+            throw UsageError {"unknown option '" + std::string(argv[i]) + "'"};
+        }
+    }
+    return o;
+}
+
+// The symbolic link to the device, made at start and removed at exit if it
+// still points to our device.
+class DeviceLink {
+public:
+    bool Create(const std::string& path, const std::string& target, std::string& error)
+    {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
+            error = path + " exists and is not a symbolic link; not replacing it";
+            return false;
+        }
+        // Made under a temporary name and renamed over the old link, so the
+        // path never points nowhere.
+        const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+        ::unlink(temporary.c_str());
+        if (::symlink(target.c_str(), temporary.c_str()) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
+            error = "cannot create the link " + path + ": " + std::strerror(errno);
+            ::unlink(temporary.c_str());
+            return false;
+        }
+        path_ = path;
+        target_ = target;
+        return true;
+    }
+    ~DeviceLink()
+    {
+        if (path_.empty())
+            return;
+        char buffer[4096];
+        const ssize_t n = ::readlink(path_.c_str(), buffer, sizeof buffer);
+        if (n >= 0 && std::string(buffer, static_cast<size_t>(n)) == target_)
+            ::unlink(path_.c_str());
+    }
+
+private:
+    std::string path_;
+    std::string target_;
+};
+
+void PrintReceived(const SimReceived& r, std::chrono::steady_clock::time_point started)
+{
+    const double at = std::chrono::duration<double>(r.when - started).count();
+    if (r.payload.empty())
+        std::printf("%10.3f  %02X %s\n", at, r.code, CommandName(r.code));
+    else
+        std::printf("%10.3f  %02X %-30s %s\n", at, r.code, CommandName(r.code), r.payload.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    bool help = false;
+    try {
+        options = ParseOptions(argc, argv, help);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "kerovant-clocksim: %s\nTry 'kerovant-clocksim --help' for the options.\n",
+                     e.message.c_str());
+        return kExitUsage;
+    }
+    if (help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+
+    // The signals are blocked in every thread and taken by sigwait below, so
+    // no handler runs in the middle of the serving thread's work. A signal
+    // that is ignored is discarded instead of waiting to be taken, so SIGTERM
+    // gets its default action back; SIGINT and SIGHUP stay ignored when the
+    // caller wants that (a background job, nohup).
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction current {};
+        if (s == SIGTERM || (sigaction(s, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)) {
+            std::signal(s, SIG_DFL);
+            sigaddset(&signals, s);
+        }
+    }
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    const auto started = std::chrono::steady_clock::now();
+    SimServer server(options.identity);
+    server.Clock().SetFaults(options.faults);
+    if (options.log)
+        server.Clock().SetObserver([started](const SimReceived& r) { PrintReceived(r, started); });
+
+    std::string error;
+    if (!server.Start(&error)) {
+        std::fprintf(stderr, "kerovant-clocksim: no pseudo-terminal: %s\n", error.c_str());
+        return kExitFailure;
+    }
+    DeviceLink link;
+    if (!options.link.empty() && !link.Create(options.link, server.DevicePath(), error)) {
+        std::fprintf(stderr, "kerovant-clocksim: %s\n", error.c_str());
+        server.Stop();
+        return kExitFailure;
+    }
+    std::printf("%s\n", server.DevicePath().c_str());
+    std::fflush(stdout);
+
+    std::optional<std::chrono::steady_clock::time_point> unplugAt;
+    if (options.unplugAfter)
+        unplugAt = started + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                 std::chrono::duration<double>(*options.unplugAfter));
+    for (;;) {
+        int signal = 0;
+        if (unplugAt) {
+            const auto left = *unplugAt - std::chrono::steady_clock::now();
+            if (left <= std::chrono::steady_clock::duration::zero()) {
+                server.Unplug();
+                unplugAt.reset();
+                if (options.log) {
+                    std::printf("unplugged\n");
+                    std::fflush(stdout);
+                }
+                continue;
+            }
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+            timespec timeout {static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+            signal = sigtimedwait(&signals, nullptr, &timeout);
+        } else if (sigwait(&signals, &signal) != 0) {
+            break;
+        }
+        if (signal > 0)
+            break;
+    }
+    server.Stop();
+    return 0;
+}

@@ -1,0 +1,375 @@
+// The clock device object against the simulated clock on a pseudo-terminal:
+// the whole real stack, termios included.
+#include "ClockCodec.h"
+#include "ClockDevice.h"
+#include "SimClock.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+template <class Pred>
+bool WaitUntil(Pred pred, std::chrono::milliseconds timeout)
+{
+    const auto deadline = Clock::now() + timeout;
+    while (!pred()) {
+        if (Clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(2ms);
+    }
+    return true;
+}
+
+LinkSettings SettingsFor(const std::string& path)
+{
+    LinkSettings s;
+    SetDeviceName(s, path);
+    return s;
+}
+
+// Collects the identification read's messages; dismisses each at once
+// unless told to hold them.
+struct MessageLog {
+    std::mutex mutex;
+    std::vector<std::string> texts;
+    std::vector<bool> onlineWhenShown;
+    std::vector<std::shared_ptr<LinkMessage>> held;
+    bool hold = false;
+    // Runs on the link thread for each message, before it is dismissed.
+    std::function<void(const std::string&)> onShown;
+    std::atomic<const CClockDevice*> device{nullptr};
+
+    LinkMessageHandler Handler()
+    {
+        return [this](std::shared_ptr<LinkMessage> message) {
+            std::lock_guard<std::mutex> lock(mutex);
+            texts.push_back(message->Text());
+            EXPECT_EQ(message->Caption(), "Communication Error");
+            const CClockDevice* d = device.load();
+            onlineWhenShown.push_back(d && d->IsOnline());
+            if (onShown)
+                onShown(message->Text());
+            if (hold)
+                held.push_back(message);
+            else
+                message->Dismiss();
+        };
+    }
+    size_t Count()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return texts.size();
+    }
+};
+
+class ClockDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_productIndex = kNoProduct;
+        g_protocolVersion = 1;
+        std::string error;
+        ASSERT_TRUE(sim.Start(&error)) << error;
+    }
+
+    std::unique_ptr<CClockDevice> Connect(LinkMessageHandler handler = {})
+    {
+        return std::make_unique<CClockDevice>(SettingsFor(sim.DevicePath()), std::move(handler));
+    }
+
+    SimServer sim;
+};
+
+const std::vector<uint8_t> kIdentification = {kCmdHello,         kCmdFamilyId,   kCmdCpuType,         kCmdFirmware,
+                                              kCmdSerialNumber,  kCmdCurrentTime, kCmdReadConfig,     kCmdDisplayHardware,
+                                              kCmdReadDisplay,   kCmdAuxStatus,   kCmdAuxCounter};
+const std::vector<uint8_t> kPoll = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
+                                    kCmdAuxCounter};
+
+TEST_F(ClockDeviceTest, IdentifiesThenPollsInOrder)
+{
+    SimIdentity id;
+    id.familyId = 0x0350;
+    id.firmware = {1, 3, 7};
+    id.serialNumber = 1234;
+    sim.Clock().SetIdentity(id);
+
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    EXPECT_TRUE(device->IsOnline());
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdTimeCodeStatus) >= 2; }, 5s));
+
+    std::vector<uint8_t> codes = sim.Clock().ReceivedCodes();
+    ASSERT_GE(codes.size(), kIdentification.size() + 2 * kPoll.size());
+    std::vector<uint8_t> expected = kIdentification;
+    expected.insert(expected.end(), kPoll.begin(), kPoll.end());
+    expected.insert(expected.end(), kPoll.begin(), kPoll.end());
+    codes.resize(expected.size());
+    EXPECT_EQ(codes, expected);
+
+    EXPECT_EQ(device->GetFamilyId(), 0x0350);
+    EXPECT_EQ(g_productIndex.load(), 1);
+    EXPECT_EQ(g_protocolVersion.load(), 2);
+    EXPECT_EQ(device->GetSerialNumber(), 1234u);
+    FirmwareVersion firmware;
+    device->GetFirmwareVersion(firmware);
+    EXPECT_EQ(firmware, (FirmwareVersion{1, 3, 7}));
+    ClockConfig config;
+    device->GetConfig(config);
+    EXPECT_EQ(config, sim.Clock().Config());
+    EXPECT_EQ(device->GetIllumination(), sim.Clock().Config().illumination);
+    TimeCodeStatus status;
+    device->GetTimeCodeStatus(status);
+    EXPECT_EQ(status.type, id.timeCodeType);
+    EXPECT_EQ(device->GetPortState(), PortState::Open);
+}
+
+TEST_F(ClockDeviceTest, PollsEveryHundredMilliseconds)
+{
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    sim.Clock().ClearReceived();
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdCurrentTime) >= 6; }, 5s));
+    std::vector<Clock::time_point> starts;
+    for (const SimReceived& r : sim.Clock().Received()) {
+        if (r.code == kCmdCurrentTime)
+            starts.push_back(r.when);
+    }
+    // Generous bounds: the figure itself is measured by the benchmark.
+    for (size_t i = 1; i < starts.size(); ++i) {
+        const auto gap = std::chrono::duration_cast<std::chrono::milliseconds>(starts[i] - starts[i - 1]);
+        EXPECT_GE(gap.count(), 80);
+        EXPECT_LE(gap.count(), 400);
+    }
+}
+
+TEST_F(ClockDeviceTest, SilentClockGivesUpAfterTwentyFourHellos)
+{
+    SimFaults faults;
+    faults.silent = true;
+    sim.Clock().SetFaults(faults);
+    const auto start = Clock::now();
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    const auto took = Clock::now() - start;
+    EXPECT_FALSE(device->IsOnline());
+    EXPECT_FALSE(device->IsReady());
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdHello), 24u);
+    EXPECT_EQ(sim.Clock().ReceivedCodes().size(), 24u);
+    EXPECT_GT(took, 2s);
+    // Final: nothing more goes out.
+    std::this_thread::sleep_for(150ms);
+    EXPECT_EQ(sim.Clock().ReceivedCodes().size(), 24u);
+    EXPECT_EQ(device->GetState(), CClockDevice::kStateFailed);
+}
+
+TEST(ClockDeviceNoPort, MissingDeviceIsOfflineAndFails)
+{
+    auto device = std::make_unique<CClockDevice>(SettingsFor("/dev/kerovant-no-such-device"));
+    EXPECT_EQ(device->GetPortState(), PortState::NoBridge);
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    EXPECT_FALSE(device->IsOnline());
+    EXPECT_FALSE(device->SetConfig(ClockConfig{}) && device->IsOnline());
+}
+
+TEST_F(ClockDeviceTest, FamilyIdNeverAnsweredShowsFourMessages)
+{
+    SimFaults faults;
+    faults.ignoreCode = kCmdFamilyId;
+    sim.Clock().SetFaults(faults);
+    MessageLog log;
+    auto device = Connect(log.Handler());
+    log.device = device.get();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    ASSERT_EQ(log.texts.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(log.texts[i], "Failed reading Family ID");
+        EXPECT_TRUE(log.onlineWhenShown[i]) << "online until the fourth message is closed";
+    }
+    EXPECT_FALSE(device->IsOnline());
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdFamilyId), 4u);
+    EXPECT_EQ(g_productIndex.load(), kNoProduct);
+}
+
+TEST_F(ClockDeviceTest, LateReplyOfAnotherCodeFailsTheRead)
+{
+    SimFaults faults;
+    faults.slowCode = kCmdCpuType;
+    faults.slowDelay = 160ms;  // past its 110 ms wait
+    faults.slowCount = 1;
+    sim.Clock().SetFaults(faults);
+    MessageLog log;
+    // While the CPU type reply is late, the clock also leaves the next
+    // family ID request unanswered: the late reply is then the only frame
+    // that arrives during that read, and it carries the wrong code.
+    log.onShown = [&](const std::string& text) {
+        SimFaults next;
+        if (text == "Failed reading CPU type")
+            next.ignoreCode = kCmdFamilyId;
+        sim.Clock().SetFaults(next);
+    };
+    auto device = Connect(log.Handler());
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    ASSERT_EQ(log.texts.size(), 2u);
+    EXPECT_EQ(log.texts[0], "Failed reading CPU type");
+    EXPECT_EQ(log.texts[1], "Failed reading Family ID");
+    EXPECT_EQ(device->GetFamilyId(), 0x0150) << "the CPU type payload was not taken as the family ID";
+}
+
+TEST_F(ClockDeviceTest, SetConfigReachesTheClock)
+{
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    ClockConfig config;
+    device->GetConfig(config);
+    config.biasPositive = 0;
+    config.biasSeconds = 3600;
+    config.dstMode = kDstDisabled;
+    config.dstStartWeek = 9;  // overwritten by the defaults
+    config.illumination = 11;
+    ASSERT_TRUE(device->SetConfig(config));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().Config().biasSeconds == 3600; }, 2s));
+    const ClockConfig atClock = sim.Clock().Config();
+    EXPECT_EQ(atClock.valid, 1);
+    EXPECT_EQ(atClock.biasPositive, 0);
+    EXPECT_EQ(atClock.dstStartWeek, 1);
+    EXPECT_EQ(atClock.illumination, 11);
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    ClockConfig shadow;
+    device->GetConfig(shadow);
+    EXPECT_EQ(shadow, atClock);
+    EXPECT_EQ(device->GetIllumination(), 11);
+
+    std::string payload;
+    for (const SimReceived& r : sim.Clock().Received()) {
+        if (r.code == kCmdWriteConfig)
+            payload = r.payload;
+    }
+    EXPECT_EQ(payload.size(), 112u);
+    EXPECT_TRUE(device->IsReady());
+}
+
+TEST_F(ClockDeviceTest, ReadOfOutOfRangeConfigQueuesCorrection)
+{
+    ClockConfig bad = sim.Clock().Config();
+    bad.dstMode = kDstByWeekday;
+    bad.dstStartWeek = 6;
+    sim.Clock().SetConfig(bad);
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) == 1; }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().Config().dstStartWeek == 1; }, 2s));
+    EXPECT_EQ(sim.Clock().Config().dstMode, kDstByWeekday);
+
+    // A clean configuration is left alone.
+    SimServer other;
+    ASSERT_TRUE(other.Start());
+    auto clean = std::make_unique<CClockDevice>(SettingsFor(other.DevicePath()));
+    ASSERT_TRUE(WaitUntil([&] { return other.Clock().CountReceived(kCmdTimeCodeStatus) >= 2; }, 5s));
+    EXPECT_EQ(other.Clock().CountReceived(kCmdWriteConfig), 0u);
+}
+
+TEST_F(ClockDeviceTest, DisplayConfigOnlyWhileHandsStopped)
+{
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    const DisplayConfig face{kDisplaySetFace, 1, 0, 1, 1, 0, 3155763723u, 0};
+    EXPECT_FALSE(device->SetDisplayConfig(face));
+    const DisplayConfig refused{kDisplaySetFace, 1, 0, 1, 0, 0, 1, 0};  // flag3 without flag4
+
+    ClockConfig config;
+    device->GetConfig(config);
+    config.handMotion = kHandsStopped;
+    ASSERT_TRUE(device->SetConfig(config));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    EXPECT_FALSE(device->SetDisplayConfig(refused));
+    DisplayConfig badMode = face;
+    badMode.mode = 7;
+    EXPECT_FALSE(device->SetDisplayConfig(badMode));
+    EXPECT_TRUE(device->SetDisplayConfig(face));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().FaceSeconds() == 3155763723u; }, 2s));
+    const DisplayConfig nudge{kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
+    EXPECT_TRUE(device->SetDisplayConfig(nudge));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().FaceNudges() == 1; }, 2s));
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdWriteDisplay), 2u);
+    EXPECT_TRUE(device->IsOnline());
+}
+
+TEST_F(ClockDeviceTest, SetClockTimeSendsShortHexAndUpdatesUtc)
+{
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    EXPECT_FALSE(device->SetClockTime(ClockTime{0, 0, 3517128000u, 0}));
+    ASSERT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0}));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdSetTime) == 1; }, 2s));
+    std::string payload;
+    for (const SimReceived& r : sim.Clock().Received()) {
+        if (r.code == kCmdSetTime)
+            payload = r.payload;
+    }
+    EXPECT_EQ(payload, "0100D1DB250000");
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().Utc().seconds - 0xD1DB2500u < 5; }, 2s));
+}
+
+TEST_F(ClockDeviceTest, FaultsInThePollTakeTheLinkDown)
+{
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    SimFaults faults;
+    faults.badChecksumEvery = 1;
+    sim.Clock().SetFaults(faults);
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    EXPECT_FALSE(device->IsOnline());
+    EXPECT_FALSE(device->IsReady());
+}
+
+TEST_F(ClockDeviceTest, UnpluggedCableTakesTheLinkDown)
+{
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    sim.Unplug();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    EXPECT_EQ(device->GetPortState(), PortState::Gone);
+}
+
+TEST_F(ClockDeviceTest, ShutdownDuringAWaitIsPrompt)
+{
+    SimFaults faults;
+    faults.silent = true;
+    sim.Clock().SetFaults(faults);
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdHello) >= 2; }, 3s));
+    const auto start = Clock::now();
+    device.reset();
+    EXPECT_LT(Clock::now() - start, 1s);
+}
+
+TEST_F(ClockDeviceTest, ShutdownWhileAMessageWaitsIsPrompt)
+{
+    SimFaults faults;
+    faults.ignoreCode = kCmdFamilyId;
+    sim.Clock().SetFaults(faults);
+    MessageLog log;
+    log.hold = true;
+    auto device = Connect(log.Handler());
+    ASSERT_TRUE(WaitUntil([&] { return log.Count() == 1; }, 3s));
+    const auto start = Clock::now();
+    device.reset();
+    EXPECT_LT(Clock::now() - start, 1s);
+    std::lock_guard<std::mutex> lock(log.mutex);
+    ASSERT_EQ(log.held.size(), 1u);
+    EXPECT_TRUE(log.held[0]->IsCancelled());
+    log.held[0]->Dismiss();  // a late click does no harm
+}
+
+}  // namespace

@@ -1,0 +1,463 @@
+// The simulated clock's answers, without any I/O: reply lengths, writes,
+// the running time, local time by bias and daylight-saving rules, faults.
+#include "SimClock.h"
+
+#include "ClockCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono;
+using namespace std::chrono_literals;
+using Kind = SimClock::Answer::Kind;
+
+constexpr int64_t kEpochOffset = 2208988800;
+
+bool WaitUntil(const std::function<bool()>& pred, milliseconds timeout)
+{
+    const auto deadline = steady_clock::now() + timeout;
+    while (!pred()) {
+        if (steady_clock::now() >= deadline)
+            return pred();
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+uint64_t Ticks(const ClockTime& t)
+{
+    return ((((uint64_t {t.secondsHigh} << 32) | t.seconds)) << 16) | t.fraction;
+}
+
+// A UTC civil time as a ClockTime.
+ClockTime At(sys_days day, seconds timeOfDay = 0s)
+{
+    const int64_t s = (sys_seconds {day} + timeOfDay).time_since_epoch().count() + kEpochOffset;
+    return ClockTime {1, static_cast<uint8_t>(s >> 32), static_cast<uint32_t>(s), 0};
+}
+
+SimIdentity WithFirmware(uint8_t major, uint8_t minor, uint8_t build)
+{
+    SimIdentity identity;
+    identity.firmware = {major, minor, build};
+    return identity;
+}
+
+// Local minus UTC in seconds, both from one 0xC8 reply.
+int64_t LocalOffset(SimClock& clock)
+{
+    const auto answer = clock.Handle(kCmdCurrentTime, "");
+    ClockTime utc;
+    ClockTime local;
+    EXPECT_TRUE(DecodeCurrentTime(answer.payload, utc, local));
+    EXPECT_EQ(utc.fraction, local.fraction);
+    return static_cast<int64_t>(Ticks(local) >> 16) - static_cast<int64_t>(Ticks(utc) >> 16);
+}
+
+struct Expected {
+    ClockTime utc;
+    int64_t offset;  // local minus UTC, seconds
+};
+
+void ExpectOffsets(SimClock& clock, std::initializer_list<Expected> cases)
+{
+    for (const Expected& e : cases) {
+        clock.SetUtc(e.utc);
+        EXPECT_EQ(LocalOffset(clock), e.offset) << "at clock second " << e.utc.seconds;
+    }
+}
+
+ClockConfig DstConfig(SimClock& clock, bool utcReference, uint8_t biasPositive, uint32_t biasSeconds)
+{
+    ClockConfig c = clock.Config();
+    c.biasPositive = biasPositive;
+    c.biasSeconds = biasSeconds;
+    c.dstUseUtc = utcReference ? 1 : 0;
+    c.dstUseLocal = utcReference ? 0 : 1;
+    c.dstBiasPositive = 1;
+    c.dstBiasSeconds = 3600;
+    return c;
+}
+
+void SetWeekdayRule(ClockConfig& c, uint8_t startWeek, uint8_t startMonth, uint8_t startHour, uint8_t endWeek,
+                    uint8_t endMonth, uint8_t endHour)
+{
+    c.dstMode = kDstByWeekday;
+    c.dstStartWeek = startWeek;
+    c.dstStartDayOfWeek = 1;  // Sunday
+    c.dstStartMonth = startMonth;
+    c.dstStartHour = startHour;
+    c.dstEndWeek = endWeek;
+    c.dstEndDayOfWeek = 1;
+    c.dstEndMonth = endMonth;
+    c.dstEndHour = endHour;
+}
+
+TEST(SimClockReads, EveryReadAnswersWithItsCodeAndExactLength)
+{
+    SimClock clock;
+    for (uint8_t code : {kCmdFamilyId, kCmdCpuType, kCmdFirmware, kCmdSerialNumber, kCmdAuxCounter,
+                         kCmdCurrentTime, kCmdReadConfig, kCmdDisplayHardware, kCmdReadDisplay, kCmdAuxStatus,
+                         kCmdTimeCodeStatus}) {
+        SCOPED_TRACE(CommandName(code));
+        const auto answer = clock.Handle(code, "");
+        EXPECT_EQ(answer.kind, Kind::Reply);
+        EXPECT_EQ(answer.code, code);
+        EXPECT_EQ(answer.payload.size(), ReplyLength(code, 2));
+        EXPECT_FALSE(answer.corruptChecksum);
+        EXPECT_EQ(answer.delay, 0ms);
+    }
+}
+
+TEST(SimClockReads, IdentityAndTimeCodeStatusComeFromTheIdentity)
+{
+    SimIdentity identity;
+    identity.familyId = 0x0350;
+    identity.cpuType = 0x0042;
+    identity.firmware = {2, 1, 7};
+    identity.serialNumber = 100000123;
+    identity.timeCodeType = kTimeCodeIrigBAm;
+    identity.smpteFrameMax = 24;
+    SimClock clock(identity);
+
+    EXPECT_EQ(clock.Handle(kCmdFamilyId, "").payload, "0350");
+    EXPECT_EQ(clock.Handle(kCmdCpuType, "").payload, "0042");
+    EXPECT_EQ(clock.Handle(kCmdFirmware, "").payload, "020107");
+    EXPECT_EQ(clock.Handle(kCmdSerialNumber, "").payload, "05F5E17B");
+    TimeCodeStatus status;
+    ASSERT_TRUE(DecodeTimeCodeStatus(clock.Handle(kCmdTimeCodeStatus, "").payload, status));
+    EXPECT_EQ(status.type, kTimeCodeIrigBAm);
+    EXPECT_EQ(status.smpteFrameMax, 24);
+
+    // The auxiliary counter counts its reads.
+    uint32_t first = 0;
+    uint32_t second = 0;
+    ASSERT_TRUE(DecodeU32(clock.Handle(kCmdAuxCounter, "").payload, first));
+    ASSERT_TRUE(DecodeU32(clock.Handle(kCmdAuxCounter, "").payload, second));
+    EXPECT_EQ(second, first + 1);
+}
+
+TEST(SimClockReads, ConfigurationLengthFollowsTheFirmware)
+{
+    SimClock older(WithFirmware(1, 2, 0));
+    EXPECT_EQ(older.ProtocolVersion(), 1);
+    EXPECT_EQ(older.Handle(kCmdReadConfig, "").payload.size(), 110u);
+
+    SimClock newer(WithFirmware(1, 3, 0));
+    EXPECT_EQ(newer.ProtocolVersion(), 2);
+    const auto answer = newer.Handle(kCmdReadConfig, "");
+    ASSERT_EQ(answer.payload.size(), 112u);
+    ClockConfig config;
+    ASSERT_TRUE(DecodeConfig(answer.payload, 2, config));
+    EXPECT_EQ(config, newer.Config());
+    // The default configuration passes the program's checks untouched.
+    EXPECT_FALSE(ValidateConfigShadow(config));
+    EXPECT_EQ(config.illumination, 6);
+
+    // A firmware change at run time changes the exchange.
+    newer.SetIdentity(WithFirmware(0, 9, 0));
+    EXPECT_EQ(newer.Handle(kCmdReadConfig, "").payload.size(), 110u);
+}
+
+TEST(SimClockCommands, HelloRecoverUnknownAndStrayPayloads)
+{
+    SimClock clock;
+    EXPECT_EQ(clock.Handle(kCmdHello, "").kind, Kind::Ack);
+    EXPECT_EQ(clock.Handle(kCmdRecover, "").kind, Kind::Ack);
+    EXPECT_EQ(clock.Handle(0x00, "").kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(0xB1, "").kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(0x65, "").kind, Kind::Nak);
+    // Requests that carry no payload are not understood with one.
+    EXPECT_EQ(clock.Handle(kCmdHello, "00").kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(kCmdFamilyId, "0150").kind, Kind::Nak);
+}
+
+TEST(SimClockCommands, WriteConfigurationNeedsTheExactLength)
+{
+    SimClock clock(WithFirmware(1, 3, 0));
+    const ClockConfig before = clock.Config();
+    ClockConfig wanted = before;
+    wanted.biasPositive = 0;
+    wanted.biasSeconds = 18000;
+    wanted.handMotion = kHandsStep;
+    wanted.illumination = 11;
+    const std::string v2 = EncodeConfig(wanted, 2);
+    const std::string v1 = EncodeConfig(wanted, 1);
+
+    EXPECT_EQ(clock.Handle(kCmdWriteConfig, v1).kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(kCmdWriteConfig, v2 + "0").kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(kCmdWriteConfig, "").kind, Kind::Nak);
+    std::string notHex = v2;
+    notHex[10] = 'G';
+    EXPECT_EQ(clock.Handle(kCmdWriteConfig, notHex).kind, Kind::Nak);
+    EXPECT_EQ(clock.Config(), before);
+
+    EXPECT_EQ(clock.Handle(kCmdWriteConfig, v2).kind, Kind::Ack);
+    EXPECT_EQ(clock.Config(), wanted);
+    EXPECT_EQ(clock.Handle(kCmdReadConfig, "").payload, v2);
+}
+
+TEST(SimClockCommands, WriteConfigurationUnderVersionOneKeepsIllumination)
+{
+    SimClock clock(WithFirmware(1, 2, 0));
+    ClockConfig wanted = clock.Config();
+    wanted.biasSeconds = 3600;
+    wanted.illumination = 2;
+    EXPECT_EQ(clock.Handle(kCmdWriteConfig, EncodeConfig(wanted, 2)).kind, Kind::Nak);
+    ASSERT_EQ(clock.Handle(kCmdWriteConfig, EncodeConfig(wanted, 1)).kind, Kind::Ack);
+    EXPECT_EQ(clock.Config().biasSeconds, 3600u);
+    EXPECT_EQ(clock.Config().illumination, 6);
+}
+
+TEST(SimClockCommands, DisplayWritesOnlyWhileHandsAreStopped)
+{
+    SimClock clock;
+    DisplayConfig setFace {kDisplaySetFace, 1, 0, 1, 1, 0, 0xD1DB2500, 0};
+    DisplayConfig nudge {kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
+
+    EXPECT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(setFace)).kind, Kind::Nak);
+    EXPECT_EQ(clock.Display(), DisplayConfig {});
+
+    ClockConfig stopped = clock.Config();
+    stopped.handMotion = kHandsStopped;
+    ASSERT_EQ(clock.Handle(kCmdWriteConfig, EncodeConfig(stopped, 2)).kind, Kind::Ack);
+    // Stopped hands stay where they are.
+    const uint32_t frozen = clock.FaceSeconds();
+    const ClockTime later {1, 0, clock.Utc().seconds + 1000, 0};
+    clock.SetUtc(later);
+    EXPECT_EQ(clock.FaceSeconds(), frozen);
+
+    EXPECT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(setFace).substr(2)).kind, Kind::Nak);
+    ASSERT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(setFace)).kind, Kind::Ack);
+    EXPECT_EQ(clock.FaceSeconds(), 0xD1DB2500u);
+    EXPECT_EQ(clock.Display(), setFace);
+    EXPECT_EQ(clock.Handle(kCmdReadDisplay, "").payload, EncodeDisplayConfig(setFace));
+
+    EXPECT_EQ(clock.FaceNudges(), 0u);
+    ASSERT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(nudge)).kind, Kind::Ack);
+    ASSERT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(nudge)).kind, Kind::Ack);
+    EXPECT_EQ(clock.FaceNudges(), 2u);
+    EXPECT_EQ(clock.FaceSeconds(), 0xD1DB2500u);
+
+    DisplayConfig other {3, 0, 7, 0, 0, 0, 42, 0};
+    ASSERT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(other)).kind, Kind::Ack);
+    EXPECT_EQ(clock.Display(), other);
+    EXPECT_EQ(clock.FaceSeconds(), 0xD1DB2500u);
+
+    // Running again, the hands show local time.
+    ClockConfig running = stopped;
+    running.handMotion = kHandsSweep;
+    clock.SetConfig(running);
+    EXPECT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(nudge)).kind, Kind::Nak);
+    EXPECT_EQ(clock.FaceNudges(), 2u);
+    EXPECT_NEAR(static_cast<double>(clock.FaceSeconds()), static_cast<double>(later.seconds), 2.0);
+}
+
+TEST(SimClockTime, StartsAtTheSystemTimeAndRuns)
+{
+    SimClock clock;
+    const int64_t now = static_cast<int64_t>(std::time(nullptr)) + kEpochOffset;
+    const ClockTime utc = clock.Utc();
+    EXPECT_EQ(utc.set, 1);
+    EXPECT_NEAR(static_cast<double>(Ticks(utc) >> 16), static_cast<double>(now), 2.0);
+    EXPECT_TRUE(WaitUntil([&] { return Ticks(clock.Utc()) > Ticks(utc); }, 2000ms));
+}
+
+TEST(SimClockTime, SetTimeSetsUtcWhichRunsOn)
+{
+    SimClock clock;
+    ASSERT_EQ(clock.Handle(kCmdSetTime, "0100D1DB250000").kind, Kind::Ack);
+    const ClockTime set = clock.Utc();
+    EXPECT_EQ(set.secondsHigh, 0);
+    EXPECT_EQ(set.seconds, 0xD1DB2500u);
+    EXPECT_TRUE(WaitUntil([&] { return Ticks(clock.Utc()) > Ticks(set); }, 2000ms));
+
+    // 2036-03-01: past 2^32 seconds, a shorter request.
+    ASSERT_EQ(clock.Handle(kCmdSetTime, "01011DF78000").kind, Kind::Ack);
+    EXPECT_EQ(clock.Utc().secondsHigh, 1);
+    EXPECT_EQ(clock.Utc().seconds, 0x1DF780u);
+
+    // Requests that say nothing usable change nothing.
+    const uint32_t before = clock.Utc().seconds;
+    EXPECT_EQ(clock.Handle(kCmdSetTime, "0100").kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(kCmdSetTime, "0100D1DB2500000").kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(kCmdSetTime, "0100D1DBX50000").kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(kCmdSetTime, "0000D1DB250000").kind, Kind::Ack);
+    EXPECT_NEAR(static_cast<double>(clock.Utc().seconds), static_cast<double>(before), 2.0);
+
+    // The running fraction carries into the seconds and on into the high byte.
+    clock.SetUtc(ClockTime {1, 0, 0xFFFFFFFF, 0xFFFF});
+    ASSERT_TRUE(WaitUntil([&] { return clock.Utc().secondsHigh == 1; }, 2000ms));
+    EXPECT_LT(clock.Utc().seconds, 5u);
+}
+
+TEST(SimClockLocalTime, BiasMovesLocalTimeBothWays)
+{
+    SimClock clock;
+    EXPECT_EQ(LocalOffset(clock), 0);
+    ClockConfig c = clock.Config();
+    c.biasPositive = 1;
+    c.biasSeconds = 19800;  // +05:30
+    clock.SetConfig(c);
+    EXPECT_EQ(LocalOffset(clock), 19800);
+    c.biasPositive = 0;
+    c.biasSeconds = 18000;
+    clock.SetConfig(c);
+    EXPECT_EQ(LocalOffset(clock), -18000);
+    // Disabled daylight saving adds nothing, whatever its bias says.
+    c.dstBiasPositive = 1;
+    c.dstBiasSeconds = 3600;
+    clock.SetConfig(c);
+    ExpectOffsets(clock, {{At(2023y / July / 1, 12h), -18000}});
+}
+
+// Second Sunday of March to first Sunday of November at 02:00 local standard
+// time, five hours behind UTC.
+TEST(SimClockLocalTime, WeekdayRuleInLocalStandardTime)
+{
+    SimClock clock;
+    ClockConfig c = DstConfig(clock, false, 0, 18000);
+    SetWeekdayRule(c, 2, 3, 2, 1, 11, 2);
+    clock.SetConfig(c);
+
+    // 02:00 local standard time is 07:00 UTC: 12 March and 5 November 2023.
+    ExpectOffsets(clock, {{At(2023y / July / 1, 12h), -14400},
+                          {At(2023y / January / 15, 12h), -18000},
+                          {At(2023y / December / 20, 12h), -18000},
+                          {At(2023y / March / 12, 6h + 59min + 58s), -18000},
+                          {At(2023y / March / 12, 7h), -14400},
+                          {At(2023y / November / 5, 6h + 59min + 58s), -14400},
+                          {At(2023y / November / 5, 7h), -18000}});
+}
+
+// Last Sunday of March to last Sunday of October at 01:00 UTC, one hour
+// ahead of UTC.
+TEST(SimClockLocalTime, LastWeekRuleInUtc)
+{
+    SimClock clock;
+    ClockConfig c = DstConfig(clock, true, 1, 3600);
+    SetWeekdayRule(c, 5, 3, 1, 5, 10, 1);
+    clock.SetConfig(c);
+
+    ExpectOffsets(clock, {{At(2024y / March / 31, 59min + 58s), 3600},
+                          {At(2024y / March / 31, 1h), 7200},
+                          {At(2024y / October / 27, 59min + 58s), 7200},
+                          {At(2024y / October / 27, 1h), 3600}});
+}
+
+TEST(SimClockLocalTime, FixedDateRule)
+{
+    SimClock clock;
+    ClockConfig c = DstConfig(clock, true, 1, 7200);
+    c.dstMode = kDstByDate;
+    c.dstStartDay = 15;
+    c.dstStartMonth = 4;
+    c.dstStartHour = 3;
+    c.dstEndDay = 1;
+    c.dstEndMonth = 10;
+    c.dstEndHour = 3;
+    clock.SetConfig(c);
+
+    ExpectOffsets(clock, {{At(2022y / June / 10), 10800},
+                          {At(2022y / December / 10), 7200},
+                          {At(2022y / April / 15, 2h + 59min + 58s), 7200},
+                          {At(2022y / April / 15, 3h), 10800}});
+
+    // A negative daylight bias moves the clock back.
+    c.dstBiasPositive = 0;
+    clock.SetConfig(c);
+    ExpectOffsets(clock, {{At(2022y / June / 10), 3600}});
+}
+
+// First Sunday of October to first Sunday of April at 02:00 local standard
+// time, ten hours ahead of UTC: daylight time spans the new year.
+TEST(SimClockLocalTime, SouthernHemisphereRule)
+{
+    SimClock clock;
+    ClockConfig c = DstConfig(clock, false, 1, 36000);
+    SetWeekdayRule(c, 1, 10, 2, 1, 4, 2);
+    clock.SetConfig(c);
+
+    // 1 October 2023 02:00 local standard time is 30 September 16:00 UTC.
+    ExpectOffsets(clock, {{At(2023y / January / 15, 2h), 39600},
+                          {At(2023y / December / 15, 2h), 39600},
+                          {At(2023y / July / 15, 2h), 36000},
+                          {At(2023y / September / 30, 15h + 59min + 58s), 36000},
+                          {At(2023y / September / 30, 16h), 39600}});
+}
+
+TEST(SimClockFaults, SilenceIgnoreAndNak)
+{
+    SimClock clock;
+    SimFaults faults;
+    faults.silent = true;
+    clock.SetFaults(faults);
+    EXPECT_EQ(clock.Handle(kCmdHello, "").kind, Kind::None);
+    EXPECT_EQ(clock.Handle(kCmdFamilyId, "").kind, Kind::None);
+
+    faults = SimFaults {};
+    faults.ignoreCode = kCmdFamilyId;
+    faults.nakCode = kCmdCurrentTime;
+    clock.SetFaults(faults);
+    EXPECT_EQ(clock.Handle(kCmdFamilyId, "").kind, Kind::None);
+    EXPECT_EQ(clock.Handle(kCmdCurrentTime, "").kind, Kind::Nak);
+    EXPECT_EQ(clock.Handle(kCmdHello, "").kind, Kind::Ack);
+    EXPECT_EQ(clock.Handle(kCmdCpuType, "").kind, Kind::Reply);
+    EXPECT_EQ(clock.Faults().ignoreCode, kCmdFamilyId);
+
+    // Every frame is logged, answered or not.
+    const std::vector<uint8_t> expected {kCmdHello,     kCmdFamilyId, kCmdFamilyId,
+                                         kCmdCurrentTime, kCmdHello,  kCmdCpuType};
+    EXPECT_EQ(clock.ReceivedCodes(), expected);
+    EXPECT_EQ(clock.CountReceived(kCmdFamilyId), 2u);
+    clock.Handle(kCmdSetTime, "0100D1DB250000");
+    EXPECT_EQ(clock.Received().back().payload, "0100D1DB250000");
+    clock.ClearReceived();
+    EXPECT_TRUE(clock.Received().empty());
+}
+
+TEST(SimClockFaults, BadChecksumOnEveryNthReply)
+{
+    SimClock clock;
+    SimFaults faults;
+    faults.badChecksumEvery = 3;
+    clock.SetFaults(faults);
+    std::vector<bool> corrupt;
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(clock.Handle(kCmdHello, "").corruptChecksum);  // ACKs do not count
+        corrupt.push_back(clock.Handle(kCmdFamilyId, "").corruptChecksum);
+    }
+    EXPECT_EQ(corrupt, (std::vector<bool> {false, false, true, false, false, true}));
+}
+
+TEST(SimClockFaults, SlowAnswersCountDown)
+{
+    SimClock clock;
+    SimFaults faults;
+    faults.slowCode = kCmdFamilyId;
+    faults.slowDelay = 250ms;
+    faults.slowCount = 2;
+    clock.SetFaults(faults);
+    EXPECT_EQ(clock.Handle(kCmdHello, "").delay, 0ms);
+    EXPECT_EQ(clock.Handle(kCmdFamilyId, "").delay, 250ms);
+    EXPECT_EQ(clock.Handle(kCmdFamilyId, "").delay, 250ms);
+    EXPECT_EQ(clock.Handle(kCmdFamilyId, "").delay, 0ms);
+    EXPECT_EQ(clock.Faults().slowCount, 0);
+
+    faults.slowCode = -1;
+    faults.slowCount = -1;
+    clock.SetFaults(faults);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(clock.Handle(kCmdHello, "").delay, 250ms);
+        EXPECT_EQ(clock.Handle(kCmdSerialNumber, "").delay, 250ms);
+    }
+}
+
+}  // namespace

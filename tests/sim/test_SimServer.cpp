@@ -1,0 +1,230 @@
+// The simulated clock on its pseudo-terminal, reached through the program's
+// own serial port and framing layer.
+#include "SimClock.h"
+
+#include "ClockCodec.h"
+#include "Frame.h"
+#include "UsbSerialPort.h"
+#include "ZvSerialMaster.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+using SteadyClock = std::chrono::steady_clock;
+using Bytes = std::vector<uint8_t>;
+
+bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout)
+{
+    const auto deadline = SteadyClock::now() + timeout;
+    while (!pred()) {
+        if (SteadyClock::now() >= deadline)
+            return pred();
+        std::this_thread::sleep_for(1ms);
+    }
+    return true;
+}
+
+LinkSettings SettingsFor(const std::string& path)
+{
+    LinkSettings settings;
+    std::strncpy(settings.deviceName, path.c_str(), sizeof settings.deviceName - 1);
+    return settings;
+}
+
+// Sends a command and waits for the ACK.
+bool Acknowledged(CZvSerialMaster& master, uint8_t code, std::string_view payload = {})
+{
+    const uint64_t seen = master.EventCount();
+    master.SendCommand(code, payload);
+    return master.WaitForEvent(seen, 2s) && master.IsAcknowledged();
+}
+
+// Sends a read and takes its reply; false when none came in time.
+bool Read(CZvSerialMaster& master, uint8_t command, uint8_t& code, std::string& payload,
+          std::chrono::milliseconds timeout = 2000ms)
+{
+    const auto deadline = SteadyClock::now() + timeout;
+    master.SendCommand(command);
+    while (SteadyClock::now() < deadline) {
+        const uint64_t seen = master.EventCount();
+        if (master.TakeReply(code, payload))
+            return true;
+        master.WaitForEvent(seen, std::chrono::duration_cast<std::chrono::microseconds>(deadline - SteadyClock::now()));
+    }
+    return master.TakeReply(code, payload);
+}
+
+// Reads raw bytes from a port until count have come or the time is up.
+Bytes Receive(CUsbSerialPort& port, size_t count, std::chrono::milliseconds timeout)
+{
+    Bytes out;
+    const auto deadline = SteadyClock::now() + timeout;
+    while (out.size() < count && SteadyClock::now() < deadline) {
+        if (port.BytesAvailable())
+            out.push_back(port.ReadByte());
+        else
+            port.WaitForInput(10ms);
+    }
+    return out;
+}
+
+class SimServerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string error;
+        ASSERT_TRUE(server.Start(&error)) << error;
+        ASSERT_FALSE(server.DevicePath().empty());
+    }
+
+    std::unique_ptr<CZvSerialMaster> Connect()
+    {
+        auto master = std::make_unique<CZvSerialMaster>(SettingsFor(server.DevicePath()));
+        const auto* port = dynamic_cast<const CUsbSerialPort*>(master->Port());
+        EXPECT_TRUE(port && port->State() == PortState::Open);
+        return master;
+    }
+
+    SimServer server;
+};
+
+TEST_F(SimServerTest, AnswersHelloReadsAndWritesOverTheRealPort)
+{
+    auto master = Connect();
+    EXPECT_TRUE(Acknowledged(*master, kCmdHello));
+
+    uint8_t code = 0;
+    std::string payload;
+    ASSERT_TRUE(Read(*master, kCmdFamilyId, code, payload));
+    EXPECT_EQ(code, kCmdFamilyId);
+    EXPECT_EQ(payload, "0150");
+    ASSERT_TRUE(Read(*master, kCmdReadConfig, code, payload));
+    EXPECT_EQ(code, kCmdReadConfig);
+    ASSERT_EQ(payload.size(), kLenConfigV2);
+
+    ClockConfig config;
+    ASSERT_TRUE(DecodeConfig(payload, 2, config));
+    config.biasSeconds = 7200;
+    config.illumination = 9;
+    EXPECT_TRUE(Acknowledged(*master, kCmdWriteConfig, EncodeConfig(config, 2)));
+    EXPECT_EQ(server.Clock().Config(), config);
+    EXPECT_FALSE(Acknowledged(*master, kCmdWriteConfig, EncodeConfig(config, 1)));
+    EXPECT_EQ(master->AckStateValue(), CZvSerialMaster::kNakReceived);
+
+    const std::vector<uint8_t> expected {kCmdHello, kCmdFamilyId, kCmdReadConfig, kCmdWriteConfig, kCmdWriteConfig};
+    EXPECT_EQ(server.Clock().ReceivedCodes(), expected);
+}
+
+TEST_F(SimServerTest, BadFramesGetNakAndCorruptRepliesFailTheirChecksum)
+{
+    CUsbSerialPort port;
+    port.Open(SettingsFor(server.DevicePath()));
+    ASSERT_EQ(port.State(), PortState::Open);
+
+    const Bytes shortFrame {kStx, '0', '0', kEtx};
+    port.Write(shortFrame.data(), shortFrame.size());
+    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes {kNak});
+
+    Bytes badSum = BuildFrame(kCmdFamilyId, "");
+    badSum[badSum.size() - 2] ^= 1;
+    port.Write(badSum.data(), badSum.size());
+    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes {kNak});
+    EXPECT_EQ(server.Clock().CountReceived(kCmdFamilyId), 0u);
+
+    SimFaults faults;
+    faults.badChecksumEvery = 1;
+    server.Clock().SetFaults(faults);
+    const Bytes request = BuildFrame(kCmdFamilyId, "");
+    port.Write(request.data(), request.size());
+    const Bytes reply = Receive(port, 10, 2000ms);
+    ASSERT_EQ(reply.size(), 10u);
+    const Bytes good = BuildFrame(kCmdFamilyId, "0150");
+    EXPECT_EQ(Bytes(reply.begin(), reply.end() - 2), Bytes(good.begin(), good.end() - 2));
+    EXPECT_NE(reply, good);
+    EXPECT_FALSE(VerifyChecksum(reply.data(), reply.size() - 1));
+}
+
+TEST_F(SimServerTest, SlowAnswerComesLateAndStopDoesNotWaitForIt)
+{
+    SimFaults faults;
+    faults.slowCode = kCmdFamilyId;
+    faults.slowDelay = 200ms;
+    server.Clock().SetFaults(faults);
+    auto master = Connect();
+
+    uint8_t code = 0;
+    std::string payload;
+    const auto sent = SteadyClock::now();
+    ASSERT_TRUE(Read(*master, kCmdFamilyId, code, payload));
+    EXPECT_GE(SteadyClock::now() - sent, 200ms);
+
+    faults.slowDelay = 60s;
+    server.Clock().SetFaults(faults);
+    master->SendCommand(kCmdFamilyId);
+    ASSERT_TRUE(WaitUntil([&] { return server.Clock().CountReceived(kCmdFamilyId) == 2; }, 2000ms));
+    const auto stopping = SteadyClock::now();
+    server.Stop();
+    EXPECT_LT(SteadyClock::now() - stopping, 2s);
+    EXPECT_FALSE(server.IsRunning());
+    server.Stop();  // twice is harmless
+}
+
+TEST_F(SimServerTest, UnplugHangsUpTheProgramsPort)
+{
+    CUsbSerialPort port;
+    port.Open(SettingsFor(server.DevicePath()));
+    ASSERT_EQ(port.State(), PortState::Open);
+    const Bytes hello = BuildFrame(kCmdHello, "");
+    port.Write(hello.data(), hello.size());
+    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes {kAck});
+
+    server.Unplug();
+    EXPECT_FALSE(server.IsRunning());
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            port.WaitForInput(10ms);
+            if (port.BytesAvailable())
+                port.ReadByte();
+            return port.State() == PortState::Gone;
+        },
+        2000ms));
+    EXPECT_FALSE(port.BytesAvailable());
+}
+
+TEST_F(SimServerTest, ConnectionsOneAfterTheOtherAllWork)
+{
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        auto master = Connect();
+        EXPECT_TRUE(Acknowledged(*master, kCmdHello));
+        uint8_t code = 0;
+        std::string payload;
+        ASSERT_TRUE(Read(*master, kCmdSerialNumber, code, payload));
+        EXPECT_EQ(code, kCmdSerialNumber);
+        EXPECT_EQ(payload, "000028E8");
+    }
+    EXPECT_EQ(server.Clock().CountReceived(kCmdHello), 3u);
+}
+
+TEST(SimServer, StartsAgainAfterUnplugWithANewDevice)
+{
+    SimServer server;
+    ASSERT_TRUE(server.Start());
+    server.Unplug();
+    ASSERT_TRUE(server.Start());
+    EXPECT_TRUE(server.IsRunning());
+    CZvSerialMaster master(SettingsFor(server.DevicePath()));
+    EXPECT_TRUE(Acknowledged(master, kCmdHello));
+}
+
+}  // namespace
