@@ -4,6 +4,8 @@
 #include "ClockDevice.h"
 #include "SimClock.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -19,24 +21,7 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-template <class Pred>
-bool WaitUntil(Pred pred, std::chrono::milliseconds timeout)
-{
-    const auto deadline = Clock::now() + timeout;
-    while (!pred()) {
-        if (Clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(2ms);
-    }
-    return true;
-}
 
-LinkSettings SettingsFor(const std::string& path)
-{
-    LinkSettings s;
-    SetDeviceName(s, path);
-    return s;
-}
 
 // Collects the identification read's messages; dismisses each at once
 // unless told to hold them.

@@ -5,6 +5,8 @@
 
 #include "Frame.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,23 +29,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using Bytes = std::vector<uint8_t>;
 
-bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout)
-{
-    const auto deadline = Clock::now() + timeout;
-    while (!pred()) {
-        if (Clock::now() >= deadline)
-            return pred();
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
 
-LinkSettings SettingsFor(const std::string& path)
-{
-    LinkSettings settings;
-    SetDeviceName(settings, path);
-    return settings;
-}
 
 // A pseudo-terminal pair. The test keeps a slave descriptor of its own so
 // the pair stays whole whatever the port does.

@@ -4,6 +4,8 @@
 
 #include "UsbSerialPort.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -26,23 +28,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using Bytes = std::vector<uint8_t>;
 
-bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout)
-{
-    const auto deadline = Clock::now() + timeout;
-    while (!pred()) {
-        if (Clock::now() >= deadline)
-            return pred();
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
 
-LinkSettings SettingsFor(const std::string& path)
-{
-    LinkSettings settings;
-    SetDeviceName(settings, path);
-    return settings;
-}
 
 const Bytes kFamilyIdReply {0x02, 0x42, 0x30, 0x30, 0x31, 0x35, 0x30, 0x33, 0x38, 0x03};
 const Bytes kHello {0x02, 0x41, 0x46, 0x38, 0x37, 0x03};

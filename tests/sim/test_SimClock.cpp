@@ -4,6 +4,8 @@
 
 #include "ClockCodec.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -20,16 +22,6 @@ using Kind = SimClock::Answer::Kind;
 
 constexpr int64_t kEpochOffset = 2208988800;
 
-bool WaitUntil(const std::function<bool()>& pred, milliseconds timeout)
-{
-    const auto deadline = steady_clock::now() + timeout;
-    while (!pred()) {
-        if (steady_clock::now() >= deadline)
-            return pred();
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
 
 uint64_t Ticks(const ClockTime& t)
 {

@@ -7,6 +7,8 @@
 #include "UsbSerialPort.h"
 #include "ZvSerialMaster.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -23,23 +25,7 @@ using namespace std::chrono_literals;
 using SteadyClock = std::chrono::steady_clock;
 using Bytes = std::vector<uint8_t>;
 
-bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout)
-{
-    const auto deadline = SteadyClock::now() + timeout;
-    while (!pred()) {
-        if (SteadyClock::now() >= deadline)
-            return pred();
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
 
-LinkSettings SettingsFor(const std::string& path)
-{
-    LinkSettings settings;
-    std::strncpy(settings.deviceName, path.c_str(), sizeof settings.deviceName - 1);
-    return settings;
-}
 
 // Sends a command and waits for the ACK.
 bool Acknowledged(CZvSerialMaster& master, uint8_t code, std::string_view payload = {})

@@ -1,0 +1,30 @@
+// Helpers shared by the tests.
+#pragma once
+
+#include "ClockRecords.h"
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+// Waits until the condition holds or the timeout passes, looking every
+// millisecond. Returns whether it holds.
+inline bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!pred()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return pred();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// Link settings that open the given device path.
+inline LinkSettings SettingsFor(const std::string& path)
+{
+    LinkSettings settings;
+    SetDeviceName(settings, path);
+    return settings;
+}
