@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libudev-dev libgtest-dev libicu-dev
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
 )
 
 missing=()

@@ -93,7 +93,9 @@ TEST_F(ClockDeviceTest, IdentifiesThenPollsInOrder)
     auto device = Connect();
     ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
     EXPECT_TRUE(device->IsOnline());
-    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdTimeCodeStatus) >= 2; }, 5s));
+    // The auxiliary counter is read once while identifying, then last in
+    // every poll.
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdAuxCounter) >= 3; }, 5s));
 
     std::vector<uint8_t> codes = sim.Clock().ReceivedCodes();
     ASSERT_GE(codes.size(), kIdentification.size() + 2 * kPoll.size());

@@ -1,0 +1,73 @@
+// The application: fixed link settings, the one clock device object, the
+// main window run until it is closed, then the shutdown.
+//
+//   Start        fill the link settings, start the demo clock (--demo),
+//                create the clock device object, construct the main window
+//   RunMainWindow run the main window modally
+//   Shutdown     wait 500 ms, shut down and free the device object the
+//                device pointer names at that moment (the main window may
+//                have replaced the first one), destroy the main window,
+//                stop the demo clock
+//
+// Everything here runs on the user-interface thread; a QApplication must
+// exist.
+#pragma once
+
+#include "ClockDevice.h"
+#include "ClockRecords.h"
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+class CKerovantDlg;
+class SimServer;
+
+struct AppOptions {
+    // The device to open; empty: the first USB bridge found.
+    std::string port;
+    // Talk to a simulated clock on a pseudo-terminal inside the program.
+    bool demo = false;
+};
+
+class CKerovantApp {
+public:
+    static constexpr std::chrono::milliseconds kShutdownDelay{500};
+
+    explicit CKerovantApp(AppOptions options = {});
+    // Shuts down what Start made, if Shutdown has not run.
+    ~CKerovantApp();
+    CKerovantApp(const CKerovantApp&) = delete;
+    CKerovantApp& operator=(const CKerovantApp&) = delete;
+
+    // False with a reason when the port name does not fit or the demo clock
+    // cannot start. A missing clock or bridge is no failure: the window
+    // shows the clock as offline.
+    bool Start(std::string* error = nullptr);
+    // Runs the main window until the user closes it. The result is not
+    // looked at.
+    void RunMainWindow();
+    // The closing steps; they run once, later calls do nothing.
+    void Shutdown();
+    // After a successful Start: runs the main window, then shuts down.
+    void Run();
+
+    CKerovantDlg* MainWindow() const { return window_.get(); }
+    // The device pointer the main window writes when it replaces the object.
+    CClockDevice* Device() const { return device_; }
+    CClockDevice** DeviceSlot() { return &device_; }
+    const LinkSettings& Settings() const { return settings_; }
+    // The demo clock, or null.
+    SimServer* DemoClock() const { return demo_.get(); }
+
+private:
+    bool StartDemoClock(std::string* error);
+
+    AppOptions options_;
+    LinkSettings settings_;
+    CClockDevice* device_ = nullptr;
+    std::unique_ptr<SimServer> demo_;
+    std::unique_ptr<CKerovantDlg> window_;
+    bool started_ = false;
+    bool shutDown_ = false;
+};

@@ -1,0 +1,494 @@
+#include "KerovantDlg.h"
+
+#include "AboutDlg.h"
+#include "DialogUnits.h"
+#include "Images.h"
+#include "StatusText.h"
+#include "Strings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSlider>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The property that carries a control's dialog id.
+constexpr const char* kControlIdProperty = "controlId";
+
+// Geometry in dialog units. The template is 320 by 200; the rest follows
+// the usual dialog spacing: 7 units of margin, 4 between related controls.
+constexpr int kTemplateWidth = 320;
+constexpr int kTemplateHeight = 200;
+constexpr int kMargin = 7;
+constexpr int kColumnGap = 14;
+constexpr int kRowGap = 7;
+constexpr int kGroupGap = 5;
+constexpr int kCaptionGap = 1;
+constexpr int kButtonGap = 4;
+constexpr int kButtonMinWidth = 50;
+constexpr int kButtonHeight = 14;
+constexpr int kButtonTextPadding = 8;
+constexpr int kEditHeight = 12;
+constexpr int kLineHeight = 8;
+// Room for an edit box's frame and inner margins beside its text.
+constexpr int kEditPadding = 10;
+// A page of the slider is a fifth of its range.
+constexpr int kIlluminationPageStep = 2;
+
+// The longest texts the three boxes show; each box is wide enough for them.
+const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amplitude modulated",
+                                        "Unknown time code"};
+
+// The one offline tick counter of the program (signed 32-bit, from 0).
+int g_offlineTicks = 0;
+
+// The main window that shows the link's messages: the most recent one
+// constructed. User-interface thread only.
+QPointer<CKerovantDlg> g_messageWindow;
+
+// Why the current device object is offline, in words a user can act on.
+std::string OfflineReason(const CClockDevice& device)
+{
+    const PortState port = device.GetPortState();
+    const std::string path = device.GetDevicePath();
+    if (port != PortState::Open)
+        return DescribePortState(port, path);
+    if (device.GetState() == CClockDevice::kStateFailed)
+        return "No clock answers on " + path + ": check that the clock is powered and connected.";
+    return "Looking for the clock on " + path + " ...";
+}
+
+void SetControlId(QWidget* widget, int id, const char* name)
+{
+    widget->setProperty(kControlIdProperty, id);
+    widget->setObjectName(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+CKerovantDlg::CKerovantDlg(QWidget* parent, CClockDevice** deviceSlot, const LinkSettings* settings)
+    : QDialog(parent),
+      deviceSlot_(deviceSlot),
+      device_(deviceSlot ? *deviceSlot : nullptr),
+      settings_(settings)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowIcon(ClockIcon());
+    BuildControls();
+    ApplyMetrics();
+
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setObjectName(QStringLiteral("refreshTimer"));
+    refreshTimer_->setInterval(kRefreshIntervalMs);
+    connect(refreshTimer_, &QTimer::timeout, this, &CKerovantDlg::Refresh);
+
+    // The desktop gives an application no window menu of its own; the About
+    // item is offered in the window's context menu and on F1 instead.
+    aboutAction_ = new QAction(QString::fromUtf8(kStrAboutBox), this);
+    aboutAction_->setObjectName(QStringLiteral("aboutAction"));
+    aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    aboutAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(aboutAction_, &QAction::triggered, this, &CKerovantDlg::ShowAbout);
+    addAction(aboutAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    g_messageWindow = this;
+}
+
+CKerovantDlg::~CKerovantDlg()
+{
+    // A replacement on its way lands in the slot; the application frees it.
+    if (replacer_.joinable())
+        FinishReplacement(false);
+    // Nobody can answer these boxes any more; let their link threads go on.
+    for (const OpenMessage& open : messages_)
+        open.message->Dismiss();
+}
+
+void CKerovantDlg::BuildControls()
+{
+    const auto captioned = [this](const char* caption, QLineEdit* edit, int id, const char* name) {
+        auto* column = new QVBoxLayout;
+        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        SetControlId(edit, id, name);
+        edit->setAccessibleName(label->text());
+        column->addWidget(label);
+        column->addWidget(edit);
+        captionedBoxes_.push_back(column);
+        return column;
+    };
+
+    localTime_ = new QLineEdit(this);
+    utcTime_ = new QLineEdit(this);
+    timeCodeStatus_ = new QLineEdit(this);
+    firmwareVersion_ = new QLabel(this);
+    serialNumber_ = new QLabel(this);
+    SetControlId(firmwareVersion_, kIdFirmwareVersion, "firmwareVersion");
+    SetControlId(serialNumber_, kIdSerialNumber, "serialNumber");
+
+    statusColumn_ = new QVBoxLayout;
+    statusColumn_->addLayout(captioned(kStrLocalTime, localTime_, kIdLocalTime, "localTime"));
+    statusColumn_->addLayout(captioned(kStrUtcTime, utcTime_, kIdUtcTime, "utcTime"));
+    statusColumn_->addLayout(captioned(kStrTimeCodeStatus, timeCodeStatus_, kIdTimeCodeStatus, "timeCodeStatus"));
+    statusColumn_->addWidget(firmwareVersion_);
+    statusColumn_->addWidget(serialNumber_);
+    statusColumn_->addStretch(1);
+
+    struct CommandButton {
+        const char* text;
+        int id;
+        const char* name;
+    };
+    static constexpr CommandButton kButtons[] = {
+        {kStrTimeZone, kIdTimeZone, "timeZone"},
+        {kStrDaylightSavings, kIdDaylightSavings, "daylightSavings"},
+        {kStrTimeCodeSettings, kIdTimeCodeSettings, "timeCodeSettings"},
+        {kStrSetDateTime, kIdSetDateTime, "setDateTime"},
+        {kStrClockHandPosition, kIdClockHandPosition, "clockHandPosition"},
+    };
+    buttonColumn_ = new QVBoxLayout;
+    for (const CommandButton& entry : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.text), this);
+        SetControlId(button, entry.id, entry.name);
+        buttonColumn_->addWidget(button);
+        commandButtons_.push_back(button);
+    }
+    buttonColumn_->addStretch(1);
+
+    // Under the offline texts: why the clock cannot be reached.
+    offlineReason_ = new QLabel(this);
+    offlineReason_->setObjectName(QStringLiteral("offlineReason"));
+    offlineReason_->setWordWrap(true);
+    offlineReason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    offlineReason_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    illumination_ = new QSlider(Qt::Horizontal, this);
+    SetControlId(illumination_, kIdIllumination, "illumination");
+    illumination_->setRange(kIlluminationMin, kIlluminationMax);
+    illumination_->setTickPosition(QSlider::TicksBothSides);
+    illumination_->setTickInterval(1);
+    illumination_->setSingleStep(1);
+    illumination_->setPageStep(kIlluminationPageStep);
+    illuminationLabel_ = new QLabel(QString::fromUtf8(kStrIllumination), this);
+    SetControlId(illuminationLabel_, kIdIlluminationLabel, "illuminationLabel");
+    illuminationLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    illumination_->setAccessibleName(illuminationLabel_->text());
+    sliderColumn_ = new QVBoxLayout;
+    sliderColumn_->addWidget(illumination_);
+    sliderColumn_->addWidget(illuminationLabel_);
+
+    ok_ = new QPushButton(QString::fromUtf8(kStrOk), this);
+    SetControlId(ok_, kIdOk, "ok");
+    ok_->setDefault(true);
+    ok_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    enum GridRow { kRowControls, kRowReason, kRowBottom };
+    enum GridColumn { kColumnStatus, kColumnButtons };
+    grid_ = new QGridLayout;
+    grid_->addLayout(statusColumn_, kRowControls, kColumnStatus);
+    grid_->addLayout(buttonColumn_, kRowControls, kColumnButtons);
+    grid_->addWidget(offlineReason_, kRowReason, kColumnStatus, 1, 2);
+    grid_->addLayout(sliderColumn_, kRowBottom, kColumnStatus, Qt::AlignBottom);
+    grid_->addWidget(ok_, kRowBottom, kColumnButtons, Qt::AlignRight | Qt::AlignBottom);
+    grid_->setColumnStretch(kColumnStatus, 1);
+    grid_->setRowStretch(kRowReason, 1);
+
+    rootLayout_ = new QVBoxLayout(this);
+    rootLayout_->addLayout(grid_);
+
+    // Tab order: the three boxes, the five buttons, the slider, OK.
+    QWidget* order[] = {localTime_, utcTime_, timeCodeStatus_, commandButtons_[0], commandButtons_[1],
+                        commandButtons_[2], commandButtons_[3], commandButtons_[4], illumination_, ok_};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void CKerovantDlg::ApplyMetrics()
+{
+    // Whether the user has sized the window since it was last fitted.
+    const bool userSized = !fittedSize_.isEmpty() && size() != fittedSize_;
+    const DialogUnits du(font());
+    rootLayout_->setContentsMargins(du.x(kMargin), du.y(kMargin), du.x(kMargin), du.y(kMargin));
+    grid_->setHorizontalSpacing(du.x(kColumnGap));
+    grid_->setVerticalSpacing(du.y(kRowGap));
+    statusColumn_->setSpacing(du.y(kGroupGap));
+    buttonColumn_->setSpacing(du.y(kButtonGap));
+    sliderColumn_->setSpacing(du.y(kCaptionGap));
+    for (QVBoxLayout* column : captionedBoxes_)
+        column->setSpacing(du.y(kCaptionGap));
+
+    const QFontMetrics metrics(font());
+    int textWidth = 0;
+    for (const char* text : kLongestBoxTexts)
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromUtf8(text)));
+    for (QLineEdit* edit : {localTime_, utcTime_, timeCodeStatus_}) {
+        edit->setMinimumWidth(textWidth + du.x(kEditPadding));
+        edit->setMinimumHeight(du.y(kEditHeight));
+    }
+    for (QLabel* line : {firmwareVersion_, serialNumber_})
+        line->setMinimumHeight(du.y(kLineHeight));
+    // A button is at least the usual width, and its text keeps a character
+    // of room on either side.
+    for (QPushButton* button : commandButtons_) {
+        const int textWidth = metrics.horizontalAdvance(button->text()) + du.x(kButtonTextPadding);
+        button->setMinimumSize(std::max(du.x(kButtonMinWidth), textWidth), du.y(kButtonHeight));
+    }
+    ok_->setMinimumSize(du.x(kButtonMinWidth), du.y(kButtonHeight));
+
+    rootLayout_->activate();
+    // The template's size in the new font, unless the user has sized the
+    // window; never smaller than the controls need.
+    const QSize templateSize = du.size(kTemplateWidth, kTemplateHeight).expandedTo(minimumSizeHint());
+    resize(userSized ? size().expandedTo(minimumSizeHint()) : templateSize);
+    fittedSize_ = size();
+}
+
+void CKerovantDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && rootLayout_)
+        ApplyMetrics();
+}
+
+QWidget* CKerovantDlg::Control(int id) const
+{
+    const auto widgets = findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        const QVariant value = widget->property(kControlIdProperty);
+        if (value.isValid() && value.toInt() == id)
+            return widget;
+    }
+    return nullptr;
+}
+
+int CKerovantDlg::OfflineTicks()
+{
+    return g_offlineTicks;
+}
+
+void CKerovantDlg::ResetOfflineTicks()
+{
+    g_offlineTicks = 0;
+}
+
+void CKerovantDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!opened_) {
+        opened_ = true;
+        Open();
+    }
+}
+
+void CKerovantDlg::Open()
+{
+    illuminationPending_ = true;
+    refreshTimer_->start();
+    setWindowTitle(QString::fromUtf8(kDefaultTitle));
+    ok_->setFocus();
+}
+
+void CKerovantDlg::done(int result)
+{
+    // However the window closes (OK, Enter, Esc, the close box), the
+    // refresh stops with it.
+    refreshTimer_->stop();
+    opened_ = false;
+    QDialog::done(result);
+}
+
+void CKerovantDlg::SetText(QLineEdit* edit, const std::string& text)
+{
+    // Setting an unchanged text would still move the cursor and drop a
+    // selection the user is copying from.
+    const QString value = QString::fromStdString(text);
+    if (edit->text() != value)
+        edit->setText(value);
+}
+
+void CKerovantDlg::SetText(QLabel* label, const std::string& text)
+{
+    const QString value = QString::fromStdString(text);
+    if (label->text() != value)
+        label->setText(value);
+}
+
+void CKerovantDlg::Refresh()
+{
+    const QString title = QString::fromStdString(ProductTitle(g_productIndex.load()));
+    if (windowTitle() != title)
+        setWindowTitle(title);
+
+    if (!device_ || !device_->IsOnline()) {
+        ShowOffline();
+        const int ticks = g_offlineTicks++;
+        if (ticks >= kOfflineTicksBeforeReplace) {
+            g_offlineTicks = 0;
+            ReplaceDevice();
+        }
+        return;
+    }
+    if (!device_->IsReady()) {
+        // The link is up but the clock is not identified yet: everything
+        // keeps what it showed.
+        ++g_offlineTicks;
+        return;
+    }
+    g_offlineTicks = 0;
+    ShowReady();
+}
+
+void CKerovantDlg::ShowOffline()
+{
+    SetText(utcTime_, kOfflineText);
+    SetText(localTime_, kOfflineText);
+    SetText(timeCodeStatus_, kOfflineText);
+    SetText(firmwareVersion_, kFirmwareUnavailable);
+    SetText(serialNumber_, kSerialUnavailable);
+    // While a replacement is on its way the last reason stands.
+    if (device_)
+        SetText(offlineReason_, OfflineReason(*device_));
+}
+
+void CKerovantDlg::ShowReady()
+{
+    ClockTime utc;
+    ClockTime local;
+    device_->GetClockTimes(utc, local);
+    TimeCodeStatus status;
+    device_->GetTimeCodeStatus(status);
+    if (illuminationPending_) {
+        illuminationPending_ = false;
+        // Loading the slider is not a change by the user.
+        const QSignalBlocker quiet(illumination_);
+        illumination_->setValue(device_->GetIllumination());
+    }
+    SetText(utcTime_, FormatClockTime(utc));
+    SetText(localTime_, FormatClockTime(local));
+    SetText(timeCodeStatus_, TimeCodeText(status));
+    FirmwareVersion firmware;
+    device_->GetFirmwareVersion(firmware);
+    SetText(firmwareVersion_, FirmwareText(firmware));
+    SetText(serialNumber_, SerialText(device_->GetSerialNumber()));
+    SetText(offlineReason_, std::string());
+}
+
+void CKerovantDlg::ReplaceDevice()
+{
+    if (replacer_.joinable() || !settings_)
+        return;
+    // Every open box belongs to the object about to go; its link thread is
+    // let go, and the shutdown cancels what it shows next.
+    CloseOrphanedMessages(true);
+    CClockDevice* old = device_;
+    device_ = nullptr;
+    if (deviceSlot_)
+        *deviceSlot_ = nullptr;
+    replacer_ = std::thread([this, old, settings = *settings_] {
+        // Shutting the old object down joins its threads; it cancels the
+        // message its link thread may wait on, so nothing here waits for
+        // the user or for this window.
+        delete old;
+        replacement_ = new CClockDevice(settings, MessageHandler());
+        QMetaObject::invokeMethod(
+            this, [this] { FinishReplacement(true); }, Qt::QueuedConnection);
+    });
+}
+
+void CKerovantDlg::WaitForDevice()
+{
+    if (replacer_.joinable())
+        FinishReplacement(true);
+}
+
+void CKerovantDlg::FinishReplacement(bool announce)
+{
+    // A queued call may arrive after WaitForDevice has done the work.
+    if (!replacer_.joinable())
+        return;
+    replacer_.join();
+    device_ = replacement_;
+    replacement_ = nullptr;
+    if (deviceSlot_)
+        *deviceSlot_ = device_;
+    if (!announce)
+        return;
+    CloseOrphanedMessages();
+    emit deviceReplaced(device_);
+}
+
+void CKerovantDlg::ShowAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+// --- the identification read's messages ---
+
+LinkMessageHandler CKerovantDlg::MessageHandler()
+{
+    return &CKerovantDlg::PostLinkMessage;
+}
+
+void CKerovantDlg::PostLinkMessage(std::shared_ptr<LinkMessage> message)
+{
+    // Link thread. The application object outlives every device object, so
+    // posting to it is safe; the box is made on the user-interface thread.
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+        message->Dismiss();
+        return;
+    }
+    QMetaObject::invokeMethod(
+        app, [message] { ShowLinkMessage(message); }, Qt::QueuedConnection);
+}
+
+void CKerovantDlg::ShowLinkMessage(const std::shared_ptr<LinkMessage>& message)
+{
+    // The device object may have been shut down while this was on its way.
+    if (message->IsCancelled() || message->IsDismissed())
+        return;
+    if (!g_messageWindow) {
+        std::fprintf(stderr, "%s: %s\n", message->Caption().c_str(), message->Text().c_str());
+        message->Dismiss();
+        return;
+    }
+    g_messageWindow->OpenMessageBox(message);
+}
+
+void CKerovantDlg::OpenMessageBox(std::shared_ptr<LinkMessage> message)
+{
+    CloseOrphanedMessages();
+    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromStdString(message->Caption()),
+                                QString::fromStdString(message->Text()), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("linkMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QDialog::finished, box, [message] { message->Dismiss(); });
+    messages_.push_back({box, std::move(message)});
+    box->open();
+}
+
+void CKerovantDlg::CloseOrphanedMessages(bool closeAll)
+{
+    for (const OpenMessage& open : messages_) {
+        if (open.box && (closeAll || open.message->IsCancelled()))
+            open.box->close();
+    }
+    std::erase_if(messages_, [](const OpenMessage& open) {
+        return !open.box || open.message->IsCancelled() || open.message->IsDismissed();
+    });
+}

@@ -1,0 +1,53 @@
+#include "DialogUnits.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+
+namespace {
+
+// The average character width is taken over the 52 Latin letters, which
+// weighs narrow and wide letters the way running text does.
+constexpr const char* kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr double kAlphabetLength = 52.0;
+constexpr double kUnitsPerCharWidth = 4.0;
+constexpr double kUnitsPerCharHeight = 8.0;
+
+int Scale(int units, double pixelsPerChar, double unitsPerChar)
+{
+    return static_cast<int>(std::lround(units * pixelsPerChar / unitsPerChar));
+}
+
+}  // namespace
+
+DialogUnits::DialogUnits(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    charWidth_ = metrics.horizontalAdvance(QString::fromLatin1(kAlphabet)) / kAlphabetLength;
+    charHeight_ = metrics.height();
+}
+
+int DialogUnits::x(int units) const
+{
+    return Scale(units, charWidth_, kUnitsPerCharWidth);
+}
+
+int DialogUnits::y(int units) const
+{
+    return Scale(units, charHeight_, kUnitsPerCharHeight);
+}
+
+QPoint DialogUnits::point(int px, int py) const
+{
+    return {x(px), y(py)};
+}
+
+QSize DialogUnits::size(int width, int height) const
+{
+    return {x(width), y(height)};
+}
+
+QRect DialogUnits::rect(int px, int py, int width, int height) const
+{
+    return {point(px, py), size(width, height)};
+}

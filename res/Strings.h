@@ -1,0 +1,33 @@
+// The program's string table and the names of its images. The texts are the
+// user's; dialogs take them from here rather than spelling them out.
+#pragma once
+
+// String 101: the window menu item that opens the About box.
+inline constexpr const char* kStrAboutBox = "&About Quintelle Configuration Utility...";
+
+// Main window (dialog 102).
+inline constexpr const char* kStrLocalTime = "Local Time";
+inline constexpr const char* kStrUtcTime = "UTC Time";
+inline constexpr const char* kStrTimeCodeStatus = "Time Code Status";
+inline constexpr const char* kStrTimeZone = "Time Zone";
+inline constexpr const char* kStrDaylightSavings = "Daylight Savings Time";
+inline constexpr const char* kStrTimeCodeSettings = "Time Code Settings";
+inline constexpr const char* kStrSetDateTime = "Set DateTime";
+inline constexpr const char* kStrClockHandPosition = "Clock Hand Position";
+inline constexpr const char* kStrIllumination = "Illumination";
+inline constexpr const char* kStrOk = "OK";
+
+// About box (dialog 100).
+inline constexpr const char* kStrAboutCaption = "About Orvessa Configuration Utility";
+inline constexpr const char* kStrAboutDescription =
+    "This is a desktop application that configures an Orvessa via a USB cable.";
+inline constexpr const char* kStrAboutVersion = "Version 1.4.0  07/28/2011";
+inline constexpr const char* kStrGenericProduct = "Configuration Utility Orvessa";
+inline constexpr const char* kStrCopyrightMaker = "\u00A9 2011 Zelvora, Inc";
+inline constexpr const char* kStrCopyrightPartner = "\u00A9 2011 Quorvane";
+inline constexpr const char* kStrCopyrightGeneric = "\u00A9 2011";
+
+// Icon 147 and bitmaps 143 and 144, as compiled-in SVG.
+inline constexpr const char* kIconClock = ":/icons/clock.svg";
+inline constexpr const char* kBitmapPartnerLogo = ":/images/logo-partner.svg";
+inline constexpr const char* kBitmapMakerLogo = ":/images/logo-maker.svg";

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Draws the main window (on the demo clock, once it is identified) and the
+# About box into PNG files, without a desktop: Qt's offscreen platform.
+#
+#   bash scripts/render.sh [--font-size POINTS] [OUTPUT_DIR]
+#
+# OUTPUT_DIR defaults to docs/ (docs/main-window.png, docs/about.png).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+options=()
+out=docs
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --font-size) options+=(--font-size "$2"); shift 2 ;;
+    -h|--help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    *) out="$1"; shift ;;
+  esac
+done
+
+bash scripts/setup.sh
+mkdir -p build
+if ! { cmake --preset default && cmake --build --preset default --target kerovant-render -j "$(nproc 2>/dev/null || echo 2)"; } \
+    >build/render-build.log 2>&1; then
+  tail -n 40 build/render-build.log >&2
+  exit 1
+fi
+QT_QPA_PLATFORM=offscreen build/bin/kerovant-render "${options[@]}" "$out"

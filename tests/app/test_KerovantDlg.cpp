@@ -1,0 +1,712 @@
+// The main window and the application's start and shutdown, against the
+// simulated clock on a pseudo-terminal (the whole real stack in between).
+#include "ClockCodec.h"
+#include "DialogUnits.h"
+#include "KerovantApp.h"
+#include "KerovantDlg.h"
+#include "AboutDlg.h"
+#include "SimClock.h"
+#include "StatusText.h"
+#include "Strings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kClockTimeoutMs = 5000;
+constexpr const char* kMissingDevice = "/dev/kerovant-test-no-such-tty";
+// 2011-06-15 12:00:00 on the clock's scale.
+constexpr uint32_t kJune15Noon2011 = 3517128000u;
+
+int ThreadCount()
+{
+    return static_cast<int>(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+QString Text(QWidget* control)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    return {};
+}
+
+// A main window on a device object, the way the application sets them up.
+struct Rig {
+    explicit Rig(const std::string& path)
+    {
+        SetDeviceName(settings, path);
+        device = new CClockDevice(settings, CKerovantDlg::MessageHandler());
+        window = std::make_unique<CKerovantDlg>(nullptr, &device, &settings);
+    }
+    ~Rig()
+    {
+        window.reset();
+        delete device;
+    }
+    QString Show(int id) const { return Text(window->Control(id)); }
+
+    LinkSettings settings;
+    CClockDevice* device = nullptr;
+    std::unique_ptr<CKerovantDlg> window;
+};
+
+// A simulated clock with a main window on it. prepare sets the clock up
+// before the device object first talks to it.
+struct SimRig {
+    explicit SimRig(const SimIdentity& identity, const std::function<void(SimClock&)>& prepare = {})
+    {
+        sim.Clock().SetIdentity(identity);
+        if (prepare)
+            prepare(sim.Clock());
+        started = sim.Start();
+        rig = std::make_unique<Rig>(sim.DevicePath());
+    }
+    // Identified, and the time code status read by a poll.
+    bool WaitIdentified()
+    {
+        return QTest::qWaitFor(
+            [this] {
+                CClockDevice* device = rig->window->Device();
+                return device && device->IsReady() && sim.Clock().CountReceived(kCmdTimeCodeStatus) > 0;
+            },
+            kClockTimeoutMs);
+    }
+    QMessageBox* VisibleMessage() const
+    {
+        const auto boxes = rig->window->findChildren<QMessageBox*>();
+        for (QMessageBox* box : boxes) {
+            if (box->isVisible())
+                return box;
+        }
+        return nullptr;
+    }
+
+    SimServer sim;
+    bool started = false;
+    std::unique_ptr<Rig> rig;
+};
+
+// Ways a user closes the main window.
+enum CloseWay { kOkButton, kEnter, kEscape, kCloseBox };
+
+// Runs act on the next modal dialog that appears, within the deadline.
+void WhenModal(std::function<void(QWidget*)> act, int timeoutMs = kClockTimeoutMs)
+{
+    auto* poll = new QTimer(qApp);
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act), clock, timeoutMs] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            poll->stop();
+            act(modal);
+        } else if (clock.hasExpired(timeoutMs)) {
+            poll->deleteLater();
+            poll->stop();
+        }
+    });
+    poll->start(10);
+}
+
+}  // namespace
+
+class TestKerovantDlg : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    // Title.
+    void titleFollowsIdentifiedProduct_data();
+    void titleFollowsIdentifiedProduct();
+
+    // Ready texts.
+    void readyTexts_data();
+    void readyTexts();
+    void sliderLoadedOncePerOpening();
+
+    // Offline.
+    void offlineTextsShowAtOnce();
+    void unpluggedClockNamesTheCause();
+    void replacesDeviceEvery16thOfflineRefresh();
+    void notReadyTicksKeepTextsAndCount();
+    void messageBoxWaitsForUserAndClosesWithItsDevice();
+    void windowGoneReleasesWaitingLink();
+
+    // Application start and shutdown.
+    void shutdownFreesTheLatestDeviceOnce();
+    void replacementStaysOffTheWindowThread();
+    void shutdownCollectsReplacementOnItsWay();
+    void demoIdentifiesSimulatedClock();
+    void everyWayOfClosingEndsTheWindow_data();
+    void everyWayOfClosingEndsTheWindow();
+
+    // About item, layout.
+    void aboutItemOpensAboutBox();
+    void dialogUnitsFollowTheFont();
+    void noTextClipsAtAnyFontSize_data();
+    void noTextClipsAtAnyFontSize();
+};
+
+void TestKerovantDlg::init()
+{
+    g_productIndex = kNoProduct;
+    g_protocolVersion = 1;
+    CKerovantDlg::ResetOfflineTicks();
+}
+
+// --- title ---
+
+void TestKerovantDlg::titleFollowsIdentifiedProduct_data()
+{
+    QTest::addColumn<int>("familyId");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("no clock") << -1 << "Control for Orvessa";
+    QTest::newRow("family 0x0150") << 0x0150 << "TORVEX - Set";
+    QTest::newRow("family 0x0350") << 0x0350 << "QVR-Set";
+    QTest::newRow("unknown family") << 0x0999 << "Control for Orvessa";
+}
+
+void TestKerovantDlg::titleFollowsIdentifiedProduct()
+{
+    QFETCH(int, familyId);
+    QFETCH(QString, title);
+    if (familyId < 0) {
+        Rig rig(kMissingDevice);
+        rig.window->show();
+        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Control for Orvessa"));
+        rig.window->Refresh();
+        QCOMPARE(rig.window->windowTitle(), title);
+        return;
+    }
+    SimIdentity identity;
+    identity.familyId = static_cast<uint16_t>(familyId);
+    SimRig sim(identity);
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+    sim.rig->window->Refresh();
+    QCOMPARE(sim.rig->window->windowTitle(), title);
+}
+
+// --- ready texts ---
+
+void TestKerovantDlg::readyTexts_data()
+{
+    QTest::addColumn<uint>("serial");
+    QTest::addColumn<int>("firmwareMajor");
+    QTest::addColumn<int>("firmwareMinor");
+    QTest::addColumn<int>("firmwareBuild");
+    QTest::addColumn<int>("timeCodeType");
+    QTest::addColumn<int>("smpteFrameMax");
+    QTest::addColumn<QString>("serialText");
+    QTest::addColumn<QString>("firmwareText");
+    QTest::addColumn<QString>("timeCodeText");
+
+    QTest::newRow("serial 1234, SMPTE 30") << 1234u << 1 << 3 << 0 << 1 << 29 << "Serial Number:  00001234"
+                                           << "Firmware Version:  1.3.0"
+                                           << "SMPTE 30 fps";
+    QTest::newRow("serial 99,999,999, SMPTE 25")
+        << 99999999u << 1 << 3 << 0 << 1 << 24 << "Serial Number:  99999999"
+        << "Firmware Version:  1.3.0"
+        << "SMPTE 25 fps";
+    QTest::newRow("serial 100,000,000, no time code")
+        << 100000000u << 1 << 3 << 0 << 0 << 29 << "Serial Number:  0x05F5E100"
+        << "Firmware Version:  1.3.0"
+        << "No time code";
+    QTest::newRow("IRIG-B pulse width") << 10472u << 2 << 10 << 255 << 16 << 0 << "Serial Number:  00010472"
+                                        << "Firmware Version:  2.10.255"
+                                        << "IRIG-B : pulse width modulated";
+    QTest::newRow("IRIG-B amplitude") << 0u << 0 << 9 << 1 << 32 << 0 << "Serial Number:  00000000"
+                                      << "Firmware Version:  0.9.1"
+                                      << "IRIG-B(1) : amplitude modulated";
+    QTest::newRow("unknown kind 2") << 0xFFFFFFFFu << 1 << 3 << 0 << 2 << 29 << "Serial Number:  0xFFFFFFFF"
+                                    << "Firmware Version:  1.3.0"
+                                    << "Unknown time code";
+}
+
+void TestKerovantDlg::readyTexts()
+{
+    QFETCH(uint, serial);
+    QFETCH(int, firmwareMajor);
+    QFETCH(int, firmwareMinor);
+    QFETCH(int, firmwareBuild);
+    QFETCH(int, timeCodeType);
+    QFETCH(int, smpteFrameMax);
+    QFETCH(QString, serialText);
+    QFETCH(QString, firmwareText);
+    QFETCH(QString, timeCodeText);
+
+    SimIdentity identity;
+    identity.serialNumber = serial;
+    identity.firmware = {static_cast<uint8_t>(firmwareMajor), static_cast<uint8_t>(firmwareMinor),
+                         static_cast<uint8_t>(firmwareBuild)};
+    identity.timeCodeType = static_cast<uint8_t>(timeCodeType);
+    identity.smpteFrameMax = static_cast<uint8_t>(smpteFrameMax);
+    SimRig sim(identity, [](SimClock& clock) {
+        // The clock's local time is an hour ahead of its UTC.
+        ClockConfig config = clock.Config();
+        config.biasPositive = 1;
+        config.biasSeconds = 3600;
+        clock.SetConfig(config);
+        clock.SetUtc({1, 0, kJune15Noon2011, 0});
+    });
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+
+    Rig& rig = *sim.rig;
+    rig.window->Refresh();
+    QCOMPARE(rig.Show(CKerovantDlg::kIdSerialNumber), serialText);
+    QCOMPARE(rig.Show(CKerovantDlg::kIdFirmwareVersion), firmwareText);
+    QCOMPARE(rig.Show(CKerovantDlg::kIdTimeCodeStatus), timeCodeText);
+    // The clock's time runs on while the test looks; the seconds may have
+    // moved a little.
+    const QRegularExpression utc(QStringLiteral("^06-15-2011  12:00:0[0-9]$"));
+    const QRegularExpression local(QStringLiteral("^06-15-2011  13:00:0[0-9]$"));
+    QVERIFY2(utc.match(rig.Show(CKerovantDlg::kIdUtcTime)).hasMatch(), qPrintable(rig.Show(CKerovantDlg::kIdUtcTime)));
+    QVERIFY2(local.match(rig.Show(CKerovantDlg::kIdLocalTime)).hasMatch(),
+             qPrintable(rig.Show(CKerovantDlg::kIdLocalTime)));
+    QVERIFY(rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text().isEmpty());
+    QCOMPARE(CKerovantDlg::OfflineTicks(), 0);
+}
+
+void TestKerovantDlg::sliderLoadedOncePerOpening()
+{
+    // Firmware 1.3.0: the configuration carries the illumination.
+    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.illumination = 9;
+        clock.SetConfig(config);
+    });
+    QVERIFY(sim.started);
+
+    CKerovantDlg& window = *sim.rig->window;
+    auto* slider = qobject_cast<QSlider*>(window.Control(CKerovantDlg::kIdIllumination));
+    QVERIFY(slider);
+    QCOMPARE(slider->minimum(), 0);
+    QCOMPARE(slider->maximum(), 12);
+    QSignalSpy moved(slider, &QSlider::valueChanged);
+    window.show();
+    QVERIFY(sim.WaitIdentified());
+    window.Refresh();
+    QCOMPARE(slider->value(), 9);
+    // Loading the slider is not a change the user made.
+    QCOMPARE(moved.count(), 0);
+
+    // A new device object reads the new level, but the open window keeps
+    // what it loaded.
+    ClockConfig config = sim.sim.Clock().Config();
+    config.illumination = 3;
+    sim.sim.Clock().SetConfig(config);
+    window.ReplaceDevice();
+    QVERIFY(sim.WaitIdentified());
+    QCOMPARE(window.Device()->GetIllumination(), uint8_t{3});
+    window.Refresh();
+    QCOMPARE(slider->value(), 9);
+
+    // The next opening loads it again.
+    window.done(QDialog::Accepted);
+    window.show();
+    window.Refresh();
+    QCOMPARE(slider->value(), 3);
+}
+
+// --- offline ---
+
+void TestKerovantDlg::offlineTextsShowAtOnce()
+{
+    Rig rig(kMissingDevice);
+    rig.window->Refresh();
+    QCOMPARE(rig.Show(CKerovantDlg::kIdUtcTime), QStringLiteral("Clock is offline"));
+    QCOMPARE(rig.Show(CKerovantDlg::kIdLocalTime), QStringLiteral("Clock is offline"));
+    QCOMPARE(rig.Show(CKerovantDlg::kIdTimeCodeStatus), QStringLiteral("Clock is offline"));
+    QCOMPARE(rig.Show(CKerovantDlg::kIdFirmwareVersion), QStringLiteral("Firmware Version:  not available"));
+    QCOMPARE(rig.Show(CKerovantDlg::kIdSerialNumber), QStringLiteral("Serial Number:  not available"));
+    // Under them, why: the port's own account of the missing device.
+    const QString reason = rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
+    QCOMPARE(reason, QString::fromStdString(DescribePortState(PortState::NoBridge, kMissingDevice)));
+    QVERIFY(reason.contains(QLatin1String(kMissingDevice)));
+    QCOMPARE(CKerovantDlg::OfflineTicks(), 1);
+}
+
+void TestKerovantDlg::unpluggedClockNamesTheCause()
+{
+    SimRig sim(SimIdentity{});
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+    Rig& rig = *sim.rig;
+    rig.window->Refresh();
+    QVERIFY(rig.Show(CKerovantDlg::kIdUtcTime) != QLatin1String(kOfflineText));
+
+    sim.sim.Unplug();
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.window->Device()->IsOnline(), kClockTimeoutMs);
+    rig.window->Refresh();
+    QCOMPARE(rig.Show(CKerovantDlg::kIdUtcTime), QLatin1String(kOfflineText));
+    const QString reason = rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
+    QVERIFY2(reason.contains(QLatin1String("unplugged")), qPrintable(reason));
+}
+
+void TestKerovantDlg::replacesDeviceEvery16thOfflineRefresh()
+{
+    Rig rig(kMissingDevice);
+    QSignalSpy replaced(rig.window.get(), &CKerovantDlg::deviceReplaced);
+    CClockDevice* const first = rig.device;
+    const int threadsWithOneDevice = ThreadCount();
+
+    for (int refresh = 1; refresh <= 15; ++refresh)
+        rig.window->Refresh();
+    QCOMPARE(replaced.count(), 0);
+    QCOMPARE(rig.window->Device(), first);
+    QCOMPARE(CKerovantDlg::OfflineTicks(), 15);
+
+    for (int round = 1; round <= 3; ++round) {
+        rig.window->Refresh();
+        QCOMPARE(CKerovantDlg::OfflineTicks(), 0);
+        // The old object is gone from the window and the slot at once; the
+        // new one arrives from the replacement thread.
+        QCOMPARE(rig.window->Device(), nullptr);
+        QCOMPARE(rig.device, nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(replaced.count(), round, kClockTimeoutMs);
+        // The window and the application's slot name the new object.
+        auto* now = replaced.last().first().value<CClockDevice*>();
+        QCOMPARE(rig.window->Device(), now);
+        QCOMPARE(rig.device, now);
+        // The old object's threads are gone: one device's worth remain.
+        QCOMPARE(ThreadCount(), threadsWithOneDevice);
+        for (int refresh = 1; refresh <= 15; ++refresh)
+            rig.window->Refresh();
+        QCOMPARE(replaced.count(), round);
+    }
+}
+
+void TestKerovantDlg::notReadyTicksKeepTextsAndCount()
+{
+    // The clock answers the hello but never its family ID: the link is up,
+    // the clock not ready, and a message waits for the user.
+    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+        SimFaults faults;
+        faults.ignoreCode = kCmdFamilyId;
+        clock.SetFaults(faults);
+    });
+    QVERIFY(sim.started);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.VisibleMessage() != nullptr, kClockTimeoutMs);
+    Rig& rig = *sim.rig;
+    QVERIFY(rig.window->Device()->IsOnline());
+    QVERIFY(!rig.window->Device()->IsReady());
+
+    QSignalSpy replaced(rig.window.get(), &CKerovantDlg::deviceReplaced);
+    for (int refresh = 1; refresh <= 20; ++refresh)
+        rig.window->Refresh();
+    QCOMPARE(replaced.count(), 0);
+    QCOMPARE(CKerovantDlg::OfflineTicks(), 20);
+    QVERIFY(rig.Show(CKerovantDlg::kIdUtcTime).isEmpty());
+    QVERIFY(rig.Show(CKerovantDlg::kIdSerialNumber).isEmpty());
+}
+
+void TestKerovantDlg::messageBoxWaitsForUserAndClosesWithItsDevice()
+{
+    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+        SimFaults faults;
+        faults.ignoreCode = kCmdCpuType;
+        clock.SetFaults(faults);
+    });
+    QVERIFY(sim.started);
+
+    QTRY_VERIFY_WITH_TIMEOUT(sim.VisibleMessage() != nullptr, kClockTimeoutMs);
+    QMessageBox* box = sim.VisibleMessage();
+    QCOMPARE(box->windowTitle(), QStringLiteral("Communication Error"));
+    QCOMPARE(box->text(), QStringLiteral("Failed reading CPU type"));
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(box->isModal());
+
+    // The link waits for the user: no second identification run meanwhile.
+    const size_t familyReads = sim.sim.Clock().CountReceived(kCmdFamilyId);
+    QCOMPARE(familyReads, size_t{1});
+    box->button(QMessageBox::Ok)->click();
+    // OK lets it go on: the next run asks again and fails again.
+    QTRY_VERIFY_WITH_TIMEOUT(sim.sim.Clock().CountReceived(kCmdFamilyId) == familyReads + 1, kClockTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.VisibleMessage() != nullptr, kClockTimeoutMs);
+    QPointer<QMessageBox> second = sim.VisibleMessage();
+
+    // Replacing the device object closes its box at once; nothing waits
+    // for the user.
+    sim.sim.Clock().SetFaults({});
+    sim.rig->window->ReplaceDevice();
+    QVERIFY(!second || !second->isVisible());
+    QVERIFY(sim.VisibleMessage() == nullptr);
+    QVERIFY(sim.WaitIdentified());
+    QVERIFY(sim.VisibleMessage() == nullptr);
+}
+
+void TestKerovantDlg::windowGoneReleasesWaitingLink()
+{
+    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+        SimFaults faults;
+        faults.ignoreCode = kCmdSerialNumber;
+        clock.SetFaults(faults);
+    });
+    QVERIFY(sim.started);
+    QTRY_VERIFY_WITH_TIMEOUT(sim.VisibleMessage() != nullptr, kClockTimeoutMs);
+
+    // With the window gone nobody can answer the box; the link goes on with
+    // its next identification run instead of waiting forever.
+    const size_t familyReads = sim.sim.Clock().CountReceived(kCmdFamilyId);
+    sim.rig->window.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(sim.sim.Clock().CountReceived(kCmdFamilyId) > familyReads, kClockTimeoutMs);
+}
+
+// --- application ---
+
+void TestKerovantDlg::shutdownFreesTheLatestDeviceOnce()
+{
+    const int threadsBefore = ThreadCount();
+    AppOptions options;
+    options.port = kMissingDevice;
+    CKerovantApp app(options);
+    QVERIFY(app.Start());
+    CKerovantDlg* window = app.MainWindow();
+    QVERIFY(window);
+    QCOMPARE(QString::fromLatin1(app.Settings().deviceName), QLatin1String(kMissingDevice));
+    QCOMPARE(app.Settings().baudRate, 57600u);
+    QCOMPARE(window->Device(), app.Device());
+
+    QSignalSpy replaced(window, &CKerovantDlg::deviceReplaced);
+    for (int round = 1; round <= 3; ++round) {
+        for (int refresh = 0; refresh < 16; ++refresh)
+            window->Refresh();
+        QTRY_COMPARE_WITH_TIMEOUT(replaced.count(), round, kClockTimeoutMs);
+    }
+    QCOMPARE(app.Device(), window->Device());
+
+    QElapsedTimer closing;
+    closing.start();
+    app.Shutdown();
+    QVERIFY(closing.elapsed() >= 500);
+    QCOMPARE(app.Device(), nullptr);
+    QCOMPARE(app.MainWindow(), nullptr);
+    // Every link and timer thread has ended. (Under AddressSanitizer a
+    // device object freed twice or never freed fails the run.)
+    QCOMPARE(ThreadCount(), threadsBefore);
+    app.Shutdown();
+}
+
+void TestKerovantDlg::replacementStaysOffTheWindowThread()
+{
+    // Opening a port takes over 100 ms (the purge waits alone); the window
+    // must not wait for it.
+    SimRig sim(SimIdentity{});
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+    QSignalSpy replaced(sim.rig->window.get(), &CKerovantDlg::deviceReplaced);
+    QElapsedTimer replacing;
+    replacing.start();
+    sim.rig->window->ReplaceDevice();
+    QVERIFY2(replacing.elapsed() < 100, qPrintable(QString::number(replacing.elapsed())));
+    // A second request while one is on its way changes nothing.
+    sim.rig->window->ReplaceDevice();
+    sim.rig->window->Refresh();
+    QCOMPARE(sim.rig->Show(CKerovantDlg::kIdUtcTime), QLatin1String(kOfflineText));
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    QCOMPARE(replaced.count(), 1);
+    QVERIFY(sim.WaitIdentified());
+}
+
+void TestKerovantDlg::shutdownCollectsReplacementOnItsWay()
+{
+    const int threadsBefore = ThreadCount();
+    AppOptions options;
+    options.port = kMissingDevice;
+    CKerovantApp app(options);
+    QVERIFY(app.Start());
+    app.MainWindow()->ReplaceDevice();
+    QCOMPARE(app.Device(), nullptr);
+    // No event loop runs: the new object has not been handed back when the
+    // shutdown reads the slot, and is freed all the same.
+    app.Shutdown();
+    QCOMPARE(app.Device(), nullptr);
+    QCOMPARE(ThreadCount(), threadsBefore);
+}
+
+void TestKerovantDlg::demoIdentifiesSimulatedClock()
+{
+    AppOptions options;
+    options.demo = true;
+    CKerovantApp app(options);
+    QVERIFY(app.Start());
+    QVERIFY(app.DemoClock());
+    QCOMPARE(QString::fromLatin1(app.Settings().deviceName), QString::fromStdString(app.DemoClock()->DevicePath()));
+    app.MainWindow()->show();
+    QTRY_COMPARE_WITH_TIMEOUT(app.MainWindow()->windowTitle(), QStringLiteral("TORVEX - Set"), kClockTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(Text(app.MainWindow()->Control(CKerovantDlg::kIdSerialNumber)),
+                              QStringLiteral("Serial Number:  00010472"), kClockTimeoutMs);
+    app.MainWindow()->done(QDialog::Accepted);
+    app.Shutdown();
+    QCOMPARE(app.DemoClock(), nullptr);
+}
+
+void TestKerovantDlg::everyWayOfClosingEndsTheWindow_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("result");
+    QTest::newRow("OK button") << int(kOkButton) << int(QDialog::Accepted);
+    QTest::newRow("Enter") << int(kEnter) << int(QDialog::Accepted);
+    QTest::newRow("Esc") << int(kEscape) << int(QDialog::Rejected);
+    QTest::newRow("close box") << int(kCloseBox) << int(QDialog::Rejected);
+}
+
+void TestKerovantDlg::everyWayOfClosingEndsTheWindow()
+{
+    QFETCH(int, way);
+    QFETCH(int, result);
+    AppOptions options;
+    options.port = kMissingDevice;
+    CKerovantApp app(options);
+    QVERIFY(app.Start());
+    CKerovantDlg* window = app.MainWindow();
+    auto* timer = window->findChild<QTimer*>(QStringLiteral("refreshTimer"));
+    QVERIFY(timer);
+    bool timerRan = false;
+    WhenModal([&](QWidget* modal) {
+        timerRan = timer->isActive();
+        switch (way) {
+        case kOkButton: qobject_cast<QPushButton*>(window->Control(CKerovantDlg::kIdOk))->click(); break;
+        case kEnter: QTest::keyClick(modal, Qt::Key_Return); break;
+        case kEscape: QTest::keyClick(modal, Qt::Key_Escape); break;
+        case kCloseBox: modal->close(); break;
+        }
+    });
+    app.RunMainWindow();
+    QVERIFY(timerRan);
+    QCOMPARE(window->result(), result);
+    QVERIFY(!timer->isActive());
+    app.Shutdown();
+    QCOMPARE(app.Device(), nullptr);
+}
+
+// --- About item and layout ---
+
+void TestKerovantDlg::aboutItemOpensAboutBox()
+{
+    SimIdentity identity;
+    identity.familyId = 0x0350;
+    SimRig sim(identity);
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+    CKerovantDlg& window = *sim.rig->window;
+
+    // Offered in the window's context menu, with F1.
+    QCOMPARE(window.contextMenuPolicy(), Qt::ActionsContextMenu);
+    auto* about = window.findChild<QAction*>(QStringLiteral("aboutAction"));
+    QVERIFY(about && window.actions().contains(about));
+    QCOMPARE(about->text(), QStringLiteral("&About Quintelle Configuration Utility..."));
+
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QString caption;
+    QString product;
+    bool partnerLogo = false;
+    WhenModal([&](QWidget* modal) {
+        caption = modal->windowTitle();
+        if (auto* box = qobject_cast<CAboutDlg*>(modal)) {
+            product = Text(box->Control(CAboutDlg::kIdProductTitle));
+            partnerLogo = !box->Control(CAboutDlg::kIdLogoPartner)->isHidden();
+        }
+        modal->close();
+    });
+    QTest::keyClick(&window, Qt::Key_F1);
+    QCOMPARE(caption, QStringLiteral("About Orvessa Configuration Utility"));
+    QCOMPARE(product, QStringLiteral("QVR-Set"));
+    QVERIFY(partnerLogo);
+}
+
+void TestKerovantDlg::dialogUnitsFollowTheFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(10);
+    const DialogUnits small(font);
+    font.setPointSize(20);
+    const DialogUnits large(font);
+    const QFontMetrics metrics(font);
+    // Four horizontal units make an average character, eight vertical ones
+    // a line of text.
+    QCOMPARE(large.y(8), metrics.height());
+    QVERIFY(std::abs(large.x(4) - large.CharWidth()) <= 0.5);
+    QVERIFY(large.CharWidth() > metrics.horizontalAdvance(QLatin1Char('i')));
+    QVERIFY(large.CharWidth() < metrics.horizontalAdvance(QLatin1Char('W')));
+    QVERIFY(large.x(320) > 1.6 * small.x(320));
+    QVERIFY(large.y(200) > 1.6 * small.y(200));
+}
+
+void TestKerovantDlg::noTextClipsAtAnyFontSize_data()
+{
+    QTest::addColumn<int>("pointSize");
+    for (int size : {7, 9, 12, 16, 24})
+        QTest::addRow("%d pt", size) << size;
+}
+
+void TestKerovantDlg::noTextClipsAtAnyFontSize()
+{
+    QFETCH(int, pointSize);
+    Rig rig(kMissingDevice);
+    CKerovantDlg& window = *rig.window;
+    QFont font = QApplication::font();
+    font.setPointSize(pointSize);
+    window.setFont(font);
+    // The longest texts each control shows.
+    qobject_cast<QLineEdit*>(window.Control(CKerovantDlg::kIdTimeCodeStatus))
+        ->setText(QStringLiteral("IRIG-B(1) : amplitude modulated"));
+    qobject_cast<QLineEdit*>(window.Control(CKerovantDlg::kIdUtcTime))->setText(QStringLiteral("12-31-2099  23:59:59"));
+    qobject_cast<QLabel*>(window.Control(CKerovantDlg::kIdFirmwareVersion))
+        ->setText(QStringLiteral("Firmware Version:  255.255.255"));
+    qobject_cast<QLabel*>(window.Control(CKerovantDlg::kIdSerialNumber))->setText(QLatin1String(kSerialUnavailable));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // The window is at least the template's 320 by 200 units.
+    const DialogUnits du(window.font());
+    QVERIFY(window.width() >= du.x(320) && window.height() >= du.y(200));
+
+    const QFontMetrics metrics(window.font());
+    const QRect client = window.rect();
+    QList<QWidget*> controls;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->parentWidget() != &window)
+            continue;
+        controls << widget;
+        QVERIFY2(client.contains(widget->geometry()), qPrintable(widget->objectName()));
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap())
+            QVERIFY2(label->width() >= metrics.horizontalAdvance(label->text()), qPrintable(label->text()));
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            QVERIFY2(button->width() >= button->sizeHint().width() && button->height() >= button->sizeHint().height(),
+                     qPrintable(button->text()));
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            QVERIFY2(edit->width() > metrics.horizontalAdvance(edit->text()) + 4, qPrintable(edit->objectName()));
+    }
+    // No control covers another.
+    for (int i = 0; i < controls.size(); ++i) {
+        for (int j = i + 1; j < controls.size(); ++j) {
+            QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                     qPrintable(controls[i]->objectName() + QLatin1String(" / ") + controls[j]->objectName()));
+        }
+    }
+}
+
+QTEST_MAIN(TestKerovantDlg)
+#include "test_KerovantDlg.moc"
