@@ -25,8 +25,6 @@ namespace {
 constexpr const char* kControlIdProperty = "controlId";
 
 // Geometry in dialog units: the template is 285 by 116.
-constexpr int kTemplateWidth = 285;
-constexpr int kTemplateHeight = 116;
 constexpr int kMargin = 7;
 constexpr int kColumnGap = 10;
 constexpr int kRowGap = 5;
@@ -137,8 +135,7 @@ void CAboutDlg::ApplyBranding(uint8_t productIndex)
 
 void CAboutDlg::ApplyMetrics()
 {
-    // Whether the user has sized the window since it was last fitted.
-    const bool userSized = !fittedSize_.isEmpty() && size() != fittedSize_;
+    const bool userSized = templateSize_.UserSized(*this);
     const DialogUnits du(font());
     root_->setContentsMargins(du.x(kMargin), du.y(kMargin), du.x(kMargin), du.y(kMargin));
     root_->setSpacing(du.x(kColumnGap));
@@ -162,11 +159,7 @@ void CAboutDlg::ApplyMetrics()
     ok_->setMinimumSize(du.x(kButtonMinWidth), du.y(kButtonHeight));
 
     root_->activate();
-    // The template's size in the new font, unless the user has sized the
-    // window; never smaller than the controls need.
-    const QSize templateSize = du.size(kTemplateWidth, kTemplateHeight).expandedTo(minimumSizeHint());
-    resize(userSized ? size().expandedTo(minimumSizeHint()) : templateSize);
-    fittedSize_ = size();
+    templateSize_.Fit(*this, userSized);
 }
 
 void CAboutDlg::changeEvent(QEvent* event)

@@ -4,6 +4,8 @@
 // read and the clock is never asked, so it works while the clock is offline.
 #pragma once
 
+#include "DialogUnits.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -52,5 +54,5 @@ private:
     QLabel* version_ = nullptr;
     QPushButton* ok_ = nullptr;
     // The size the window was last fitted to its font.
-    QSize fittedSize_;
+    TemplateSize templateSize_{285, 116};  // the template, in dialog units
 };

@@ -30,8 +30,6 @@ constexpr const char* kControlIdProperty = "controlId";
 
 // Geometry in dialog units. The template is 320 by 200; the rest follows
 // the usual dialog spacing: 7 units of margin, 4 between related controls.
-constexpr int kTemplateWidth = 320;
-constexpr int kTemplateHeight = 200;
 constexpr int kMargin = 7;
 constexpr int kColumnGap = 14;
 constexpr int kRowGap = 7;
@@ -219,8 +217,7 @@ void CKerovantDlg::BuildControls()
 
 void CKerovantDlg::ApplyMetrics()
 {
-    // Whether the user has sized the window since it was last fitted.
-    const bool userSized = !fittedSize_.isEmpty() && size() != fittedSize_;
+    const bool userSized = templateSize_.UserSized(*this);
     const DialogUnits du(font());
     rootLayout_->setContentsMargins(du.x(kMargin), du.y(kMargin), du.x(kMargin), du.y(kMargin));
     grid_->setHorizontalSpacing(du.x(kColumnGap));
@@ -250,11 +247,7 @@ void CKerovantDlg::ApplyMetrics()
     ok_->setMinimumSize(du.x(kButtonMinWidth), du.y(kButtonHeight));
 
     rootLayout_->activate();
-    // The template's size in the new font, unless the user has sized the
-    // window; never smaller than the controls need.
-    const QSize templateSize = du.size(kTemplateWidth, kTemplateHeight).expandedTo(minimumSizeHint());
-    resize(userSized ? size().expandedTo(minimumSizeHint()) : templateSize);
-    fittedSize_ = size();
+    templateSize_.Fit(*this, userSized);
 }
 
 void CKerovantDlg::changeEvent(QEvent* event)

@@ -28,6 +28,8 @@
 #include "ClockDevice.h"
 #include "ClockRecords.h"
 
+#include "DialogUnits.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -151,7 +153,7 @@ private:
     bool illuminationPending_ = false;
     bool opened_ = false;
     // The size the window was last fitted to its font.
-    QSize fittedSize_;
+    TemplateSize templateSize_{320, 200};  // the template, in dialog units
 
     std::thread replacer_;
     CClockDevice* replacement_ = nullptr;  // written by replacer_ only

@@ -10,6 +10,7 @@
 #include "AboutDlg.h"
 #include "ClockCodec.h"
 #include "Images.h"
+#include "EventLoopWait.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
 #include "SimClock.h"
@@ -27,25 +28,7 @@
 namespace {
 
 constexpr int kWaitForClockMs = 10000;
-constexpr int kConditionPollMs = 10;
 constexpr int kTitleBarPadding = 6;
-
-// Runs the event loop until the condition holds or the time is up.
-template <class Condition>
-bool WaitFor(Condition condition, int timeoutMs)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (condition() || deadline.hasExpired())
-            loop.quit();
-    });
-    poll.start(kConditionPollMs);
-    if (!condition())
-        loop.exec();
-    return condition();
-}
 
 // The widget's picture under a title bar with its icon and title.
 QImage Framed(QWidget& window)
@@ -125,7 +108,7 @@ int main(int argc, char** argv)
     CKerovantDlg& window = *app.MainWindow();
     window.show();
     // Identified and polled at least once, so every text is the clock's.
-    const bool ready = WaitFor(
+    const bool ready = RunEventsUntil(
         [&] {
             return app.Device() && app.Device()->IsReady() &&
                    app.DemoClock()->Clock().CountReceived(kCmdTimeCodeStatus) > 0;

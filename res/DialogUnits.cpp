@@ -1,5 +1,7 @@
 #include "DialogUnits.h"
 
+#include <QWidget>
+
 #include <QFontMetricsF>
 
 #include <cmath>
@@ -50,4 +52,17 @@ QSize DialogUnits::size(int width, int height) const
 QRect DialogUnits::rect(int px, int py, int width, int height) const
 {
     return {point(px, py), size(width, height)};
+}
+
+bool TemplateSize::UserSized(const QWidget& dialog) const
+{
+    return !fitted_.isEmpty() && dialog.size() != fitted_;
+}
+
+void TemplateSize::Fit(QWidget& dialog, bool userSized)
+{
+    const QSize needed = dialog.minimumSizeHint();
+    const QSize templateSize = DialogUnits(dialog.font()).size(width_, height_).expandedTo(needed);
+    dialog.resize(userSized ? dialog.size().expandedTo(needed) : templateSize);
+    fitted_ = dialog.size();
 }

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
@@ -27,4 +29,22 @@ public:
 private:
     double charWidth_;
     double charHeight_;
+};
+
+// Keeps a dialog at its template's size in the current font, unless the user
+// has resized it since it was last fitted; never smaller than its controls
+// need. Call Fit after the layout has taken the new metrics.
+class TemplateSize {
+public:
+    TemplateSize(int widthUnits, int heightUnits) : width_(widthUnits), height_(heightUnits) {}
+
+    // Whether the user has sized the window since the last fit; ask before
+    // the metrics change.
+    bool UserSized(const QWidget& dialog) const;
+    void Fit(QWidget& dialog, bool userSized);
+
+private:
+    int width_;
+    int height_;
+    QSize fitted_;
 };
