@@ -1,5 +1,7 @@
 #include "AboutDlg.h"
 
+#include "ControlIds.h"
+
 #include "DialogUnits.h"
 #include "Images.h"
 #include "StatusText.h"
@@ -21,8 +23,6 @@ static_assert(std::string_view(kStrAboutVersion).starts_with("Version " KEROVANT
               "the About box names the program's version");
 
 namespace {
-
-constexpr const char* kControlIdProperty = "controlId";
 
 // Geometry in dialog units: the template is 285 by 116.
 constexpr int kMargin = 7;
@@ -52,11 +52,6 @@ Branding BrandingFor(uint8_t productIndex)
     }
 }
 
-void SetControlId(QWidget* widget, int id, const char* name)
-{
-    widget->setProperty(kControlIdProperty, id);
-    widget->setObjectName(QString::fromLatin1(name));
-}
 
 }  // namespace
 
@@ -171,11 +166,5 @@ void CAboutDlg::changeEvent(QEvent* event)
 
 QWidget* CAboutDlg::Control(int id) const
 {
-    const auto widgets = findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        const QVariant value = widget->property(kControlIdProperty);
-        if (value.isValid() && value.toInt() == id)
-            return widget;
-    }
-    return nullptr;
+    return FindControl(*this, id);
 }

@@ -1,5 +1,7 @@
 #include "KerovantDlg.h"
 
+#include "ControlIds.h"
+
 #include "AboutDlg.h"
 #include "DialogUnits.h"
 #include "Images.h"
@@ -26,7 +28,6 @@
 namespace {
 
 // The property that carries a control's dialog id.
-constexpr const char* kControlIdProperty = "controlId";
 
 // Geometry in dialog units. The template is 320 by 200; the rest follows
 // the usual dialog spacing: 7 units of margin, 4 between related controls.
@@ -69,11 +70,6 @@ std::string OfflineReason(const CClockDevice& device)
     return "Looking for the clock on " + path + " ...";
 }
 
-void SetControlId(QWidget* widget, int id, const char* name)
-{
-    widget->setProperty(kControlIdProperty, id);
-    widget->setObjectName(QString::fromLatin1(name));
-}
 
 }  // namespace
 
@@ -259,13 +255,7 @@ void CKerovantDlg::changeEvent(QEvent* event)
 
 QWidget* CKerovantDlg::Control(int id) const
 {
-    const auto widgets = findChildren<QWidget*>();
-    for (QWidget* widget : widgets) {
-        const QVariant value = widget->property(kControlIdProperty);
-        if (value.isValid() && value.toInt() == id)
-            return widget;
-    }
-    return nullptr;
+    return FindControl(*this, id);
 }
 
 int CKerovantDlg::OfflineTicks()

@@ -1,5 +1,7 @@
 #include "UsbSerialPort.h"
 
+#include "WriteFully.h"
+
 #include <libudev.h>
 
 #include <algorithm>
@@ -354,27 +356,11 @@ void CUsbSerialPort::WriteByte(uint8_t byte)
 void CUsbSerialPort::Write(const uint8_t* data, size_t length)
 {
     std::lock_guard<std::mutex> lock(writeMutex_);
-    const auto deadline = Clock::now() + kWriteTimeout;
-    size_t done = 0;
-    while (done < length && Usable()) {
-        const ssize_t put = ::write(fd_, data + done, length - done);
-        if (put > 0) {
-            done += static_cast<size_t>(put);
-            continue;
-        }
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0 && errno == EAGAIN) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            if (left.count() <= 0)
-                return;  // write timeout: the rest is lost
-            pollfd p {fd_, POLLOUT, 0};
-            ::poll(&p, 1, static_cast<int>(left.count()));
-            continue;
-        }
+    // A write that times out loses the rest of its bytes; one refused by the
+    // device means it went away.
+    if (WriteFully(fd_, data, length, Clock::now() + kWriteTimeout, [this] { return Usable(); }, kWriteTimeout) ==
+        WriteOutcome::Failed)
         MarkGone();
-        return;
-    }
 }
 
 void CUsbSerialPort::Purge()

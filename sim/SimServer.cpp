@@ -1,6 +1,7 @@
 #include "SimClock.h"
 
 #include "Frame.h"
+#include "WriteFully.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -227,24 +228,8 @@ void SimServer::SendAnswer(const SimClock::Answer& answer)
 
 void SimServer::WriteAll(const uint8_t* data, size_t length)
 {
-    const auto deadline = SteadyClock::now() + kWriteTimeout;
-    size_t done = 0;
-    while (done < length && !stopping_.load(std::memory_order_acquire)) {
-        const ssize_t put = ::write(masterFd_, data + done, length - done);
-        if (put > 0) {
-            done += static_cast<size_t>(put);
-            continue;
-        }
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0 && errno == EAGAIN) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
-            if (left.count() <= 0)
-                return;  // nobody drains the far end: the rest is lost
-            pollfd p {masterFd_, POLLOUT, 0};
-            ::poll(&p, 1, static_cast<int>(std::min(left, kPollInterval).count()));
-            continue;
-        }
-        return;  // no slave open (EIO): the bytes have nowhere to go
-    }
+    // Nobody draining the far end (timeout) or no slave open (EIO): the
+    // bytes have nowhere to go and are dropped.
+    WriteFully(masterFd_, data, length, SteadyClock::now() + kWriteTimeout,
+               [this] { return !stopping_.load(std::memory_order_acquire); }, kPollInterval);
 }
