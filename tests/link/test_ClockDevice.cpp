@@ -200,17 +200,26 @@ TEST_F(ClockDeviceTest, LateReplyOfAnotherCodeFailsTheRead)
     // While the CPU type reply is late, the clock also leaves the next
     // family ID request unanswered: the late reply is then the only frame
     // that arrives during that read, and it carries the wrong code.
+    // Only for the run after the first message: later runs meet a healthy
+    // clock, so a slow machine that misses one more wait still gets ready.
+    int shown = 0;
     log.onShown = [&](const std::string& text) {
         SimFaults next;
-        if (text == "Failed reading CPU type")
+        if (shown++ == 0 && text == "Failed reading CPU type")
             next.ignoreCode = kCmdFamilyId;
         sim.Clock().SetFaults(next);
     };
     auto device = Connect(log.Handler());
-    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
-    ASSERT_EQ(log.texts.size(), 2u);
+    const bool ready = WaitUntil([&] { return device->IsReady(); }, 5s);
+    std::lock_guard<std::mutex> lock(log.mutex);
+    std::string texts;
+    for (const std::string& text : log.texts)
+        texts += text + "; ";
+    ASSERT_TRUE(ready) << "messages: " << texts << "state " << int(device->GetState());
+    ASSERT_GE(log.texts.size(), 2u) << texts;
     EXPECT_EQ(log.texts[0], "Failed reading CPU type");
     EXPECT_EQ(log.texts[1], "Failed reading Family ID");
+    EXPECT_EQ(log.texts.size(), 2u) << texts;
     EXPECT_EQ(device->GetFamilyId(), 0x0150) << "the CPU type payload was not taken as the family ID";
 }
 
