@@ -27,8 +27,6 @@
 
 namespace {
 
-// The property that carries a control's dialog id.
-
 // Geometry in dialog units. The template is 320 by 200; the rest follows
 // the usual dialog spacing: 7 units of margin, 4 between related controls.
 constexpr int kMargin = 7;
@@ -61,15 +59,10 @@ QPointer<CKerovantDlg> g_messageWindow;
 // Why the current device object is offline, in words a user can act on.
 std::string OfflineReason(const CClockDevice& device)
 {
-    const PortState port = device.GetPortState();
-    const std::string path = device.GetDevicePath();
-    if (port != PortState::Open)
-        return DescribePortState(port, path);
-    if (device.GetState() == CClockDevice::kStateFailed)
-        return "No clock answers on " + path + ": check that the clock is powered and connected.";
-    return "Looking for the clock on " + path + " ...";
+    const LinkPhase phase =
+        device.GetState() == CClockDevice::kStateFailed ? LinkPhase::NoAnswer : LinkPhase::Searching;
+    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase);
 }
-
 
 }  // namespace
 

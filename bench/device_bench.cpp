@@ -8,6 +8,7 @@
 //   link's own threads are counted.
 //
 //   device_bench [--connects N] [--writes N] [--idle-seconds N]
+#include "BenchSupport.h"
 #include "ClockCodec.h"
 #include "ClockDevice.h"
 #include "SimClock.h"
@@ -27,38 +28,13 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace bench;
 using namespace std::chrono_literals;
-
-double Ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5)];
-}
 
 void Report(const char* what, const std::vector<double>& values)
 {
     std::printf("%-34s median %8.3f ms   p95 %8.3f ms   (n=%zu)\n", what, Percentile(values, 0.5),
                 Percentile(values, 0.95), values.size());
-}
-
-template <class Pred>
-bool WaitUntil(Pred pred, std::chrono::milliseconds timeout, std::chrono::microseconds step = 50us)
-{
-    const auto deadline = Clock::now() + timeout;
-    while (!pred()) {
-        if (Clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(step);
-    }
-    return true;
 }
 
 LinkSettings SettingsFor(const std::string& path)
@@ -142,19 +118,6 @@ bool MeasureLatencies(int connects, int writes)
     return true;
 }
 
-struct Usage {
-    double cpuSeconds;
-    long switches;
-};
-
-Usage ProcessUsage()
-{
-    rusage ru {};
-    getrusage(RUSAGE_SELF, &ru);
-    return {static_cast<double>(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
-                static_cast<double>(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6,
-            ru.ru_nvcsw + ru.ru_nivcsw};
-}
 
 // Idle cost: the clock in a child process, the link alone in this one.
 bool MeasureIdleCost(int seconds)

@@ -5,6 +5,7 @@
 //   IsReplyReady (median and p95 over many frames).
 //
 //   frame_bench [--quiet-seconds N] [--frames N]
+#include "BenchSupport.h"
 #include "Frame.h"
 #include "ZvSerialMaster.h"
 
@@ -22,28 +23,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-struct Usage {
-    double cpuSeconds;
-    long switches;  // voluntary + involuntary context switches: wake-ups
-};
-
-Usage ProcessUsage()
-{
-    rusage ru {};
-    getrusage(RUSAGE_SELF, &ru);
-    const double cpu = static_cast<double>(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
-                       static_cast<double>(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
-    return {cpu, ru.ru_nvcsw + ru.ru_nivcsw};
-}
-
-double Percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    const size_t index = static_cast<size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-    return values[index];
-}
+using namespace bench;
 
 }  // namespace
 

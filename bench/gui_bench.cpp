@@ -13,6 +13,7 @@
 //   - replacing the device object (what an offline window does every 16
 //     refreshes): how long the window itself is held up, and how long until
 //     the new object is in place (median of 10).
+#include "BenchSupport.h"
 #include "EventLoopWait.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
@@ -34,6 +35,8 @@
 #include <vector>
 
 namespace {
+
+using bench::Percentile;
 
 using SteadyClock = std::chrono::steady_clock;
 
@@ -59,15 +62,6 @@ long ResidentKiB()
             return std::strtol(line.c_str() + 6, nullptr, 10);
     }
     return -1;
-}
-
-double Percentile(std::vector<double> values, double fraction)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const auto index = static_cast<size_t>(fraction * static_cast<double>(values.size() - 1));
-    return values[index];
 }
 
 // Notes the time of the first paint of a widget.

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 mkdir -p build
 echo "Building (log in build/demo-build.log) ..."
-if ! { cmake --preset default && cmake --build --preset default --target kerovant kerovant-render -j "$(nproc 2>/dev/null || echo 2)"; } \
+if ! { cmake --preset default && cmake --build --preset default --target kerovant kerovant-render kerovant-cli kerovant-clocksim -j "$(nproc 2>/dev/null || echo 2)"; } \
     >build/demo-build.log 2>&1; then
   tail -n 40 build/demo-build.log >&2
   exit 1

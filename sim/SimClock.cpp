@@ -1,6 +1,7 @@
 #include "SimClock.h"
 
 #include "ClockCodec.h"
+#include "DstRules.h"
 
 #include <algorithm>
 
@@ -9,8 +10,6 @@ namespace {
 using SteadyClock = std::chrono::steady_clock;
 using namespace std::chrono;
 
-// Seconds from 1900-01-01 (the clock's epoch) to 1970-01-01.
-constexpr int64_t kEpochOffset = 2208988800;
 // 40 bits of seconds and 16 bits of fraction.
 constexpr uint64_t kTickMask = (uint64_t{1} << 56) - 1;
 constexpr int kFractionBits = 16;
@@ -44,70 +43,12 @@ uint64_t SystemUtcTicks()
 {
     const auto sinceUnix = system_clock::now().time_since_epoch();
     const uint64_t unixTicks = TicksOf(duration_cast<nanoseconds>(sinceUnix));
-    return ((static_cast<uint64_t>(kEpochOffset) << kFractionBits) + unixTicks) & kTickMask;
-}
-
-int64_t Signed(uint8_t positive, uint32_t magnitude)
-{
-    return positive ? int64_t{magnitude} : -int64_t{magnitude};
+    return ((static_cast<uint64_t>(kClockEpochToUnix) << kFractionBits) + unixTicks) & kTickMask;
 }
 
 uint64_t AddSeconds(uint64_t ticks, int64_t seconds)
 {
     return (ticks + (static_cast<uint64_t>(seconds) << kFractionBits)) & kTickMask;
-}
-
-// One daylight-saving transition in a year, on the scale the rule counts in
-// (UTC or local standard time). None when the rule's fields name no day.
-std::optional<sys_seconds> Transition(const ClockConfig& c, year y, bool start)
-{
-    const unsigned week = start ? c.dstStartWeek : c.dstEndWeek;
-    const unsigned dayOfWeek = start ? c.dstStartDayOfWeek : c.dstEndDayOfWeek;
-    const unsigned dayOfMonth = start ? c.dstStartDay : c.dstEndDay;
-    const unsigned monthNumber = start ? c.dstStartMonth : c.dstEndMonth;
-    const auto timeOfDay = hours(start ? c.dstStartHour : c.dstEndHour) +
-                           minutes(start ? c.dstStartMinute : c.dstEndMinute) +
-                           seconds(start ? c.dstStartSecond : c.dstEndSecond);
-    const month m{monthNumber};
-    if (!m.ok())
-        return std::nullopt;
-
-    sys_days dayPoint;
-    if (c.dstMode == kDstByWeekday) {
-        if (dayOfWeek < 1 || dayOfWeek > 7 || week < 1 || week > 5)
-            return std::nullopt;
-        const weekday wd{dayOfWeek - 1};  // 1 is Sunday
-        if (week == 5)
-            dayPoint = sys_days{year_month_weekday_last{y, m, weekday_last{wd}}};
-        else
-            dayPoint = sys_days{year_month_weekday{y, m, wd[week]}};
-    } else if (c.dstMode == kDstByDate) {
-        if (dayOfMonth < 1 || dayOfMonth > 31)
-            return std::nullopt;
-        // A day past the month's end (30 February) rolls into the next month.
-        dayPoint = sys_days{year_month_day{y, m, day{dayOfMonth}}};
-    } else {
-        return std::nullopt;
-    }
-    return sys_seconds{dayPoint} + timeOfDay;
-}
-
-// Whether daylight time is in force at a UTC second on the clock's scale.
-bool DstInForce(const ClockConfig& c, int64_t utcSeconds)
-{
-    if (c.dstMode != kDstByWeekday && c.dstMode != kDstByDate)
-        return false;
-    const int64_t reference = utcSeconds - kEpochOffset + (c.dstUseUtc ? 0 : Signed(c.biasPositive, c.biasSeconds));
-    const sys_seconds at{seconds(reference)};
-    const year y = year_month_day{floor<days>(at)}.year();
-    const auto start = Transition(c, y, true);
-    const auto end = Transition(c, y, false);
-    if (!start || !end || *start == *end)
-        return false;
-    if (*start < *end)
-        return at >= *start && at < *end;
-    // Southern hemisphere: daylight time spans the turn of the year.
-    return at >= *start || at < *end;
 }
 
 bool IsHexText(std::string_view text)
@@ -155,9 +96,10 @@ uint64_t SimClock::UtcTicksLocked() const
 
 uint64_t SimClock::LocalTicksLocked(uint64_t utcTicks) const
 {
-    int64_t shift = Signed(config_.biasPositive, config_.biasSeconds);
-    if (DstInForce(config_, static_cast<int64_t>(utcTicks >> kFractionBits)))
-        shift += Signed(config_.dstBiasPositive, config_.dstBiasSeconds);
+    int64_t shift = SignedSeconds(config_.biasPositive, config_.biasSeconds);
+    const sys_seconds utc{seconds(static_cast<int64_t>(utcTicks >> kFractionBits) - kClockEpochToUnix)};
+    if (DstInForce(config_, utc))
+        shift += SignedSeconds(config_.dstBiasPositive, config_.dstBiasSeconds);
     return AddSeconds(utcTicks, shift);
 }
 

@@ -4,6 +4,7 @@
 
 #include "ClockDateTime.h"
 #include "ClockRecords.h"
+#include "UsbSerialPort.h"
 
 #include <string>
 
@@ -25,3 +26,16 @@ std::string SerialText(uint32_t serialNumber);
 std::string ProductTitle(uint8_t productIndex);
 // The brand of the identified product, 0 while none.
 uint32_t ProductBrand(uint8_t productIndex);
+
+// How far the link got, for the sentence that says why the clock cannot be
+// reached.
+enum class LinkPhase : uint8_t {
+    Searching,         // the link is still greeting the clock
+    NoAnswer,          // it gave up: no clock answered
+    StoppedAnswering,  // a clock answered once, then stopped
+};
+
+// Why the clock cannot be reached, in words a user can act on. The port's
+// own reason comes first (no bridge, permission, busy, unplugged); with the
+// port open, the phase says what the link saw.
+std::string OfflineCause(PortState port, const std::string& devicePath, LinkPhase phase);

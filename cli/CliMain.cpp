@@ -66,13 +66,8 @@ public:
 // Why the clock could not be reached, in words a user can act on.
 std::string Cause(const CClockDevice& device, bool everOnline)
 {
-    const PortState port = device.GetPortState();
-    const std::string path = device.GetDevicePath();
-    if (port != PortState::Open)
-        return DescribePortState(port, path);
-    if (everOnline)
-        return "The clock on " + path + " stopped answering.";
-    return "No clock answers on " + path + ": check that the clock is powered and connected.";
+    const LinkPhase phase = everOnline ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer;
+    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase);
 }
 
 void PrintStatus(const CClockDevice& device)

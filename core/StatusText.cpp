@@ -67,3 +67,16 @@ std::string ProductTitle(uint8_t productIndex)
     default: return kDefaultTitle;
     }
 }
+
+std::string OfflineCause(PortState port, const std::string& path, LinkPhase phase)
+{
+    if (port != PortState::Open)
+        return DescribePortState(port, path);
+    switch (phase) {
+    case LinkPhase::StoppedAnswering: return "The clock on " + path + " stopped answering.";
+    case LinkPhase::NoAnswer:
+        return "No clock answers on " + path + ": check that the clock is powered and connected.";
+    case LinkPhase::Searching: break;
+    }
+    return "Looking for the clock on " + path + " ...";
+}

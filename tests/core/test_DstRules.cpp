@@ -1,0 +1,114 @@
+// Which day a daylight-saving rule names: the arithmetic the simulated clock
+// and the rule editor share. The simulated clock's own tests cover what the
+// local time does with it.
+#include "DstRules.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono;
+
+namespace {
+
+ClockConfig WeekdayRule(uint8_t week, uint8_t dayOfWeek, uint8_t month, uint8_t hour)
+{
+    ClockConfig c;
+    c.dstMode = kDstByWeekday;
+    c.dstStartWeek = c.dstEndWeek = week;
+    c.dstStartDayOfWeek = c.dstEndDayOfWeek = dayOfWeek;
+    c.dstStartMonth = c.dstEndMonth = month;
+    c.dstStartHour = c.dstEndHour = hour;
+    return c;
+}
+
+sys_seconds At(int y, unsigned m, unsigned d, int h)
+{
+    return sys_days{year{y} / month{m} / day{d}} + hours{h};
+}
+
+}  // namespace
+
+TEST(DstTransition, WeekdayRulesTable)
+{
+    struct Row {
+        const char* legend;
+        uint8_t week, dayOfWeek, month, hour;
+        int year;
+        sys_seconds expected;
+    };
+    const Row rows[] = {
+        {"last Sunday of March 2027", 5, 1, 3, 1, 2027, At(2027, 3, 28, 1)},
+        {"last Sunday of October 2027", 5, 1, 10, 1, 2027, At(2027, 10, 31, 1)},
+        {"second Sunday of March 2026", 2, 1, 3, 2, 2026, At(2026, 3, 8, 2)},
+        {"first Sunday of November 2026", 1, 1, 11, 2, 2026, At(2026, 11, 1, 2)},
+        {"first Sunday when the month starts on one", 1, 1, 2, 0, 2026, At(2026, 2, 1, 0)},
+        {"fourth Saturday of February in a leap year", 4, 7, 2, 0, 2024, At(2024, 2, 24, 0)},
+        {"last Friday of February in a leap year", 5, 6, 2, 0, 2024, At(2024, 2, 23, 0)},
+    };
+    for (const Row& row : rows) {
+        const ClockConfig c = WeekdayRule(row.week, row.dayOfWeek, row.month, row.hour);
+        const auto start = DstTransition(c, year{row.year}, true);
+        ASSERT_TRUE(start.has_value()) << row.legend;
+        EXPECT_EQ(*start, row.expected) << row.legend;
+    }
+}
+
+TEST(DstTransition, DateRulesRollPastTheMonthEnd)
+{
+    ClockConfig c;
+    c.dstMode = kDstByDate;
+    c.dstStartDay = 29;
+    c.dstStartMonth = 2;
+    c.dstStartHour = 2;
+    EXPECT_EQ(*DstTransition(c, year{2024}, true), At(2024, 2, 29, 2));
+    EXPECT_EQ(*DstTransition(c, year{2027}, true), At(2027, 3, 1, 2));  // no 29 February in 2027
+}
+
+TEST(DstTransition, FieldsThatNameNoDayGiveNone)
+{
+    ClockConfig c = WeekdayRule(1, 1, 3, 2);
+    c.dstStartWeek = 0;
+    EXPECT_FALSE(DstTransition(c, year{2026}, true));
+    c = WeekdayRule(1, 8, 3, 2);
+    EXPECT_FALSE(DstTransition(c, year{2026}, true));
+    c = WeekdayRule(1, 1, 13, 2);
+    EXPECT_FALSE(DstTransition(c, year{2026}, true));
+    c = WeekdayRule(1, 1, 3, 2);
+    c.dstMode = 4;
+    EXPECT_FALSE(DstTransition(c, year{2026}, true));
+}
+
+TEST(DstInForce, NorthernAndSouthernHemispheres)
+{
+    // EU: last Sunday of March to last Sunday of October, 01:00 UTC.
+    ClockConfig eu = WeekdayRule(5, 1, 3, 1);
+    eu.dstEndMonth = 10;
+    eu.dstUseUtc = 1;
+    EXPECT_FALSE(DstInForce(eu, At(2027, 3, 28, 1) - seconds{1}));
+    EXPECT_TRUE(DstInForce(eu, At(2027, 3, 28, 1)));
+    EXPECT_TRUE(DstInForce(eu, At(2027, 10, 31, 1) - seconds{1}));
+    EXPECT_FALSE(DstInForce(eu, At(2027, 10, 31, 1)));
+
+    // Starts in October, ends in April: in force across the new year.
+    ClockConfig south = WeekdayRule(1, 1, 10, 2);
+    south.dstEndMonth = 4;
+    south.dstUseUtc = 1;
+    EXPECT_TRUE(DstInForce(south, At(2027, 1, 15, 0)));
+    EXPECT_FALSE(DstInForce(south, At(2027, 6, 15, 0)));
+    EXPECT_TRUE(DstInForce(south, At(2027, 12, 15, 0)));
+
+    eu.dstMode = kDstDisabled;
+    EXPECT_FALSE(DstInForce(eu, At(2027, 7, 1, 0)));
+}
+
+TEST(DstInForce, LocalRulesCountFromLocalStandardTime)
+{
+    // US rules at 02:00 local standard time in UTC-5: starts 07:00 UTC.
+    ClockConfig us = WeekdayRule(2, 1, 3, 2);
+    us.dstEndWeek = 1;
+    us.dstEndMonth = 11;
+    us.dstUseUtc = 0;
+    us.biasPositive = 0;
+    us.biasSeconds = 18000;
+    EXPECT_FALSE(DstInForce(us, At(2026, 3, 8, 7) - seconds{1}));
+    EXPECT_TRUE(DstInForce(us, At(2026, 3, 8, 7)));
+}

@@ -1,0 +1,74 @@
+#include "EventLoopWait.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace {
+
+int g_busyDepth = 0;
+
+bool IsUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+void PauseEvents(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+BusyScope::BusyScope()
+{
+    ++g_busyDepth;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(this);
+}
+
+BusyScope::~BusyScope()
+{
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+    --g_busyDepth;
+}
+
+bool BusyScope::Active()
+{
+    return g_busyDepth > 0;
+}
+
+bool BusyScope::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!watched->isWidgetType())
+        return QObject::eventFilter(watched, event);
+    // The window system's close (the close box) is refused while busy, so
+    // the wait's owner is not pulled away under it; the window can be
+    // closed once the wait ends. The program's own closes go through.
+    const bool userClose = event->type() == QEvent::Close && event->spontaneous();
+    if (IsUserInput(event->type()) || userClose) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

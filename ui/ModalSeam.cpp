@@ -1,0 +1,76 @@
+#include "ModalSeam.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+
+namespace {
+
+ScopedModalAnswers* g_answers = nullptr;
+
+QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons)
+{
+    for (unsigned bit = QMessageBox::FirstButton; bit <= QMessageBox::LastButton; bit <<= 1) {
+        if (buttons & bit)
+            return static_cast<QMessageBox::StandardButton>(bit);
+    }
+    return QMessageBox::NoButton;
+}
+
+}  // namespace
+
+ScopedModalAnswers::ScopedModalAnswers() : previous_(g_answers)
+{
+    g_answers = this;
+}
+
+ScopedModalAnswers::~ScopedModalAnswers()
+{
+    g_answers = previous_;
+}
+
+QStringList ScopedModalAnswers::MessageTexts() const
+{
+    QStringList texts;
+    for (const MessageRequest& message : messages_)
+        texts << message.text;
+    return texts;
+}
+
+QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton)
+{
+    const QString title = caption.isEmpty() ? QApplication::applicationName() : caption;
+    if (g_answers) {
+        g_answers->messages_.push_back({icon, title, text, buttons});
+        if (!g_answers->answers_.empty()) {
+            const QMessageBox::StandardButton answer = g_answers->answers_.front();
+            g_answers->answers_.pop_front();
+            return answer;
+        }
+        return defaultButton != QMessageBox::NoButton ? defaultButton : FirstButton(buttons);
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    const int result = box.exec();
+    return static_cast<QMessageBox::StandardButton>(result);
+}
+
+void ShowProgramMessage(QWidget* parent, const QString& text)
+{
+    ShowMessage(parent, QMessageBox::NoIcon, QString(), text, QMessageBox::Ok);
+}
+
+int RunModal(QDialog& dialog)
+{
+    if (g_answers) {
+        ++g_answers->dialogsRun_;
+        if (!g_answers->runner_)
+            return QDialog::Rejected;
+        return g_answers->runner_(dialog);
+    }
+    return dialog.exec();
+}

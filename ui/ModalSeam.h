@@ -1,0 +1,73 @@
+// Message boxes and modal dialogs go through here, so that tests can answer
+// them in advance and never wait on a human. A program that installs
+// nothing gets ordinary modal boxes and dialogs.
+//
+// User-interface thread only.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class QDialog;
+
+// One message box as it was asked for.
+struct MessageRequest {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString caption;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Shows a message box modally and returns the button that closed it. A
+// message box has the given parent (none: no owner window); an empty
+// caption shows the program's name.
+QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                        const QString& text,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+// The program's own message with an OK button and the program's name as its
+// caption, as every command reports an error.
+void ShowProgramMessage(QWidget* parent, const QString& text);
+
+// Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
+int RunModal(QDialog& dialog);
+
+// For tests: while one of these lives, message boxes are not shown but
+// answered from the queue of next answers (then by their default button,
+// or the first of their buttons), and dialogs are handed to the runner
+// (which returns the result), or rejected when there is none. Everything
+// asked for is recorded.
+class ScopedModalAnswers {
+public:
+    using DialogRunner = std::function<int(QDialog&)>;
+
+    ScopedModalAnswers();
+    ~ScopedModalAnswers();
+    ScopedModalAnswers(const ScopedModalAnswers&) = delete;
+    ScopedModalAnswers& operator=(const ScopedModalAnswers&) = delete;
+
+    void AnswerNext(QMessageBox::StandardButton button) { answers_.push_back(button); }
+    void SetDialogRunner(DialogRunner runner) { runner_ = std::move(runner); }
+
+    const std::vector<MessageRequest>& Messages() const { return messages_; }
+    // The texts of the messages asked for, in order.
+    QStringList MessageTexts() const;
+    void ClearMessages() { messages_.clear(); }
+    int DialogsRun() const { return dialogsRun_; }
+
+private:
+    friend QMessageBox::StandardButton ShowMessage(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+                                                   QMessageBox::StandardButtons, QMessageBox::StandardButton);
+    friend int RunModal(QDialog&);
+
+    std::deque<QMessageBox::StandardButton> answers_;
+    DialogRunner runner_;
+    std::vector<MessageRequest> messages_;
+    int dialogsRun_ = 0;
+    ScopedModalAnswers* previous_ = nullptr;
+};
