@@ -52,7 +52,6 @@ Branding BrandingFor(uint8_t productIndex)
     }
 }
 
-
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)

@@ -18,7 +18,7 @@ void SetError(std::string* error, std::string text)
 
 }  // namespace
 
-CKerovantApp::CKerovantApp(AppOptions options) : options_(std::move(options)) {}
+CKerovantApp::CKerovantApp(AppOptions options) : options_(std::move(options)) { }
 
 CKerovantApp::~CKerovantApp()
 {

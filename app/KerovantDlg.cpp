@@ -46,8 +46,7 @@ constexpr int kEditPadding = 10;
 constexpr int kIlluminationPageStep = 2;
 
 // The longest texts the three boxes show; each box is wide enough for them.
-const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amplitude modulated",
-                                        "Unknown time code"};
+const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amplitude modulated", "Unknown time code"};
 
 // The one offline tick counter of the program (signed 32-bit, from 0).
 int g_offlineTicks = 0;
@@ -67,10 +66,7 @@ std::string OfflineReason(const CClockDevice& device)
 }  // namespace
 
 CKerovantDlg::CKerovantDlg(QWidget* parent, CClockDevice** deviceSlot, const LinkSettings* settings)
-    : QDialog(parent),
-      deviceSlot_(deviceSlot),
-      device_(deviceSlot ? *deviceSlot : nullptr),
-      settings_(settings)
+    : QDialog(parent), deviceSlot_(deviceSlot), device_(deviceSlot ? *deviceSlot : nullptr), settings_(settings)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(ClockIcon());
@@ -198,8 +194,9 @@ void CKerovantDlg::BuildControls()
     rootLayout_->addLayout(grid_);
 
     // Tab order: the three boxes, the five buttons, the slider, OK.
-    QWidget* order[] = {localTime_, utcTime_, timeCodeStatus_, commandButtons_[0], commandButtons_[1],
-                        commandButtons_[2], commandButtons_[3], commandButtons_[4], illumination_, ok_};
+    QWidget* order[] = {
+        localTime_,         utcTime_,           timeCodeStatus_,    commandButtons_[0], commandButtons_[1],
+        commandButtons_[2], commandButtons_[3], commandButtons_[4], illumination_,      ok_};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

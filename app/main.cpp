@@ -50,9 +50,9 @@ int main(int argc, char** argv)
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Shows and sets what an Orvessa wall clock on a USB cable reports: its time, time code,\n"
-        "time zone, daylight-saving rules, hands and illumination."));
+    parser.setApplicationDescription(
+        QStringLiteral("Shows and sets what an Orvessa wall clock on a USB cable reports: its time, time code,\n"
+                       "time zone, daylight-saving rules, hands and illumination."));
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
                                         QStringLiteral("Shows this help and exits."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
@@ -94,8 +94,8 @@ int main(int argc, char** argv)
             return UsageError(QStringLiteral("--port needs a device path"));
         LinkSettings fits;
         if (!SetDeviceName(fits, options.port))
-            return UsageError(QStringLiteral("the device path is too long (%1 characters at most)")
-                                  .arg(sizeof fits.deviceName - 1));
+            return UsageError(
+                QStringLiteral("the device path is too long (%1 characters at most)").arg(sizeof fits.deviceName - 1));
     }
 
     if (!HasDisplay()) {

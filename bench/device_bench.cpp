@@ -81,7 +81,7 @@ bool MeasureLatencies(int connects, int writes)
         config.biasSeconds = static_cast<uint32_t>(60 * (i + 1));
         const auto start = Clock::now();
         device.SetConfig(config);
-        Clock::time_point got {};
+        Clock::time_point got{};
         const bool arrived = WaitUntil(
             [&] {
                 for (const SimReceived& r : sim.Clock().Received()) {
@@ -106,18 +106,17 @@ bool MeasureLatencies(int connects, int writes)
     sim.Clock().ClearReceived();
     std::this_thread::sleep_for(3s);
     std::vector<double> period;
-    Clock::time_point last {};
+    Clock::time_point last{};
     for (const SimReceived& r : sim.Clock().Received()) {
         if (r.code != kCmdCurrentTime)
             continue;
-        if (last != Clock::time_point {})
+        if (last != Clock::time_point{})
             period.push_back(Ms(r.when - last));
         last = r.when;
     }
     Report("poll period", period);
     return true;
 }
-
 
 // Idle cost: the clock in a child process, the link alone in this one.
 bool MeasureIdleCost(int seconds)

@@ -67,8 +67,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < frames; ++i) {
         link.SendCommand(0xB0);  // clears replyReady, as a real read does
         uint8_t sink[64];
-        while (read(master, sink, sizeof sink) == static_cast<ssize_t>(sizeof sink)) {
-        }
+        while (read(master, sink, sizeof sink) == static_cast<ssize_t>(sizeof sink)) { }
         // Timed from just before the write: the figure includes the system
         // call that hands the bytes to the pty.
         const auto written = Clock::now();
@@ -77,8 +76,7 @@ int main(int argc, char** argv)
             return 1;
         }
         const auto deadline = written + std::chrono::seconds(1);
-        while (!link.IsReplyReady() && Clock::now() < deadline) {
-        }
+        while (!link.IsReplyReady() && Clock::now() < deadline) { }
         if (!link.IsReplyReady()) {
             std::fprintf(stderr, "frame %d: no reply within 1 s\n", i);
             return 1;

@@ -129,8 +129,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const auto settleStart = SteadyClock::now();
-    RunEventsUntil([&] { return false; }, std::max(0, settleMs - static_cast<int>(MillisecondsSince(start, settleStart))),
-                   kConditionPollMs);
+    RunEventsUntil([&] { return false; },
+                   std::max(0, settleMs - static_cast<int>(MillisecondsSince(start, settleStart))), kConditionPollMs);
     const long rss = ResidentKiB();
     const double rssAtSeconds = MillisecondsSince(start, SteadyClock::now()) / 1000.0;
 

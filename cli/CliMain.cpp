@@ -53,8 +53,7 @@ public:
     void U8(uint8_t v, const char* name) { std::printf("  %-20s %u\n", name, v); }
     void U16(uint16_t v, const char* name) { std::printf("  %-20s %u\n", name, v); }
     void U32(uint32_t v, const char* name) { std::printf("  %-20s %lu\n", name, static_cast<unsigned long>(v)); }
-    template <size_t N>
-    void U8s(const std::array<uint8_t, N>& values, const char* name)
+    template <size_t N> void U8s(const std::array<uint8_t, N>& values, const char* name)
     {
         std::printf("  %-20s", name);
         for (uint8_t v : values)
@@ -153,8 +152,8 @@ int main(int argc, char** argv)
         everOnline |= device.IsOnline();
         if (g_interrupted)
             return 130;
-        const bool timedOut =
-            timeoutSeconds > 0 && std::chrono::steady_clock::now() - start > std::chrono::duration<double>(timeoutSeconds);
+        const bool timedOut = timeoutSeconds > 0 &&
+            std::chrono::steady_clock::now() - start > std::chrono::duration<double>(timeoutSeconds);
         if (device.GetState() == CClockDevice::kStateFailed || timedOut) {
             std::fprintf(stderr, "kerovant-cli: %s\n", Cause(device, everOnline).c_str());
             return 1;

@@ -6,33 +6,37 @@
 namespace {
 
 constexpr uint32_t kSecondsPerDay = 86400;
-constexpr uint32_t kCenturySeconds = 3155673600u; // 36,524 days
+constexpr uint32_t kCenturySeconds = 3155673600u;  // 36,524 days
 constexpr int kBaseYear = 1900;
 
 constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-ClockTime WholeSeconds(uint32_t seconds) {
+ClockTime WholeSeconds(uint32_t seconds)
+{
     ClockTime t;
     t.seconds = seconds;
     return t;
 }
 
-int MonthLength(int month, bool leap) {
+int MonthLength(int month, bool leap)
+{
     return kMonthLengths[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
-} // namespace
+}  // namespace
 
-void AddTimeValue(ClockTime& target, const ClockTime& amount) {
+void AddTimeValue(ClockTime& target, const ClockTime& amount)
+{
     const uint32_t fraction = uint32_t{target.fraction} + amount.fraction;
     const uint64_t seconds = uint64_t{target.seconds} + amount.seconds + (fraction >> 16);
     target.fraction = static_cast<uint16_t>(fraction);
     target.seconds = static_cast<uint32_t>(seconds);
-    target.secondsHigh = static_cast<uint8_t>(
-        uint32_t{target.secondsHigh} + amount.secondsHigh + static_cast<uint32_t>(seconds >> 32));
+    target.secondsHigh =
+        static_cast<uint8_t>(uint32_t{target.secondsHigh} + amount.secondsHigh + static_cast<uint32_t>(seconds >> 32));
 }
 
-bool SubtractTimeValue(ClockTime& target, const ClockTime& amount) {
+bool SubtractTimeValue(ClockTime& target, const ClockTime& amount)
+{
     const uint32_t fractionBorrow = target.fraction < amount.fraction ? 1 : 0;
     const uint64_t secondsOwed = uint64_t{amount.seconds} + fractionBorrow;
     const uint32_t secondsBorrow = target.seconds < secondsOwed ? 1 : 0;
@@ -45,11 +49,13 @@ bool SubtractTimeValue(ClockTime& target, const ClockTime& amount) {
     return borrowed;
 }
 
-bool IsLeapYear(int year) {
+bool IsLeapYear(int year)
+{
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
-int DayOfYear(const ClockDateTime& record) {
+int DayOfYear(const ClockDateTime& record)
+{
     // A month past December counts the whole year before it rather than
     // reading beyond the table.
     const int monthsBefore = record.month > 12 ? 12 : (record.month > 0 ? record.month - 1 : 0);
@@ -63,7 +69,8 @@ int DayOfYear(const ClockDateTime& record) {
     return dayOfYear;
 }
 
-void SetMonthAndDay(ClockDateTime& record, int dayOfYear) {
+void SetMonthAndDay(ClockDateTime& record, int dayOfYear)
+{
     const bool leap = IsLeapYear(record.year);
     if (dayOfYear < 1 || dayOfYear > (leap ? 366 : 365)) {
         record.valid = 0;
@@ -80,7 +87,8 @@ void SetMonthAndDay(ClockDateTime& record, int dayOfYear) {
     record.day = static_cast<uint8_t>(dayOfYear);
 }
 
-ClockTime CalendarToTimeValue(const ClockDateTime& record) {
+ClockTime CalendarToTimeValue(const ClockDateTime& record)
+{
     // The clock expects exactly this encoding, offsets outside 2001-2099
     // included, so the steps stay as they are. All wrapping is unsigned.
     ClockTime result;
@@ -113,7 +121,8 @@ ClockTime CalendarToTimeValue(const ClockDateTime& record) {
     return result;
 }
 
-ClockDateTime TimeValueToCalendar(const ClockTime& value) {
+ClockDateTime TimeValueToCalendar(const ClockTime& value)
+{
     // A clock that was never set often counts from 2000, so the decode is
     // exact Gregorian throughout, 2000 and every later century included:
     // a century that starts on a multiple of 400 holds the extra leap day.

@@ -10,16 +10,16 @@
 // A calendar date and time of day, as the dialogs and the status display
 // use it.
 struct ClockDateTime {
-    uint8_t valid = 0;      // from/to ClockTime::set; 0 also marks a bad date
+    uint8_t valid = 0;  // from/to ClockTime::set; 0 also marks a bad date
     uint8_t reserved = 0;
-    uint8_t dayOfWeek = 0;  // not read by anything; need not be filled
-    uint8_t day = 0;        // 1..31
-    uint8_t month = 0;      // 1..12
-    int16_t year = 0;       // four-digit year
-    uint8_t hour = 0;       // 0..23
-    uint8_t minute = 0;     // 0..59
-    uint8_t second = 0;     // 0..59
-    uint8_t hundredths = 0; // never reaches a time value
+    uint8_t dayOfWeek = 0;   // not read by anything; need not be filled
+    uint8_t day = 0;         // 1..31
+    uint8_t month = 0;       // 1..12
+    int16_t year = 0;        // four-digit year
+    uint8_t hour = 0;        // 0..23
+    uint8_t minute = 0;      // 0..59
+    uint8_t second = 0;      // 0..59
+    uint8_t hundredths = 0;  // never reaches a time value
 
     friend bool operator==(const ClockDateTime&, const ClockDateTime&) = default;
 };

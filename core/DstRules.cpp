@@ -9,8 +9,7 @@ std::optional<sys_seconds> DstTransition(const ClockConfig& c, year y, bool star
     const unsigned dayOfMonth = start ? c.dstStartDay : c.dstEndDay;
     const unsigned monthNumber = start ? c.dstStartMonth : c.dstEndMonth;
     const auto timeOfDay = hours(start ? c.dstStartHour : c.dstEndHour) +
-                           minutes(start ? c.dstStartMinute : c.dstEndMinute) +
-                           seconds(start ? c.dstStartSecond : c.dstEndSecond);
+        minutes(start ? c.dstStartMinute : c.dstEndMinute) + seconds(start ? c.dstStartSecond : c.dstEndSecond);
     const month m{monthNumber};
     if (!m.ok())
         return std::nullopt;

@@ -74,8 +74,7 @@ std::string OfflineCause(PortState port, const std::string& path, LinkPhase phas
         return DescribePortState(port, path);
     switch (phase) {
     case LinkPhase::StoppedAnswering: return "The clock on " + path + " stopped answering.";
-    case LinkPhase::NoAnswer:
-        return "No clock answers on " + path + ": check that the clock is powered and connected.";
+    case LinkPhase::NoAnswer: return "No clock answers on " + path + ": check that the clock is powered and connected.";
     case LinkPhase::Searching: break;
     }
     return "Looking for the clock on " + path + " ...";

@@ -41,16 +41,14 @@ const CommandInfo* Find(uint8_t code)
     return nullptr;
 }
 
-template <class Visit>
-std::string Encode(Visit visit)
+template <class Visit> std::string Encode(Visit visit)
 {
     HexWriter w;
     visit(w);
     return w.Text();
 }
 
-template <class Visit>
-bool Decode(std::string_view text, size_t length, Visit visit)
+template <class Visit> bool Decode(std::string_view text, size_t length, Visit visit)
 {
     if (text.size() != length)
         return false;
@@ -158,8 +156,7 @@ std::string EncodeU32(uint32_t value)
 
 bool DecodeConfig(std::string_view text, uint8_t protocolVersion, ClockConfig& config)
 {
-    return Decode(text, ConfigLength(protocolVersion),
-                  [&](HexReader& r) { VisitConfig(r, config, protocolVersion); });
+    return Decode(text, ConfigLength(protocolVersion), [&](HexReader& r) { VisitConfig(r, config, protocolVersion); });
 }
 
 bool DecodeDisplayConfig(std::string_view text, DisplayConfig& display)

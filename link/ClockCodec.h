@@ -68,8 +68,7 @@ public:
     void U8(uint8_t v, const char* = nullptr) { Put(v, 2); }
     void U16(uint16_t v, const char* = nullptr) { Put(v, 4); }
     void U32(uint32_t v, const char* = nullptr) { Put(v, 8); }
-    template <size_t N>
-    void U8s(const std::array<uint8_t, N>& values, const char* = nullptr)
+    template <size_t N> void U8s(const std::array<uint8_t, N>& values, const char* = nullptr)
     {
         for (uint8_t v : values)
             U8(v);
@@ -84,13 +83,12 @@ private:
 // Cuts a text at the field widths. Reading past the end gives zeros.
 class HexReader {
 public:
-    explicit HexReader(std::string_view text) : text_(text) {}
+    explicit HexReader(std::string_view text) : text_(text) { }
     void Flag(uint8_t& v, const char* = nullptr) { v = Take(2) != 0 ? 1 : 0; }
     void U8(uint8_t& v, const char* = nullptr) { v = static_cast<uint8_t>(Take(2)); }
     void U16(uint16_t& v, const char* = nullptr) { v = static_cast<uint16_t>(Take(4)); }
     void U32(uint32_t& v, const char* = nullptr) { v = Take(8); }
-    template <size_t N>
-    void U8s(std::array<uint8_t, N>& values, const char* = nullptr)
+    template <size_t N> void U8s(std::array<uint8_t, N>& values, const char* = nullptr)
     {
         for (uint8_t& v : values)
             U8(v);
@@ -105,8 +103,7 @@ private:
 // Field lists in wire order, with each field's name. R is the record, const
 // for writing. A visitor offers Flag, U8, U16, U32 and U8s, each given the
 // field and its name.
-template <class V, class R>
-void VisitClockTime(V& v, R& t)
+template <class V, class R> void VisitClockTime(V& v, R& t)
 {
     v.Flag(t.set, "set");
     v.U8(t.secondsHigh, "secondsHigh");
@@ -114,8 +111,7 @@ void VisitClockTime(V& v, R& t)
     v.U16(t.fraction, "fraction");
 }
 
-template <class V, class R>
-void VisitConfig(V& v, R& c, uint8_t protocolVersion)
+template <class V, class R> void VisitConfig(V& v, R& c, uint8_t protocolVersion)
 {
     v.Flag(c.valid, "valid");
     v.Flag(c.configured, "configured");
@@ -158,8 +154,7 @@ void VisitConfig(V& v, R& c, uint8_t protocolVersion)
         v.U8(c.illumination, "illumination");
 }
 
-template <class V, class R>
-void VisitDisplayConfig(V& v, R& d)
+template <class V, class R> void VisitDisplayConfig(V& v, R& d)
 {
     v.U8(d.mode, "mode");
     v.Flag(d.flag1, "flag1");
@@ -171,8 +166,7 @@ void VisitDisplayConfig(V& v, R& d)
     v.U16(d.param12, "param12");
 }
 
-template <class V, class R>
-void VisitTimeCodeStatus(V& v, R& s)
+template <class V, class R> void VisitTimeCodeStatus(V& v, R& s)
 {
     v.Flag(s.statusFlagA, "statusFlagA");
     v.Flag(s.statusFlagB, "statusFlagB");
@@ -187,8 +181,7 @@ void VisitTimeCodeStatus(V& v, R& s)
     v.U8s(s.statusTail, "statusTail");
 }
 
-template <class V, class R>
-void VisitAuxStatus(V& v, R& a)
+template <class V, class R> void VisitAuxStatus(V& v, R& a)
 {
     v.U8(a.value0, "value0");
     v.U8(a.value1, "value1");
@@ -198,16 +191,14 @@ void VisitAuxStatus(V& v, R& a)
     v.U32(a.counter2, "counter2");
 }
 
-template <class V, class R>
-void VisitFirmware(V& v, R& f)
+template <class V, class R> void VisitFirmware(V& v, R& f)
 {
     v.U8(f.major, "major");
     v.U8(f.minor, "minor");
     v.U8(f.build, "build");
 }
 
-template <class V, class R>
-void VisitDisplayHardware(V& v, R& h)
+template <class V, class R> void VisitDisplayHardware(V& v, R& h)
 {
     v.U8s(h.values, "values");
 }

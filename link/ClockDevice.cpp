@@ -19,11 +19,11 @@ constexpr auto kFailedWait = 50ms;
 // guards against a lost wake-up.
 constexpr auto kIdleGuard = 100ms;
 
-constexpr int kHelloAttempts = 25;      // 24 hellos
-constexpr int kIdentifyAttempts = 5;    // 4 identification runs
+constexpr int kHelloAttempts = 25;    // 24 hellos
+constexpr int kIdentifyAttempts = 5;  // 4 identification runs
 constexpr int kExchangeAttempts = 10;
 constexpr int kFailedAttempts = 3;
-constexpr uint16_t kPollTicks = 10;     // a poll every 100 ms
+constexpr uint16_t kPollTicks = 10;  // a poll every 100 ms
 constexpr int kAckTicks = 10;
 
 constexpr uint8_t kPollOrder[] = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
@@ -157,8 +157,7 @@ uint64_t CClockDevice::WakeCount()
 void CClockDevice::IdleWait(uint64_t seen, std::chrono::milliseconds timeout)
 {
     std::unique_lock<std::mutex> lock(wakeMutex_);
-    wakeCv_.wait_for(lock, timeout,
-                     [&] { return wakeups_ != seen || !running_.load(std::memory_order_acquire); });
+    wakeCv_.wait_for(lock, timeout, [&] { return wakeups_ != seen || !running_.load(std::memory_order_acquire); });
 }
 
 // --- getters and setters (user-interface thread) ---
@@ -445,9 +444,7 @@ void CClockDevice::LinkStep()
         attemptsLeft_ = kFailedAttempts;
         IdleWait(WakeCount(), kFailedWait);
         return;
-    default:
-        SetState(kStateFailed);
-        return;
+    default: SetState(kStateFailed); return;
     }
 }
 

@@ -38,7 +38,7 @@
 // thread waits until Dismiss is called or the connection is shut down.
 class LinkMessage {
 public:
-    LinkMessage(std::string text, std::string caption) : text_(std::move(text)), caption_(std::move(caption)) {}
+    LinkMessage(std::string text, std::string caption) : text_(std::move(text)), caption_(std::move(caption)) { }
     const std::string& Text() const { return text_; }
     const std::string& Caption() const { return caption_; }
 

@@ -96,19 +96,17 @@ bool ClampFlag(uint8_t& value)
 bool IsDstInvalid(const ClockConfig& c, bool checkMode)
 {
     return c.dstReserved31 != 0 || c.dstStartValid == 0 || c.dstEndValid == 0 ||
-           TimeOutOfRange(c.dstStartHour, c.dstStartMinute, c.dstStartSecond) ||
-           DateOutOfRange(c.dstStartDayOfWeek, c.dstStartDay, c.dstStartMonth) ||
-           TimeOutOfRange(c.dstEndHour, c.dstEndMinute, c.dstEndSecond) ||
-           DateOutOfRange(c.dstEndDayOfWeek, c.dstEndDay, c.dstEndMonth) || c.dstStartWeek > 5 ||
-           c.dstEndWeek > 5 || (checkMode && !IsKnownDstMode(c.dstMode));
+        TimeOutOfRange(c.dstStartHour, c.dstStartMinute, c.dstStartSecond) ||
+        DateOutOfRange(c.dstStartDayOfWeek, c.dstStartDay, c.dstStartMonth) ||
+        TimeOutOfRange(c.dstEndHour, c.dstEndMinute, c.dstEndSecond) ||
+        DateOutOfRange(c.dstEndDayOfWeek, c.dstEndDay, c.dstEndMonth) || c.dstStartWeek > 5 || c.dstEndWeek > 5 ||
+        (checkMode && !IsKnownDstMode(c.dstMode));
 }
 
 bool ApplyDstModeStep(ClockConfig& c)
 {
     switch (c.dstMode) {
-    case kDstDisabled:
-        ResetDstDefaults(c);
-        return true;
+    case kDstDisabled: ResetDstDefaults(c); return true;
     case kDstByWeekday:
         c.dstStartDay = 1;
         c.dstEndDay = 1;
@@ -120,8 +118,7 @@ bool ApplyDstModeStep(ClockConfig& c)
         c.dstStartWeek = 1;
         c.dstEndWeek = 1;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -26,8 +26,7 @@ public:
         return true;
     }
 
-    template <class Rep, class Period>
-    bool try_lock_for(const std::chrono::duration<Rep, Period>& timeout)
+    template <class Rep, class Period> bool try_lock_for(const std::chrono::duration<Rep, Period>& timeout)
     {
         std::unique_lock<std::mutex> guard(mutex_);
         if (!free_.wait_for(guard, timeout, [this] { return !held_; }))

@@ -60,10 +60,10 @@ PortState StateForOpenError(int error)
 // Name of the group that owns a device node, for the permission hint.
 std::string OwningGroup(const std::string& path)
 {
-    struct stat st {};
+    struct stat st { };
     if (::stat(path.c_str(), &st) != 0)
         return {};
-    group entry {};
+    group entry{};
     group* found = nullptr;
     std::vector<char> buffer(4096);
     if (::getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
@@ -77,10 +77,8 @@ std::string DescribePortState(PortState state, const std::string& device)
 {
     const std::string name = device.empty() ? std::string("the clock's USB device") : device;
     switch (state) {
-    case PortState::NotOpened:
-        return "The USB port has not been opened yet.";
-    case PortState::Open:
-        return "Connected through " + name + ".";
+    case PortState::NotOpened: return "The USB port has not been opened yet.";
+    case PortState::Open: return "Connected through " + name + ".";
     case PortState::NoBridge:
         if (device.empty())
             return "No USB bridge found: check that the clock's USB cable is plugged in.";
@@ -89,16 +87,12 @@ std::string DescribePortState(PortState state, const std::string& device)
         const std::string group = device.empty() ? std::string() : OwningGroup(device);
         const std::string who = group.empty() ? std::string("the group that owns it") : "the group '" + group + "'";
         return "Permission denied on " + name + ": join " + who + " (for example: sudo usermod -aG " +
-               (group.empty() ? std::string("dialout") : group) + " $USER), then log out and in again.";
+            (group.empty() ? std::string("dialout") : group) + " $USER), then log out and in again.";
     }
-    case PortState::Busy:
-        return name + " is in use by another program: close that program and try again.";
-    case PortState::NotSerial:
-        return device + " is not a serial device.";
-    case PortState::Gone:
-        return name + " was unplugged.";
-    case PortState::Failed:
-        return name + " could not be opened.";
+    case PortState::Busy: return name + " is in use by another program: close that program and try again.";
+    case PortState::NotSerial: return device + " is not a serial device.";
+    case PortState::Gone: return name + " was unplugged.";
+    case PortState::Failed: return name + " could not be opened.";
     }
     return {};
 }
@@ -227,7 +221,7 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
 
     // Raw 8N1 at the configured rate: no echo, no line editing, no character
     // translation, no flow control; modem lines ignored, receiver on.
-    termios tio {};
+    termios tio{};
     if (::tcgetattr(fd_, &tio) != 0) {
         FailOpen(PortState::NotSerial);
         return;
@@ -332,7 +326,7 @@ void CUsbSerialPort::WaitForInput(std::chrono::milliseconds timeout)
         return;
     const auto deadline = Clock::now() + timeout;
     if (Usable()) {
-        pollfd p {fd_, POLLIN, 0};
+        pollfd p{fd_, POLLIN, 0};
         const int ready = ::poll(&p, 1, static_cast<int>(timeout.count()));
         // A hung-up terminal reports POLLIN together with POLLHUP although
         // nothing can be read, so the hang-up is looked at first.
@@ -358,7 +352,8 @@ void CUsbSerialPort::Write(const uint8_t* data, size_t length)
     std::lock_guard<std::mutex> lock(writeMutex_);
     // A write that times out loses the rest of its bytes; one refused by the
     // device means it went away.
-    if (WriteFully(fd_, data, length, Clock::now() + kWriteTimeout, [this] { return Usable(); }, kWriteTimeout) ==
+    if (WriteFully(
+            fd_, data, length, Clock::now() + kWriteTimeout, [this] { return Usable(); }, kWriteTimeout) ==
         WriteOutcome::Failed)
         MarkGone();
 }

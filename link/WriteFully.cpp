@@ -20,11 +20,11 @@ WriteOutcome WriteFully(int fd, const uint8_t* data, size_t length, std::chrono:
         if (put < 0 && errno == EINTR)
             continue;
         if (put < 0 && errno == EAGAIN) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0)
                 return WriteOutcome::TimedOut;
-            pollfd p {fd, POLLOUT, 0};
+            pollfd p{fd, POLLOUT, 0};
             ::poll(&p, 1, static_cast<int>(std::min(left, slice).count()));
             continue;
         }

@@ -139,9 +139,7 @@ void CZvSerialMaster::ReceiveLoop()
         }
         switch (receiver_.Feed(port_->ReadByte())) {
         case CFrameReceiver::Event::None: break;
-        case CFrameReceiver::Event::FrameStart:
-            replyReady_.store(false, std::memory_order_release);
-            break;
+        case CFrameReceiver::Event::FrameStart: replyReady_.store(false, std::memory_order_release); break;
         case CFrameReceiver::Event::Ack:
             ackState_.store(kAckReceived, std::memory_order_release);
             SignalEvent();

@@ -80,10 +80,7 @@ ClockConfig DefaultConfig()
 }  // namespace
 
 SimClock::SimClock(SimIdentity identity)
-    : identity_(identity),
-      config_(DefaultConfig()),
-      utcBaseTicks_(SystemUtcTicks()),
-      utcSetAt_(SteadyClock::now())
+    : identity_(identity), config_(DefaultConfig()), utcBaseTicks_(SystemUtcTicks()), utcSetAt_(SteadyClock::now())
 {
     displayHardware_.values = {0x01, 0x02, 0x00, 0x3C, 0x00, 0x00};
     auxStatus_ = AuxStatus{1, 0, 1, 0x00000010, 0x00000000, 0x00000E10};

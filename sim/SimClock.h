@@ -40,13 +40,13 @@ struct SimIdentity {
 };
 
 struct SimFaults {
-    bool silent = false;             // answer nothing, not even the hello
-    int ignoreCode = -1;             // never answer this command
-    int nakCode = -1;                // answer this command with NAK
-    int badChecksumEvery = 0;        // every Nth reply frame has a wrong checksum
-    int slowCode = -1;               // answer this command late (-1: every command)
+    bool silent = false;       // answer nothing, not even the hello
+    int ignoreCode = -1;       // never answer this command
+    int nakCode = -1;          // answer this command with NAK
+    int badChecksumEvery = 0;  // every Nth reply frame has a wrong checksum
+    int slowCode = -1;         // answer this command late (-1: every command)
     std::chrono::milliseconds slowDelay{0};
-    int slowCount = -1;              // how many answers are late (-1: all)
+    int slowCount = -1;  // how many answers are late (-1: all)
 };
 
 // One frame as the clock received it.

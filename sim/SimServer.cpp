@@ -41,7 +41,7 @@ int HexValue(uint8_t digit)
 
 }  // namespace
 
-SimServer::SimServer(SimIdentity identity) : clock_(identity) {}
+SimServer::SimServer(SimIdentity identity) : clock_(identity) { }
 
 SimServer::~SimServer()
 {
@@ -99,7 +99,7 @@ bool SimServer::Start(std::string* error)
     if (heldSlaveFd_ < 0)
         return fail(name);
     SetCloseOnExec(heldSlaveFd_);
-    termios tio {};
+    termios tio{};
     if (::tcgetattr(heldSlaveFd_, &tio) != 0)
         return fail("tcgetattr");
     ::cfmakeraw(&tio);
@@ -163,7 +163,7 @@ void SimServer::Serve()
     uint8_t buffer[256];
     while (!stopping_.load(std::memory_order_acquire)) {
         const auto turnEnd = SteadyClock::now() + kPollInterval;
-        pollfd p {masterFd_, POLLIN, 0};
+        pollfd p{masterFd_, POLLIN, 0};
         const int ready = ::poll(&p, 1, static_cast<int>(kPollInterval.count()));
         if (ready == 0 || (ready < 0 && errno == EINTR))
             continue;
@@ -230,6 +230,7 @@ void SimServer::WriteAll(const uint8_t* data, size_t length)
 {
     // Nobody draining the far end (timeout) or no slave open (EIO): the
     // bytes have nowhere to go and are dropped.
-    WriteFully(masterFd_, data, length, SteadyClock::now() + kWriteTimeout,
-               [this] { return !stopping_.load(std::memory_order_acquire); }, kPollInterval);
+    WriteFully(
+        masterFd_, data, length, SteadyClock::now() + kWriteTimeout,
+        [this] { return !stopping_.load(std::memory_order_acquire); }, kPollInterval);
 }

@@ -62,7 +62,7 @@ struct UsageError {
 
 [[noreturn]] void Bad(const std::string& option, const std::string& value, const std::string& expected)
 {
-    throw UsageError {"invalid value '" + value + "' for " + option + ": expected " + expected};
+    throw UsageError{"invalid value '" + value + "' for " + option + ": expected " + expected};
 }
 
 bool ParseUnsigned(std::string_view text, int base, unsigned long long max, unsigned long long& out)
@@ -162,8 +162,8 @@ double ParseSeconds(const std::string& option, const std::string& value)
     char* end = nullptr;
     errno = 0;
     const double seconds = std::strtod(value.c_str(), &end);
-    if (value.empty() || end != value.c_str() + value.size() || errno != 0 || !std::isfinite(seconds) ||
-        seconds < 0 || seconds > 1e7)
+    if (value.empty() || end != value.c_str() + value.size() || errno != 0 || !std::isfinite(seconds) || seconds < 0 ||
+        seconds > 1e7)
         Bad(option, value, "a number of seconds, 0 or more");
     return seconds;
 }
@@ -184,13 +184,13 @@ Options ParseOptions(int argc, char** argv, bool& help)
         }
         const auto flag = [&] {
             if (inlineValue)
-                throw UsageError {"option " + arg + " takes no value"};
+                throw UsageError{"option " + arg + " takes no value"};
         };
         const auto value = [&]() -> std::string {
             if (inlineValue)
                 return *inlineValue;
             if (i + 1 >= argc)
-                throw UsageError {"option " + arg + " needs a value"};
+                throw UsageError{"option " + arg + " needs a value"};
             return argv[++i];
         };
 
@@ -236,7 +236,7 @@ Options ParseOptions(int argc, char** argv, bool& help)
             flag();
             o.log = true;
         } else {
-            throw UsageError {"unknown option '" + std::string(argv[i]) + "'"};
+            throw UsageError{"unknown option '" + std::string(argv[i]) + "'"};
         }
     }
     return o;
@@ -248,7 +248,7 @@ class DeviceLink {
 public:
     bool Create(const std::string& path, const std::string& target, std::string& error)
     {
-        struct stat st {};
+        struct stat st { };
         if (::lstat(path.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
             error = path + " exists and is not a symbolic link; not replacing it";
             return false;
@@ -317,7 +317,7 @@ int main(int argc, char** argv)
     sigset_t signals;
     sigemptyset(&signals);
     for (int s : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction current {};
+        struct sigaction current { };
         if (s == SIGTERM || (sigaction(s, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)) {
             std::signal(s, SIG_DFL);
             sigaddset(&signals, s);
@@ -347,8 +347,9 @@ int main(int argc, char** argv)
 
     std::optional<std::chrono::steady_clock::time_point> unplugAt;
     if (options.unplugAfter)
-        unplugAt = started + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                 std::chrono::duration<double>(*options.unplugAfter));
+        unplugAt = started +
+            std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                       std::chrono::duration<double>(*options.unplugAfter));
     for (;;) {
         int signal = 0;
         if (unplugAt) {
@@ -363,7 +364,7 @@ int main(int argc, char** argv)
                 continue;
             }
             const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
-            timespec timeout {static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+            timespec timeout{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
             signal = sigtimedwait(&signals, nullptr, &timeout);
         } else if (sigwait(&signals, &signal) != 0) {
             break;

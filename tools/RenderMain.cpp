@@ -111,7 +111,7 @@ int main(int argc, char** argv)
     const bool ready = RunEventsUntil(
         [&] {
             return app.Device() && app.Device()->IsReady() &&
-                   app.DemoClock()->Clock().CountReceived(kCmdTimeCodeStatus) > 0;
+                app.DemoClock()->Clock().CountReceived(kCmdTimeCodeStatus) > 0;
         },
         kWaitForClockMs);
     if (!ready) {

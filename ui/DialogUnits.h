@@ -36,7 +36,7 @@ private:
 // need. Call Fit after the layout has taken the new metrics.
 class TemplateSize {
 public:
-    TemplateSize(int widthUnits, int heightUnits) : width_(widthUnits), height_(heightUnits) {}
+    TemplateSize(int widthUnits, int heightUnits) : width_(widthUnits), height_(heightUnits) { }
 
     // Whether the user has sized the window since the last fit; ask before
     // the metrics change.

@@ -9,8 +9,7 @@
 
 // Looks at the condition every pollMs while the event loop runs. Returns
 // whether it holds at the end.
-template <class Condition>
-bool RunEventsUntil(Condition condition, int timeoutMs, int pollMs = 10)
+template <class Condition> bool RunEventsUntil(Condition condition, int timeoutMs, int pollMs = 10)
 {
     const QDeadlineTimer deadline(timeoutMs);
     QEventLoop loop;

@@ -26,8 +26,7 @@ struct MessageRequest {
 // message box has the given parent (none: no owner window); an empty
 // caption shows the program's name.
 QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                        const QString& text,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                         QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // The program's own message with an OK button and the program's name as its

@@ -28,8 +28,7 @@ QRect CTemplateDialog::TemplateRect(const QWidget* widget) const
     return {};
 }
 
-void CTemplateDialog::PlaceWidget(QWidget* widget, int id, const char* name, QRect units,
-                                  const QString& accessibleRole)
+void CTemplateDialog::PlaceWidget(QWidget* widget, int id, const char* name, QRect units, const QString& accessibleRole)
 {
     if (widget->parentWidget() != this)
         widget->setParent(this);
@@ -105,7 +104,7 @@ QStringList UnnamedControls(const QWidget& window)
         }
         if (name.trimmed().isEmpty())
             unnamed << (widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                                        : widget->objectName());
+                                                       : widget->objectName());
     }
     return unnamed;
 }

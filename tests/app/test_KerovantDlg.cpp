@@ -35,7 +35,8 @@ constexpr uint32_t kJune15Noon2011 = 3517128000u;
 
 int ThreadCount()
 {
-    return static_cast<int>(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+    return static_cast<int>(
+        QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
 }
 
 QString Text(QWidget* control)
@@ -222,10 +223,9 @@ void TestKerovantDlg::readyTexts_data()
     QTest::newRow("serial 1234, SMPTE 30") << 1234u << 1 << 3 << 0 << 1 << 29 << "Serial Number:  00001234"
                                            << "Firmware Version:  1.3.0"
                                            << "SMPTE 30 fps";
-    QTest::newRow("serial 99,999,999, SMPTE 25")
-        << 99999999u << 1 << 3 << 0 << 1 << 24 << "Serial Number:  99999999"
-        << "Firmware Version:  1.3.0"
-        << "SMPTE 25 fps";
+    QTest::newRow("serial 99,999,999, SMPTE 25") << 99999999u << 1 << 3 << 0 << 1 << 24 << "Serial Number:  99999999"
+                                                 << "Firmware Version:  1.3.0"
+                                                 << "SMPTE 25 fps";
     QTest::newRow("serial 100,000,000, no time code")
         << 100000000u << 1 << 3 << 0 << 0 << 29 << "Serial Number:  0x05F5E100"
         << "Firmware Version:  1.3.0"

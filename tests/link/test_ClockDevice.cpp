@@ -21,8 +21,6 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-
-
 // Collects the identification read's messages; dismisses each at once
 // unless told to hold them.
 struct MessageLog {
@@ -76,9 +74,9 @@ protected:
     SimServer sim;
 };
 
-const std::vector<uint8_t> kIdentification = {kCmdHello,         kCmdFamilyId,   kCmdCpuType,         kCmdFirmware,
-                                              kCmdSerialNumber,  kCmdCurrentTime, kCmdReadConfig,     kCmdDisplayHardware,
-                                              kCmdReadDisplay,   kCmdAuxStatus,   kCmdAuxCounter};
+const std::vector<uint8_t> kIdentification = {kCmdHello,        kCmdFamilyId,    kCmdCpuType,    kCmdFirmware,
+                                              kCmdSerialNumber, kCmdCurrentTime, kCmdReadConfig, kCmdDisplayHardware,
+                                              kCmdReadDisplay,  kCmdAuxStatus,   kCmdAuxCounter};
 const std::vector<uint8_t> kPoll = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
                                     kCmdAuxCounter};
 

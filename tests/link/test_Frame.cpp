@@ -89,7 +89,9 @@ std::vector<Row> FailureTable()
     Bytes badSum = good;
     badSum[badSum.size() - 2] = '9';
 
-    Bytes control = BuildFrame(0xB0, "01\x01" "0");
+    Bytes control = BuildFrame(0xB0,
+                               "01\x01"
+                               "0");
 
     Bytes max = FrameOfLength(kMaxFrameBytes);
     Bytes over = FrameOfLength(kMaxFrameBytes + 1);

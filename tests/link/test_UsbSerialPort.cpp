@@ -29,8 +29,6 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using Bytes = std::vector<uint8_t>;
 
-
-
 // A pseudo-terminal pair. The test keeps a slave descriptor of its own so
 // the pair stays whole whatever the port does.
 struct Pty {
@@ -70,7 +68,7 @@ struct Pty {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
             if (left.count() <= 0)
                 break;
-            pollfd p {master, POLLIN, 0};
+            pollfd p{master, POLLIN, 0};
             if (::poll(&p, 1, static_cast<int>(left.count())) <= 0 || !(p.revents & POLLIN))
                 continue;
             const ssize_t got = ::read(master, chunk, std::min(sizeof chunk, count - out.size()));
@@ -81,7 +79,7 @@ struct Pty {
     }
     bool HasInputWithin(std::chrono::milliseconds timeout) const
     {
-        pollfd p {master, POLLIN, 0};
+        pollfd p{master, POLLIN, 0};
         return ::poll(&p, 1, static_cast<int>(timeout.count())) > 0 && (p.revents & POLLIN);
     }
 };
@@ -241,7 +239,7 @@ TEST_F(UsbSerialPortPty, SingleBytesNeverLandInsideAFrameFromAnotherThread)
     frame.front() = kStx;
     frame.back() = kEtx;
 
-    std::atomic<bool> go {false};
+    std::atomic<bool> go{false};
     std::thread frames([&] {
         while (!go.load())
             std::this_thread::yield();
@@ -295,9 +293,9 @@ TEST(UsbSerialPortNames, DeviceNamesSortNaturally)
     EXPECT_FALSE(DeviceNameLess("/dev/ttyUSB1", "/dev/ttyUSB1"));
     EXPECT_TRUE(DeviceNameLess("/dev/ttyACM9", "/dev/ttyUSB0"));
 
-    std::vector<std::string> names {"/dev/ttyUSB10", "/dev/ttyUSB2", "/dev/ttyUSB0", "/dev/ttyUSB1"};
+    std::vector<std::string> names{"/dev/ttyUSB10", "/dev/ttyUSB2", "/dev/ttyUSB0", "/dev/ttyUSB1"};
     std::sort(names.begin(), names.end(), DeviceNameLess);
-    EXPECT_EQ(names, (std::vector<std::string> {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2", "/dev/ttyUSB10"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2", "/dev/ttyUSB10"}));
 }
 
 TEST(UsbSerialPortNames, StateDescriptionsTellTheUserWhatToDo)

@@ -28,10 +28,8 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using Bytes = std::vector<uint8_t>;
 
-
-
-const Bytes kFamilyIdReply {0x02, 0x42, 0x30, 0x30, 0x31, 0x35, 0x30, 0x33, 0x38, 0x03};
-const Bytes kHello {0x02, 0x41, 0x46, 0x38, 0x37, 0x03};
+const Bytes kFamilyIdReply{0x02, 0x42, 0x30, 0x30, 0x31, 0x35, 0x30, 0x33, 0x38, 0x03};
+const Bytes kHello{0x02, 0x41, 0x46, 0x38, 0x37, 0x03};
 
 // The far end of the fake port: what the test feeds in, what the master
 // wrote (one entry per Write or WriteByte call), and whether it was closed.
@@ -72,7 +70,7 @@ struct FakeLine {
 
 class FakePort final : public ISerialPort {
 public:
-    explicit FakePort(std::shared_ptr<FakeLine> line) : line_(std::move(line)) {}
+    explicit FakePort(std::shared_ptr<FakeLine> line) : line_(std::move(line)) { }
 
     bool BytesAvailable() override
     {
@@ -114,8 +112,14 @@ protected:
     std::shared_ptr<FakeLine> line = std::make_shared<FakeLine>();
     std::unique_ptr<CZvSerialMaster> master = std::make_unique<CZvSerialMaster>(std::make_unique<FakePort>(line));
 
-    bool ReplyArrives() { return WaitUntil([&] { return master->IsReplyReady(); }, 2000ms); }
-    bool NaksReach(int n) { return WaitUntil([&] { return line->NaksWritten() >= n; }, 2000ms); }
+    bool ReplyArrives()
+    {
+        return WaitUntil([&] { return master->IsReplyReady(); }, 2000ms);
+    }
+    bool NaksReach(int n)
+    {
+        return WaitUntil([&] { return line->NaksWritten() >= n; }, 2000ms);
+    }
 };
 
 TEST_F(ZvSerialMasterFake, SendCommandWritesOneFrameAndResetsTheExchange)
@@ -151,7 +155,7 @@ TEST_F(ZvSerialMasterFake, AcknowledgementsCountOnlyBetweenFrames)
     // An ACK inside a frame drops the frame silently and is not counted;
     // the next frame is decoded normally.
     master->SendCommand(0xB0);
-    Bytes input {kStx, 0x42, 0x30, kAck};
+    Bytes input{kStx, 0x42, 0x30, kAck};
     input.insert(input.end(), kFamilyIdReply.begin(), kFamilyIdReply.end());
     line->Push(input);
     ASSERT_TRUE(ReplyArrives());
@@ -210,8 +214,8 @@ public:
     using CZvSerialMaster::CZvSerialMaster;
     ~RejectingMaster() override { Stop(); }
 
-    std::atomic<int> calls {0};
-    std::atomic<uint8_t> code {0};
+    std::atomic<int> calls{0};
+    std::atomic<uint8_t> code{0};
 
 protected:
     bool OnFrameReceived() override
@@ -289,7 +293,7 @@ TEST(ZvSerialMasterPty, ExchangesFramesThroughTheUsbPort)
         Bytes got;
         const auto deadline = Clock::now() + 2000ms;
         while (got.size() < kHello.size() && Clock::now() < deadline) {
-            pollfd p {ptyMaster, POLLIN, 0};
+            pollfd p{ptyMaster, POLLIN, 0};
             if (::poll(&p, 1, 10) <= 0)
                 continue;
             uint8_t chunk[64];

@@ -22,17 +22,16 @@ using Kind = SimClock::Answer::Kind;
 
 constexpr int64_t kEpochOffset = 2208988800;
 
-
 uint64_t Ticks(const ClockTime& t)
 {
-    return ((((uint64_t {t.secondsHigh} << 32) | t.seconds)) << 16) | t.fraction;
+    return ((((uint64_t{t.secondsHigh} << 32) | t.seconds)) << 16) | t.fraction;
 }
 
 // A UTC civil time as a ClockTime.
 ClockTime At(sys_days day, seconds timeOfDay = 0s)
 {
-    const int64_t s = (sys_seconds {day} + timeOfDay).time_since_epoch().count() + kEpochOffset;
-    return ClockTime {1, static_cast<uint8_t>(s >> 32), static_cast<uint32_t>(s), 0};
+    const int64_t s = (sys_seconds{day} + timeOfDay).time_since_epoch().count() + kEpochOffset;
+    return ClockTime{1, static_cast<uint8_t>(s >> 32), static_cast<uint32_t>(s), 0};
 }
 
 SimIdentity WithFirmware(uint8_t major, uint8_t minor, uint8_t build)
@@ -95,9 +94,8 @@ void SetWeekdayRule(ClockConfig& c, uint8_t startWeek, uint8_t startMonth, uint8
 TEST(SimClockReads, EveryReadAnswersWithItsCodeAndExactLength)
 {
     SimClock clock;
-    for (uint8_t code : {kCmdFamilyId, kCmdCpuType, kCmdFirmware, kCmdSerialNumber, kCmdAuxCounter,
-                         kCmdCurrentTime, kCmdReadConfig, kCmdDisplayHardware, kCmdReadDisplay, kCmdAuxStatus,
-                         kCmdTimeCodeStatus}) {
+    for (uint8_t code : {kCmdFamilyId, kCmdCpuType, kCmdFirmware, kCmdSerialNumber, kCmdAuxCounter, kCmdCurrentTime,
+                         kCmdReadConfig, kCmdDisplayHardware, kCmdReadDisplay, kCmdAuxStatus, kCmdTimeCodeStatus}) {
         SCOPED_TRACE(CommandName(code));
         const auto answer = clock.Handle(code, "");
         EXPECT_EQ(answer.kind, Kind::Reply);
@@ -211,18 +209,18 @@ TEST(SimClockCommands, WriteConfigurationUnderVersionOneKeepsIllumination)
 TEST(SimClockCommands, DisplayWritesOnlyWhileHandsAreStopped)
 {
     SimClock clock;
-    DisplayConfig setFace {kDisplaySetFace, 1, 0, 1, 1, 0, 0xD1DB2500, 0};
-    DisplayConfig nudge {kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
+    DisplayConfig setFace{kDisplaySetFace, 1, 0, 1, 1, 0, 0xD1DB2500, 0};
+    DisplayConfig nudge{kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
 
     EXPECT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(setFace)).kind, Kind::Nak);
-    EXPECT_EQ(clock.Display(), DisplayConfig {});
+    EXPECT_EQ(clock.Display(), DisplayConfig{});
 
     ClockConfig stopped = clock.Config();
     stopped.handMotion = kHandsStopped;
     ASSERT_EQ(clock.Handle(kCmdWriteConfig, EncodeConfig(stopped, 2)).kind, Kind::Ack);
     // Stopped hands stay where they are.
     const uint32_t frozen = clock.FaceSeconds();
-    const ClockTime later {1, 0, clock.Utc().seconds + 1000, 0};
+    const ClockTime later{1, 0, clock.Utc().seconds + 1000, 0};
     clock.SetUtc(later);
     EXPECT_EQ(clock.FaceSeconds(), frozen);
 
@@ -238,7 +236,7 @@ TEST(SimClockCommands, DisplayWritesOnlyWhileHandsAreStopped)
     EXPECT_EQ(clock.FaceNudges(), 2u);
     EXPECT_EQ(clock.FaceSeconds(), 0xD1DB2500u);
 
-    DisplayConfig other {3, 0, 7, 0, 0, 0, 42, 0};
+    DisplayConfig other{3, 0, 7, 0, 0, 0, 42, 0};
     ASSERT_EQ(clock.Handle(kCmdWriteDisplay, EncodeDisplayConfig(other)).kind, Kind::Ack);
     EXPECT_EQ(clock.Display(), other);
     EXPECT_EQ(clock.FaceSeconds(), 0xD1DB2500u);
@@ -285,7 +283,7 @@ TEST(SimClockTime, SetTimeSetsUtcWhichRunsOn)
     EXPECT_NEAR(static_cast<double>(clock.Utc().seconds), static_cast<double>(before), 2.0);
 
     // The running fraction carries into the seconds and on into the high byte.
-    clock.SetUtc(ClockTime {1, 0, 0xFFFFFFFF, 0xFFFF});
+    clock.SetUtc(ClockTime{1, 0, 0xFFFFFFFF, 0xFFFF});
     ASSERT_TRUE(WaitUntil([&] { return clock.Utc().secondsHigh == 1; }, 2000ms));
     EXPECT_LT(clock.Utc().seconds, 5u);
 }
@@ -320,13 +318,14 @@ TEST(SimClockLocalTime, WeekdayRuleInLocalStandardTime)
     clock.SetConfig(c);
 
     // 02:00 local standard time is 07:00 UTC: 12 March and 5 November 2023.
-    ExpectOffsets(clock, {{At(2023y / July / 1, 12h), -14400},
-                          {At(2023y / January / 15, 12h), -18000},
-                          {At(2023y / December / 20, 12h), -18000},
-                          {At(2023y / March / 12, 6h + 59min + 58s), -18000},
-                          {At(2023y / March / 12, 7h), -14400},
-                          {At(2023y / November / 5, 6h + 59min + 58s), -14400},
-                          {At(2023y / November / 5, 7h), -18000}});
+    ExpectOffsets(clock,
+                  {{At(2023y / July / 1, 12h), -14400},
+                   {At(2023y / January / 15, 12h), -18000},
+                   {At(2023y / December / 20, 12h), -18000},
+                   {At(2023y / March / 12, 6h + 59min + 58s), -18000},
+                   {At(2023y / March / 12, 7h), -14400},
+                   {At(2023y / November / 5, 6h + 59min + 58s), -14400},
+                   {At(2023y / November / 5, 7h), -18000}});
 }
 
 // Last Sunday of March to last Sunday of October at 01:00 UTC, one hour
@@ -338,10 +337,11 @@ TEST(SimClockLocalTime, LastWeekRuleInUtc)
     SetWeekdayRule(c, 5, 3, 1, 5, 10, 1);
     clock.SetConfig(c);
 
-    ExpectOffsets(clock, {{At(2024y / March / 31, 59min + 58s), 3600},
-                          {At(2024y / March / 31, 1h), 7200},
-                          {At(2024y / October / 27, 59min + 58s), 7200},
-                          {At(2024y / October / 27, 1h), 3600}});
+    ExpectOffsets(clock,
+                  {{At(2024y / March / 31, 59min + 58s), 3600},
+                   {At(2024y / March / 31, 1h), 7200},
+                   {At(2024y / October / 27, 59min + 58s), 7200},
+                   {At(2024y / October / 27, 1h), 3600}});
 }
 
 TEST(SimClockLocalTime, FixedDateRule)
@@ -357,10 +357,11 @@ TEST(SimClockLocalTime, FixedDateRule)
     c.dstEndHour = 3;
     clock.SetConfig(c);
 
-    ExpectOffsets(clock, {{At(2022y / June / 10), 10800},
-                          {At(2022y / December / 10), 7200},
-                          {At(2022y / April / 15, 2h + 59min + 58s), 7200},
-                          {At(2022y / April / 15, 3h), 10800}});
+    ExpectOffsets(clock,
+                  {{At(2022y / June / 10), 10800},
+                   {At(2022y / December / 10), 7200},
+                   {At(2022y / April / 15, 2h + 59min + 58s), 7200},
+                   {At(2022y / April / 15, 3h), 10800}});
 
     // A negative daylight bias moves the clock back.
     c.dstBiasPositive = 0;
@@ -378,11 +379,12 @@ TEST(SimClockLocalTime, SouthernHemisphereRule)
     clock.SetConfig(c);
 
     // 1 October 2023 02:00 local standard time is 30 September 16:00 UTC.
-    ExpectOffsets(clock, {{At(2023y / January / 15, 2h), 39600},
-                          {At(2023y / December / 15, 2h), 39600},
-                          {At(2023y / July / 15, 2h), 36000},
-                          {At(2023y / September / 30, 15h + 59min + 58s), 36000},
-                          {At(2023y / September / 30, 16h), 39600}});
+    ExpectOffsets(clock,
+                  {{At(2023y / January / 15, 2h), 39600},
+                   {At(2023y / December / 15, 2h), 39600},
+                   {At(2023y / July / 15, 2h), 36000},
+                   {At(2023y / September / 30, 15h + 59min + 58s), 36000},
+                   {At(2023y / September / 30, 16h), 39600}});
 }
 
 TEST(SimClockFaults, SilenceIgnoreAndNak)
@@ -394,7 +396,7 @@ TEST(SimClockFaults, SilenceIgnoreAndNak)
     EXPECT_EQ(clock.Handle(kCmdHello, "").kind, Kind::None);
     EXPECT_EQ(clock.Handle(kCmdFamilyId, "").kind, Kind::None);
 
-    faults = SimFaults {};
+    faults = SimFaults{};
     faults.ignoreCode = kCmdFamilyId;
     faults.nakCode = kCmdCurrentTime;
     clock.SetFaults(faults);
@@ -405,8 +407,7 @@ TEST(SimClockFaults, SilenceIgnoreAndNak)
     EXPECT_EQ(clock.Faults().ignoreCode, kCmdFamilyId);
 
     // Every frame is logged, answered or not.
-    const std::vector<uint8_t> expected {kCmdHello,     kCmdFamilyId, kCmdFamilyId,
-                                         kCmdCurrentTime, kCmdHello,  kCmdCpuType};
+    const std::vector<uint8_t> expected{kCmdHello, kCmdFamilyId, kCmdFamilyId, kCmdCurrentTime, kCmdHello, kCmdCpuType};
     EXPECT_EQ(clock.ReceivedCodes(), expected);
     EXPECT_EQ(clock.CountReceived(kCmdFamilyId), 2u);
     clock.Handle(kCmdSetTime, "0100D1DB250000");
@@ -426,7 +427,7 @@ TEST(SimClockFaults, BadChecksumOnEveryNthReply)
         EXPECT_FALSE(clock.Handle(kCmdHello, "").corruptChecksum);  // ACKs do not count
         corrupt.push_back(clock.Handle(kCmdFamilyId, "").corruptChecksum);
     }
-    EXPECT_EQ(corrupt, (std::vector<bool> {false, false, true, false, false, true}));
+    EXPECT_EQ(corrupt, (std::vector<bool>{false, false, true, false, false, true}));
 }
 
 TEST(SimClockFaults, SlowAnswersCountDown)

@@ -25,8 +25,6 @@ using namespace std::chrono_literals;
 using SteadyClock = std::chrono::steady_clock;
 using Bytes = std::vector<uint8_t>;
 
-
-
 // Sends a command and waits for the ACK.
 bool Acknowledged(CZvSerialMaster& master, uint8_t code, std::string_view payload = {})
 {
@@ -107,7 +105,7 @@ TEST_F(SimServerTest, AnswersHelloReadsAndWritesOverTheRealPort)
     EXPECT_FALSE(Acknowledged(*master, kCmdWriteConfig, EncodeConfig(config, 1)));
     EXPECT_EQ(master->AckStateValue(), CZvSerialMaster::kNakReceived);
 
-    const std::vector<uint8_t> expected {kCmdHello, kCmdFamilyId, kCmdReadConfig, kCmdWriteConfig, kCmdWriteConfig};
+    const std::vector<uint8_t> expected{kCmdHello, kCmdFamilyId, kCmdReadConfig, kCmdWriteConfig, kCmdWriteConfig};
     EXPECT_EQ(server.Clock().ReceivedCodes(), expected);
 }
 
@@ -117,14 +115,14 @@ TEST_F(SimServerTest, BadFramesGetNakAndCorruptRepliesFailTheirChecksum)
     port.Open(SettingsFor(server.DevicePath()));
     ASSERT_EQ(port.State(), PortState::Open);
 
-    const Bytes shortFrame {kStx, '0', '0', kEtx};
+    const Bytes shortFrame{kStx, '0', '0', kEtx};
     port.Write(shortFrame.data(), shortFrame.size());
-    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes {kNak});
+    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes{kNak});
 
     Bytes badSum = BuildFrame(kCmdFamilyId, "");
     badSum[badSum.size() - 2] ^= 1;
     port.Write(badSum.data(), badSum.size());
-    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes {kNak});
+    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes{kNak});
     EXPECT_EQ(server.Clock().CountReceived(kCmdFamilyId), 0u);
 
     SimFaults faults;
@@ -172,7 +170,7 @@ TEST_F(SimServerTest, UnplugHangsUpTheProgramsPort)
     ASSERT_EQ(port.State(), PortState::Open);
     const Bytes hello = BuildFrame(kCmdHello, "");
     port.Write(hello.data(), hello.size());
-    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes {kAck});
+    EXPECT_EQ(Receive(port, 1, 2000ms), Bytes{kAck});
 
     server.Unplug();
     EXPECT_FALSE(server.IsRunning());
