@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make pkg-config
+  g++ cmake make pkg-config clang-format git
   libudev-dev libgtest-dev libicu-dev
   qt6-base-dev qt6-svg-dev
 )

@@ -10,6 +10,16 @@ bash scripts/setup.sh || exit 1
 
 jobs=$(nproc 2>/dev/null || echo 2)
 status=0
+
+# The code keeps the house style (.clang-format).
+echo "== format"
+unformatted=$(git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run 2>&1 | grep -c "warning:" || true)
+if [ "$unformatted" != 0 ]; then
+  echo "format: $unformatted places differ from .clang-format (run: git ls-files '*.cpp' '*.h' | xargs clang-format -i)"
+  status=1
+else
+  echo "format: clean"
+fi
 for preset in default asan tsan; do
   dir=build
   [ "$preset" = default ] || dir="build-$preset"
