@@ -54,12 +54,12 @@ Branding BrandingFor(uint8_t productIndex)
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(QWidget* parent, uint8_t productIndex) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QString::fromUtf8(kStrAboutCaption));
     BuildControls();
-    ApplyBranding(g_productIndex.load());
+    ApplyBranding(productIndex);
     ApplyMetrics();
 }
 

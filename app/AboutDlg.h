@@ -1,9 +1,11 @@
 // The About box: product title, description, copyright notice, version line
 // and, for the two known brands, the brand's logo. The branding follows the
-// product the clock link has identified (g_productIndex); nothing else is
-// read and the clock is never asked, so it works while the clock is offline.
+// product that the device object the main window shows has identified;
+// nothing else is read and the clock is never asked, so it works while the
+// clock is offline.
 #pragma once
 
+#include "ClockRecords.h"
 #include "DialogUnits.h"
 
 #include <QDialog>
@@ -20,7 +22,7 @@ class CAboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // Control ids of dialog 100; each control also carries an objectName.
+    // Control ids of the About box; each control also carries an objectName.
     enum ControlId : int {
         kIdOk = 1,
         kIdCopyright = 1094,
@@ -30,9 +32,10 @@ public:
         kIdProductTitle = 1098,
     };
 
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    // productIndex: the row of g_products identified, kNoProduct for none.
+    explicit CAboutDlg(QWidget* parent = nullptr, uint8_t productIndex = kNoProduct);
 
-    // The control with a dialog 100 id, or null.
+    // The control with the given id, or null.
     QWidget* Control(int id) const;
 
 protected:

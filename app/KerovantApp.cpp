@@ -64,8 +64,9 @@ bool CKerovantApp::Start(std::string* error)
         return false;
     }
 
-    device_ = new CClockDevice(settings_, CKerovantDlg::MessageHandler());
-    window_ = std::make_unique<CKerovantDlg>(nullptr, &device_, &settings_);
+    connection_ = std::make_unique<CWindowConnection>(settings_);
+    connection_->Start();
+    window_ = std::make_unique<CKerovantDlg>(nullptr, connection_.get());
     started_ = true;
     return true;
 }
@@ -82,14 +83,17 @@ void CKerovantApp::Shutdown()
         return;
     shutDown_ = true;
     std::this_thread::sleep_for(kShutdownDelay);
-    // Whichever object the pointer names now, once a replacement on its way
-    // has landed; the main window freed the ones it replaced.
-    if (window_)
-        window_->WaitForDevice();
-    delete device_;
-    device_ = nullptr;
+    // Whichever object is current now, once a replacement under way has
+    // landed; the connection freed the ones it replaced.
+    connection_->Shutdown();
     window_.reset();
+    connection_.reset();
     demo_.reset();
+}
+
+std::shared_ptr<CClockDevice> CKerovantApp::Device() const
+{
+    return connection_ ? connection_->Device() : nullptr;
 }
 
 void CKerovantApp::Run()

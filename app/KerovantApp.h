@@ -4,10 +4,10 @@
 //   Start        fill the link settings, start the demo clock (--demo),
 //                create the clock device object, construct the main window
 //   RunMainWindow run the main window modally
-//   Shutdown     wait 500 ms, shut down and free the device object the
-//                device pointer names at that moment (the main window may
-//                have replaced the first one), destroy the main window,
-//                stop the demo clock
+//   Shutdown     wait 500 ms, shut down and free the device object that
+//                is current at that moment (the main window may have had the
+//                first one replaced), destroy the main window, stop the demo
+//                clock
 //
 // Everything here runs on the user-interface thread; a QApplication must
 // exist.
@@ -15,6 +15,7 @@
 
 #include "ClockDevice.h"
 #include "ClockRecords.h"
+#include "WindowConnection.h"
 
 #include <chrono>
 #include <memory>
@@ -53,9 +54,11 @@ public:
     void Run();
 
     CKerovantDlg* MainWindow() const { return window_.get(); }
-    // The device pointer the main window writes when it replaces the object.
-    CClockDevice* Device() const { return device_; }
-    CClockDevice** DeviceSlot() { return &device_; }
+    // The owner of the clock device object; null before Start and after
+    // Shutdown.
+    CWindowConnection* Connection() const { return connection_.get(); }
+    // The current device object, null while a replacement is under way.
+    std::shared_ptr<CClockDevice> Device() const;
     const LinkSettings& Settings() const { return settings_; }
     // The demo clock, or null.
     SimServer* DemoClock() const { return demo_.get(); }
@@ -65,7 +68,7 @@ private:
 
     AppOptions options_;
     LinkSettings settings_;
-    CClockDevice* device_ = nullptr;
+    std::unique_ptr<CWindowConnection> connection_;
     std::unique_ptr<SimServer> demo_;
     std::unique_ptr<CKerovantDlg> window_;
     bool started_ = false;

@@ -3,6 +3,7 @@
 #include "ControlIds.h"
 
 #include "AboutDlg.h"
+#include "ModalSeam.h"
 #include "DialogUnits.h"
 #include "Images.h"
 #include "StatusText.h"
@@ -51,22 +52,9 @@ const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amp
 // The one offline tick counter of the program (signed 32-bit, from 0).
 int g_offlineTicks = 0;
 
-// The main window that shows the link's messages: the most recent one
-// constructed. User-interface thread only.
-QPointer<CKerovantDlg> g_messageWindow;
-
-// Why the current device object is offline, in words a user can act on.
-std::string OfflineReason(const CClockDevice& device)
-{
-    const LinkPhase phase =
-        device.GetState() == CClockDevice::kStateFailed ? LinkPhase::NoAnswer : LinkPhase::Searching;
-    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase);
-}
-
 }  // namespace
 
-CKerovantDlg::CKerovantDlg(QWidget* parent, CClockDevice** deviceSlot, const LinkSettings* settings)
-    : QDialog(parent), deviceSlot_(deviceSlot), device_(deviceSlot ? *deviceSlot : nullptr), settings_(settings)
+CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDialog(parent), connection_(connection)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(ClockIcon());
@@ -88,14 +76,13 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CClockDevice** deviceSlot, const Lin
     addAction(aboutAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    g_messageWindow = this;
+    connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
+    connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
 }
 
 CKerovantDlg::~CKerovantDlg()
 {
-    // A replacement on its way lands in the slot; the application frees it.
-    if (replacer_.joinable())
-        FinishReplacement(false);
+    connection_->SetPresenter({});
     // Nobody can answer these boxes any more; let their link threads go on.
     for (const OpenMessage& open : messages_)
         open.message->Dismiss();
@@ -278,9 +265,10 @@ void CKerovantDlg::Open()
 void CKerovantDlg::done(int result)
 {
     // However the window closes (OK, Enter, Esc, the close box), the
-    // refresh stops with it.
+    // refresh stops with it, and the link's open messages close with it.
     refreshTimer_->stop();
     opened_ = false;
+    CloseOrphanedMessages(true);
     QDialog::done(result);
 }
 
@@ -302,12 +290,17 @@ void CKerovantDlg::SetText(QLabel* label, const std::string& text)
 
 void CKerovantDlg::Refresh()
 {
-    const QString title = QString::fromStdString(ProductTitle(g_productIndex.load()));
+    // The identification is the shown object's own: a new object starts
+    // unidentified, so a clock swapped for one of another family does not
+    // keep the old brand.
+    const std::shared_ptr<CClockDevice> device = connection_->Device();
+    const uint8_t product = device ? device->GetProductIndex() : kNoProduct;
+    const QString title = QString::fromStdString(ProductTitle(product));
     if (windowTitle() != title)
         setWindowTitle(title);
 
-    if (!device_ || !device_->IsOnline()) {
-        ShowOffline();
+    if (!device || !device->IsOnline()) {
+        ShowOffline(device.get());
         const int ticks = g_offlineTicks++;
         if (ticks >= kOfflineTicksBeforeReplace) {
             g_offlineTicks = 0;
@@ -315,133 +308,88 @@ void CKerovantDlg::Refresh()
         }
         return;
     }
-    if (!device_->IsReady()) {
+    if (!device->IsReady()) {
         // The link is up but the clock is not identified yet: everything
-        // keeps what it showed.
+        // keeps what it showed, but for the cause line of a clock that keeps
+        // failing its identification.
         ++g_offlineTicks;
+        if (!connection_->LastIdentificationFailure().empty())
+            SetText(offlineReason_, CauseLine(*device));
         return;
     }
     g_offlineTicks = 0;
-    ShowReady();
+    connection_->Identified();
+    ShowReady(*device);
 }
 
-void CKerovantDlg::ShowOffline()
+std::string CKerovantDlg::CauseLine(const CClockDevice& device) const
+{
+    const LinkPhase phase =
+        device.GetState() == CClockDevice::kStateFailed ? LinkPhase::NoAnswer : LinkPhase::Searching;
+    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase, connection_->LastIdentificationFailure());
+}
+
+void CKerovantDlg::ShowOffline(const CClockDevice* device)
 {
     SetText(utcTime_, kOfflineText);
     SetText(localTime_, kOfflineText);
     SetText(timeCodeStatus_, kOfflineText);
     SetText(firmwareVersion_, kFirmwareUnavailable);
     SetText(serialNumber_, kSerialUnavailable);
-    // While a replacement is on its way the last reason stands.
-    if (device_)
-        SetText(offlineReason_, OfflineReason(*device_));
+    // While a replacement is on its way the last cause stands.
+    if (device)
+        SetText(offlineReason_, CauseLine(*device));
 }
 
-void CKerovantDlg::ShowReady()
+void CKerovantDlg::ShowReady(CClockDevice& device)
 {
     ClockTime utc;
     ClockTime local;
-    device_->GetClockTimes(utc, local);
+    device.GetClockTimes(utc, local);
     TimeCodeStatus status;
-    device_->GetTimeCodeStatus(status);
+    device.GetTimeCodeStatus(status);
     if (illuminationPending_) {
         illuminationPending_ = false;
         // Loading the slider is not a change by the user.
         const QSignalBlocker quiet(illumination_);
-        illumination_->setValue(device_->GetIllumination());
+        illumination_->setValue(device.GetIllumination());
     }
     SetText(utcTime_, FormatClockTime(utc));
     SetText(localTime_, FormatClockTime(local));
     SetText(timeCodeStatus_, TimeCodeText(status));
     FirmwareVersion firmware;
-    device_->GetFirmwareVersion(firmware);
+    device.GetFirmwareVersion(firmware);
     SetText(firmwareVersion_, FirmwareText(firmware));
-    SetText(serialNumber_, SerialText(device_->GetSerialNumber()));
+    SetText(serialNumber_, SerialText(device.GetSerialNumber()));
     SetText(offlineReason_, std::string());
 }
 
 void CKerovantDlg::ReplaceDevice()
 {
-    if (replacer_.joinable() || !settings_)
+    if (connection_->ReplacementPending())
         return;
-    // Every open box belongs to the object about to go; its link thread is
-    // let go, and the shutdown cancels what it shows next.
-    CloseOrphanedMessages(true);
-    CClockDevice* old = device_;
-    device_ = nullptr;
-    if (deviceSlot_)
-        *deviceSlot_ = nullptr;
-    replacer_ = std::thread([this, old, settings = *settings_] {
-        // Shutting the old object down joins its threads; it cancels the
-        // message its link thread may wait on, so nothing here waits for
-        // the user or for this window.
-        delete old;
-        replacement_ = new CClockDevice(settings, MessageHandler());
-        QMetaObject::invokeMethod(
-            this, [this] { FinishReplacement(true); }, Qt::QueuedConnection);
-    });
+    connection_->Replace();
+    // Every open box belongs to the object about to go (unless a command
+    // holds it, and it stays); its link thread is let go, and the shutdown
+    // cancels what it shows next.
+    if (!connection_->Connection().ReplacementDeferred())
+        CloseOrphanedMessages(true);
 }
 
-void CKerovantDlg::WaitForDevice()
+void CKerovantDlg::OnDeviceChanged()
 {
-    if (replacer_.joinable())
-        FinishReplacement(true);
-}
-
-void CKerovantDlg::FinishReplacement(bool announce)
-{
-    // A queued call may arrive after WaitForDevice has done the work.
-    if (!replacer_.joinable())
-        return;
-    replacer_.join();
-    device_ = replacement_;
-    replacement_ = nullptr;
-    if (deviceSlot_)
-        *deviceSlot_ = device_;
-    if (!announce)
-        return;
     CloseOrphanedMessages();
-    emit deviceReplaced(device_);
+    emit deviceReplaced();
 }
 
 void CKerovantDlg::ShowAbout()
 {
-    CAboutDlg about(this);
-    about.exec();
+    const std::shared_ptr<CClockDevice> device = connection_->Device();
+    CAboutDlg about(this, device ? device->GetProductIndex() : kNoProduct);
+    RunModal(about);
 }
 
 // --- the identification read's messages ---
-
-LinkMessageHandler CKerovantDlg::MessageHandler()
-{
-    return &CKerovantDlg::PostLinkMessage;
-}
-
-void CKerovantDlg::PostLinkMessage(std::shared_ptr<LinkMessage> message)
-{
-    // Link thread. The application object outlives every device object, so
-    // posting to it is safe; the box is made on the user-interface thread.
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app) {
-        message->Dismiss();
-        return;
-    }
-    QMetaObject::invokeMethod(
-        app, [message] { ShowLinkMessage(message); }, Qt::QueuedConnection);
-}
-
-void CKerovantDlg::ShowLinkMessage(const std::shared_ptr<LinkMessage>& message)
-{
-    // The device object may have been shut down while this was on its way.
-    if (message->IsCancelled() || message->IsDismissed())
-        return;
-    if (!g_messageWindow) {
-        std::fprintf(stderr, "%s: %s\n", message->Caption().c_str(), message->Text().c_str());
-        message->Dismiss();
-        return;
-    }
-    g_messageWindow->OpenMessageBox(message);
-}
 
 void CKerovantDlg::OpenMessageBox(std::shared_ptr<LinkMessage> message)
 {
@@ -450,9 +398,12 @@ void CKerovantDlg::OpenMessageBox(std::shared_ptr<LinkMessage> message)
                                 QString::fromStdString(message->Text()), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("linkMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Not modal: the link waits for the user, the window does not, and can
+    // always be closed.
+    box->setWindowModality(Qt::NonModal);
     connect(box, &QDialog::finished, box, [message] { message->Dismiss(); });
     messages_.push_back({box, std::move(message)});
-    box->open();
+    box->show();
 }
 
 void CKerovantDlg::CloseOrphanedMessages(bool closeAll)

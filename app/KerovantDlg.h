@@ -4,29 +4,22 @@
 //
 // A 200 ms timer runs Refresh, which copies the clock device object's cached
 // values through its getters and never talks to the clock itself. While the
-// clock stays offline the window throws the device object away every 16
-// refreshes and makes a fresh one; it is the only code that replaces it, and
-// it writes the new pointer through the application's device slot.
+// clock stays offline the window has the device object replaced every 16
+// refreshes; the connection owner (CWindowConnection) carries the
+// replacement out on its own thread, defers it while a command holds the
+// object, and says when the object has changed.
 //
 // Thread rules: the window's members belong to the user-interface thread.
-// Two things happen elsewhere:
-// - Replacing the device object (shutting the old one down, opening the
-//   port for the new one: together over 100 ms with a bridge attached) runs
-//   on a replacement thread, so the window keeps answering. While it runs
-//   the window holds no device object and the slot is null; the thread hands
-//   the new object back by a queued call, and WaitForDevice or the
-//   destructor collect it at once. The thread touches only the old object,
-//   a copy of the link settings and replacement_, which the user-interface
-//   thread reads only after joining it.
-// - An identification read's message: the device's link thread calls the
-//   handler from MessageHandler(), which only posts the message to the
-//   user-interface thread and returns; the link thread then waits until the
-//   user closes the box (LinkMessage::Dismiss) or the device is shut down
-//   (LinkMessage::Cancel).
+// The identification read's messages come from the device's link thread
+// through the connection owner, which posts them here; the link thread waits
+// until the user closes the box (LinkMessage::Dismiss) or the device is shut
+// down (LinkMessage::Cancel). The boxes are not modal: closing the main
+// window always works, and closes them with it.
 #pragma once
 
 #include "ClockDevice.h"
 #include "ClockRecords.h"
+#include "WindowConnection.h"
 
 #include "DialogUnits.h"
 
@@ -34,7 +27,6 @@
 #include <QPointer>
 
 #include <memory>
-#include <thread>
 #include <vector>
 
 class QAction;
@@ -51,7 +43,7 @@ class CKerovantDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // Control ids of dialog 102; each control also carries an objectName.
+    // Control ids of the main window; each control also carries an objectName.
     enum ControlId : int {
         kIdOk = 1,
         kIdTimeZone = 1000,
@@ -75,27 +67,18 @@ public:
     static constexpr int kIlluminationMin = 0;
     static constexpr int kIlluminationMax = 12;
 
-    // deviceSlot: the application's device pointer, read now and written
-    // whenever the window replaces the object. settings: what a replacement
-    // is made from. Both outlive the window.
-    CKerovantDlg(QWidget* parent, CClockDevice** deviceSlot, const LinkSettings* settings);
+    // connection: the owner of the device object; it outlives the window.
+    CKerovantDlg(QWidget* parent, CWindowConnection* connection);
     ~CKerovantDlg() override;
     CKerovantDlg(const CKerovantDlg&) = delete;
     CKerovantDlg& operator=(const CKerovantDlg&) = delete;
 
-    // The control with a dialog 102 id, or null.
+    // The control with the given id, or null.
     QWidget* Control(int id) const;
-    // The device object every operation of the window uses; null while a
-    // replacement is on its way.
-    CClockDevice* Device() const { return device_; }
-    // Waits for a replacement on its way and puts it in place, so that the
-    // device slot names the current object.
-    void WaitForDevice();
-
-    // The handler every clock device object of the program is given: shows
-    // the identification read's messages as message boxes on the main
-    // window. Callable from any thread; never blocks.
-    static LinkMessageHandler MessageHandler();
+    // The device object the window shows; null while a replacement is on its
+    // way.
+    std::shared_ptr<CClockDevice> Device() const { return connection_->Device(); }
+    CWindowConnection* Connection() const { return connection_; }
 
     // The offline tick counter, one for the whole program.
     static int OfflineTicks();
@@ -106,17 +89,17 @@ public:
 public slots:
     // One refresh of the status display (what the 200 ms timer runs).
     void Refresh();
-    // Closes the current device object's message boxes and starts the
-    // replacement: the old object is shut down and freed and a new one made
-    // from the saved link settings, off this thread; deviceReplaced follows.
-    // Does nothing while a replacement is on its way.
+    // Closes the current device object's message boxes and has it replaced:
+    // the old object is shut down and freed and a new one made, off this
+    // thread; deviceReplaced follows. Does nothing while a replacement is on
+    // its way; waits while a command holds the object.
     void ReplaceDevice();
     // Opens the About box modally.
     void ShowAbout();
 
 signals:
-    // The window has replaced the device object; the new one is given.
-    void deviceReplaced(CClockDevice* device);
+    // The device object has been replaced.
+    void deviceReplaced();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -132,31 +115,23 @@ private:
     // Margins, spacings and minimum sizes from the current font.
     void ApplyMetrics();
     void Open();
-    void ShowOffline();
-    void ShowReady();
+    void ShowOffline(const CClockDevice* device);
+    void ShowReady(CClockDevice& device);
+    std::string CauseLine(const CClockDevice& device) const;
     void SetText(QLineEdit* edit, const std::string& text);
     void SetText(QLabel* label, const std::string& text);
 
-    // Joins the replacement thread and puts its object in place.
-    void FinishReplacement(bool announce);
-
-    static void PostLinkMessage(std::shared_ptr<LinkMessage> message);
-    static void ShowLinkMessage(const std::shared_ptr<LinkMessage>& message);
+    void OnDeviceChanged();
     void OpenMessageBox(std::shared_ptr<LinkMessage> message);
     // Closes the boxes whose device object has been shut down (all of them
     // with closeAll) and forgets the ones already answered.
     void CloseOrphanedMessages(bool closeAll = false);
 
-    CClockDevice** deviceSlot_;
-    CClockDevice* device_;
-    const LinkSettings* settings_;
+    CWindowConnection* connection_;
     bool illuminationPending_ = false;
     bool opened_ = false;
     // The size the window was last fitted to its font.
     TemplateSize templateSize_{320, 200};  // the template, in dialog units
-
-    std::thread replacer_;
-    CClockDevice* replacement_ = nullptr;  // written by replacer_ only
 
     QTimer* refreshTimer_ = nullptr;
     std::vector<OpenMessage> messages_;

@@ -154,7 +154,8 @@ int main(int argc, char** argv)
         blockedMs.push_back(MillisecondsSince(before, SteadyClock::now()));
         RunEventsUntil([&] { return window.Device() != nullptr; }, kClockTimeoutMs, kConditionPollMs);
         replaceMs.push_back(MillisecondsSince(before, SteadyClock::now()));
-        RunEventsUntil([&] { return window.Device()->IsReady(); }, kClockTimeoutMs, kConditionPollMs);
+        RunEventsUntil([&] { return window.Device() && window.Device()->IsReady(); }, kClockTimeoutMs,
+                       kConditionPollMs);
     }
 
     std::printf("first paint:          %8.1f ms after main()\n", MillisecondsSince(start, paint.when));

@@ -43,7 +43,8 @@ void Usage(FILE* out)
                  "                     (default: when the link gives up, about 3 s)\n"
                  "  --help             this text\n"
                  "\n"
-                 "Exit status: 0 success, 1 no clock or link lost, 2 bad usage.\n");
+                 "Exit status: 0 success, 1 no clock or link lost, 2 bad usage, 130 interrupted\n"
+                 "(Ctrl-C) while waiting for the clock.\n");
 }
 
 // Prints a record field by field.

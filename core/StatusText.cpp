@@ -68,10 +68,13 @@ std::string ProductTitle(uint8_t productIndex)
     }
 }
 
-std::string OfflineCause(PortState port, const std::string& path, LinkPhase phase)
+std::string OfflineCause(PortState port, const std::string& path, LinkPhase phase,
+                         const std::string& identificationFailure)
 {
     if (port != PortState::Open)
         return DescribePortState(port, path);
+    if (!identificationFailure.empty())
+        return "The clock does not answer: " + identificationFailure;
     switch (phase) {
     case LinkPhase::StoppedAnswering: return "The clock on " + path + " stopped answering.";
     case LinkPhase::NoAnswer: return "No clock answers on " + path + ": check that the clock is powered and connected.";

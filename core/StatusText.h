@@ -37,5 +37,8 @@ enum class LinkPhase : uint8_t {
 
 // Why the clock cannot be reached, in words a user can act on. The port's
 // own reason comes first (no bridge, permission, busy, unplugged); with the
-// port open, the phase says what the link saw.
-std::string OfflineCause(PortState port, const std::string& devicePath, LinkPhase phase);
+// port open, the identification read's last failure if there is one ("The
+// clock does not answer: Failed reading Family ID"), else the phase says
+// what the link saw.
+std::string OfflineCause(PortState port, const std::string& devicePath, LinkPhase phase,
+                         const std::string& identificationFailure = {});

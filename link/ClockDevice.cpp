@@ -542,8 +542,10 @@ bool CClockDevice::ReadAll()
         }
         if (step.code == kCmdFamilyId) {
             const int row = FindProduct(GetFamilyId());
-            if (row >= 0)
+            if (row >= 0) {
                 g_productIndex.store(static_cast<uint8_t>(row));
+                productIndex_.store(static_cast<uint8_t>(row), std::memory_order_release);
+            }
         } else if (step.code == kCmdFirmware) {
             FirmwareVersion version;
             GetFirmwareVersion(version);

@@ -103,6 +103,10 @@ public:
     bool SetConfig(const ClockConfig& config);
     bool SetDisplayConfig(const DisplayConfig& display);
 
+    // The row of g_products this object's identification matched;
+    // kNoProduct until then, and for a family that matches no row.
+    uint8_t GetProductIndex() const { return productIndex_.load(std::memory_order_acquire); }
+
     // Status polls completed since the object started.
     uint32_t GetPollCount() const { return polls_.load(std::memory_order_acquire); }
     // Connection state, for tests and diagnostics.
@@ -153,6 +157,7 @@ private:
     std::atomic<bool> running_{false};
     std::atomic<bool> writePending_{false};
     std::atomic<uint32_t> polls_{0};
+    std::atomic<uint8_t> productIndex_{kNoProduct};
     bool timePending_ = false;
     bool configPending_ = false;
     bool displayPending_ = false;

@@ -2,10 +2,10 @@
 // user's; dialogs take them from here rather than spelling them out.
 #pragma once
 
-// String 101: the window menu item that opens the About box.
+// The menu item that opens the About box.
 inline constexpr const char* kStrAboutBox = "&About Quintelle Configuration Utility...";
 
-// Main window (dialog 102).
+// Main window.
 inline constexpr const char* kStrLocalTime = "Local Time";
 inline constexpr const char* kStrUtcTime = "UTC Time";
 inline constexpr const char* kStrTimeCodeStatus = "Time Code Status";
@@ -17,7 +17,7 @@ inline constexpr const char* kStrClockHandPosition = "Clock Hand Position";
 inline constexpr const char* kStrIllumination = "Illumination";
 inline constexpr const char* kStrOk = "OK";
 
-// About box (dialog 100).
+// About box.
 inline constexpr const char* kStrAboutCaption = "About Orvessa Configuration Utility";
 inline constexpr const char* kStrAboutDescription =
     "This is a desktop application that configures an Orvessa via a USB cable.";
@@ -27,7 +27,7 @@ inline constexpr const char* kStrCopyrightMaker = "\u00A9 2011 Zelvora, Inc";
 inline constexpr const char* kStrCopyrightPartner = "\u00A9 2011 Quorvane";
 inline constexpr const char* kStrCopyrightGeneric = "\u00A9 2011";
 
-// Icon 147 and bitmaps 143 and 144, as compiled-in SVG.
+// The clock face icon and the two brands' logos, as compiled-in SVG.
 inline constexpr const char* kIconClock = ":/icons/clock.svg";
 inline constexpr const char* kBitmapPartnerLogo = ":/images/logo-partner.svg";
 inline constexpr const char* kBitmapMakerLogo = ":/images/logo-maker.svg";

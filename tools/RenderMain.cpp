@@ -109,11 +109,7 @@ int main(int argc, char** argv)
     window.show();
     // Identified and polled at least once, so every text is the clock's.
     const bool ready = RunEventsUntil(
-        [&] {
-            return app.Device() && app.Device()->IsReady() &&
-                app.DemoClock()->Clock().CountReceived(kCmdTimeCodeStatus) > 0;
-        },
-        kWaitForClockMs);
+        [&] { return app.Device() && app.Device()->IsReady() && app.Device()->GetPollCount() > 0; }, kWaitForClockMs);
     if (!ready) {
         std::fprintf(stderr, "kerovant-render: the demo clock was not identified\n");
         return 1;
@@ -125,7 +121,7 @@ int main(int argc, char** argv)
     bool ok = Save(Framed(window), dir, "main-window.png");
 
     {
-        CAboutDlg about(&window);
+        CAboutDlg about(&window, app.Device() ? app.Device()->GetProductIndex() : kNoProduct);
         about.show();
         QCoreApplication::processEvents();
         ok = Save(Framed(about), dir, "about.png") && ok;

@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QSize>
 
-// Icon 147, the clock face: the main window's big and small icon.
+// The clock face: the main window's big and small icon.
 QIcon ClockIcon();
 
 // An image from the resources (see Strings.h), drawn to fit the given size

@@ -13,18 +13,12 @@ class TestAboutDlg : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup();
     void brandingFollowsProduct_data();
     void brandingFollowsProduct();
     void fixedTexts();
     void noTextClipsAtAnyFontSize_data();
     void noTextClipsAtAnyFontSize();
 };
-
-void TestAboutDlg::cleanup()
-{
-    g_productIndex = kNoProduct;
-}
 
 void TestAboutDlg::brandingFollowsProduct_data()
 {
@@ -52,8 +46,7 @@ void TestAboutDlg::brandingFollowsProduct()
     QFETCH(bool, makerLogo);
     QFETCH(bool, partnerLogo);
 
-    g_productIndex = static_cast<uint8_t>(productIndex);
-    CAboutDlg about;
+    CAboutDlg about(nullptr, static_cast<uint8_t>(productIndex));
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
 
@@ -103,8 +96,7 @@ void TestAboutDlg::noTextClipsAtAnyFontSize_data()
 void TestAboutDlg::noTextClipsAtAnyFontSize()
 {
     QFETCH(int, pointSize);
-    g_productIndex = 0;  // a logo shown
-    CAboutDlg about;
+    CAboutDlg about(nullptr, 0);  // a logo shown
     QFont font = QApplication::font();
     font.setPointSize(pointSize);
     about.setFont(font);

@@ -2,6 +2,8 @@
 // simulated clock on a pseudo-terminal (the whole real stack in between).
 #include "ClockCodec.h"
 #include "DialogUnits.h"
+#include "EventLoopWait.h"
+#include "ModalSeam.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
 #include "AboutDlg.h"
@@ -48,23 +50,25 @@ QString Text(QWidget* control)
     return {};
 }
 
-// A main window on a device object, the way the application sets them up.
+// A main window on a connection, the way the application sets them up.
 struct Rig {
     explicit Rig(const std::string& path)
     {
         SetDeviceName(settings, path);
-        device = new CClockDevice(settings, CKerovantDlg::MessageHandler());
-        window = std::make_unique<CKerovantDlg>(nullptr, &device, &settings);
+        connection = std::make_unique<CWindowConnection>(settings);
+        connection->Start();
+        window = std::make_unique<CKerovantDlg>(nullptr, connection.get());
     }
     ~Rig()
     {
         window.reset();
-        delete device;
+        connection.reset();
     }
     QString Show(int id) const { return Text(window->Control(id)); }
+    QString Cause() const { return window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text(); }
 
     LinkSettings settings;
-    CClockDevice* device = nullptr;
+    std::unique_ptr<CWindowConnection> connection;
     std::unique_ptr<CKerovantDlg> window;
 };
 
@@ -84,8 +88,8 @@ struct SimRig {
     {
         return QTest::qWaitFor(
             [this] {
-                CClockDevice* device = rig->window->Device();
-                return device && device->IsReady() && sim.Clock().CountReceived(kCmdTimeCodeStatus) > 0;
+                const std::shared_ptr<CClockDevice> device = rig->window->Device();
+                return device && device->IsReady() && device->GetPollCount() > 0;
             },
             kClockTimeoutMs);
     }
@@ -150,6 +154,10 @@ private slots:
     void notReadyTicksKeepTextsAndCount();
     void messageBoxWaitsForUserAndClosesWithItsDevice();
     void windowGoneReleasesWaitingLink();
+    void identificationFailureIsNotRepeatedWithinOneOutage();
+    void closingTheWindowClosesTheLinkMessage();
+    void swappedClockStartsUnidentified();
+    void waitForClockKeepsPaintingAndTakesNoInput();
 
     // Application start and shutdown.
     void shutdownFreesTheLatestDeviceOnce();
@@ -314,7 +322,9 @@ void TestKerovantDlg::sliderLoadedOncePerOpening()
     ClockConfig config = sim.sim.Clock().Config();
     config.illumination = 3;
     sim.sim.Clock().SetConfig(config);
+    QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
     window.ReplaceDevice();
+    QVERIFY(replaced.wait(kClockTimeoutMs));
     QVERIFY(sim.WaitIdentified());
     QCOMPARE(window.Device()->GetIllumination(), uint8_t{3});
     window.Refresh();
@@ -366,27 +376,22 @@ void TestKerovantDlg::replacesDeviceEvery16thOfflineRefresh()
 {
     Rig rig(kMissingDevice);
     QSignalSpy replaced(rig.window.get(), &CKerovantDlg::deviceReplaced);
-    CClockDevice* const first = rig.device;
+    const CClockDevice* const first = rig.window->Device().get();
     const int threadsWithOneDevice = ThreadCount();
 
     for (int refresh = 1; refresh <= 15; ++refresh)
         rig.window->Refresh();
     QCOMPARE(replaced.count(), 0);
-    QCOMPARE(rig.window->Device(), first);
+    QCOMPARE(rig.window->Device().get(), first);
     QCOMPARE(CKerovantDlg::OfflineTicks(), 15);
 
     for (int round = 1; round <= 3; ++round) {
         rig.window->Refresh();
         QCOMPARE(CKerovantDlg::OfflineTicks(), 0);
-        // The old object is gone from the window and the slot at once; the
-        // new one arrives from the replacement thread.
-        QCOMPARE(rig.window->Device(), nullptr);
-        QCOMPARE(rig.device, nullptr);
+        // The new object arrives from the replacement thread.
         QTRY_COMPARE_WITH_TIMEOUT(replaced.count(), round, kClockTimeoutMs);
-        // The window and the application's slot name the new object.
-        auto* now = replaced.last().first().value<CClockDevice*>();
-        QCOMPARE(rig.window->Device(), now);
-        QCOMPARE(rig.device, now);
+        QCOMPARE(rig.connection->Connection().Generation(), uint64_t(round + 1));
+        QVERIFY(rig.window->Device());
         // The old object's threads are gone: one device's worth remain.
         QCOMPARE(ThreadCount(), threadsWithOneDevice);
         for (int refresh = 1; refresh <= 15; ++refresh)
@@ -433,7 +438,8 @@ void TestKerovantDlg::messageBoxWaitsForUserAndClosesWithItsDevice()
     QCOMPARE(box->windowTitle(), QStringLiteral("Communication Error"));
     QCOMPARE(box->text(), QStringLiteral("Failed reading CPU type"));
     QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(box->isModal());
+    // The link waits for the user; the window does not.
+    QVERIFY(!box->isModal());
 
     // The link waits for the user: no second identification run meanwhile.
     const size_t familyReads = sim.sim.Clock().CountReceived(kCmdFamilyId);
@@ -471,6 +477,179 @@ void TestKerovantDlg::windowGoneReleasesWaitingLink()
     QTRY_VERIFY_WITH_TIMEOUT(sim.sim.Clock().CountReceived(kCmdFamilyId) > familyReads, kClockTimeoutMs);
 }
 
+void TestKerovantDlg::identificationFailureIsNotRepeatedWithinOneOutage()
+{
+    // A clock that greets but never tells its family.
+    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+        SimFaults faults;
+        faults.ignoreCode = kCmdFamilyId;
+        clock.SetFaults(faults);
+    });
+    QVERIFY(sim.started);
+    Rig& rig = *sim.rig;
+    SimClock& clock = sim.sim.Clock();
+    const auto failed = [&] {
+        const std::shared_ptr<CClockDevice> device = rig.window->Device();
+        return device && device->GetState() == CClockDevice::kStateFailed;
+    };
+
+    // The first object shows its four runs' messages, each waiting for the
+    // user.
+    for (int run = 1; run <= 4; ++run) {
+        QTRY_VERIFY_WITH_TIMEOUT(sim.VisibleMessage() != nullptr, kClockTimeoutMs);
+        QCOMPARE(sim.VisibleMessage()->text(), QStringLiteral("Failed reading Family ID"));
+        QCOMPARE(clock.CountReceived(kCmdFamilyId), size_t(run));
+        sim.VisibleMessage()->button(QMessageBox::Ok)->click();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(failed(), kClockTimeoutMs);
+    rig.window->Refresh();
+    QCOMPARE(rig.Cause(), QStringLiteral("The clock does not answer: Failed reading Family ID"));
+
+    // The next objects of this outage fail the same way without a box: the
+    // link goes through its runs without waiting for anyone.
+    for (int object = 2; object <= 3; ++object) {
+        QSignalSpy replaced(rig.window.get(), &CKerovantDlg::deviceReplaced);
+        clock.ClearReceived();
+        rig.window->ReplaceDevice();
+        QVERIFY(replaced.wait(kClockTimeoutMs));
+        QTRY_VERIFY_WITH_TIMEOUT(failed(), kClockTimeoutMs);
+        QCOMPARE(clock.CountReceived(kCmdFamilyId), size_t{4});
+        QCoreApplication::processEvents();
+        QVERIFY(sim.VisibleMessage() == nullptr);
+        rig.window->Refresh();
+        QCOMPARE(rig.Cause(), QStringLiteral("The clock does not answer: Failed reading Family ID"));
+    }
+
+    // Identified once more: the outage is over, and a new failure shows.
+    clock.SetFaults({});
+    QSignalSpy replaced(rig.window.get(), &CKerovantDlg::deviceReplaced);
+    rig.window->ReplaceDevice();
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    QVERIFY(sim.WaitIdentified());
+    rig.window->Refresh();
+    QVERIFY(rig.Cause().isEmpty());
+    SimFaults faults;
+    faults.ignoreCode = kCmdFamilyId;
+    clock.SetFaults(faults);
+    rig.window->ReplaceDevice();
+    QTRY_VERIFY_WITH_TIMEOUT(sim.VisibleMessage() != nullptr, kClockTimeoutMs);
+}
+
+void TestKerovantDlg::closingTheWindowClosesTheLinkMessage()
+{
+    SimServer sim;
+    SimFaults faults;
+    faults.ignoreCode = kCmdFamilyId;
+    sim.Clock().SetFaults(faults);
+    QVERIFY(sim.Start());
+    AppOptions options;
+    options.port = sim.DevicePath();
+    CKerovantApp app(options);
+    QVERIFY(app.Start());
+    CKerovantDlg* window = app.MainWindow();
+
+    // While the main window runs, a link message opens; the window is still
+    // the one modal window, so the user can close it.
+    QPointer<QMessageBox> box;
+    bool windowStillModal = false;
+    auto* poll = new QTimer(window);
+    connect(poll, &QTimer::timeout, window, [&] {
+        for (QMessageBox* candidate : window->findChildren<QMessageBox*>()) {
+            if (candidate->isVisible())
+                box = candidate;
+        }
+        if (box) {
+            poll->stop();
+            windowStillModal = QApplication::activeModalWidget() == window && !box->isModal();
+            window->close();
+        }
+    });
+    poll->start(10);
+    QElapsedTimer running;
+    running.start();
+    app.RunMainWindow();
+    QVERIFY(running.elapsed() < kClockTimeoutMs);
+    QVERIFY(windowStillModal);
+    QCOMPARE(window->result(), int(QDialog::Rejected));
+    // The box went with the window, and its link thread was let go.
+    QVERIFY(!box || !box->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(sim.Clock().CountReceived(kCmdFamilyId) > 1, kClockTimeoutMs);
+    app.Shutdown();
+}
+
+void TestKerovantDlg::swappedClockStartsUnidentified()
+{
+    SimIdentity identity;
+    identity.familyId = 0x0150;
+    SimRig sim(identity);
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+    Rig& rig = *sim.rig;
+    rig.window->Refresh();
+    QCOMPARE(rig.window->windowTitle(), QStringLiteral("TORVEX - Set"));
+
+    // The clock is swapped for one of the other family, which takes its time
+    // to answer: until it is identified, the brand of the old one is gone.
+    identity.familyId = 0x0350;
+    sim.sim.Clock().SetIdentity(identity);
+    SimFaults slow;
+    slow.slowCode = kCmdFamilyId;
+    slow.slowDelay = std::chrono::milliseconds(80);
+    slow.slowCount = 1;
+    sim.sim.Clock().SetFaults(slow);
+    QSignalSpy replaced(rig.window.get(), &CKerovantDlg::deviceReplaced);
+    rig.window->ReplaceDevice();
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    rig.window->Refresh();
+    QCOMPARE(rig.window->windowTitle(), QStringLiteral("Control for Orvessa"));
+
+    ScopedModalAnswers answers;
+    QString product;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        product = Text(static_cast<CAboutDlg&>(dialog).Control(CAboutDlg::kIdProductTitle));
+        return int(QDialog::Accepted);
+    });
+    rig.window->ShowAbout();
+    QCOMPARE(product, QStringLiteral("Configuration Utility Orvessa"));
+
+    QVERIFY(sim.WaitIdentified());
+    rig.window->Refresh();
+    QCOMPARE(rig.window->windowTitle(), QStringLiteral("QVR-Set"));
+    rig.window->ShowAbout();
+    QCOMPARE(product, QStringLiteral("QVR-Set"));
+}
+
+void TestKerovantDlg::waitForClockKeepsPaintingAndTakesNoInput()
+{
+    Rig rig(kMissingDevice);
+    CKerovantDlg& window = *rig.window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int clicks = 0;
+    connect(qobject_cast<QPushButton*>(window.Control(CKerovantDlg::kIdOk)), &QPushButton::clicked, &window,
+            [&] { ++clicks; });
+    int refreshes = 0;
+    connect(window.findChild<QTimer*>(QStringLiteral("refreshTimer")), &QTimer::timeout, &window, [&] { ++refreshes; });
+    bool busyMeanwhile = false;
+    QTimer::singleShot(300, &window, [&] {
+        busyMeanwhile = BusyScope::Active() && QApplication::overrideCursor() &&
+            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        QTest::mouseClick(window.Control(CKerovantDlg::kIdOk), Qt::LeftButton);
+    });
+
+    QElapsedTimer waiting;
+    waiting.start();
+    QCOMPARE(rig.connection->WaitForClock(), nullptr);
+    const qint64 elapsed = waiting.elapsed();
+    // 40 checks 50 ms apart, the window's refresh running meanwhile.
+    QVERIFY2(elapsed >= 1900 && elapsed < 4000, qPrintable(QString::number(elapsed)));
+    QVERIFY(refreshes >= 5);
+    QVERIFY(busyMeanwhile);
+    QCOMPARE(clicks, 0);
+    QVERIFY(window.isVisible());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
 // --- application ---
 
 void TestKerovantDlg::shutdownFreesTheLatestDeviceOnce()
@@ -485,6 +664,7 @@ void TestKerovantDlg::shutdownFreesTheLatestDeviceOnce()
     QCOMPARE(QString::fromLatin1(app.Settings().deviceName), QLatin1String(kMissingDevice));
     QCOMPARE(app.Settings().baudRate, 57600u);
     QCOMPARE(window->Device(), app.Device());
+    QCOMPARE(app.Connection(), window->Connection());
 
     QSignalSpy replaced(window, &CKerovantDlg::deviceReplaced);
     for (int round = 1; round <= 3; ++round) {
@@ -500,7 +680,7 @@ void TestKerovantDlg::shutdownFreesTheLatestDeviceOnce()
     QVERIFY(closing.elapsed() >= 500);
     QCOMPARE(app.Device(), nullptr);
     QCOMPARE(app.MainWindow(), nullptr);
-    // Every link and timer thread has ended. (Under AddressSanitizer a
+    // Every link, timer and replacement thread has ended. (Under AddressSanitizer a
     // device object freed twice or never freed fails the run.)
     QCOMPARE(ThreadCount(), threadsBefore);
     app.Shutdown();
@@ -535,7 +715,6 @@ void TestKerovantDlg::shutdownCollectsReplacementOnItsWay()
     CKerovantApp app(options);
     QVERIFY(app.Start());
     app.MainWindow()->ReplaceDevice();
-    QCOMPARE(app.Device(), nullptr);
     // No event loop runs: the new object has not been handed back when the
     // shutdown reads the slot, and is freed all the same.
     app.Shutdown();

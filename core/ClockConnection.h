@@ -1,0 +1,135 @@
+// The one owner of the clock device object.
+//
+// A device object never reconnects by itself: once its connection has failed
+// it stays offline, and its owner throws it away and makes a fresh one. This
+// class is that owner. It holds the current object in a shared pointer, does
+// the replacement on a thread of its own (shutting the old object down joins
+// its threads and opening the port for the new one waits over 100 ms, so the
+// caller's thread must not), and tells its listener when the object has
+// changed. Whoever uses the object for a command holds it (Hold): while a hold
+// lives, a replacement asked for is deferred until the last hold is gone, so
+// the object a dialog talks to is never shut down under it.
+//
+// When to replace is the caller's decision (the window's refresh replaces on
+// its 16th offline tick); this class only carries it out.
+//
+// Thread rules:
+// - Owner thread (the window's or the command-line tool's): every public
+//   member. Holds may be released on any thread.
+// - Replacement thread: shuts the old object down, calls the factory, puts
+//   the new object in place and calls the changed handler. It touches only
+//   those objects and the fields under mutex_.
+// - The factory runs on the replacement thread, and on the owner thread for
+//   the first object (Start). The changed handler runs on the replacement
+//   thread after each replacement; it must not block; it may call Device().
+#pragma once
+
+#include "ClockDevice.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+class CClockConnection {
+public:
+    using Factory = std::function<std::shared_ptr<CClockDevice>()>;
+    using ChangedHandler = std::function<void()>;
+
+    // While a Hold lives the device object it names stays the current one.
+    class Hold {
+    public:
+        Hold() = default;
+        ~Hold() { Release(); }
+        Hold(Hold&& other) noexcept : owner_(other.owner_), device_(std::move(other.device_))
+        {
+            other.owner_ = nullptr;
+        }
+        Hold& operator=(Hold&& other) noexcept;
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+        // The held object; null when there was none to hold (a replacement
+        // was under way).
+        const std::shared_ptr<CClockDevice>& Device() const { return device_; }
+        CClockDevice* operator->() const { return device_.get(); }
+        explicit operator bool() const { return device_ != nullptr; }
+        // Lets go early; a deferred replacement starts now.
+        void Release();
+
+    private:
+        friend class CClockConnection;
+        Hold(CClockConnection* owner, std::shared_ptr<CClockDevice> device) : owner_(owner), device_(std::move(device))
+        {
+        }
+        CClockConnection* owner_ = nullptr;
+        std::shared_ptr<CClockDevice> device_;
+    };
+
+    static constexpr int kReadyChecks = 40;
+    static constexpr std::chrono::milliseconds kReadyInterval{50};
+
+    explicit CClockConnection(Factory factory, ChangedHandler changed = {});
+    // Shutdown, if it has not run. Holds must be gone by now.
+    ~CClockConnection();
+    CClockConnection(const CClockConnection&) = delete;
+    CClockConnection& operator=(const CClockConnection&) = delete;
+
+    // Makes the first device object, on this thread.
+    void Start();
+
+    // The current object; null from the moment a replacement begins until
+    // the new object is in place (and before Start, after Shutdown).
+    std::shared_ptr<CClockDevice> Device() const;
+    // Counts the objects made so far: the first is 1.
+    uint64_t Generation() const;
+
+    // Replaces the current object, on the replacement thread; at once unless
+    // the object is held, else when the last hold is released. A request
+    // while one is deferred or under way changes nothing.
+    void Replace();
+    // A replacement is deferred or under way.
+    bool ReplacementPending() const;
+    // A replacement asked for waits for a hold to go.
+    bool ReplacementDeferred() const;
+
+    // Holds the current object for a command.
+    Hold HoldDevice();
+
+    // Waits for the clock: up to `checks` times, pause for the interval, then
+    // look whether the current object is online and identified. Returns the
+    // object as soon as it is, null after the last check. pause is how the
+    // caller waits (the window keeps its event loop running; tests count).
+    std::shared_ptr<CClockDevice> WaitUntilReady(const std::function<void(std::chrono::milliseconds)>& pause,
+                                                 int checks = kReadyChecks,
+                                                 std::chrono::milliseconds interval = kReadyInterval) const;
+
+    // The closing step: waits for a replacement under way, drops a deferred
+    // one, and frees the current object (its threads end). Runs once.
+    void Shutdown();
+
+private:
+    void ReleaseHold();
+    // mutex_ held: hands the replacement to the replacement thread.
+    void RequestReplacementLocked();
+    void ReplacementThread();
+
+    Factory factory_;
+    ChangedHandler changed_;
+
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::shared_ptr<CClockDevice> device_;
+    std::shared_ptr<CClockDevice> retiring_;  // replaced, not yet shut down
+    uint64_t generation_ = 0;
+    int holds_ = 0;
+    bool deferred_ = false;   // asked for while held
+    bool requested_ = false;  // handed to the replacement thread, not yet begun
+    bool replacing_ = false;  // requested or under way
+    bool stopping_ = false;
+    bool started_ = false;
+    std::thread replacer_;
+};
