@@ -76,6 +76,15 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     addAction(aboutAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
+    // The slider: a release after a drag or a click sends at once; a change
+    // made with the keyboard or the wheel once the slider has rested.
+    illuminationRest_ = new QTimer(this);
+    illuminationRest_->setSingleShot(true);
+    illuminationRest_->setInterval(kIlluminationRestMs);
+    connect(illuminationRest_, &QTimer::timeout, this, &CKerovantDlg::SetIlluminationFromSlider);
+    connect(illumination_, &QSlider::valueChanged, this, &CKerovantDlg::OnIlluminationMoved);
+    illumination_->installEventFilter(this);
+
     connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
     connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
 }

@@ -66,6 +66,9 @@ public:
     static constexpr int kOfflineTicksBeforeReplace = 15;
     static constexpr int kIlluminationMin = 0;
     static constexpr int kIlluminationMax = 12;
+    // A level set with the keyboard or the wheel goes to the clock once the
+    // slider has rested this long.
+    static constexpr int kIlluminationRestMs = 300;
 
     // connection: the owner of the device object; it outlives the window.
     CKerovantDlg(QWidget* parent, CWindowConnection* connection);
@@ -97,6 +100,12 @@ public slots:
     // Opens the About box modally.
     void ShowAbout();
 
+    // The commands of the buttons and the slider. Each waits for the clock
+    // (the window keeps painting, shows a busy cursor and takes no other
+    // input), reads what it edits from the device object, runs its dialog,
+    // and hands the result to the device object to send.
+    void SetIlluminationFromSlider();
+
 signals:
     // The device object has been replaced.
     void deviceReplaced();
@@ -122,6 +131,16 @@ private:
     void SetText(QLabel* label, const std::string& text);
 
     void OnDeviceChanged();
+
+    // The start of every command: waits for the clock and holds its device
+    // object for the command; says "No communication with clock." and gives
+    // an empty hold when it does not come.
+    CClockConnection::Hold BeginCommand();
+    // After a write: says the message when the link is down.
+    void CheckLink(const CClockDevice& device, const char* message);
+    // The slider moved by the keyboard or the wheel: sent once it rests.
+    void OnIlluminationMoved();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void OpenMessageBox(std::shared_ptr<LinkMessage> message);
     // Closes the boxes whose device object has been shut down (all of them
     // with closeAll) and forgets the ones already answered.
@@ -129,6 +148,10 @@ private:
 
     CWindowConnection* connection_;
     bool illuminationPending_ = false;
+    // A command is running (its wait or its dialog); the slider's rest timer
+    // waits for it to end.
+    bool commandRunning_ = false;
+    QTimer* illuminationRest_ = nullptr;
     bool opened_ = false;
     // The size the window was last fitted to its font.
     TemplateSize templateSize_{320, 200};  // the template, in dialog units

@@ -56,6 +56,7 @@ public:
         // was under way).
         const std::shared_ptr<CClockDevice>& Device() const { return device_; }
         CClockDevice* operator->() const { return device_.get(); }
+        CClockDevice& operator*() const { return *device_; }
         explicit operator bool() const { return device_ != nullptr; }
         // Lets go early; a deferred replacement starts now.
         void Release();

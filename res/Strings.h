@@ -17,6 +17,11 @@ inline constexpr const char* kStrClockHandPosition = "Clock Hand Position";
 inline constexpr const char* kStrIllumination = "Illumination";
 inline constexpr const char* kStrOk = "OK";
 
+// The main window's commands.
+inline constexpr const char* kStrNoCommunication = "No communication with clock.";
+inline constexpr const char* kStrErrorSettingConfig = "Communication error setting clock configuration";
+inline constexpr const char* kStrErrorSettingTime = "Communication error setting clock time";
+
 // About box.
 inline constexpr const char* kStrAboutCaption = "About Orvessa Configuration Utility";
 inline constexpr const char* kStrAboutDescription =

@@ -1,0 +1,87 @@
+// The main window's commands: the five buttons and the illumination slider.
+//
+// Every command follows one pattern: wait until the clock is online and
+// identified (at most 40 checks 50 ms apart), take what it edits from the
+// device object, let a dialog edit a copy, and hand the result to the device
+// object, which sends it from its own thread. The command then only learns
+// whether the link is still up. The device object is held for the whole
+// command, so the refresh cannot replace it meanwhile.
+#include "KerovantDlg.h"
+
+#include "EventLoopWait.h"
+#include "ModalSeam.h"
+#include "Strings.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+// Marks a command as running for as long as it lives.
+class CommandScope {
+public:
+    explicit CommandScope(bool& running) : running_(running) { running_ = true; }
+    ~CommandScope() { running_ = false; }
+    CommandScope(const CommandScope&) = delete;
+    CommandScope& operator=(const CommandScope&) = delete;
+
+private:
+    bool& running_;
+};
+
+}  // namespace
+
+CClockConnection::Hold CKerovantDlg::BeginCommand()
+{
+    if (connection_->WaitForClock())
+        return connection_->HoldDevice();
+    ShowProgramMessage(this, QString::fromUtf8(kStrNoCommunication));
+    return {};
+}
+
+void CKerovantDlg::CheckLink(const CClockDevice& device, const char* message)
+{
+    if (!device.IsOnline())
+        ShowProgramMessage(this, QString::fromUtf8(message));
+}
+
+bool CKerovantDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The user lets go of the slider after dragging or clicking it.
+    if (watched == illumination_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // After the slider has taken the release and its value.
+        QTimer::singleShot(0, this, &CKerovantDlg::SetIlluminationFromSlider);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CKerovantDlg::OnIlluminationMoved()
+{
+    // While the handle is dragged the release sends; other moves (keys,
+    // wheel, clicks on the groove) are sent once the slider rests.
+    if (!illumination_->isSliderDown())
+        illuminationRest_->start();
+}
+
+void CKerovantDlg::SetIlluminationFromSlider()
+{
+    illuminationRest_->stop();
+    if (commandRunning_) {
+        // Another command's wait or dialog is on; this one follows it.
+        illuminationRest_->start();
+        return;
+    }
+    const CommandScope running(commandRunning_);
+    const int level = illumination_->value();
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    ClockConfig config;
+    device->GetConfig(config);
+    config.illumination = static_cast<uint8_t>(level);
+    device->SetConfig(config);
+    CheckLink(*device, kStrErrorSettingTime);
+}
