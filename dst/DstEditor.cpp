@@ -443,15 +443,15 @@ void DstEditor::ApplyPreset(DstPreset preset)
     Load();
 }
 
-void DstEditor::ApplyImport(const DstRuleSet& imported, uint8_t utcReference, const std::string& zoneId)
+void DstEditor::ApplyImport(const DstZoneImport& imported)
 {
-    if (controls_.Checked(DstId::DisableDst))
+    if (controls_.Checked(DstId::DisableDst) || !imported.found)
         return;
-    settings_.rules.daylightBias = imported.daylightBias;
-    settings_.rules.startRule = imported.startRule;
-    settings_.rules.endRule = imported.endRule;
-    settings_.utcReference = utcReference;
-    sourceZone_ = zoneId;
+    settings_.rules.daylightBias = imported.rules.daylightBias;
+    settings_.rules.startRule = imported.rules.startRule;
+    settings_.rules.endRule = imported.rules.endRule;
+    settings_.utcReference = imported.utcReference;
+    sourceZone_ = imported.zoneId;
     Load();
 }
 

@@ -13,6 +13,7 @@
 
 #include "DstConvert.h"
 #include "DstRuleSet.h"
+#include "DstZoneImport.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -168,11 +169,12 @@ public:
     // The preset buttons (nothing while daylight time is off, when their
     // buttons are disabled).
     void ApplyPreset(DstPreset preset);
-    // An import's rules (see DstZoneImport.h): the rule set's daylight bias
-    // and both rules and the reference are replaced and loaded, the zone is
-    // remembered for the preview. Nothing changes while daylight time is off
-    // or when the import found no zone.
-    void ApplyImport(const DstRuleSet& imported, uint8_t utcReference, const std::string& zoneId);
+    // An import's rules: the rule set's daylight bias and both rules and the
+    // reference are replaced and loaded, and the zone is remembered for the
+    // preview. Nothing changes while daylight time is off, when its buttons
+    // are disabled, or when the import found no zone. The caller shows the
+    // import's message either way.
+    void ApplyImport(const DstZoneImport& imported);
 
     // OK. With daylight time off: mode 0, nothing else collected. Otherwise
     // the values are checked first; on a refusal nothing is collected.

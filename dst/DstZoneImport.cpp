@@ -373,5 +373,11 @@ DstZoneImport ImportDstZone(std::string_view zoneId, sys_seconds now)
 
 DstZoneImport ImportSystemDstZone(sys_seconds now)
 {
-    return ImportDstZone(SystemZoneId(), now);
+    const std::string zoneId = SystemZoneId();
+    if (zoneId.empty()) {
+        DstZoneImport result;
+        result.message = "This computer names no time zone; nothing was imported.";
+        return result;
+    }
+    return ImportDstZone(zoneId, now);
 }

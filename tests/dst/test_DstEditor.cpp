@@ -474,7 +474,10 @@ TEST(DstPresets, TheTableAndWhatTheyChange)
     DstEditor off(DstSettingsFromConfig(RecordWith(kDstDisabled)));
     const DstSettings before = off.Settings();
     off.ApplyPreset(DstPreset::Eu);
-    off.ApplyImport(DstRuleSet{}, 0, "Asia/Tokyo");
+    DstZoneImport tokyo;
+    tokyo.zoneId = "Asia/Tokyo";
+    tokyo.found = true;
+    off.ApplyImport(tokyo);
     EXPECT_EQ(off.Settings(), before);
     EXPECT_TRUE(off.SourceZone().empty());
 }

@@ -45,7 +45,7 @@ int32_t StandardOffset(const char* zoneId)
 std::vector<sys_seconds> ClockTransitions(const DstZoneImport& imported, const char* zoneId, sys_seconds from)
 {
     DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
-    editor.ApplyImport(imported.rules, imported.utcReference, imported.zoneId);
+    editor.ApplyImport(imported);
     const DstOkResult ok = editor.Ok();
     EXPECT_TRUE(ok.accepted) << zoneId;
     ClockConfig config;
@@ -179,7 +179,7 @@ TEST(DstZoneImport, ZonesWithoutDaylightSavingAndUnknownZones)
 
         // Loaded, it leaves daylight time on with nothing chosen.
         DstEditor editor(DstSettings{{}, kDstByWeekday, 1});
-        editor.ApplyImport(imported.rules, imported.utcReference, imported.zoneId);
+        editor.ApplyImport(imported);
         const DstControls& c = editor.Controls();
         EXPECT_FALSE(c.Checked(DstId::DisableDst));
         EXPECT_FALSE(c.Checked(DstId::UseUtc));
@@ -194,6 +194,12 @@ TEST(DstZoneImport, ZonesWithoutDaylightSavingAndUnknownZones)
     EXPECT_FALSE(unknown.found);
     EXPECT_EQ(unknown.message,
               "The time zone \"Nowhere/Atlantis\" is not in this computer's time zone data; nothing was imported.");
+    DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+    editor.ApplyPreset(DstPreset::Eu);
+    const DstSettings before = editor.Settings();
+    editor.ApplyImport(unknown);
+    EXPECT_EQ(editor.Settings(), before);
+    EXPECT_TRUE(editor.SourceZone().empty());
 }
 
 TEST(DstZoneImport, TheComputersOwnZone)
@@ -226,7 +232,7 @@ TEST(DstPreview, NextChangesInTheUsersTerms)
     // Southern hemisphere: the end comes first in the year.
     const DstZoneImport sydney = ImportDstZone("Australia/Sydney", kNow);
     DstEditor south(DstSettings{{}, kDstByWeekday, 0});
-    south.ApplyImport(sydney.rules, sydney.utcReference, sydney.zoneId);
+    south.ApplyImport(sydney);
     const DstPreview preview = PreviewDst(south.Shown(), {36000, kNow, "Australia/Sydney"});
     EXPECT_EQ(preview.next, "Next: Sun 5 Apr 2026 03:00 local (-1:00), Sun 4 Oct 2026 02:00 local (+1:00)");
     EXPECT_TRUE(preview.agrees) << preview.zoneCheck;
@@ -259,7 +265,7 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
     for (const Row& row : rows) {
         const DstZoneImport imported = ImportDstZone(row.zone, kNow);
         DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
-        editor.ApplyImport(imported.rules, imported.utcReference, imported.zoneId);
+        editor.ApplyImport(imported);
         EXPECT_EQ(editor.SourceZone(), row.zone);
         const DstPreview preview = PreviewDst(editor.Shown(), {StandardOffset(row.zone), kNow, editor.SourceZone()});
         EXPECT_EQ(preview.agrees, row.agrees) << row.zone;
@@ -269,7 +275,7 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
     // Berlin's rules edited by hand: the first change that differs.
     DstEditor edited(DstSettings{{}, kDstByWeekday, 0});
     const DstZoneImport berlin = ImportDstZone("Europe/Berlin", kNow);
-    edited.ApplyImport(berlin.rules, berlin.utcReference, berlin.zoneId);
+    edited.ApplyImport(berlin);
     edited.SetText(DstId::EndHour, "02");
     EXPECT_EQ(PreviewDst(edited.Shown(), {3600, kNow, "Europe/Berlin"}).zoneCheck,
               "Differs from Europe/Berlin in the time zone data: there daylight time ends on Sun 25 Oct 2026 01:00 "
@@ -277,7 +283,7 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
 
     // Local rules under a bias other than the zone's standard time.
     const DstZoneImport newYork = ImportDstZone("America/New_York", kNow);
-    edited.ApplyImport(newYork.rules, newYork.utcReference, newYork.zoneId);
+    edited.ApplyImport(newYork);
     EXPECT_EQ(PreviewDst(edited.Shown(), {-21600, kNow, "America/New_York"}).zoneCheck,
               "Differs from America/New_York in the time zone data: the clock's time zone bias is UTC-06:00, the "
               "zone's standard time UTC-05:00; there daylight time starts on Sun 8 Mar 2026 07:00 UTC (+1:00), with "
@@ -286,7 +292,7 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
     // A zone without daylight saving: off agrees, rules on do not.
     const DstZoneImport tokyo = ImportDstZone("Asia/Tokyo", kNow);
     DstEditor none(DstSettings{{}, kDstByWeekday, 0});
-    none.ApplyImport(tokyo.rules, tokyo.utcReference, tokyo.zoneId);
+    none.ApplyImport(tokyo);
     const DstPreview incomplete = PreviewDst(none.Shown(), {32400, kNow, none.SourceZone()});
     EXPECT_EQ(incomplete.next, "Daylight savings time start: choose a week (First to Last) or Absolute.");
     EXPECT_EQ(incomplete.zoneCheck, tokyo.message);
