@@ -1,5 +1,7 @@
 #include "DstRules.h"
 
+#include <algorithm>
+
 using namespace std::chrono;
 
 std::optional<sys_seconds> DstTransition(const ClockConfig& c, year y, bool start)
@@ -34,18 +36,69 @@ std::optional<sys_seconds> DstTransition(const ClockConfig& c, year y, bool star
     return sys_seconds{dayPoint} + timeOfDay;
 }
 
+std::optional<sys_seconds> DstTransitionUtc(const ClockConfig& c, year y, bool start)
+{
+    auto at = DstTransition(c, y, start);
+    if (!at || c.dstUseUtc)
+        return at;
+    // The wall clock before the start shows standard time; before the end it
+    // shows daylight time.
+    int64_t offset = SignedSeconds(c.biasPositive, c.biasSeconds);
+    if (!start)
+        offset += SignedSeconds(c.dstBiasPositive, c.dstBiasSeconds);
+    return *at - seconds(offset);
+}
+
+namespace {
+
+// The changes of the years around a moment, in time order; a start and an
+// end at the same moment are dropped, as the clock's local time does not
+// change there.
+std::vector<DstChange> ChangesOfYears(const ClockConfig& c, year first, year last)
+{
+    std::vector<DstChange> changes;
+    for (year y = first; y <= last; ++y) {
+        const auto start = DstTransitionUtc(c, y, true);
+        const auto end = DstTransitionUtc(c, y, false);
+        // A rule set whose start or end names no day never changes.
+        if (!start || !end)
+            return {};
+        if (*start == *end)
+            continue;
+        changes.push_back({*start, true});
+        changes.push_back({*end, false});
+    }
+    std::sort(changes.begin(), changes.end(), [](const DstChange& a, const DstChange& b) { return a.at < b.at; });
+    return changes;
+}
+
+year YearOf(sys_seconds t)
+{
+    return year_month_day{floor<days>(t)}.year();
+}
+
+}  // namespace
+
+std::vector<DstChange> DstChanges(const ClockConfig& c, sys_seconds from, sys_seconds to)
+{
+    if ((c.dstMode != kDstByWeekday && c.dstMode != kDstByDate) || to <= from)
+        return {};
+    // A transition's UTC moment lies within a day or two of its rule's date,
+    // so the neighbouring years cover the edges of the range.
+    std::vector<DstChange> changes = ChangesOfYears(c, YearOf(from) - years{1}, YearOf(to) + years{1});
+    std::erase_if(changes, [&](const DstChange& change) { return change.at < from || change.at >= to; });
+    return changes;
+}
+
 bool DstInForce(const ClockConfig& c, sys_seconds utc)
 {
     if (c.dstMode != kDstByWeekday && c.dstMode != kDstByDate)
         return false;
-    const sys_seconds at = utc + seconds(c.dstUseUtc ? 0 : SignedSeconds(c.biasPositive, c.biasSeconds));
-    const year y = year_month_day{floor<days>(at)}.year();
-    const auto start = DstTransition(c, y, true);
-    const auto end = DstTransition(c, y, false);
-    if (!start || !end || *start == *end)
+    const year y = YearOf(utc);
+    const std::vector<DstChange> changes = ChangesOfYears(c, y - years{1}, y + years{1});
+    const auto after = std::upper_bound(changes.begin(), changes.end(), utc,
+                                        [](sys_seconds t, const DstChange& change) { return t < change.at; });
+    if (after == changes.begin())
         return false;
-    if (*start < *end)
-        return at >= *start && at < *end;
-    // Southern hemisphere: daylight time spans the turn of the year.
-    return at >= *start || at < *end;
+    return std::prev(after)->start;
 }

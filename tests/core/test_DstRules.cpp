@@ -100,15 +100,61 @@ TEST(DstInForce, NorthernAndSouthernHemispheres)
     EXPECT_FALSE(DstInForce(eu, At(2027, 7, 1, 0)));
 }
 
-TEST(DstInForce, LocalRulesCountFromLocalStandardTime)
+// Local rules count on the wall clock just before each change: the start in
+// standard time, the end in daylight time.
+TEST(DstInForce, LocalRulesCountOnTheWallClockBeforeTheChange)
 {
-    // US rules at 02:00 local standard time in UTC-5: starts 07:00 UTC.
+    // US rules at 02:00 local time in UTC-5 with a one-hour shift: starts at
+    // 07:00 UTC, ends at 06:00 UTC.
     ClockConfig us = WeekdayRule(2, 1, 3, 2);
     us.dstEndWeek = 1;
     us.dstEndMonth = 11;
     us.dstUseUtc = 0;
     us.biasPositive = 0;
     us.biasSeconds = 18000;
+    us.dstBiasPositive = 1;
+    us.dstBiasSeconds = 3600;
     EXPECT_FALSE(DstInForce(us, At(2026, 3, 8, 7) - seconds{1}));
     EXPECT_TRUE(DstInForce(us, At(2026, 3, 8, 7)));
+    EXPECT_TRUE(DstInForce(us, At(2026, 11, 1, 6) - seconds{1}));
+    EXPECT_FALSE(DstInForce(us, At(2026, 11, 1, 6)));
+    EXPECT_EQ(*DstTransitionUtc(us, year{2026}, false), At(2026, 11, 1, 6));
+
+    // A negative shift: the wall clock before the end runs behind standard
+    // time, so the end comes later in UTC.
+    us.dstBiasPositive = 0;
+    EXPECT_EQ(*DstTransitionUtc(us, year{2026}, false), At(2026, 11, 1, 8));
+}
+
+TEST(DstChanges, InOrderAcrossTheYearsAndRangeEdges)
+{
+    // Starts in October, ends in April, 02:00 local time at UTC+10: the
+    // start falls on the day before in UTC.
+    ClockConfig south = WeekdayRule(1, 1, 10, 2);
+    south.dstEndMonth = 4;
+    south.biasPositive = 1;
+    south.biasSeconds = 36000;
+    south.dstBiasPositive = 1;
+    south.dstBiasSeconds = 3600;
+    const auto changes = DstChanges(south, At(2026, 1, 1, 0), At(2027, 12, 31, 0));
+    const std::vector<DstChange> expected = {
+        {At(2026, 4, 4, 15), false},
+        {At(2026, 10, 3, 16), true},
+        {At(2027, 4, 3, 15), false},
+        {At(2027, 10, 2, 16), true},
+    };
+    EXPECT_EQ(changes, expected);
+
+    // The range includes its start and excludes its end.
+    EXPECT_EQ(DstChanges(south, At(2026, 4, 4, 15), At(2026, 10, 3, 16)),
+              (std::vector<DstChange>{{At(2026, 4, 4, 15), false}}));
+
+    // A start and end on the same moment never change the clock.
+    ClockConfig same = WeekdayRule(2, 1, 3, 2);
+    same.dstUseUtc = 1;
+    EXPECT_TRUE(DstChanges(same, At(2026, 1, 1, 0), At(2028, 1, 1, 0)).empty());
+    EXPECT_FALSE(DstInForce(same, At(2026, 3, 8, 2)));
+
+    south.dstMode = kDstDisabled;
+    EXPECT_TRUE(DstChanges(south, At(2026, 1, 1, 0), At(2028, 1, 1, 0)).empty());
 }

@@ -308,24 +308,26 @@ TEST(SimClockLocalTime, BiasMovesLocalTimeBothWays)
     ExpectOffsets(clock, {{At(2023y / July / 1, 12h), -18000}});
 }
 
-// Second Sunday of March to first Sunday of November at 02:00 local standard
-// time, five hours behind UTC.
-TEST(SimClockLocalTime, WeekdayRuleInLocalStandardTime)
+// Second Sunday of March to first Sunday of November at 02:00 local time,
+// five hours behind UTC: the start at 02:00 standard time, the end at 02:00
+// daylight time, as the wall clock shows them just before each change.
+TEST(SimClockLocalTime, WeekdayRuleInLocalWallClockTime)
 {
     SimClock clock;
     ClockConfig c = DstConfig(clock, false, 0, 18000);
     SetWeekdayRule(c, 2, 3, 2, 1, 11, 2);
     clock.SetConfig(c);
 
-    // 02:00 local standard time is 07:00 UTC: 12 March and 5 November 2023.
+    // 02:00 standard time on 12 March is 07:00 UTC; 02:00 daylight time on
+    // 5 November is 06:00 UTC.
     ExpectOffsets(clock,
                   {{At(2023y / July / 1, 12h), -14400},
                    {At(2023y / January / 15, 12h), -18000},
                    {At(2023y / December / 20, 12h), -18000},
                    {At(2023y / March / 12, 6h + 59min + 58s), -18000},
                    {At(2023y / March / 12, 7h), -14400},
-                   {At(2023y / November / 5, 6h + 59min + 58s), -14400},
-                   {At(2023y / November / 5, 7h), -18000}});
+                   {At(2023y / November / 5, 5h + 59min + 58s), -14400},
+                   {At(2023y / November / 5, 6h), -18000}});
 }
 
 // Last Sunday of March to last Sunday of October at 01:00 UTC, one hour
@@ -369,8 +371,8 @@ TEST(SimClockLocalTime, FixedDateRule)
     ExpectOffsets(clock, {{At(2022y / June / 10), 3600}});
 }
 
-// First Sunday of October to first Sunday of April at 02:00 local standard
-// time, ten hours ahead of UTC: daylight time spans the new year.
+// First Sunday of October to first Sunday of April at 02:00 local time, ten
+// hours ahead of UTC: daylight time spans the new year.
 TEST(SimClockLocalTime, SouthernHemisphereRule)
 {
     SimClock clock;
@@ -384,7 +386,10 @@ TEST(SimClockLocalTime, SouthernHemisphereRule)
                    {At(2023y / December / 15, 2h), 39600},
                    {At(2023y / July / 15, 2h), 36000},
                    {At(2023y / September / 30, 15h + 59min + 58s), 36000},
-                   {At(2023y / September / 30, 16h), 39600}});
+                   {At(2023y / September / 30, 16h), 39600},
+                   // 02:00 daylight time on 2 April is 1 April 15:00 UTC.
+                   {At(2023y / April / 1, 14h + 59min + 58s), 39600},
+                   {At(2023y / April / 1, 15h), 36000}});
 }
 
 TEST(SimClockFaults, SilenceIgnoreAndNak)

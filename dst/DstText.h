@@ -1,0 +1,37 @@
+// The words the rule editor, its import and its preview use for rules,
+// times and shifts, and the names in its lists. One copy, so the dialog's
+// lists, its messages and the command-line tool say the same.
+#pragma once
+
+#include "DstRuleSet.h"
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The entries of the day-of-week lists (index = DstRule::dayOfWeek) and of
+// the month lists (index = month - 1).
+inline constexpr std::array<std::string_view, 7> kDstWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                                     "Thursday", "Friday", "Saturday"};
+inline constexpr std::array<std::string_view, 12> kDstMonthNames = {"January",   "February", "March",    "April",
+                                                                    "May",       "June",     "July",     "August",
+                                                                    "September", "October",  "November", "December"};
+
+// "the last Sunday of March" for a weekday rule, "21 March" for a fixed
+// date; "?" stands for a field out of range.
+std::string DescribeRuleDay(const DstRule& rule);
+
+// "01:00", with ":30" when the seconds are not zero.
+std::string FormatTimeOfDay(unsigned hour, unsigned minute, unsigned second);
+
+// "the last Sunday of March at 01:00 UTC" or "... at 02:00 local time".
+std::string DescribeRule(const DstRule& rule, bool utcReference);
+
+// A shift as the clock applies it: "+1:00", "-0:30", "+0:00:20".
+std::string FormatShift(int64_t seconds);
+
+// A moment shown on the given scale: "Sun 28 Mar 2027 01:00" (":SS" added
+// when the seconds are not zero).
+std::string FormatDayAndTime(std::chrono::sys_seconds at);

@@ -1,0 +1,383 @@
+#include "DstZoneImport.h"
+
+#include "DstText.h"
+#include "DstZoneData.h"
+
+#include <unicode/basictz.h>
+#include <unicode/dtrule.h>
+#include <unicode/timezone.h>
+#include <unicode/tzrule.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr years kDeriveSpan{28};  // every weekday on every date of a month
+constexpr years kCheckSpan{10};
+
+// ---- ICU's raw rules -------------------------------------------------------
+
+// One of ICU's annual rules for a zone's current rules, in plain values.
+struct IcuRule {
+    icu::DateTimeRule::DateRuleType dateType;
+    unsigned month;  // 1..12
+    int dayOfMonth;
+    unsigned dayOfWeek;  // 0 Sunday .. 6
+    int weekInMonth;     // negative: from the month's end
+    milliseconds timeOfDay;
+    icu::DateTimeRule::TimeRuleType timeType;
+};
+
+// The annual rules that run on for ever: the zone's current rules. None when
+// ICU does not know the zone or states its future as single changes only.
+std::vector<IcuRule> IcuCurrentRules(std::string_view zoneId)
+{
+    std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(
+        icu::UnicodeString::fromUTF8(icu::StringPiece(zoneId.data(), static_cast<int32_t>(zoneId.size())))));
+    auto* basic = dynamic_cast<icu::BasicTimeZone*>(zone.get());
+    icu::UnicodeString id;
+    if (!basic || zone->getID(id) == icu::UnicodeString(u"Etc/Unknown"))
+        return {};
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t count = basic->countTransitionRules(status);
+    if (U_FAILURE(status) || count <= 0)
+        return {};
+    const icu::InitialTimeZoneRule* initial = nullptr;
+    std::vector<const icu::TimeZoneRule*> rules(static_cast<size_t>(count));
+    basic->getTimeZoneRules(initial, rules.data(), count, status);
+    if (U_FAILURE(status))
+        return {};
+    std::vector<IcuRule> current;
+    for (int32_t i = 0; i < count; ++i) {
+        const auto* annual = dynamic_cast<const icu::AnnualTimeZoneRule*>(rules[static_cast<size_t>(i)]);
+        if (!annual || annual->getEndYear() != icu::AnnualTimeZoneRule::MAX_YEAR)
+            continue;
+        const icu::DateTimeRule* r = annual->getRule();
+        current.push_back({r->getDateRuleType(), static_cast<unsigned>(r->getRuleMonth() + 1), r->getRuleDayOfMonth(),
+                           static_cast<unsigned>(std::max(r->getRuleDayOfWeek() - 1, 0)), r->getRuleWeekInMonth(),
+                           milliseconds(r->getRuleMillisInDay()), r->getTimeRuleType()});
+    }
+    return current;
+}
+
+// The day an ICU rule names in a year.
+sys_days IcuRuleDay(const IcuRule& r, year y)
+{
+    const month m{r.month};
+    const weekday wd{r.dayOfWeek};
+    switch (r.dateType) {
+    case icu::DateTimeRule::DOW:
+        if (r.weekInMonth < 0)
+            return sys_days{y / m / wd[last]} - days{7 * (-r.weekInMonth - 1)};
+        return sys_days{y / m / wd[static_cast<unsigned>(r.weekInMonth)]};
+    case icu::DateTimeRule::DOW_GEQ_DOM: {
+        const sys_days from{y / m / day{static_cast<unsigned>(r.dayOfMonth)}};
+        return from + (wd - weekday{from});
+    }
+    case icu::DateTimeRule::DOW_LEQ_DOM: {
+        const sys_days until{y / m / day{static_cast<unsigned>(r.dayOfMonth)}};
+        return until - (weekday{until} - wd);
+    }
+    case icu::DateTimeRule::DOM:
+    default: return sys_days{y / m / day{static_cast<unsigned>(r.dayOfMonth)}};
+    }
+}
+
+// A change on the scale an ICU rule counts in.
+sys_seconds OnIcuScale(const ZoneDstChange& c, icu::DateTimeRule::TimeRuleType type)
+{
+    switch (type) {
+    case icu::DateTimeRule::UTC_TIME: return c.at;
+    case icu::DateTimeRule::STANDARD_TIME: return c.at + seconds(c.standardBefore);
+    case icu::DateTimeRule::WALL_TIME:
+    default: return c.at + seconds(c.offsetBefore);
+    }
+}
+
+year YearOf(sys_seconds t)
+{
+    return year_month_day{floor<days>(t)}.year();
+}
+
+bool IcuRuleMakes(const IcuRule& r, const ZoneDstChange& c)
+{
+    const sys_seconds at = OnIcuScale(c, r.timeType);
+    return sys_seconds{IcuRuleDay(r, YearOf(at))} + duration_cast<seconds>(r.timeOfDay) == at;
+}
+
+// Whether ICU's rules make exactly the system's changes from `now` on for
+// ten years: every change made by one rule, and each rule firing once in
+// every whole year of the span.
+bool IcuReproduces(const std::vector<IcuRule>& rules, const std::vector<ZoneDstChange>& changes, sys_seconds now)
+{
+    if (rules.empty())
+        return false;
+    const sys_seconds until = now + kCheckSpan;
+    std::map<std::pair<size_t, int>, int> fired;  // (rule, year) -> changes made
+    for (const ZoneDstChange& c : changes) {
+        if (c.at >= until)
+            break;
+        bool made = false;
+        for (size_t i = 0; i < rules.size() && !made; ++i)
+            if (IcuRuleMakes(rules[i], c)) {
+                made = true;
+                ++fired[{i, static_cast<int>(YearOf(OnIcuScale(c, rules[i].timeType)))}];
+            }
+        if (!made)
+            return false;
+    }
+    for (year y = YearOf(now) + years{1}; y < YearOf(until); ++y)
+        for (size_t i = 0; i < rules.size(); ++i)
+            if (fired[{i, static_cast<int>(y)}] != 1)
+                return false;
+    return true;
+}
+
+// How ICU states a rule's day: "the Friday on or after 23 March".
+std::string DescribeIcuDay(const IcuRule& r)
+{
+    const std::string weekday(kDstWeekdayNames[r.dayOfWeek % 7]);
+    const std::string monthName(kDstMonthNames[(r.month - 1) % 12]);
+    switch (r.dateType) {
+    case icu::DateTimeRule::DOW_GEQ_DOM:
+        return "the " + weekday + " on or after " + std::to_string(r.dayOfMonth) + " " + monthName;
+    case icu::DateTimeRule::DOW_LEQ_DOM:
+        return "the " + weekday + " on or before " + std::to_string(r.dayOfMonth) + " " + monthName;
+    case icu::DateTimeRule::DOW:
+        return "the " + weekday + " of week " + std::to_string(r.weekInMonth) + " of " + monthName;
+    case icu::DateTimeRule::DOM:
+    default: return std::to_string(r.dayOfMonth) + " " + monthName;
+    }
+}
+
+// ---- Rules from the changes ------------------------------------------------
+
+// The day a clock rule names in a year (the clock's own arithmetic: a fixed
+// date past the month's end rolls on).
+sys_days RuleDay(const DstRule& rule, year y)
+{
+    const month m{rule.month};
+    if (rule.kind != 0)
+        return sys_days{y / m / day{rule.weekOrDay}};
+    const weekday wd{rule.dayOfWeek};
+    if (rule.weekOrDay == 5)
+        return sys_days{y / m / wd[last]};
+    return sys_days{y / m / wd[rule.weekOrDay]};
+}
+
+struct Derived {
+    DstRule rule;
+    // Years where the rule misses the zone's change, with the change (on the
+    // rule's scale) and what the rule makes of it.
+    struct Miss {
+        year y;
+        sys_seconds there;
+        sys_seconds here;
+    };
+    std::vector<Miss> misses;
+};
+
+// The clock rule that matches the most of the changes (given on the rule's
+// scale): a weekday rule, or with allowFixed a fixed date; the most common
+// time of day. On a tie a weekday rule wins, as the usual form.
+Derived DeriveRule(const std::vector<sys_seconds>& when, bool allowFixed)
+{
+    std::map<seconds, int> timeCounts;
+    for (sys_seconds t : when)
+        ++timeCounts[t - floor<days>(t)];
+    const seconds timeOfDay = std::max_element(timeCounts.begin(), timeCounts.end(), [](auto& a, auto& b) {
+                                  return a.second < b.second;
+                              })->first;
+
+    std::vector<DstRule> candidates;
+    for (sys_seconds t : when) {
+        const sys_days d = floor<days>(t);
+        const year_month_day date{d};
+        const auto monthNumber = static_cast<uint8_t>(static_cast<unsigned>(date.month()));
+        const auto weekdayNumber = static_cast<uint8_t>(weekday{d}.c_encoding());
+        for (uint8_t week = 1; week <= 5; ++week)
+            candidates.push_back(DstRule{0, monthNumber, weekdayNumber, week, 0, 0, 0});
+        if (allowFixed)
+            candidates.push_back(
+                DstRule{1, monthNumber, 0, static_cast<uint8_t>(static_cast<unsigned>(date.day())), 0, 0, 0});
+    }
+    std::stable_partition(candidates.begin(), candidates.end(), [](const DstRule& r) { return r.kind == 0; });
+
+    const DstRule* best = nullptr;
+    int bestCount = -1;
+    for (const DstRule& candidate : candidates) {
+        int count = 0;
+        for (sys_seconds t : when)
+            count += RuleDay(candidate, YearOf(t)) == floor<days>(t);
+        if (count > bestCount) {
+            bestCount = count;
+            best = &candidate;
+        }
+    }
+
+    Derived derived;
+    derived.rule = *best;
+    const hh_mm_ss hms{timeOfDay};
+    derived.rule.hour = static_cast<uint8_t>(hms.hours().count());
+    derived.rule.minute = static_cast<uint8_t>(hms.minutes().count());
+    derived.rule.second = static_cast<uint8_t>(hms.seconds().count());
+    for (sys_seconds t : when) {
+        const sys_seconds here = sys_seconds{RuleDay(derived.rule, YearOf(t))} + timeOfDay;
+        if (here != t)
+            derived.misses.push_back({YearOf(t), t, here});
+    }
+    return derived;
+}
+
+std::string YearList(const std::vector<Derived::Miss>& misses)
+{
+    std::string text;
+    const size_t shown = std::min<size_t>(misses.size(), 3);
+    for (size_t i = 0; i < shown; ++i) {
+        if (i > 0)
+            text += i + 1 == shown && misses.size() <= 3 ? " and " : ", ";
+        text += std::to_string(static_cast<int>(misses[i].y));
+    }
+    if (misses.size() > 3)
+        text += " and later years";
+    return text;
+}
+
+std::string InexactSentence(const char* which, const Derived& derived, const std::string& zoneId,
+                            const std::optional<IcuRule>& icu, bool utc)
+{
+    const Derived::Miss& first = derived.misses.front();
+    const char* scale = utc ? " UTC" : " local time";
+    std::string text = std::string(" The clock cannot follow the ") + which + " exactly: ";
+    if (icu)
+        text += zoneId + (std::string(which) == "start" ? " starts" : " ends") + " daylight time on " +
+            DescribeIcuDay(*icu) + ", and ";
+    text += DescribeRuleDay(derived.rule) + (icu ? " differs in " : " differs from " + zoneId + " in ") +
+        YearList(derived.misses) + " (" + FormatDayAndTime(first.there) + scale + " there, " +
+        FormatDayAndTime(first.here) + scale + " on the clock).";
+    return text;
+}
+
+DstZoneImport NoDaylightSaving(DstZoneImport result)
+{
+    // Both rules all zero: no month, no week, Sunday, 00:00:00, no shift.
+    result.rules = DstRuleSet{};
+    result.utcReference = 0;
+    result.exact = true;
+    result.message =
+        result.zoneId + " has no daylight saving time; \"Disable daylight time\" turns it off on the clock.";
+    return result;
+}
+
+}  // namespace
+
+DstZoneImport ImportDstZone(std::string_view zoneId, sys_seconds now)
+{
+    DstZoneImport result;
+    result.zoneId = std::string(zoneId);
+    const ZoneDstData zone = ReadZoneDst(zoneId, now, now + kDeriveSpan);
+    if (!zone.found) {
+        result.message =
+            "The time zone \"" + result.zoneId + "\" is not in this computer's time zone data; nothing was imported.";
+        return result;
+    }
+    result.found = true;
+
+    std::vector<const ZoneDstChange*> starts;
+    std::vector<const ZoneDstChange*> ends;
+    for (const ZoneDstChange& c : zone.changes)
+        (c.start ? starts : ends).push_back(&c);
+    if (starts.empty() || ends.empty())
+        return NoDaylightSaving(result);
+    result.hasDst = true;
+
+    // The time reference, from ICU when its rule makes the system's changes.
+    const std::vector<IcuRule> icuRules = IcuCurrentRules(zoneId);
+    result.referenceConfirmed = IcuReproduces(icuRules, zone.changes, now);
+    const bool utc = result.referenceConfirmed && std::all_of(icuRules.begin(), icuRules.end(), [](const IcuRule& r) {
+                         return r.timeType == icu::DateTimeRule::UTC_TIME;
+                     });
+    result.utcReference = utc ? 1 : 0;
+
+    // Each change on the rules' scale: UTC, or the wall clock just before.
+    const auto onScale = [&](const std::vector<const ZoneDstChange*>& changes) {
+        std::vector<sys_seconds> when;
+        for (const ZoneDstChange* c : changes)
+            when.push_back(utc ? c->at : c->at + seconds(c->offsetBefore));
+        return when;
+    };
+    const std::vector<sys_seconds> startTimes = onScale(starts);
+    const std::vector<sys_seconds> endTimes = onScale(ends);
+    Derived start = DeriveRule(startTimes, true);
+    Derived end = DeriveRule(endTimes, true);
+    // The clock keeps one form for both rules; a fixed date beside a weekday
+    // rule becomes the weekday rule nearest to it.
+    if (start.rule.kind != end.rule.kind) {
+        if (start.rule.kind != 0)
+            start = DeriveRule(startTimes, false);
+        else
+            end = DeriveRule(endTimes, false);
+    }
+    result.rules.startRule = start.rule;
+    result.rules.endRule = end.rule;
+
+    // The shift: the daylight offset the zone uses most.
+    std::map<int32_t, int> shifts;
+    for (const ZoneDstChange* c : starts)
+        ++shifts[c->shift];
+    const auto shift =
+        std::max_element(shifts.begin(), shifts.end(), [](auto& a, auto& b) { return a.second < b.second; });
+    result.rules.daylightBias = shift->first;
+    result.exact = start.misses.empty() && end.misses.empty() && shifts.size() == 1;
+
+    std::string& m = result.message;
+    m = "Imported the rules of " + result.zoneId + ": daylight time starts on " + DescribeRule(start.rule, utc) +
+        " and ends on " + DescribeRule(end.rule, utc) + ".";
+    if (result.rules.daylightBias != 3600) {
+        const int32_t b = result.rules.daylightBias;
+        m += " Daylight time moves the clock " + FormatShift(b < 0 ? -int64_t{b} : b).substr(1) +
+            (b < 0 ? " back." : " forward.");
+    }
+    if (!utc)
+        m += " Local times are those the clock shows just before each change.";
+    if (!result.referenceConfirmed)
+        m += " The time zone data does not confirm whether the changes follow UTC or local time; local time is "
+             "used.";
+    const auto icuFor = [&](bool isStart) -> std::optional<IcuRule> {
+        if (!result.referenceConfirmed)
+            return std::nullopt;
+        // The rule that makes the zone's first such change.
+        const ZoneDstChange& c = *(isStart ? starts : ends).front();
+        for (const IcuRule& r : icuRules)
+            if (IcuRuleMakes(r, c))
+                return r;
+        return std::nullopt;
+    };
+    if (!start.misses.empty())
+        m += InexactSentence("start", start, result.zoneId, icuFor(true), utc);
+    if (!end.misses.empty())
+        m += InexactSentence("end", end, result.zoneId, icuFor(false), utc);
+    if (shifts.size() > 1)
+        m += " The zone's shift varies over the years; the clock keeps " + FormatShift(result.rules.daylightBias) + ".";
+    if (!zone.otherChanges.empty())
+        m += " The zone also changes its standard time on " + FormatDayAndTime(zone.otherChanges.front()) +
+            " UTC; the clock's time zone bias does not follow.";
+    return result;
+}
+
+DstZoneImport ImportSystemDstZone(sys_seconds now)
+{
+    const std::string zoneId = SystemZoneId();
+    if (zoneId.empty()) {
+        DstZoneImport result;
+        result.message = "This computer names no time zone; nothing was imported.";
+        return result;
+    }
+    return ImportDstZone(zoneId, now);
+}

@@ -1,0 +1,47 @@
+// The import of a zone's daylight-saving rules from the computer's tz data:
+// the rules of the computer's own zone ("Current &System Setting") or of a
+// zone chosen by name ("From Zone..."), in the form the clock keeps them.
+//
+// Where the rules come from: the dates and offsets are the system's tz data
+// (QTimeZone), its changes over the coming 28 years. That span holds every
+// weekday on every date a rule can fall on, so a rule the clock cannot
+// express shows itself. From these changes the import picks the weekday rule
+// (week 1..4 or last) or fixed date that matches the most years, the time of
+// day and the shift.
+//
+// Whether a change happens at a UTC or a local time the tz data does not
+// say. ICU's raw rules do, but ICU carries its own, older copy of the rules,
+// so ICU is believed only when its rule reproduces the system's changes of
+// the next ten years exactly. A rule ICU states in UTC then loads with the
+// UTC reference and UTC times; every other zone loads with local times as
+// the clock shows them just before each change (standard time before the
+// start, daylight time before the end).
+#pragma once
+
+#include "DstRuleSet.h"
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct DstZoneImport {
+    std::string zoneId;
+    bool found = false;               // the tz data knows the zone
+    bool hasDst = false;              // the zone changes to daylight time in the coming years
+    bool exact = false;               // the clock's rules follow every change of the coming years
+    bool referenceConfirmed = false;  // ICU's rule agreed: the time reference is the zone's own
+    // daylightBias and both rules; `bias` stays 0. A zone without daylight
+    // saving gives month 0, week 0, Sunday, 00:00:00 and shift 0 in both.
+    DstRuleSet rules;
+    uint8_t utcReference = 0;
+    // What was imported, for a message box with the caption
+    // kDstImportCaption (DstEditor.h) and one OK button.
+    std::string message;
+};
+
+// Imports the named zone's rules as they stand at `now`.
+DstZoneImport ImportDstZone(std::string_view zoneId, std::chrono::sys_seconds now);
+
+// Imports the computer's own zone.
+DstZoneImport ImportSystemDstZone(std::chrono::sys_seconds now);

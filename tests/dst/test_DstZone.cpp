@@ -1,0 +1,311 @@
+// The import of real zones from this machine's tz data and the preview of
+// the changes the rules make, checked against the zones' own transitions as
+// QTimeZone reads them.
+#include "DstEditor.h"
+#include "DstPreview.h"
+#include "DstRules.h"
+#include "DstZoneImport.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace std::chrono;
+using namespace std::chrono_literals;
+
+namespace {
+
+const sys_seconds kNow = sys_days{2026y / January / 1};
+
+// The zone's changes between standard and daylight time from `from` for ten
+// years, straight from QTimeZone.
+std::vector<sys_seconds> ZoneTransitions(const char* zoneId, sys_seconds from)
+{
+    const QTimeZone zone(zoneId);
+    const QDateTime start = QDateTime::fromSecsSinceEpoch(from.time_since_epoch().count(), QTimeZone::utc());
+    std::vector<sys_seconds> at;
+    for (const auto& t : zone.transitions(start, start.addYears(10)))
+        at.push_back(sys_seconds{seconds(t.atUtc.toSecsSinceEpoch())});
+    return at;
+}
+
+int32_t StandardOffset(const char* zoneId)
+{
+    return QTimeZone(zoneId).standardTimeOffset(
+        QDateTime::fromSecsSinceEpoch(kNow.time_since_epoch().count(), QTimeZone::utc()));
+}
+
+// The changes the imported rules make on a clock set to the zone's standard
+// time, counted as the clock counts them.
+std::vector<sys_seconds> ClockTransitions(const DstZoneImport& imported, const char* zoneId, sys_seconds from)
+{
+    DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+    editor.ApplyImport(imported);
+    const DstOkResult ok = editor.Ok();
+    EXPECT_TRUE(ok.accepted) << zoneId;
+    ClockConfig config;
+    const int32_t bias = StandardOffset(zoneId);
+    config.biasPositive = bias < 0 ? 0 : 1;
+    config.biasSeconds = static_cast<uint32_t>(std::abs(bias));
+    StoreDstSettings(editor.Settings(), config);
+    std::vector<sys_seconds> at;
+    for (const DstChange& change : DstChanges(config, from, from + years{10}))
+        at.push_back(change.at);
+    return at;
+}
+
+}  // namespace
+
+TEST(DstZoneImport, ZonesWithDaylightSaving)
+{
+    struct Row {
+        const char* zone;
+        DstRule start, end;
+        int32_t shift;
+        uint8_t utcReference;
+        bool exact;
+        const char* messageStart;
+    };
+    const Row rows[] = {
+        {"Europe/Berlin",
+         {0, 3, 0, 5, 1, 0, 0},
+         {0, 10, 0, 5, 1, 0, 0},
+         3600,
+         1,
+         true,
+         "Imported the rules of Europe/Berlin: daylight time starts on the last Sunday of March at 01:00 UTC and "
+         "ends on the last Sunday of October at 01:00 UTC."},
+        // "Sunday on or after the 8th" is exactly the second Sunday.
+        {"America/New_York",
+         {0, 3, 0, 2, 2, 0, 0},
+         {0, 11, 0, 1, 2, 0, 0},
+         3600,
+         0,
+         true,
+         "Imported the rules of America/New_York: daylight time starts on the second Sunday of March at 02:00 local "
+         "time and ends on the first Sunday of November at 02:00 local time."},
+        // Ends at 02:00 standard time, which the clock's face shows as 03:00.
+        {"Australia/Sydney",
+         {0, 10, 0, 1, 2, 0, 0},
+         {0, 4, 0, 1, 3, 0, 0},
+         3600,
+         0,
+         true,
+         "Imported the rules of Australia/Sydney: daylight time starts on the first Sunday of October at 02:00 local "
+         "time and ends on the first Sunday of April at 03:00 local time."},
+        {"Australia/Lord_Howe",
+         {0, 10, 0, 1, 2, 0, 0},
+         {0, 4, 0, 1, 2, 0, 0},
+         1800,
+         0,
+         true,
+         "Imported the rules of Australia/Lord_Howe: daylight time starts on the first Sunday of October at 02:00 "
+         "local time and ends on the first Sunday of April at 02:00 local time. Daylight time moves the clock 0:30 "
+         "forward."},
+        // The Friday before the last Sunday of March: the nearest weekday
+        // rule is the fourth Friday, which misses in 2030.
+        {"Asia/Jerusalem",
+         {0, 3, 5, 4, 2, 0, 0},
+         {0, 10, 0, 5, 2, 0, 0},
+         3600,
+         0,
+         false,
+         "Imported the rules of Asia/Jerusalem: daylight time starts on the fourth Friday of March at 02:00 local "
+         "time and ends on the last Sunday of October at 02:00 local time."},
+    };
+    for (const Row& row : rows) {
+        const DstZoneImport imported = ImportDstZone(row.zone, kNow);
+        EXPECT_TRUE(imported.found) << row.zone;
+        EXPECT_TRUE(imported.hasDst) << row.zone;
+        EXPECT_TRUE(imported.referenceConfirmed) << row.zone;
+        EXPECT_EQ(imported.exact, row.exact) << row.zone;
+        EXPECT_EQ(imported.rules.startRule, row.start) << row.zone;
+        EXPECT_EQ(imported.rules.endRule, row.end) << row.zone;
+        EXPECT_EQ(imported.rules.daylightBias, row.shift) << row.zone;
+        EXPECT_EQ(imported.utcReference, row.utcReference) << row.zone;
+        EXPECT_EQ(imported.message.rfind(row.messageStart, 0), 0u) << imported.message;
+        // The clock's changes under the imported rules against the zone's.
+        const auto theirs = ZoneTransitions(row.zone, kNow);
+        const auto ours = ClockTransitions(imported, row.zone, kNow);
+        if (row.exact) {
+            EXPECT_EQ(imported.message.find("cannot follow"), std::string::npos) << imported.message;
+            EXPECT_EQ(ours, theirs) << row.zone;
+        } else {
+            EXPECT_NE(ours, theirs) << row.zone;
+        }
+    }
+
+    // The inexact rule says what the zone does and where the clock differs.
+    const DstZoneImport jerusalem = ImportDstZone("Asia/Jerusalem", kNow);
+    EXPECT_NE(jerusalem.message.find("The clock cannot follow the start exactly: Asia/Jerusalem starts daylight time "
+                                     "on the Friday on or after 23 March, and the fourth Friday of March differs in "
+                                     "2030"),
+              std::string::npos)
+        << jerusalem.message;
+    EXPECT_NE(jerusalem.message.find("(Fri 29 Mar 2030 02:00 local time there, Fri 22 Mar 2030 02:00 local time on "
+                                     "the clock)"),
+              std::string::npos)
+        << jerusalem.message;
+    // Only the start misses, and only where the 29th is a Friday.
+    const auto theirs = ZoneTransitions("Asia/Jerusalem", kNow);
+    const auto ours = ClockTransitions(jerusalem, "Asia/Jerusalem", kNow);
+    ASSERT_EQ(ours.size(), theirs.size());
+    std::vector<sys_seconds> missed;
+    for (size_t i = 0; i < ours.size(); ++i)
+        if (ours[i] != theirs[i])
+            missed.push_back(theirs[i]);
+    EXPECT_EQ(missed, (std::vector<sys_seconds>{sys_days{2030y / March / 29} + 0h}));
+}
+
+TEST(DstZoneImport, ZonesWithoutDaylightSavingAndUnknownZones)
+{
+    // Mexico City gave up daylight saving in late 2022 (ICU's older copy
+    // still has rules for it), São Paulo in 2019; Tokyo never had it here.
+    for (const char* zone : {"America/Mexico_City", "Asia/Tokyo", "America/Sao_Paulo"}) {
+        const DstZoneImport imported = ImportDstZone(zone, kNow);
+        EXPECT_TRUE(imported.found) << zone;
+        EXPECT_FALSE(imported.hasDst) << zone;
+        EXPECT_EQ(imported.rules, DstRuleSet{}) << zone;
+        EXPECT_EQ(imported.utcReference, 0) << zone;
+        EXPECT_EQ(imported.message,
+                  std::string(zone) +
+                      " has no daylight saving time; \"Disable daylight time\" turns it off on the "
+                      "clock.");
+
+        // Loaded, it leaves daylight time on with nothing chosen.
+        DstEditor editor(DstSettings{{}, kDstByWeekday, 1});
+        editor.ApplyImport(imported);
+        const DstControls& c = editor.Controls();
+        EXPECT_FALSE(c.Checked(DstId::DisableDst));
+        EXPECT_FALSE(c.Checked(DstId::UseUtc));
+        EXPECT_EQ(c.Selection(DstId::StartMonth), -1);
+        EXPECT_EQ(c.Selection(DstId::StartDayOfWeek), 0);
+        EXPECT_FALSE(c.Checked(DstId::StartWeek1));
+        EXPECT_EQ(c.Text(DstId::BiasHours), "00");
+        EXPECT_EQ(c.Text(DstId::EndHour), "00");
+    }
+
+    const DstZoneImport unknown = ImportDstZone("Nowhere/Atlantis", kNow);
+    EXPECT_FALSE(unknown.found);
+    EXPECT_EQ(unknown.message,
+              "The time zone \"Nowhere/Atlantis\" is not in this computer's time zone data; nothing was imported.");
+    DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+    editor.ApplyPreset(DstPreset::Eu);
+    const DstSettings before = editor.Settings();
+    editor.ApplyImport(unknown);
+    EXPECT_EQ(editor.Settings(), before);
+    EXPECT_TRUE(editor.SourceZone().empty());
+}
+
+TEST(DstZoneImport, TheComputersOwnZone)
+{
+    // Qt reads the computer's zone from TZ first.
+    ASSERT_EQ(setenv("TZ", "America/New_York", 1), 0);
+    const DstZoneImport imported = ImportSystemDstZone(kNow);
+    EXPECT_EQ(imported.zoneId, "America/New_York");
+    EXPECT_EQ(imported.rules.startRule, (DstRule{0, 3, 0, 2, 2, 0, 0}));
+}
+
+TEST(DstPreview, NextChangesInTheUsersTerms)
+{
+    const sys_seconds november2026 = sys_days{2026y / November / 1};
+    DstEditor eu(DstSettings{{}, kDstByWeekday, 0});
+    eu.ApplyPreset(DstPreset::Eu);
+    EXPECT_EQ(PreviewDst(eu.Shown(), {3600, november2026, ""}).next,
+              "Next: Sun 28 Mar 2027 01:00 UTC (+1:00), Sun 31 Oct 2027 01:00 UTC (-1:00)");
+
+    // Local rules show the wall clock before each change; a shift of 0:30
+    // and seconds show as such.
+    DstEditor us(DstSettings{{}, kDstByWeekday, 0});
+    us.ApplyPreset(DstPreset::UsCanada);
+    us.SetText(DstId::BiasHours, "0");
+    us.SetText(DstId::BiasMinutes, "30");
+    us.SetText(DstId::EndSecond, "15");
+    EXPECT_EQ(PreviewDst(us.Shown(), {-18000, kNow, ""}).next,
+              "Next: Sun 8 Mar 2026 02:00 local (+0:30), Sun 1 Nov 2026 02:00:15 local (-0:30)");
+
+    // Southern hemisphere: the end comes first in the year.
+    const DstZoneImport sydney = ImportDstZone("Australia/Sydney", kNow);
+    DstEditor south(DstSettings{{}, kDstByWeekday, 0});
+    south.ApplyImport(sydney);
+    const DstPreview preview = PreviewDst(south.Shown(), {36000, kNow, "Australia/Sydney"});
+    EXPECT_EQ(preview.next, "Next: Sun 5 Apr 2026 03:00 local (-1:00), Sun 4 Oct 2026 02:00 local (+1:00)");
+    EXPECT_TRUE(preview.agrees) << preview.zoneCheck;
+
+    // Off, and incomplete values.
+    us.ClickDisableDst(true);
+    EXPECT_EQ(PreviewDst(us.Shown(), {0, kNow, ""}).next, "Daylight time off");
+    us.ClickDisableDst(false);
+    us.SelectEntry(DstId::EndMonth, -1);
+    const DstPreview incomplete = PreviewDst(us.Shown(), {0, kNow, ""});
+    EXPECT_FALSE(incomplete.complete);
+    EXPECT_EQ(incomplete.next, "Daylight savings time end: choose a month.");
+}
+
+TEST(DstPreview, AgreementWithTheZoneOverTenYears)
+{
+    struct Row {
+        const char* zone;
+        bool agrees;
+        const char* check;
+    };
+    const Row rows[] = {
+        {"Europe/Berlin", true, "Agrees with Europe/Berlin in the time zone data over the next ten years."},
+        {"America/New_York", true, "Agrees with America/New_York in the time zone data over the next ten years."},
+        {"Australia/Lord_Howe", true, "Agrees with Australia/Lord_Howe in the time zone data over the next ten years."},
+        {"Asia/Jerusalem", false,
+         "Differs from Asia/Jerusalem in the time zone data: there daylight time starts on Fri 29 Mar 2030 02:00 "
+         "local (+1:00), with these rules daylight time starts on Fri 22 Mar 2030 02:00 local (+1:00)."},
+    };
+    for (const Row& row : rows) {
+        const DstZoneImport imported = ImportDstZone(row.zone, kNow);
+        DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+        editor.ApplyImport(imported);
+        EXPECT_EQ(editor.SourceZone(), row.zone);
+        const DstPreview preview = PreviewDst(editor.Shown(), {StandardOffset(row.zone), kNow, editor.SourceZone()});
+        EXPECT_EQ(preview.agrees, row.agrees) << row.zone;
+        EXPECT_EQ(preview.zoneCheck, row.check);
+    }
+
+    // Berlin's rules edited by hand: the first change that differs.
+    DstEditor edited(DstSettings{{}, kDstByWeekday, 0});
+    const DstZoneImport berlin = ImportDstZone("Europe/Berlin", kNow);
+    edited.ApplyImport(berlin);
+    edited.SetText(DstId::EndHour, "02");
+    EXPECT_EQ(PreviewDst(edited.Shown(), {3600, kNow, "Europe/Berlin"}).zoneCheck,
+              "Differs from Europe/Berlin in the time zone data: there daylight time ends on Sun 25 Oct 2026 01:00 "
+              "UTC (-1:00), with these rules daylight time ends on Sun 25 Oct 2026 02:00 UTC (-1:00).");
+
+    // Local rules under a bias other than the zone's standard time.
+    const DstZoneImport newYork = ImportDstZone("America/New_York", kNow);
+    edited.ApplyImport(newYork);
+    EXPECT_EQ(PreviewDst(edited.Shown(), {-21600, kNow, "America/New_York"}).zoneCheck,
+              "Differs from America/New_York in the time zone data: the clock's time zone bias is UTC-06:00, the "
+              "zone's standard time UTC-05:00; there daylight time starts on Sun 8 Mar 2026 07:00 UTC (+1:00), with "
+              "these rules daylight time starts on Sun 8 Mar 2026 08:00 UTC (+1:00).");
+
+    // A zone without daylight saving: off agrees, rules on do not.
+    const DstZoneImport tokyo = ImportDstZone("Asia/Tokyo", kNow);
+    DstEditor none(DstSettings{{}, kDstByWeekday, 0});
+    none.ApplyImport(tokyo);
+    const DstPreview incomplete = PreviewDst(none.Shown(), {32400, kNow, none.SourceZone()});
+    EXPECT_EQ(incomplete.next, "Daylight savings time start: choose a week (First to Last) or Absolute.");
+    EXPECT_EQ(incomplete.zoneCheck, tokyo.message);
+    none.ClickDisableDst(true);
+    const DstPreview off = PreviewDst(none.Shown(), {32400, kNow, none.SourceZone()});
+    EXPECT_TRUE(off.agrees);
+    EXPECT_EQ(off.zoneCheck, "Agrees with Asia/Tokyo, which has no daylight saving time.");
+    none.ClickDisableDst(false);
+    none.ApplyPreset(DstPreset::Eu);
+    EXPECT_TRUE(none.SourceZone().empty());
+    const DstPreview differs = PreviewDst(none.Shown(), {32400, kNow, "Asia/Tokyo"});
+    EXPECT_FALSE(differs.agrees);
+    EXPECT_EQ(differs.zoneCheck,
+              "Differs from Asia/Tokyo in the time zone data: there nothing changes, with these rules daylight time "
+              "starts on Sun 29 Mar 2026 01:00 UTC (+1:00).");
+}
