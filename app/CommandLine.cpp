@@ -101,7 +101,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     if (!parser.positionalArguments().isEmpty())
         return Usage(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
 
-    result.platformNamed = parser.isSet(QStringLiteral("platform"));
+    result.windowSystemNamed = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
     result.options.demo = parser.isSet(demoOption);
     if (parser.isSet(portOption)) {
         if (result.options.demo)

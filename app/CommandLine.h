@@ -25,9 +25,10 @@ struct CommandLine {
     AppOptions options;
     // The help text, the version line or what is wrong with the usage.
     QString text;
-    // A platform plugin named with -platform: no desktop session is needed
-    // for one such as offscreen, and Qt reports a platform it cannot load.
-    bool platformNamed = false;
+    // A platform plugin (-platform) or an X11 display (-display) named on
+    // the command line: the program needs no desktop session of its own in
+    // the environment, and Qt reports one it cannot reach.
+    bool windowSystemNamed = false;
 };
 
 // arguments: the program name first, as QCoreApplication::arguments has it.

@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     case CommandLine::Action::Run: break;
     }
 
-    if (!command.platformNamed && !HasDisplay()) {
+    if (!command.windowSystemNamed && !HasDisplay()) {
         std::fprintf(stderr,
                      "kerovant: no desktop session found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
                      "It is a desktop program; start it from a graphical session. To get pictures\n"

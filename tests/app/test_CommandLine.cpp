@@ -57,7 +57,7 @@ void TestCommandLine::parse_data()
     QTest::addColumn<int>("action");
     QTest::addColumn<QString>("port");
     QTest::addColumn<bool>("demo");
-    QTest::addColumn<bool>("platformNamed");
+    QTest::addColumn<bool>("windowSystemNamed");
     QTest::addColumn<QString>("error");
 
     constexpr int run = int(CommandLine::Action::Run);
@@ -71,8 +71,8 @@ void TestCommandLine::parse_data()
         << "--style=Fusion --port /dev/ttyUSB1" << run << "/dev/ttyUSB1" << false << false << "";
     QTest::newRow("platform and window geometry")
         << "-platform offscreen -qwindowgeometry 300x200+0+0 --demo" << run << "" << true << true << "";
-    QTest::newRow("X11 aliases") << "-display :1 -geometry 300x200 -title Clock -name clock" << run << "" << false
-                                 << false << "";
+    QTest::newRow("X11 display and aliases")
+        << "-display :1 -geometry 300x200 -title Clock -name clock" << run << "" << false << true << "";
     QTest::newRow("a value that looks like an option")
         << "-qwindowtitle --demo --port /dev/ttyUSB0" << run << "/dev/ttyUSB0" << false << false << "";
     QTest::newRow("version after a Qt option") << "-reverse --version" << version << "" << false << false << "";
@@ -95,7 +95,7 @@ void TestCommandLine::parse()
     QFETCH(int, action);
     QFETCH(QString, port);
     QFETCH(bool, demo);
-    QFETCH(bool, platformNamed);
+    QFETCH(bool, windowSystemNamed);
     QFETCH(QString, error);
 
     const CommandLine result =
@@ -107,7 +107,7 @@ void TestCommandLine::parse()
     }
     QCOMPARE(QString::fromStdString(result.options.port), port);
     QCOMPARE(result.options.demo, demo);
-    QCOMPARE(result.platformNamed, platformNamed);
+    QCOMPARE(result.windowSystemNamed, windowSystemNamed);
 }
 
 void TestCommandLine::answersWithoutADesktop()

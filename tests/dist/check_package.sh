@@ -59,9 +59,9 @@ files)
         "usr/share/applications/$app.desktop"
         "usr/share/icons/hicolor/scalable/apps/$app.svg"
         "usr/share/metainfo/$app.metainfo.xml"
-        usr/share/man/man1/kerovant.1
-        usr/share/man/man1/kerovant-cli.1
-        usr/share/man/man1/kerovant-clocksim.1
+        usr/share/man/man1/kerovant.1.gz
+        usr/share/man/man1/kerovant-cli.1.gz
+        usr/share/man/man1/kerovant-clocksim.1.gz
         usr/lib/udev/rules.d/70-kerovant.rules
     )
     # Exactly these files: nothing missing, nothing that slipped in (tests,
@@ -150,7 +150,7 @@ manpages)
     scratch=$1
     root="$scratch/root"
     for program in kerovant kerovant-cli kerovant-clocksim; do
-        page="$root/usr/share/man/man1/$program.1"
+        page="$root/usr/share/man/man1/$program.1.gz"
         warnings=$(MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
         [ -z "$warnings" ] || fail "$program.1 renders with warnings: $warnings"
         # Every option the program's --help lists is described on the page:
