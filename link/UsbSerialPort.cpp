@@ -1,5 +1,6 @@
 #include "UsbSerialPort.h"
 
+#include "PortAccess.h"
 #include "WriteFully.h"
 
 #include <libudev.h>
@@ -11,7 +12,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -57,20 +57,6 @@ PortState StateForOpenError(int error)
     }
 }
 
-// Name of the group that owns a device node, for the permission hint.
-std::string OwningGroup(const std::string& path)
-{
-    struct stat st { };
-    if (::stat(path.c_str(), &st) != 0)
-        return {};
-    group entry{};
-    group* found = nullptr;
-    std::vector<char> buffer(4096);
-    if (::getgrgid_r(st.st_gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
-        return {};
-    return found->gr_name;
-}
-
 }  // namespace
 
 std::string DescribePortState(PortState state, const std::string& device)
@@ -83,13 +69,10 @@ std::string DescribePortState(PortState state, const std::string& device)
         if (device.empty())
             return "No USB bridge found: check that the clock's USB cable is plugged in.";
         return "Device " + device + " does not exist: check the cable and the device name.";
-    case PortState::PermissionDenied: {
-        const std::string group = device.empty() ? std::string() : OwningGroup(device);
-        const std::string who = group.empty() ? std::string("the group that owns it") : "the group '" + group + "'";
-        return "Permission denied on " + name + ": join " + who + " (for example: sudo usermod -aG " +
-            (group.empty() ? std::string("dialout") : group) + " $USER), then log out and in again.";
-    }
-    case PortState::Busy: return name + " is in use by another program: close that program and try again.";
+    case PortState::PermissionDenied:
+        return PermissionAdvice(name, device.empty() ? std::nullopt : ReadNodeAccess(device));
+    case PortState::Busy:
+        return BusyAdvice(name, device.empty() ? std::vector<DeviceHolder>() : CachedDeviceHolders(device));
     case PortState::NotSerial: return device + " is not a serial device.";
     case PortState::Gone: return name + " was unplugged.";
     case PortState::Failed: return name + " could not be opened.";

@@ -7,6 +7,10 @@ packages=(
   g++ cmake make pkg-config clang-format git
   libudev-dev libgtest-dev libicu-dev
   qt6-base-dev qt6-svg-dev
+  # The Debian package and its checks: CPack's dependency computation
+  # (dpkg-shlibdeps, file), the validators of the desktop entry and the
+  # AppStream metadata, and man to render the manual pages.
+  dpkg-dev file desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -2,6 +2,8 @@
 #include "SimClock.h"
 #include "StatusText.h"
 
+#include "PtyHolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -84,6 +86,17 @@ TEST(Cli, ErrorsNameTheCause)
     const CliRun silent = RunCli("--port " + sim.DevicePath() + " status");
     EXPECT_EQ(silent.status, 1);
     EXPECT_NE(silent.output.find("No clock answers"), std::string::npos) << silent.output;
+
+    // A device another program holds: the error names that program, as the
+    // window's status line does.
+    PtyHolder holder("kv-cli-holder");
+    ASSERT_TRUE(holder.Holding());
+    const CliRun busy = RunCli("--port " + holder.DevicePath() + " status");
+    EXPECT_EQ(busy.status, 1);
+    EXPECT_NE(busy.output.find("kerovant-cli: " + holder.DevicePath() + " is in use by kv-cli-holder (process " +
+                               std::to_string(holder.Pid()) + ")"),
+              std::string::npos)
+        << busy.output;
 
     const CliRun usage = RunCli("frobnicate");
     EXPECT_EQ(usage.status, 2);

@@ -1,0 +1,215 @@
+// What the user is told when the clock's device cannot be opened: the
+// permission advice against real files with chosen owners, groups and
+// modes, and the lookup of the process that holds a busy device.
+#include "PortAccess.h"
+#include "UsbSerialPort.h"
+
+#include "PtyHolder.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <grp.h>
+#include <pty.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// A scratch folder, removed with everything in it.
+struct ScratchDir {
+    fs::path path;
+    ScratchDir()
+    {
+        char pattern[] = "/tmp/kerovant-access-XXXXXX";
+        if (const char* made = ::mkdtemp(pattern))
+            path = made;
+    }
+    ~ScratchDir()
+    {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+};
+
+struct PermissionRow {
+    const char* legend;
+    uid_t owner;
+    gid_t group;  // kDialout stands for the system's dialout group
+    mode_t mode;
+    std::vector<std::string> present;
+    std::vector<std::string> absent;
+};
+
+constexpr gid_t kDialout = static_cast<gid_t>(-2);
+// IDs that no user or group database entry is expected to carry.
+constexpr uid_t kUnnamedUser = 54321;
+constexpr gid_t kUnnamedGroup = 54321;
+constexpr uid_t kNobody = 65534;
+
+TEST(PortAccess, PermissionAdviceNamesOnlyAGroupThatCanReadAndWrite)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving the stand-in device other owners needs root";
+    const group* dialout = ::getgrnam("dialout");
+    if (!dialout)
+        GTEST_SKIP() << "this system has no dialout group";
+    const gid_t dialoutGid = dialout->gr_gid;
+
+    const std::string rule = kUdevRuleFile;
+    const std::vector<PermissionRow> rows = {
+        {"group with read and write is named",
+         0,
+         kDialout,
+         0660,
+         {"join the group 'dialout'", "sudo usermod -aG dialout $USER", "log out and in again"},
+         {rule}},
+        {"group that may only read: owner and rule",
+         0,
+         kDialout,
+         0640,
+         {"only root may read and write it", rule},
+         {"join", "dialout"}},
+        {"group that may only write: owner and rule", 0, kDialout, 0620, {"only root may", rule}, {"join"}},
+        {"root's group is never suggested", 0, 0, 0660, {"only root may read and write it", rule}, {"join", "-aG"}},
+        {"an ordinary owner is named",
+         kNobody,
+         kDialout,
+         0600,
+         {"only its owner, the user 'nobody', may read and write it", rule},
+         {"join"}},
+        {"an owner without a name is given by number", kUnnamedUser, kDialout, 0604, {"user ID 54321", rule}, {"join"}},
+        {"a group without a name cannot be joined",
+         kUnnamedUser,
+         kUnnamedGroup,
+         0660,
+         {"user ID 54321", rule},
+         {"join"}},
+        {"nobody may: the administrator", 0, kDialout, 0000, {"only the administrator", rule}, {"join"}},
+        {"read-only owner counts as none", kNobody, kDialout, 0400, {"only the administrator", rule}, {"join"}},
+    };
+
+    ScratchDir dir;
+    ASSERT_FALSE(dir.path.empty());
+    const std::string device = (dir.path / "ttyUSB7").string();
+    std::ofstream(device).put('x');
+    for (const PermissionRow& row : rows) {
+        SCOPED_TRACE(row.legend);
+        const gid_t gid = row.group == kDialout ? dialoutGid : row.group;
+        ASSERT_EQ(::chown(device.c_str(), row.owner, gid), 0);
+        ASSERT_EQ(::chmod(device.c_str(), row.mode), 0);
+        const std::string advice = DescribePortState(PortState::PermissionDenied, device);
+        EXPECT_TRUE(Contains(advice, "Permission denied on " + device)) << advice;
+        for (const std::string& part : row.present)
+            EXPECT_TRUE(Contains(advice, part)) << "missing '" << part << "' in: " << advice;
+        for (const std::string& part : row.absent)
+            EXPECT_FALSE(Contains(advice, part)) << "unexpected '" << part << "' in: " << advice;
+    }
+
+    // The advice follows a symbolic link (the stable by-id names) to the node.
+    const std::string link = (dir.path / "by-id-link").string();
+    ASSERT_EQ(::symlink(device.c_str(), link.c_str()), 0);
+    ASSERT_EQ(::chown(device.c_str(), 0, dialoutGid), 0);
+    ASSERT_EQ(::chmod(device.c_str(), 0660), 0);
+    EXPECT_TRUE(Contains(DescribePortState(PortState::PermissionDenied, link), "join the group 'dialout'"));
+}
+
+TEST(PortAccess, PermissionAdviceWithoutADeviceToExamine)
+{
+    for (const std::string& device : {std::string("/dev/kerovant-no-such-device"), std::string()}) {
+        const std::string advice = DescribePortState(PortState::PermissionDenied, device);
+        EXPECT_TRUE(Contains(advice, "Permission denied on")) << advice;
+        EXPECT_TRUE(Contains(advice, kUdevRuleFile)) << advice;
+        EXPECT_FALSE(Contains(advice, "join")) << advice;
+    }
+}
+
+TEST(PortAccess, HolderOfABusyDeviceIsFoundByProcessAndName)
+{
+    PtyHolder holder("kv-pty-holder");
+    ASSERT_TRUE(holder.Holding());
+
+    const std::vector<DeviceHolder> holders = FindDeviceHolders(holder.DevicePath());
+    ASSERT_FALSE(holders.empty());
+    EXPECT_EQ(holders.front(), (DeviceHolder{holder.Pid(), "kv-pty-holder"}));
+    EXPECT_EQ(holders.size(), 1u) << "found through both its descriptor and its lock, named once";
+
+    // A holder without a lock is found through its descriptor alone.
+    PtyHolder unlocked("kv-open-only", false);
+    ASSERT_TRUE(unlocked.Holding());
+    EXPECT_EQ(FindDeviceHolders(unlocked.DevicePath()), (std::vector<DeviceHolder>{{unlocked.Pid(), "kv-open-only"}}));
+
+    // Under another name for the same device, as /dev/serial/by-id gives.
+    ScratchDir dir;
+    const std::string link = (dir.path / "usb-clock-if00").string();
+    ASSERT_EQ(::symlink(holder.DevicePath().c_str(), link.c_str()), 0);
+    EXPECT_EQ(FindDeviceHolders(link), holders);
+
+    // The port finds the device taken and says by whom.
+    CUsbSerialPort port;
+    port.Open(SettingsFor(holder.DevicePath()));
+    EXPECT_EQ(port.State(), PortState::Busy);
+    const std::string expected = holder.DevicePath() + " is in use by kv-pty-holder (process " +
+        std::to_string(holder.Pid()) + "): close that program and try again.";
+    EXPECT_EQ(DescribePortState(PortState::Busy, holder.DevicePath()), expected);
+}
+
+TEST(PortAccess, NoHolderIsInventedForADeviceNobodyHolds)
+{
+    int master = -1;
+    int slave = -1;
+    char path[256] = {};
+    ASSERT_EQ(::openpty(&master, &slave, path, nullptr, nullptr), 0);
+    ::close(slave);
+    // Only the master is open, and it is another device.
+    EXPECT_TRUE(FindDeviceHolders(path).empty());
+    ::close(master);
+
+    EXPECT_TRUE(FindDeviceHolders("/dev/kerovant-no-such-device").empty());
+    EXPECT_TRUE(FindDeviceHolders("").empty());
+    EXPECT_EQ(DescribePortState(PortState::Busy, "/dev/kerovant-no-such-device"),
+              "/dev/kerovant-no-such-device is in use by another program: close that program and try again.");
+}
+
+TEST(PortAccess, LockTableRowsThatCount)
+{
+    const dev_t devtmpfs = ::makedev(0, 5);
+    const std::string locks =
+        "1: FLOCK  ADVISORY  WRITE 812 00:05:1234 0 EOF\n"     // the holder
+        "2: -> FLOCK  ADVISORY  WRITE 900 00:05:1234 0 EOF\n"  // waits for it
+        "3: OFDLCK ADVISORY  WRITE -1 00:05:1234 0 EOF\n"      // no process
+        "4: POSIX  ADVISORY  WRITE 0 00:05:1234 0 EOF\n"       // other namespace
+        "5: FLOCK  ADVISORY  WRITE 813 00:05:1235 0 EOF\n"     // another inode
+        "6: FLOCK  ADVISORY  WRITE 814 00:1a:1234 0 EOF\n"     // another file system
+        "7: POSIX  ADVISORY  READ 815 00:05:1234 0 EOF\n"      // a second holder
+        "8: FLOCK  ADVISORY  WRITE 812 00:05:1234 0 EOF\n"     // the first again
+        "garbage line\n"
+        "9: FLOCK  ADVISORY  WRITE 816 00-05-1234 0 EOF\n";  // malformed file
+    EXPECT_EQ(LockHoldersIn(locks, devtmpfs, 1234), (std::vector<pid_t>{812, 815}));
+    EXPECT_EQ(LockHoldersIn(locks, ::makedev(0, 0x1a), 1234), (std::vector<pid_t>{814}));
+    EXPECT_TRUE(LockHoldersIn("", devtmpfs, 1234).empty());
+}
+
+TEST(PortAccess, BusyAdviceForAServiceAndForAProgram)
+{
+    const std::string modem = BusyAdvice("/dev/ttyUSB0", {{812, "ModemManager"}, {900, "minicom"}});
+    EXPECT_TRUE(Contains(modem, "in use by ModemManager (process 812)")) << modem;
+    EXPECT_TRUE(Contains(modem, kUdevRuleFile)) << modem;
+    EXPECT_FALSE(Contains(modem, "close that program")) << modem;
+
+    EXPECT_EQ(BusyAdvice("/dev/ttyUSB0", {{900, "minicom"}}),
+              "/dev/ttyUSB0 is in use by minicom (process 900): close that program and try again.");
+}
+
+}  // namespace
