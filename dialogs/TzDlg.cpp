@@ -162,9 +162,9 @@ void CTzDlg::Open()
 void CTzDlg::ShowBias(const BiasFieldTexts& texts)
 {
     negative_->setChecked(texts.negative);
-    fields_->Field(0)->setText(texts.hours);
-    fields_->Field(1)->setText(texts.minutes);
-    fields_->Field(2)->setText(texts.seconds);
+    fields_->Field(kHours)->setText(texts.hours);
+    fields_->Field(kMinutes)->setText(texts.minutes);
+    fields_->Field(kSeconds)->setText(texts.seconds);
 }
 
 int CTzDlg::SelectedEntry() const
@@ -216,7 +216,7 @@ bool CTzDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CTzDlg::OnOk()
 {
-    block_.bias = BiasSecondsFromFields(fields_->Field(0)->text(), fields_->Field(1)->text(), fields_->Field(2)->text(),
-                                        negative_->isChecked());
+    block_.bias = BiasSecondsFromFields(fields_->Field(kHours)->text(), fields_->Field(kMinutes)->text(),
+                                        fields_->Field(kSeconds)->text(), negative_->isChecked());
     accept();
 }

@@ -48,6 +48,8 @@ public:
         kIdBiasFrame = 1020,
         kIdSpin = 1021,
     };
+    // Field indexes in the bias group, left to right.
+    enum FieldIndex : int { kHours, kMinutes, kSeconds };
 
     // The catalogue is read from the system as the dialog opens.
     CTzDlg(QWidget* parent, const DstRuleSet& block);

@@ -157,9 +157,9 @@ void TestTzDlg::typedBias()
     CTzDlg dialog(nullptr, Block(0));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QLineEdit* hours = dialog.Fields().Field(0);
-    QLineEdit* minutes = dialog.Fields().Field(1);
-    QLineEdit* seconds = dialog.Fields().Field(2);
+    QLineEdit* hours = dialog.Fields().Field(CTzDlg::kHours);
+    QLineEdit* minutes = dialog.Fields().Field(CTzDlg::kMinutes);
+    QLineEdit* seconds = dialog.Fields().Field(CTzDlg::kSeconds);
 
     // "25" in the hours leaves "5"; "75" in the minutes becomes "05".
     hours->setFocus();
@@ -182,9 +182,9 @@ void TestTzDlg::typedBias()
 
     // Ticked with every field zero or empty: 0, not a negative zero.
     CTzDlg zero(nullptr, Block(0));
-    zero.Fields().Field(0)->setText(QStringLiteral("0"));
-    zero.Fields().Field(1)->clear();
-    zero.Fields().Field(2)->clear();
+    zero.Fields().Field(CTzDlg::kHours)->setText(QStringLiteral("0"));
+    zero.Fields().Field(CTzDlg::kMinutes)->clear();
+    zero.Fields().Field(CTzDlg::kSeconds)->clear();
     qobject_cast<QCheckBox*>(zero.Control(CTzDlg::kIdBiasNegative))->setChecked(true);
     QCOMPARE(Ok(zero), int(QDialog::Accepted));
     QCOMPARE(zero.Result().bias, 0);
@@ -261,7 +261,7 @@ void TestTzDlg::emptyCatalogueStillEditsTheBias()
 {
     CTzDlg dialog(nullptr, Block(-18000), {});
     QCOMPARE(dialog.ListedCount(), 0);
-    dialog.Fields().Field(0)->setText(QStringLiteral("3"));
+    dialog.Fields().Field(CTzDlg::kHours)->setText(QStringLiteral("3"));
     QCOMPARE(Ok(dialog), int(QDialog::Accepted));
     QCOMPARE(dialog.Result().bias, -10800);
 }
