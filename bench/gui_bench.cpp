@@ -14,6 +14,7 @@
 //     refreshes): how long the window itself is held up, and how long until
 //     the new object is in place (median of 10).
 #include "BenchSupport.h"
+#include "QtBenchSupport.h"
 #include "EventLoopWait.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
@@ -64,21 +65,6 @@ long ResidentKiB()
     return -1;
 }
 
-// Notes the time of the first paint of a widget.
-class FirstPaint : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !seen) {
-            seen = true;
-            when = SteadyClock::now();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-    bool seen = false;
-    SteadyClock::time_point when;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -109,7 +95,7 @@ int main(int argc, char** argv)
         return 1;
     }
     CKerovantDlg& window = *app.MainWindow();
-    FirstPaint paint;
+    bench::PaintWatch paint;
     window.installEventFilter(&paint);
 
     // The first ready refresh is the first time the UTC box shows a date.

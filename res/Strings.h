@@ -36,3 +36,45 @@ inline constexpr const char* kStrCopyrightGeneric = "\u00A9 2011";
 inline constexpr const char* kIconClock = ":/icons/clock.svg";
 inline constexpr const char* kBitmapPartnerLogo = ":/images/logo-partner.svg";
 inline constexpr const char* kBitmapMakerLogo = ":/images/logo-maker.svg";
+
+// Shared by the settings dialogs.
+inline constexpr const char* kStrCancel = "Cancel";
+
+// Time zone dialog (dialog 131).
+inline constexpr const char* kStrTzCaption = "Time Zone Configuration";
+inline constexpr const char* kStrTzInstructions =
+    "Select a time zone description from the list box or configure a custom bias with the edit controls.  The edit "
+    "controls represent the current configuration of the device.  Note: daylight savings time is not configured here.";
+inline constexpr const char* kStrBias = "Bias";
+inline constexpr const char* kStrBiasNegative = "Bias is negative?";
+inline constexpr const char* kStrFilterZones = "Filter time zones";
+inline constexpr const char* kStrFilterZonesHint = "Filter by name or offset, such as berlin or +05:30";
+// What a screen reader calls the controls without text.
+inline constexpr const char* kStrZoneListRole = "the catalogue's display names in catalogue order";
+inline constexpr const char* kStrBiasHours = "bias hours";
+inline constexpr const char* kStrBiasMinutes = "bias minutes";
+inline constexpr const char* kStrBiasSeconds = "bias seconds";
+inline constexpr const char* kStrBiasSpin = "spin of the three bias fields";
+inline constexpr const char* kStrBiasArrows = "bias";
+
+// Set date/time dialog (dialog 134).
+inline constexpr const char* kStrSetDateTimeCaption = "Set Date Time";
+inline constexpr const char* kStrPcClock = "UTC Time from PC clock";
+inline constexpr const char* kStrCustom = "Custom";
+inline constexpr const char* kStrSetNow = "Set Now";
+inline constexpr const char* kStrUtcNote = "Note: the time/date you are providing shall be treated as UTC-referenced.";
+inline constexpr const char* kStrTime = "Time";
+inline constexpr const char* kStrDate = "Date";
+inline constexpr const char* kStrHour = "hour";
+inline constexpr const char* kStrMinute = "minute";
+inline constexpr const char* kStrSecond = "second";
+inline constexpr const char* kStrMonth = "month";
+inline constexpr const char* kStrDayOfMonth = "day of month";
+inline constexpr const char* kStrYear = "year";
+inline constexpr const char* kStrDateTimeSpin = "spin of the six fields";
+inline constexpr const char* kStrDateTimeArrows = "time and date";
+
+// Time code settings dialog (dialog 135); its title is the button's text.
+inline constexpr const char* kStrTimeCodeNote = "See users manual for supported date encoding formats.";
+inline constexpr const char* kStrUseTimeCodeDate = "Use date information encoded in time code";
+inline constexpr const char* kStrIgnoreTimeCodeDate = "Do not use date information encoded in time code";

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Draws the main window (on the demo clock, once it is identified) and the
-# About box into PNG files, without a desktop: Qt's offscreen platform.
+# Draws the main window (on the demo clock, once it is identified), the
+# About box and the settings dialogs into PNG files, without a desktop: Qt's
+# offscreen platform.
 #
 #   bash scripts/render.sh [--font-size POINTS] [OUTPUT_DIR]
 #
-# OUTPUT_DIR defaults to docs/ (docs/main-window.png, docs/about.png).
+# OUTPUT_DIR defaults to docs/ (main-window.png, about.png, time-zone.png,
+# set-date-time.png, set-date-time-custom.png, time-code-settings.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +15,7 @@ out=docs
 while [ $# -gt 0 ]; do
   case "$1" in
     --font-size) options+=(--font-size "$2"); shift 2 ;;
-    -h|--help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) out="$1"; shift ;;
   esac
 done

@@ -1,9 +1,11 @@
-// kerovant-render: draws the main window (demo clock, identified) and the
-// About box into PNG files, without a desktop.
+// kerovant-render: draws the main window (demo clock, identified), the
+// About box and the settings dialogs into PNG files, without a desktop.
 //
 //   kerovant-render [--font-size POINTS] OUTPUT_DIR
 //
-// Writes OUTPUT_DIR/main-window.png and OUTPUT_DIR/about.png. A desktop
+// Writes into OUTPUT_DIR: main-window.png, about.png, time-zone.png (a zone
+// picked through the filter), set-date-time.png (PC clock),
+// set-date-time-custom.png and time-code-settings.png. A desktop
 // draws the windows' title bars itself; the pictures get a plain one drawn
 // here, carrying the window's icon and title, so they show what the title
 // says.
@@ -13,14 +15,21 @@
 #include "EventLoopWait.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
+#include "SetDateTime.h"
 #include "SimClock.h"
+#include "TimeCodeSettings.h"
+#include "TzDlg.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QAbstractItemModel>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QListView>
 #include <QPainter>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -66,6 +75,49 @@ bool Save(const QImage& image, const QDir& dir, const char* name)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// Shows a dialog, lets it settle and saves its picture.
+bool SaveDialog(QDialog& dialog, const QDir& dir, const char* name)
+{
+    dialog.show();
+    QCoreApplication::processEvents();
+    return Save(Framed(dialog), dir, name);
+}
+
+// The settings dialogs as a user meets them.
+bool SaveSettingsDialogs(QWidget& window, const QDir& dir)
+{
+    bool ok = true;
+    {
+        // Picking Berlin from the European zones, over a stored bias of
+        // New York's.
+        DstRuleSet block;
+        block.bias = -18000;
+        CTzDlg dialog(&window, block);
+        dialog.Filter()->setText(QStringLiteral("Europe/"));
+        QAbstractItemModel* listed = dialog.ZoneList()->model();
+        for (int row = 0; row < listed->rowCount(); ++row) {
+            const QModelIndex index = listed->index(row, 0);
+            if (index.data().toString().contains(QStringLiteral("Europe/Berlin"))) {
+                dialog.ZoneList()->setCurrentIndex(index);
+                dialog.ZoneList()->scrollTo(index, QAbstractItemView::PositionAtCenter);
+            }
+        }
+        ok = SaveDialog(dialog, dir, "time-zone.png") && ok;
+    }
+    {
+        CSetDateTime dialog(&window);
+        ok = SaveDialog(dialog, dir, "set-date-time.png") && ok;
+        qobject_cast<QRadioButton*>(dialog.Control(CSetDateTime::kIdCustom))->click();
+        ok = SaveDialog(dialog, dir, "set-date-time-custom.png") && ok;
+    }
+    {
+        uint8_t useDate = 1;
+        CTimeCodeSettings dialog(&window, &useDate);
+        ok = SaveDialog(dialog, dir, "time-code-settings.png") && ok;
+    }
+    return ok;
 }
 
 }  // namespace
@@ -126,6 +178,7 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents();
         ok = Save(Framed(about), dir, "about.png") && ok;
     }
+    ok = SaveSettingsDialogs(window, dir) && ok;
     window.close();
     app.Shutdown();
     return ok ? 0 : 1;

@@ -1,0 +1,168 @@
+#include "SetDateTime.h"
+
+#include "CustomDate.h"
+#include "ModalSeam.h"
+#include "Strings.h"
+#include "TimeFieldGroup.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <utility>
+
+namespace {
+
+constexpr int kWidthUnits = 240;
+constexpr int kHeightUnits = 107;
+// A field's value is read from at most this many characters.
+constexpr qsizetype kCharactersRead = 62;
+constexpr int kMillisecondsPerHundredth = 10;
+// Dialog units added either side of the "Time" and "Date" captions.
+constexpr int kCaptionRoom = 4;
+
+CSetDateTime::FieldIndex FieldOf(DateField field)
+{
+    switch (field) {
+    case DateField::Month: return CSetDateTime::kMonth;
+    case DateField::Day: return CSetDateTime::kDay;
+    case DateField::Year: return CSetDateTime::kYear;
+    }
+    return CSetDateTime::kMonth;
+}
+
+}  // namespace
+
+CSetDateTime::CSetDateTime(QWidget* parent, UtcClock clock)
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrSetDateTimeCaption)),
+      clock_(clock ? std::move(clock) : UtcClock([] { return QDateTime::currentDateTimeUtc(); }))
+{
+    setObjectName(QStringLiteral("setDateTimeDialog"));
+    BuildControls();
+    Open();
+}
+
+CSetDateTime::~CSetDateTime() = default;
+
+void CSetDateTime::BuildControls()
+{
+    // Template order, which is also the tab order.
+    pcClock_ = Place(new QRadioButton(QString::fromUtf8(kStrPcClock)), kIdPcClock, "pcClock", QRect(10, 10, 125, 14));
+    custom_ = Place(new QRadioButton(QString::fromUtf8(kStrCustom)), kIdCustom, "custom", QRect(10, 39, 40, 15));
+    auto* hour = Place(new QLineEdit, kIdHour, "hour", QRect(61, 41, 14, 12), QString::fromUtf8(kStrHour));
+    auto* minute = Place(new QLineEdit, kIdMinute, "minute", QRect(82, 41, 14, 12), QString::fromUtf8(kStrMinute));
+    auto* second = Place(new QLineEdit, kIdSecond, "second", QRect(104, 41, 13, 12), QString::fromUtf8(kStrSecond));
+    auto* month = Place(new QLineEdit, kIdMonth, "month", QRect(126, 41, 14, 13), QString::fromUtf8(kStrMonth));
+    auto* day = Place(new QLineEdit, kIdDay, "day", QRect(147, 41, 14, 12), QString::fromUtf8(kStrDayOfMonth));
+    auto* year = Place(new QLineEdit, kIdYear, "year", QRect(169, 41, 28, 12), QString::fromUtf8(kStrYear));
+    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", QRect(210, 38, 12, 18), QString::fromUtf8(kStrDateTimeSpin));
+    spin_->SetNames(QString::fromUtf8(kStrDateTimeSpin), QString::fromUtf8(kStrDateTimeArrows));
+    auto* setNow = Place(new QPushButton(QString::fromUtf8(kStrSetNow)), kIdSetNow, "setNow", QRect(32, 86, 50, 14));
+    setNow->setDefault(true);
+    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", QRect(129, 86, 50, 14));
+    const Qt::Alignment colon = Qt::AlignHCenter | Qt::AlignTop;
+    AddLabel(QStringLiteral(":"), QRect(74, 42, 8, 8), colon);
+    AddLabel(QStringLiteral(":"), QRect(140, 42, 8, 8), colon);
+    AddLabel(QString::fromUtf8(kStrUtcNote), QRect(7, 63, 189, 20));
+    timeFrame_ = AddGroupBox(kIdTimeFrame, "timeFrame", QString(), QRect(55, 33, 67, 25));
+    AddLabel(QStringLiteral(":"), QRect(96, 42, 8, 8), colon);
+    AddLabel(QStringLiteral(":"), QRect(161, 42, 8, 8), colon);
+    // The two captions are single words: centred on their template place
+    // with room either side, so a font whose word is wider than 16 units
+    // does not cut them, and never wrapped (a wrapped label asks for a line
+    // a pixel taller than 8 units in some fonts).
+    for (const auto& [text, x] : {std::pair{kStrTime, 83}, std::pair{kStrDate, 146}}) {
+        QLabel* caption = AddLabel(QString::fromUtf8(text), QRect(x - kCaptionRoom, 28, 16 + 2 * kCaptionRoom, 8),
+                                   Qt::AlignHCenter | Qt::AlignTop);
+        caption->setWordWrap(false);
+    }
+    dateFrame_ = AddGroupBox(kIdDateFrame, "dateFrame", QString(), QRect(124, 33, 77, 25));
+
+    fields_ = new CTimeFieldGroup(FieldVariant::Plain, this);
+    fields_->AddField(hour, FieldKind::Hour);
+    fields_->AddField(minute, FieldKind::Minute);
+    fields_->AddField(second, FieldKind::Second);
+    fields_->AddField(month, FieldKind::Month);
+    fields_->AddField(day, FieldKind::Day);
+    fields_->AddField(year, FieldKind::Year);
+    fields_->SetSpin(spin_);
+
+    connect(pcClock_, &QRadioButton::clicked, this, &CSetDateTime::OnPcClock);
+    connect(custom_, &QRadioButton::clicked, this, &CSetDateTime::OnCustom);
+    connect(setNow, &QPushButton::clicked, this, &CSetDateTime::OnSetNow);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CSetDateTime::Open()
+{
+    fields_->ClearBinding();
+    pcClock_->setChecked(true);
+    SetFieldsEnabled(false);
+}
+
+bool CSetDateTime::CustomMode() const
+{
+    return custom_->isChecked();
+}
+
+void CSetDateTime::SetFieldsEnabled(bool enabled)
+{
+    fields_->SetEnabled(enabled);
+    timeFrame_->setEnabled(enabled);
+    dateFrame_->setEnabled(enabled);
+}
+
+void CSetDateTime::OnPcClock()
+{
+    SetFieldsEnabled(false);  // the fields keep what they show
+}
+
+void CSetDateTime::OnCustom()
+{
+    // Every click starts over from 2006-01-01 00:00:00, also when Custom was
+    // already chosen.
+    const char* texts[] = {"00", "00", "00", "01", "01", "2006"};
+    for (int i = 0; i < fields_->FieldCount(); ++i)
+        fields_->Field(i)->setText(QString::fromLatin1(texts[i]));
+    SetFieldsEnabled(true);
+}
+
+void CSetDateTime::OnSetNow()
+{
+    ClockDateTime record;
+    if (CustomMode()) {
+        const auto value = [this](FieldIndex index) { return fields_->Value(index, kCharactersRead); };
+        if (const auto problem = CheckCustomDate(value(kMonth), value(kDay), value(kYear))) {
+            ShowProgramMessage(this, problem->message);
+            QLineEdit* field = fields_->Field(FieldOf(problem->field));
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+            return;
+        }
+        // In range: the typing rules keep the time fields within theirs and
+        // the check has passed the date.
+        record.hour = static_cast<uint8_t>(value(kHour));
+        record.minute = static_cast<uint8_t>(value(kMinute));
+        record.second = static_cast<uint8_t>(value(kSecond));
+        record.month = static_cast<uint8_t>(value(kMonth));
+        record.day = static_cast<uint8_t>(value(kDay));
+        record.year = static_cast<int16_t>(value(kYear));
+        record.hundredths = 0;
+    } else {
+        const QDateTime now = clock_().toUTC();
+        const QDate date = now.date();
+        const QTime time = now.time();
+        record.year = static_cast<int16_t>(date.year());
+        record.month = static_cast<uint8_t>(date.month());
+        record.day = static_cast<uint8_t>(date.day());
+        record.hour = static_cast<uint8_t>(time.hour());
+        record.minute = static_cast<uint8_t>(time.minute());
+        record.second = static_cast<uint8_t>(time.second());
+        record.hundredths = static_cast<uint8_t>(time.msec() / kMillisecondsPerHundredth);
+    }
+    record.dayOfWeek = 0;
+    result_ = record;
+    accept();
+}

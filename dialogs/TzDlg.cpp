@@ -1,0 +1,222 @@
+#include "TzDlg.h"
+
+#include "Strings.h"
+#include "TimeFieldGroup.h"
+
+#include <QAbstractListModel>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+
+namespace {
+
+// The role under which each list item carries its catalogue index.
+constexpr int kEntryRole = Qt::UserRole;
+
+// The filter field is our addition above the list: the template's rows from
+// the list down sit this many dialog units lower, and the dialog is as much
+// taller, so the list keeps its size.
+constexpr int kFilterTop = 35;
+constexpr int kFilterHeight = 12;
+constexpr int kShift = 10;
+constexpr int kWidthUnits = 268;
+constexpr int kHeightUnits = 191 + kShift;
+
+QRect Below(int x, int y, int width, int height)
+{
+    return {x, y + kShift, width, height};
+}
+
+}  // namespace
+
+// The whole catalogue as one list, set in one step.
+class CTimeZoneListModel : public QAbstractListModel {
+public:
+    CTimeZoneListModel(const std::vector<TimeZoneEntry>& catalogue, QObject* parent)
+        : QAbstractListModel(parent), catalogue_(catalogue)
+    {
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(catalogue_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return {};
+        if (role == Qt::DisplayRole)
+            return catalogue_[static_cast<size_t>(index.row())].displayName;
+        if (role == kEntryRole)
+            return index.row();
+        return {};
+    }
+
+    const TimeZoneEntry& Entry(int row) const { return catalogue_[static_cast<size_t>(row)]; }
+
+private:
+    const std::vector<TimeZoneEntry>& catalogue_;
+};
+
+// The zones that match the filter, in catalogue order.
+class CTimeZoneFilterModel : public QSortFilterProxyModel {
+public:
+    CTimeZoneFilterModel(CTimeZoneListModel* source, QObject* parent) : QSortFilterProxyModel(parent), source_(source)
+    {
+        setSourceModel(source);
+    }
+
+    void SetFilterText(const QString& text)
+    {
+        text_ = text;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& /*sourceParent*/) const override
+    {
+        return MatchesFilter(source_->Entry(sourceRow), text_);
+    }
+
+private:
+    CTimeZoneListModel* source_;
+    QString text_;
+};
+
+CTzDlg::CTzDlg(QWidget* parent, const DstRuleSet& block) : CTzDlg(parent, block, LoadTimeZoneCatalogue()) { }
+
+CTzDlg::CTzDlg(QWidget* parent, const DstRuleSet& block, std::vector<TimeZoneEntry> catalogue)
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrTzCaption)),
+      block_(block),
+      catalogue_(std::move(catalogue))
+{
+    setObjectName(QStringLiteral("timeZoneDialog"));
+    BuildControls();
+    Open();
+}
+
+CTzDlg::~CTzDlg() = default;
+
+void CTzDlg::BuildControls()
+{
+    // Template order, which is also the tab order; the filter goes just
+    // before the list it narrows.
+    auto* ok = Place(new QPushButton(QString::fromUtf8(kStrOk)), kIdOk, "ok", Below(59, 170, 50, 14));
+    ok->setDefault(true);
+    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", Below(149, 170, 50, 14));
+    AddLabel(QString::fromUtf8(kStrTzInstructions), QRect(7, 6, 254, 26));
+
+    filter_ =
+        Place(new QLineEdit, 0, "filter", QRect(7, kFilterTop, 254, kFilterHeight), QString::fromUtf8(kStrFilterZones));
+    filter_->setPlaceholderText(QString::fromUtf8(kStrFilterZonesHint));
+    filter_->setClearButtonEnabled(true);
+
+    list_ = Place(new QListView, kIdZoneList, "zoneList", Below(7, 41, 254, 83), QString::fromUtf8(kStrZoneListRole));
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setUniformItemSizes(true);  // hundreds of rows of one height: no per-row measuring
+
+    AddLabel(QString::fromUtf8(kStrBias), Below(7, 134, 14, 10));
+    negative_ = Place(new QCheckBox(QString::fromUtf8(kStrBiasNegative)), kIdBiasNegative, "biasNegative",
+                      Below(108, 133, 82, 10));
+    auto* hours = Place(new QLineEdit, kIdHours, "hours", Below(25, 131, 14, 12), QString::fromUtf8(kStrBiasHours));
+    auto* minutes =
+        Place(new QLineEdit, kIdMinutes, "minutes", Below(47, 131, 14, 12), QString::fromUtf8(kStrBiasMinutes));
+    auto* seconds =
+        Place(new QLineEdit, kIdSeconds, "seconds", Below(69, 131, 13, 12), QString::fromUtf8(kStrBiasSeconds));
+    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", Below(89, 128, 12, 18), QString::fromUtf8(kStrBiasSpin));
+    spin_->SetNames(QString::fromUtf8(kStrBiasSpin), QString::fromUtf8(kStrBiasArrows));
+    AddGroupBox(kIdBiasFrame, "biasFrame", QString(), Below(23, 123, 64, 25));
+    AddLabel(QStringLiteral(":"), Below(39, 133, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(QStringLiteral(":"), Below(61, 132, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
+
+    fields_ = new CTimeFieldGroup(FieldVariant::TimeZone, this);
+    fields_->AddField(hours, FieldKind::Hour);
+    fields_->AddField(minutes, FieldKind::Minute);
+    fields_->AddField(seconds, FieldKind::Second);
+    fields_->SetSpin(spin_);
+
+    model_ = new CTimeZoneListModel(catalogue_, this);
+    proxy_ = new CTimeZoneFilterModel(model_, this);
+    list_->setModel(proxy_);
+
+    connect(ok, &QPushButton::clicked, this, &CTzDlg::OnOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(filter_, &QLineEdit::textChanged, this, &CTzDlg::OnFilterEdited);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CTzDlg::OnSelectionChanged);
+    filter_->installEventFilter(this);
+}
+
+void CTzDlg::Open()
+{
+    fields_->ClearBinding();
+    // The list holds the whole catalogue from the start, nothing selected.
+    fields_->LimitLength(2);
+    ShowBias(BiasSecondsToFields(block_.bias));
+}
+
+void CTzDlg::ShowBias(const BiasFieldTexts& texts)
+{
+    negative_->setChecked(texts.negative);
+    fields_->Field(kHours)->setText(texts.hours);
+    fields_->Field(kMinutes)->setText(texts.minutes);
+    fields_->Field(kSeconds)->setText(texts.seconds);
+}
+
+int CTzDlg::SelectedEntry() const
+{
+    const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+    return selected.size() == 1 ? selected.front().data(kEntryRole).toInt() : -1;
+}
+
+int CTzDlg::ListedCount() const
+{
+    return proxy_->rowCount();
+}
+
+void CTzDlg::OnSelectionChanged()
+{
+    // The filter hiding the selected zone is no choice of the user's.
+    if (filtering_)
+        return;
+    const int entry = SelectedEntry();
+    if (entry >= 0)
+        ShowBias(ZoneBiasToFields(catalogue_[static_cast<size_t>(entry)].biasMinutes));
+}
+
+void CTzDlg::OnFilterEdited(const QString& text)
+{
+    filtering_ = true;
+    proxy_->SetFilterText(text);
+    filtering_ = false;
+}
+
+bool CTzDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // Down, Enter or Return in the filter go on to the list, selecting its
+    // first zone when none is: a user who typed a zone's name wants that
+    // zone, not the dialog closed with the bias it had.
+    if (watched == filter_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (proxy_->rowCount() > 0) {
+                list_->setFocus(Qt::OtherFocusReason);
+                if (SelectedEntry() < 0)
+                    list_->setCurrentIndex(proxy_->index(0, 0));
+            }
+            return true;
+        }
+    }
+    return CTemplateDialog::eventFilter(watched, event);
+}
+
+void CTzDlg::OnOk()
+{
+    block_.bias = BiasSecondsFromFields(fields_->Field(kHours)->text(), fields_->Field(kMinutes)->text(),
+                                        fields_->Field(kSeconds)->text(), negative_->isChecked());
+    accept();
+}

@@ -1,0 +1,111 @@
+// The time code settings dialog: the caller's byte at opening, at each
+// click and after Cancel; names and layout.
+#include "ModalSeam.h"
+#include "TimeCodeSettings.h"
+#include "dialogs/DialogChecks.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QRadioButton* Radio(const CTimeCodeSettings& dialog, int id)
+{
+    return qobject_cast<QRadioButton*>(dialog.Control(id));
+}
+
+}  // namespace
+
+class TestTimeCodeSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openingShowsTheChoice_data();
+    void openingShowsTheChoice();
+    void eachClickWritesZeroOrOne();
+    void cancelAfterAChangeIsReported();
+    void everyControlNamedAndNothingClips();
+};
+
+void TestTimeCodeSettings::openingShowsTheChoice_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<bool>("useDate");
+    QTest::newRow("0") << 0 << false;
+    QTest::newRow("1") << 1 << true;
+    QTest::newRow("any other value") << 0x5A << true;
+}
+
+void TestTimeCodeSettings::openingShowsTheChoice()
+{
+    QFETCH(int, choice);
+    QFETCH(bool, useDate);
+    uint8_t byte = static_cast<uint8_t>(choice);
+    CTimeCodeSettings dialog(nullptr, &byte);
+    QCOMPARE(Radio(dialog, CTimeCodeSettings::kIdUseDate)->isChecked(), useDate);
+    QCOMPARE(Radio(dialog, CTimeCodeSettings::kIdIgnoreDate)->isChecked(), !useDate);
+    QCOMPARE(byte, static_cast<uint8_t>(choice));  // opening writes nothing
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Time Code Settings"));
+}
+
+void TestTimeCodeSettings::eachClickWritesZeroOrOne()
+{
+    uint8_t byte = 0x5A;
+    CTimeCodeSettings dialog(nullptr, &byte);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QRadioButton* use = Radio(dialog, CTimeCodeSettings::kIdUseDate);
+    QRadioButton* ignore = Radio(dialog, CTimeCodeSettings::kIdIgnoreDate);
+
+    QTest::mouseClick(use, Qt::LeftButton);  // already selected: still a click
+    QCOMPARE(byte, uint8_t{1});
+    QTest::mouseClick(ignore, Qt::LeftButton);
+    QCOMPARE(byte, uint8_t{0});
+    QVERIFY(ignore->isChecked() && !use->isChecked());
+    // The keyboard: the arrow key moves to the other choice and takes it.
+    ignore->setFocus();
+    QTest::keyClick(ignore, Qt::Key_Up);
+    QCOMPARE(byte, uint8_t{1});
+    QVERIFY(use->isChecked() && !ignore->isChecked());
+    qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettings::kIdOk))->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(byte, uint8_t{1});
+}
+
+void TestTimeCodeSettings::cancelAfterAChangeIsReported()
+{
+    // The byte follows the click; Cancel says the caller must not use it.
+    uint8_t byte = 1;
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner([](QDialog& d) {
+        auto& dialog = static_cast<CTimeCodeSettings&>(d);
+        Radio(dialog, CTimeCodeSettings::kIdIgnoreDate)->click();
+        qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettings::kIdCancel))->click();
+        return dialog.result();
+    });
+    CTimeCodeSettings dialog(nullptr, &byte);
+    QCOMPARE(RunModal(dialog), int(QDialog::Rejected));
+    QCOMPARE(byte, uint8_t{0});
+}
+
+void TestTimeCodeSettings::everyControlNamedAndNothingClips()
+{
+    uint8_t byte = 0;
+    for (int pointSize : {QApplication::font().pointSize(), 16}) {
+        CTimeCodeSettings dialog(nullptr, &byte);
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        dialog.setFont(font);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(UnnamedControls(dialog), QStringList());
+        const QStringList clipped = ClippedTexts(dialog);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
+        QVERIFY(qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettings::kIdOk))->isDefault());
+    }
+}
+
+QTEST_MAIN(TestTimeCodeSettings)
+#include "test_TimeCodeSettings.moc"
