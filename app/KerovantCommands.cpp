@@ -8,9 +8,13 @@
 // command, so the refresh cannot replace it meanwhile.
 #include "KerovantDlg.h"
 
+#include "ClockDateTime.h"
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
+#include "SetDateTime.h"
 #include "Strings.h"
+#include "TimeCodeSettings.h"
+#include "TzDlg.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -30,6 +34,30 @@ public:
 private:
     bool& running_;
 };
+
+}  // namespace
+
+namespace {
+
+// The configuration's standard-time bias as signed seconds, and back.
+int32_t SignedBias(const ClockConfig& config)
+{
+    const auto magnitude = static_cast<int32_t>(config.biasSeconds);
+    return config.biasPositive ? magnitude : -magnitude;
+}
+
+void StoreBias(ClockConfig& config, int32_t bias)
+{
+    config.reserved05 = 0;
+    config.biasExtra = 0;
+    if (bias < 0) {
+        config.biasPositive = 0;
+        config.biasSeconds = static_cast<uint32_t>(-static_cast<int64_t>(bias));
+    } else {
+        config.biasPositive = 1;
+        config.biasSeconds = static_cast<uint32_t>(bias);
+    }
+}
 
 }  // namespace
 
@@ -79,9 +107,63 @@ void CKerovantDlg::SetIlluminationFromSlider()
     CClockConnection::Hold device = BeginCommand();
     if (!device)
         return;
-    ClockConfig config;
-    device->GetConfig(config);
-    config.illumination = static_cast<uint8_t>(level);
-    device->SetConfig(config);
+    config_ = ClockConfig{};
+    device->GetConfig(config_);
+    config_.illumination = static_cast<uint8_t>(level);
+    device->SetConfig(config_);
+    CheckLink(*device, kStrErrorSettingTime);
+}
+
+void CKerovantDlg::SetTimeZone()
+{
+    const CommandScope running(commandRunning_);
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    config_ = ClockConfig{};
+    device->GetConfig(config_);
+    exchange_.bias = SignedBias(config_);
+    CTzDlg dialog(this, exchange_);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    exchange_ = dialog.Result();
+    StoreBias(config_, exchange_.bias);
+    config_.configured = 1;
+    config_.valid = 1;
+    device->SetConfig(config_);
+    CheckLink(*device, kStrErrorSettingConfig);
+}
+
+void CKerovantDlg::SetDateTime()
+{
+    const CommandScope running(commandRunning_);
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    CSetDateTime dialog(this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    ClockDateTime when = dialog.Result();
+    when.valid = 1;
+    device->SetClockTime(CalendarToTimeValue(when));
+    CheckLink(*device, kStrErrorSettingTime);
+}
+
+void CKerovantDlg::SetTimeCodeSettings()
+{
+    const CommandScope running(commandRunning_);
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    config_ = ClockConfig{};
+    device->GetConfig(config_);
+    uint8_t useDate = config_.useTimeCodeDate() | config_.useTimeCodeDateAlt();
+    CTimeCodeSettings dialog(this, &useDate);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    const uint8_t flag = useDate != 0 ? 1 : 0;
+    config_.useTimeCodeDate() = flag;
+    config_.useTimeCodeDateAlt() = flag;
+    device->SetConfig(config_);
     CheckLink(*device, kStrErrorSettingTime);
 }

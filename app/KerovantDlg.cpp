@@ -85,6 +85,13 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     connect(illumination_, &QSlider::valueChanged, this, &CKerovantDlg::OnIlluminationMoved);
     illumination_->installEventFilter(this);
 
+    const auto command = [this](int id, void (CKerovantDlg::*run)()) {
+        connect(qobject_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this, run);
+    };
+    command(kIdTimeZone, &CKerovantDlg::SetTimeZone);
+    command(kIdSetDateTime, &CKerovantDlg::SetDateTime);
+    command(kIdTimeCodeSettings, &CKerovantDlg::SetTimeCodeSettings);
+
     connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
     connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
 }
@@ -142,6 +149,7 @@ void CKerovantDlg::BuildControls()
     for (const CommandButton& entry : kButtons) {
         auto* button = new QPushButton(QString::fromUtf8(entry.text), this);
         SetControlId(button, entry.id, entry.name);
+        button->setAutoDefault(false);
         buttonColumn_->addWidget(button);
         commandButtons_.push_back(button);
     }

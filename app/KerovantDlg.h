@@ -19,6 +19,7 @@
 
 #include "ClockDevice.h"
 #include "ClockRecords.h"
+#include "DstRuleSet.h"
 #include "WindowConnection.h"
 
 #include "DialogUnits.h"
@@ -105,6 +106,9 @@ public slots:
     // input), reads what it edits from the device object, runs its dialog,
     // and hands the result to the device object to send.
     void SetIlluminationFromSlider();
+    void SetTimeZone();
+    void SetDateTime();
+    void SetTimeCodeSettings();
 
 signals:
     // The device object has been replaced.
@@ -151,6 +155,12 @@ private:
     // A command is running (its wait or its dialog); the slider's rest timer
     // waits for it to end.
     bool commandRunning_ = false;
+    // The configuration and display configuration the commands work on, and
+    // the rule set they exchange with the time zone and daylight-saving
+    // dialogs.
+    ClockConfig config_;
+    DisplayConfig display_;
+    DstRuleSet exchange_;
     QTimer* illuminationRest_ = nullptr;
     bool opened_ = false;
     // The size the window was last fitted to its font.
