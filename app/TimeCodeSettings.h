@@ -19,7 +19,7 @@ class CTimeCodeSettings : public CTemplateDialog {
     Q_OBJECT
 
 public:
-    // Control ids of dialog 135; each control also carries an objectName.
+    // Control ids of the time code settings dialog; each control also carries an objectName.
     enum ControlId : int {
         kIdOk = 1,
         kIdCancel = 2,

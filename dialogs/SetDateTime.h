@@ -29,7 +29,7 @@ class CSetDateTime : public CTemplateDialog {
     Q_OBJECT
 
 public:
-    // Control ids of dialog 134; each control also carries an objectName.
+    // Control ids of the set date/time dialog; each control also carries an objectName.
     enum ControlId : int {
         kIdSetNow = 1,
         kIdCancel = 2,

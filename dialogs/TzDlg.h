@@ -35,7 +35,7 @@ class CTzDlg : public CTemplateDialog {
     Q_OBJECT
 
 public:
-    // Control ids of dialog 131; each control also carries an objectName.
+    // Control ids of the time zone dialog; each control also carries an objectName.
     // The filter field has no template id ("filter").
     enum ControlId : int {
         kIdOk = 1,

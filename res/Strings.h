@@ -40,7 +40,7 @@ inline constexpr const char* kBitmapMakerLogo = ":/images/logo-maker.svg";
 // Shared by the settings dialogs.
 inline constexpr const char* kStrCancel = "Cancel";
 
-// Time zone dialog (dialog 131).
+// Time zone dialog.
 inline constexpr const char* kStrTzCaption = "Time Zone Configuration";
 inline constexpr const char* kStrTzInstructions =
     "Select a time zone description from the list box or configure a custom bias with the edit controls.  The edit "
@@ -57,7 +57,7 @@ inline constexpr const char* kStrBiasSeconds = "bias seconds";
 inline constexpr const char* kStrBiasSpin = "spin of the three bias fields";
 inline constexpr const char* kStrBiasArrows = "bias";
 
-// Set date/time dialog (dialog 134).
+// Set date/time dialog.
 inline constexpr const char* kStrSetDateTimeCaption = "Set Date Time";
 inline constexpr const char* kStrPcClock = "UTC Time from PC clock";
 inline constexpr const char* kStrCustom = "Custom";
@@ -74,7 +74,7 @@ inline constexpr const char* kStrYear = "year";
 inline constexpr const char* kStrDateTimeSpin = "spin of the six fields";
 inline constexpr const char* kStrDateTimeArrows = "time and date";
 
-// Time code settings dialog (dialog 135); its title is the button's text.
+// Time code settings dialog; its title is the button's text.
 inline constexpr const char* kStrTimeCodeNote = "See users manual for supported date encoding formats.";
 inline constexpr const char* kStrUseTimeCodeDate = "Use date information encoded in time code";
 inline constexpr const char* kStrIgnoreTimeCodeDate = "Do not use date information encoded in time code";
