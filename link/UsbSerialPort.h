@@ -67,6 +67,7 @@ public:
 
 private:
     bool Usable() const;
+    bool HungUp() const;
     void MarkGone();
     void FailOpen(PortState reason);
     void SetLatencyTimer(int milliseconds);
