@@ -119,12 +119,8 @@ CClockDevice::~CClockDevice()
         if (currentMessage_)
             currentMessage_->Cancel();
     }
-    Wake();
-    {
-        std::lock_guard<std::mutex> lock(timerMutex_);
-        ++timerChanges_;
-    }
-    timerCv_.notify_all();
+    wake_.Signal();
+    timerChanged_.Signal();
     if (linkThread_.joinable())
         linkThread_.join();
     if (timerThread_.joinable())
@@ -139,25 +135,10 @@ CClockDevice::Lock CClockDevice::Acquire() const
     return lock;
 }
 
-void CClockDevice::Wake()
-{
-    {
-        std::lock_guard<std::mutex> lock(wakeMutex_);
-        ++wakeups_;
-    }
-    wakeCv_.notify_all();
-}
-
-uint64_t CClockDevice::WakeCount()
-{
-    std::lock_guard<std::mutex> lock(wakeMutex_);
-    return wakeups_;
-}
-
 void CClockDevice::IdleWait(uint64_t seen, std::chrono::milliseconds timeout)
 {
-    std::unique_lock<std::mutex> lock(wakeMutex_);
-    wakeCv_.wait_for(lock, timeout, [&] { return wakeups_ != seen || !running_.load(std::memory_order_acquire); });
+    wake_.WaitUntil(seen, std::chrono::steady_clock::now() + timeout,
+                    [this] { return !running_.load(std::memory_order_acquire); });
 }
 
 // --- getters and setters (user-interface thread) ---
@@ -223,7 +204,7 @@ bool CClockDevice::SetClockTime(const ClockTime& time)
     timePending_ = true;
     writePending_.store(true, std::memory_order_release);
     lock.unlock();
-    Wake();
+    wake_.Signal();
     return true;
 }
 
@@ -239,7 +220,7 @@ bool CClockDevice::SetConfig(const ClockConfig& config)
     configPending_ = true;
     writePending_.store(true, std::memory_order_release);
     lock.unlock();
-    Wake();
+    wake_.Signal();
     return true;
 }
 
@@ -256,7 +237,7 @@ bool CClockDevice::SetDisplayConfig(const DisplayConfig& display)
     displayPending_ = true;
     writePending_.store(true, std::memory_order_release);
     lock.unlock();
-    Wake();
+    wake_.Signal();
     return true;
 }
 
@@ -294,24 +275,15 @@ void CClockDevice::SetTicks(uint16_t& counter, uint16_t ticks)
 {
     AdvanceTicks();
     counter = ticks;
-    if (ticks > 0 && tickBase_ + ticks * kTick < plannedWake_) {
-        {
-            std::lock_guard<std::mutex> lock(timerMutex_);
-            ++timerChanges_;
-        }
-        timerCv_.notify_one();
-    }
+    if (ticks > 0 && tickBase_ + ticks * kTick < plannedWake_)
+        timerChanged_.Signal();
 }
 
 void CClockDevice::TimerThread()
 {
     using TimePoint = std::chrono::steady_clock::time_point;
     while (running_.load(std::memory_order_acquire)) {
-        uint64_t seen = 0;
-        {
-            std::lock_guard<std::mutex> lock(timerMutex_);
-            seen = timerChanges_;
-        }
+        const uint64_t seen = timerChanged_.Count();
         bool pollDue = false;
         TimePoint wakeAt = TimePoint::max();
         if (Lock lock = Acquire()) {
@@ -325,13 +297,8 @@ void CClockDevice::TimerThread()
             wakeAt = std::chrono::steady_clock::now() + kTick;
         }
         if (pollDue)
-            Wake();
-        std::unique_lock<std::mutex> lock(timerMutex_);
-        const auto changed = [&] { return timerChanges_ != seen || !running_.load(std::memory_order_acquire); };
-        if (wakeAt == TimePoint::max())
-            timerCv_.wait(lock, changed);
-        else
-            timerCv_.wait_until(lock, wakeAt, changed);
+            wake_.Signal();
+        timerChanged_.WaitUntil(seen, wakeAt, [this] { return !running_.load(std::memory_order_acquire); });
     }
 }
 
@@ -362,7 +329,7 @@ void CClockDevice::LinkStep()
         if (master_->IsStarted())
             SetState(kStateHello);
         else
-            IdleWait(WakeCount(), kTick);
+            IdleWait(wake_.Count(), kTick);
         return;
     }
     case kStateHello:
@@ -388,7 +355,7 @@ void CClockDevice::LinkStep()
         return;
     case kStateIdle: {
         // Taken before the checks, so a wake-up between them is not lost.
-        const uint64_t seen = WakeCount();
+        const uint64_t seen = wake_.Count();
         ready_.store(true, std::memory_order_release);
         if (writePending_.load(std::memory_order_acquire)) {
             if (Lock lock = Acquire()) {
@@ -442,7 +409,7 @@ void CClockDevice::LinkStep()
         ready_.store(false, std::memory_order_release);
         online_.store(false, std::memory_order_release);
         attemptsLeft_ = kFailedAttempts;
-        IdleWait(WakeCount(), kFailedWait);
+        IdleWait(wake_.Count(), kFailedWait);
         return;
     default: SetState(kStateFailed); return;
     }

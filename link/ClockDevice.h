@@ -22,6 +22,7 @@
 #pragma once
 
 #include "ClockRecords.h"
+#include "EventCount.h"
 #include "TimedMutex.h"
 #include "UsbSerialPort.h"
 #include "ZvSerialMaster.h"
@@ -128,8 +129,6 @@ private:
     // woken (a write was queued, a poll fell due, shutdown) since the wake
     // count was seen.
     void IdleWait(uint64_t seen, std::chrono::milliseconds timeout);
-    uint64_t WakeCount();
-    void Wake();
     // The tick counters. Under the lock: AdvanceTicks applies the ticks that
     // have passed since the last call and tells whether pollTicks reached 0;
     // SetTicks advances, then sets a counter and, when it expires before the
@@ -188,16 +187,14 @@ private:
     std::mutex messageMutex_;
     std::shared_ptr<LinkMessage> currentMessage_;
 
-    std::mutex wakeMutex_;
-    std::condition_variable wakeCv_;
-    uint64_t wakeups_ = 0;
+    // Bumped by every event the idle link thread acts on.
+    CEventCount wake_;
 
     // The tick grid: ticks fall every 10 ms from tickBase_ on. The timer
     // thread sleeps until the first counter runs out (plannedWake_) rather
     // than waking on every tick; the counters read the same either way.
     std::chrono::steady_clock::time_point tickBase_;
     std::chrono::steady_clock::time_point plannedWake_;
-    std::mutex timerMutex_;
-    std::condition_variable timerCv_;
-    uint64_t timerChanges_ = 0;
+    // Bumped when a counter is set to run out before plannedWake_.
+    CEventCount timerChanged_;
 };

@@ -103,23 +103,12 @@ bool CZvSerialMaster::TakeReply(uint8_t& code, std::string& payload)
 
 uint64_t CZvSerialMaster::EventCount() const
 {
-    std::lock_guard<std::mutex> lock(eventMutex_);
-    return events_;
+    return events_.Count();
 }
 
 bool CZvSerialMaster::WaitForEvent(uint64_t seen, std::chrono::microseconds timeout) const
 {
-    std::unique_lock<std::mutex> lock(eventMutex_);
-    return eventCv_.wait_for(lock, timeout, [&] { return events_ != seen; });
-}
-
-void CZvSerialMaster::SignalEvent()
-{
-    {
-        std::lock_guard<std::mutex> lock(eventMutex_);
-        ++events_;
-    }
-    eventCv_.notify_all();
+    return events_.WaitFor(seen, timeout);
 }
 
 bool CZvSerialMaster::OnFrameReceived()
@@ -142,17 +131,17 @@ void CZvSerialMaster::ReceiveLoop()
         case CFrameReceiver::Event::FrameStart: replyReady_.store(false, std::memory_order_release); break;
         case CFrameReceiver::Event::Ack:
             ackState_.store(kAckReceived, std::memory_order_release);
-            SignalEvent();
+            events_.Signal();
             break;
         case CFrameReceiver::Event::Nak:
             ackState_.store(kNakReceived, std::memory_order_release);
-            SignalEvent();
+            events_.Signal();
             break;
         case CFrameReceiver::Event::Reject: port_->WriteByte(kNak); break;
         case CFrameReceiver::Event::Verified:
             if (OnFrameReceived()) {
                 replyReady_.store(true, std::memory_order_release);
-                SignalEvent();
+                events_.Signal();
             } else {
                 port_->WriteByte(kNak);
             }

@@ -19,11 +19,11 @@
 #pragma once
 
 #include "ClockRecords.h"
+#include "EventCount.h"
 #include "Frame.h"
 #include "SerialPort.h"
 
 #include <atomic>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -88,7 +88,6 @@ protected:
 private:
     void Start();
     void ReceiveLoop();
-    void SignalEvent();
 
     std::unique_ptr<ISerialPort> port_;
     std::atomic<bool> started_{false};
@@ -102,7 +101,5 @@ private:
     uint8_t replyCommand_ = 0;
     std::string replyPayload_;
 
-    mutable std::mutex eventMutex_;
-    mutable std::condition_variable eventCv_;
-    uint64_t events_ = 0;
+    CEventCount events_;
 };
