@@ -104,8 +104,6 @@ CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler hand
         if (linkThread_.joinable())
             linkThread_.join();
     }
-    Lock lock = Acquire();
-    timePending_ = configPending_ = displayPending_ = false;
 }
 
 CClockDevice::~CClockDevice()
@@ -193,16 +191,31 @@ uint8_t CClockDevice::GetIllumination() const
     return lock ? configShadow_.illumination : 0;
 }
 
+template <class Record> void CClockDevice::QueueLocked(PendingWrite<Record>& write, const Record& record)
+{
+    write.record = record;
+    write.pending = true;
+    ++write.generation;
+    writePending_.store(true, std::memory_order_release);
+}
+
+void CClockDevice::UpdateWritePendingLocked()
+{
+    writePending_.store(pendingTime_.pending || pendingConfig_.pending || pendingDisplay_.pending,
+                        std::memory_order_release);
+}
+
+// Every setter checks its request before it touches the queue, so a refused
+// request never replaces an accepted one that is still waiting.
+
 bool CClockDevice::SetClockTime(const ClockTime& time)
 {
+    if (!time.set)
+        return false;
     Lock lock = Acquire();
     if (!lock)
         return false;
-    pendingTime_ = time;
-    if (!time.set)
-        return false;
-    timePending_ = true;
-    writePending_.store(true, std::memory_order_release);
+    QueueLocked(pendingTime_, time);
     lock.unlock();
     wake_.Signal();
     return true;
@@ -210,15 +223,14 @@ bool CClockDevice::SetClockTime(const ClockTime& time)
 
 bool CClockDevice::SetConfig(const ClockConfig& config)
 {
+    ClockConfig prepared = config;
+    PrepareConfigForWrite(prepared);
+    if (!prepared.valid)
+        return false;
     Lock lock = Acquire();
     if (!lock)
         return false;
-    pendingConfig_ = config;
-    PrepareConfigForWrite(pendingConfig_);
-    if (!pendingConfig_.valid)
-        return false;
-    configPending_ = true;
-    writePending_.store(true, std::memory_order_release);
+    QueueLocked(pendingConfig_, prepared);
     lock.unlock();
     wake_.Signal();
     return true;
@@ -226,16 +238,13 @@ bool CClockDevice::SetConfig(const ClockConfig& config)
 
 bool CClockDevice::SetDisplayConfig(const DisplayConfig& display)
 {
+    if ((display.flag3 && !display.flag4) || display.mode > kDisplayModeMax)
+        return false;
     Lock lock = Acquire();
-    if (!lock)
+    // The clock takes hand commands only while its hands are stopped.
+    if (!lock || configShadow_.handMotion != kHandsStopped)
         return false;
-    pendingDisplay_ = display;
-    if (display.flag3 && !display.flag4)
-        return false;
-    if (configShadow_.handMotion != kHandsStopped || display.mode > kDisplayModeMax)
-        return false;
-    displayPending_ = true;
-    writePending_.store(true, std::memory_order_release);
+    QueueLocked(pendingDisplay_, display);
     lock.unlock();
     wake_.Signal();
     return true;
@@ -321,9 +330,9 @@ void CClockDevice::LinkStep()
     case kStateStart: {
         ready_.store(false, std::memory_order_release);
         online_.store(false, std::memory_order_release);
-        writePending_.store(false, std::memory_order_release);
+        attemptsLeft_ = kHelloAttempts;
         if (Lock lock = Acquire()) {
-            attemptsLeft_ = kHelloAttempts;
+            UpdateWritePendingLocked();
             SetTicks(pollTicks_, kPollTicks);
         }
         if (master_->IsStarted())
@@ -333,7 +342,7 @@ void CClockDevice::LinkStep()
         return;
     }
     case kStateHello:
-        if (--attemptsLeft_ == 0) {
+        if (!TakeAttempt()) {
             SetState(kStateFailed);
             return;
         }
@@ -344,7 +353,7 @@ void CClockDevice::LinkStep()
         }
         return;
     case kStateIdentify:
-        if (--attemptsLeft_ == 0) {
+        if (!TakeAttempt()) {
             SetState(kStateFailed);
             return;
         }
@@ -358,10 +367,9 @@ void CClockDevice::LinkStep()
         const uint64_t seen = wake_.Count();
         ready_.store(true, std::memory_order_release);
         if (writePending_.load(std::memory_order_acquire)) {
-            if (Lock lock = Acquire()) {
-                attemptsLeft_ = kExchangeAttempts;
+            attemptsLeft_ = kExchangeAttempts;
+            if (Lock lock = Acquire())
                 SetTicks(pollTicks_, 1);
-            }
             SetState(kStateWrite);
             return;
         }
@@ -369,19 +377,18 @@ void CClockDevice::LinkStep()
         if (Lock lock = Acquire()) {
             AdvanceTicks();
             pollDue = pollTicks_ == 0;
-            if (pollDue) {
-                attemptsLeft_ = kExchangeAttempts;
+            if (pollDue)
                 SetTicks(pollTicks_, kPollTicks);
-            }
         }
-        if (pollDue)
+        if (pollDue) {
+            attemptsLeft_ = kExchangeAttempts;
             SetState(kStatePoll);
-        else
+        } else
             IdleWait(seen, kIdleGuard);
         return;
     }
     case kStatePoll:
-        if (--attemptsLeft_ == 0) {
+        if (!TakeAttempt()) {
             SetState(kStateFailed);
             return;
         }
@@ -394,7 +401,7 @@ void CClockDevice::LinkStep()
         }
         return;
     case kStateWrite:
-        if (--attemptsLeft_ == 0) {
+        if (!TakeAttempt()) {
             SetState(kStateFailed);
             return;
         }
@@ -447,6 +454,15 @@ bool CClockDevice::WaitForReply(int ticks)
     return WaitFor(ticks, &CZvSerialMaster::IsReplyReady);
 }
 
+// Counts one try of the current state; false when none is left. Never
+// wraps below zero, whatever state the counter was left in.
+bool CClockDevice::TakeAttempt()
+{
+    if (attemptsLeft_ > 0)
+        --attemptsLeft_;
+    return attemptsLeft_ > 0;
+}
+
 bool CClockDevice::Hello()
 {
     master_->SendCommand(kCmdHello);
@@ -469,10 +485,9 @@ bool CClockDevice::Read(uint8_t code)
     if (code == kCmdReadConfig) {
         Lock lock = Acquire();
         if (lock && ValidateConfigShadow(configShadow_)) {
-            pendingConfig_ = configShadow_;
-            NormaliseConfig(pendingConfig_);
-            configPending_ = true;
-            writePending_.store(true, std::memory_order_release);
+            ClockConfig correction = configShadow_;
+            NormaliseConfig(correction);
+            QueueLocked(pendingConfig_, correction);
         }
     }
     return true;
@@ -531,59 +546,48 @@ bool CClockDevice::Poll()
 
 bool CClockDevice::WritePass()
 {
-    bool time = false;
-    bool config = false;
-    bool display = false;
-    if (Lock lock = Acquire()) {
-        time = timePending_;
-        config = configPending_;
-        display = displayPending_;
-    }
-    return (!time || WriteTime()) && (!config || WriteConfig()) && (!display || WriteDisplay());
-}
-
-bool CClockDevice::WriteTime()
-{
-    {
-        Lock lock = Acquire();
-        if (!lock)
-            return false;
-        master_->SendCommand(kCmdSetTime, EncodeSetTime(pendingTime_));
-        utcTime_ = pendingTime_;
-        writePending_.store(false, std::memory_order_release);
-        timePending_ = false;
-    }
-    return WaitForAck(kAckTicks);
-}
-
-bool CClockDevice::WriteConfig()
-{
-    {
-        Lock lock = Acquire();
-        if (!lock)
-            return false;
-        master_->SendCommand(kCmdWriteConfig, EncodeConfig(pendingConfig_, g_protocolVersion.load()));
-        configShadow_ = pendingConfig_;
-        writePending_.store(false, std::memory_order_release);
-    }
-    if (!WaitForAck(kAckTicks))
-        return false;
+    // Each write looks at its own flag when its turn comes: a request that
+    // arrives during the pass goes out in it when its turn is still to
+    // come, otherwise in the next pass, which the idle state starts at once.
+    const uint8_t protocol = g_protocolVersion.load();
+    const bool sent = SendQueued(kCmdSetTime, pendingTime_, utcTime_, EncodeSetTime) &&
+        SendQueued(kCmdWriteConfig, pendingConfig_, configShadow_,
+                   [protocol](const ClockConfig& config) { return EncodeConfig(config, protocol); }) &&
+        SendQueued(kCmdWriteDisplay, pendingDisplay_, displayShadow_, EncodeDisplayConfig);
     if (Lock lock = Acquire())
-        configPending_ = false;
-    return true;
+        UpdateWritePendingLocked();
+    return sent;
 }
 
-bool CClockDevice::WriteDisplay()
+template <class Record, class Encode>
+bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record& cached, Encode encode)
 {
+    Record record;
+    uint32_t generation = 0;
     {
         Lock lock = Acquire();
         if (!lock)
             return false;
-        master_->SendCommand(kCmdWriteDisplay, EncodeDisplayConfig(pendingDisplay_));
-        displayShadow_ = pendingDisplay_;
-        writePending_.store(false, std::memory_order_release);
-        displayPending_ = false;
+        if (!write.pending)
+            return true;
+        record = write.record;
+        generation = write.generation;
     }
+    // Sent without the lock, so the user interface never waits for the
+    // port; only this thread sends.
+    master_->SendCommand(code, encode(record));
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        cached = record;
+        // A request accepted while this one was sent stays queued.
+        if (write.generation == generation) {
+            write.pending = false;
+            UpdateWritePendingLocked();
+        }
+    }
+    // A failed write is not sent again: the link goes to its failed state.
     return WaitForAck(kAckTicks);
 }
 

@@ -136,15 +136,31 @@ private:
     bool AdvanceTicks();
     void SetTicks(uint16_t& counter, uint16_t ticks);
 
+    // One write of each kind can be queued: the record the next write of
+    // that kind sends, whether it is queued and not yet sent (timePending,
+    // configPending, displayPending), and a count of the requests accepted,
+    // so a write can tell whether a newer request arrived while it sent.
+    template <class Record> struct PendingWrite {
+        Record record{};
+        bool pending = false;
+        uint32_t generation = 0;
+    };
+    // Under the lock: queues a request, replacing one still unsent.
+    template <class Record> void QueueLocked(PendingWrite<Record>& write, const Record& record);
+    // Under the lock: writePending := some write is queued and unsent.
+    void UpdateWritePendingLocked();
+
+    bool TakeAttempt();
     bool Hello();
     bool Read(uint8_t code);
     bool DecodeReply(uint8_t code, const std::string& payload);
     bool ReadAll();
     bool Poll();
     bool WritePass();
-    bool WriteTime();
-    bool WriteConfig();
-    bool WriteDisplay();
+    // Sends the queued record, if any, and waits for the ACK. True when
+    // nothing was queued or the clock acknowledged.
+    template <class Record, class Encode>
+    bool SendQueued(uint8_t code, PendingWrite<Record>& write, Record& cached, Encode encode);
     void ShowMessage(const char* text);
 
     std::atomic<bool> ready_{false};
@@ -152,15 +168,12 @@ private:
     std::atomic<bool> running_{false};
     std::atomic<bool> writePending_{false};
     std::atomic<uint32_t> polls_{0};
-    bool timePending_ = false;
-    bool configPending_ = false;
-    bool displayPending_ = false;
 
     std::thread linkThread_;
     std::thread timerThread_;
     mutable CTimedMutex lock_;
 
-    uint8_t attemptsLeft_ = 0;
+    uint8_t attemptsLeft_ = 0;  // link thread only
     std::atomic<uint8_t> state_{kStateStart};
     uint16_t replyTicks_ = 0;
     uint16_t pollTicks_ = 0;
@@ -177,9 +190,9 @@ private:
     DisplayConfig displayShadow_;
     AuxStatus auxStatus_;
     TimeCodeStatus timeCodeStatus_;
-    ClockTime pendingTime_;
-    ClockConfig pendingConfig_;
-    DisplayConfig pendingDisplay_;
+    PendingWrite<ClockTime> pendingTime_;
+    PendingWrite<ClockConfig> pendingConfig_;
+    PendingWrite<DisplayConfig> pendingDisplay_;
 
     std::unique_ptr<CZvSerialMaster> master_;
 

@@ -4,10 +4,12 @@
 #include "ClockDevice.h"
 #include "SimClock.h"
 
+#include "BenchSupport.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstring>
@@ -70,6 +72,21 @@ protected:
     {
         return std::make_unique<CClockDevice>(SettingsFor(sim.DevicePath()), std::move(handler));
     }
+    // Connected and identified, the clock's log cleared.
+    std::unique_ptr<CClockDevice> ConnectReady()
+    {
+        auto device = Connect();
+        EXPECT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+        sim.Clock().ClearReceived();
+        return device;
+    }
+    // The clock's hands stopped, so display writes are accepted.
+    void StopHandsAtClock()
+    {
+        ClockConfig config = sim.Clock().Config();
+        config.handMotion = kHandsStopped;
+        sim.Clock().SetConfig(config);
+    }
 
     SimServer sim;
 };
@@ -79,6 +96,114 @@ const std::vector<uint8_t> kIdentification = {kCmdHello,        kCmdFamilyId,   
                                               kCmdReadDisplay,  kCmdAuxStatus,   kCmdAuxCounter};
 const std::vector<uint8_t> kPoll = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
                                     kCmdAuxCounter};
+
+// Actions that run on the simulated clock's serving thread when the clock
+// receives a frame of the given code, before it answers: the link is then
+// inside that exchange, so whatever the action queues meets a busy link.
+// Each action runs once. Declare the hooks after the device they call: the
+// destructor disarms them and waits for one that is running.
+class ExchangeHooks {
+public:
+    explicit ExchangeHooks(SimClock& clock) : clock_(clock), state_(std::make_shared<State>())
+    {
+        clock_.SetObserver([state = state_](const SimReceived& received) {
+            std::lock_guard<std::mutex> lock(state->mutex);
+            for (Hook& hook : state->hooks) {
+                if (state->armed && !hook.fired && hook.code == received.code) {
+                    hook.fired = true;
+                    hook.action();
+                    return;
+                }
+            }
+        });
+    }
+    ~ExchangeHooks()
+    {
+        clock_.SetObserver({});
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->armed = false;
+    }
+    ExchangeHooks(const ExchangeHooks&) = delete;
+    ExchangeHooks& operator=(const ExchangeHooks&) = delete;
+
+    // Hooks on one code run in the order they were added, one per frame.
+    void On(uint8_t code, std::function<void()> action)
+    {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->hooks.push_back({code, std::move(action), false});
+    }
+    bool AllFired(std::chrono::milliseconds timeout)
+    {
+        return WaitUntil(
+            [&] {
+                std::lock_guard<std::mutex> lock(state_->mutex);
+                return std::all_of(state_->hooks.begin(), state_->hooks.end(), [](const Hook& h) { return h.fired; });
+            },
+            timeout);
+    }
+
+private:
+    struct Hook {
+        uint8_t code;
+        std::function<void()> action;
+        bool fired;
+    };
+    struct State {
+        std::mutex mutex;
+        std::vector<Hook> hooks;
+        bool armed = true;
+    };
+    SimClock& clock_;
+    std::shared_ptr<State> state_;
+};
+
+// The whole process's CPU time over a stretch of the test, as a share of
+// one core. A link thread that loops without waiting shows as about 1.
+class CpuMeter {
+public:
+    CpuMeter() : usage_(bench::ProcessUsage()), start_(Clock::now()) { }
+    double Share() const
+    {
+        const double cpu = bench::ProcessUsage().cpuSeconds - usage_.cpuSeconds;
+        return cpu / std::chrono::duration<double>(Clock::now() - start_).count();
+    }
+
+private:
+    bench::Usage usage_;
+    Clock::time_point start_;
+};
+// Generous: polling costs a few percent of a core even under a sanitizer.
+constexpr double kMaxCpuShare = 0.5;
+
+// The payloads the clock received for one code, in order.
+std::vector<std::string> PayloadsOf(const SimClock& clock, uint8_t code)
+{
+    std::vector<std::string> payloads;
+    for (const SimReceived& r : clock.Received()) {
+        if (r.code == code)
+            payloads.push_back(r.payload);
+    }
+    return payloads;
+}
+
+// The received frames from the first of the given code on.
+std::vector<SimReceived> FromFirst(const SimClock& clock, uint8_t code)
+{
+    std::vector<SimReceived> all = clock.Received();
+    const auto first = std::find_if(all.begin(), all.end(), [code](const SimReceived& r) { return r.code == code; });
+    return {first, all.end()};
+}
+
+std::vector<uint8_t> CodesOf(const std::vector<SimReceived>& frames)
+{
+    std::vector<uint8_t> codes;
+    for (const SimReceived& r : frames)
+        codes.push_back(r.code);
+    return codes;
+}
+
+const DisplayConfig kSetFace{kDisplaySetFace, 1, 0, 1, 1, 0, 3155763723u, 0};
+const DisplayConfig kNudge{kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
 
 TEST_F(ClockDeviceTest, IdentifiesThenPollsInOrder)
 {
@@ -364,6 +489,194 @@ TEST_F(ClockDeviceTest, ShutdownWhileAMessageWaitsIsPrompt)
     ASSERT_EQ(log.held.size(), 1u);
     EXPECT_TRUE(log.held[0]->IsCancelled());
     log.held[0]->Dismiss();  // a late click does no harm
+}
+
+// --- the write queue ---
+
+TEST_F(ClockDeviceTest, ConfigurationQueuedDuringASlowAckIsSentAfterTheFirst)
+{
+    auto device = ConnectReady();
+    SimFaults faults;
+    faults.slowCode = kCmdWriteConfig;
+    faults.slowDelay = 60ms;
+    sim.Clock().SetFaults(faults);
+    ClockConfig first;
+    device->GetConfig(first);
+    first.biasSeconds = 60;
+    ClockConfig second = first;
+    second.biasSeconds = 120;
+
+    const CpuMeter cpu;
+    ASSERT_TRUE(device->SetConfig(first));
+    // The second call comes while the first waits for its ACK.
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) == 1; }, 2s));
+    ASSERT_TRUE(device->SetConfig(second));
+    EXPECT_FALSE(device->NoWritePending());
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) == 2; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    // Polls go on, and nothing is sent again.
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 3; }, 2s));
+    EXPECT_LT(cpu.Share(), kMaxCpuShare);
+
+    const std::vector<std::string> sent = PayloadsOf(sim.Clock(), kCmdWriteConfig);
+    ASSERT_EQ(sent.size(), 2u);
+    ClockConfig got;
+    ASSERT_TRUE(DecodeConfig(sent[0], 2, got));
+    EXPECT_EQ(got.biasSeconds, 60u);
+    ASSERT_TRUE(DecodeConfig(sent[1], 2, got));
+    EXPECT_EQ(got.biasSeconds, 120u);
+    EXPECT_EQ(sim.Clock().Config().biasSeconds, 120u);
+    device->GetConfig(got);
+    EXPECT_EQ(got.biasSeconds, 120u);
+    EXPECT_TRUE(device->IsReady());
+}
+
+TEST_F(ClockDeviceTest, SetterDuringALaterWriteOfThePassIsStillSent)
+{
+    StopHandsAtClock();
+    auto device = ConnectReady();
+    ClockConfig config;
+    device->GetConfig(config);
+    config.biasSeconds = 7200;
+    ExchangeHooks hooks(sim.Clock());
+    // Time and configuration go out in one pass; the display command
+    // arrives after that pass has begun, while the time write waits.
+    hooks.On(kCmdCurrentTime, [&] {
+        EXPECT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0}));
+        EXPECT_TRUE(device->SetConfig(config));
+    });
+    hooks.On(kCmdSetTime, [&] {
+        EXPECT_TRUE(device->SetDisplayConfig(kSetFace));
+        EXPECT_FALSE(device->NoWritePending());
+    });
+    const CpuMeter cpu;
+    ASSERT_TRUE(hooks.AllFired(2s));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteDisplay) == 1; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    EXPECT_EQ(sim.Clock().FaceSeconds(), kSetFace.value);
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    EXPECT_LT(cpu.Share(), kMaxCpuShare);
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdSetTime), 1u);
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdWriteConfig), 1u);
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdWriteDisplay), 1u);
+}
+
+// A refused request leaves the accepted one before it as it was, and its
+// own content never reaches the clock.
+TEST_F(ClockDeviceTest, RefusedRequestsLeaveTheQueuedOneAlone)
+{
+    StopHandsAtClock();
+    auto device = ConnectReady();
+    const ClockTime queued{1, 0, 0xD1DB2500, 0};
+    DisplayConfig badMode = kSetFace;
+    badMode.mode = 7;
+    badMode.value = 1;
+    DisplayConfig flag3Alone = kSetFace;
+    flag3Alone.flag4 = 0;
+    flag3Alone.value = 2;
+    ExchangeHooks hooks(sim.Clock());
+    hooks.On(kCmdCurrentTime, [&] {
+        EXPECT_TRUE(device->SetClockTime(queued));
+        EXPECT_FALSE(device->SetClockTime(ClockTime{0, 0, 3517128000u, 0}));
+        EXPECT_TRUE(device->SetDisplayConfig(kSetFace));
+        EXPECT_FALSE(device->SetDisplayConfig(badMode));
+        EXPECT_FALSE(device->SetDisplayConfig(flag3Alone));
+    });
+    const CpuMeter cpu;
+    ASSERT_TRUE(hooks.AllFired(2s));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteDisplay) == 1; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    EXPECT_LT(cpu.Share(), kMaxCpuShare);
+
+    EXPECT_EQ(PayloadsOf(sim.Clock(), kCmdSetTime), std::vector<std::string>{EncodeSetTime(queued)});
+    EXPECT_EQ(PayloadsOf(sim.Clock(), kCmdWriteDisplay), std::vector<std::string>{EncodeDisplayConfig(kSetFace)});
+    EXPECT_EQ(sim.Clock().FaceSeconds(), kSetFace.value);
+    DisplayConfig shadow;
+    device->GetDisplayConfig(shadow);
+    EXPECT_EQ(shadow, kSetFace);
+}
+
+// Writes queued while a poll runs go out right after it, in the order time,
+// configuration, display, each once; a poll follows the pass at once.
+TEST_F(ClockDeviceTest, WritesQueuedDuringAPollFollowItInOrderAndAPollFollowsThem)
+{
+    StopHandsAtClock();
+    auto device = ConnectReady();
+    ClockConfig config;
+    device->GetConfig(config);
+    config.biasSeconds = 3600;
+    ExchangeHooks hooks(sim.Clock());
+    hooks.On(kCmdCurrentTime, [&] {
+        // Queued against the order they are sent in.
+        EXPECT_TRUE(device->SetDisplayConfig(kNudge));
+        EXPECT_TRUE(device->SetConfig(config));
+        EXPECT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0}));
+    });
+    ASSERT_TRUE(hooks.AllFired(2s));
+    ASSERT_TRUE(WaitUntil([&] { return FromFirst(sim.Clock(), kCmdWriteDisplay).size() >= 2; }, 2s));
+
+    std::vector<SimReceived> frames = FromFirst(sim.Clock(), kCmdCurrentTime);
+    ASSERT_GE(frames.size(), 9u);
+    frames.resize(9);
+    std::vector<uint8_t> expected = kPoll;
+    expected.insert(expected.end(), {kCmdSetTime, kCmdWriteConfig, kCmdWriteDisplay, kCmdCurrentTime});
+    EXPECT_EQ(CodesOf(frames), expected);
+    // Served right after the poll, and polled right after the pass; either
+    // would otherwise wait for the next 100 ms poll.
+    EXPECT_LT(frames[5].when - frames[4].when, 40ms);
+    EXPECT_LT(frames[8].when - frames[7].when, 40ms);
+
+    // A written configuration is sent once, not again with later writes.
+    ASSERT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2600, 0}));
+    ASSERT_TRUE(device->SetDisplayConfig(kNudge));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteDisplay) == 2; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdWriteConfig), 1u);
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdSetTime), 2u);
+    EXPECT_EQ(sim.Clock().FaceNudges(), 2u);
+}
+
+// Each of the three writes, answered with NAK or not at all: the write
+// fails and the link goes to its failed state.
+TEST_F(ClockDeviceTest, AWriteWithoutAckTakesTheLinkDown)
+{
+    struct Row {
+        uint8_t code;
+        bool nak;
+    };
+    const Row rows[] = {{kCmdSetTime, true},      {kCmdSetTime, false},     {kCmdWriteConfig, true},
+                        {kCmdWriteConfig, false}, {kCmdWriteDisplay, true}, {kCmdWriteDisplay, false}};
+    StopHandsAtClock();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << CommandName(row.code) << (row.nak ? ", NAK" : ", no answer"));
+        sim.Clock().SetFaults({});
+        auto device = ConnectReady();
+        ASSERT_TRUE(device->IsReady());
+        SimFaults faults;
+        (row.nak ? faults.nakCode : faults.ignoreCode) = row.code;
+        sim.Clock().SetFaults(faults);
+        ClockConfig config;
+        device->GetConfig(config);
+        switch (row.code) {
+        case kCmdSetTime: ASSERT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0})); break;
+        case kCmdWriteConfig: ASSERT_TRUE(device->SetConfig(config)); break;
+        default: ASSERT_TRUE(device->SetDisplayConfig(kSetFace)); break;
+        }
+        const auto queued = Clock::now();
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 2s));
+        // A NAK does not end the wait early: the ACK wait runs out.
+        EXPECT_GE(Clock::now() - queued, 80ms);
+        EXPECT_FALSE(device->IsOnline());
+        EXPECT_FALSE(device->IsReady());
+        EXPECT_EQ(sim.Clock().CountReceived(row.code), 1u);
+        EXPECT_EQ(sim.Clock().Received().back().code, row.code) << "nothing is sent after the failed write";
+    }
 }
 
 }  // namespace
