@@ -205,44 +205,78 @@ std::vector<uint8_t> CodesOf(const std::vector<SimReceived>& frames)
 const DisplayConfig kSetFace{kDisplaySetFace, 1, 0, 1, 1, 0, 3155763723u, 0};
 const DisplayConfig kNudge{kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
 
+// A whole identification and poll run, once for each protocol version: the
+// configuration is exchanged with the illumination level (112 characters)
+// from firmware 1.3 on, without it (110) before.
 TEST_F(ClockDeviceTest, IdentifiesThenPollsInOrder)
 {
-    SimIdentity id;
-    id.familyId = 0x0350;
-    id.firmware = {1, 3, 7};
-    id.serialNumber = 1234;
-    sim.Clock().SetIdentity(id);
+    struct Row {
+        FirmwareVersion firmware;
+        uint16_t familyId;
+        uint8_t protocol;
+        size_t configChars;
+    };
+    const Row rows[] = {{{1, 3, 7}, 0x0350, 2, 112}, {{1, 2, 9}, 0x0150, 1, 110}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "firmware " << int(row.firmware.major) << "." << int(row.firmware.minor));
+        SimIdentity id;
+        id.familyId = row.familyId;
+        id.firmware = row.firmware;
+        id.serialNumber = 1234;
+        sim.Clock().SetIdentity(id);
+        ClockConfig atClock = sim.Clock().Config();
+        atClock.illumination = 9;
+        atClock.biasSeconds = 0;
+        sim.Clock().SetConfig(atClock);
+        sim.Clock().ClearReceived();
 
-    auto device = Connect();
-    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
-    EXPECT_TRUE(device->IsOnline());
-    // The auxiliary counter is read once while identifying, then last in
-    // every poll.
-    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdAuxCounter) >= 3; }, 5s));
+        auto device = Connect();
+        ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+        EXPECT_TRUE(device->IsOnline());
+        // The auxiliary counter is read once while identifying, then last
+        // in every poll.
+        ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdAuxCounter) >= 3; }, 5s));
 
-    std::vector<uint8_t> codes = sim.Clock().ReceivedCodes();
-    ASSERT_GE(codes.size(), kIdentification.size() + 2 * kPoll.size());
-    std::vector<uint8_t> expected = kIdentification;
-    expected.insert(expected.end(), kPoll.begin(), kPoll.end());
-    expected.insert(expected.end(), kPoll.begin(), kPoll.end());
-    codes.resize(expected.size());
-    EXPECT_EQ(codes, expected);
+        std::vector<uint8_t> codes = sim.Clock().ReceivedCodes();
+        ASSERT_GE(codes.size(), kIdentification.size() + 2 * kPoll.size());
+        std::vector<uint8_t> expected = kIdentification;
+        expected.insert(expected.end(), kPoll.begin(), kPoll.end());
+        expected.insert(expected.end(), kPoll.begin(), kPoll.end());
+        codes.resize(expected.size());
+        EXPECT_EQ(codes, expected);
 
-    EXPECT_EQ(device->GetFamilyId(), 0x0350);
-    EXPECT_EQ(g_productIndex.load(), 1);
-    EXPECT_EQ(g_protocolVersion.load(), 2);
-    EXPECT_EQ(device->GetSerialNumber(), 1234u);
-    FirmwareVersion firmware;
-    device->GetFirmwareVersion(firmware);
-    EXPECT_EQ(firmware, (FirmwareVersion{1, 3, 7}));
-    ClockConfig config;
-    device->GetConfig(config);
-    EXPECT_EQ(config, sim.Clock().Config());
-    EXPECT_EQ(device->GetIllumination(), sim.Clock().Config().illumination);
-    TimeCodeStatus status;
-    device->GetTimeCodeStatus(status);
-    EXPECT_EQ(status.type, id.timeCodeType);
-    EXPECT_EQ(device->GetPortState(), PortState::Open);
+        EXPECT_EQ(device->GetFamilyId(), row.familyId);
+        EXPECT_EQ(g_productIndex.load(), FindProduct(row.familyId));
+        EXPECT_EQ(g_protocolVersion.load(), row.protocol);
+        EXPECT_EQ(device->GetSerialNumber(), 1234u);
+        FirmwareVersion firmware;
+        device->GetFirmwareVersion(firmware);
+        EXPECT_EQ(firmware, row.firmware);
+        ClockConfig config;
+        device->GetConfig(config);
+        if (row.protocol == 1) {
+            // Version 1 does not carry the level: the shadow keeps none.
+            EXPECT_EQ(config.illumination, 0);
+            config.illumination = atClock.illumination;
+        }
+        EXPECT_EQ(config, atClock);
+        TimeCodeStatus status;
+        device->GetTimeCodeStatus(status);
+        EXPECT_EQ(status.type, id.timeCodeType);
+        EXPECT_EQ(device->GetPortState(), PortState::Open);
+
+        config.biasSeconds = 1800;
+        config.illumination = 3;
+        ASSERT_TRUE(device->SetConfig(config));
+        ASSERT_TRUE(WaitUntil([&] { return sim.Clock().Config().biasSeconds == 1800; }, 2s));
+        const std::vector<std::string> written = PayloadsOf(sim.Clock(), kCmdWriteConfig);
+        ASSERT_EQ(written.size(), 1u);
+        EXPECT_EQ(written[0].size(), row.configChars);
+        EXPECT_EQ(sim.Clock().Config().illumination, row.protocol == 2 ? 3 : atClock.illumination);
+        const uint32_t polls = device->GetPollCount();
+        EXPECT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+        EXPECT_TRUE(device->IsReady());
+    }
 }
 
 TEST_F(ClockDeviceTest, PollsEveryHundredMilliseconds)
@@ -278,6 +312,14 @@ TEST_F(ClockDeviceTest, SilentClockGivesUpAfterTwentyFourHellos)
     EXPECT_EQ(sim.Clock().CountReceived(kCmdHello), 24u);
     EXPECT_EQ(sim.Clock().ReceivedCodes().size(), 24u);
     EXPECT_GT(took, 2s);
+    // Each unanswered hello waits its 100 ms for the ACK, no less and no
+    // more, before the next one goes out.
+    const std::vector<SimReceived> hellos = sim.Clock().Received();
+    for (size_t i = 1; i < hellos.size(); ++i) {
+        const auto gap = hellos[i].when - hellos[i - 1].when;
+        EXPECT_GT(gap, 80ms) << "before hello " << i + 1;
+        EXPECT_LT(gap, 140ms) << "before hello " << i + 1;
+    }
     // Final: nothing more goes out.
     std::this_thread::sleep_for(150ms);
     EXPECT_EQ(sim.Clock().ReceivedCodes().size(), 24u);
