@@ -85,10 +85,23 @@ void LinkMessage::Wait()
     cv_.wait(lock, [this] { return dismissed_ || cancelled_; });
 }
 
-CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler handler)
-    : messageHandler_(std::move(handler))
+CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler handler,
+                           std::shared_ptr<ILinkObserver> observer)
+    : observer_(std::move(observer)), messageHandler_(std::move(handler))
 {
-    master_ = std::make_unique<CZvSerialMaster>(settings);
+    Start(std::make_unique<CZvSerialMaster>(settings, observer_));
+}
+
+CClockDevice::CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler,
+                           std::shared_ptr<ILinkObserver> observer)
+    : observer_(std::move(observer)), messageHandler_(std::move(handler))
+{
+    Start(std::make_unique<CZvSerialMaster>(std::move(port), observer_));
+}
+
+void CClockDevice::Start(std::unique_ptr<CZvSerialMaster> master)
+{
+    master_ = std::move(master);
     std::this_thread::sleep_for(2ms);
     tickBase_ = std::chrono::steady_clock::now();
     plannedWake_ = std::chrono::steady_clock::time_point::max();
@@ -252,14 +265,53 @@ bool CClockDevice::SetDisplayConfig(const DisplayConfig& display)
 
 PortState CClockDevice::GetPortState() const
 {
-    const auto* port = master_ ? dynamic_cast<const CUsbSerialPort*>(master_->Port()) : nullptr;
+    const ISerialPort* port = master_->Port();
     return port ? port->State() : PortState::NotOpened;
 }
 
 std::string CClockDevice::GetDevicePath() const
 {
-    const auto* port = master_ ? dynamic_cast<const CUsbSerialPort*>(master_->Port()) : nullptr;
+    const ISerialPort* port = master_->Port();
     return port ? port->DevicePath() : std::string();
+}
+
+// --- link events ---
+
+namespace {
+
+const char* StateName(uint8_t state)
+{
+    switch (state) {
+    case CClockDevice::kStateStart: return "start";
+    case CClockDevice::kStateIdle: return "idle";
+    case CClockDevice::kStateHello: return "hello";
+    case CClockDevice::kStateIdentify: return "identification read";
+    case CClockDevice::kStatePoll: return "poll";
+    case CClockDevice::kStateWrite: return "write pass";
+    case CClockDevice::kStateFailed: return "failed";
+    default: return "unknown";
+    }
+}
+
+}  // namespace
+
+void CClockDevice::Notify(LinkEvent::Kind kind, uint8_t code, std::string text) const
+{
+    LinkEvent event;
+    event.kind = kind;
+    event.time = std::chrono::steady_clock::now();
+    event.code = code;
+    event.text = std::move(text);
+    observer_->OnLinkEvent(event);
+}
+
+void CClockDevice::NotifyPortChange()
+{
+    const PortState state = GetPortState();
+    if (state == reportedPortState_)
+        return;
+    reportedPortState_ = state;
+    Notify(LinkEvent::Kind::PortChanged, static_cast<uint8_t>(state), DescribePortState(state, GetDevicePath()));
 }
 
 // --- timer thread ---
@@ -321,11 +373,16 @@ void CClockDevice::LinkThread()
 
 void CClockDevice::SetState(uint8_t state)
 {
-    state_.store(state, std::memory_order_release);
+    if (state_.exchange(state, std::memory_order_acq_rel) != state && observer_)
+        Notify(LinkEvent::Kind::StateChanged, state, StateName(state));
 }
 
 void CClockDevice::LinkStep()
 {
+    // The port changes on its own (a hang-up on the receive thread); it is
+    // looked at once a step, which is often enough for a trace.
+    if (observer_)
+        NotifyPortChange();
     switch (state_.load(std::memory_order_acquire)) {
     case kStateStart: {
         ready_.store(false, std::memory_order_release);
@@ -422,7 +479,7 @@ void CClockDevice::LinkStep()
     }
 }
 
-bool CClockDevice::WaitFor(int ticks, bool (CZvSerialMaster::*condition)() const)
+bool CClockDevice::WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*condition)() const)
 {
     if (Lock lock = Acquire())
         SetTicks(replyTicks_, static_cast<uint16_t>(ticks));
@@ -441,17 +498,26 @@ bool CClockDevice::WaitFor(int ticks, bool (CZvSerialMaster::*condition)() const
         if (replyTicks_ == 0 || !running_.load(std::memory_order_acquire))
             break;
     }
-    return (master_.get()->*condition)();
+    const bool met = (master_.get()->*condition)();
+    if (!met && observer_ && running_.load(std::memory_order_acquire)) {
+        const bool ack = condition == &CZvSerialMaster::IsAcknowledged;
+        std::string what =
+            (ack ? "no ACK within " : "no reply within ") + std::to_string(ticks * kTick.count()) + " ms";
+        if (ack && master_->AckStateValue() == CZvSerialMaster::kNakReceived)
+            what = "NAK; " + what;
+        Notify(LinkEvent::Kind::WaitExpired, code, std::move(what));
+    }
+    return met;
 }
 
-bool CClockDevice::WaitForAck(int ticks)
+bool CClockDevice::WaitForAck(uint8_t code, int ticks)
 {
-    return WaitFor(ticks, &CZvSerialMaster::IsAcknowledged);
+    return WaitFor(code, ticks, &CZvSerialMaster::IsAcknowledged);
 }
 
-bool CClockDevice::WaitForReply(int ticks)
+bool CClockDevice::WaitForReply(uint8_t code, int ticks)
 {
-    return WaitFor(ticks, &CZvSerialMaster::IsReplyReady);
+    return WaitFor(code, ticks, &CZvSerialMaster::IsReplyReady);
 }
 
 // Counts one try of the current state; false when none is left. Never
@@ -466,22 +532,37 @@ bool CClockDevice::TakeAttempt()
 bool CClockDevice::Hello()
 {
     master_->SendCommand(kCmdHello);
-    return WaitForAck(kAckTicks);
+    return WaitForAck(kCmdHello, kAckTicks);
+}
+
+bool CClockDevice::ReadFailed(uint8_t code, std::string why)
+{
+    if (observer_)
+        Notify(LinkEvent::Kind::ReadFailed, code, std::move(why));
+    return false;
 }
 
 bool CClockDevice::Read(uint8_t code)
 {
     master_->SendCommand(code);
-    if (!WaitForReply(ReadWaitTicks(code)))
-        return false;
+    if (!WaitForReply(code, ReadWaitTicks(code)))
+        return ReadFailed(code, "timeout");
     uint8_t replyCode = 0;
     std::string payload;
     if (!master_->TakeReply(replyCode, payload))
-        return false;
-    if (replyCode != code || payload.size() != ReplyLength(code, g_protocolVersion.load()))
-        return false;
+        return ReadFailed(code, "timeout");
+    if (replyCode != code) {
+        char why[32];
+        std::snprintf(why, sizeof why, "wrong code %02X", replyCode);
+        return ReadFailed(code, why);
+    }
+    const size_t expected = ReplyLength(code, g_protocolVersion.load());
+    if (payload.size() != expected) {
+        return ReadFailed(
+            code, "wrong length " + std::to_string(payload.size()) + ", " + std::to_string(expected) + " expected");
+    }
     if (!DecodeReply(code, payload))
-        return false;
+        return ReadFailed(code, "not decoded");
     if (code == kCmdReadConfig) {
         Lock lock = Acquire();
         if (lock && ValidateConfigShadow(configShadow_)) {
@@ -523,13 +604,19 @@ bool CClockDevice::ReadAll()
             return false;
         }
         if (step.code == kCmdFamilyId) {
+            // A family that matches no row leaves the program's product as
+            // it was, but this object's stays unknown.
             const int row = FindProduct(GetFamilyId());
-            if (row >= 0)
+            if (row >= 0) {
+                productIndex_.store(static_cast<uint8_t>(row), std::memory_order_release);
                 g_productIndex.store(static_cast<uint8_t>(row));
+            }
         } else if (step.code == kCmdFirmware) {
             FirmwareVersion version;
             GetFirmwareVersion(version);
-            g_protocolVersion.store(ProtocolVersionFor(version));
+            const uint8_t protocol = ProtocolVersionFor(version);
+            protocolVersion_.store(protocol, std::memory_order_release);
+            g_protocolVersion.store(protocol);
         }
     }
     return true;
@@ -588,7 +675,7 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
         }
     }
     // A failed write is not sent again: the link goes to its failed state.
-    return WaitForAck(kAckTicks);
+    return WaitForAck(code, kAckTicks);
 }
 
 void CClockDevice::ShowMessage(const char* text)

@@ -3,9 +3,11 @@
 #include "ClockCodec.h"
 #include "ClockDevice.h"
 #include "SimClock.h"
+#include "SimPort.h"
 
 #include "BenchSupport.h"
 #include "TestSupport.h"
+#include "link/EventLog.h"
 
 #include <gtest/gtest.h>
 
@@ -62,8 +64,6 @@ class ClockDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_productIndex = kNoProduct;
-        g_protocolVersion = 1;
         std::string error;
         ASSERT_TRUE(sim.Start(&error)) << error;
     }
@@ -246,6 +246,9 @@ TEST_F(ClockDeviceTest, IdentifiesThenPollsInOrder)
         EXPECT_EQ(codes, expected);
 
         EXPECT_EQ(device->GetFamilyId(), row.familyId);
+        EXPECT_EQ(device->GetProductIndex(), FindProduct(row.familyId));
+        EXPECT_EQ(device->GetProtocolVersion(), row.protocol);
+        // The latest identification also sets the program's own.
         EXPECT_EQ(g_productIndex.load(), FindProduct(row.familyId));
         EXPECT_EQ(g_protocolVersion.load(), row.protocol);
         EXPECT_EQ(device->GetSerialNumber(), 1234u);
@@ -351,7 +354,7 @@ TEST_F(ClockDeviceTest, FamilyIdNeverAnsweredShowsFourMessages)
     }
     EXPECT_FALSE(device->IsOnline());
     EXPECT_EQ(sim.Clock().CountReceived(kCmdFamilyId), 4u);
-    EXPECT_EQ(g_productIndex.load(), kNoProduct);
+    EXPECT_EQ(device->GetProductIndex(), kNoProduct);
 }
 
 TEST_F(ClockDeviceTest, LateReplyOfAnotherCodeFailsTheRead)
@@ -719,6 +722,216 @@ TEST_F(ClockDeviceTest, AWriteWithoutAckTakesTheLinkDown)
         EXPECT_EQ(sim.Clock().CountReceived(row.code), 1u);
         EXPECT_EQ(sim.Clock().Received().back().code, row.code) << "nothing is sent after the failed write";
     }
+}
+
+// --- in the same process, over a simulated port: the link's events, the
+// port's state and the identification of each object ---
+
+class ClockDeviceInProcess : public ::testing::Test {
+protected:
+    std::unique_ptr<CClockDevice> Connect(std::shared_ptr<SimLine> on, std::shared_ptr<ILinkObserver> observer = {})
+    {
+        return std::make_unique<CClockDevice>(std::make_unique<SimPort>(on, "sim-clock"), LinkMessageHandler{},
+                                              std::move(observer));
+    }
+    std::unique_ptr<CClockDevice> Connect(std::shared_ptr<ILinkObserver> observer = {})
+    {
+        return Connect(line, std::move(observer));
+    }
+
+    std::shared_ptr<SimLine> line = std::make_shared<SimLine>();
+};
+
+TEST_F(ClockDeviceInProcess, EventsOfOneHelloIdentifyPollRunInOrder)
+{
+    using Kind = LinkEvent::Kind;
+    auto log = std::make_shared<EventLog>();
+    auto device = Connect(log);
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= 1; }, 5s));
+    device.reset();
+
+    std::vector<std::pair<Kind, uint8_t>> expected = {{Kind::PortChanged, uint8_t(PortState::Open)},
+                                                      {Kind::StateChanged, CClockDevice::kStateHello},
+                                                      {Kind::FrameSent, kCmdHello},
+                                                      {Kind::AckReceived, 0},
+                                                      {Kind::StateChanged, CClockDevice::kStateIdentify}};
+    for (uint8_t code : std::vector<uint8_t>(kIdentification.begin() + 1, kIdentification.end()))
+        expected.insert(expected.end(), {{Kind::FrameSent, code}, {Kind::FrameReceived, code}});
+    expected.insert(expected.end(),
+                    {{Kind::StateChanged, CClockDevice::kStateIdle}, {Kind::StateChanged, CClockDevice::kStatePoll}});
+    for (uint8_t code : kPoll)
+        expected.insert(expected.end(), {{Kind::FrameSent, code}, {Kind::FrameReceived, code}});
+    expected.push_back({Kind::StateChanged, CClockDevice::kStateIdle});
+
+    std::vector<LinkEvent> events = log->Events();
+    ASSERT_GE(events.size(), expected.size());
+    events.resize(expected.size());
+    std::string seen;
+    for (const LinkEvent& e : events)
+        seen += Describe(e) + "\n";
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const LinkEvent& e = events[i];
+        ASSERT_TRUE(e.kind == expected[i].first && e.code == expected[i].second) << "event " << i << " of\n" << seen;
+        if (i > 0) {
+            EXPECT_GE(e.time, events[i - 1].time) << "event " << i;
+        }
+        switch (e.kind) {
+        case Kind::FrameSent:
+            EXPECT_EQ(e.direction, LinkEvent::Direction::ToClock);
+            EXPECT_EQ(e.bytes, BuildFrame(e.code, ""));
+            break;
+        case Kind::FrameReceived:
+            EXPECT_EQ(e.direction, LinkEvent::Direction::FromClock);
+            ASSERT_GE(e.bytes.size(), 6u);
+            EXPECT_EQ(e.bytes.front(), kStx);
+            EXPECT_EQ(e.bytes.back(), kEtx);
+            EXPECT_EQ(e.bytes.size(), ReplyLength(e.code, 2) + 6);
+            break;
+        case Kind::AckReceived: EXPECT_EQ(e.bytes, std::vector<uint8_t>{kAck}); break;
+        case Kind::PortChanged: EXPECT_EQ(e.text, DescribePortState(PortState::Open, "sim-clock")); break;
+        default: break;
+        }
+    }
+    EXPECT_EQ(events[1].text, "hello");
+    EXPECT_EQ(events.back().text, "idle");
+}
+
+// Why a read or a write failed, as the events tell it, and the failed state
+// that follows.
+TEST_F(ClockDeviceInProcess, EventsSayWhyAnExchangeFailed)
+{
+    using Kind = LinkEvent::Kind;
+    struct Row {
+        const char* legend;
+        SimFaults faults;
+        uint8_t code;
+        std::vector<std::pair<Kind, std::string>> events;  // in order, among others
+    };
+    const auto faults = [](auto set) {
+        SimFaults f;
+        set(f);
+        return f;
+    };
+    const Row rows[] = {
+        {"no reply",
+         faults([](SimFaults& f) { f.ignoreCode = kCmdTimeCodeStatus; }),
+         kCmdTimeCodeStatus,
+         {{Kind::WaitExpired, "no reply within 200 ms"}, {Kind::ReadFailed, "timeout"}}},
+        {"short reply",
+         faults([](SimFaults& f) { f.shortCode = kCmdTimeCodeStatus; }),
+         kCmdTimeCodeStatus,
+         {{Kind::FrameReceived, ""}, {Kind::ReadFailed, "wrong length 76, 78 expected"}}},
+        {"reply under another code",
+         faults([](SimFaults& f) { f.wrongCode = kCmdTimeCodeStatus; }),
+         kCmdTimeCodeStatus,
+         {{Kind::ReadFailed, "wrong code 67"}}},
+        {"bad checksum",
+         faults([](SimFaults& f) { f.badChecksumEvery = 1; }),
+         kCmdCurrentTime,
+         {{Kind::FrameRejected, "bad checksum"}, {Kind::NakSent, "bad checksum"}, {Kind::ReadFailed, "timeout"}}},
+        {"NAK to a write",
+         faults([](SimFaults& f) { f.nakCode = kCmdWriteConfig; }),
+         kCmdWriteConfig,
+         {{Kind::NakReceived, ""}, {Kind::WaitExpired, "NAK; no ACK within 100 ms"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        line = std::make_shared<SimLine>();
+        auto log = std::make_shared<EventLog>();
+        auto device = Connect(log);
+        ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+        const int start = log->Find(Kind::StateChanged, CClockDevice::kStateIdle);
+        line->Clock().SetFaults(row.faults);
+        if (row.code == kCmdWriteConfig) {
+            ClockConfig config;
+            device->GetConfig(config);
+            ASSERT_TRUE(device->SetConfig(config));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+        device.reset();
+
+        const std::vector<LinkEvent> events = log->Events();
+        size_t at = static_cast<size_t>(start);
+        for (const auto& [kind, text] : row.events) {
+            // Bytes between frames and frames given up carry no code.
+            const bool coded = kind != Kind::FrameRejected && kind != Kind::NakSent && kind != Kind::NakReceived;
+            const auto it = std::find_if(events.begin() + static_cast<long>(at), events.end(), [&](const LinkEvent& e) {
+                return e.kind == kind && (!coded || e.code == row.code) && (text.empty() || e.text == text);
+            });
+            ASSERT_NE(it, events.end()) << LinkEventKindName(kind) << " " << text;
+            at = static_cast<size_t>(it - events.begin());
+        }
+        const int failed = log->Find(Kind::StateChanged, CClockDevice::kStateFailed, at);
+        EXPECT_GE(failed, 0) << "the failed state follows";
+    }
+}
+
+TEST_F(ClockDeviceInProcess, PortStateComesFromThePortItself)
+{
+    auto log = std::make_shared<EventLog>();
+    auto device = Connect(log);
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    EXPECT_EQ(device->GetPortState(), PortState::Open);
+    EXPECT_EQ(device->GetDevicePath(), "sim-clock");
+
+    line->Unplug();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    EXPECT_EQ(device->GetPortState(), PortState::Gone);
+    ASSERT_TRUE(WaitUntil([&] { return log->Find(LinkEvent::Kind::PortChanged, uint8_t(PortState::Gone)) >= 0; }, 1s));
+    const LinkEvent gone =
+        log->Events()[static_cast<size_t>(log->Find(LinkEvent::Kind::PortChanged, uint8_t(PortState::Gone)))];
+    EXPECT_EQ(gone.text, DescribePortState(PortState::Gone, "sim-clock"));
+
+    // Without a port the object is inert, offline for good, and goes
+    // quietly.
+    auto inert = std::make_unique<CClockDevice>(std::unique_ptr<ISerialPort>());
+    EXPECT_EQ(inert->GetPortState(), PortState::NotOpened);
+    EXPECT_EQ(inert->GetDevicePath(), "");
+    EXPECT_FALSE(inert->IsOnline());
+    const auto start = Clock::now();
+    inert.reset();
+    EXPECT_LT(Clock::now() - start, 1s);
+}
+
+// Each object knows what it identified, whatever another one found since.
+TEST_F(ClockDeviceInProcess, IdentificationBelongsToEachObject)
+{
+    struct Row {
+        uint16_t familyId;
+        FirmwareVersion firmware;
+        uint8_t product;
+        uint8_t protocol;
+    };
+    const Row rows[] = {
+        {0x0150, {1, 3, 0}, 0, 2},
+        {0x0350, {1, 2, 4}, 1, 1},
+        {0x0250, {2, 0, 0}, kNoProduct, 2},
+    };
+    std::vector<std::unique_ptr<CClockDevice>> devices;
+    for (const Row& row : rows) {
+        auto on = std::make_shared<SimLine>(SimIdentity{row.familyId, 0x21, row.firmware, 1, kTimeCodeSmpte, 29});
+        const uint8_t before = g_productIndex.load();
+        devices.push_back(Connect(on));
+        CClockDevice& device = *devices.back();
+        ASSERT_TRUE(WaitUntil([&] { return device.IsReady(); }, 5s));
+        if (row.product == kNoProduct) {
+            EXPECT_EQ(g_productIndex.load(), before) << "an unknown family leaves the program's product alone";
+        }
+    }
+    for (size_t i = 0; i < devices.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(devices[i]->GetProductIndex(), rows[i].product);
+        EXPECT_EQ(devices[i]->GetProtocolVersion(), rows[i].protocol);
+    }
+
+    // Until its identification, an object knows nothing.
+    SimFaults silent;
+    silent.silent = true;
+    line->Clock().SetFaults(silent);
+    auto unknown = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return line->Clock().CountReceived(kCmdHello) >= 2; }, 2s));
+    EXPECT_EQ(unknown->GetProductIndex(), kNoProduct);
+    EXPECT_EQ(unknown->GetProtocolVersion(), 0);
 }
 
 }  // namespace
