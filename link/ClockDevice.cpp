@@ -440,8 +440,9 @@ void CClockDevice::LinkStep()
         if (pollDue) {
             attemptsLeft_ = kExchangeAttempts;
             SetState(kStatePoll);
-        } else
+        } else {
             IdleWait(seen, kIdleGuard);
+        }
         return;
     }
     case kStatePoll:
