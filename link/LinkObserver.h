@@ -6,10 +6,11 @@
 // Thread rules: OnLinkEvent is called on the device's link thread and on the
 // serial master's receive thread, at times from both at once, so an
 // observer guards its own state. It is called without any of the link's
-// locks held, but it runs inside the link's timing: it must return quickly
-// and must not wait for the link (no getter or setter of the device from an
-// event of the receive thread, which the link thread may be waiting on).
-// With no observer the link pays one pointer test per event.
+// locks held, so it may use the device's getters; but it runs inside the
+// link's timing, so it must return quickly and must never wait for the link
+// to move on (for IsReady, say), which it cannot do until the call returns.
+// The observer is fixed when the link is made; with none, the link pays one
+// pointer test per event.
 #pragma once
 
 #include <chrono>
