@@ -4,10 +4,10 @@
 // - SetConfig to the whole 0x61 frame received by the clock;
 // - the poll period as the clock sees it;
 // - CPU time and wake-ups per second of the whole link while it polls an
-//   idle clock. The simulated clock runs in a child process, so only the
-//   link's own threads are counted.
+//   idle clock, per run and the median of the runs. The simulated clock
+//   runs in a child process, so only the link's own threads are counted.
 //
-//   device_bench [--connects N] [--writes N] [--idle-seconds N]
+//   device_bench [--connects N] [--writes N] [--idle-seconds N] [--idle-runs N]
 #include "BenchSupport.h"
 #include "ClockCodec.h"
 #include "ClockDevice.h"
@@ -118,8 +118,10 @@ bool MeasureLatencies(int connects, int writes)
     return true;
 }
 
-// Idle cost: the clock in a child process, the link alone in this one.
-bool MeasureIdleCost(int seconds)
+// Idle cost: the clock in a child process, the link alone in this one. Each
+// run connects a new device, lets it settle, then measures; the median of
+// the runs is printed last.
+bool MeasureIdleCost(int seconds, int runs)
 {
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
@@ -142,22 +144,29 @@ bool MeasureIdleCost(int seconds)
     const ssize_t n = read(pipeFds[0], buffer, sizeof buffer - 1);
     close(pipeFds[0]);
     bool ok = n > 1;
-    if (ok) {
+    std::vector<double> cpu;
+    std::vector<double> wakeups;
+    if (ok)
         buffer[n - 1] = '\0';
+    for (int run = 0; ok && run < runs; ++run) {
         CClockDevice device(SettingsFor(buffer));
         ok = WaitUntil([&] { return device.IsReady(); }, 5s, 1ms);
-        if (ok) {
-            std::this_thread::sleep_for(500ms);
-            const Usage before = ProcessUsage();
-            std::this_thread::sleep_for(std::chrono::seconds(seconds));
-            const Usage after = ProcessUsage();
-            const double cpuMs = (after.cpuSeconds - before.cpuSeconds) * 1000.0;
-            std::printf("idle polling, %d s: CPU %.1f ms (%.3f%% of a core), %.1f wake-ups/s, still ready: %s\n",
-                        seconds, cpuMs, cpuMs / 10.0 / seconds,
-                        static_cast<double>(after.switches - before.switches - 1) / seconds,
-                        device.IsReady() ? "yes" : "no");
-        }
+        if (!ok)
+            break;
+        std::this_thread::sleep_for(500ms);
+        const Usage before = ProcessUsage();
+        std::this_thread::sleep_for(std::chrono::seconds(seconds));
+        const Usage after = ProcessUsage();
+        cpu.push_back((after.cpuSeconds - before.cpuSeconds) * 1000.0);
+        // The measuring thread's own sleep counts one switch.
+        wakeups.push_back(static_cast<double>(after.switches - before.switches - 1) / seconds);
+        ok = device.IsReady();
+        std::printf("idle polling, run %d, %d s: CPU %.1f ms (%.3f%% of a core), %.1f wake-ups/s, still ready: %s\n",
+                    run + 1, seconds, cpu.back(), cpu.back() / 10.0 / seconds, wakeups.back(), ok ? "yes" : "no");
     }
+    if (ok)
+        std::printf("idle polling, median of %d runs: CPU %.1f ms per %d s (%.3f%% of a core), %.1f wake-ups/s\n", runs,
+                    Median(cpu), seconds, Median(cpu) / 10.0 / seconds, Median(wakeups));
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     return ok;
@@ -170,6 +179,7 @@ int main(int argc, char** argv)
     int connects = 20;
     int writes = 200;
     int idleSeconds = 10;
+    int idleRuns = 3;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--connects") == 0)
             connects = std::atoi(argv[i + 1]);
@@ -177,9 +187,11 @@ int main(int argc, char** argv)
             writes = std::atoi(argv[i + 1]);
         else if (std::strcmp(argv[i], "--idle-seconds") == 0)
             idleSeconds = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--idle-runs") == 0)
+            idleRuns = std::max(1, std::atoi(argv[i + 1]));
     }
     // Fork before any thread exists.
-    if (!MeasureIdleCost(idleSeconds))
+    if (!MeasureIdleCost(idleSeconds, idleRuns))
         return 1;
     return MeasureLatencies(connects, writes) ? 0 : 1;
 }

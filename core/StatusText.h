@@ -4,7 +4,7 @@
 
 #include "ClockDateTime.h"
 #include "ClockRecords.h"
-#include "UsbSerialPort.h"
+#include "SerialPort.h"
 
 #include <string>
 

@@ -85,10 +85,23 @@ void LinkMessage::Wait()
     cv_.wait(lock, [this] { return dismissed_ || cancelled_; });
 }
 
-CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler handler)
-    : messageHandler_(std::move(handler))
+CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler handler,
+                           std::shared_ptr<ILinkObserver> observer)
+    : observer_(std::move(observer)), messageHandler_(std::move(handler))
 {
-    master_ = std::make_unique<CZvSerialMaster>(settings);
+    Start(std::make_unique<CZvSerialMaster>(settings, observer_));
+}
+
+CClockDevice::CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler,
+                           std::shared_ptr<ILinkObserver> observer)
+    : observer_(std::move(observer)), messageHandler_(std::move(handler))
+{
+    Start(std::make_unique<CZvSerialMaster>(std::move(port), observer_));
+}
+
+void CClockDevice::Start(std::unique_ptr<CZvSerialMaster> master)
+{
+    master_ = std::move(master);
     std::this_thread::sleep_for(2ms);
     tickBase_ = std::chrono::steady_clock::now();
     plannedWake_ = std::chrono::steady_clock::time_point::max();
@@ -104,8 +117,6 @@ CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler hand
         if (linkThread_.joinable())
             linkThread_.join();
     }
-    Lock lock = Acquire();
-    timePending_ = configPending_ = displayPending_ = false;
 }
 
 CClockDevice::~CClockDevice()
@@ -119,12 +130,8 @@ CClockDevice::~CClockDevice()
         if (currentMessage_)
             currentMessage_->Cancel();
     }
-    Wake();
-    {
-        std::lock_guard<std::mutex> lock(timerMutex_);
-        ++timerChanges_;
-    }
-    timerCv_.notify_all();
+    wake_.Signal();
+    timerChanged_.Signal();
     if (linkThread_.joinable())
         linkThread_.join();
     if (timerThread_.joinable())
@@ -139,25 +146,10 @@ CClockDevice::Lock CClockDevice::Acquire() const
     return lock;
 }
 
-void CClockDevice::Wake()
-{
-    {
-        std::lock_guard<std::mutex> lock(wakeMutex_);
-        ++wakeups_;
-    }
-    wakeCv_.notify_all();
-}
-
-uint64_t CClockDevice::WakeCount()
-{
-    std::lock_guard<std::mutex> lock(wakeMutex_);
-    return wakeups_;
-}
-
 void CClockDevice::IdleWait(uint64_t seen, std::chrono::milliseconds timeout)
 {
-    std::unique_lock<std::mutex> lock(wakeMutex_);
-    wakeCv_.wait_for(lock, timeout, [&] { return wakeups_ != seen || !running_.load(std::memory_order_acquire); });
+    wake_.WaitUntil(seen, std::chrono::steady_clock::now() + timeout,
+                    [this] { return !running_.load(std::memory_order_acquire); });
 }
 
 // --- getters and setters (user-interface thread) ---
@@ -212,64 +204,114 @@ uint8_t CClockDevice::GetIllumination() const
     return lock ? configShadow_.illumination : 0;
 }
 
+template <class Record> void CClockDevice::QueueLocked(PendingWrite<Record>& write, const Record& record)
+{
+    write.record = record;
+    write.pending = true;
+    ++write.generation;
+    writePending_.store(true, std::memory_order_release);
+}
+
+void CClockDevice::UpdateWritePendingLocked()
+{
+    writePending_.store(pendingTime_.pending || pendingConfig_.pending || pendingDisplay_.pending,
+                        std::memory_order_release);
+}
+
+// Every setter checks its request before it touches the queue, so a refused
+// request never replaces an accepted one that is still waiting.
+
 bool CClockDevice::SetClockTime(const ClockTime& time)
 {
+    if (!time.set)
+        return false;
     Lock lock = Acquire();
     if (!lock)
         return false;
-    pendingTime_ = time;
-    if (!time.set)
-        return false;
-    timePending_ = true;
-    writePending_.store(true, std::memory_order_release);
+    QueueLocked(pendingTime_, time);
     lock.unlock();
-    Wake();
+    wake_.Signal();
     return true;
 }
 
 bool CClockDevice::SetConfig(const ClockConfig& config)
 {
+    ClockConfig prepared = config;
+    PrepareConfigForWrite(prepared);
+    if (!prepared.valid)
+        return false;
     Lock lock = Acquire();
     if (!lock)
         return false;
-    pendingConfig_ = config;
-    PrepareConfigForWrite(pendingConfig_);
-    if (!pendingConfig_.valid)
-        return false;
-    configPending_ = true;
-    writePending_.store(true, std::memory_order_release);
+    QueueLocked(pendingConfig_, prepared);
     lock.unlock();
-    Wake();
+    wake_.Signal();
     return true;
 }
 
 bool CClockDevice::SetDisplayConfig(const DisplayConfig& display)
 {
+    if ((display.flag3 && !display.flag4) || display.mode > kDisplayModeMax)
+        return false;
     Lock lock = Acquire();
-    if (!lock)
+    // The clock takes hand commands only while its hands are stopped.
+    if (!lock || configShadow_.handMotion != kHandsStopped)
         return false;
-    pendingDisplay_ = display;
-    if (display.flag3 && !display.flag4)
-        return false;
-    if (configShadow_.handMotion != kHandsStopped || display.mode > kDisplayModeMax)
-        return false;
-    displayPending_ = true;
-    writePending_.store(true, std::memory_order_release);
+    QueueLocked(pendingDisplay_, display);
     lock.unlock();
-    Wake();
+    wake_.Signal();
     return true;
 }
 
 PortState CClockDevice::GetPortState() const
 {
-    const auto* port = master_ ? dynamic_cast<const CUsbSerialPort*>(master_->Port()) : nullptr;
+    const ISerialPort* port = master_->Port();
     return port ? port->State() : PortState::NotOpened;
 }
 
 std::string CClockDevice::GetDevicePath() const
 {
-    const auto* port = master_ ? dynamic_cast<const CUsbSerialPort*>(master_->Port()) : nullptr;
+    const ISerialPort* port = master_->Port();
     return port ? port->DevicePath() : std::string();
+}
+
+// --- link events ---
+
+namespace {
+
+const char* StateName(uint8_t state)
+{
+    switch (state) {
+    case CClockDevice::kStateStart: return "start";
+    case CClockDevice::kStateIdle: return "idle";
+    case CClockDevice::kStateHello: return "hello";
+    case CClockDevice::kStateIdentify: return "identification read";
+    case CClockDevice::kStatePoll: return "poll";
+    case CClockDevice::kStateWrite: return "write pass";
+    case CClockDevice::kStateFailed: return "failed";
+    default: return "unknown";
+    }
+}
+
+}  // namespace
+
+void CClockDevice::Notify(LinkEvent::Kind kind, uint8_t code, std::string text) const
+{
+    LinkEvent event;
+    event.kind = kind;
+    event.time = std::chrono::steady_clock::now();
+    event.code = code;
+    event.text = std::move(text);
+    observer_->OnLinkEvent(event);
+}
+
+void CClockDevice::NotifyPortChange()
+{
+    const PortState state = GetPortState();
+    if (state == reportedPortState_)
+        return;
+    reportedPortState_ = state;
+    Notify(LinkEvent::Kind::PortChanged, static_cast<uint8_t>(state), DescribePortState(state, GetDevicePath()));
 }
 
 // --- timer thread ---
@@ -294,24 +336,15 @@ void CClockDevice::SetTicks(uint16_t& counter, uint16_t ticks)
 {
     AdvanceTicks();
     counter = ticks;
-    if (ticks > 0 && tickBase_ + ticks * kTick < plannedWake_) {
-        {
-            std::lock_guard<std::mutex> lock(timerMutex_);
-            ++timerChanges_;
-        }
-        timerCv_.notify_one();
-    }
+    if (ticks > 0 && tickBase_ + ticks * kTick < plannedWake_)
+        timerChanged_.Signal();
 }
 
 void CClockDevice::TimerThread()
 {
     using TimePoint = std::chrono::steady_clock::time_point;
     while (running_.load(std::memory_order_acquire)) {
-        uint64_t seen = 0;
-        {
-            std::lock_guard<std::mutex> lock(timerMutex_);
-            seen = timerChanges_;
-        }
+        const uint64_t seen = timerChanged_.Count();
         bool pollDue = false;
         TimePoint wakeAt = TimePoint::max();
         if (Lock lock = Acquire()) {
@@ -325,13 +358,8 @@ void CClockDevice::TimerThread()
             wakeAt = std::chrono::steady_clock::now() + kTick;
         }
         if (pollDue)
-            Wake();
-        std::unique_lock<std::mutex> lock(timerMutex_);
-        const auto changed = [&] { return timerChanges_ != seen || !running_.load(std::memory_order_acquire); };
-        if (wakeAt == TimePoint::max())
-            timerCv_.wait(lock, changed);
-        else
-            timerCv_.wait_until(lock, wakeAt, changed);
+            wake_.Signal();
+        timerChanged_.WaitUntil(seen, wakeAt, [this] { return !running_.load(std::memory_order_acquire); });
     }
 }
 
@@ -345,28 +373,33 @@ void CClockDevice::LinkThread()
 
 void CClockDevice::SetState(uint8_t state)
 {
-    state_.store(state, std::memory_order_release);
+    if (state_.exchange(state, std::memory_order_acq_rel) != state && observer_)
+        Notify(LinkEvent::Kind::StateChanged, state, StateName(state));
 }
 
 void CClockDevice::LinkStep()
 {
+    // The port changes on its own (a hang-up on the receive thread); it is
+    // looked at once a step, which is often enough for a trace.
+    if (observer_)
+        NotifyPortChange();
     switch (state_.load(std::memory_order_acquire)) {
     case kStateStart: {
         ready_.store(false, std::memory_order_release);
         online_.store(false, std::memory_order_release);
-        writePending_.store(false, std::memory_order_release);
+        attemptsLeft_ = kHelloAttempts;
         if (Lock lock = Acquire()) {
-            attemptsLeft_ = kHelloAttempts;
+            UpdateWritePendingLocked();
             SetTicks(pollTicks_, kPollTicks);
         }
         if (master_->IsStarted())
             SetState(kStateHello);
         else
-            IdleWait(WakeCount(), kTick);
+            IdleWait(wake_.Count(), kTick);
         return;
     }
     case kStateHello:
-        if (--attemptsLeft_ == 0) {
+        if (!TakeAttempt()) {
             SetState(kStateFailed);
             return;
         }
@@ -377,7 +410,7 @@ void CClockDevice::LinkStep()
         }
         return;
     case kStateIdentify:
-        if (--attemptsLeft_ == 0) {
+        if (!TakeAttempt()) {
             SetState(kStateFailed);
             return;
         }
@@ -388,13 +421,12 @@ void CClockDevice::LinkStep()
         return;
     case kStateIdle: {
         // Taken before the checks, so a wake-up between them is not lost.
-        const uint64_t seen = WakeCount();
+        const uint64_t seen = wake_.Count();
         ready_.store(true, std::memory_order_release);
         if (writePending_.load(std::memory_order_acquire)) {
-            if (Lock lock = Acquire()) {
-                attemptsLeft_ = kExchangeAttempts;
+            attemptsLeft_ = kExchangeAttempts;
+            if (Lock lock = Acquire())
                 SetTicks(pollTicks_, 1);
-            }
             SetState(kStateWrite);
             return;
         }
@@ -402,19 +434,19 @@ void CClockDevice::LinkStep()
         if (Lock lock = Acquire()) {
             AdvanceTicks();
             pollDue = pollTicks_ == 0;
-            if (pollDue) {
-                attemptsLeft_ = kExchangeAttempts;
+            if (pollDue)
                 SetTicks(pollTicks_, kPollTicks);
-            }
         }
-        if (pollDue)
+        if (pollDue) {
+            attemptsLeft_ = kExchangeAttempts;
             SetState(kStatePoll);
-        else
+        } else {
             IdleWait(seen, kIdleGuard);
+        }
         return;
     }
     case kStatePoll:
-        if (--attemptsLeft_ == 0) {
+        if (!TakeAttempt()) {
             SetState(kStateFailed);
             return;
         }
@@ -427,7 +459,7 @@ void CClockDevice::LinkStep()
         }
         return;
     case kStateWrite:
-        if (--attemptsLeft_ == 0) {
+        if (!TakeAttempt()) {
             SetState(kStateFailed);
             return;
         }
@@ -442,13 +474,13 @@ void CClockDevice::LinkStep()
         ready_.store(false, std::memory_order_release);
         online_.store(false, std::memory_order_release);
         attemptsLeft_ = kFailedAttempts;
-        IdleWait(WakeCount(), kFailedWait);
+        IdleWait(wake_.Count(), kFailedWait);
         return;
     default: SetState(kStateFailed); return;
     }
 }
 
-bool CClockDevice::WaitFor(int ticks, bool (CZvSerialMaster::*condition)() const)
+bool CClockDevice::WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*condition)() const)
 {
     if (Lock lock = Acquire())
         SetTicks(replyTicks_, static_cast<uint16_t>(ticks));
@@ -467,45 +499,77 @@ bool CClockDevice::WaitFor(int ticks, bool (CZvSerialMaster::*condition)() const
         if (replyTicks_ == 0 || !running_.load(std::memory_order_acquire))
             break;
     }
-    return (master_.get()->*condition)();
+    const bool met = (master_.get()->*condition)();
+    if (!met && observer_ && running_.load(std::memory_order_acquire)) {
+        const bool ack = condition == &CZvSerialMaster::IsAcknowledged;
+        std::string what =
+            (ack ? "no ACK within " : "no reply within ") + std::to_string(ticks * kTick.count()) + " ms";
+        if (ack && master_->AckStateValue() == CZvSerialMaster::kNakReceived)
+            what = "NAK; " + what;
+        Notify(LinkEvent::Kind::WaitExpired, code, std::move(what));
+    }
+    return met;
 }
 
-bool CClockDevice::WaitForAck(int ticks)
+bool CClockDevice::WaitForAck(uint8_t code, int ticks)
 {
-    return WaitFor(ticks, &CZvSerialMaster::IsAcknowledged);
+    return WaitFor(code, ticks, &CZvSerialMaster::IsAcknowledged);
 }
 
-bool CClockDevice::WaitForReply(int ticks)
+bool CClockDevice::WaitForReply(uint8_t code, int ticks)
 {
-    return WaitFor(ticks, &CZvSerialMaster::IsReplyReady);
+    return WaitFor(code, ticks, &CZvSerialMaster::IsReplyReady);
+}
+
+// Counts one try of the current state; false when none is left. Never
+// wraps below zero, whatever state the counter was left in.
+bool CClockDevice::TakeAttempt()
+{
+    if (attemptsLeft_ > 0)
+        --attemptsLeft_;
+    return attemptsLeft_ > 0;
 }
 
 bool CClockDevice::Hello()
 {
     master_->SendCommand(kCmdHello);
-    return WaitForAck(kAckTicks);
+    return WaitForAck(kCmdHello, kAckTicks);
+}
+
+bool CClockDevice::ReadFailed(uint8_t code, std::string why)
+{
+    if (observer_)
+        Notify(LinkEvent::Kind::ReadFailed, code, std::move(why));
+    return false;
 }
 
 bool CClockDevice::Read(uint8_t code)
 {
     master_->SendCommand(code);
-    if (!WaitForReply(ReadWaitTicks(code)))
-        return false;
+    if (!WaitForReply(code, ReadWaitTicks(code)))
+        return ReadFailed(code, "timeout");
     uint8_t replyCode = 0;
     std::string payload;
     if (!master_->TakeReply(replyCode, payload))
-        return false;
-    if (replyCode != code || payload.size() != ReplyLength(code, g_protocolVersion.load()))
-        return false;
+        return ReadFailed(code, "timeout");
+    if (replyCode != code) {
+        char why[32];
+        std::snprintf(why, sizeof why, "wrong code %02X", replyCode);
+        return ReadFailed(code, why);
+    }
+    const size_t expected = ReplyLength(code, g_protocolVersion.load());
+    if (payload.size() != expected) {
+        return ReadFailed(
+            code, "wrong length " + std::to_string(payload.size()) + ", " + std::to_string(expected) + " expected");
+    }
     if (!DecodeReply(code, payload))
-        return false;
+        return ReadFailed(code, "not decoded");
     if (code == kCmdReadConfig) {
         Lock lock = Acquire();
         if (lock && ValidateConfigShadow(configShadow_)) {
-            pendingConfig_ = configShadow_;
-            NormaliseConfig(pendingConfig_);
-            configPending_ = true;
-            writePending_.store(true, std::memory_order_release);
+            ClockConfig correction = configShadow_;
+            NormaliseConfig(correction);
+            QueueLocked(pendingConfig_, correction);
         }
     }
     return true;
@@ -541,15 +605,19 @@ bool CClockDevice::ReadAll()
             return false;
         }
         if (step.code == kCmdFamilyId) {
+            // A family that matches no row leaves the program's product as
+            // it was, but this object's stays unknown.
             const int row = FindProduct(GetFamilyId());
             if (row >= 0) {
-                g_productIndex.store(static_cast<uint8_t>(row));
                 productIndex_.store(static_cast<uint8_t>(row), std::memory_order_release);
+                g_productIndex.store(static_cast<uint8_t>(row));
             }
         } else if (step.code == kCmdFirmware) {
             FirmwareVersion version;
             GetFirmwareVersion(version);
-            g_protocolVersion.store(ProtocolVersionFor(version));
+            const uint8_t protocol = ProtocolVersionFor(version);
+            protocolVersion_.store(protocol, std::memory_order_release);
+            g_protocolVersion.store(protocol);
         }
     }
     return true;
@@ -566,60 +634,49 @@ bool CClockDevice::Poll()
 
 bool CClockDevice::WritePass()
 {
-    bool time = false;
-    bool config = false;
-    bool display = false;
-    if (Lock lock = Acquire()) {
-        time = timePending_;
-        config = configPending_;
-        display = displayPending_;
-    }
-    return (!time || WriteTime()) && (!config || WriteConfig()) && (!display || WriteDisplay());
-}
-
-bool CClockDevice::WriteTime()
-{
-    {
-        Lock lock = Acquire();
-        if (!lock)
-            return false;
-        master_->SendCommand(kCmdSetTime, EncodeSetTime(pendingTime_));
-        utcTime_ = pendingTime_;
-        writePending_.store(false, std::memory_order_release);
-        timePending_ = false;
-    }
-    return WaitForAck(kAckTicks);
-}
-
-bool CClockDevice::WriteConfig()
-{
-    {
-        Lock lock = Acquire();
-        if (!lock)
-            return false;
-        master_->SendCommand(kCmdWriteConfig, EncodeConfig(pendingConfig_, g_protocolVersion.load()));
-        configShadow_ = pendingConfig_;
-        writePending_.store(false, std::memory_order_release);
-    }
-    if (!WaitForAck(kAckTicks))
-        return false;
+    // Each write looks at its own flag when its turn comes: a request that
+    // arrives during the pass goes out in it when its turn is still to
+    // come, otherwise in the next pass, which the idle state starts at once.
+    const uint8_t protocol = g_protocolVersion.load();
+    const bool sent = SendQueued(kCmdSetTime, pendingTime_, utcTime_, EncodeSetTime) &&
+        SendQueued(kCmdWriteConfig, pendingConfig_, configShadow_,
+                   [protocol](const ClockConfig& config) { return EncodeConfig(config, protocol); }) &&
+        SendQueued(kCmdWriteDisplay, pendingDisplay_, displayShadow_, EncodeDisplayConfig);
     if (Lock lock = Acquire())
-        configPending_ = false;
-    return true;
+        UpdateWritePendingLocked();
+    return sent;
 }
 
-bool CClockDevice::WriteDisplay()
+template <class Record, class Encode>
+bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record& cached, Encode encode)
 {
+    Record record;
+    uint32_t generation = 0;
     {
         Lock lock = Acquire();
         if (!lock)
             return false;
-        master_->SendCommand(kCmdWriteDisplay, EncodeDisplayConfig(pendingDisplay_));
-        displayShadow_ = pendingDisplay_;
-        writePending_.store(false, std::memory_order_release);
-        displayPending_ = false;
+        if (!write.pending)
+            return true;
+        record = write.record;
+        generation = write.generation;
     }
-    return WaitForAck(kAckTicks);
+    // Sent without the lock, so the user interface never waits for the
+    // port; only this thread sends.
+    master_->SendCommand(code, encode(record));
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        cached = record;
+        // A request accepted while this one was sent stays queued.
+        if (write.generation == generation) {
+            write.pending = false;
+            UpdateWritePendingLocked();
+        }
+    }
+    // A failed write is not sent again: the link goes to its failed state.
+    return WaitForAck(code, kAckTicks);
 }
 
 void CClockDevice::ShowMessage(const char* text)

@@ -9,21 +9,26 @@
 //   NoWritePending. None of them waits for the clock; getters and setters
 //   wait at most 5000 ms for the lock, and only for the length of a copy.
 // - Link thread: the state machine, every exchange with the clock, and the
-//   identification read's messages.
+//   identification read's messages. attemptsLeft is its own.
 // - Timer thread: counts replyTicks and pollTicks down, one per 10 ms, and
 //   wakes the link thread when a poll falls due.
 // - The serial master's receive thread (see ZvSerialMaster.h).
-// One lock (lock_) guards the records, the four pending flags and the two
-// tick counters; it is never held while waiting for the clock and never
-// taken twice. ready, online, running, writePending and state are atomics,
-// read without the lock. The link thread sleeps on wakeCv_ while idle: the
-// setters and the timer thread wake it, so it reacts at once instead of
-// looking every 10 ms.
+// - The observer is called on the link and receive threads, never with the
+//   lock held.
+// One lock (lock_) guards the records, the queued writes and the two tick
+// counters; it is never held while waiting for the clock or writing to the
+// port, and never taken twice. ready, online, running, writePending, state
+// and the identification results are atomics, read without the lock;
+// writePending is written only under the lock, together with the queue it
+// sums up. The link thread sleeps on wake_ while idle: the setters and the
+// timer thread wake it, so it reacts at once instead of looking every 10 ms.
 #pragma once
 
 #include "ClockRecords.h"
+#include "EventCount.h"
+#include "LinkObserver.h"
+#include "SerialPort.h"
 #include "TimedMutex.h"
-#include "UsbSerialPort.h"
 #include "ZvSerialMaster.h"
 
 #include <atomic>
@@ -79,9 +84,17 @@ public:
         kStateFailed = 128,
     };
 
-    // Without a message handler the identification read's messages go to
-    // standard error and the link goes on at once.
-    explicit CClockDevice(const LinkSettings& settings, LinkMessageHandler handler = {});
+    // Opens the USB port the settings name. Without a message handler the
+    // identification read's messages go to standard error and the link goes
+    // on at once. The observer, if any, hears every frame and every event
+    // of this link (see LinkObserver.h) for the object's whole life.
+    explicit CClockDevice(const LinkSettings& settings, LinkMessageHandler handler = {},
+                          std::shared_ptr<ILinkObserver> observer = {});
+    // Runs over another byte source, already open: a test's fake port or a
+    // simulated clock in the same process. A null port gives an inert
+    // object, offline for good.
+    explicit CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler = {},
+                          std::shared_ptr<ILinkObserver> observer = {});
     ~CClockDevice();
     CClockDevice(const CClockDevice&) = delete;
     CClockDevice& operator=(const CClockDevice&) = delete;
@@ -103,10 +116,6 @@ public:
     bool SetConfig(const ClockConfig& config);
     bool SetDisplayConfig(const DisplayConfig& display);
 
-    // The row of g_products this object's identification matched;
-    // kNoProduct until then, and for a family that matches no row.
-    uint8_t GetProductIndex() const { return productIndex_.load(std::memory_order_acquire); }
-
     // Status polls completed since the object started.
     uint32_t GetPollCount() const { return polls_.load(std::memory_order_acquire); }
     // Connection state, for tests and diagnostics.
@@ -116,24 +125,39 @@ public:
     PortState GetPortState() const;
     std::string GetDevicePath() const;
 
+    // What this object's identification read found: the row of g_products
+    // the family ID matched (kNoProduct until then, and for good when the
+    // family matches no row), and the protocol version of the firmware (0
+    // until the firmware version has been read, then 1 or 2). Unlike
+    // g_productIndex and g_protocolVersion, which the latest identification
+    // of any object sets, these belong to this object alone.
+    uint8_t GetProductIndex() const { return productIndex_.load(std::memory_order_acquire); }
+    uint8_t GetProtocolVersion() const { return protocolVersion_.load(std::memory_order_acquire); }
+
 private:
     using Lock = std::unique_lock<CTimedMutex>;
     Lock Acquire() const;
+
+    // Starts the link over the master; the constructors' common part.
+    void Start(std::unique_ptr<CZvSerialMaster> master);
+    // Link events of this object; only called when there is an observer.
+    void Notify(LinkEvent::Kind kind, uint8_t code, std::string text) const;
+    void NotifyPortChange();
 
     void LinkThread();
     void TimerThread();
     void LinkStep();
     void SetState(uint8_t state);
-    // Waits for the clock; true when the condition holds at the end.
-    bool WaitFor(int ticks, bool (CZvSerialMaster::*condition)() const);
-    bool WaitForAck(int ticks);
-    bool WaitForReply(int ticks);
+    // Waits for the clock's answer to the command just sent; true when the
+    // condition holds at the end.
+    bool WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*condition)() const);
+    bool WaitForAck(uint8_t code, int ticks);
+    bool WaitForReply(uint8_t code, int ticks);
+    bool ReadFailed(uint8_t code, std::string why);
     // Sleeps up to the given time on the link thread; returns early when
     // woken (a write was queued, a poll fell due, shutdown) since the wake
     // count was seen.
     void IdleWait(uint64_t seen, std::chrono::milliseconds timeout);
-    uint64_t WakeCount();
-    void Wake();
     // The tick counters. Under the lock: AdvanceTicks applies the ticks that
     // have passed since the last call and tells whether pollTicks reached 0;
     // SetTicks advances, then sets a counter and, when it expires before the
@@ -141,15 +165,31 @@ private:
     bool AdvanceTicks();
     void SetTicks(uint16_t& counter, uint16_t ticks);
 
+    // One write of each kind can be queued: the record the next write of
+    // that kind sends, whether it is queued and not yet sent (timePending,
+    // configPending, displayPending), and a count of the requests accepted,
+    // so a write can tell whether a newer request arrived while it sent.
+    template <class Record> struct PendingWrite {
+        Record record{};
+        bool pending = false;
+        uint32_t generation = 0;
+    };
+    // Under the lock: queues a request, replacing one still unsent.
+    template <class Record> void QueueLocked(PendingWrite<Record>& write, const Record& record);
+    // Under the lock: writePending := some write is queued and unsent.
+    void UpdateWritePendingLocked();
+
+    bool TakeAttempt();
     bool Hello();
     bool Read(uint8_t code);
     bool DecodeReply(uint8_t code, const std::string& payload);
     bool ReadAll();
     bool Poll();
     bool WritePass();
-    bool WriteTime();
-    bool WriteConfig();
-    bool WriteDisplay();
+    // Sends the queued record, if any, and waits for the ACK. True when
+    // nothing was queued or the clock acknowledged.
+    template <class Record, class Encode>
+    bool SendQueued(uint8_t code, PendingWrite<Record>& write, Record& cached, Encode encode);
     void ShowMessage(const char* text);
 
     std::atomic<bool> ready_{false};
@@ -158,15 +198,13 @@ private:
     std::atomic<bool> writePending_{false};
     std::atomic<uint32_t> polls_{0};
     std::atomic<uint8_t> productIndex_{kNoProduct};
-    bool timePending_ = false;
-    bool configPending_ = false;
-    bool displayPending_ = false;
+    std::atomic<uint8_t> protocolVersion_{0};
 
     std::thread linkThread_;
     std::thread timerThread_;
     mutable CTimedMutex lock_;
 
-    uint8_t attemptsLeft_ = 0;
+    uint8_t attemptsLeft_ = 0;  // link thread only
     std::atomic<uint8_t> state_{kStateStart};
     uint16_t replyTicks_ = 0;
     uint16_t pollTicks_ = 0;
@@ -183,26 +221,26 @@ private:
     DisplayConfig displayShadow_;
     AuxStatus auxStatus_;
     TimeCodeStatus timeCodeStatus_;
-    ClockTime pendingTime_;
-    ClockConfig pendingConfig_;
-    DisplayConfig pendingDisplay_;
+    PendingWrite<ClockTime> pendingTime_;
+    PendingWrite<ClockConfig> pendingConfig_;
+    PendingWrite<DisplayConfig> pendingDisplay_;
 
     std::unique_ptr<CZvSerialMaster> master_;
+    const std::shared_ptr<ILinkObserver> observer_;
+    PortState reportedPortState_ = PortState::NotOpened;  // link thread only
 
     LinkMessageHandler messageHandler_;
     std::mutex messageMutex_;
     std::shared_ptr<LinkMessage> currentMessage_;
 
-    std::mutex wakeMutex_;
-    std::condition_variable wakeCv_;
-    uint64_t wakeups_ = 0;
+    // Bumped by every event the idle link thread acts on.
+    CEventCount wake_;
 
     // The tick grid: ticks fall every 10 ms from tickBase_ on. The timer
     // thread sleeps until the first counter runs out (plannedWake_) rather
     // than waking on every tick; the counters read the same either way.
     std::chrono::steady_clock::time_point tickBase_;
     std::chrono::steady_clock::time_point plannedWake_;
-    std::mutex timerMutex_;
-    std::condition_variable timerCv_;
-    uint64_t timerChanges_ = 0;
+    // Bumped when a counter is set to run out before plannedWake_.
+    CEventCount timerChanged_;
 };

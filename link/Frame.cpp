@@ -56,18 +56,33 @@ std::vector<uint8_t> BuildFrame(uint8_t code, std::string_view payload)
     return frame;
 }
 
-bool VerifyChecksum(const uint8_t* buffer, size_t etx)
+const char* FrameFaultText(FrameFault fault)
+{
+    switch (fault) {
+    case FrameFault::None: return "none";
+    case FrameFault::StrayEtx: return "ETX outside a frame";
+    case FrameFault::TooLong: return "frame too long";
+    case FrameFault::TooShort: return "frame too short";
+    case FrameFault::ControlCharacter: return "control character in the frame";
+    case FrameFault::BadChecksum: return "bad checksum";
+    case FrameFault::AnswerInFrame: return "ACK or NAK inside a frame";
+    case FrameFault::Restarted: return "STX inside a frame";
+    }
+    return "?";
+}
+
+FrameFault CheckFrame(const uint8_t* buffer, size_t etx)
 {
     if (etx < 5)
-        return false;
+        return FrameFault::TooShort;
     uint8_t sum = 0;
     for (size_t i = 1; i <= etx - 3; ++i) {
         if (IsControl(buffer[i]))
-            return false;
+            return FrameFault::ControlCharacter;
         sum = static_cast<uint8_t>(sum + buffer[i]);
     }
     const std::string_view digits(reinterpret_cast<const char*>(buffer + etx - 2), 2);
-    return ParseHex(digits) == sum;
+    return ParseHex(digits) == sum ? FrameFault::None : FrameFault::BadChecksum;
 }
 
 void CFrameReceiver::Reset()
@@ -87,7 +102,10 @@ CFrameReceiver::Event CFrameReceiver::Feed(uint8_t byte)
             rxLength_ = 0;
             parseState_ = kInFrame;
             return Event::FrameStart;
-        case kEtx: return Event::Reject;
+        case kEtx:
+            rxLength_ = 0;
+            fault_ = FrameFault::StrayEtx;
+            return Event::Reject;
         case kAck: return Event::Ack;
         case kNak: return Event::Nak;
         default: return Event::None;
@@ -98,13 +116,15 @@ CFrameReceiver::Event CFrameReceiver::Feed(uint8_t byte)
     case kStx:
         rxLength_ = 0;
         rxBuffer_[0] = byte;
+        fault_ = FrameFault::Restarted;
         return Event::FrameStart;
     case kAck:
     case kNak:
         // An acknowledgement cannot occur inside a frame: the frame is
         // broken, and the byte is not taken as an answer either.
         parseState_ = kIdle;
-        return Event::None;
+        fault_ = FrameFault::AnswerInFrame;
+        return Event::Dropped;
     default: break;
     }
 
@@ -113,18 +133,26 @@ CFrameReceiver::Event CFrameReceiver::Feed(uint8_t byte)
     ++rxLength_;
     if (rxLength_ >= kMaxFrameBytes) {
         parseState_ = kIdle;
+        fault_ = FrameFault::TooLong;
         return Event::Reject;
     }
     rxBuffer_[rxLength_] = byte;
     if (parseState_ != kComplete)
         return Event::None;
 
-    if (!VerifyChecksum(rxBuffer_, rxLength_)) {
+    fault_ = CheckFrame(rxBuffer_, rxLength_);
+    if (fault_ != FrameFault::None) {
         parseState_ = kIdle;
         return Event::Reject;
     }
     parseState_ = kVerified;
     return Event::Verified;
+}
+
+std::vector<uint8_t> CFrameReceiver::FrameBytes() const
+{
+    const size_t last = rxLength_ < kMaxFrameBytes ? rxLength_ : kMaxFrameBytes - 1;
+    return {rxBuffer_, rxBuffer_ + last + 1};
 }
 
 uint8_t CFrameReceiver::Code() const

@@ -38,17 +38,37 @@ inline constexpr char HexDigit(unsigned nibble)
 // The complete frame for a command and its payload.
 std::vector<uint8_t> BuildFrame(uint8_t code, std::string_view payload);
 
+// Why a frame was not taken.
+enum class FrameFault : uint8_t {
+    None,
+    StrayEtx,          // ETX outside a frame
+    TooLong,           // more than kMaxFrameBytes bytes
+    TooShort,          // fewer bytes than STX, code, checksum and ETX
+    ControlCharacter,  // a control character in the code or payload
+    BadChecksum,       // the checksum digits do not match
+    AnswerInFrame,     // ACK or NAK inside a frame
+    Restarted,         // an STX inside a frame began a new one
+};
+
+// A few words for a trace: "bad checksum".
+const char* FrameFaultText(FrameFault fault);
+
 // Checks a complete frame whose ETX is at place etx of buffer (STX at 0).
-bool VerifyChecksum(const uint8_t* buffer, size_t etx);
+FrameFault CheckFrame(const uint8_t* buffer, size_t etx);
+inline bool VerifyChecksum(const uint8_t* buffer, size_t etx)
+{
+    return CheckFrame(buffer, etx) == FrameFault::None;
+}
 
 class CFrameReceiver {
 public:
     enum class Event : uint8_t {
         None,        // byte stored or dropped, nothing to do
-        FrameStart,  // an STX began a frame
+        FrameStart,  // an STX began a frame (and ended one it was inside)
         Ack,         // ACK between frames
         Nak,         // NAK between frames
         Reject,      // frame or stray ETX rejected: answer with NAK
+        Dropped,     // frame broken off by ACK or NAK: dropped, no answer
         Verified,    // a complete frame passed the checks; see Code/Payload
     };
 
@@ -59,9 +79,16 @@ public:
 
     // parseState: 0 idle, 1 inside a frame, 3 complete, 4 verified.
     uint8_t ParseState() const { return parseState_; }
+    bool InFrame() const { return parseState_ == 1; }
     // Index of the last stored byte of the current frame.
     uint16_t Length() const { return rxLength_; }
     const uint8_t* Buffer() const { return rxBuffer_; }
+    // The bytes of the current frame as stored so far, from its STX (after
+    // a Reject or Dropped: the frame that was given up).
+    std::vector<uint8_t> FrameBytes() const;
+    // Why the last Reject or Dropped happened, or the last STX restarted a
+    // frame.
+    FrameFault Fault() const { return fault_; }
 
     // Of the verified frame: the code digits' value and the payload text.
     uint8_t Code() const;
@@ -69,6 +96,7 @@ public:
 
 private:
     uint8_t parseState_ = 0;
+    FrameFault fault_ = FrameFault::None;
     uint16_t rxLength_ = 0;
     uint8_t rxBuffer_[kMaxFrameBytes] = {};
 };

@@ -7,16 +7,38 @@
 // while no other thread uses the port.
 //
 // No call reports an error: a port that failed or went away reads as silence
-// and swallows writes.
+// and swallows writes. State() says why, for the user; it may be read from
+// any thread.
 #pragma once
 
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+
+enum class PortState : uint8_t {
+    NotOpened,         // Open has not run
+    Open,              // the device is open and set up
+    NoBridge,          // no USB bridge found, or the named device does not exist
+    PermissionDenied,  // the device exists but we may not open it
+    Busy,              // another program holds the device
+    NotSerial,         // the named path is not a terminal device
+    Gone,              // the device went away while open (cable unplugged)
+    Failed,            // any other open error
+};
+
+// A sentence a user can act on, naming the device where there is one.
+std::string DescribePortState(PortState state, const std::string& device);
 
 class ISerialPort {
 public:
     virtual ~ISerialPort() = default;
+
+    // Why the port is silent, if it is. A byte source without a device of
+    // its own is always open.
+    virtual PortState State() const { return PortState::Open; }
+    // The device the port opened or tried to open; empty when there is none.
+    virtual std::string DevicePath() const { return {}; }
 
     // True when a received byte is waiting.
     virtual bool BytesAvailable() = 0;

@@ -254,6 +254,12 @@ bool CUsbSerialPort::Usable() const
     return fd_ >= 0 && state_.load(std::memory_order_relaxed) == PortState::Open;
 }
 
+bool CUsbSerialPort::HungUp() const
+{
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
+}
+
 void CUsbSerialPort::MarkGone()
 {
     // The descriptor stays open until Close: closing it here would let its
@@ -278,18 +284,28 @@ uint8_t CUsbSerialPort::ReadByte()
     if (receiveCount_ == 0) {
         if (!Usable())
             return 0;
+        // The line is raw with VMIN and VTIME 0, so a read of an empty
+        // healthy line returns 0 bytes at once (EAGAIN on some drivers):
+        // wait up to the read timeout for a byte, then read once more.
         ssize_t got = ::read(fd_, receiveBuffer_, sizeof receiveBuffer_);
-        if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
+        if (got == 0 || (got < 0 && (errno == EAGAIN || errno == EINTR))) {
             WaitForInput(kReadTimeout);
-            got = Usable() ? ::read(fd_, receiveBuffer_, sizeof receiveBuffer_) : -1;
+            if (!Usable())
+                return 0;
+            got = ::read(fd_, receiveBuffer_, sizeof receiveBuffer_);
         }
-        if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) {
-            // End of file or EIO on a tty: the device hung up.
+        if (got < 0 && errno != EAGAIN && errno != EINTR) {
+            // EIO on a tty: the device hung up.
             MarkGone();
             return 0;
         }
-        if (got <= 0)
+        if (got <= 0) {
+            // Nothing arrived. A hung-up tty also reads as 0 bytes; poll
+            // tells the two apart.
+            if (got == 0 && HungUp())
+                MarkGone();
             return 0;
+        }
         if (got == 1)
             return receiveBuffer_[0];
         receiveCount_ = static_cast<uint16_t>(got);

@@ -6,6 +6,9 @@
 // device path. A failed open behaves like a cable on which nothing arrives;
 // State() keeps the reason so the user interface can explain it.
 //
+// DescribePortState, declared with PortState in SerialPort.h, is defined
+// here: its advice is about this port's devices.
+//
 // Thread rules: Open and Close run while no other thread uses the port. One
 // reader thread calls BytesAvailable, ReadByte and WaitForInput; the local
 // receive buffer belongs to it. Write and WriteByte are serialised by a
@@ -20,20 +23,6 @@
 #include <mutex>
 #include <string>
 #include <vector>
-
-enum class PortState : uint8_t {
-    NotOpened,         // Open has not run
-    Open,              // the device is open and set up
-    NoBridge,          // no USB bridge found, or the named device does not exist
-    PermissionDenied,  // the device exists but we may not open it
-    Busy,              // another program holds the device
-    NotSerial,         // the named path is not a terminal device
-    Gone,              // the device went away while open (cable unplugged)
-    Failed,            // any other open error
-};
-
-// A sentence a user can act on, naming the device where there is one.
-std::string DescribePortState(PortState state, const std::string& device);
 
 // Orders device names naturally: ttyUSB2 before ttyUSB10.
 bool DeviceNameLess(const std::string& a, const std::string& b);
@@ -61,12 +50,14 @@ public:
     void Purge();
     void Close() override;
 
-    PortState State() const { return state_.load(std::memory_order_acquire); }
-    // The device path that Open chose (empty when none was found).
-    const std::string& DevicePath() const { return devicePath_; }
+    PortState State() const override { return state_.load(std::memory_order_acquire); }
+    // The device path that Open chose (empty when none was found). Written
+    // only by Open, before any other thread uses the port.
+    std::string DevicePath() const override { return devicePath_; }
 
 private:
     bool Usable() const;
+    bool HungUp() const;
     void MarkGone();
     void FailOpen(PortState reason);
     void SetLatencyTimer(int milliseconds);

@@ -13,7 +13,8 @@ constexpr auto kIdleWait = std::chrono::milliseconds(10);
 
 }  // namespace
 
-CZvSerialMaster::CZvSerialMaster(const LinkSettings& settings)
+CZvSerialMaster::CZvSerialMaster(const LinkSettings& settings, std::shared_ptr<ILinkObserver> observer)
+    : observer_(std::move(observer))
 {
     auto port = std::make_unique<CUsbSerialPort>();
     port->Open(settings);
@@ -22,7 +23,8 @@ CZvSerialMaster::CZvSerialMaster(const LinkSettings& settings)
     Start();
 }
 
-CZvSerialMaster::CZvSerialMaster(std::unique_ptr<ISerialPort> port) : port_(std::move(port))
+CZvSerialMaster::CZvSerialMaster(std::unique_ptr<ISerialPort> port, std::shared_ptr<ILinkObserver> observer)
+    : port_(std::move(port)), observer_(std::move(observer))
 {
     replyPayload_.reserve(kMaxPayloadChars);
     if (port_)
@@ -62,8 +64,26 @@ void CZvSerialMaster::SendCommand(uint8_t code, std::string_view payload)
 {
     ackState_.store(kAckWaiting, std::memory_order_release);
     replyReady_.store(false, std::memory_order_release);
-    const std::vector<uint8_t> frame = BuildFrame(code, payload);
-    port_->Write(frame.data(), frame.size());
+    std::vector<uint8_t> frame = BuildFrame(code, payload);
+    // Told before the bytes leave, so the trace never shows an answer ahead
+    // of its command.
+    if (observer_)
+        Notify(LinkEvent::Kind::FrameSent, LinkEvent::Direction::ToClock, code, frame);
+    if (port_)
+        port_->Write(frame.data(), frame.size());
+}
+
+void CZvSerialMaster::Notify(LinkEvent::Kind kind, LinkEvent::Direction direction, uint8_t code,
+                             std::vector<uint8_t> bytes, std::string text) const
+{
+    LinkEvent event;
+    event.kind = kind;
+    event.time = std::chrono::steady_clock::now();
+    event.direction = direction;
+    event.code = code;
+    event.bytes = std::move(bytes);
+    event.text = std::move(text);
+    observer_->OnLinkEvent(event);
 }
 
 uint8_t CZvSerialMaster::TakeReplyCommand()
@@ -103,23 +123,12 @@ bool CZvSerialMaster::TakeReply(uint8_t& code, std::string& payload)
 
 uint64_t CZvSerialMaster::EventCount() const
 {
-    std::lock_guard<std::mutex> lock(eventMutex_);
-    return events_;
+    return events_.Count();
 }
 
 bool CZvSerialMaster::WaitForEvent(uint64_t seen, std::chrono::microseconds timeout) const
 {
-    std::unique_lock<std::mutex> lock(eventMutex_);
-    return eventCv_.wait_for(lock, timeout, [&] { return events_ != seen; });
-}
-
-void CZvSerialMaster::SignalEvent()
-{
-    {
-        std::lock_guard<std::mutex> lock(eventMutex_);
-        ++events_;
-    }
-    eventCv_.notify_all();
+    return events_.WaitFor(seen, timeout);
 }
 
 bool CZvSerialMaster::OnFrameReceived()
@@ -132,29 +141,65 @@ bool CZvSerialMaster::OnFrameReceived()
 
 void CZvSerialMaster::ReceiveLoop()
 {
+    using Kind = LinkEvent::Kind;
+    constexpr auto kFromClock = LinkEvent::Direction::FromClock;
+    constexpr auto kToClock = LinkEvent::Direction::ToClock;
+    // The observer hears of each event before the link thread can see it.
+    const auto answerNak = [this](const char* why) {
+        if (observer_)
+            Notify(Kind::NakSent, kToClock, 0, {kNak}, why);
+        port_->WriteByte(kNak);
+    };
     while (running_.load(std::memory_order_acquire)) {
         if (!port_->BytesAvailable()) {
             port_->WaitForInput(kIdleWait);
             continue;
         }
-        switch (receiver_.Feed(port_->ReadByte())) {
+        const uint8_t byte = port_->ReadByte();
+        // An STX inside a frame overwrites the frame it ends: keep its bytes
+        // for the observer first.
+        std::vector<uint8_t> broken;
+        if (observer_ && byte == kStx && receiver_.InFrame())
+            broken = receiver_.FrameBytes();
+        switch (receiver_.Feed(byte)) {
         case CFrameReceiver::Event::None: break;
-        case CFrameReceiver::Event::FrameStart: replyReady_.store(false, std::memory_order_release); break;
+        case CFrameReceiver::Event::FrameStart:
+            if (!broken.empty())
+                Notify(Kind::FrameRejected, kFromClock, 0, std::move(broken), FrameFaultText(FrameFault::Restarted));
+            replyReady_.store(false, std::memory_order_release);
+            break;
         case CFrameReceiver::Event::Ack:
+            if (observer_)
+                Notify(Kind::AckReceived, kFromClock, 0, {kAck});
             ackState_.store(kAckReceived, std::memory_order_release);
-            SignalEvent();
+            events_.Signal();
             break;
         case CFrameReceiver::Event::Nak:
+            if (observer_)
+                Notify(Kind::NakReceived, kFromClock, 0, {kNak});
             ackState_.store(kNakReceived, std::memory_order_release);
-            SignalEvent();
+            events_.Signal();
             break;
-        case CFrameReceiver::Event::Reject: port_->WriteByte(kNak); break;
+        case CFrameReceiver::Event::Reject:
+            if (observer_)
+                Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
+            answerNak(FrameFaultText(receiver_.Fault()));
+            break;
+        case CFrameReceiver::Event::Dropped:
+            if (observer_)
+                Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
+            break;
         case CFrameReceiver::Event::Verified:
             if (OnFrameReceived()) {
+                if (observer_)
+                    Notify(Kind::FrameReceived, kFromClock, receiver_.Code(), receiver_.FrameBytes());
                 replyReady_.store(true, std::memory_order_release);
-                SignalEvent();
+                events_.Signal();
             } else {
-                port_->WriteByte(kNak);
+                if (observer_)
+                    Notify(Kind::FrameRejected, kFromClock, receiver_.Code(), receiver_.FrameBytes(),
+                           "not taken by the receiver");
+                answerNak("frame not taken");
             }
             receiver_.Reset();
             break;

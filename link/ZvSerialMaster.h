@@ -16,14 +16,17 @@
 //   arrives while the reply is copied out from tearing it.
 // - WaitForEvent lets the link thread block until the receive thread records
 //   an acknowledgement or a reply, instead of sleeping in a loop.
+// - The observer, fixed at construction, hears of each frame and answer
+//   before the link thread can act on it (see LinkObserver.h).
 #pragma once
 
 #include "ClockRecords.h"
+#include "EventCount.h"
 #include "Frame.h"
+#include "LinkObserver.h"
 #include "SerialPort.h"
 
 #include <atomic>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -40,9 +43,10 @@ public:
 
     // Opens the USB port described by the settings and starts the receive
     // thread.
-    explicit CZvSerialMaster(const LinkSettings& settings);
-    // Runs over another byte source, already open.
-    explicit CZvSerialMaster(std::unique_ptr<ISerialPort> port);
+    explicit CZvSerialMaster(const LinkSettings& settings, std::shared_ptr<ILinkObserver> observer = {});
+    // Runs over another byte source, already open. Without one (null) the
+    // master stays inert: no receive thread, IsStarted false.
+    explicit CZvSerialMaster(std::unique_ptr<ISerialPort> port, std::shared_ptr<ILinkObserver> observer = {});
     virtual ~CZvSerialMaster();
     CZvSerialMaster(const CZvSerialMaster&) = delete;
     CZvSerialMaster& operator=(const CZvSerialMaster&) = delete;
@@ -88,9 +92,11 @@ protected:
 private:
     void Start();
     void ReceiveLoop();
-    void SignalEvent();
+    void Notify(LinkEvent::Kind kind, LinkEvent::Direction direction, uint8_t code, std::vector<uint8_t> bytes,
+                std::string text = {}) const;
 
     std::unique_ptr<ISerialPort> port_;
+    const std::shared_ptr<ILinkObserver> observer_;
     std::atomic<bool> started_{false};
     std::atomic<bool> replyReady_{false};
     std::atomic<bool> running_{false};
@@ -102,7 +108,5 @@ private:
     uint8_t replyCommand_ = 0;
     std::string replyPayload_;
 
-    mutable std::mutex eventMutex_;
-    mutable std::condition_variable eventCv_;
-    uint64_t events_ = 0;
+    CEventCount events_;
 };

@@ -2,6 +2,7 @@
 
 #include "ClockCodec.h"
 #include "DstRules.h"
+#include "Frame.h"
 
 #include <algorithm>
 
@@ -111,6 +112,26 @@ void SimClock::ApplyConfigLocked(const ClockConfig& config)
         stoppedFace_.reset();
 }
 
+std::vector<uint8_t> SimClock::AnswerBytes(const Answer& answer)
+{
+    switch (answer.kind) {
+    case Answer::Kind::None: return {};
+    case Answer::Kind::Ack: return {kAck};
+    case Answer::Kind::Nak: return {kNak};
+    case Answer::Kind::Reply: {
+        std::vector<uint8_t> frame = BuildFrame(answer.code, answer.payload);
+        if (answer.corruptChecksum) {
+            // The last checksum digit, changed to another hex digit.
+            uint8_t& digit = frame[frame.size() - 2];
+            const auto value = ParseHex(std::string_view(reinterpret_cast<const char*>(&digit), 1));
+            digit = static_cast<uint8_t>(HexDigit(value ^ 1u));
+        }
+        return frame;
+    }
+    }
+    return {};
+}
+
 SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
 {
     SimReceived entry{code, std::string(payload), SteadyClock::now()};
@@ -138,6 +159,10 @@ SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
                 --faults_.slowCount;
         }
         if (answer.kind == Answer::Kind::Reply) {
+            if (faults_.shortCode == code)
+                answer.payload.resize(answer.payload.size() >= 2 ? answer.payload.size() - 2 : 0);
+            if (faults_.wrongCode == code)
+                answer.code = static_cast<uint8_t>(code + 1);
             ++repliesSent_;
             if (faults_.badChecksumEvery > 0 && repliesSent_ % static_cast<uint64_t>(faults_.badChecksumEvery) == 0)
                 answer.corruptChecksum = true;

@@ -8,7 +8,11 @@
 //
 // Faults are chosen by the caller (a test or the command line), never by
 // chance: silence, no answer to one command, NAK to one command, a bad
-// checksum on every Nth reply, a slow answer, unplugging.
+// checksum on every Nth reply, a reply too short or under the wrong code, a
+// slow answer, unplugging.
+//
+// SimPort (SimPort.h) puts a SimClock behind an in-process port instead,
+// for tests that need no terminal.
 //
 // Thread rules: every public member of SimClock and SimServer may be called
 // from any thread; SimClock keeps its state under one mutex. SimServer runs
@@ -47,6 +51,8 @@ struct SimFaults {
     int slowCode = -1;         // answer this command late (-1: every command)
     std::chrono::milliseconds slowDelay{0};
     int slowCount = -1;  // how many answers are late (-1: all)
+    int shortCode = -1;  // answer this read with its payload two characters short
+    int wrongCode = -1;  // answer this read under the next command code
 };
 
 // One frame as the clock received it.
@@ -68,6 +74,10 @@ public:
     };
 
     explicit SimClock(SimIdentity identity = {});
+
+    // The bytes of an answer on the wire, none for Kind::None. Its delay is
+    // the carrier's to keep.
+    static std::vector<uint8_t> AnswerBytes(const Answer& answer);
 
     // Handles one received frame: logs it and returns the answer. Unknown
     // codes, a payload on a command that takes none, and writes whose

@@ -34,11 +34,6 @@ void SetCloseOnExec(int fd)
         ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
 }
 
-int HexValue(uint8_t digit)
-{
-    return static_cast<int>(ParseHex(std::string_view(reinterpret_cast<const char*>(&digit), 1)));
-}
-
 }  // namespace
 
 SimServer::SimServer(SimIdentity identity) : clock_(identity) { }
@@ -209,21 +204,8 @@ void SimServer::SendAnswer(const SimClock::Answer& answer)
     // the next request like a busy clock would.
     if (answer.delay.count() > 0 && !WaitFor(answer.delay))
         return;
-    switch (answer.kind) {
-    case SimClock::Answer::Kind::Ack: WriteAll(&kAck, 1); break;
-    case SimClock::Answer::Kind::Nak: WriteAll(&kNak, 1); break;
-    case SimClock::Answer::Kind::Reply: {
-        std::vector<uint8_t> frame = BuildFrame(answer.code, answer.payload);
-        if (answer.corruptChecksum) {
-            // The last checksum digit, changed to another hex digit.
-            uint8_t& digit = frame[frame.size() - 2];
-            digit = static_cast<uint8_t>(HexDigit(static_cast<unsigned>(HexValue(digit)) ^ 1u));
-        }
-        WriteAll(frame.data(), frame.size());
-        break;
-    }
-    case SimClock::Answer::Kind::None: break;
-    }
+    const std::vector<uint8_t> bytes = SimClock::AnswerBytes(answer);
+    WriteAll(bytes.data(), bytes.size());
 }
 
 void SimServer::WriteAll(const uint8_t* data, size_t length)

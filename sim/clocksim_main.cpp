@@ -40,6 +40,8 @@ const char kUsage[] =
     "  --silent                answer nothing, not even the hello\n"
     "  --ignore CODE           never answer command CODE (hex)\n"
     "  --nak CODE              answer command CODE (hex) with NAK\n"
+    "  --short CODE            answer command CODE (hex) two characters short\n"
+    "  --wrong-code CODE       answer command CODE (hex) under the next code\n"
     "  --bad-checksum-every N  give every Nth reply frame a wrong checksum\n"
     "  --slow CODE:MS          answer command CODE (hex, or 'all') MS milliseconds late\n"
     "  --unplug-after SECONDS  close the device after SECONDS, as if the cable were pulled\n"
@@ -226,6 +228,10 @@ Options ParseOptions(int argc, char** argv, bool& help)
             o.faults.ignoreCode = static_cast<int>(Hex(arg, value(), 0xFF));
         } else if (arg == "--nak") {
             o.faults.nakCode = static_cast<int>(Hex(arg, value(), 0xFF));
+        } else if (arg == "--short") {
+            o.faults.shortCode = static_cast<int>(Hex(arg, value(), 0xFF));
+        } else if (arg == "--wrong-code") {
+            o.faults.wrongCode = static_cast<int>(Hex(arg, value(), 0xFF));
         } else if (arg == "--bad-checksum-every") {
             o.faults.badChecksumEvery = static_cast<int>(Decimal(arg, value(), 1, 1000000));
         } else if (arg == "--slow") {

@@ -3,11 +3,15 @@
 #include "ClockCodec.h"
 #include "ClockDevice.h"
 #include "SimClock.h"
+#include "SimPort.h"
 
+#include "BenchSupport.h"
 #include "TestSupport.h"
+#include "link/EventLog.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstring>
@@ -60,15 +64,28 @@ class ClockDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_productIndex = kNoProduct;
-        g_protocolVersion = 1;
         std::string error;
         ASSERT_TRUE(sim.Start(&error)) << error;
     }
 
-    std::unique_ptr<CClockDevice> Connect(LinkMessageHandler handler = {})
+    std::unique_ptr<CClockDevice> Connect(LinkMessageHandler handler = {}, std::shared_ptr<ILinkObserver> observer = {})
     {
-        return std::make_unique<CClockDevice>(SettingsFor(sim.DevicePath()), std::move(handler));
+        return std::make_unique<CClockDevice>(SettingsFor(sim.DevicePath()), std::move(handler), std::move(observer));
+    }
+    // Connected and identified, the clock's log cleared.
+    std::unique_ptr<CClockDevice> ConnectReady()
+    {
+        auto device = Connect();
+        EXPECT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+        sim.Clock().ClearReceived();
+        return device;
+    }
+    // The clock's hands stopped, so display writes are accepted.
+    void StopHandsAtClock()
+    {
+        ClockConfig config = sim.Clock().Config();
+        config.handMotion = kHandsStopped;
+        sim.Clock().SetConfig(config);
     }
 
     SimServer sim;
@@ -80,44 +97,189 @@ const std::vector<uint8_t> kIdentification = {kCmdHello,        kCmdFamilyId,   
 const std::vector<uint8_t> kPoll = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
                                     kCmdAuxCounter};
 
+// Actions that run on the simulated clock's serving thread when the clock
+// receives a frame of the given code, before it answers: the link is then
+// inside that exchange, so whatever the action queues meets a busy link.
+// Each action runs once. Declare the hooks after the device they call: the
+// destructor disarms them and waits for one that is running.
+class ExchangeHooks {
+public:
+    explicit ExchangeHooks(SimClock& clock) : clock_(clock), state_(std::make_shared<State>())
+    {
+        clock_.SetObserver([state = state_](const SimReceived& received) {
+            std::lock_guard<std::mutex> lock(state->mutex);
+            for (Hook& hook : state->hooks) {
+                if (state->armed && !hook.fired && hook.code == received.code) {
+                    hook.fired = true;
+                    hook.action();
+                    return;
+                }
+            }
+        });
+    }
+    ~ExchangeHooks()
+    {
+        clock_.SetObserver({});
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->armed = false;
+    }
+    ExchangeHooks(const ExchangeHooks&) = delete;
+    ExchangeHooks& operator=(const ExchangeHooks&) = delete;
+
+    // Hooks on one code run in the order they were added, one per frame.
+    void On(uint8_t code, std::function<void()> action)
+    {
+        std::lock_guard<std::mutex> lock(state_->mutex);
+        state_->hooks.push_back({code, std::move(action), false});
+    }
+    bool AllFired(std::chrono::milliseconds timeout)
+    {
+        return WaitUntil(
+            [&] {
+                std::lock_guard<std::mutex> lock(state_->mutex);
+                return std::all_of(state_->hooks.begin(), state_->hooks.end(), [](const Hook& h) { return h.fired; });
+            },
+            timeout);
+    }
+
+private:
+    struct Hook {
+        uint8_t code;
+        std::function<void()> action;
+        bool fired;
+    };
+    struct State {
+        std::mutex mutex;
+        std::vector<Hook> hooks;
+        bool armed = true;
+    };
+    SimClock& clock_;
+    std::shared_ptr<State> state_;
+};
+
+// The whole process's CPU time over a stretch of the test, as a share of
+// one core. A link thread that loops without waiting shows as about 1.
+class CpuMeter {
+public:
+    CpuMeter() : usage_(bench::ProcessUsage()), start_(Clock::now()) { }
+    double Share() const
+    {
+        const double cpu = bench::ProcessUsage().cpuSeconds - usage_.cpuSeconds;
+        return cpu / std::chrono::duration<double>(Clock::now() - start_).count();
+    }
+
+private:
+    bench::Usage usage_;
+    Clock::time_point start_;
+};
+// Generous: polling costs a few percent of a core even under a sanitizer.
+constexpr double kMaxCpuShare = 0.5;
+
+// The payloads the clock received for one code, in order.
+std::vector<std::string> PayloadsOf(const SimClock& clock, uint8_t code)
+{
+    std::vector<std::string> payloads;
+    for (const SimReceived& r : clock.Received()) {
+        if (r.code == code)
+            payloads.push_back(r.payload);
+    }
+    return payloads;
+}
+
+// The received frames from the first of the given code on.
+std::vector<SimReceived> FromFirst(const SimClock& clock, uint8_t code)
+{
+    std::vector<SimReceived> all = clock.Received();
+    const auto first = std::find_if(all.begin(), all.end(), [code](const SimReceived& r) { return r.code == code; });
+    return {first, all.end()};
+}
+
+std::vector<uint8_t> CodesOf(const std::vector<SimReceived>& frames)
+{
+    std::vector<uint8_t> codes;
+    for (const SimReceived& r : frames)
+        codes.push_back(r.code);
+    return codes;
+}
+
+const DisplayConfig kSetFace{kDisplaySetFace, 1, 0, 1, 1, 0, 3155763723u, 0};
+const DisplayConfig kNudge{kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
+
+// A whole identification and poll run, once for each protocol version: the
+// configuration is exchanged with the illumination level (112 characters)
+// from firmware 1.3 on, without it (110) before.
 TEST_F(ClockDeviceTest, IdentifiesThenPollsInOrder)
 {
-    SimIdentity id;
-    id.familyId = 0x0350;
-    id.firmware = {1, 3, 7};
-    id.serialNumber = 1234;
-    sim.Clock().SetIdentity(id);
+    struct Row {
+        FirmwareVersion firmware;
+        uint16_t familyId;
+        uint8_t protocol;
+        size_t configChars;
+    };
+    const Row rows[] = {{{1, 3, 7}, 0x0350, 2, 112}, {{1, 2, 9}, 0x0150, 1, 110}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "firmware " << int(row.firmware.major) << "." << int(row.firmware.minor));
+        SimIdentity id;
+        id.familyId = row.familyId;
+        id.firmware = row.firmware;
+        id.serialNumber = 1234;
+        sim.Clock().SetIdentity(id);
+        ClockConfig atClock = sim.Clock().Config();
+        atClock.illumination = 9;
+        atClock.biasSeconds = 0;
+        sim.Clock().SetConfig(atClock);
+        sim.Clock().ClearReceived();
 
-    auto device = Connect();
-    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
-    EXPECT_TRUE(device->IsOnline());
-    // The auxiliary counter is read once while identifying, then last in
-    // every poll.
-    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdAuxCounter) >= 3; }, 5s));
+        auto device = Connect();
+        ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+        EXPECT_TRUE(device->IsOnline());
+        // The auxiliary counter is read once while identifying, then last
+        // in every poll.
+        ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdAuxCounter) >= 3; }, 5s));
 
-    std::vector<uint8_t> codes = sim.Clock().ReceivedCodes();
-    ASSERT_GE(codes.size(), kIdentification.size() + 2 * kPoll.size());
-    std::vector<uint8_t> expected = kIdentification;
-    expected.insert(expected.end(), kPoll.begin(), kPoll.end());
-    expected.insert(expected.end(), kPoll.begin(), kPoll.end());
-    codes.resize(expected.size());
-    EXPECT_EQ(codes, expected);
+        std::vector<uint8_t> codes = sim.Clock().ReceivedCodes();
+        ASSERT_GE(codes.size(), kIdentification.size() + 2 * kPoll.size());
+        std::vector<uint8_t> expected = kIdentification;
+        expected.insert(expected.end(), kPoll.begin(), kPoll.end());
+        expected.insert(expected.end(), kPoll.begin(), kPoll.end());
+        codes.resize(expected.size());
+        EXPECT_EQ(codes, expected);
 
-    EXPECT_EQ(device->GetFamilyId(), 0x0350);
-    EXPECT_EQ(g_productIndex.load(), 1);
-    EXPECT_EQ(g_protocolVersion.load(), 2);
-    EXPECT_EQ(device->GetSerialNumber(), 1234u);
-    FirmwareVersion firmware;
-    device->GetFirmwareVersion(firmware);
-    EXPECT_EQ(firmware, (FirmwareVersion{1, 3, 7}));
-    ClockConfig config;
-    device->GetConfig(config);
-    EXPECT_EQ(config, sim.Clock().Config());
-    EXPECT_EQ(device->GetIllumination(), sim.Clock().Config().illumination);
-    TimeCodeStatus status;
-    device->GetTimeCodeStatus(status);
-    EXPECT_EQ(status.type, id.timeCodeType);
-    EXPECT_EQ(device->GetPortState(), PortState::Open);
+        EXPECT_EQ(device->GetFamilyId(), row.familyId);
+        EXPECT_EQ(device->GetProductIndex(), FindProduct(row.familyId));
+        EXPECT_EQ(device->GetProtocolVersion(), row.protocol);
+        // The latest identification also sets the program's own.
+        EXPECT_EQ(g_productIndex.load(), FindProduct(row.familyId));
+        EXPECT_EQ(g_protocolVersion.load(), row.protocol);
+        EXPECT_EQ(device->GetSerialNumber(), 1234u);
+        FirmwareVersion firmware;
+        device->GetFirmwareVersion(firmware);
+        EXPECT_EQ(firmware, row.firmware);
+        ClockConfig config;
+        device->GetConfig(config);
+        if (row.protocol == 1) {
+            // Version 1 does not carry the level: the shadow keeps none.
+            EXPECT_EQ(config.illumination, 0);
+            config.illumination = atClock.illumination;
+        }
+        EXPECT_EQ(config, atClock);
+        TimeCodeStatus status;
+        device->GetTimeCodeStatus(status);
+        EXPECT_EQ(status.type, id.timeCodeType);
+        EXPECT_EQ(device->GetPortState(), PortState::Open);
+
+        config.biasSeconds = 1800;
+        config.illumination = 3;
+        ASSERT_TRUE(device->SetConfig(config));
+        ASSERT_TRUE(WaitUntil([&] { return sim.Clock().Config().biasSeconds == 1800; }, 2s));
+        const std::vector<std::string> written = PayloadsOf(sim.Clock(), kCmdWriteConfig);
+        ASSERT_EQ(written.size(), 1u);
+        EXPECT_EQ(written[0].size(), row.configChars);
+        EXPECT_EQ(sim.Clock().Config().illumination, row.protocol == 2 ? 3 : atClock.illumination);
+        const uint32_t polls = device->GetPollCount();
+        EXPECT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+        EXPECT_TRUE(device->IsReady());
+    }
 }
 
 TEST_F(ClockDeviceTest, PollsEveryHundredMilliseconds)
@@ -145,7 +307,8 @@ TEST_F(ClockDeviceTest, SilentClockGivesUpAfterTwentyFourHellos)
     faults.silent = true;
     sim.Clock().SetFaults(faults);
     const auto start = Clock::now();
-    auto device = Connect();
+    auto log = std::make_shared<EventLog>();
+    auto device = Connect({}, log);
     ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
     const auto took = Clock::now() - start;
     EXPECT_FALSE(device->IsOnline());
@@ -153,6 +316,23 @@ TEST_F(ClockDeviceTest, SilentClockGivesUpAfterTwentyFourHellos)
     EXPECT_EQ(sim.Clock().CountReceived(kCmdHello), 24u);
     EXPECT_EQ(sim.Clock().ReceivedCodes().size(), 24u);
     EXPECT_GT(took, 2s);
+    // Each unanswered hello waits its 100 ms for the ACK, no less and no
+    // more, before the next one goes out. Timed where the link sends them:
+    // every gap holds the whole wait; a busy machine may stretch a few, so
+    // the upper bound is on the typical gap.
+    std::vector<Clock::time_point> sent;
+    for (const LinkEvent& e : log->Events()) {
+        if (e.kind == LinkEvent::Kind::FrameSent)
+            sent.push_back(e.time);
+    }
+    ASSERT_EQ(sent.size(), 24u);
+    std::vector<Clock::duration> gaps;
+    for (size_t i = 1; i < sent.size(); ++i) {
+        gaps.push_back(sent[i] - sent[i - 1]);
+        EXPECT_GT(gaps.back(), 85ms) << "before hello " << i + 1;
+    }
+    std::sort(gaps.begin(), gaps.end());
+    EXPECT_LT(gaps[gaps.size() / 2], 125ms) << "the median gap";
     // Final: nothing more goes out.
     std::this_thread::sleep_for(150ms);
     EXPECT_EQ(sim.Clock().ReceivedCodes().size(), 24u);
@@ -184,7 +364,7 @@ TEST_F(ClockDeviceTest, FamilyIdNeverAnsweredShowsFourMessages)
     }
     EXPECT_FALSE(device->IsOnline());
     EXPECT_EQ(sim.Clock().CountReceived(kCmdFamilyId), 4u);
-    EXPECT_EQ(g_productIndex.load(), kNoProduct);
+    EXPECT_EQ(device->GetProductIndex(), kNoProduct);
 }
 
 TEST_F(ClockDeviceTest, LateReplyOfAnotherCodeFailsTheRead)
@@ -364,6 +544,404 @@ TEST_F(ClockDeviceTest, ShutdownWhileAMessageWaitsIsPrompt)
     ASSERT_EQ(log.held.size(), 1u);
     EXPECT_TRUE(log.held[0]->IsCancelled());
     log.held[0]->Dismiss();  // a late click does no harm
+}
+
+// --- the write queue ---
+
+TEST_F(ClockDeviceTest, ConfigurationQueuedDuringASlowAckIsSentAfterTheFirst)
+{
+    auto device = ConnectReady();
+    SimFaults faults;
+    faults.slowCode = kCmdWriteConfig;
+    faults.slowDelay = 60ms;
+    sim.Clock().SetFaults(faults);
+    ClockConfig first;
+    device->GetConfig(first);
+    first.biasSeconds = 60;
+    ClockConfig second = first;
+    second.biasSeconds = 120;
+
+    const CpuMeter cpu;
+    ASSERT_TRUE(device->SetConfig(first));
+    // The second call comes while the first waits for its ACK.
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) == 1; }, 2s));
+    ASSERT_TRUE(device->SetConfig(second));
+    EXPECT_FALSE(device->NoWritePending());
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) == 2; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    // Polls go on, and nothing is sent again.
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 3; }, 2s));
+    EXPECT_LT(cpu.Share(), kMaxCpuShare);
+
+    const std::vector<std::string> sent = PayloadsOf(sim.Clock(), kCmdWriteConfig);
+    ASSERT_EQ(sent.size(), 2u);
+    ClockConfig got;
+    ASSERT_TRUE(DecodeConfig(sent[0], 2, got));
+    EXPECT_EQ(got.biasSeconds, 60u);
+    ASSERT_TRUE(DecodeConfig(sent[1], 2, got));
+    EXPECT_EQ(got.biasSeconds, 120u);
+    EXPECT_EQ(sim.Clock().Config().biasSeconds, 120u);
+    device->GetConfig(got);
+    EXPECT_EQ(got.biasSeconds, 120u);
+    EXPECT_TRUE(device->IsReady());
+}
+
+TEST_F(ClockDeviceTest, SetterDuringALaterWriteOfThePassIsStillSent)
+{
+    StopHandsAtClock();
+    auto device = ConnectReady();
+    ClockConfig config;
+    device->GetConfig(config);
+    config.biasSeconds = 7200;
+    ExchangeHooks hooks(sim.Clock());
+    // Time and configuration go out in one pass; the display command
+    // arrives after that pass has begun, while the time write waits.
+    hooks.On(kCmdCurrentTime, [&] {
+        EXPECT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0}));
+        EXPECT_TRUE(device->SetConfig(config));
+    });
+    hooks.On(kCmdSetTime, [&] {
+        EXPECT_TRUE(device->SetDisplayConfig(kSetFace));
+        EXPECT_FALSE(device->NoWritePending());
+    });
+    const CpuMeter cpu;
+    ASSERT_TRUE(hooks.AllFired(2s));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteDisplay) == 1; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    EXPECT_EQ(sim.Clock().FaceSeconds(), kSetFace.value);
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    EXPECT_LT(cpu.Share(), kMaxCpuShare);
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdSetTime), 1u);
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdWriteConfig), 1u);
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdWriteDisplay), 1u);
+}
+
+// A refused request leaves the accepted one before it as it was, and its
+// own content never reaches the clock.
+TEST_F(ClockDeviceTest, RefusedRequestsLeaveTheQueuedOneAlone)
+{
+    StopHandsAtClock();
+    auto device = ConnectReady();
+    const ClockTime queued{1, 0, 0xD1DB2500, 0};
+    DisplayConfig badMode = kSetFace;
+    badMode.mode = 7;
+    badMode.value = 1;
+    DisplayConfig flag3Alone = kSetFace;
+    flag3Alone.flag4 = 0;
+    flag3Alone.value = 2;
+    ExchangeHooks hooks(sim.Clock());
+    hooks.On(kCmdCurrentTime, [&] {
+        EXPECT_TRUE(device->SetClockTime(queued));
+        EXPECT_FALSE(device->SetClockTime(ClockTime{0, 0, 3517128000u, 0}));
+        EXPECT_TRUE(device->SetDisplayConfig(kSetFace));
+        EXPECT_FALSE(device->SetDisplayConfig(badMode));
+        EXPECT_FALSE(device->SetDisplayConfig(flag3Alone));
+    });
+    const CpuMeter cpu;
+    ASSERT_TRUE(hooks.AllFired(2s));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteDisplay) == 1; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    EXPECT_LT(cpu.Share(), kMaxCpuShare);
+
+    EXPECT_EQ(PayloadsOf(sim.Clock(), kCmdSetTime), std::vector<std::string>{EncodeSetTime(queued)});
+    EXPECT_EQ(PayloadsOf(sim.Clock(), kCmdWriteDisplay), std::vector<std::string>{EncodeDisplayConfig(kSetFace)});
+    EXPECT_EQ(sim.Clock().FaceSeconds(), kSetFace.value);
+    DisplayConfig shadow;
+    device->GetDisplayConfig(shadow);
+    EXPECT_EQ(shadow, kSetFace);
+}
+
+// Writes queued while a poll runs go out right after it, in the order time,
+// configuration, display, each once; a poll follows the pass at once.
+TEST_F(ClockDeviceTest, WritesQueuedDuringAPollFollowItInOrderAndAPollFollowsThem)
+{
+    StopHandsAtClock();
+    auto device = ConnectReady();
+    ClockConfig config;
+    device->GetConfig(config);
+    config.biasSeconds = 3600;
+    ExchangeHooks hooks(sim.Clock());
+    hooks.On(kCmdCurrentTime, [&] {
+        // Queued against the order they are sent in.
+        EXPECT_TRUE(device->SetDisplayConfig(kNudge));
+        EXPECT_TRUE(device->SetConfig(config));
+        EXPECT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0}));
+    });
+    ASSERT_TRUE(hooks.AllFired(2s));
+    ASSERT_TRUE(WaitUntil([&] { return FromFirst(sim.Clock(), kCmdWriteDisplay).size() >= 2; }, 2s));
+
+    std::vector<SimReceived> frames = FromFirst(sim.Clock(), kCmdCurrentTime);
+    ASSERT_GE(frames.size(), 9u);
+    frames.resize(9);
+    std::vector<uint8_t> expected = kPoll;
+    expected.insert(expected.end(), {kCmdSetTime, kCmdWriteConfig, kCmdWriteDisplay, kCmdCurrentTime});
+    EXPECT_EQ(CodesOf(frames), expected);
+    // Served right after the poll, and polled right after the pass; either
+    // would otherwise wait for the next 100 ms poll.
+    EXPECT_LT(frames[5].when - frames[4].when, 40ms);
+    EXPECT_LT(frames[8].when - frames[7].when, 40ms);
+
+    // A written configuration is sent once, not again with later writes.
+    ASSERT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2600, 0}));
+    ASSERT_TRUE(device->SetDisplayConfig(kNudge));
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteDisplay) == 2; }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdWriteConfig), 1u);
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdSetTime), 2u);
+    EXPECT_EQ(sim.Clock().FaceNudges(), 2u);
+}
+
+// Each of the three writes, answered with NAK or not at all: the write
+// fails and the link goes to its failed state.
+TEST_F(ClockDeviceTest, AWriteWithoutAckTakesTheLinkDown)
+{
+    struct Row {
+        uint8_t code;
+        bool nak;
+    };
+    const Row rows[] = {{kCmdSetTime, true},      {kCmdSetTime, false},     {kCmdWriteConfig, true},
+                        {kCmdWriteConfig, false}, {kCmdWriteDisplay, true}, {kCmdWriteDisplay, false}};
+    StopHandsAtClock();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << CommandName(row.code) << (row.nak ? ", NAK" : ", no answer"));
+        sim.Clock().SetFaults({});
+        auto device = ConnectReady();
+        ASSERT_TRUE(device->IsReady());
+        SimFaults faults;
+        (row.nak ? faults.nakCode : faults.ignoreCode) = row.code;
+        sim.Clock().SetFaults(faults);
+        ClockConfig config;
+        device->GetConfig(config);
+        switch (row.code) {
+        case kCmdSetTime: ASSERT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0})); break;
+        case kCmdWriteConfig: ASSERT_TRUE(device->SetConfig(config)); break;
+        default: ASSERT_TRUE(device->SetDisplayConfig(kSetFace)); break;
+        }
+        const auto queued = Clock::now();
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 2s));
+        // A NAK does not end the wait early: the ACK wait runs out.
+        EXPECT_GE(Clock::now() - queued, 80ms);
+        EXPECT_FALSE(device->IsOnline());
+        EXPECT_FALSE(device->IsReady());
+        EXPECT_EQ(sim.Clock().CountReceived(row.code), 1u);
+        EXPECT_EQ(sim.Clock().Received().back().code, row.code) << "nothing is sent after the failed write";
+    }
+}
+
+// --- in the same process, over a simulated port: the link's events, the
+// port's state and the identification of each object ---
+
+class ClockDeviceInProcess : public ::testing::Test {
+protected:
+    std::unique_ptr<CClockDevice> Connect(std::shared_ptr<SimLine> on, std::shared_ptr<ILinkObserver> observer = {})
+    {
+        return std::make_unique<CClockDevice>(std::make_unique<SimPort>(on, "sim-clock"), LinkMessageHandler{},
+                                              std::move(observer));
+    }
+    std::unique_ptr<CClockDevice> Connect(std::shared_ptr<ILinkObserver> observer = {})
+    {
+        return Connect(line, std::move(observer));
+    }
+
+    std::shared_ptr<SimLine> line = std::make_shared<SimLine>();
+};
+
+TEST_F(ClockDeviceInProcess, EventsOfOneHelloIdentifyPollRunInOrder)
+{
+    using Kind = LinkEvent::Kind;
+    auto log = std::make_shared<EventLog>();
+    auto device = Connect(log);
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= 1; }, 5s));
+    device.reset();
+
+    std::vector<std::pair<Kind, uint8_t>> expected = {{Kind::PortChanged, uint8_t(PortState::Open)},
+                                                      {Kind::StateChanged, CClockDevice::kStateHello},
+                                                      {Kind::FrameSent, kCmdHello},
+                                                      {Kind::AckReceived, 0},
+                                                      {Kind::StateChanged, CClockDevice::kStateIdentify}};
+    for (uint8_t code : std::vector<uint8_t>(kIdentification.begin() + 1, kIdentification.end()))
+        expected.insert(expected.end(), {{Kind::FrameSent, code}, {Kind::FrameReceived, code}});
+    expected.insert(expected.end(),
+                    {{Kind::StateChanged, CClockDevice::kStateIdle}, {Kind::StateChanged, CClockDevice::kStatePoll}});
+    for (uint8_t code : kPoll)
+        expected.insert(expected.end(), {{Kind::FrameSent, code}, {Kind::FrameReceived, code}});
+    expected.push_back({Kind::StateChanged, CClockDevice::kStateIdle});
+
+    std::vector<LinkEvent> events = log->Events();
+    ASSERT_GE(events.size(), expected.size());
+    events.resize(expected.size());
+    std::string seen;
+    for (const LinkEvent& e : events)
+        seen += Describe(e) + "\n";
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const LinkEvent& e = events[i];
+        ASSERT_TRUE(e.kind == expected[i].first && e.code == expected[i].second) << "event " << i << " of\n" << seen;
+        if (i > 0) {
+            EXPECT_GE(e.time, events[i - 1].time) << "event " << i;
+        }
+        switch (e.kind) {
+        case Kind::FrameSent:
+            EXPECT_EQ(e.direction, LinkEvent::Direction::ToClock);
+            EXPECT_EQ(e.bytes, BuildFrame(e.code, ""));
+            break;
+        case Kind::FrameReceived:
+            EXPECT_EQ(e.direction, LinkEvent::Direction::FromClock);
+            ASSERT_GE(e.bytes.size(), 6u);
+            EXPECT_EQ(e.bytes.front(), kStx);
+            EXPECT_EQ(e.bytes.back(), kEtx);
+            EXPECT_EQ(e.bytes.size(), ReplyLength(e.code, 2) + 6);
+            break;
+        case Kind::AckReceived: EXPECT_EQ(e.bytes, std::vector<uint8_t>{kAck}); break;
+        case Kind::PortChanged: EXPECT_EQ(e.text, DescribePortState(PortState::Open, "sim-clock")); break;
+        default: break;
+        }
+    }
+    EXPECT_EQ(events[1].text, "hello");
+    EXPECT_EQ(events.back().text, "idle");
+}
+
+// Why a read or a write failed, as the events tell it, and the failed state
+// that follows.
+TEST_F(ClockDeviceInProcess, EventsSayWhyAnExchangeFailed)
+{
+    using Kind = LinkEvent::Kind;
+    struct Row {
+        const char* legend;
+        SimFaults faults;
+        uint8_t code;
+        std::vector<std::pair<Kind, std::string>> events;  // in order, among others
+    };
+    const auto faults = [](auto set) {
+        SimFaults f;
+        set(f);
+        return f;
+    };
+    const Row rows[] = {
+        {"no reply",
+         faults([](SimFaults& f) { f.ignoreCode = kCmdTimeCodeStatus; }),
+         kCmdTimeCodeStatus,
+         {{Kind::WaitExpired, "no reply within 200 ms"}, {Kind::ReadFailed, "timeout"}}},
+        {"short reply",
+         faults([](SimFaults& f) { f.shortCode = kCmdTimeCodeStatus; }),
+         kCmdTimeCodeStatus,
+         {{Kind::FrameReceived, ""}, {Kind::ReadFailed, "wrong length 76, 78 expected"}}},
+        {"reply under another code",
+         faults([](SimFaults& f) { f.wrongCode = kCmdTimeCodeStatus; }),
+         kCmdTimeCodeStatus,
+         {{Kind::ReadFailed, "wrong code 67"}}},
+        {"bad checksum",
+         faults([](SimFaults& f) { f.badChecksumEvery = 1; }),
+         kCmdCurrentTime,
+         {{Kind::FrameRejected, "bad checksum"}, {Kind::NakSent, "bad checksum"}, {Kind::ReadFailed, "timeout"}}},
+        {"NAK to a write",
+         faults([](SimFaults& f) { f.nakCode = kCmdWriteConfig; }),
+         kCmdWriteConfig,
+         {{Kind::NakReceived, ""}, {Kind::WaitExpired, "NAK; no ACK within 100 ms"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        line = std::make_shared<SimLine>();
+        auto log = std::make_shared<EventLog>();
+        auto device = Connect(log);
+        ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+        const int start = log->Find(Kind::StateChanged, CClockDevice::kStateIdle);
+        line->Clock().SetFaults(row.faults);
+        if (row.code == kCmdWriteConfig) {
+            ClockConfig config;
+            device->GetConfig(config);
+            ASSERT_TRUE(device->SetConfig(config));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+        device.reset();
+
+        const std::vector<LinkEvent> events = log->Events();
+        size_t at = static_cast<size_t>(start);
+        for (const auto& [kind, text] : row.events) {
+            // Bytes between frames and frames given up carry no code.
+            const bool coded = kind != Kind::FrameRejected && kind != Kind::NakSent && kind != Kind::NakReceived;
+            const auto it = std::find_if(events.begin() + static_cast<long>(at), events.end(), [&](const LinkEvent& e) {
+                return e.kind == kind && (!coded || e.code == row.code) && (text.empty() || e.text == text);
+            });
+            ASSERT_NE(it, events.end()) << LinkEventKindName(kind) << " " << text;
+            at = static_cast<size_t>(it - events.begin());
+        }
+        const int failed = log->Find(Kind::StateChanged, CClockDevice::kStateFailed, at);
+        EXPECT_GE(failed, 0) << "the failed state follows";
+    }
+}
+
+TEST_F(ClockDeviceInProcess, PortStateComesFromThePortItself)
+{
+    auto log = std::make_shared<EventLog>();
+    auto device = Connect(log);
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    EXPECT_EQ(device->GetPortState(), PortState::Open);
+    EXPECT_EQ(device->GetDevicePath(), "sim-clock");
+
+    line->Unplug();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    EXPECT_EQ(device->GetPortState(), PortState::Gone);
+    ASSERT_TRUE(WaitUntil([&] { return log->Find(LinkEvent::Kind::PortChanged, uint8_t(PortState::Gone)) >= 0; }, 1s));
+    const LinkEvent gone =
+        log->Events()[static_cast<size_t>(log->Find(LinkEvent::Kind::PortChanged, uint8_t(PortState::Gone)))];
+    EXPECT_EQ(gone.text, DescribePortState(PortState::Gone, "sim-clock"));
+
+    // Without a port the object is inert, offline for good, and goes
+    // quietly.
+    auto inert = std::make_unique<CClockDevice>(std::unique_ptr<ISerialPort>());
+    EXPECT_EQ(inert->GetPortState(), PortState::NotOpened);
+    EXPECT_EQ(inert->GetDevicePath(), "");
+    EXPECT_FALSE(inert->IsOnline());
+    const auto start = Clock::now();
+    inert.reset();
+    EXPECT_LT(Clock::now() - start, 1s);
+}
+
+// Each object knows what it identified, whatever another one found since.
+TEST_F(ClockDeviceInProcess, IdentificationBelongsToEachObject)
+{
+    struct Row {
+        uint16_t familyId;
+        FirmwareVersion firmware;
+        uint8_t product;
+        uint8_t protocol;
+    };
+    const Row rows[] = {
+        {0x0150, {1, 3, 0}, 0, 2},
+        {0x0350, {1, 2, 4}, 1, 1},
+        {0x0250, {2, 0, 0}, kNoProduct, 2},
+    };
+    std::vector<std::unique_ptr<CClockDevice>> devices;
+    for (const Row& row : rows) {
+        auto on = std::make_shared<SimLine>(SimIdentity{row.familyId, 0x21, row.firmware, 1, kTimeCodeSmpte, 29});
+        const uint8_t before = g_productIndex.load();
+        devices.push_back(Connect(on));
+        CClockDevice& device = *devices.back();
+        ASSERT_TRUE(WaitUntil([&] { return device.IsReady(); }, 5s));
+        if (row.product == kNoProduct) {
+            EXPECT_EQ(g_productIndex.load(), before) << "an unknown family leaves the program's product alone";
+        }
+    }
+    for (size_t i = 0; i < devices.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(devices[i]->GetProductIndex(), rows[i].product);
+        EXPECT_EQ(devices[i]->GetProtocolVersion(), rows[i].protocol);
+    }
+
+    // Until its identification, an object knows nothing.
+    SimFaults silent;
+    silent.silent = true;
+    line->Clock().SetFaults(silent);
+    auto unknown = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return line->Clock().CountReceived(kCmdHello) >= 2; }, 2s));
+    EXPECT_EQ(unknown->GetProductIndex(), kNoProduct);
+    EXPECT_EQ(unknown->GetProtocolVersion(), 0);
 }
 
 }  // namespace

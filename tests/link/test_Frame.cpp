@@ -24,6 +24,7 @@ struct Outcome {
     int naks = 0;
     uint8_t code = 0;
     std::string payload;
+    std::vector<FrameFault> faults;  // of every Reject and Dropped, in order
 };
 
 Outcome FeedAll(CFrameReceiver& rx, const Bytes& bytes)
@@ -36,7 +37,11 @@ Outcome FeedAll(CFrameReceiver& rx, const Bytes& bytes)
             out.code = rx.Code();
             out.payload = std::string(rx.Payload());
             break;
-        case Event::Reject: ++out.rejects; break;
+        case Event::Reject:
+            ++out.rejects;
+            out.faults.push_back(rx.Fault());
+            break;
+        case Event::Dropped: out.faults.push_back(rx.Fault()); break;
         case Event::Ack: ++out.acks; break;
         case Event::Nak: ++out.naks; break;
         default: break;
@@ -75,6 +80,7 @@ struct Row {
     int acks;
     int naks;
     std::string payload;
+    std::vector<FrameFault> faults = {};
 };
 
 std::vector<Row> FailureTable()
@@ -107,16 +113,30 @@ std::vector<Row> FailureTable()
         {"good frame", good, 1, 0, 0, 0, "0150"},
         {"noise before STX is dropped", noise, 1, 0, 0, 0, "0150"},
         {"STX inside a frame restarts it", restart, 1, 0, 0, 0, "0150"},
-        {"ETX while idle is answered with NAK", {0x03}, 0, 1, 0, 0, ""},
-        {"bad checksum", badSum, 0, 1, 0, 0, ""},
-        {"control character in payload", control, 0, 1, 0, 0, ""},
-        {"four-byte frame 02 30 30 03", {0x02, 0x30, 0x30, 0x03}, 0, 1, 0, 0, ""},
+        {"ETX while idle is answered with NAK", {0x03}, 0, 1, 0, 0, "", {FrameFault::StrayEtx}},
+        {"bad checksum", badSum, 0, 1, 0, 0, "", {FrameFault::BadChecksum}},
+        {"control character in payload", control, 0, 1, 0, 0, "", {FrameFault::ControlCharacter}},
+        {"four-byte frame 02 30 30 03", {0x02, 0x30, 0x30, 0x03}, 0, 1, 0, 0, "", {FrameFault::TooShort}},
         {"shortest frame, empty payload", BuildFrame(0xAF, ""), 1, 0, 0, 0, ""},
         {"1024 bytes accepted", max, 1, 0, 0, 0, std::string(kMaxFrameBytes - 6, 'A')},
-        {"1025 bytes dropped with NAK", over, 0, 1, 0, 0, ""},
+        {"1025 bytes dropped with NAK", over, 0, 1, 0, 0, "", {FrameFault::TooLong}},
         // The dropped frame's own ETX then arrives while idle and draws a NAK.
-        {"ACK inside a frame drops it, not counted", ackInside, 0, 1, 0, 0, ""},
-        {"NAK inside a frame drops it, not counted", nakInside, 0, 1, 0, 0, ""},
+        {"ACK inside a frame drops it, not counted",
+         ackInside,
+         0,
+         1,
+         0,
+         0,
+         "",
+         {FrameFault::AnswerInFrame, FrameFault::StrayEtx}},
+        {"NAK inside a frame drops it, not counted",
+         nakInside,
+         0,
+         1,
+         0,
+         0,
+         "",
+         {FrameFault::AnswerInFrame, FrameFault::StrayEtx}},
         {"ACK and NAK between frames", {0x06, 0x15, 0x06}, 0, 0, 2, 1, ""},
         {"two frames back to back", twoFrames, 2, 0, 0, 0, "00000001"},
         {"lone STX leaves nothing", {0x02}, 0, 0, 0, 0, ""},
@@ -137,6 +157,7 @@ TEST(FrameReceiver, FailureTable)
         EXPECT_EQ(out.acks, row.acks);
         EXPECT_EQ(out.naks, row.naks);
         EXPECT_EQ(out.payload, row.payload);
+        EXPECT_EQ(out.faults, row.faults);
 
         if (row.bytes.size() > 1 && rx.ParseState() != 1) {
             const Outcome next = FeedAll(rx, probe);
@@ -159,6 +180,33 @@ TEST(FrameReceiver, OverlongFrameDroppedAtItsByte1025)
     }
     EXPECT_EQ(rejectAt, static_cast<int>(kMaxFrameBytes));
     EXPECT_EQ(rx.ParseState(), 0);
+    EXPECT_EQ(rx.FrameBytes(), Bytes(over.begin(), over.begin() + kMaxFrameBytes));
+}
+
+// What a trace shows of a frame that was given up: its bytes as far as they
+// were stored, from the STX on.
+TEST(FrameReceiver, AFrameGivenUpKeepsItsBytes)
+{
+    Bytes badSum = BuildFrame(0xB0, "0150");
+    badSum[badSum.size() - 2] = '9';
+    const struct {
+        const char* legend;
+        Bytes bytes;
+        Bytes kept;
+    } rows[] = {
+        {"bad checksum", badSum, badSum},
+        {"stray ETX", {'x', kEtx}, {kEtx}},
+        {"ACK inside a frame", {kStx, 'B', '0', kAck}, {kStx, 'B', '0'}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        CFrameReceiver rx;
+        Event last = Event::None;
+        for (uint8_t b : row.bytes)
+            last = rx.Feed(b);
+        EXPECT_TRUE(last == Event::Reject || last == Event::Dropped);
+        EXPECT_EQ(rx.FrameBytes(), row.kept);
+    }
 }
 
 TEST(ParseHex, ConvertsAsFarAsItsDigitsGo)

@@ -159,6 +159,16 @@ TEST_F(UsbSerialPortPty, LocalBufferHandsOutSingleBytesAndBursts)
     EXPECT_FALSE(port.BytesAvailable());
 }
 
+// A read that finds nothing on a healthy line is silence, not a hang-up:
+// the line stays usable and the next byte comes through.
+TEST_F(UsbSerialPortPty, EmptyReadOnAHealthyLineIsNotAHangUp)
+{
+    EXPECT_EQ(port.ReadByte(), 0);
+    EXPECT_EQ(port.State(), PortState::Open);
+    pty.Send({'k'});
+    EXPECT_EQ(ReadThroughPort(port, 1), Bytes{'k'});
+}
+
 TEST(UsbSerialPortOpen, FailedOpensReadAsSilenceWithTheirReason)
 {
     CUsbSerialPort never;
@@ -193,6 +203,9 @@ TEST(UsbSerialPortOpen, FailedOpensReadAsSilenceWithTheirReason)
 TEST_F(UsbSerialPortPty, FarEndClosedReadsAsSilenceWithoutSpinning)
 {
     pty.CloseMaster();
+    // A read is the first to notice here.
+    EXPECT_EQ(port.ReadByte(), 0);
+    EXPECT_EQ(port.State(), PortState::Gone);
 
     int turns = 0;
     const auto end = Clock::now() + 200ms;

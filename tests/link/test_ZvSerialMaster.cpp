@@ -2,9 +2,8 @@
 // pseudo-terminal through the USB serial port.
 #include "ZvSerialMaster.h"
 
-#include "UsbSerialPort.h"
-
 #include "TestSupport.h"
+#include "link/EventLog.h"
 
 #include <gtest/gtest.h>
 
@@ -264,6 +263,63 @@ TEST_F(ZvSerialMasterFake, DestructionStopsTheThreadPromptlyAndClosesThePort)
     EXPECT_TRUE(line->Closed());
 }
 
+// The observer hears of every frame sent and received, every ACK and NAK,
+// and every frame given up with the reason, in the order they happened.
+TEST(ZvSerialMasterObserver, ToldOfEveryFrameAndAnswer)
+{
+    using Kind = LinkEvent::Kind;
+    auto line = std::make_shared<FakeLine>();
+    auto log = std::make_shared<EventLog>();
+    CZvSerialMaster master(std::make_unique<FakePort>(line), log);
+
+    Bytes badChecksum = kFamilyIdReply;
+    badChecksum[8] = '9';
+    const Bytes broken{kStx, 0x42, 0x30};
+    struct Step {
+        Bytes input;  // fed to the master; empty: SendCommand(0xB0)
+        std::vector<std::pair<Kind, std::string>> events;
+        Bytes bytes;  // of the first event
+    };
+    Bytes restarted = broken;
+    restarted.insert(restarted.end(), kFamilyIdReply.begin(), kFamilyIdReply.end());
+    Bytes answerInside = broken;
+    answerInside.push_back(kAck);
+    const Step steps[] = {
+        {{}, {{Kind::FrameSent, ""}}, BuildFrame(0xB0, "")},
+        {kFamilyIdReply, {{Kind::FrameReceived, ""}}, kFamilyIdReply},
+        {{kAck}, {{Kind::AckReceived, ""}}, {kAck}},
+        {{kNak}, {{Kind::NakReceived, ""}}, {kNak}},
+        {badChecksum, {{Kind::FrameRejected, "bad checksum"}, {Kind::NakSent, "bad checksum"}}, badChecksum},
+        {restarted, {{Kind::FrameRejected, "STX inside a frame"}, {Kind::FrameReceived, ""}}, broken},
+        {answerInside, {{Kind::FrameRejected, "ACK or NAK inside a frame"}}, broken},
+        {{kEtx}, {{Kind::FrameRejected, "ETX outside a frame"}, {Kind::NakSent, "ETX outside a frame"}}, {kEtx}},
+    };
+    size_t seen = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.input.empty() ? std::string("send") : LinkEventKindName(step.events[0].first));
+        if (step.input.empty())
+            master.SendCommand(0xB0);
+        else
+            line->Push(step.input);
+        ASSERT_TRUE(WaitUntil([&] { return log->Events().size() >= seen + step.events.size(); }, 2000ms));
+        const std::vector<LinkEvent> events = log->Events();
+        ASSERT_EQ(events.size(), seen + step.events.size());
+        for (size_t i = 0; i < step.events.size(); ++i) {
+            const LinkEvent& e = events[seen + i];
+            EXPECT_EQ(e.kind, step.events[i].first) << Describe(e);
+            EXPECT_EQ(e.text, step.events[i].second) << Describe(e);
+            EXPECT_EQ(e.direction,
+                      e.kind == Kind::FrameSent || e.kind == Kind::NakSent ? LinkEvent::Direction::ToClock
+                                                                           : LinkEvent::Direction::FromClock);
+            if (e.kind == Kind::FrameSent || e.kind == Kind::FrameReceived) {
+                EXPECT_EQ(e.code, 0xB0);
+            }
+        }
+        EXPECT_EQ(events[seen].bytes, step.bytes);
+        seen = events.size();
+    }
+}
+
 // Over the real port: a pseudo-terminal whose master side plays the clock.
 TEST(ZvSerialMasterPty, ExchangesFramesThroughTheUsbPort)
 {
@@ -276,9 +332,8 @@ TEST(ZvSerialMasterPty, ExchangesFramesThroughTheUsbPort)
     {
         CZvSerialMaster master(settings);
         ASSERT_TRUE(master.IsStarted());
-        const auto* port = dynamic_cast<const CUsbSerialPort*>(master.Port());
-        ASSERT_NE(port, nullptr);
-        ASSERT_EQ(port->State(), PortState::Open);
+        ASSERT_EQ(master.Port()->State(), PortState::Open);
+        EXPECT_EQ(master.Port()->DevicePath(), name);
 
         ASSERT_EQ(::write(ptyMaster, kFamilyIdReply.data(), kFamilyIdReply.size()),
                   static_cast<ssize_t>(kFamilyIdReply.size()));

@@ -421,6 +421,24 @@ TEST(SimClockFaults, SilenceIgnoreAndNak)
     EXPECT_TRUE(clock.Received().empty());
 }
 
+TEST(SimClockFaults, ShortReplyAndReplyUnderTheWrongCode)
+{
+    SimClock clock;
+    SimFaults faults;
+    faults.shortCode = kCmdSerialNumber;
+    faults.wrongCode = kCmdFamilyId;
+    clock.SetFaults(faults);
+    const SimClock::Answer shortReply = clock.Handle(kCmdSerialNumber, "");
+    EXPECT_EQ(shortReply.code, kCmdSerialNumber);
+    EXPECT_EQ(shortReply.payload.size(), kLenSerialNumber - 2);
+    const SimClock::Answer misrouted = clock.Handle(kCmdFamilyId, "");
+    EXPECT_EQ(misrouted.code, kCmdFamilyId + 1);
+    EXPECT_EQ(misrouted.payload, "0150");
+    // Other commands, and answers that are no replies, are untouched.
+    EXPECT_EQ(clock.Handle(kCmdCpuType, "").payload.size(), kLenCpuType);
+    EXPECT_EQ(clock.Handle(kCmdHello, "").kind, Kind::Ack);
+}
+
 TEST(SimClockFaults, BadChecksumOnEveryNthReply)
 {
     SimClock clock;

@@ -74,8 +74,7 @@ protected:
     std::unique_ptr<CZvSerialMaster> Connect()
     {
         auto master = std::make_unique<CZvSerialMaster>(SettingsFor(server.DevicePath()));
-        const auto* port = dynamic_cast<const CUsbSerialPort*>(master->Port());
-        EXPECT_TRUE(port && port->State() == PortState::Open);
+        EXPECT_EQ(master->Port()->State(), PortState::Open);
         return master;
     }
 

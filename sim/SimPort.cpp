@@ -1,0 +1,139 @@
+#include "SimPort.h"
+
+#include <algorithm>
+#include <thread>
+
+SimLine::SimLine(SimIdentity identity) : clock_(identity) { }
+
+void SimLine::Unplug()
+{
+    {
+        std::lock_guard<std::mutex> lock(readMutex_);
+        unplugged_ = true;
+        chunks_.clear();
+        offset_ = 0;
+    }
+    readCv_.notify_all();
+}
+
+bool SimLine::IsUnplugged() const
+{
+    std::lock_guard<std::mutex> lock(readMutex_);
+    return unplugged_;
+}
+
+void SimLine::Write(const uint8_t* data, size_t length)
+{
+    std::lock_guard<std::mutex> lock(writeMutex_);
+    if (IsUnplugged())
+        return;
+    for (size_t i = 0; i < length; ++i) {
+        switch (receiver_.Feed(data[i])) {
+        case CFrameReceiver::Event::Verified: {
+            const uint8_t code = receiver_.Code();
+            const std::string payload(receiver_.Payload());
+            receiver_.Reset();
+            const SimClock::Answer answer = clock_.Handle(code, payload);
+            if (answer.kind != SimClock::Answer::Kind::None)
+                Queue(SimClock::AnswerBytes(answer), answer.delay);
+            break;
+        }
+        case CFrameReceiver::Event::Reject:
+            if (!clock_.Faults().silent)
+                Queue({kNak}, {});
+            break;
+        default:
+            // The link's own ACK and NAK bytes mean nothing to the clock.
+            break;
+        }
+    }
+}
+
+void SimLine::Queue(std::vector<uint8_t> bytes, std::chrono::milliseconds delay)
+{
+    {
+        std::lock_guard<std::mutex> lock(readMutex_);
+        if (unplugged_)
+            return;
+        // The clock answers one request at a time: a late answer holds up
+        // the ones behind it.
+        busyUntil_ = std::max(busyUntil_, std::chrono::steady_clock::now()) + delay;
+        chunks_.push_back({busyUntil_, std::move(bytes)});
+    }
+    readCv_.notify_all();
+}
+
+bool SimLine::ReadyLocked(TimePoint now) const
+{
+    return !unplugged_ && !chunks_.empty() && chunks_.front().readyAt <= now;
+}
+
+bool SimLine::BytesAvailable()
+{
+    std::lock_guard<std::mutex> lock(readMutex_);
+    return ReadyLocked(std::chrono::steady_clock::now());
+}
+
+uint8_t SimLine::ReadByte()
+{
+    std::lock_guard<std::mutex> lock(readMutex_);
+    if (!ReadyLocked(std::chrono::steady_clock::now()))
+        return 0;
+    const uint8_t byte = chunks_.front().bytes[offset_++];
+    if (offset_ == chunks_.front().bytes.size()) {
+        chunks_.pop_front();
+        offset_ = 0;
+    }
+    return byte;
+}
+
+void SimLine::WaitForInput(std::chrono::milliseconds timeout)
+{
+    const TimePoint deadline = std::chrono::steady_clock::now() + timeout;
+    std::unique_lock<std::mutex> lock(readMutex_);
+    for (;;) {
+        const TimePoint now = std::chrono::steady_clock::now();
+        if (ReadyLocked(now) || now >= deadline)
+            return;
+        // Until the next answer is due or something new is queued; an
+        // unplugged line waits the whole timeout, as a dead port does.
+        const TimePoint until =
+            !unplugged_ && !chunks_.empty() ? std::min(deadline, chunks_.front().readyAt) : deadline;
+        readCv_.wait_until(lock, until);
+    }
+}
+
+SimPort::SimPort(std::shared_ptr<SimLine> line, std::string devicePath)
+    : line_(std::move(line)), devicePath_(std::move(devicePath))
+{
+}
+
+bool SimPort::BytesAvailable()
+{
+    return line_->BytesAvailable();
+}
+
+uint8_t SimPort::ReadByte()
+{
+    return line_->ReadByte();
+}
+
+void SimPort::WaitForInput(std::chrono::milliseconds timeout)
+{
+    line_->WaitForInput(timeout);
+}
+
+void SimPort::WriteByte(uint8_t byte)
+{
+    line_->Write(&byte, 1);
+}
+
+void SimPort::Write(const uint8_t* data, size_t length)
+{
+    line_->Write(data, length);
+}
+
+PortState SimPort::State() const
+{
+    return line_->IsUnplugged() ? PortState::Gone : PortState::Open;
+}

@@ -1,0 +1,88 @@
+// The simulated clock behind an in-process port, for tests that need no
+// terminal: what the link writes goes straight to a SimClock, and its
+// answers come back as bytes to read. The test keeps the SimLine (the cable
+// with the clock at its far end) and hands the link a SimPort on it.
+//
+// Answers behave as over SimServer: a frame the clock cannot take draws a
+// NAK (unless the clock is silent), and a slow answer (SimFaults) becomes
+// readable only when its time has come, holding back the answers behind it.
+// Unplug makes the port read as silence and report PortState::Gone.
+//
+// Thread rules: every member may be called from any thread. Writers are
+// serialised by one mutex, inside which SimClock::Handle (and the clock's
+// observer) runs on the writing thread: the link thread for frames, the
+// receive thread for the NAKs the clock ignores. The bytes waiting to be
+// read are under a second mutex, never held while the clock handles a frame.
+#pragma once
+
+#include "Frame.h"
+#include "SerialPort.h"
+#include "SimClock.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class SimLine {
+public:
+    explicit SimLine(SimIdentity identity = {});
+    SimLine(const SimLine&) = delete;
+    SimLine& operator=(const SimLine&) = delete;
+
+    SimClock& Clock() { return clock_; }
+
+    // As if the cable were pulled: nothing more arrives, writes are lost.
+    void Unplug();
+    bool IsUnplugged() const;
+
+    // The port's side.
+    void Write(const uint8_t* data, size_t length);
+    bool BytesAvailable();
+    uint8_t ReadByte();
+    void WaitForInput(std::chrono::milliseconds timeout);
+
+private:
+    using TimePoint = std::chrono::steady_clock::time_point;
+    struct Chunk {
+        TimePoint readyAt;
+        std::vector<uint8_t> bytes;
+    };
+    void Queue(std::vector<uint8_t> bytes, std::chrono::milliseconds delay);
+    bool ReadyLocked(TimePoint now) const;
+
+    SimClock clock_;
+
+    std::mutex writeMutex_;
+    CFrameReceiver receiver_;
+
+    mutable std::mutex readMutex_;
+    std::condition_variable readCv_;
+    std::deque<Chunk> chunks_;
+    size_t offset_ = 0;      // into the front chunk
+    TimePoint busyUntil_{};  // the last queued answer's time
+    bool unplugged_ = false;
+};
+
+class SimPort final : public ISerialPort {
+public:
+    explicit SimPort(std::shared_ptr<SimLine> line, std::string devicePath = {});
+
+    bool BytesAvailable() override;
+    uint8_t ReadByte() override;
+    void WaitForInput(std::chrono::milliseconds timeout) override;
+    void WriteByte(uint8_t byte) override;
+    void Write(const uint8_t* data, size_t length) override;
+    // The line belongs to the test; there is nothing to release.
+    void Close() override { }
+    PortState State() const override;
+    std::string DevicePath() const override { return devicePath_; }
+
+private:
+    const std::shared_ptr<SimLine> line_;
+    const std::string devicePath_;
+};
