@@ -9,6 +9,9 @@
 #include "KerovantDlg.h"
 
 #include "ClockDateTime.h"
+#include "DstConvert.h"
+#include "DstDlg.h"
+#include "DstPreview.h"
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
 #include "SetDateTime.h"
@@ -130,6 +133,29 @@ void CKerovantDlg::SetTimeZone()
     StoreBias(config_, exchange_.bias);
     config_.configured = 1;
     config_.valid = 1;
+    device->SetConfig(config_);
+    CheckLink(*device, kStrErrorSettingConfig);
+}
+
+void CKerovantDlg::SetDaylightSaving()
+{
+    const CommandScope running(commandRunning_);
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    config_ = ClockConfig{};
+    device->GetConfig(config_);
+    // The exchange block starts over from the clock's rules alone.
+    const DstSettings read = DstSettingsFromConfig(config_);
+    exchange_ = read.rules;
+    uint8_t mode = read.mode;
+    CDstDlg dialog(this, exchange_, read.utcReference, &mode);
+    // Local rules change on the clock's own face: the preview needs its bias.
+    dialog.SetClockBias(ClockStandardBias(config_));
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    exchange_ = dialog.Rules();
+    StoreDstSettings(DstSettings{exchange_, mode, dialog.UtcReference()}, config_);
     device->SetConfig(config_);
     CheckLink(*device, kStrErrorSettingConfig);
 }

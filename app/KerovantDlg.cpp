@@ -89,6 +89,7 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
         connect(qobject_cast<QPushButton*>(Control(id)), &QPushButton::clicked, this, run);
     };
     command(kIdTimeZone, &CKerovantDlg::SetTimeZone);
+    command(kIdDaylightSavings, &CKerovantDlg::SetDaylightSaving);
     command(kIdSetDateTime, &CKerovantDlg::SetDateTime);
     command(kIdTimeCodeSettings, &CKerovantDlg::SetTimeCodeSettings);
 

@@ -107,6 +107,7 @@ public slots:
     // and hands the result to the device object to send.
     void SetIlluminationFromSlider();
     void SetTimeZone();
+    void SetDaylightSaving();
     void SetDateTime();
     void SetTimeCodeSettings();
 

@@ -2,19 +2,15 @@
 
 #include "Strings.h"
 #include "TimeFieldGroup.h"
+#include "TimeZoneModels.h"
 
-#include <QAbstractListModel>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 
 namespace {
-
-// The role under which each list item carries its catalogue index.
-constexpr int kEntryRole = Qt::UserRole;
 
 // The filter field is our addition above the list: the template's rows from
 // the list down sit this many dialog units lower, and the dialog is as much
@@ -31,61 +27,6 @@ QRect Below(int x, int y, int width, int height)
 }
 
 }  // namespace
-
-// The whole catalogue as one list, set in one step.
-class CTimeZoneListModel : public QAbstractListModel {
-public:
-    CTimeZoneListModel(const std::vector<TimeZoneEntry>& catalogue, QObject* parent)
-        : QAbstractListModel(parent), catalogue_(catalogue)
-    {
-    }
-
-    int rowCount(const QModelIndex& parent = {}) const override
-    {
-        return parent.isValid() ? 0 : static_cast<int>(catalogue_.size());
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (!index.isValid() || index.row() >= rowCount())
-            return {};
-        if (role == Qt::DisplayRole)
-            return catalogue_[static_cast<size_t>(index.row())].displayName;
-        if (role == kEntryRole)
-            return index.row();
-        return {};
-    }
-
-    const TimeZoneEntry& Entry(int row) const { return catalogue_[static_cast<size_t>(row)]; }
-
-private:
-    const std::vector<TimeZoneEntry>& catalogue_;
-};
-
-// The zones that match the filter, in catalogue order.
-class CTimeZoneFilterModel : public QSortFilterProxyModel {
-public:
-    CTimeZoneFilterModel(CTimeZoneListModel* source, QObject* parent) : QSortFilterProxyModel(parent), source_(source)
-    {
-        setSourceModel(source);
-    }
-
-    void SetFilterText(const QString& text)
-    {
-        text_ = text;
-        invalidateFilter();
-    }
-
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex& /*sourceParent*/) const override
-    {
-        return MatchesFilter(source_->Entry(sourceRow), text_);
-    }
-
-private:
-    CTimeZoneListModel* source_;
-    QString text_;
-};
 
 CTzDlg::CTzDlg(QWidget* parent, const DstRuleSet& block) : CTzDlg(parent, block, LoadTimeZoneCatalogue()) { }
 
@@ -170,7 +111,7 @@ void CTzDlg::ShowBias(const BiasFieldTexts& texts)
 int CTzDlg::SelectedEntry() const
 {
     const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
-    return selected.size() == 1 ? selected.front().data(kEntryRole).toInt() : -1;
+    return selected.size() == 1 ? selected.front().data(CTimeZoneListModel::kEntryRole).toInt() : -1;
 }
 
 int CTzDlg::ListedCount() const

@@ -78,3 +78,53 @@ inline constexpr const char* kStrDateTimeArrows = "time and date";
 inline constexpr const char* kStrTimeCodeNote = "See users manual for supported date encoding formats.";
 inline constexpr const char* kStrUseTimeCodeDate = "Use date information encoded in time code";
 inline constexpr const char* kStrIgnoreTimeCodeDate = "Do not use date information encoded in time code";
+
+// Daylight-saving dialog; its title, the import's caption and the import
+// buttons' texts are kept with its logic (DstEditor.h), which the
+// command-line tool shares.
+inline constexpr const char* kStrDaylightBias = "Daylight Bias";
+inline constexpr const char* kStrDisableDst = "Disable daylight time";
+inline constexpr const char* kStrDstReference = "Time reference for daylight savings time shift";
+inline constexpr const char* kStrUseUtc = "Use UTC instead of local time";
+inline constexpr const char* kStrDstStart = "Daylight savings time start";
+inline constexpr const char* kStrDstEnd = "Daylight savings time end";
+inline constexpr const char* kStrWeekFirst = "First";
+inline constexpr const char* kStrWeekSecond = "Second";
+inline constexpr const char* kStrWeekThird = "Third";
+inline constexpr const char* kStrWeekFourth = "Fourth";
+inline constexpr const char* kStrWeekLast = "Last";
+inline constexpr const char* kStrAbsolute = "Absolute";
+inline constexpr const char* kStrDayOfWeekLabel = "Day of week:";
+inline constexpr const char* kStrMonthLabel = "Month:";
+inline constexpr const char* kStrDayOfMonthLabel = "Day of month:";
+inline constexpr const char* kStrTimeLabel = "Time:";
+inline constexpr const char* kStrPresetUsCanada = "US/Canada Standard";
+inline constexpr const char* kStrPresetEu = "&EU standard";
+inline constexpr const char* kStrPresetUsCanadaPre2007 = "&US/Canada Standard pre 2007";
+// What a screen reader calls the daylight-saving dialog's controls without
+// text.
+inline constexpr const char* kStrDstBiasSpin = "spin of the bias fields";
+inline constexpr const char* kStrDstBiasFrame = "frame of the bias time fields";
+inline constexpr const char* kStrStartHour = "start hour";
+inline constexpr const char* kStrStartMinute = "start minute";
+inline constexpr const char* kStrStartSecond = "start second";
+inline constexpr const char* kStrStartSpin = "spin of the start time fields";
+inline constexpr const char* kStrStartFrame = "frame of the start time fields";
+inline constexpr const char* kStrStartDayOfWeek = "start day of week";
+inline constexpr const char* kStrStartMonth = "start month";
+inline constexpr const char* kStrStartDayOfMonth = "start day of month";
+inline constexpr const char* kStrEndHour = "end hour";
+inline constexpr const char* kStrEndMinute = "end minute";
+inline constexpr const char* kStrEndSecond = "end second";
+inline constexpr const char* kStrEndSpin = "spin of the end time fields";
+inline constexpr const char* kStrEndFrame = "frame of the end time fields";
+inline constexpr const char* kStrEndDayOfWeek = "end day of week";
+inline constexpr const char* kStrEndMonth = "end month";
+inline constexpr const char* kStrEndDayOfMonth = "end day of month";
+inline constexpr const char* kStrDstPreview = "next changes";
+
+// The zone chooser behind "From Zone...".
+inline constexpr const char* kStrZoneChooserCaption = "Daylight Savings Time from a Time Zone";
+inline constexpr const char* kStrZoneChooserNote =
+    "Choose the time zone whose daylight savings time rules the clock should follow.";
+inline constexpr const char* kStrZoneChooserListRole = "time zones";

@@ -5,12 +5,15 @@
 //
 // Writes into OUTPUT_DIR: main-window.png, about.png, time-zone.png (a zone
 // picked through the filter), set-date-time.png (PC clock),
-// set-date-time-custom.png and time-code-settings.png. A desktop
+// set-date-time-custom.png, time-code-settings.png and the daylight-saving
+// dialog: daylight-saving.png (the EU preset, weekday rules),
+// daylight-saving-fixed-date.png and daylight-saving-off.png. A desktop
 // draws the windows' title bars itself; the pictures get a plain one drawn
 // here, carrying the window's icon and title, so they show what the title
 // says.
 #include "AboutDlg.h"
 #include "ClockCodec.h"
+#include "DstDlg.h"
 #include "Images.h"
 #include "EventLoopWait.h"
 #include "KerovantApp.h"
@@ -29,6 +32,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -116,6 +120,34 @@ bool SaveSettingsDialogs(QWidget& window, const QDir& dir)
         uint8_t useDate = 1;
         CTimeCodeSettings dialog(&window, &useDate);
         ok = SaveDialog(dialog, dir, "time-code-settings.png") && ok;
+    }
+    {
+        // A clock in Central Europe, set by the EU preset.
+        uint8_t mode = kDstByWeekday;
+        CDstDlg dialog(&window, DstRuleSet{}, 0, &mode);
+        dialog.SetClockBias(3600);
+        qobject_cast<QPushButton*>(dialog.Control(static_cast<int>(DstId::PresetEu)))->click();
+        ok = SaveDialog(dialog, dir, "daylight-saving.png") && ok;
+    }
+    {
+        // Fixed dates: 21 March to 21 September at 02:00 local time.
+        DstRuleSet rules;
+        rules.daylightBias = 3600;
+        rules.startRule = {1, 3, 0, 21, 2, 0, 0};
+        rules.endRule = {1, 9, 0, 21, 2, 0, 0};
+        uint8_t mode = kDstByDate;
+        CDstDlg dialog(&window, rules, 0, &mode);
+        dialog.SetClockBias(3600);
+        ok = SaveDialog(dialog, dir, "daylight-saving-fixed-date.png") && ok;
+    }
+    {
+        DstRuleSet rules;
+        rules.daylightBias = 3600;
+        rules.startRule = {0, 3, 0, 2, 2, 0, 0};
+        rules.endRule = {0, 11, 0, 1, 2, 0, 0};
+        uint8_t mode = kDstDisabled;
+        CDstDlg dialog(&window, rules, 0, &mode);
+        ok = SaveDialog(dialog, dir, "daylight-saving-off.png") && ok;
     }
     return ok;
 }

@@ -1,6 +1,8 @@
 // The main window's commands against the simulated clock over a
 // pseudo-terminal: what reaches the clock, and what the user is told.
 #include "ClockCodec.h"
+#include "DstDlg.h"
+#include "DstRules.h"
 #include "KerovantDlg.h"
 #include "SetDateTime.h"
 #include "TimeCodeSettings.h"
@@ -11,6 +13,7 @@
 #include "WindowConnection.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +21,7 @@
 #include <QSlider>
 #include <QTest>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -93,6 +97,18 @@ void Click(CTemplateDialog& dialog, int id)
     button->click();
 }
 
+// Sets the simulated clock's UTC to a moment of the system clock's scale.
+void SetClockUtc(SimClock& clock, std::chrono::sys_seconds at)
+{
+    const int64_t seconds = at.time_since_epoch().count() + kClockEpochToUnix;
+    clock.SetUtc(ClockTime{1, static_cast<uint8_t>(seconds >> 32), static_cast<uint32_t>(seconds), 0});
+}
+
+int64_t Seconds(const ClockTime& time)
+{
+    return (int64_t{time.secondsHigh} << 32) | time.seconds;
+}
+
 }  // namespace
 
 class TestKerovantCommands : public QObject {
@@ -102,6 +118,8 @@ private slots:
     void timeZoneStoresTheSignedBias_data();
     void timeZoneStoresTheSignedBias();
     void timeZoneCancelSendsNothing();
+    void daylightSavingEuPresetSwitchesTheClockOnTime();
+    void daylightSavingRefusedOkAndCancelSendNothing();
     void timeCodeSettingsWritesBothDateFlags();
     void setDateTimeSendsTheTypedTime();
     void sliderSendsOnlyTheIllumination();
@@ -187,6 +205,124 @@ void TestKerovantCommands::timeZoneCancelSendsNothing()
     });
     rig.window->window->SetTimeZone();
     QCOMPARE(answers.DialogsRun(), 1);
+    QTest::qWait(300);  // three polls' time: a write would be there
+    QCOMPARE(rig.sim.Clock().CountReceived(kCmdWriteConfig), size_t{0});
+}
+
+void TestKerovantCommands::daylightSavingEuPresetSwitchesTheClockOnTime()
+{
+    using namespace std::chrono;
+    // A clock in Central Europe without daylight saving.
+    ClockAndWindow rig([](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.biasPositive = 1;
+        config.biasSeconds = 3600;
+        config.dstMode = kDstDisabled;
+        clock.SetConfig(config);
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    ClockConfig before;
+    rig.window->connection->Device()->GetConfig(before);
+
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner([&](QDialog& d) {
+        auto& dialog = static_cast<CDstDlg&>(d);
+        Click(dialog, static_cast<int>(DstId::DisableDst));  // the clock had it off
+        Click(dialog, static_cast<int>(DstId::PresetEu));
+        Click(dialog, static_cast<int>(DstId::Ok));
+        return dialog.result();
+    });
+    rig.window->window->SetDaylightSaving();
+    QCOMPARE(answers.DialogsRun(), 1);
+    QVERIFY(rig.WaitConfigWrites(1));
+    QVERIFY(answers.Messages().empty());
+
+    const ClockConfig stored = rig.sim.Clock().Config();
+    QCOMPARE(int(stored.dstMode), int(kDstByWeekday));
+    QCOMPARE(int(stored.dstStartWeek), 5);
+    QCOMPARE(int(stored.dstEndWeek), 5);
+    QCOMPARE(int(stored.dstStartMonth), 3);
+    QCOMPARE(int(stored.dstEndMonth), 10);
+    QCOMPARE(int(stored.dstStartDayOfWeek), 1);  // Sunday
+    QCOMPARE(int(stored.dstEndDayOfWeek), 1);
+    for (const uint8_t* field : {&stored.dstStartHour, &stored.dstEndHour})
+        QCOMPARE(int(*field), 1);
+    for (const uint8_t* field :
+         {&stored.dstStartMinute, &stored.dstStartSecond, &stored.dstEndMinute, &stored.dstEndSecond})
+        QCOMPARE(int(*field), 0);
+    QCOMPARE(int(stored.dstUseUtc), 1);
+    QCOMPARE(int(stored.dstUseLocal), 0);
+    QCOMPARE(stored.dstBiasSeconds, 3600u);
+    QCOMPARE(int(stored.dstBiasPositive), 1);
+    // Everything outside the daylight-saving part as the device object held
+    // it.
+    QCOMPARE(stored.biasSeconds, before.biasSeconds);
+    QCOMPARE(stored.illumination, before.illumination);
+    QCOMPARE(stored.handMotion, before.handMotion);
+
+    // The clock's local time, as the program reads it, jumps exactly when
+    // the UTC passes 01:00 on the last Sundays of March and October 2027.
+    struct Change {
+        sys_seconds at;
+        int64_t before;
+        int64_t after;
+    };
+    const Change changes[] = {{sys_days{2027y / March / 28} + 1h, 3600, 7200},
+                              {sys_days{2027y / October / 31} + 1h, 7200, 3600}};
+    const auto device = rig.window->connection->Device();
+    for (const Change& change : changes) {
+        SetClockUtc(rig.sim.Clock(), change.at - 2s);
+        const int64_t changeSeconds = change.at.time_since_epoch().count() + kClockEpochToUnix;
+        bool sawBefore = false;
+        QString wrong;
+        const bool sawAfter = QTest::qWaitFor(
+            [&] {
+                ClockTime utc;
+                ClockTime local;
+                device->GetClockTimes(utc, local);
+                const int64_t at = Seconds(utc);
+                if (at < changeSeconds - 2)
+                    return false;  // a reading from before the UTC was set
+                const int64_t offset = Seconds(local) - at;
+                const int64_t expected = at < changeSeconds ? change.before : change.after;
+                if (offset != expected)
+                    wrong = QStringLiteral("offset %1 at %2").arg(offset).arg(at - changeSeconds);
+                sawBefore = sawBefore || at < changeSeconds;
+                return at >= changeSeconds + 1;
+            },
+            kClockTimeoutMs);
+        QVERIFY(sawAfter);
+        QVERIFY(sawBefore);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+}
+
+void TestKerovantCommands::daylightSavingRefusedOkAndCancelSendNothing()
+{
+    ClockAndWindow rig;
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    ScopedModalAnswers answers;
+    bool stayedOpen = false;
+    answers.SetDialogRunner([&](QDialog& d) {
+        auto& dialog = static_cast<CDstDlg&>(d);
+        dialog.show();
+        Click(dialog, static_cast<int>(DstId::DisableDst));
+        Click(dialog, static_cast<int>(DstId::PresetEu));
+        // A month the list does not have: OK is refused and the dialog stays.
+        auto* month = qobject_cast<QComboBox*>(dialog.Control(static_cast<int>(DstId::EndMonth)));
+        month->lineEdit()->selectAll();
+        QTest::keyClicks(month->lineEdit(), QStringLiteral("Foo"));
+        Click(dialog, static_cast<int>(DstId::Ok));
+        stayedOpen = dialog.isVisible() && dialog.result() != QDialog::Accepted;
+        Click(dialog, static_cast<int>(DstId::Cancel));
+        return dialog.result();
+    });
+    rig.window->window->SetDaylightSaving();
+    QCOMPARE(answers.DialogsRun(), 1);
+    QVERIFY(stayedOpen);
+    QCOMPARE(answers.MessageTexts(), QStringList{QStringLiteral("Daylight savings time end: choose a month.")});
     QTest::qWait(300);  // three polls' time: a write would be there
     QCOMPARE(rig.sim.Clock().CountReceived(kCmdWriteConfig), size_t{0});
 }
@@ -304,9 +440,9 @@ void TestKerovantCommands::withoutClockEveryCommandSaysSoAfterTwoSeconds()
 {
     Window rig(kMissingDevice);
     CKerovantDlg& window = *rig.window;
-    const std::vector<void (CKerovantDlg::*)()> commands = {&CKerovantDlg::SetTimeZone, &CKerovantDlg::SetDateTime,
-                                                            &CKerovantDlg::SetTimeCodeSettings,
-                                                            &CKerovantDlg::SetIlluminationFromSlider};
+    const std::vector<void (CKerovantDlg::*)()> commands = {
+        &CKerovantDlg::SetTimeZone, &CKerovantDlg::SetDaylightSaving, &CKerovantDlg::SetDateTime,
+        &CKerovantDlg::SetTimeCodeSettings, &CKerovantDlg::SetIlluminationFromSlider};
     for (const auto command : commands) {
         ScopedModalAnswers answers;
         QElapsedTimer waited;

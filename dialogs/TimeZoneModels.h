@@ -1,0 +1,47 @@
+// The zone catalogue as Qt item models, for the lists that show it: the
+// time zone dialog's and the zone chooser of the daylight-saving dialog.
+// Both read the catalogue by index, whatever the filter shows.
+//
+// User-interface thread only.
+#pragma once
+
+#include "TimeZoneCatalogue.h"
+
+#include <QAbstractListModel>
+#include <QSortFilterProxyModel>
+#include <QString>
+
+#include <vector>
+
+// The whole catalogue as one list, set in one step. Items show the display
+// name and carry their catalogue index under kEntryRole. The catalogue must
+// outlive the model.
+class CTimeZoneListModel : public QAbstractListModel {
+public:
+    static constexpr int kEntryRole = Qt::UserRole;
+
+    CTimeZoneListModel(const std::vector<TimeZoneEntry>& catalogue, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    const TimeZoneEntry& Entry(int row) const { return catalogue_[static_cast<size_t>(row)]; }
+
+private:
+    const std::vector<TimeZoneEntry>& catalogue_;
+};
+
+// The zones that match the filter text (MatchesFilter), in catalogue order.
+class CTimeZoneFilterModel : public QSortFilterProxyModel {
+public:
+    CTimeZoneFilterModel(CTimeZoneListModel* source, QObject* parent);
+
+    void SetFilterText(const QString& text);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+private:
+    CTimeZoneListModel* source_;
+    QString text_;
+};

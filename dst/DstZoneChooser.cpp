@@ -1,0 +1,111 @@
+#include "DstZoneChooser.h"
+
+#include "Strings.h"
+#include "TimeZoneModels.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kWidthUnits = 268;
+constexpr int kHeightUnits = 160;
+
+}  // namespace
+
+CDstZoneChooser::CDstZoneChooser(QWidget* parent, const QByteArray& current)
+    : CDstZoneChooser(parent, current, LoadTimeZoneCatalogue())
+{
+}
+
+CDstZoneChooser::CDstZoneChooser(QWidget* parent, const QByteArray& current, std::vector<TimeZoneEntry> catalogue)
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrZoneChooserCaption)),
+      catalogue_(std::move(catalogue))
+{
+    setObjectName(QStringLiteral("zoneChooser"));
+    BuildControls();
+    Select(current);
+}
+
+CDstZoneChooser::~CDstZoneChooser() = default;
+
+void CDstZoneChooser::BuildControls()
+{
+    // The filter comes first: a user who knows the zone types its name.
+    AddLabel(QString::fromUtf8(kStrZoneChooserNote), QRect(7, 6, 254, 18));
+    filter_ = Place(new QLineEdit, kIdFilter, "filter", QRect(7, 26, 254, 12), QString::fromUtf8(kStrFilterZones));
+    filter_->setPlaceholderText(QString::fromUtf8(kStrFilterZonesHint));
+    filter_->setClearButtonEnabled(true);
+    list_ = Place(new QListView, kIdZoneList, "zoneList", QRect(7, 42, 254, 92),
+                  QString::fromUtf8(kStrZoneChooserListRole));
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setUniformItemSizes(true);
+    ok_ = Place(new QPushButton(QString::fromUtf8(kStrOk)), kIdOk, "ok", QRect(157, 140, 50, 14));
+    ok_->setDefault(true);
+    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", QRect(211, 140, 50, 14));
+
+    model_ = new CTimeZoneListModel(catalogue_, this);
+    proxy_ = new CTimeZoneFilterModel(model_, this);
+    list_->setModel(proxy_);
+
+    const auto offerOk = [this] { ok_->setEnabled(SelectedEntry() >= 0); };
+    offerOk();
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, offerOk);
+    connect(filter_, &QLineEdit::textChanged, this, [this, offerOk](const QString& text) {
+        proxy_->SetFilterText(text);
+        offerOk();  // the filter may have hidden the selected zone
+    });
+    connect(list_, &QListView::doubleClicked, this, [this] {
+        if (SelectedEntry() >= 0)
+            accept();
+    });
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    filter_->installEventFilter(this);
+}
+
+void CDstZoneChooser::Select(const QByteArray& zone)
+{
+    for (size_t i = 0; i < catalogue_.size(); ++i) {
+        if (!zone.isEmpty() && catalogue_[i].keyName == zone) {
+            const QModelIndex index = proxy_->mapFromSource(model_->index(static_cast<int>(i), 0));
+            list_->setCurrentIndex(index);
+            list_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+            return;
+        }
+    }
+}
+
+int CDstZoneChooser::SelectedEntry() const
+{
+    const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+    return selected.size() == 1 ? selected.front().data(CTimeZoneListModel::kEntryRole).toInt() : -1;
+}
+
+QByteArray CDstZoneChooser::SelectedZone() const
+{
+    const int entry = SelectedEntry();
+    return entry < 0 ? QByteArray() : catalogue_[static_cast<size_t>(entry)].keyName;
+}
+
+bool CDstZoneChooser::eventFilter(QObject* watched, QEvent* event)
+{
+    // Down, Enter or Return in the filter go on to the list, selecting its
+    // first zone when none is, as in the time zone dialog: Enter then takes
+    // the zone the user narrowed the list to.
+    if (watched == filter_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (proxy_->rowCount() > 0) {
+                list_->setFocus(Qt::OtherFocusReason);
+                if (SelectedEntry() < 0)
+                    list_->setCurrentIndex(proxy_->index(0, 0));
+            }
+            return true;
+        }
+    }
+    return CTemplateDialog::eventFilter(watched, event);
+}
