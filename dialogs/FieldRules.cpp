@@ -41,6 +41,7 @@ FieldRange RangeOf(FieldKind kind)
 {
     switch (kind) {
     case FieldKind::Hour: return {0, 23};
+    case FieldKind::RuleHour: return {0, 24};
     case FieldKind::Minute:
     case FieldKind::Second: return {0, 59};
     case FieldKind::Month: return {1, 12};

@@ -21,7 +21,10 @@
 #include <cstdint>
 #include <optional>
 
-enum class FieldKind : uint8_t { Hour, Minute, Second, Month, Day, Year };
+// RuleHour is the hour of a daylight-saving change, 0 to 24: the clock takes
+// 24:00 as the end of the day, and a rule that holds it must not be changed
+// by merely showing it.
+enum class FieldKind : uint8_t { Hour, Minute, Second, Month, Day, Year, RuleHour };
 
 // The dialogs differ only in how a field over range is corrected.
 enum class FieldVariant : uint8_t {

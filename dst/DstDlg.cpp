@@ -126,6 +126,9 @@ const GroupPlace kEndPlace = {
 };
 
 constexpr FieldKind kTimeKinds[3] = {FieldKind::Hour, FieldKind::Minute, FieldKind::Second};
+// A change may fall at 24:00, which the clock takes; the bias stays below a
+// day.
+constexpr FieldKind kRuleTimeKinds[3] = {FieldKind::RuleHour, FieldKind::Minute, FieldKind::Second};
 
 int Id(DstId id)
 {
@@ -248,7 +251,7 @@ void CDstDlg::PlaceRuleGroup(bool start)
     for (int i = 0; i < 3; ++i) {
         const FieldPlace& f = g.time[size_t(i)];
         edits_[f.id] = Place(new QLineEdit, Id(f.id), f.name, f.units, Text(f.role));
-        fields->AddField(edits_[f.id], kTimeKinds[i]);
+        fields->AddField(edits_[f.id], kRuleTimeKinds[i]);
     }
     auto* spin = Place(new CNarrowSpin, Id(g.spin.id), g.spin.name, g.spin.units, Text(g.spin.role));
     spin->SetNames(Text(g.spin.role), QString::fromUtf8(g.arrows));
