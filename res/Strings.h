@@ -36,3 +36,15 @@ inline constexpr const char* kStrCopyrightGeneric = "\u00A9 2011";
 inline constexpr const char* kIconClock = ":/icons/clock.svg";
 inline constexpr const char* kBitmapPartnerLogo = ":/images/logo-partner.svg";
 inline constexpr const char* kBitmapMakerLogo = ":/images/logo-maker.svg";
+
+// The main window's Connection menu.
+inline constexpr const char* kStrConnection = "Connection";
+inline constexpr const char* kStrFirstBridge = "First USB bridge found";
+inline constexpr const char* kStrNoBridgeListed = "No USB bridge found";
+// After a chosen device that is not attached now.
+inline constexpr const char* kStrNotFoundSuffix = " (not found)";
+
+// The illumination slider of a clock without illumination; %1 is its
+// firmware version.
+inline constexpr const char* kStrNoIllumination =
+    "This clock has no illumination: its firmware (%1) speaks protocol version 1.";

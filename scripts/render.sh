@@ -2,9 +2,12 @@
 # Draws the main window (on the demo clock, once it is identified) and the
 # About box into PNG files, without a desktop: Qt's offscreen platform.
 #
-#   bash scripts/render.sh [--font-size POINTS] [OUTPUT_DIR]
+#   bash scripts/render.sh [--font-size POINTS] [--dark] [--scale FACTOR] [--all] [OUTPUT_DIR]
 #
 # OUTPUT_DIR defaults to docs/ (docs/main-window.png, docs/about.png).
+# --dark: Fusion with a dark palette; --scale 2: a 2x screen; --all: every
+# case (offline, a clock without illumination, the moving slider, the
+# Connection menu, the About box of each brand, a link message).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,8 +15,9 @@ options=()
 out=docs
 while [ $# -gt 0 ]; do
   case "$1" in
-    --font-size) options+=(--font-size "$2"); shift 2 ;;
-    -h|--help) sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --font-size|--scale) options+=("$1" "$2"); shift 2 ;;
+    --dark|--all) options+=("$1"); shift ;;
+    -h|--help) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) out="$1"; shift ;;
   esac
 done
