@@ -76,17 +76,16 @@ public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+        QPixmap drawn = pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
     }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    // size is in pixels of the device: QIcon asks for the size it shows
+    // times the screen's pixel ratio, and marks the ratio on the result.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
     {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override
-    {
-        QPixmap pixmap = RenderImage(resource_, size, scale);
+        QPixmap pixmap = RenderImage(resource_, size, 1.0);
         if (mode != QIcon::Normal && !pixmap.isNull() && qobject_cast<QApplication*>(QCoreApplication::instance())) {
             // Disabled and selected looks come from the style, as for any
             // other icon.

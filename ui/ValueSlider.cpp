@@ -88,10 +88,13 @@ void CValueSlider::ShowValue()
     bubble_->setText(QString::number(sliderPosition()));
     const int digitsWidth = metrics.horizontalAdvance(QString::number(maximum())) + metrics.averageCharWidth();
     bubble_->resize(bubble_->sizeHint().expandedTo(QSize(digitsWidth + 2 * margin, 0)));
-    // Centred over the handle, clear of it.
+    // Centred over the handle, clear of it. A window system may give even
+    // this window a frame; its size is known once the window exists.
+    bubble_->createWinId();
+    const QSize outer = bubble_->frameGeometry().size();
     const QRect handle = HandleRect();
     const QPoint top = mapToGlobal(QPoint(handle.center().x(), handle.top()));
-    bubble_->move(top.x() - bubble_->width() / 2, top.y() - bubble_->height() - margin);
+    bubble_->move(top.x() - outer.width() / 2, top.y() - outer.height() - margin);
     bubble_->show();
     bubble_->raise();
     bubbleTimer_->start();
