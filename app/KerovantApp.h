@@ -1,9 +1,12 @@
 // The application: fixed link settings, the one clock device object, the
 // main window run until it is closed, then the shutdown.
 //
-//   Start        fill the link settings, start the demo clock (--demo),
-//                create the clock device object, construct the main window
-//   RunMainWindow run the main window modally
+//   Start        fill the link settings (--port, else the connection the
+//                user chose last time, else the first USB bridge found),
+//                start the demo clock (--demo), create the clock device
+//                object, construct the main window
+//   RunMainWindow run the main window modally where it stood last time, and
+//                remember where it stands when it closes
 //   Shutdown     wait 500 ms, shut down and free the device object that
 //                is current at that moment (the main window may have had the
 //                first one replaced), destroy the main window, stop the demo
@@ -13,9 +16,12 @@
 // exist.
 #pragma once
 
+#include "AppSettings.h"
 #include "ClockDevice.h"
 #include "ClockRecords.h"
 #include "WindowConnection.h"
+
+#include <QString>
 
 #include <chrono>
 #include <memory>
@@ -25,10 +31,14 @@ class CKerovantDlg;
 class SimServer;
 
 struct AppOptions {
-    // The device to open; empty: the first USB bridge found.
+    // The device to open for this run; empty: the one chosen in the window's
+    // Connection menu last time, or the first USB bridge found.
     std::string port;
     // Talk to a simulated clock on a pseudo-terminal inside the program.
     bool demo = false;
+    // Where the chosen connection and the window's position are kept
+    // (CAppSettings::DefaultFile for the program); empty keeps nothing.
+    QString settingsFile;
 };
 
 class CKerovantApp {
@@ -59,14 +69,19 @@ public:
     CWindowConnection* Connection() const { return connection_.get(); }
     // The current device object, null while a replacement is under way.
     std::shared_ptr<CClockDevice> Device() const;
+    // The link settings of the connection in use: the ones at start, or the
+    // last one chosen in the window.
     const LinkSettings& Settings() const { return settings_; }
     // The demo clock, or null.
     SimServer* DemoClock() const { return demo_.get(); }
 
 private:
     bool StartDemoClock(std::string* error);
+    void RestoreWindowPosition();
+    void OnConnectionChosen(const QString& devicePath);
 
     AppOptions options_;
+    CAppSettings stored_;
     LinkSettings settings_;
     std::unique_ptr<CWindowConnection> connection_;
     std::unique_ptr<SimServer> demo_;

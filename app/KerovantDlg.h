@@ -30,6 +30,7 @@
 #include <memory>
 #include <vector>
 
+class CConnectionMenu;
 class QAction;
 class QGridLayout;
 class QLabel;
@@ -83,6 +84,8 @@ public:
     // way.
     std::shared_ptr<CClockDevice> Device() const { return connection_->Device(); }
     CWindowConnection* Connection() const { return connection_; }
+    // The Connection menu of the window's context menu.
+    CConnectionMenu* ConnectionMenu() const { return connectionMenu_; }
 
     // The offline tick counter, one for the whole program.
     static int OfflineTicks();
@@ -100,6 +103,10 @@ public slots:
     void ReplaceDevice();
     // Opens the About box modally.
     void ShowAbout();
+    // Talks to the clock on another device from now on (empty: the first
+    // USB bridge found): the next device objects are made for it and the
+    // current one is replaced at once; connectionChosen follows.
+    void ChooseConnection(const QString& devicePath);
 
     // The commands of the buttons and the slider. Each waits for the clock
     // (the window keeps painting, shows a busy cursor and takes no other
@@ -114,6 +121,8 @@ public slots:
 signals:
     // The device object has been replaced.
     void deviceReplaced();
+    // The user chose another connection (see ChooseConnection).
+    void connectionChosen(const QString& devicePath);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -132,6 +141,13 @@ private:
     void ShowOffline(const CClockDevice* device);
     void ShowReady(CClockDevice& device);
     std::string CauseLine(const CClockDevice& device) const;
+    // The cause line under the status: shown only when there is a cause.
+    void ShowCause(const std::string& cause);
+    // A clock whose protocol has no illumination gets a disabled slider that
+    // says why.
+    void ShowIlluminationAvailable(const FirmwareVersion& firmware);
+    // The context menu for keyboard users without a menu key (Shift+F10).
+    void OpenContextMenu();
     void SetText(QLineEdit* edit, const std::string& text);
     void SetText(QLabel* label, const std::string& text);
 
@@ -188,4 +204,5 @@ private:
     QLabel* illuminationLabel_ = nullptr;
     QPushButton* ok_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    CConnectionMenu* connectionMenu_ = nullptr;
 };

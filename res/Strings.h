@@ -128,3 +128,15 @@ inline constexpr const char* kStrZoneChooserCaption = "Daylight Savings Time fro
 inline constexpr const char* kStrZoneChooserNote =
     "Choose the time zone whose daylight savings time rules the clock should follow.";
 inline constexpr const char* kStrZoneChooserListRole = "time zones";
+
+// The main window's Connection menu.
+inline constexpr const char* kStrConnection = "Connection";
+inline constexpr const char* kStrFirstBridge = "First USB bridge found";
+inline constexpr const char* kStrNoBridgeListed = "No USB bridge found";
+// After a chosen device that is not attached now.
+inline constexpr const char* kStrNotFoundSuffix = " (not found)";
+
+// The illumination slider of a clock without illumination; %1 is its
+// firmware version.
+inline constexpr const char* kStrNoIllumination =
+    "This clock has no illumination: its firmware (%1) speaks protocol version 1.";
