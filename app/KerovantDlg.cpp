@@ -91,6 +91,7 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     command(kIdTimeZone, &CKerovantDlg::SetTimeZone);
     command(kIdSetDateTime, &CKerovantDlg::SetDateTime);
     command(kIdTimeCodeSettings, &CKerovantDlg::SetTimeCodeSettings);
+    command(kIdClockHandPosition, &CKerovantDlg::SetClockHandPosition);
 
     connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
     connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
@@ -337,6 +338,7 @@ void CKerovantDlg::Refresh()
     g_offlineTicks = 0;
     connection_->Identified();
     ShowReady(*device);
+    OfferToStartHands(device);
 }
 
 std::string CKerovantDlg::CauseLine(const CClockDevice& device) const

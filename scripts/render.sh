@@ -6,7 +6,8 @@
 #   bash scripts/render.sh [--font-size POINTS] [OUTPUT_DIR]
 #
 # OUTPUT_DIR defaults to docs/ (main-window.png, about.png, time-zone.png,
-# set-date-time.png, set-date-time-custom.png, time-code-settings.png).
+# set-date-time.png, set-date-time-custom.png, time-code-settings.png,
+# clock-hand-position.png, clock-hand-position-setting.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +16,7 @@ out=docs
 while [ $# -gt 0 ]; do
   case "$1" in
     --font-size) options+=(--font-size "$2"); shift 2 ;;
-    -h|--help) sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h|--help) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) out="$1"; shift ;;
   esac
 done

@@ -5,7 +5,9 @@
 //
 // Writes into OUTPUT_DIR: main-window.png, about.png, time-zone.png (a zone
 // picked through the filter), set-date-time.png (PC clock),
-// set-date-time-custom.png and time-code-settings.png. A desktop
+// set-date-time-custom.png, time-code-settings.png, clock-hand-position.png
+// (watching the hands) and clock-hand-position-setting.png (hands stopped,
+// a face time typed). A desktop
 // draws the windows' title bars itself; the pictures get a plain one drawn
 // here, carrying the window's icon and title, so they show what the title
 // says.
@@ -15,9 +17,11 @@
 #include "EventLoopWait.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
+#include "SetClockFace.h"
 #include "SetDateTime.h"
 #include "SimClock.h"
 #include "TimeCodeSettings.h"
+#include "TimeFieldGroup.h"
 #include "TzDlg.h"
 
 #include <QApplication>
@@ -25,6 +29,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QListView>
@@ -83,6 +88,26 @@ bool SaveDialog(QDialog& dialog, const QDir& dir, const char* name)
     dialog.show();
     QCoreApplication::processEvents();
     return Save(Framed(dialog), dir, name);
+}
+
+// The hand position dialog watching the hands, then setting them: the
+// demo clock's hands stop while the box is ticked, and move again after.
+bool SaveHandPositionDialog(QWidget& window, CClockDevice& device, const QDir& dir)
+{
+    ClockConfig config;
+    DisplayConfig display;
+    device.GetConfig(config);
+    device.GetDisplayConfig(display);
+    CSetClockFace dialog(&window, config, display, device);
+    bool ok = SaveDialog(dialog, dir, "clock-hand-position.png");
+    auto* setClock = qobject_cast<QCheckBox*>(dialog.Control(CSetClockFace::kIdSetClock));
+    setClock->setChecked(true);
+    const char* shown[] = {"10", "9", "30"};
+    for (int i = 0; i < dialog.Fields().FieldCount(); ++i)
+        dialog.Fields().Field(i)->setText(QString::fromLatin1(shown[i]));
+    ok = SaveDialog(dialog, dir, "clock-hand-position-setting.png") && ok;
+    setClock->setChecked(false);
+    return ok;
 }
 
 // The settings dialogs as a user meets them.
@@ -179,6 +204,10 @@ int main(int argc, char** argv)
         ok = Save(Framed(about), dir, "about.png") && ok;
     }
     ok = SaveSettingsDialogs(window, dir) && ok;
+    if (CClockConnection::Hold device = app.Connection()->HoldDevice())
+        ok = SaveHandPositionDialog(window, *device, dir) && ok;
+    else
+        ok = false;
     window.close();
     app.Shutdown();
     return ok ? 0 : 1;
