@@ -88,8 +88,8 @@ ScopedModalAnswers::DialogRunner HandDialog(ClockAndWindow& rig, std::function<v
         dialog.show();
         work(dialog);
         const auto device = rig.window->connection->Device();
-        if (device && device->IsOnline())
-            QTest::qWaitFor([&] { return device->NoWritePending(); }, kClockTimeoutMs);
+        if (device && device->IsOnline() && !QTest::qWaitFor([&] { return device->NoWritePending(); }, kClockTimeoutMs))
+            QTest::qFail("the dialog's sends did not leave", __FILE__, __LINE__);
         return dialog.result();
     };
 }

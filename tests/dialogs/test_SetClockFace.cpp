@@ -1,14 +1,13 @@
 // The hand position dialog on its own, over a device object with no port:
 // what it shows in each state, what it keeps, names, tab order, layout.
-// What reaches the clock is tested with the main window's command
-// (tests/app/test_ClockHandPosition.cpp).
+// What reaches the clock, OK and Cancel included, is tested with the main
+// window's command (tests/app/test_ClockHandPosition.cpp).
 #include "DialogChecks.h"
 #include "SetClockFace.h"
 #include "TimeFieldGroup.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,9 +68,6 @@ private slots:
     void opensWatching_data();
     void opensWatching();
     void tickingStartsOverClearingKeepsTheText();
-    void okWithTheBoxClearedStoresOnlyTheMotion_data();
-    void okWithTheBoxClearedStoresOnlyTheMotion();
-    void okOnAFailedLinkDoesNotWait();
     void everyControlNamedInTemplateOrder();
     void nothingClips_data();
     void nothingClips();
@@ -159,53 +155,6 @@ void TestSetClockFace::tickingStartsOverClearingKeepsTheText()
     rig.Box()->click();
     QCOMPARE(rig.Texts(), (QStringList{"00", "00", "00"}));
     QCOMPARE(dialog.FaceTime(), start);
-}
-
-void TestSetClockFace::okWithTheBoxClearedStoresOnlyTheMotion_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("click");  // 0: none
-    QTest::addColumn<int>("expected");
-    QTest::newRow("sweep, Step") << int(kHandsSweep) << int(CSetClockFace::kIdStep) << int(kHandsStep);
-    QTest::newRow("step, Sweep") << int(kHandsStep) << int(CSetClockFace::kIdSweep) << int(kHandsSweep);
-    QTest::newRow("step, Step again") << int(kHandsStep) << int(CSetClockFace::kIdStep) << int(kHandsStep);
-    QTest::newRow("stopped stores sweep") << int(kHandsStopped) << 0 << int(kHandsSweep);
-}
-
-void TestSetClockFace::okWithTheBoxClearedStoresOnlyTheMotion()
-{
-    QFETCH(int, stored);
-    QFETCH(int, click);
-    QFETCH(int, expected);
-    Rig rig(static_cast<uint8_t>(stored));
-    const DisplayConfig displayBefore = rig.display;
-    if (click != 0) {
-        rig.Find<QPushButton>(click)->click();
-        QVERIFY(rig.Find<QPushButton>(click)->isChecked());
-        QVERIFY(rig.device->NoWritePending());  // the choice sends nothing
-    }
-    rig.Find<QPushButton>(CSetClockFace::kIdOk)->click();
-    QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(int(rig.config.handMotion), expected);
-    QVERIFY(rig.device->NoWritePending());
-    QCOMPARE(rig.display, displayBefore);
-}
-
-void TestSetClockFace::okOnAFailedLinkDoesNotWait()
-{
-    // A device object whose link has failed sends nothing more: waiting the
-    // full ten seconds for the face time to go would only stall the user.
-    Rig rig;
-    rig.Box()->click();
-    Type(rig.Field(CSetClockFace::kHours), QStringLiteral("1"));
-    QElapsedTimer clock;
-    clock.start();
-    rig.Find<QPushButton>(CSetClockFace::kIdOk)->click();
-    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
-    // The hand command was built, though the device could not take it.
-    QCOMPARE(int(rig.display.mode), int(kDisplaySetFace));
-    QCOMPARE(rig.display.value, 3155760000u + 3600u);
 }
 
 void TestSetClockFace::everyControlNamedInTemplateOrder()
