@@ -101,14 +101,10 @@ void CSetClockFace::BuildControls()
     // Sweep and Step stay pressed in turn: the chosen one is held down.
     motionButtons_ = new QButtonGroup(this);
     motionButtons_->setExclusive(true);
-    for (QPushButton* button : {sweep_, step_}) {
-        button->setCheckable(true);
-        button->setAutoDefault(false);
-    }
+    sweep_->setCheckable(true);
+    step_->setCheckable(true);
     motionButtons_->addButton(sweep_, kHandsSweep);
     motionButtons_->addButton(step_, kHandsStep);
-    // Forward is pressed again and again; Enter must not land on it.
-    forward_->setAutoDefault(false);
 
     fields_ = new CTimeFieldGroup(FieldVariant::HandPosition, this);
     fields_->AddField(hours, FieldKind::Hour);
