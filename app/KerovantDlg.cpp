@@ -106,6 +106,7 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     command(kIdDaylightSavings, &CKerovantDlg::SetDaylightSaving);
     command(kIdSetDateTime, &CKerovantDlg::SetDateTime);
     command(kIdTimeCodeSettings, &CKerovantDlg::SetTimeCodeSettings);
+    command(kIdClockHandPosition, &CKerovantDlg::SetClockHandPosition);
 
     connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
     connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
@@ -354,6 +355,7 @@ void CKerovantDlg::Refresh()
     g_offlineTicks = 0;
     connection_->Identified();
     ShowReady(*device);
+    OfferToStartHands(device);
 }
 
 std::string CKerovantDlg::CauseLine(const CClockDevice& device) const

@@ -20,6 +20,7 @@
 #include "ClockDevice.h"
 #include "ClockRecords.h"
 #include "DstRuleSet.h"
+#include "StoppedHands.h"
 #include "WindowConnection.h"
 
 #include "DialogUnits.h"
@@ -117,6 +118,10 @@ public slots:
     void SetDaylightSaving();
     void SetDateTime();
     void SetTimeCodeSettings();
+    // Opens the hand position dialog on the held device object; whether it
+    // ends with OK or Cancel, the configuration is sent afterwards, which
+    // sets the hands moving again.
+    void SetClockHandPosition();
 
 signals:
     // The device object has been replaced.
@@ -159,6 +164,13 @@ private:
     CClockConnection::Hold BeginCommand();
     // After a write: says the message when the link is down.
     void CheckLink(const CClockDevice& device, const char* message);
+    // A ready clock with its hands stopped and no command running: asks
+    // once per connection whether to start them again (AskToStartHands,
+    // after the refresh has let go of the device object).
+    void OfferToStartHands(const std::shared_ptr<CClockDevice>& device);
+    // The question itself; on Yes sends the configuration with the motion
+    // the hands were last meant to have.
+    void AskToStartHands();
     // The slider moved by the keyboard or the wheel: sent once it rests.
     void OnIlluminationMoved();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -178,6 +190,7 @@ private:
     ClockConfig config_;
     DisplayConfig display_;
     DstRuleSet exchange_;
+    CStoppedHands stoppedHands_;
     QTimer* illuminationRest_ = nullptr;
     bool opened_ = false;
     // The size the window was last fitted to its font.

@@ -7,7 +7,8 @@
 #
 # OUTPUT_DIR defaults to docs/ (main-window.png, about.png, time-zone.png,
 # set-date-time.png, set-date-time-custom.png, time-code-settings.png,
-# daylight-saving.png, daylight-saving-fixed-date.png, daylight-saving-off.png).
+# daylight-saving.png, daylight-saving-fixed-date.png, daylight-saving-off.png,
+# clock-hand-position.png, clock-hand-position-setting.png).
 # --dark: Fusion with a dark palette; --scale 2: a 2x screen; --all: every
 # case (offline, a clock without illumination, the moving slider, the
 # Connection menu, the About box of each brand, a link message).

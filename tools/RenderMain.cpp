@@ -7,8 +7,10 @@
 // about.png (its About box), time-zone.png (a zone picked through the
 // filter), set-date-time.png (PC clock), set-date-time-custom.png,
 // time-code-settings.png and the daylight-saving dialog: daylight-saving.png
-// (the EU preset, weekday rules), daylight-saving-fixed-date.png and
-// daylight-saving-off.png. With --all, also:
+// (the EU preset, weekday rules), daylight-saving-fixed-date.png,
+// daylight-saving-off.png, clock-hand-position.png (watching the hands) and
+// clock-hand-position-setting.png (hands stopped, a face time typed). With
+// --all, also:
 //   main-window-offline.png    a chosen bridge that is not attached
 //   main-window-protocol1.png  a clock without illumination (firmware 1.2.0)
 //   main-window-slider.png     the slider's value while it moves
@@ -32,9 +34,11 @@
 #include "Images.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
+#include "SetClockFace.h"
 #include "SetDateTime.h"
 #include "SimClock.h"
 #include "TimeCodeSettings.h"
+#include "TimeFieldGroup.h"
 #include "TzDlg.h"
 #include "ValueSlider.h"
 
@@ -43,6 +47,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,6 +136,26 @@ bool SaveDialog(QDialog& dialog, const QDir& dir, const char* name)
     dialog.show();
     QCoreApplication::processEvents();
     return Save(Framed(dialog), dir, name);
+}
+
+// The hand position dialog watching the hands, then setting them: the
+// demo clock's hands stop while the box is ticked, and move again after.
+bool SaveHandPositionDialog(QWidget& window, CClockDevice& device, const QDir& dir)
+{
+    ClockConfig config;
+    DisplayConfig display;
+    device.GetConfig(config);
+    device.GetDisplayConfig(display);
+    CSetClockFace dialog(&window, config, display, device);
+    bool ok = SaveDialog(dialog, dir, "clock-hand-position.png");
+    auto* setClock = qobject_cast<QCheckBox*>(dialog.Control(CSetClockFace::kIdSetClock));
+    setClock->setChecked(true);
+    const char* shown[] = {"10", "9", "30"};
+    for (int i = 0; i < dialog.Fields().FieldCount(); ++i)
+        dialog.Fields().Field(i)->setText(QString::fromLatin1(shown[i]));
+    ok = SaveDialog(dialog, dir, "clock-hand-position-setting.png") && ok;
+    setClock->setChecked(false);
+    return ok;
 }
 
 // The settings dialogs as a user meets them.
@@ -348,6 +373,10 @@ int main(int argc, char** argv)
     if (parser.isSet(all))
         ok = RenderMoreCases(*app, dir) && ok;
     ok = SaveSettingsDialogs(window, dir) && ok;
+    if (CClockConnection::Hold device = app->Connection()->HoldDevice())
+        ok = SaveHandPositionDialog(window, *device, dir) && ok;
+    else
+        ok = false;
     window.close();
     app->Shutdown();
     return ok ? 0 : 1;
