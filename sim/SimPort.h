@@ -52,7 +52,7 @@ private:
         TimePoint readyAt;
         std::vector<uint8_t> bytes;
     };
-    void Queue(std::vector<uint8_t> bytes, std::chrono::milliseconds delay);
+    void Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay);
     bool ReadyLocked(TimePoint now) const;
 
     SimClock clock_;
