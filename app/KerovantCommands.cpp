@@ -11,6 +11,7 @@
 #include "ClockDateTime.h"
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
+#include "SecondSet.h"
 #include "SetDateTime.h"
 #include "Strings.h"
 #include "TimeCodeSettings.h"
@@ -143,10 +144,28 @@ void CKerovantDlg::SetDateTime()
     CSetDateTime dialog(this);
     if (RunModal(dialog) != QDialog::Accepted)
         return;
+    if (!dialog.CustomMode()) {
+        SetDateTimeOnTheSecond(*device);
+        return;
+    }
     ClockDateTime when = dialog.Result();
     when.valid = 1;
     device->SetClockTime(CalendarToTimeValue(when));
     CheckLink(*device, kStrErrorSettingTime);
+}
+
+void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
+{
+    // Up to about a second until the boundary, and the clock's answer: the
+    // window keeps painting, shows it is busy and takes no other input. The
+    // link times the frame itself; this thread only waits for the outcome.
+    const BusyScope busy;
+    const SecondSetResult result = SetClockOnTheSecond(
+        device, [](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); });
+    // Whatever kept the time from going out is a failure to set it, even
+    // with the link still up.
+    if (result.outcome != SecondSetResult::Outcome::Sent || !device.IsOnline())
+        ShowProgramMessage(this, QString::fromUtf8(kStrErrorSettingTime));
 }
 
 void CKerovantDlg::SetTimeCodeSettings()

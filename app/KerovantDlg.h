@@ -109,6 +109,10 @@ public slots:
     void SetTimeZone();
     void SetDateTime();
     void SetTimeCodeSettings();
+    // Set DateTime with "UTC Time from PC clock": waits for the next whole
+    // second of the computer's UTC and has it sent so that it reaches the
+    // clock at that second's boundary.
+    void SetDateTimeOnTheSecond(CClockDevice& device);
 
 signals:
     // The device object has been replaced.
@@ -130,6 +134,9 @@ private:
     void Open();
     void ShowOffline(const CClockDevice* device);
     void ShowReady(CClockDevice& device);
+    // The line under the UTC time: how far the clock is from this computer;
+    // hidden while the clock is offline.
+    void ShowClockOffset(const CClockDevice* device);
     std::string CauseLine(const CClockDevice& device) const;
     void SetText(QLineEdit* edit, const std::string& text);
     void SetText(QLabel* label, const std::string& text);
@@ -178,6 +185,7 @@ private:
 
     QLineEdit* localTime_ = nullptr;
     QLineEdit* utcTime_ = nullptr;
+    QLabel* clockOffset_ = nullptr;
     QLineEdit* timeCodeStatus_ = nullptr;
     QLabel* firmwareVersion_ = nullptr;
     QLabel* serialNumber_ = nullptr;
