@@ -4,8 +4,9 @@
 // identified (at most 40 checks 50 ms apart), take what it edits from the
 // device object, let a dialog edit a copy, and hand the result to the device
 // object, which sends it from its own thread. The command then only learns
-// whether the link is still up. The device object is held for the whole
-// command, so the refresh cannot replace it meanwhile.
+// whether the link is still up; Set DateTime from the PC clock alone waits
+// for its write to go out, on a second boundary. The device object is held
+// for the whole command, so the refresh cannot replace it meanwhile.
 #include "KerovantDlg.h"
 
 #include "ClockDateTime.h"
