@@ -1,6 +1,7 @@
 #include "KerovantApp.h"
 
 #include "KerovantDlg.h"
+#include "LinkTiming.h"
 #include "SimClock.h"
 
 #include <QDateTime>
@@ -44,6 +45,9 @@ bool CKerovantApp::StartDemoClock(std::string* error)
     config.biasPositive = offset >= 0 ? 1 : 0;
     config.biasSeconds = static_cast<uint32_t>(std::abs(offset));
     clock.SetConfig(config);
+    // Its answers take the time they take on the real cable, so the offset
+    // the window shows for it reads as it would with a real clock.
+    clock.SetTiming(SimTiming{false, kLineBaudRate});
     return true;
 }
 

@@ -4,8 +4,9 @@
 // identified (at most 40 checks 50 ms apart), take what it edits from the
 // device object, let a dialog edit a copy, and hand the result to the device
 // object, which sends it from its own thread. The command then only learns
-// whether the link is still up. The device object is held for the whole
-// command, so the refresh cannot replace it meanwhile.
+// whether the link is still up; Set DateTime from the PC clock alone waits
+// for its write to go out, on a second boundary. The device object is held
+// for the whole command, so the refresh cannot replace it meanwhile.
 #include "KerovantDlg.h"
 
 #include "ClockDateTime.h"
@@ -15,6 +16,7 @@
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
 #include "SetClockFace.h"
+#include "SecondSet.h"
 #include "SetDateTime.h"
 #include "Strings.h"
 #include "TimeCodeSettings.h"
@@ -170,10 +172,28 @@ void CKerovantDlg::SetDateTime()
     CSetDateTime dialog(this);
     if (RunModal(dialog) != QDialog::Accepted)
         return;
+    if (!dialog.CustomMode()) {
+        SetDateTimeOnTheSecond(*device);
+        return;
+    }
     ClockDateTime when = dialog.Result();
     when.valid = 1;
     device->SetClockTime(CalendarToTimeValue(when));
     CheckLink(*device, kStrErrorSettingTime);
+}
+
+void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
+{
+    // Up to about a second until the boundary, and the clock's answer: the
+    // window keeps painting, shows it is busy and takes no other input. The
+    // link times the frame itself; this thread only waits for the outcome.
+    const BusyScope busy;
+    const SecondSetResult result = SetClockOnTheSecond(
+        device, [](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); });
+    // Whatever kept the time from going out is a failure to set it, even
+    // with the link still up.
+    if (result.outcome != SecondSetResult::Outcome::Sent || !device.IsOnline())
+        ShowProgramMessage(this, QString::fromUtf8(kStrErrorSettingTime));
 }
 
 void CKerovantDlg::SetTimeCodeSettings()

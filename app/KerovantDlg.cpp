@@ -4,6 +4,7 @@
 
 #include "AboutDlg.h"
 #include "ConnectionMenu.h"
+#include "ClockOffset.h"
 #include "ModalSeam.h"
 #include "DialogUnits.h"
 #include "Images.h"
@@ -144,6 +145,17 @@ void CKerovantDlg::BuildControls()
     statusColumn_ = new QVBoxLayout;
     statusColumn_->addLayout(captioned(kStrLocalTime, localTime_, kIdLocalTime, "localTime"));
     statusColumn_->addLayout(captioned(kStrUtcTime, utcTime_, kIdUtcTime, "utcTime"));
+    // Under the UTC time, how far it is from this computer's. Its place is
+    // kept while it is hidden, so the lines below do not jump.
+    clockOffset_ = new QLabel(this);
+    clockOffset_->setObjectName(QStringLiteral("clockOffset"));
+    clockOffset_->setAccessibleName(QString::fromUtf8(kClockOffsetName));
+    clockOffset_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QSizePolicy keepPlace = clockOffset_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    clockOffset_->setSizePolicy(keepPlace);
+    clockOffset_->hide();
+    statusColumn_->addWidget(clockOffset_);
     statusColumn_->addLayout(captioned(kStrTimeCodeStatus, timeCodeStatus_, kIdTimeCodeStatus, "timeCodeStatus"));
     statusColumn_->addWidget(firmwareVersion_);
     statusColumn_->addWidget(serialNumber_);
@@ -244,7 +256,7 @@ void CKerovantDlg::ApplyMetrics()
         edit->setMinimumWidth(textWidth + du.x(kEditPadding));
         edit->setMinimumHeight(du.y(kEditHeight));
     }
-    for (QLabel* line : {firmwareVersion_, serialNumber_})
+    for (QLabel* line : {firmwareVersion_, serialNumber_, clockOffset_})
         line->setMinimumHeight(du.y(kLineHeight));
     // A button is at least the usual width, and its text keeps a character
     // of room on either side.
@@ -372,6 +384,7 @@ void CKerovantDlg::ShowOffline(const CClockDevice* device)
     SetText(timeCodeStatus_, kOfflineText);
     SetText(firmwareVersion_, kFirmwareUnavailable);
     SetText(serialNumber_, kSerialUnavailable);
+    ShowClockOffset(nullptr);
     // While a replacement is on its way the last cause stands.
     if (device)
         ShowCause(CauseLine(*device));
@@ -405,6 +418,7 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
     SetText(serialNumber_, SerialText(device.GetSerialNumber()));
     ShowIlluminationAvailable(firmware);
     ShowCause(std::string());
+    ShowClockOffset(&device);
 }
 
 void CKerovantDlg::ShowIlluminationAvailable(const FirmwareVersion& firmware)
@@ -423,6 +437,34 @@ void CKerovantDlg::ShowIlluminationAvailable(const FirmwareVersion& firmware)
         part->setToolTip(why);
     }
     illumination_->setAccessibleDescription(why);
+}
+
+void CKerovantDlg::ShowClockOffset(const CClockDevice* device)
+{
+    if (!device || !device->IsOnline()) {
+        clockOffset_->hide();
+        return;
+    }
+    ClockTimeHistory history;
+    device->GetTimeHistory(history);
+    const ClockOffset offset = EstimateClockOffset(history);
+    SetText(clockOffset_, ClockOffsetText(offset));
+    // A warning colour that reads on the palette in use: a dark amber on a
+    // light window, a light one on a dark window. The accessible
+    // description says it too, for whoever does not see the colour.
+    const bool warn = ClockOffsetWarns(offset);
+    const QPalette& window = palette();
+    const bool darkWindow = window.color(QPalette::Window).lightness() < 128;
+    const QColor warning = darkWindow ? QColor(0xFF, 0xB7, 0x4D) : QColor(0x9A, 0x4F, 0x00);
+    QPalette shown = window;
+    if (warn)
+        shown.setColor(QPalette::WindowText, warning);
+    if (clockOffset_->palette() != shown)
+        clockOffset_->setPalette(shown);
+    const QString description = warn ? QStringLiteral("More than half a second off") : QString();
+    if (clockOffset_->accessibleDescription() != description)
+        clockOffset_->setAccessibleDescription(description);
+    clockOffset_->show();
 }
 
 void CKerovantDlg::ReplaceDevice()

@@ -122,6 +122,10 @@ public slots:
     // ends with OK or Cancel, the configuration is sent afterwards, which
     // sets the hands moving again.
     void SetClockHandPosition();
+    // Set DateTime with "UTC Time from PC clock": waits for the next whole
+    // second of the computer's UTC and has it sent so that it reaches the
+    // clock at that second's boundary.
+    void SetDateTimeOnTheSecond(CClockDevice& device);
 
 signals:
     // The device object has been replaced.
@@ -145,6 +149,9 @@ private:
     void Open();
     void ShowOffline(const CClockDevice* device);
     void ShowReady(CClockDevice& device);
+    // The line under the UTC time: how far the clock is from this computer;
+    // hidden while the clock is offline.
+    void ShowClockOffset(const CClockDevice* device);
     std::string CauseLine(const CClockDevice& device) const;
     // The cause line under the status: shown only when there is a cause.
     void ShowCause(const std::string& cause);
@@ -208,6 +215,7 @@ private:
 
     QLineEdit* localTime_ = nullptr;
     QLineEdit* utcTime_ = nullptr;
+    QLabel* clockOffset_ = nullptr;
     QLineEdit* timeCodeStatus_ = nullptr;
     QLabel* firmwareVersion_ = nullptr;
     QLabel* serialNumber_ = nullptr;

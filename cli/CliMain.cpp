@@ -5,6 +5,7 @@
 //   kerovant-cli [--port PATH] [--timeout SECONDS] watch
 #include "ClockCodec.h"
 #include "ClockDevice.h"
+#include "ClockOffset.h"
 #include "StatusText.h"
 
 #include <atomic>
@@ -33,9 +34,10 @@ void Usage(FILE* out)
                  "Usage: kerovant-cli [--port PATH] [--timeout SECONDS] status|watch\n"
                  "\n"
                  "  status   wait until the clock is identified, print its identity, times,\n"
-                 "           time code and configuration, and exit\n"
-                 "  watch    print the clock's times and time code status on every poll\n"
-                 "           until interrupted\n"
+                 "           how far it is from this computer, time code and configuration,\n"
+                 "           and exit\n"
+                 "  watch    print the clock's times, how far it is from this computer and\n"
+                 "           its time code status on every poll until interrupted\n"
                  "\n"
                  "  --port PATH        the clock's serial device (default: the first USB\n"
                  "                     bridge found)\n"
@@ -70,6 +72,34 @@ std::string Cause(const CClockDevice& device, bool everOnline)
     return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase);
 }
 
+// How long status waits for the clock's offset to settle: a clock that
+// counts whole seconds needs a step of its seconds, up to a second away.
+constexpr auto kOffsetWait = 2s;
+// Readings of a clock with fractions that status waits for.
+constexpr size_t kOffsetReadings = 3;
+
+// The clock's offset from this computer once enough readings are in, or
+// what is known when the wait ends.
+ClockOffset SettledOffset(const CClockDevice& device)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kOffsetWait;
+    for (;;) {
+        ClockTimeHistory history;
+        device.GetTimeHistory(history);
+        const ClockOffset offset = EstimateClockOffset(history);
+        const bool enough = offset.known && (offset.approximate || offset.count >= kOffsetReadings);
+        if (enough || g_interrupted || device.GetState() == CClockDevice::kStateFailed ||
+            std::chrono::steady_clock::now() > deadline)
+            return offset;
+        std::this_thread::sleep_for(20ms);
+    }
+}
+
+std::string OffsetLine(const ClockOffset& offset)
+{
+    return offset.known ? ClockOffsetText(offset) : std::string(kClockOffsetLabel) + "not known";
+}
+
 void PrintStatus(const CClockDevice& device)
 {
     const uint8_t product = g_productIndex.load();
@@ -89,6 +119,7 @@ void PrintStatus(const CClockDevice& device)
     ClockTime local;
     device.GetClockTimes(utc, local);
     std::printf("UTC time:          %s\n", FormatClockTime(utc).c_str());
+    std::printf("%s\n", OffsetLine(SettledOffset(device)).c_str());
     std::printf("Local time:        %s\n", FormatClockTime(local).c_str());
     TimeCodeStatus status;
     device.GetTimeCodeStatus(status);
@@ -181,8 +212,10 @@ int main(int argc, char** argv)
             device.GetClockTimes(utc, local);
             TimeCodeStatus status;
             device.GetTimeCodeStatus(status);
-            std::printf("UTC %s   local %s   %s\n", FormatClockTime(utc).c_str(), FormatClockTime(local).c_str(),
-                        TimeCodeText(status).c_str());
+            ClockTimeHistory history;
+            device.GetTimeHistory(history);
+            std::printf("UTC %s   local %s   %s   %s\n", FormatClockTime(utc).c_str(), FormatClockTime(local).c_str(),
+                        TimeCodeText(status).c_str(), ClockOffsetText(EstimateClockOffset(history)).c_str());
             std::fflush(stdout);
         }
         std::this_thread::sleep_for(20ms);

@@ -26,6 +26,20 @@ constexpr int kFailedAttempts = 3;
 constexpr uint16_t kPollTicks = 10;  // a poll every 100 ms
 constexpr int kAckTicks = 10;
 
+// A timed time write: the idle link hands it to the write pass this long
+// before its instant; the write pass sleeps on the wake count until
+// kFineWait before it, then with the finest sleep the system has, since a
+// wake-up through a condition variable can come late by more than that.
+constexpr auto kTimedHandOver = 5ms;
+constexpr auto kFineWait = 2ms;
+// A poll is not started unless the longest of the latest polls, and this
+// margin, fit before the hand-over; before the first poll has been timed
+// one is assumed to take kPollGuess.
+constexpr auto kPollMargin = 10ms;
+constexpr auto kPollGuess = 100ms;
+// How long the port may take to pass a frame on once it has it.
+constexpr auto kSendLimit = 100ms;
+
 constexpr uint8_t kPollOrder[] = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
                                   kCmdAuxCounter};
 
@@ -263,6 +277,50 @@ bool CClockDevice::SetDisplayConfig(const DisplayConfig& display)
     return true;
 }
 
+uint32_t CClockDevice::SetClockTimeAt(const ClockTime& time, std::chrono::steady_clock::time_point frameStart,
+                                      std::chrono::nanoseconds lateLimit)
+{
+    if (!time.set)
+        return 0;
+    Lock lock = Acquire();
+    if (!lock)
+        return 0;
+    QueueLocked(pendingTime_, time);
+    timedGeneration_ = pendingTime_.generation;
+    timed_ = TimedWrite{};
+    timed_.ticket = ++timedTickets_;
+    timed_.time = time;
+    timed_.frameStart = frameStart;
+    timed_.lateLimit = lateLimit;
+    const uint32_t ticket = timed_.ticket;
+    lock.unlock();
+    wake_.Signal();
+    return ticket;
+}
+
+bool CClockDevice::GetTimedWrite(uint32_t ticket, TimedWrite& report) const
+{
+    Lock lock = Acquire();
+    if (!lock || ticket == 0 || ticket != timed_.ticket)
+        return false;
+    report = timed_;
+    // Decided by what happened since it was queued, not by the link thread.
+    if (report.outcome == TimedWrite::Outcome::Queued && pendingTime_.generation != timedGeneration_)
+        report.outcome = TimedWrite::Outcome::Replaced;
+    if (!report.Done() && state_.load(std::memory_order_acquire) == kStateFailed)
+        report.outcome = TimedWrite::Outcome::Failed;
+    return true;
+}
+
+void CClockDevice::GetTimeHistory(ClockTimeHistory& history) const
+{
+    Lock lock = Acquire();
+    if (!lock)
+        return;
+    history.samples.assign(timeSamples_.begin(), timeSamples_.end());
+    history.fractionSeen = fractionSeen_;
+}
+
 PortState CClockDevice::GetPortState() const
 {
     const ISerialPort* port = master_->Port();
@@ -423,6 +481,8 @@ void CClockDevice::LinkStep()
         // Taken before the checks, so a wake-up between them is not lost.
         const uint64_t seen = wake_.Count();
         ready_.store(true, std::memory_order_release);
+        if (IdleBeforeTimedWrite(seen))
+            return;
         if (writePending_.load(std::memory_order_acquire)) {
             attemptsLeft_ = kExchangeAttempts;
             if (Lock lock = Acquire())
@@ -550,7 +610,8 @@ bool CClockDevice::Read(uint8_t code)
         return ReadFailed(code, "timeout");
     uint8_t replyCode = 0;
     std::string payload;
-    if (!master_->TakeReply(replyCode, payload))
+    FrameArrival arrival;
+    if (!master_->TakeReply(replyCode, payload, arrival))
         return ReadFailed(code, "timeout");
     if (replyCode != code) {
         char why[32];
@@ -564,6 +625,8 @@ bool CClockDevice::Read(uint8_t code)
     }
     if (!DecodeReply(code, payload))
         return ReadFailed(code, "not decoded");
+    if (code == kCmdCurrentTime)
+        RecordTimeSample(payload.size(), arrival);
     if (code == kCmdReadConfig) {
         Lock lock = Acquire();
         if (lock && ValidateConfigShadow(configShadow_)) {
@@ -625,10 +688,12 @@ bool CClockDevice::ReadAll()
 
 bool CClockDevice::Poll()
 {
+    const auto started = std::chrono::steady_clock::now();
     for (uint8_t code : kPollOrder) {
         if (!Read(code))
             return false;
     }
+    NotePollDuration(std::chrono::steady_clock::now() - started);
     return true;
 }
 
@@ -638,7 +703,7 @@ bool CClockDevice::WritePass()
     // arrives during the pass goes out in it when its turn is still to
     // come, otherwise in the next pass, which the idle state starts at once.
     const uint8_t protocol = g_protocolVersion.load();
-    const bool sent = SendQueued(kCmdSetTime, pendingTime_, utcTime_, EncodeSetTime) &&
+    const bool sent = SendQueuedTime() &&
         SendQueued(kCmdWriteConfig, pendingConfig_, configShadow_,
                    [protocol](const ClockConfig& config) { return EncodeConfig(config, protocol); }) &&
         SendQueued(kCmdWriteDisplay, pendingDisplay_, displayShadow_, EncodeDisplayConfig);
@@ -696,4 +761,145 @@ void CClockDevice::ShowMessage(const char* text)
     message->Wait();
     std::lock_guard<std::mutex> lock(messageMutex_);
     currentMessage_.reset();
+}
+
+// --- the clock's time: readings, and a write at a given instant ---
+
+void CClockDevice::RecordTimeSample(size_t payloadChars, const FrameArrival& arrival)
+{
+    Lock lock = Acquire();
+    if (!lock)
+        return;
+    ClockTimeSample sample;
+    sample.utc = utcTime_;
+    sample.arrival = arrival.utc;
+    sample.transmission = FrameLineTime(payloadChars);
+    sample.read = ++timeReads_;
+    timeSamples_.push_back(sample);
+    while (timeSamples_.size() > kTimeHistoryLimit)
+        timeSamples_.pop_front();
+    fractionSeen_ = fractionSeen_ || utcTime_.fraction != 0;
+}
+
+void CClockDevice::NotePollDuration(std::chrono::nanoseconds duration)
+{
+    pollDurations_[pollDurationNext_] = duration;
+    pollDurationNext_ = (pollDurationNext_ + 1) % pollDurations_.size();
+}
+
+std::chrono::nanoseconds CClockDevice::PollHoldOff() const
+{
+    std::chrono::nanoseconds longest{0};
+    for (const auto duration : pollDurations_)
+        longest = std::max(longest, duration);
+    return (longest.count() > 0 ? longest : std::chrono::nanoseconds(kPollGuess)) + kPollMargin;
+}
+
+std::chrono::steady_clock::time_point CClockDevice::TimedStartLocked() const
+{
+    const bool timed = pendingTime_.pending && pendingTime_.generation == timedGeneration_ &&
+        timed_.outcome == TimedWrite::Outcome::Queued;
+    return timed ? timed_.frameStart : std::chrono::steady_clock::time_point::max();
+}
+
+bool CClockDevice::IdleBeforeTimedWrite(uint64_t seen)
+{
+    auto start = std::chrono::steady_clock::time_point::max();
+    bool pollNow = false;
+    const auto now = std::chrono::steady_clock::now();
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        start = TimedStartLocked();
+        // Another write goes out in the usual pass; the time write, first in
+        // it, waits there for its instant, and the order stays as it is.
+        if (start == std::chrono::steady_clock::time_point::max() || pendingConfig_.pending || pendingDisplay_.pending)
+            return false;
+        if (now >= start - kTimedHandOver)
+            return false;
+        AdvanceTicks();
+        pollNow = pollTicks_ == 0 && now + PollHoldOff() < start - kTimedHandOver;
+        if (pollNow)
+            SetTicks(pollTicks_, kPollTicks);
+    }
+    if (pollNow) {
+        attemptsLeft_ = kExchangeAttempts;
+        SetState(kStatePoll);
+        return true;
+    }
+    // A poll falling due wakes the thread (and is held off again if it
+    // would not end in time), as do a new request and shutdown.
+    wake_.WaitUntil(seen, start - kTimedHandOver, [this] { return !running_.load(std::memory_order_acquire); });
+    return true;
+}
+
+bool CClockDevice::SendQueuedTime()
+{
+    using SteadyClock = std::chrono::steady_clock;
+    while (running_.load(std::memory_order_acquire)) {
+        const uint64_t seen = wake_.Count();
+        ClockTime record;
+        SteadyClock::time_point start;
+        std::chrono::nanoseconds lateLimit{0};
+        uint32_t generation = 0;
+        {
+            Lock lock = Acquire();
+            if (!lock)
+                return false;
+            if (!pendingTime_.pending)
+                return true;
+            start = TimedStartLocked();
+            if (start == SteadyClock::time_point::max()) {
+                lock.unlock();
+                const bool sent = SendQueued(kCmdSetTime, pendingTime_, utcTime_, EncodeSetTime);
+                // The readings before the set say nothing about the clock now.
+                if (Lock again = Acquire())
+                    timeSamples_.clear();
+                return sent;
+            }
+            record = pendingTime_.record;
+            generation = pendingTime_.generation;
+            lateLimit = timed_.lateLimit;
+        }
+        const std::string payload = EncodeSetTime(record);
+        auto now = SteadyClock::now();
+        if (now < start - kFineWait) {
+            // Ends early for a new request, which may replace this one.
+            wake_.WaitUntil(seen, start - kFineWait, [this] { return !running_.load(std::memory_order_acquire); });
+            continue;
+        }
+        if (now < start)
+            std::this_thread::sleep_until(start);
+        {
+            Lock lock = Acquire();
+            if (!lock)
+                return false;
+            if (pendingTime_.generation != generation)
+                continue;
+            now = SteadyClock::now();
+            pendingTime_.pending = false;
+            UpdateWritePendingLocked();
+            if (now - start > lateLimit) {
+                timed_.outcome = TimedWrite::Outcome::Missed;
+                return true;
+            }
+            utcTime_ = record;
+            timeSamples_.clear();
+            timed_.outcome = TimedWrite::Outcome::Sending;
+            timed_.written = now;
+        }
+        master_->SendCommand(kCmdSetTime, payload);
+        const bool left = master_->WaitUntilSent(SteadyClock::now() + kSendLimit);
+        const auto leftAt = SteadyClock::now();
+        if (Lock lock = Acquire())
+            timed_.left = left ? leftAt : SteadyClock::time_point{};
+        const bool acknowledged = WaitForAck(kCmdSetTime, kAckTicks);
+        if (Lock lock = Acquire()) {
+            timed_.outcome = TimedWrite::Outcome::Sent;
+            timed_.acknowledged = acknowledged;
+        }
+        return acknowledged;
+    }
+    return false;
 }

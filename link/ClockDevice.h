@@ -22,17 +22,23 @@
 // writePending is written only under the lock, together with the queue it
 // sums up. The link thread sleeps on wake_ while idle: the setters and the
 // timer thread wake it, so it reacts at once instead of looking every 10 ms.
+// The time readings (GetTimeHistory) and the report of a timed time write
+// (GetTimedWrite) are under the lock as well; the receive thread's arrival
+// time of each reply comes with the reply from the master.
 #pragma once
 
 #include "ClockRecords.h"
 #include "EventCount.h"
 #include "LinkObserver.h"
+#include "LinkTiming.h"
 #include "SerialPort.h"
 #include "TimedMutex.h"
 #include "ZvSerialMaster.h"
 
+#include <array>
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -116,6 +122,26 @@ public:
     bool SetConfig(const ClockConfig& config);
     bool SetDisplayConfig(const DisplayConfig& display);
 
+    // Queues a time write whose frame is to start at frameStart: the link
+    // goes on polling while a poll can end before then, holds off one that
+    // would not, and sends the frame at the instant without waiting for an
+    // idle check. A frame that cannot start by frameStart + lateLimit is not
+    // sent at all (Missed), since the time it carries would be wrong by the
+    // delay. Other queued writes keep their order behind it. Returns the
+    // write's ticket for GetTimedWrite, or 0 when refused (no set flag, or
+    // the lock not had). A later SetClockTime or SetClockTimeAt replaces a
+    // timed write that has not gone out.
+    uint32_t SetClockTimeAt(const ClockTime& time, std::chrono::steady_clock::time_point frameStart,
+                            std::chrono::nanoseconds lateLimit);
+    // What became of the timed write with this ticket; false when it is not
+    // the latest one.
+    bool GetTimedWrite(uint32_t ticket, TimedWrite& report) const;
+
+    // The clock's latest time readings with the moments they arrived, since
+    // the object started or the clock's time was last set.
+    static constexpr size_t kTimeHistoryLimit = 128;
+    void GetTimeHistory(ClockTimeHistory& history) const;
+
     // Status polls completed since the object started.
     uint32_t GetPollCount() const { return polls_.load(std::memory_order_acquire); }
     // Connection state, for tests and diagnostics.
@@ -190,6 +216,22 @@ private:
     // nothing was queued or the clock acknowledged.
     template <class Record, class Encode>
     bool SendQueued(uint8_t code, PendingWrite<Record>& write, Record& cached, Encode encode);
+
+    // The timed time write. Under the lock: the instant the queued time
+    // write is to start, TimePoint::max() when none is queued or it is not
+    // timed.
+    std::chrono::steady_clock::time_point TimedStartLocked() const;
+    // An idle step while the only queued write waits for its instant: polls
+    // that end before it, else a wait. False when the usual idle step is to
+    // run instead.
+    bool IdleBeforeTimedWrite(uint64_t seen);
+    // The time write of the write pass: at its instant when it is timed.
+    bool SendQueuedTime();
+    // How long before an instant a poll must not start any more.
+    std::chrono::nanoseconds PollHoldOff() const;
+    void NotePollDuration(std::chrono::nanoseconds duration);
+    // After a time read: keeps the reading with its arrival time.
+    void RecordTimeSample(size_t payloadChars, const FrameArrival& arrival);
     void ShowMessage(const char* text);
 
     std::atomic<bool> ready_{false};
@@ -224,6 +266,16 @@ private:
     PendingWrite<ClockTime> pendingTime_;
     PendingWrite<ClockConfig> pendingConfig_;
     PendingWrite<DisplayConfig> pendingDisplay_;
+    // The latest timed write and the pendingTime_ generation it queued.
+    TimedWrite timed_;
+    uint32_t timedGeneration_ = 0;
+    uint32_t timedTickets_ = 0;
+    std::deque<ClockTimeSample> timeSamples_;
+    bool fractionSeen_ = false;
+    uint32_t timeReads_ = 0;
+    // How long the latest polls took; link thread only.
+    std::array<std::chrono::nanoseconds, 8> pollDurations_{};
+    size_t pollDurationNext_ = 0;
 
     std::unique_ptr<CZvSerialMaster> master_;
     const std::shared_ptr<ILinkObserver> observer_;

@@ -3,7 +3,8 @@
 //
 // Thread rules: one reader thread calls BytesAvailable, ReadByte and
 // WaitForInput. Write and WriteByte may be called from two threads at once;
-// each call leaves as one block, never interleaved with another. Close runs
+// each call leaves as one block, never interleaved with another;
+// WaitUntilSent is called by the thread that writes frames. Close runs
 // while no other thread uses the port.
 //
 // No call reports an error: a port that failed or went away reads as silence
@@ -50,5 +51,9 @@ public:
     virtual void WaitForInput(std::chrono::milliseconds timeout) = 0;
     virtual void WriteByte(uint8_t byte) = 0;
     virtual void Write(const uint8_t* data, size_t length) = 0;
+    // Waits until every byte written so far has left for the device, or the
+    // deadline passes; true when they have. A byte source that hands each
+    // write over whole has nothing left to wait for.
+    virtual bool WaitUntilSent(std::chrono::steady_clock::time_point /*deadline*/) { return true; }
     virtual void Close() = 0;
 };

@@ -357,6 +357,27 @@ void CUsbSerialPort::Write(const uint8_t* data, size_t length)
         MarkGone();
 }
 
+bool CUsbSerialPort::WaitUntilSent(Clock::time_point deadline)
+{
+    // The output queue's count, not tcdrain: tcdrain has no timeout, and a
+    // bridge that stops taking bytes would hold the link thread for good. The
+    // count covers the kernel's buffer and the driver's; what the bridge
+    // chip holds itself is out of sight, a few bytes at most at this rate.
+    constexpr auto kLook = std::chrono::microseconds(100);
+    for (;;) {
+        if (!Usable())
+            return false;
+        int queued = 0;
+        if (::ioctl(fd_, TIOCOUTQ, &queued) != 0)
+            return false;
+        if (queued <= 0)
+            return true;
+        if (Clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(kLook);
+    }
+}
+
 void CUsbSerialPort::Purge()
 {
     std::this_thread::sleep_for(kPurgeWait);

@@ -47,6 +47,7 @@ public:
     void WaitForInput(std::chrono::milliseconds timeout) override;
     void WriteByte(uint8_t byte) override;
     void Write(const uint8_t* data, size_t length) override;
+    bool WaitUntilSent(std::chrono::steady_clock::time_point deadline) override;
     void Purge();
     void Close() override;
 

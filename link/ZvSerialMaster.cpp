@@ -121,6 +121,23 @@ bool CZvSerialMaster::TakeReply(uint8_t& code, std::string& payload)
     return true;
 }
 
+bool CZvSerialMaster::TakeReply(uint8_t& code, std::string& payload, FrameArrival& arrival)
+{
+    std::lock_guard<std::mutex> lock(replyMutex_);
+    if (!replyReady_.load(std::memory_order_acquire))
+        return false;
+    replyReady_.store(false, std::memory_order_release);
+    code = replyCommand_;
+    payload = replyPayload_;
+    arrival = replyArrival_;
+    return true;
+}
+
+bool CZvSerialMaster::WaitUntilSent(std::chrono::steady_clock::time_point deadline)
+{
+    return port_ ? port_->WaitUntilSent(deadline) : false;
+}
+
 uint64_t CZvSerialMaster::EventCount() const
 {
     return events_.Count();
@@ -136,6 +153,7 @@ bool CZvSerialMaster::OnFrameReceived()
     std::lock_guard<std::mutex> lock(replyMutex_);
     replyCommand_ = receiver_.Code();
     replyPayload_.assign(receiver_.Payload());
+    replyArrival_ = frameArrival_;
     return true;
 }
 
@@ -190,6 +208,8 @@ void CZvSerialMaster::ReceiveLoop()
                 Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
             break;
         case CFrameReceiver::Event::Verified:
+            // Taken first: the time of a clock's reading is worked out from it.
+            frameArrival_ = {std::chrono::steady_clock::now(), std::chrono::system_clock::now()};
             if (OnFrameReceived()) {
                 if (observer_)
                     Notify(Kind::FrameReceived, kFromClock, receiver_.Code(), receiver_.FrameBytes());

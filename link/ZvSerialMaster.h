@@ -32,6 +32,13 @@
 #include <string>
 #include <thread>
 
+// When a frame was complete: the receive thread's clocks at the moment it
+// read the frame's last byte (ETX).
+struct FrameArrival {
+    std::chrono::steady_clock::time_point steady{};
+    std::chrono::system_clock::time_point utc{};
+};
+
 class CZvSerialMaster {
 public:
     enum AckState : uint8_t {
@@ -71,6 +78,12 @@ public:
     // The reply's code and payload taken in one step; clears replyReady.
     // False when no reply is ready.
     bool TakeReply(uint8_t& code, std::string& payload);
+    // The same, with the moment the reply's last byte was read.
+    bool TakeReply(uint8_t& code, std::string& payload, FrameArrival& arrival);
+
+    // Waits until the frames sent so far have left the port, or the deadline
+    // passes; true when they have.
+    bool WaitUntilSent(std::chrono::steady_clock::time_point deadline);
 
     // Events counted so far; pass to WaitForEvent to wait for the next one.
     uint64_t EventCount() const;
@@ -107,6 +120,9 @@ private:
     mutable std::mutex replyMutex_;
     uint8_t replyCommand_ = 0;
     std::string replyPayload_;
+    FrameArrival replyArrival_;
+    // The frame the receive thread is about to hand over; its own.
+    FrameArrival frameArrival_;
 
     CEventCount events_;
 };

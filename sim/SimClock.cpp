@@ -1,8 +1,10 @@
 #include "SimClock.h"
 
 #include "ClockCodec.h"
+#include "ClockOffset.h"
 #include "DstRules.h"
 #include "Frame.h"
+#include "LinkTiming.h"
 
 #include <algorithm>
 
@@ -40,9 +42,22 @@ uint64_t TicksOf(nanoseconds d)
     return (whole << kFractionBits) + rest * 65536 / 1000000000;
 }
 
-uint64_t SystemUtcTicks()
+// A duration either way in 1/65536 s, rounded down.
+int64_t SignedTicksOf(nanoseconds d)
 {
-    const auto sinceUnix = system_clock::now().time_since_epoch();
+    const int64_t ns = d.count();
+    int64_t whole = ns / 1000000000;
+    int64_t rest = ns % 1000000000;
+    if (rest < 0) {
+        --whole;
+        rest += 1000000000;
+    }
+    return static_cast<int64_t>(static_cast<uint64_t>(whole) << kFractionBits) + rest * 65536 / 1000000000;
+}
+
+uint64_t SystemUtcTicks(system_clock::time_point at = system_clock::now())
+{
+    const auto sinceUnix = at.time_since_epoch();
     const uint64_t unixTicks = TicksOf(duration_cast<nanoseconds>(sinceUnix));
     return ((static_cast<uint64_t>(kClockEpochToUnix) << kFractionBits) + unixTicks) & kTickMask;
 }
@@ -89,7 +104,12 @@ SimClock::SimClock(SimIdentity identity)
 
 uint64_t SimClock::UtcTicksLocked() const
 {
-    return (utcBaseTicks_ + TicksOf(SteadyClock::now() - utcSetAt_)) & kTickMask;
+    return UtcTicksAtLocked(SteadyClock::now());
+}
+
+uint64_t SimClock::UtcTicksAtLocked(SteadyClock::time_point at) const
+{
+    return (utcBaseTicks_ + static_cast<uint64_t>(SignedTicksOf(at - utcSetAt_))) & kTickMask;
 }
 
 uint64_t SimClock::LocalTicksLocked(uint64_t utcTicks) const
@@ -134,14 +154,20 @@ std::vector<uint8_t> SimClock::AnswerBytes(const Answer& answer)
 
 SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
 {
-    SimReceived entry{code, std::string(payload), SteadyClock::now()};
+    const SteadyClock::time_point delivered = SteadyClock::now();
+    const system_clock::time_point deliveredUtc = system_clock::now();
+    SimReceived entry{code, std::string(payload), delivered, {}};
     std::function<void(const SimReceived&)> observer;
     Answer answer;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        received_.push_back(entry);
-        while (received_.size() > kReceivedLimit)
-            received_.pop_front();
+        // The carrier hands the frame over whole; on a cable its last byte
+        // comes its line time after the first.
+        const nanoseconds line = FrameLineTime(payload.size(), timing_.lineBaud);
+        frameComplete_ = delivered + line;
+        frameCompleteUtc_ = deliveredUtc + line;
+        frameSetError_.reset();
+        entry.when = frameComplete_;
         observer = observer_;
 
         if (faults_.silent || faults_.ignoreCode == code) {
@@ -167,6 +193,17 @@ SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
             if (faults_.badChecksumEvery > 0 && repliesSent_ % static_cast<uint64_t>(faults_.badChecksumEvery) == 0)
                 answer.corruptChecksum = true;
         }
+        // The clock answers once the frame is complete, and the answer takes
+        // its own time on the line.
+        if (answer.kind != Answer::Kind::None && timing_.lineBaud > 0) {
+            const size_t answerBytes =
+                answer.kind == Answer::Kind::Reply ? answer.payload.size() + kFrameOverheadBytes : 1;
+            answer.delay += line + LineTime(answerBytes, timing_.lineBaud);
+        }
+        entry.setError = frameSetError_;
+        received_.push_back(entry);
+        while (received_.size() > kReceivedLimit)
+            received_.pop_front();
     }
     if (observer)
         observer(entry);
@@ -225,8 +262,15 @@ SimClock::Answer SimClock::AnswerLocked(uint8_t code, std::string_view payload)
     case kCmdSerialNumber: return reply(EncodeU32(identity_.serialNumber));
     case kCmdAuxCounter: return reply(EncodeU32(++auxCounter_));
     case kCmdCurrentTime: {
-        const uint64_t utc = UtcTicksLocked();
-        return reply(EncodeClockTime(TimeOf(utc)) + EncodeClockTime(TimeOf(LocalTicksLocked(utc))));
+        // Read as the clock starts to answer.
+        const uint64_t utc = UtcTicksAtLocked(frameComplete_);
+        ClockTime utcTime = TimeOf(utc);
+        ClockTime localTime = TimeOf(LocalTicksLocked(utc));
+        if (timing_.wholeSeconds) {
+            utcTime.fraction = 0;
+            localTime.fraction = 0;
+        }
+        return reply(EncodeClockTime(utcTime) + EncodeClockTime(localTime));
     }
     case kCmdReadConfig: return reply(EncodeConfig(config_, protocol));
     case kCmdDisplayHardware: return reply(EncodeDisplayHardware(displayHardware_));
@@ -248,10 +292,13 @@ SimClock::Answer SimClock::AnswerLocked(uint8_t code, std::string_view payload)
         ClockTime time;
         if (payload.size() > kMaxSetTimeChars || !DecodeSetTime(payload, time))
             return answer;
-        // A record without the set flag holds no time: nothing to do.
+        // A record without the set flag holds no time: nothing to do. The
+        // clock takes the time as the time of the moment the frame is
+        // complete.
         if (time.set) {
             utcBaseTicks_ = TicksOf(time) & kTickMask;
-            utcSetAt_ = SteadyClock::now();
+            utcSetAt_ = frameComplete_;
+            NoteSetLocked(time);
         }
         return ack();
     }
@@ -343,6 +390,40 @@ void SimClock::SetUtc(const ClockTime& utc)
     std::lock_guard<std::mutex> lock(mutex_);
     utcBaseTicks_ = TicksOf(utc) & kTickMask;
     utcSetAt_ = SteadyClock::now();
+}
+
+void SimClock::SetUtcOffset(nanoseconds offset)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    utcBaseTicks_ = (SystemUtcTicks() + static_cast<uint64_t>(SignedTicksOf(offset))) & kTickMask;
+    utcSetAt_ = SteadyClock::now();
+}
+
+void SimClock::SetTiming(const SimTiming& timing)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    timing_ = timing;
+}
+
+SimTiming SimClock::Timing() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return timing_;
+}
+
+std::vector<SimSet> SimClock::Sets() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return {sets_.begin(), sets_.end()};
+}
+
+void SimClock::NoteSetLocked(const ClockTime& time)
+{
+    const nanoseconds error = ClockMinusUtc(time, frameCompleteUtc_);
+    sets_.push_back({time, frameComplete_, error});
+    while (sets_.size() > kSetLimit)
+        sets_.pop_front();
+    frameSetError_ = error;
 }
 
 uint32_t SimClock::FaceSeconds() const

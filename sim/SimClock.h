@@ -11,6 +11,15 @@
 // checksum on every Nth reply, a reply too short or under the wrong code, a
 // slow answer, unplugging.
 //
+// Time: the clock's UTC runs from the computer's (or from an offset to it,
+// SetUtcOffset), with fractions of a second unless it is told to count whole
+// seconds. With a line rate (SimTiming) it takes the time a cable takes: a
+// frame is complete at the clock only once its bytes have had their time on
+// the line, the clock answers from that moment, and the answer arrives once
+// its own bytes have had theirs. Each set of its time is reported with its
+// error: the time set minus the computer's UTC at the moment the set frame
+// was complete at the clock.
+//
 // SimPort (SimPort.h) puts a SimClock behind an in-process port instead,
 // for tests that need no terminal.
 //
@@ -55,11 +64,33 @@ struct SimFaults {
     int wrongCode = -1;  // answer this read under the next command code
 };
 
+// How the clock keeps and answers time.
+struct SimTiming {
+    // Report every time with a fraction of 0, as a clock that counts whole
+    // seconds does.
+    bool wholeSeconds = false;
+    // The cable's rate in baud (10 bits a byte); 0: frames and answers take
+    // no time on the line.
+    uint32_t lineBaud = 0;
+};
+
 // One frame as the clock received it.
 struct SimReceived {
     uint8_t code = 0;
     std::string payload;
+    // When the frame was complete at the clock: when the carrier delivered
+    // it, plus its time on the line when the clock models one.
     std::chrono::steady_clock::time_point when;
+    // For a set-time frame that set the clock: the time set minus the
+    // computer's UTC at `when`.
+    std::optional<std::chrono::nanoseconds> setError;
+};
+
+// A set of the clock's time (command C1).
+struct SimSet {
+    ClockTime time;
+    std::chrono::steady_clock::time_point when;  // the frame was complete at the clock
+    std::chrono::nanoseconds error{0};           // time - the computer's UTC at `when`
 };
 
 class SimClock {
@@ -70,7 +101,9 @@ public:
         uint8_t code = 0;
         std::string payload;
         bool corruptChecksum = false;
-        std::chrono::milliseconds delay{0};
+        // From the frame's delivery to the answer's last byte: a slow fault
+        // and, with a line rate, the time both take on the line.
+        std::chrono::nanoseconds delay{0};
     };
 
     explicit SimClock(SimIdentity identity = {});
@@ -100,6 +133,14 @@ public:
     ClockTime Utc() const;
     ClockTime Local() const;
     void SetUtc(const ClockTime& utc);
+    // Sets the clock to the computer's UTC plus offset (negative: behind).
+    void SetUtcOffset(std::chrono::nanoseconds offset);
+    void SetTiming(const SimTiming& timing);
+    SimTiming Timing() const;
+    // The sets of the clock's time so far, oldest first (the latest
+    // kSetLimit).
+    static constexpr size_t kSetLimit = 1000;
+    std::vector<SimSet> Sets() const;
     // The time shown on the face, in seconds on the clock's scale, and the
     // fifths of a second the seconds hand was nudged.
     uint32_t FaceSeconds() const;
@@ -121,9 +162,12 @@ private:
     // Time on the clock's scale in 1/65536 s: 40 bits of seconds, 16 of
     // fraction.
     uint64_t UtcTicksLocked() const;
+    uint64_t UtcTicksAtLocked(std::chrono::steady_clock::time_point at) const;
     uint64_t LocalTicksLocked(uint64_t utcTicks) const;
     void ApplyConfigLocked(const ClockConfig& config);
     Answer AnswerLocked(uint8_t code, std::string_view payload);
+    // Reports a set whose frame was complete at frameComplete_.
+    void NoteSetLocked(const ClockTime& time);
 
     mutable std::mutex mutex_;
     SimIdentity identity_;
@@ -141,6 +185,13 @@ private:
     std::optional<uint32_t> stoppedFace_;
     uint32_t faceNudges_ = 0;
     uint64_t repliesSent_ = 0;  // for badChecksumEvery
+    SimTiming timing_;
+    // The frame being handled was complete at the clock at these moments of
+    // the steady clock and of the computer's UTC.
+    std::chrono::steady_clock::time_point frameComplete_;
+    std::chrono::system_clock::time_point frameCompleteUtc_;
+    std::optional<std::chrono::nanoseconds> frameSetError_;
+    std::deque<SimSet> sets_;
     std::deque<SimReceived> received_;
     std::function<void(const SimReceived&)> observer_;
 };
@@ -173,7 +224,7 @@ private:
     void SendAnswer(const SimClock::Answer& answer);
     void WriteAll(const uint8_t* data, size_t length);
     // Waits for the time or for Stop; false when stopped.
-    bool WaitFor(std::chrono::milliseconds duration);
+    bool WaitFor(std::chrono::nanoseconds duration);
     void CloseFds();
 
     SimClock clock_;

@@ -49,7 +49,7 @@ void SimLine::Write(const uint8_t* data, size_t length)
     }
 }
 
-void SimLine::Queue(std::vector<uint8_t> bytes, std::chrono::milliseconds delay)
+void SimLine::Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay)
 {
     {
         std::lock_guard<std::mutex> lock(readMutex_);

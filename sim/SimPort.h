@@ -4,8 +4,9 @@
 // with the clock at its far end) and hands the link a SimPort on it.
 //
 // Answers behave as over SimServer: a frame the clock cannot take draws a
-// NAK (unless the clock is silent), and a slow answer (SimFaults) becomes
-// readable only when its time has come, holding back the answers behind it.
+// NAK (unless the clock is silent), and a slow answer (SimFaults), or one
+// that takes its time on the line (SimTiming), becomes readable only when
+// its time has come, holding back the answers behind it.
 // Unplug makes the port read as silence and report PortState::Gone.
 //
 // Thread rules: every member may be called from any thread. Writers are
@@ -52,7 +53,7 @@ private:
         TimePoint readyAt;
         std::vector<uint8_t> bytes;
     };
-    void Queue(std::vector<uint8_t> bytes, std::chrono::milliseconds delay);
+    void Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay);
     bool ReadyLocked(TimePoint now) const;
 
     SimClock clock_;

@@ -146,7 +146,7 @@ void SimServer::CloseFds()
     heldSlaveFd_ = -1;
 }
 
-bool SimServer::WaitFor(std::chrono::milliseconds duration)
+bool SimServer::WaitFor(std::chrono::nanoseconds duration)
 {
     std::unique_lock<std::mutex> lock(stopMutex_);
     return !stopCv_.wait_for(lock, duration, [this] { return stopping_.load(std::memory_order_acquire); });

@@ -1,6 +1,7 @@
 // kerovant-clocksim: a simulated clock on a pseudo-terminal. Prints the
 // device path, then serves until SIGINT, SIGTERM or SIGHUP.
 #include "ClockCodec.h"
+#include "LinkTiming.h"
 #include "SimClock.h"
 
 #include <cerrno>
@@ -25,7 +26,8 @@ constexpr int kExitFailure = 1;
 const char kUsage[] =
     "Usage: kerovant-clocksim [options]\n"
     "A simulated clock on a pseudo-terminal. Prints the device path, then serves\n"
-    "until interrupted (SIGINT, SIGTERM, SIGHUP).\n"
+    "until interrupted (SIGINT, SIGTERM, SIGHUP). Commands and answers take the\n"
+    "time they take on the clock's 57600-baud cable.\n"
     "\n"
     "Identity:\n"
     "  --family-id HEX         family ID reported by command B0 (default 0150)\n"
@@ -34,6 +36,10 @@ const char kUsage[] =
     "  --serial N              serial number, decimal or 0x-prefixed hex (default 10472)\n"
     "  --time-code KIND        none, smpte, irig-pwm, irig-am or a number 0-255 (default smpte)\n"
     "  --fps N                 SMPTE frame rate 1-256 (default 30)\n"
+    "Time:\n"
+    "  --offset SECONDS        start the clock SECONDS ahead of this computer's UTC\n"
+    "                          (behind when negative; default 0)\n"
+    "  --whole-seconds         report times without fractions of a second\n"
     "Device:\n"
     "  --link PATH             make PATH a symbolic link to the device while serving\n"
     "Faults:\n"
@@ -46,12 +52,15 @@ const char kUsage[] =
     "  --slow CODE:MS          answer command CODE (hex, or 'all') MS milliseconds late\n"
     "  --unplug-after SECONDS  close the device after SECONDS, as if the cable were pulled\n"
     "Other:\n"
-    "  --log                   print every received command and its payload\n"
+    "  --log                   print every received command and its payload, and\n"
+    "                          the error of every set of the time\n"
     "  --help                  show this text\n";
 
 struct Options {
     SimIdentity identity;
     SimFaults faults;
+    SimTiming timing{false, kLineBaudRate};
+    double offsetSeconds = 0;
     std::string link;
     std::optional<double> unplugAfter;
     bool log = false;
@@ -170,6 +179,20 @@ double ParseSeconds(const std::string& option, const std::string& value)
     return seconds;
 }
 
+// Far enough for a clock that was never set (it counts from 1900).
+constexpr double kLargestOffset = 5e9;
+
+double ParseOffset(const std::string& option, const std::string& value)
+{
+    char* end = nullptr;
+    errno = 0;
+    const double seconds = std::strtod(value.c_str(), &end);
+    if (value.empty() || end != value.c_str() + value.size() || errno != 0 || !std::isfinite(seconds) ||
+        std::fabs(seconds) > kLargestOffset)
+        Bad(option, value, "a number of seconds from -5000000000 to 5000000000, for example 12 or -0.25");
+    return seconds;
+}
+
 Options ParseOptions(int argc, char** argv, bool& help)
 {
     Options o;
@@ -217,6 +240,11 @@ Options ParseOptions(int argc, char** argv, bool& help)
             o.identity.timeCodeType = ParseTimeCode(arg, value());
         } else if (arg == "--fps") {
             o.identity.smpteFrameMax = static_cast<uint8_t>(Decimal(arg, value(), 1, 256) - 1);
+        } else if (arg == "--offset") {
+            o.offsetSeconds = ParseOffset(arg, value());
+        } else if (arg == "--whole-seconds") {
+            flag();
+            o.timing.wholeSeconds = true;
         } else if (arg == "--link") {
             o.link = value();
             if (o.link.empty())
@@ -294,6 +322,9 @@ void PrintReceived(const SimReceived& r, std::chrono::steady_clock::time_point s
         std::printf("%10.3f  %02X %s\n", at, r.code, CommandName(r.code));
     else
         std::printf("%10.3f  %02X %-30s %s\n", at, r.code, CommandName(r.code), r.payload.c_str());
+    if (r.setError)
+        std::printf("%10s  set %+.6f s from this computer's UTC\n", "",
+                    std::chrono::duration<double>(*r.setError).count());
     std::fflush(stdout);
 }
 
@@ -334,6 +365,9 @@ int main(int argc, char** argv)
     const auto started = std::chrono::steady_clock::now();
     SimServer server(options.identity);
     server.Clock().SetFaults(options.faults);
+    server.Clock().SetTiming(options.timing);
+    server.Clock().SetUtcOffset(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::duration<double>(options.offsetSeconds)));
     if (options.log)
         server.Clock().SetObserver([started](const SimReceived& r) { PrintReceived(r, started); });
 

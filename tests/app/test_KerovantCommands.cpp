@@ -4,7 +4,10 @@
 #include "CommandRig.h"
 #include "DstDlg.h"
 #include "DstRules.h"
+#include "ClockDateTime.h"
+#include "EventLoopWait.h"
 #include "KerovantDlg.h"
+#include "LinkTiming.h"
 #include "SetDateTime.h"
 #include "TimeCodeSettings.h"
 #include "TzDlg.h"
@@ -16,11 +19,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 #include <chrono>
 #include <functional>
@@ -53,6 +59,7 @@ private slots:
     void daylightSavingRefusedOkAndCancelSendNothing();
     void timeCodeSettingsWritesBothDateFlags();
     void setDateTimeSendsTheTypedTime();
+    void setDateTimeFromPcClockLandsOnTheSecond();
     void sliderSendsOnlyTheIllumination();
     void sliderMovedByKeyboardSendsOnceItRests();
     void withoutClockEveryCommandSaysSoAfterTwoSeconds();
@@ -312,6 +319,71 @@ void TestKerovantCommands::setDateTimeSendsTheTypedTime()
     }
     // set 1, high part 0, 3,517,128,000 s, fraction 0.
     QCOMPARE(QString::fromStdString(payload), QString::fromStdString(EncodeSetTime({1, 0, 3517128000u, 0})));
+}
+
+void TestKerovantCommands::setDateTimeFromPcClockLandsOnTheSecond()
+{
+    // A clock 0.7 s behind, on a line as slow as the real cable.
+    ClockAndWindow rig([](SimClock& clock) {
+        clock.SetTiming(SimTiming{false, kLineBaudRate});
+        clock.SetUtcOffset(std::chrono::milliseconds(-700));
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner([&](QDialog& d) {
+        auto& dialog = static_cast<CSetDateTime&>(d);
+        dialog.show();
+        Click(dialog, CSetDateTime::kIdSetNow);  // "UTC Time from PC clock" is chosen at opening
+        return dialog.result();
+    });
+
+    // While the command waits for the second the event loop runs, and the
+    // window is busy: it takes no other input.
+    int beats = 0;
+    bool busyThroughout = true;
+    QTimer beat;
+    beat.setInterval(20);
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        ++beats;
+        busyThroughout = busyThroughout && BusyScope::Active();
+    });
+    beat.start();
+    QElapsedTimer waited;
+    waited.start();
+    window.SetDateTime();
+    beat.stop();
+    QCOMPARE(answers.DialogsRun(), 1);
+    QVERIFY2(answers.Messages().empty(), qPrintable(answers.MessageTexts().join(QLatin1Char('|'))));
+    QVERIFY2(waited.elapsed() < 3500, qPrintable(QString::number(waited.elapsed())));
+    QVERIFY2(beats >= 3, qPrintable(QString::number(beats)));
+    QVERIFY(busyThroughout);
+    QVERIFY(!BusyScope::Active());
+
+    // One whole second, exactly as the calendar steps give it (hundredths
+    // 0, no fraction), complete at the clock at that second's boundary.
+    const std::vector<SimSet> sets = rig.sim.Clock().Sets();
+    QCOMPARE(sets.size(), size_t{1});
+    const SimSet set = sets.front();
+    QCOMPARE(int(set.time.fraction), 0);
+    ClockDateTime calendar = TimeValueToCalendar(set.time);
+    QCOMPARE(int(calendar.hundredths), 0);
+    QCOMPARE(CalendarToTimeValue(calendar), set.time);
+    const double errorMs = std::chrono::duration<double, std::milli>(set.error).count();
+    QVERIFY2(std::abs(errorMs) < 50, qPrintable(QString::number(errorMs)));
+
+    // The line under the UTC time comes to say about nothing.
+    auto* line = window.findChild<QLabel*>(QStringLiteral("clockOffset"));
+    QVERIFY(line);
+    const QRegularExpression nearZero(QStringLiteral(R"(^Clock vs this computer: [+-]0\.0[0-4]\d s$)"));
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     window.Refresh();
+                     return nearZero.match(line->text()).hasMatch();
+                 },
+                 kClockTimeoutMs),
+             qPrintable(line->text()));
 }
 
 void TestKerovantCommands::sliderSendsOnlyTheIllumination()

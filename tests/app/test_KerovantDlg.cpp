@@ -1,12 +1,14 @@
 // The main window and the application's start and shutdown, against the
 // simulated clock on a pseudo-terminal (the whole real stack in between).
 #include "ClockCodec.h"
+#include "ClockOffset.h"
 #include "DialogUnits.h"
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
 #include "AboutDlg.h"
+#include "LinkTiming.h"
 #include "SimClock.h"
 #include "StatusText.h"
 #include "Strings.h"
@@ -129,6 +131,8 @@ private slots:
     void readyTexts();
     void sliderLoadedOncePerOpening();
     void sliderDisabledWithoutIllumination();
+    void clockOffsetLine_data();
+    void clockOffsetLine();
 
     // Offline.
     void offlineTextsShowAtOnce();
@@ -352,6 +356,64 @@ void TestKerovantDlg::sliderDisabledWithoutIllumination()
     window.Refresh();
     QVERIFY(slider->isEnabled() && label->isEnabled());
     QVERIFY(slider->toolTip().isEmpty());
+}
+
+void TestKerovantDlg::clockOffsetLine_data()
+{
+    QTest::addColumn<int>("offsetMs");
+    QTest::addColumn<bool>("wholeSeconds");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("warns");
+    QTest::newRow("on time") << 0 << false << R"(^Clock vs this computer: [+-]0\.0[0-4]\d s$)" << false;
+    QTest::newRow("0.8 s behind") << -800 << false << R"(^Clock vs this computer: -0\.[78]\d\d s$)" << true;
+    QTest::newRow("12 s ahead") << 12000 << false << R"(^Clock vs this computer: \+12\.0 s$)" << true;
+    QTest::newRow("whole seconds, on time") << 0 << true << R"(^Clock vs this computer: about [+-]0\.0\d s$)" << false;
+    QTest::newRow("whole seconds, 12 s ahead")
+        << 12000 << true << R"(^Clock vs this computer: about \+12\.0 s$)" << true;
+}
+
+void TestKerovantDlg::clockOffsetLine()
+{
+    QFETCH(int, offsetMs);
+    QFETCH(bool, wholeSeconds);
+    QFETCH(QString, pattern);
+    QFETCH(bool, warns);
+    SimRig sim(SimIdentity{}, [&](SimClock& clock) {
+        clock.SetTiming(SimTiming{wholeSeconds, kLineBaudRate});
+        clock.SetUtcOffset(std::chrono::milliseconds(offsetMs));
+    });
+    QVERIFY(sim.started);
+    CKerovantDlg& window = *sim.rig->window;
+    auto* line = window.findChild<QLabel*>(QStringLiteral("clockOffset"));
+    QVERIFY(line);
+    QCOMPARE(line->accessibleName(), QStringLiteral("Clock vs this computer"));
+    window.Refresh();
+    QVERIFY2(line->isHidden(), "nothing to show before the clock answers");
+    QVERIFY(sim.WaitIdentified());
+    const QColor plain = window.palette().color(QPalette::WindowText);
+
+    // It says "measuring" until the readings give a figure (a step of the
+    // seconds, for a clock without fractions).
+    const QRegularExpression expected(pattern);
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     window.Refresh();
+                     return expected.match(line->text()).hasMatch();
+                 },
+                 kClockTimeoutMs),
+             qPrintable(line->text()));
+    QVERIFY(!line->isHidden());
+    QCOMPARE(line->palette().color(QPalette::WindowText) != plain, warns);
+    QCOMPARE(!line->accessibleDescription().isEmpty(), warns);
+
+    // Hidden while the clock is offline.
+    sim.sim.Unplug();
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            window.Refresh();
+            return line->isHidden();
+        },
+        kClockTimeoutMs));
 }
 
 // --- offline ---

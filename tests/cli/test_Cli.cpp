@@ -1,4 +1,5 @@
 // kerovant-cli run as a user would, against the simulated clock.
+#include "LinkTiming.h"
 #include "SimClock.h"
 #include "StatusText.h"
 
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
@@ -70,6 +72,30 @@ TEST(Cli, WatchPrintsEveryPollUntilInterrupted)
     // About ten polls a second once identified; a loose lower bound.
     EXPECT_GE(lines, 4u) << run.output;
     EXPECT_NE(run.output.find("SMPTE 30 fps"), std::string::npos) << run.output;
+}
+
+TEST(Cli, StatusAndWatchSayHowFarTheClockIsFromTheComputer)
+{
+    SimServer sim;
+    sim.Clock().SetTiming(SimTiming{false, kLineBaudRate});
+    sim.Clock().SetUtcOffset(std::chrono::seconds(12));
+    ASSERT_TRUE(sim.Start());
+    const CliRun status = RunCli("--port " + sim.DevicePath() + " status");
+    EXPECT_EQ(status.status, 0) << status.output;
+    EXPECT_NE(status.output.find("\nClock vs this computer: +12.0 s\n"), std::string::npos) << status.output;
+
+    const CliRun watch = RunCli("--port " + sim.DevicePath() + " watch & pid=$!; sleep 1; kill -INT $pid; wait $pid");
+    EXPECT_EQ(watch.status, 0) << watch.output;
+    size_t lines = 0;
+    for (size_t at = watch.output.find("Clock vs this computer: +12.0 s\n"); at != std::string::npos;
+         at = watch.output.find("Clock vs this computer: +12.0 s\n", at + 1))
+        ++lines;
+    EXPECT_GE(lines, 3u) << watch.output;
+
+    // A clock that counts whole seconds is measured from its steps.
+    sim.Clock().SetTiming(SimTiming{true, kLineBaudRate});
+    const CliRun whole = RunCli("--port " + sim.DevicePath() + " status");
+    EXPECT_NE(whole.output.find("\nClock vs this computer: about +12.0 s\n"), std::string::npos) << whole.output;
 }
 
 TEST(Cli, ErrorsNameTheCause)

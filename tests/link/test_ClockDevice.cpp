@@ -2,6 +2,7 @@
 // the whole real stack, termios included.
 #include "ClockCodec.h"
 #include "ClockDevice.h"
+#include "ClockOffset.h"
 #include "SimClock.h"
 #include "SimPort.h"
 
@@ -942,6 +943,177 @@ TEST_F(ClockDeviceInProcess, IdentificationBelongsToEachObject)
     ASSERT_TRUE(WaitUntil([&] { return line->Clock().CountReceived(kCmdHello) >= 2; }, 2s));
     EXPECT_EQ(unknown->GetProductIndex(), kNoProduct);
     EXPECT_EQ(unknown->GetProtocolVersion(), 0);
+}
+
+// --- the clock's time: readings with their arrival, and a write at a given
+// instant; the clock takes the time a 57600-baud cable takes ---
+
+class ClockTimeLink : public ClockDeviceInProcess {
+protected:
+    void SetUp() override { line->Clock().SetTiming(SimTiming{false, kLineBaudRate}); }
+
+    // Identified, with two polls done.
+    std::unique_ptr<CClockDevice> ConnectPolling(std::shared_ptr<SimLine> on)
+    {
+        auto device = Connect(std::move(on));
+        EXPECT_TRUE(WaitUntil([&] { return device->GetPollCount() >= 2; }, 5s));
+        return device;
+    }
+    std::unique_ptr<CClockDevice> ConnectPolling() { return ConnectPolling(line); }
+
+    static TimedWrite WaitDone(const CClockDevice& device, uint32_t ticket)
+    {
+        TimedWrite report;
+        EXPECT_TRUE(WaitUntil([&] { return device.GetTimedWrite(ticket, report) && report.Done(); }, 3s));
+        return report;
+    }
+    // Index of the first frame of a code in the clock's log, or -1.
+    static int IndexOf(const std::vector<SimReceived>& frames, uint8_t code)
+    {
+        const auto at =
+            std::find_if(frames.begin(), frames.end(), [code](const SimReceived& r) { return r.code == code; });
+        return at == frames.end() ? -1 : static_cast<int>(at - frames.begin());
+    }
+};
+
+const ClockTime k2011{1, 0, 3517128000u, 0};
+
+TEST_F(ClockTimeLink, TimedWriteLeavesAtItsInstantWithNoPollOnTheLine)
+{
+    auto device = ConnectPolling();
+    line->Clock().ClearReceived();
+    // Several polls' time ahead.
+    const auto start = Clock::now() + 430ms;
+    const uint32_t ticket = device->SetClockTimeAt(k2011, start, 20ms);
+    ASSERT_NE(ticket, 0u);
+    EXPECT_FALSE(device->NoWritePending());
+    const TimedWrite report = WaitDone(*device, ticket);
+    EXPECT_EQ(report.outcome, TimedWrite::Outcome::Sent);
+    EXPECT_TRUE(report.acknowledged);
+    EXPECT_EQ(report.time, k2011);
+    EXPECT_GE(report.written, start);
+    EXPECT_LT(report.written - start, 20ms) << "a generous bound; the benchmark has the figure";
+    EXPECT_GE(report.left, report.written);
+
+    const std::vector<SimReceived> frames = line->Clock().Received();
+    const int set = IndexOf(frames, kCmdSetTime);
+    ASSERT_GE(set, 1);
+    EXPECT_EQ(frames[set].payload, "0100D1A31D4000");
+    // Complete at the clock once its 20 bytes have had their time on the line.
+    EXPECT_GE(frames[set].when - start, FrameLineTime(14));
+    EXPECT_LT(frames[set].when - start, FrameLineTime(14) + 20ms);
+    // The link went on polling while the write waited, and the frame before
+    // it ended a poll: no exchange was on the line at the instant.
+    EXPECT_GE(std::count_if(frames.begin(), frames.begin() + set,
+                            [](const SimReceived& r) { return r.code == kCmdCurrentTime; }),
+              3);
+    EXPECT_EQ(frames[set - 1].code, kCmdAuxCounter);
+    ASSERT_EQ(line->Clock().Sets().size(), 1u);
+    EXPECT_EQ(line->Clock().Sets().front().time, k2011);
+
+    // The old ticket is the latest until another timed write is queued.
+    TimedWrite again;
+    EXPECT_TRUE(device->GetTimedWrite(ticket, again));
+    EXPECT_FALSE(device->GetTimedWrite(ticket + 1, again));
+}
+
+TEST_F(ClockTimeLink, AnInstantThatCannotBeMetSendsNothing)
+{
+    auto device = ConnectPolling();
+    line->Clock().ClearReceived();
+    const uint32_t ticket = device->SetClockTimeAt(k2011, Clock::now() - 1s, 3ms);
+    EXPECT_EQ(WaitDone(*device, ticket).outcome, TimedWrite::Outcome::Missed);
+    EXPECT_TRUE(device->NoWritePending());
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    EXPECT_EQ(line->Clock().CountReceived(kCmdSetTime), 0u);
+    EXPECT_TRUE(device->IsReady());
+
+    // Refused outright: a time without its set flag.
+    EXPECT_EQ(device->SetClockTimeAt(ClockTime{0, 0, 3517128000u, 0}, Clock::now(), 3ms), 0u);
+}
+
+TEST_F(ClockTimeLink, LaterRequestsReplaceATimedWriteOrWaitBehindIt)
+{
+    auto device = ConnectPolling();
+    line->Clock().ClearReceived();
+    // An untimed set replaces a timed one that has not gone out; only it is
+    // sent, at once.
+    const uint32_t replaced = device->SetClockTimeAt(k2011, Clock::now() + 5s, 3ms);
+    const ClockTime other{1, 0, 3517128600u, 0};
+    ASSERT_TRUE(device->SetClockTime(other));
+    ASSERT_TRUE(WaitUntil([&] { return line->Clock().CountReceived(kCmdSetTime) == 1; }, 2s));
+    TimedWrite report;
+    ASSERT_TRUE(device->GetTimedWrite(replaced, report));
+    EXPECT_EQ(report.outcome, TimedWrite::Outcome::Replaced);
+    EXPECT_EQ(line->Clock().Sets().back().time, other);
+
+    // A configuration queued behind a timed write keeps the order of the
+    // write pass: the time first, at its instant, then the configuration.
+    // (Queued while a pass is still on, the configuration would go out in
+    // it, the time in the next: the poll after the pass shows it is over.)
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() > polls; }, 2s));
+    line->Clock().ClearReceived();
+    const auto start = Clock::now() + 300ms;
+    const uint32_t ticket = device->SetClockTimeAt(k2011, start, 20ms);
+    ClockConfig config;
+    device->GetConfig(config);
+    config.biasSeconds = 3600;
+    ASSERT_TRUE(device->SetConfig(config));
+    EXPECT_EQ(WaitDone(*device, ticket).outcome, TimedWrite::Outcome::Sent);
+    ASSERT_TRUE(WaitUntil([&] { return line->Clock().CountReceived(kCmdWriteConfig) == 1; }, 2s));
+    const std::vector<SimReceived> frames = line->Clock().Received();
+    const int set = IndexOf(frames, kCmdSetTime);
+    ASSERT_GE(set, 0);
+    EXPECT_EQ(IndexOf(frames, kCmdWriteConfig), set + 1);
+    EXPECT_GE(frames[set].when, start);
+    EXPECT_FALSE(device->GetTimedWrite(replaced, report)) << "only the latest timed write is reported";
+}
+
+TEST_F(ClockTimeLink, EveryTimeReadingKeepsItsArrival)
+{
+    const auto before = std::chrono::system_clock::now();
+    auto device = ConnectPolling();
+    const auto after = std::chrono::system_clock::now();
+    ClockTimeHistory history;
+    device->GetTimeHistory(history);
+    // The identification read's reading and one per poll.
+    ASSERT_GE(history.samples.size(), 3u);
+    EXPECT_TRUE(history.fractionSeen);
+    for (size_t i = 0; i < history.samples.size(); ++i) {
+        const ClockTimeSample& s = history.samples[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(s.read, i + 1);
+        EXPECT_EQ(s.transmission, FrameLineTime(kLenCurrentTime));
+        EXPECT_GE(s.arrival, before);
+        EXPECT_LE(s.arrival, after);
+        // The simulated clock runs on this computer's UTC.
+        EXPECT_LT(abs(SampleOffset(s)), 20ms);
+    }
+
+    // A set makes the readings before it worthless: afterwards only readings
+    // of the new time are kept.
+    ASSERT_TRUE(device->SetClockTime(k2011));
+    ASSERT_TRUE(WaitUntil([&] { return line->Clock().Sets().size() == 1; }, 2s));
+    // The poll after the write pass, then the next.
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    device->GetTimeHistory(history);
+    ASSERT_FALSE(history.samples.empty());
+    EXPECT_LE(history.samples.size(), 3u);
+    for (const ClockTimeSample& s : history.samples)
+        EXPECT_LT(s.utc.seconds - k2011.seconds, 5u);
+
+    // A clock that counts whole seconds never shows a fraction.
+    auto whole = std::make_shared<SimLine>();
+    whole->Clock().SetTiming(SimTiming{true, kLineBaudRate});
+    auto wholeDevice = ConnectPolling(whole);
+    ASSERT_TRUE(WaitUntil([&] { return wholeDevice->GetPollCount() >= 5; }, 3s));
+    wholeDevice->GetTimeHistory(history);
+    EXPECT_FALSE(history.fractionSeen);
+    for (const ClockTimeSample& s : history.samples)
+        EXPECT_EQ(s.utc.fraction, 0);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include "SimClock.h"
 
 #include "ClockCodec.h"
+#include "ClockOffset.h"
+#include "LinkTiming.h"
 
 #include "TestSupport.h"
 
@@ -286,6 +288,67 @@ TEST(SimClockTime, SetTimeSetsUtcWhichRunsOn)
     clock.SetUtc(ClockTime{1, 0, 0xFFFFFFFF, 0xFFFF});
     ASSERT_TRUE(WaitUntil([&] { return clock.Utc().secondsHigh == 1; }, 2000ms));
     EXPECT_LT(clock.Utc().seconds, 5u);
+}
+
+TEST(SimClockTime, OffsetWholeSecondsAndTheLine)
+{
+    SimClock clock;
+    // Started off the computer's UTC, either way.
+    for (const nanoseconds offset : {nanoseconds(12500ms), nanoseconds(-3s)}) {
+        clock.SetUtcOffset(offset);
+        EXPECT_LT(abs(ClockMinusUtc(clock.Utc(), system_clock::now()) - offset), 50ms);
+    }
+
+    // A clock that counts whole seconds reports no fraction, UTC or local.
+    clock.SetTiming(SimTiming{true, 0});
+    for (int i = 0; i < 5; ++i) {
+        ClockTime utc;
+        ClockTime local;
+        ASSERT_TRUE(DecodeCurrentTime(clock.Handle(kCmdCurrentTime, "").payload, utc, local));
+        EXPECT_EQ(utc.fraction, 0);
+        EXPECT_EQ(local.fraction, 0);
+        std::this_thread::sleep_for(7ms);
+    }
+
+    // On the line, an answer comes once the request and the answer itself
+    // have had their time on it, on top of a slow answer's delay.
+    clock.SetTiming(SimTiming{false, kLineBaudRate});
+    EXPECT_EQ(clock.Handle(kCmdCurrentTime, "").delay, FrameLineTime(0) + FrameLineTime(kLenCurrentTime));
+    EXPECT_EQ(clock.Handle(kCmdHello, "").delay, FrameLineTime(0) + LineTime(1));
+    SimFaults slow;
+    slow.slowDelay = 40ms;
+    clock.SetFaults(slow);
+    EXPECT_EQ(clock.Handle(kCmdHello, "").delay, 40ms + FrameLineTime(0) + LineTime(1));
+}
+
+TEST(SimClockTime, SetReportsItsErrorAtTheFramesEnd)
+{
+    SimClock clock;
+    clock.SetTiming(SimTiming{false, kLineBaudRate});
+    const nanoseconds frame = FrameLineTime(14);
+    const system_clock::time_point before = system_clock::now();
+    const steady_clock::time_point steadyBefore = steady_clock::now();
+    const ClockTime next = At(floor<days>(before), duration_cast<seconds>(before - floor<days>(before)) + 1s);
+    ASSERT_EQ(clock.Handle(kCmdSetTime, EncodeSetTime(next)).kind, Kind::Ack);
+    const system_clock::time_point after = system_clock::now();
+
+    // The time set against the computer's UTC once the frame's 20 bytes had
+    // been on the line.
+    ASSERT_EQ(clock.Sets().size(), 1u);
+    const SimSet set = clock.Sets().front();
+    EXPECT_EQ(set.time, next);
+    EXPECT_LE(set.error, ClockMinusUtc(next, before + frame));
+    EXPECT_GE(set.error, ClockMinusUtc(next, after + frame));
+    EXPECT_GE(set.when - steadyBefore, frame);
+    const SimReceived received = clock.Received().back();
+    ASSERT_TRUE(received.setError.has_value());
+    EXPECT_EQ(*received.setError, set.error);
+    EXPECT_EQ(received.when, set.when);
+    // From then on the clock runs that far from the computer.
+    EXPECT_LT(abs(ClockMinusUtc(clock.Utc(), system_clock::now()) - set.error), 5ms);
+    // Other frames carry no error.
+    clock.Handle(kCmdHello, "");
+    EXPECT_FALSE(clock.Received().back().setError.has_value());
 }
 
 TEST(SimClockLocalTime, BiasMovesLocalTimeBothWays)
