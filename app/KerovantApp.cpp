@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -65,6 +66,18 @@ bool CKerovantApp::Start(std::string* error)
     }
 
     connection_ = std::make_unique<CWindowConnection>(settings_);
+    if (!options_.traceFile.empty()) {
+        trace_ = std::make_shared<CLinkTraceFile>();
+        std::string reason;
+        if (!trace_->Open(options_.traceFile, &reason)) {
+            SetError(error, "The link trace cannot be written to " + options_.traceFile + ": " + reason);
+            trace_.reset();
+            connection_.reset();
+            demo_.reset();
+            return false;
+        }
+        connection_->AddObserver(trace_);
+    }
     connection_->Start();
     window_ = std::make_unique<CKerovantDlg>(nullptr, connection_.get());
     started_ = true;
@@ -88,6 +101,13 @@ void CKerovantApp::Shutdown()
     connection_->Shutdown();
     window_.reset();
     connection_.reset();
+    // The device objects are gone: the trace has its last event.
+    if (trace_) {
+        std::string reason;
+        if (!trace_->Close(&reason))
+            std::fprintf(stderr, "kerovant: %s\n", reason.c_str());
+        trace_.reset();
+    }
     demo_.reset();
 }
 

@@ -2,12 +2,13 @@
 // main window run until it is closed, then the shutdown.
 //
 //   Start        fill the link settings, start the demo clock (--demo),
-//                create the clock device object, construct the main window
+//                open the link trace (--trace), create the clock device
+//                object, construct the main window
 //   RunMainWindow run the main window modally
 //   Shutdown     wait 500 ms, shut down and free the device object that
 //                is current at that moment (the main window may have had the
-//                first one replaced), destroy the main window, stop the demo
-//                clock
+//                first one replaced), destroy the main window, close the
+//                link trace, stop the demo clock
 //
 // Everything here runs on the user-interface thread; a QApplication must
 // exist.
@@ -15,6 +16,7 @@
 
 #include "ClockDevice.h"
 #include "ClockRecords.h"
+#include "LinkTrace.h"
 #include "WindowConnection.h"
 
 #include <chrono>
@@ -29,6 +31,9 @@ struct AppOptions {
     std::string port;
     // Talk to a simulated clock on a pseudo-terminal inside the program.
     bool demo = false;
+    // Write the link trace to this file; empty: no file (the window keeps
+    // the latest events in memory all the same).
+    std::string traceFile;
 };
 
 class CKerovantApp {
@@ -68,6 +73,7 @@ private:
 
     AppOptions options_;
     LinkSettings settings_;
+    std::shared_ptr<CLinkTraceFile> trace_;
     std::unique_ptr<CWindowConnection> connection_;
     std::unique_ptr<SimServer> demo_;
     std::unique_ptr<CKerovantDlg> window_;

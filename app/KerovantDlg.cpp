@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -73,6 +74,12 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
     aboutAction_->setShortcutContext(Qt::WindowShortcut);
     connect(aboutAction_, &QAction::triggered, this, &CKerovantDlg::ShowAbout);
+    // The link's latest events, for a user to send when the clock
+    // misbehaved.
+    saveTraceAction_ = new QAction(QString::fromUtf8(kStrSaveLinkTrace), this);
+    saveTraceAction_->setObjectName(QStringLiteral("saveLinkTraceAction"));
+    connect(saveTraceAction_, &QAction::triggered, this, &CKerovantDlg::SaveLinkTrace);
+    addAction(saveTraceAction_);
     addAction(aboutAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
@@ -398,6 +405,18 @@ void CKerovantDlg::OnDeviceChanged()
 {
     CloseOrphanedMessages();
     emit deviceReplaced();
+}
+
+void CKerovantDlg::SaveLinkTrace()
+{
+    const QString suggestion = QDir::home().filePath(QString::fromUtf8(kStrLinkTraceFile));
+    const QString path = AskSaveFileName(this, QString::fromUtf8(kStrSaveLinkTraceCaption), suggestion,
+                                         QString::fromUtf8(kStrLinkTraceFilter));
+    if (path.isEmpty())
+        return;
+    std::string reason;
+    if (!connection_->TraceRing()->Save(path.toStdString(), &reason))
+        ShowProgramMessage(this, QString::fromUtf8(kStrLinkTraceNotSaved).arg(path, QString::fromStdString(reason)));
 }
 
 void CKerovantDlg::ShowAbout()

@@ -100,6 +100,8 @@ public slots:
     void ReplaceDevice();
     // Opens the About box modally.
     void ShowAbout();
+    // Asks for a file and writes the link's latest events into it.
+    void SaveLinkTrace();
 
     // The commands of the buttons and the slider. Each waits for the clock
     // (the window keeps painting, shows a busy cursor and takes no other
@@ -188,4 +190,5 @@ private:
     QLabel* illuminationLabel_ = nullptr;
     QPushButton* ok_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QAction* saveTraceAction_ = nullptr;
 };

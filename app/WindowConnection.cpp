@@ -8,8 +8,8 @@
 
 CWindowConnection::CWindowConnection(const LinkSettings& settings, QObject* parent)
     : CWindowConnection(
-          [settings](LinkMessageHandler handler) {
-              return std::make_shared<CClockDevice>(settings, std::move(handler));
+          [settings](LinkMessageHandler handler, std::shared_ptr<ILinkObserver> observer) {
+              return std::make_shared<CClockDevice>(settings, std::move(handler), std::move(observer));
           },
           parent)
 {
@@ -20,7 +20,7 @@ CWindowConnection::CWindowConnection(DeviceMaker maker, QObject* parent)
       maker_(std::move(maker)),
       self_(this),
       pause_([](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); }),
-      connection_([this] { return maker_(HandlerFor(++made_)); },
+      connection_([this] { return maker_(HandlerFor(++made_), observer_); },
                   [this] {
                       QMetaObject::invokeMethod(
                           this, [this] { emit deviceChanged(); }, Qt::QueuedConnection);
@@ -31,6 +31,11 @@ CWindowConnection::CWindowConnection(DeviceMaker maker, QObject* parent)
 CWindowConnection::~CWindowConnection()
 {
     connection_.Shutdown();
+}
+
+void CWindowConnection::AddObserver(std::shared_ptr<ILinkObserver> observer)
+{
+    observer_ = CombineObservers({observer_, std::move(observer)});
 }
 
 void CWindowConnection::Start()

@@ -47,6 +47,7 @@ const char kUsage[] =
     "  --unplug-after SECONDS  close the device after SECONDS, as if the cable were pulled\n"
     "Other:\n"
     "  --log                   print every received command and its payload\n"
+    "  --version               show the version\n"
     "  --help                  show this text\n";
 
 struct Options {
@@ -55,6 +56,7 @@ struct Options {
     std::string link;
     std::optional<double> unplugAfter;
     bool log = false;
+    bool version = false;
 };
 
 // Thrown for a bad command line; the text says what is wrong.
@@ -198,6 +200,9 @@ Options ParseOptions(int argc, char** argv, bool& help)
 
         if (arg == "--help" || arg == "-h") {
             help = true;
+        } else if (arg == "--version" || arg == "-v") {
+            flag();
+            o.version = true;
         } else if (arg == "--family-id") {
             o.identity.familyId = static_cast<uint16_t>(Hex(arg, value(), 0xFFFF));
         } else if (arg == "--cpu-type") {
@@ -312,6 +317,10 @@ int main(int argc, char** argv)
     }
     if (help) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("kerovant-clocksim %s\n", KEROVANT_VERSION);
         return 0;
     }
 
