@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -135,12 +136,8 @@ void CAboutDlg::ApplyMetrics()
     root_->setSpacing(du.x(kColumnGap));
     textColumn_->setSpacing(du.y(kRowGap));
 
-    // The logos are drawn for the size they are shown at.
-    const QSize logoBox = du.size(kLogoWidth, kLogoHeight);
-    const qreal ratio = devicePixelRatioF();
-    logoMaker_->setPixmap(RenderImage(kBitmapMakerLogo, logoBox, ratio));
-    logoPartner_->setPixmap(RenderImage(kBitmapPartnerLogo, logoBox, ratio));
-    logoArea_->setFixedWidth(logoBox.width());
+    RenderLogos();
+    logoArea_->setFixedWidth(du.size(kLogoWidth, kLogoHeight).width());
 
     const QFontMetrics metrics(font());
     const int textWidth = std::max({metrics.horizontalAdvance(QString::fromUtf8(kStrGenericProduct)),
@@ -154,6 +151,35 @@ void CAboutDlg::ApplyMetrics()
 
     root_->activate();
     templateSize_.Fit(*this, userSized);
+}
+
+void CAboutDlg::RenderLogos()
+{
+    // Drawn from their SVG for the size they are shown at and the pixel
+    // ratio of the screen the box is on, so they stay sharp at any scale.
+    const QSize logoBox = DialogUnits(font()).size(kLogoWidth, kLogoHeight);
+    const qreal ratio = devicePixelRatioF();
+    logoMaker_->setPixmap(RenderImage(kBitmapMakerLogo, logoBox, ratio));
+    logoPartner_->setPixmap(RenderImage(kBitmapPartnerLogo, logoBox, ratio));
+}
+
+bool CAboutDlg::event(QEvent* event)
+{
+    // Moved to a screen with another pixel ratio.
+    if (event->type() == QEvent::ScreenChangeInternal)
+        RenderLogos();
+    return QDialog::event(event);
+}
+
+void CAboutDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Only now is the screen known that the box opens on; before, the
+    // pixel ratio was the primary screen's.
+    RenderLogos();
+    // Enter and Space close the box at once, and a screen reader starts on
+    // the button rather than on a read-only text.
+    ok_->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void CAboutDlg::changeEvent(QEvent* event)

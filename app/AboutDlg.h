@@ -40,11 +40,15 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
     void ApplyBranding(uint8_t productIndex);
     void ApplyMetrics();
+    // Draws the logos for their size and the screen's pixel ratio.
+    void RenderLogos();
 
     QHBoxLayout* root_ = nullptr;
     QVBoxLayout* textColumn_ = nullptr;

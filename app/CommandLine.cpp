@@ -64,9 +64,11 @@ CommandLine ParseCommandLine(const QStringList& arguments)
                                         QStringLiteral("Shows this help and exits."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                            QStringLiteral("Shows the version and exits."));
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("The clock's serial device (default: the first USB bridge)."),
-                                        QStringLiteral("PATH"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("The clock's serial device for this run (default: the one chosen\n"
+                       "in the window's Connection menu, else the first USB bridge)."),
+        QStringLiteral("PATH"));
     const QCommandLineOption demoOption(QStringLiteral("demo"),
                                         QStringLiteral("Talk to a simulated clock started inside the program."));
     const QCommandLineOption traceOption(

@@ -4,6 +4,8 @@
 #include "SimClock.h"
 
 #include <QDateTime>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +21,7 @@ void SetError(std::string* error, std::string text)
 
 }  // namespace
 
-CKerovantApp::CKerovantApp(AppOptions options) : options_(std::move(options)) { }
+CKerovantApp::CKerovantApp(AppOptions options) : options_(std::move(options)), stored_(options_.settingsFile) { }
 
 CKerovantApp::~CKerovantApp()
 {
@@ -60,9 +62,17 @@ bool CKerovantApp::Start(std::string* error)
             demo_.reset();
             return false;
         }
-    } else if (!options_.port.empty() && !SetDeviceName(settings_, options_.port)) {
-        SetError(error, "The port path is too long (255 characters at most): " + options_.port);
-        return false;
+    } else if (!options_.port.empty()) {
+        // --port holds for this run; what is remembered stays as it is.
+        if (!SetDeviceName(settings_, options_.port)) {
+            SetError(error, "The port path is too long (255 characters at most): " + options_.port);
+            return false;
+        }
+    } else if (const std::optional<std::string> chosen = stored_.Connection()) {
+        // The bridge chosen last time, even if it is not attached now: the
+        // window then says why it cannot reach it, rather than talk to
+        // another clock without a word.
+        SetDeviceName(settings_, *chosen);
     }
 
     connection_ = std::make_unique<CWindowConnection>(settings_);
@@ -80,14 +90,42 @@ bool CKerovantApp::Start(std::string* error)
     }
     connection_->Start();
     window_ = std::make_unique<CKerovantDlg>(nullptr, connection_.get());
+    QObject::connect(window_.get(), &CKerovantDlg::connectionChosen, window_.get(),
+                     [this](const QString& devicePath) { OnConnectionChosen(devicePath); });
     started_ = true;
     return true;
 }
 
+void CKerovantApp::OnConnectionChosen(const QString& devicePath)
+{
+    SetDeviceName(settings_, devicePath.toStdString());
+    stored_.SetConnection(devicePath.toStdString());
+}
+
+void CKerovantApp::RestoreWindowPosition()
+{
+    const std::optional<QPoint> position = stored_.WindowPosition();
+    if (!position)
+        return;
+    // Only onto a screen there is now: a position on a monitor that has been
+    // unplugged would open the window where nobody can see it. The title
+    // bar's corner must be on the screen, with room to grab it.
+    const QRect corner(*position, window_->size().boundedTo(QSize(100, 40)));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().contains(corner)) {
+            window_->move(*position);
+            return;
+        }
+    }
+}
+
 void CKerovantApp::RunMainWindow()
 {
-    if (window_)
-        window_->exec();
+    if (!window_)
+        return;
+    RestoreWindowPosition();
+    window_->exec();
+    stored_.SetWindowPosition(window_->pos());
 }
 
 void CKerovantApp::Shutdown()

@@ -1,10 +1,13 @@
 // The application: fixed link settings, the one clock device object, the
 // main window run until it is closed, then the shutdown.
 //
-//   Start        fill the link settings, start the demo clock (--demo),
-//                open the link trace (--trace), create the clock device
-//                object, construct the main window
-//   RunMainWindow run the main window modally
+//   Start        fill the link settings (--port, else the connection the
+//                user chose last time, else the first USB bridge found),
+//                start the demo clock (--demo), open the link trace
+//                (--trace), create the clock device object, construct the
+//                main window
+//   RunMainWindow run the main window modally where it stood last time, and
+//                remember where it stands when it closes
 //   Shutdown     wait 500 ms, shut down and free the device object that
 //                is current at that moment (the main window may have had the
 //                first one replaced), destroy the main window, close the
@@ -14,10 +17,13 @@
 // exist.
 #pragma once
 
+#include "AppSettings.h"
 #include "ClockDevice.h"
 #include "ClockRecords.h"
 #include "LinkTrace.h"
 #include "WindowConnection.h"
+
+#include <QString>
 
 #include <chrono>
 #include <memory>
@@ -27,13 +33,17 @@ class CKerovantDlg;
 class SimServer;
 
 struct AppOptions {
-    // The device to open; empty: the first USB bridge found.
+    // The device to open for this run; empty: the one chosen in the window's
+    // Connection menu last time, or the first USB bridge found.
     std::string port;
     // Talk to a simulated clock on a pseudo-terminal inside the program.
     bool demo = false;
     // Write the link trace to this file; empty: no file (the window keeps
     // the latest events in memory all the same).
     std::string traceFile;
+    // Where the chosen connection and the window's position are kept
+    // (CAppSettings::DefaultFile for the program); empty keeps nothing.
+    QString settingsFile;
 };
 
 class CKerovantApp {
@@ -64,14 +74,19 @@ public:
     CWindowConnection* Connection() const { return connection_.get(); }
     // The current device object, null while a replacement is under way.
     std::shared_ptr<CClockDevice> Device() const;
+    // The link settings of the connection in use: the ones at start, or the
+    // last one chosen in the window.
     const LinkSettings& Settings() const { return settings_; }
     // The demo clock, or null.
     SimServer* DemoClock() const { return demo_.get(); }
 
 private:
     bool StartDemoClock(std::string* error);
+    void RestoreWindowPosition();
+    void OnConnectionChosen(const QString& devicePath);
 
     AppOptions options_;
+    CAppSettings stored_;
     LinkSettings settings_;
     std::shared_ptr<CLinkTraceFile> trace_;
     std::unique_ptr<CWindowConnection> connection_;

@@ -14,6 +14,7 @@
 #include "DstPreview.h"
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
+#include "SetClockFace.h"
 #include "SetDateTime.h"
 #include "Strings.h"
 #include "TimeCodeSettings.h"
@@ -168,4 +169,75 @@ void CKerovantDlg::SetTimeCodeSettings()
     config_.useTimeCodeDateAlt() = flag;
     device->SetConfig(config_);
     CheckLink(*device, kStrErrorSettingTime);
+}
+
+void CKerovantDlg::SetClockHandPosition()
+{
+    const CommandScope running(commandRunning_);
+    // The hold keeps this object the current one while the dialog talks to
+    // it; a replacement the refresh asks for meanwhile waits for the hold.
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    config_ = ClockConfig{};
+    display_ = DisplayConfig{};
+    device->GetConfig(config_);
+    device->GetDisplayConfig(display_);
+    // The dialog works on copies; only the configuration comes back, and
+    // only after OK.
+    ClockConfig workingConfig = config_;
+    DisplayConfig workingDisplay = display_;
+    {
+        CSetClockFace dialog(this, workingConfig, workingDisplay, *device);
+        if (RunModal(dialog) == QDialog::Accepted)
+            config_ = workingConfig;
+    }
+    // Sent after OK and after Cancel alike: this is what sets the hands
+    // moving again, in the chosen motion or as before.
+    config_.configured = 1;
+    config_.valid = 1;
+    device->SetConfig(config_);
+    // Should this send never arrive, the next connection finds the hands
+    // stopped and offers to start them in this motion.
+    stoppedHands_.Remember(device->GetSerialNumber(), config_.handMotion);
+    CheckLink(*device, kStrErrorSettingConfig);
+}
+
+void CKerovantDlg::OfferToStartHands(const std::shared_ptr<CClockDevice>& device)
+{
+    // A command's dialog (the hand position dialog above all) may have the
+    // hands stopped on purpose.
+    if (commandRunning_ || !opened_ || !stoppedHands_.TakeQuestion(device))
+        return;
+    // Asked once the refresh is over: the question waits for the user, and
+    // the refresh's copy of the device object must not keep it (and its
+    // port) alive meanwhile.
+    QTimer::singleShot(0, this, &CKerovantDlg::AskToStartHands);
+}
+
+void CKerovantDlg::AskToStartHands()
+{
+    if (commandRunning_ || !opened_) {
+        stoppedHands_.ForgetAsked();  // a command came first; ask after it
+        return;
+    }
+    const CommandScope running(commandRunning_);
+    const QMessageBox::StandardButton answer =
+        ShowMessage(this, QMessageBox::Question, QString(), QString::fromUtf8(kStrHandsStopped),
+                    QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    // The link may have been renewed while the question was open: this
+    // answer counts for the object now current.
+    stoppedHands_.MarkAsked(device.Device());
+    ClockConfig config;
+    device->GetConfig(config);
+    if (config.handMotion != kHandsStopped)
+        return;
+    config.handMotion = stoppedHands_.RestartMotion(device->GetSerialNumber());
+    device->SetConfig(config);
+    CheckLink(*device, kStrErrorSettingConfig);
 }

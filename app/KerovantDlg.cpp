@@ -3,15 +3,18 @@
 #include "ControlIds.h"
 
 #include "AboutDlg.h"
+#include "ConnectionMenu.h"
 #include "ModalSeam.h"
 #include "DialogUnits.h"
 #include "Images.h"
 #include "StatusText.h"
 #include "Strings.h"
+#include "ValueSlider.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -19,6 +22,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSlider>
 #include <QTimer>
@@ -74,14 +78,24 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
     aboutAction_->setShortcutContext(Qt::WindowShortcut);
     connect(aboutAction_, &QAction::triggered, this, &CKerovantDlg::ShowAbout);
+    addAction(aboutAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Which clock to talk to, above the About item.
+    connectionMenu_ = new CConnectionMenu(this, connection_);
+    connect(connectionMenu_, &CConnectionMenu::chosen, this, &CKerovantDlg::ChooseConnection);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    insertActions(aboutAction_, {connectionMenu_->menuAction(), separator});
     // The link's latest events, for a user to send when the clock
-    // misbehaved.
+    // misbehaved; above the About item.
     saveTraceAction_ = new QAction(QString::fromUtf8(kStrSaveLinkTrace), this);
     saveTraceAction_->setObjectName(QStringLiteral("saveLinkTraceAction"));
     connect(saveTraceAction_, &QAction::triggered, this, &CKerovantDlg::SaveLinkTrace);
-    addAction(saveTraceAction_);
-    addAction(aboutAction_);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    insertAction(aboutAction_, saveTraceAction_);
+    // The menu key opens the context menu by itself; Shift+F10 is the other
+    // key desktops use for it, on keyboards without one.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, &CKerovantDlg::OpenContextMenu);
 
     // The slider: a release after a drag or a click sends at once; a change
     // made with the keyboard or the wheel once the slider has rested.
@@ -99,6 +113,7 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     command(kIdDaylightSavings, &CKerovantDlg::SetDaylightSaving);
     command(kIdSetDateTime, &CKerovantDlg::SetDateTime);
     command(kIdTimeCodeSettings, &CKerovantDlg::SetTimeCodeSettings);
+    command(kIdClockHandPosition, &CKerovantDlg::SetClockHandPosition);
 
     connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
     connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
@@ -163,14 +178,16 @@ void CKerovantDlg::BuildControls()
     }
     buttonColumn_->addStretch(1);
 
-    // Under the offline texts: why the clock cannot be reached.
+    // Under the offline texts: why the clock cannot be reached. Hidden while
+    // there is no cause, so a screen reader finds no empty line.
     offlineReason_ = new QLabel(this);
+    offlineReason_->hide();
     offlineReason_->setObjectName(QStringLiteral("offlineReason"));
     offlineReason_->setWordWrap(true);
     offlineReason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     offlineReason_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    illumination_ = new QSlider(Qt::Horizontal, this);
+    illumination_ = new CValueSlider(Qt::Horizontal, this);
     SetControlId(illumination_, kIdIllumination, "illumination");
     illumination_->setRange(kIlluminationMin, kIlluminationMax);
     illumination_->setTickPosition(QSlider::TicksBothSides);
@@ -339,12 +356,13 @@ void CKerovantDlg::Refresh()
         // failing its identification.
         ++g_offlineTicks;
         if (!connection_->LastIdentificationFailure().empty())
-            SetText(offlineReason_, CauseLine(*device));
+            ShowCause(CauseLine(*device));
         return;
     }
     g_offlineTicks = 0;
     connection_->Identified();
     ShowReady(*device);
+    OfferToStartHands(device);
 }
 
 std::string CKerovantDlg::CauseLine(const CClockDevice& device) const
@@ -363,7 +381,13 @@ void CKerovantDlg::ShowOffline(const CClockDevice* device)
     SetText(serialNumber_, kSerialUnavailable);
     // While a replacement is on its way the last cause stands.
     if (device)
-        SetText(offlineReason_, CauseLine(*device));
+        ShowCause(CauseLine(*device));
+}
+
+void CKerovantDlg::ShowCause(const std::string& cause)
+{
+    SetText(offlineReason_, cause);
+    offlineReason_->setVisible(!cause.empty());
 }
 
 void CKerovantDlg::ShowReady(CClockDevice& device)
@@ -386,7 +410,26 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
     device.GetFirmwareVersion(firmware);
     SetText(firmwareVersion_, FirmwareText(firmware));
     SetText(serialNumber_, SerialText(device.GetSerialNumber()));
-    SetText(offlineReason_, std::string());
+    ShowIlluminationAvailable(firmware);
+    ShowCause(std::string());
+}
+
+void CKerovantDlg::ShowIlluminationAvailable(const FirmwareVersion& firmware)
+{
+    // Protocol version 1 carries no illumination level: the slider would
+    // move and nothing would change at the clock.
+    const bool available = ProtocolVersionFor(firmware) >= 2;
+    const QString why = available
+        ? QString()
+        : QString::fromUtf8(kStrNoIllumination)
+              .arg(QStringLiteral("%1.%2.%3").arg(firmware.major).arg(firmware.minor).arg(firmware.build));
+    if (illumination_->isEnabled() == available && illumination_->toolTip() == why)
+        return;
+    for (QWidget* part : {static_cast<QWidget*>(illumination_), static_cast<QWidget*>(illuminationLabel_)}) {
+        part->setEnabled(available);
+        part->setToolTip(why);
+    }
+    illumination_->setAccessibleDescription(why);
 }
 
 void CKerovantDlg::ReplaceDevice()
@@ -417,6 +460,27 @@ void CKerovantDlg::SaveLinkTrace()
     std::string reason;
     if (!connection_->TraceRing()->Save(path.toStdString(), &reason))
         ShowProgramMessage(this, QString::fromUtf8(kStrLinkTraceNotSaved).arg(path, QString::fromStdString(reason)));
+}
+
+void CKerovantDlg::ChooseConnection(const QString& devicePath)
+{
+    LinkSettings settings = connection_->CurrentLinkSettings();
+    if (!SetDeviceName(settings, devicePath.toStdString()))
+        return;
+    connection_->SetLinkSettings(settings);
+    // As when the clock stays offline; a replacement already on its way is
+    // followed by one for the new device.
+    ReplaceDevice();
+    emit connectionChosen(devicePath);
+}
+
+void CKerovantDlg::OpenContextMenu()
+{
+    // Where the keyboard is: below the control that has the focus.
+    QWidget* focus = focusWidget();
+    const QPoint local = focus && focus != this ? focus->mapTo(this, QPoint(0, focus->height())) : QPoint(0, 0);
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, local, mapToGlobal(local));
+    QApplication::sendEvent(this, &event);
 }
 
 void CKerovantDlg::ShowAbout()

@@ -20,6 +20,7 @@
 #include "ClockDevice.h"
 #include "ClockRecords.h"
 #include "DstRuleSet.h"
+#include "StoppedHands.h"
 #include "WindowConnection.h"
 
 #include "DialogUnits.h"
@@ -30,6 +31,7 @@
 #include <memory>
 #include <vector>
 
+class CConnectionMenu;
 class QAction;
 class QGridLayout;
 class QLabel;
@@ -83,6 +85,8 @@ public:
     // way.
     std::shared_ptr<CClockDevice> Device() const { return connection_->Device(); }
     CWindowConnection* Connection() const { return connection_; }
+    // The Connection menu of the window's context menu.
+    CConnectionMenu* ConnectionMenu() const { return connectionMenu_; }
 
     // The offline tick counter, one for the whole program.
     static int OfflineTicks();
@@ -102,6 +106,10 @@ public slots:
     void ShowAbout();
     // Asks for a file and writes the link's latest events into it.
     void SaveLinkTrace();
+    // Talks to the clock on another device from now on (empty: the first
+    // USB bridge found): the next device objects are made for it and the
+    // current one is replaced at once; connectionChosen follows.
+    void ChooseConnection(const QString& devicePath);
 
     // The commands of the buttons and the slider. Each waits for the clock
     // (the window keeps painting, shows a busy cursor and takes no other
@@ -112,10 +120,16 @@ public slots:
     void SetDaylightSaving();
     void SetDateTime();
     void SetTimeCodeSettings();
+    // Opens the hand position dialog on the held device object; whether it
+    // ends with OK or Cancel, the configuration is sent afterwards, which
+    // sets the hands moving again.
+    void SetClockHandPosition();
 
 signals:
     // The device object has been replaced.
     void deviceReplaced();
+    // The user chose another connection (see ChooseConnection).
+    void connectionChosen(const QString& devicePath);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -134,6 +148,13 @@ private:
     void ShowOffline(const CClockDevice* device);
     void ShowReady(CClockDevice& device);
     std::string CauseLine(const CClockDevice& device) const;
+    // The cause line under the status: shown only when there is a cause.
+    void ShowCause(const std::string& cause);
+    // A clock whose protocol has no illumination gets a disabled slider that
+    // says why.
+    void ShowIlluminationAvailable(const FirmwareVersion& firmware);
+    // The context menu for keyboard users without a menu key (Shift+F10).
+    void OpenContextMenu();
     void SetText(QLineEdit* edit, const std::string& text);
     void SetText(QLabel* label, const std::string& text);
 
@@ -145,6 +166,13 @@ private:
     CClockConnection::Hold BeginCommand();
     // After a write: says the message when the link is down.
     void CheckLink(const CClockDevice& device, const char* message);
+    // A ready clock with its hands stopped and no command running: asks
+    // once per connection whether to start them again (AskToStartHands,
+    // after the refresh has let go of the device object).
+    void OfferToStartHands(const std::shared_ptr<CClockDevice>& device);
+    // The question itself; on Yes sends the configuration with the motion
+    // the hands were last meant to have.
+    void AskToStartHands();
     // The slider moved by the keyboard or the wheel: sent once it rests.
     void OnIlluminationMoved();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -164,6 +192,7 @@ private:
     ClockConfig config_;
     DisplayConfig display_;
     DstRuleSet exchange_;
+    CStoppedHands stoppedHands_;
     QTimer* illuminationRest_ = nullptr;
     bool opened_ = false;
     // The size the window was last fitted to its font.
@@ -191,4 +220,5 @@ private:
     QPushButton* ok_ = nullptr;
     QAction* aboutAction_ = nullptr;
     QAction* saveTraceAction_ = nullptr;
+    CConnectionMenu* connectionMenu_ = nullptr;
 };

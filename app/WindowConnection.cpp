@@ -8,23 +8,31 @@
 
 CWindowConnection::CWindowConnection(const LinkSettings& settings, QObject* parent)
     : CWindowConnection(
-          [settings](LinkMessageHandler handler, std::shared_ptr<ILinkObserver> observer) {
-              return std::make_shared<CClockDevice>(settings, std::move(handler), std::move(observer));
+          [](const LinkSettings& made, LinkMessageHandler handler, std::shared_ptr<ILinkObserver> observer) {
+              return std::make_shared<CClockDevice>(made, std::move(handler), std::move(observer));
           },
-          parent)
+          settings, parent)
 {
 }
 
 CWindowConnection::CWindowConnection(DeviceMaker maker, QObject* parent)
+    : CWindowConnection(
+          [maker = std::move(maker)](const LinkSettings&, LinkMessageHandler handler,
+                                     std::shared_ptr<ILinkObserver> observer) {
+              return maker(std::move(handler), std::move(observer));
+          },
+          LinkSettings{}, parent)
+{
+}
+
+CWindowConnection::CWindowConnection(SettingsDeviceMaker maker, const LinkSettings& settings, QObject* parent)
     : QObject(parent),
       maker_(std::move(maker)),
+      settings_(settings),
       self_(this),
       pause_([](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); }),
-      connection_([this] { return maker_(HandlerFor(++made_), observer_); },
-                  [this] {
-                      QMetaObject::invokeMethod(
-                          this, [this] { emit deviceChanged(); }, Qt::QueuedConnection);
-                  })
+      connection_([this] { return Make(); },
+                  [this] { QMetaObject::invokeMethod(this, &CWindowConnection::OnReplaced, Qt::QueuedConnection); })
 {
 }
 
@@ -41,6 +49,49 @@ void CWindowConnection::AddObserver(std::shared_ptr<ILinkObserver> observer)
 void CWindowConnection::Start()
 {
     connection_.Start();
+}
+
+void CWindowConnection::SetLinkSettings(const LinkSettings& settings)
+{
+    std::lock_guard<std::mutex> lock(settingsMutex_);
+    settings_ = settings;
+    ++settingsChanges_;
+}
+
+LinkSettings CWindowConnection::CurrentLinkSettings() const
+{
+    std::lock_guard<std::mutex> lock(settingsMutex_);
+    return settings_;
+}
+
+std::shared_ptr<CClockDevice> CWindowConnection::Make()
+{
+    LinkSettings settings;
+    {
+        std::lock_guard<std::mutex> lock(settingsMutex_);
+        settings = settings_;
+        madeAtChange_ = settingsChanges_;
+    }
+    return maker_(settings, HandlerFor(++made_), observer_);
+}
+
+bool CWindowConnection::MadeFromOldSettings() const
+{
+    std::lock_guard<std::mutex> lock(settingsMutex_);
+    return madeAtChange_ != settingsChanges_;
+}
+
+void CWindowConnection::OnReplaced()
+{
+    // The settings changed while a replacement was already making its object
+    // from the old ones, and the request that came with the change found it
+    // under way and was dropped. Without one more round the user's choice
+    // would not land until the clock next went offline.
+    if (MadeFromOldSettings() && !connection_.ReplacementPending()) {
+        connection_.Replace();
+        return;
+    }
+    emit deviceChanged();
 }
 
 std::shared_ptr<CClockDevice> CWindowConnection::WaitForClock()

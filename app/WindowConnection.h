@@ -4,6 +4,9 @@
 //   identification read's messages to the user-interface thread, where the
 //   window shows them (CLinkMessageFilter keeps one outage from repeating
 //   them on every new object);
+// - keeps the link settings the device objects are made from; they change
+//   when the user picks another connection, and an object that was being
+//   made from the old ones as they changed is replaced once more;
 // - turns "the device object has changed" into the deviceChanged signal on
 //   the user-interface thread;
 // - waits for the clock before a command (40 checks 50 ms apart) with the
@@ -14,7 +17,8 @@
 //
 // Thread rules: user-interface thread only, except the message handlers,
 // which the device objects' link threads call; they only post to the
-// user-interface thread. Replacement runs on CClockConnection's thread.
+// user-interface thread. Replacement runs on CClockConnection's thread; it
+// reads the link settings under settingsMutex_.
 #pragma once
 
 #include "ClockConnection.h"
@@ -31,6 +35,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
 class CWindowConnection : public QObject {
@@ -50,6 +55,12 @@ public:
     explicit CWindowConnection(const LinkSettings& settings, QObject* parent = nullptr);
     // Device objects made by maker (tests: fake ports).
     explicit CWindowConnection(DeviceMaker maker, QObject* parent = nullptr);
+    // Device objects made by maker from the link settings of the moment,
+    // starting with these (tests: a maker that watches the making), with
+    // the message handler and the link observer given.
+    using SettingsDeviceMaker = std::function<std::shared_ptr<CClockDevice>(const LinkSettings&, LinkMessageHandler,
+                                                                            std::shared_ptr<ILinkObserver>)>;
+    CWindowConnection(SettingsDeviceMaker maker, const LinkSettings& settings, QObject* parent = nullptr);
     ~CWindowConnection() override;
 
     // Another observer of every device object's link, beside the ring; call
@@ -60,6 +71,10 @@ public:
 
     // Makes the first device object.
     void Start();
+    // The settings the next device objects are made from; they take effect
+    // with the next replacement (Replace, or the window's ReplaceDevice).
+    void SetLinkSettings(const LinkSettings& settings);
+    LinkSettings CurrentLinkSettings() const;
     // The current device object; null while a replacement is under way.
     // Take a copy for the moment only: a copy kept would keep the port
     // open. A command holds the object instead (HoldDevice).
@@ -91,10 +106,19 @@ signals:
     void deviceChanged();
 
 private:
+    // On the replacement thread: a new object from the settings of now.
+    std::shared_ptr<CClockDevice> Make();
+    // The current object was made from settings that have changed since.
+    bool MadeFromOldSettings() const;
+    void OnReplaced();
     LinkMessageHandler HandlerFor(uint64_t generation);
     void Present(uint64_t generation, const std::shared_ptr<LinkMessage>& message);
 
-    DeviceMaker maker_;
+    SettingsDeviceMaker maker_;
+    mutable std::mutex settingsMutex_;
+    LinkSettings settings_;         // under settingsMutex_
+    uint64_t settingsChanges_ = 0;  // under settingsMutex_: counts SetLinkSettings
+    uint64_t madeAtChange_ = 0;     // under settingsMutex_: settingsChanges_ when the newest object was made
     const std::shared_ptr<CLinkTraceRing> traceRing_ = std::make_shared<CLinkTraceRing>();
     // What each device object is given; fixed before Start, read by the
     // replacement thread afterwards.

@@ -1,7 +1,8 @@
 // kerovant: the clock's configuration utility.
 //
-//   kerovant                 the clock on the first USB bridge found
-//   kerovant --port PATH     the clock on that device
+//   kerovant                 the clock chosen in the window's Connection menu
+//                            last time, or the one on the first USB bridge found
+//   kerovant --port PATH     the clock on that device, for this run
 //   kerovant --demo          a simulated clock inside the program
 //
 // Qt's own options (-style Fusion, -platform xcb, -reverse, ...) are taken
@@ -71,7 +72,9 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setWindowIcon(ClockIcon());
 
-    CKerovantApp app(command.options);
+    AppOptions options = command.options;
+    options.settingsFile = CAppSettings::DefaultFile();
+    CKerovantApp app(options);
     std::string error;
     if (!app.Start(&error)) {
         std::fprintf(stderr, "kerovant: %s\n", error.c_str());

@@ -12,8 +12,15 @@
 //     percentile of N calls),
 //   - replacing the device object (what an offline window does every 16
 //     refreshes): how long the window itself is held up, and how long until
-//     the new object is in place (median of 10).
+//     the new object is in place (median of 10),
+//   - building the Connection menu as opening it does (the USB bridges read
+//     through udev, each one's by-id link and product string), and the
+//     bridge list alone (median of 50 each), with how many ttys udev had to
+//     look through.
 #include "BenchSupport.h"
+#include "BridgeList.h"
+#include "UsbSerialPort.h"
+#include "ConnectionMenu.h"
 #include "QtBenchSupport.h"
 #include "EventLoopWait.h"
 #include "KerovantApp.h"
@@ -23,6 +30,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QTimer>
@@ -44,6 +52,7 @@ using SteadyClock = std::chrono::steady_clock;
 constexpr int kDefaultSettleSeconds = 10;
 constexpr int kDefaultRefreshes = 5000;
 constexpr int kReplacements = 10;
+constexpr int kMenuBuilds = 50;
 // Finer than the tools' default, for the timing figures.
 constexpr int kConditionPollMs = 5;
 constexpr int kClockTimeoutMs = 10000;
@@ -144,6 +153,20 @@ int main(int argc, char** argv)
                        kConditionPollMs);
     }
 
+    // The Connection menu, as opening it builds it.
+    std::vector<double> menuMs;
+    std::vector<double> listMs;
+    size_t bridges = 0;
+    for (int i = 0; i < kMenuBuilds; ++i) {
+        auto before = SteadyClock::now();
+        window.ConnectionMenu()->Rebuild();
+        menuMs.push_back(MillisecondsSince(before, SteadyClock::now()));
+        before = SteadyClock::now();
+        bridges = ListBridges(kBridgeVendorId).size();
+        listMs.push_back(MillisecondsSince(before, SteadyClock::now()));
+    }
+    const auto ttys = QDir(QStringLiteral("/sys/class/tty")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+
     std::printf("first paint:          %8.1f ms after main()\n", MillisecondsSince(start, paint.when));
     std::printf("first ready refresh:  %8.1f ms after main()\n", MillisecondsSince(start, readyAt));
     std::printf("resident memory:      %8ld KiB at %.1f s\n", rss, rssAtSeconds);
@@ -153,6 +176,10 @@ int main(int argc, char** argv)
                 Percentile(blockedMs, 1.0), kReplacements);
     std::printf("replacement, total:   %8.2f ms median, %.2f ms max (%d)\n", Percentile(replaceMs, 0.5),
                 Percentile(replaceMs, 1.0), kReplacements);
+    std::printf("connection menu:      %8.2f ms median, %.2f ms max (%d builds)\n", Percentile(menuMs, 0.5),
+                Percentile(menuMs, 1.0), kMenuBuilds);
+    std::printf("bridge list:          %8.2f ms median, %.2f ms max (%zu bridges among %lld ttys)\n",
+                Percentile(listMs, 0.5), Percentile(listMs, 1.0), bridges, static_cast<long long>(ttys));
 
     window.done(QDialog::Accepted);
     app.Shutdown();

@@ -29,4 +29,6 @@ mkdir -m 700 "$scratch/runtime"
 echo "package:              $(basename "$deb")"
 awk -v bytes="$(stat -c %s "$deb")" 'BEGIN { printf "package size:         %.1f KiB (%d bytes)\n", bytes / 1024, bytes }'
 echo "installed size:       $(dpkg-deb -f "$deb" Installed-Size) KiB (Installed-Size), $(du -sk "$scratch/root" | cut -f1) KiB on disk"
-XDG_RUNTIME_DIR="$scratch/runtime" build/bin/startup_bench --runs 5 "$scratch/root/usr/bin/kerovant" --demo
+# A configuration folder of its own: the user's chosen connection and window
+# position are neither read nor changed.
+XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" build/bin/startup_bench --runs 5 "$scratch/root/usr/bin/kerovant" --demo

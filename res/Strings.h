@@ -82,6 +82,29 @@ inline constexpr const char* kStrYear = "year";
 inline constexpr const char* kStrDateTimeSpin = "spin of the six fields";
 inline constexpr const char* kStrDateTimeArrows = "time and date";
 
+// Hand position dialog. The nudge note's spelling is the clock maker's own.
+inline constexpr const char* kStrClockFaceCaption = "Enter The Current Time Shown On The Face Of The Clock";
+inline constexpr const char* kStrClockFaceNote =
+    "Note: The hands on the clock will be stopped while this dialog box is displayed. The hands will resume motion "
+    "when this dialog box is closed.";
+inline constexpr const char* kStrFaceTimeGroup = "Enter the current time shown on the face of the clock";
+inline constexpr const char* kStrAlignSeconds = "Align Seconds hand";
+inline constexpr const char* kStrNudgeNote = "Each cllick of the button will move the Seconds hand 1/5th of a second";
+inline constexpr const char* kStrHandMotion = "Hand Motion";
+inline constexpr const char* kStrForward = "Forward";
+inline constexpr const char* kStrSweep = "Sweep";
+inline constexpr const char* kStrStep = "Step";
+inline constexpr const char* kStrCheckToSet = "Check to set clock";
+inline constexpr const char* kStrFaceHours = "face time hours";
+inline constexpr const char* kStrFaceMinutes = "face time minutes";
+inline constexpr const char* kStrFaceSeconds = "face time seconds";
+inline constexpr const char* kStrFaceSpin = "spin of the three face time fields";
+inline constexpr const char* kStrFaceArrows = "face time";
+inline constexpr const char* kStrZeroFaceTime = "The set time is 0:0:0 are you sure you want to continue?";
+inline constexpr const char* kStrZeroFaceTimeCaption = "Are you sure?";
+// Asked when a clock is found with its hands stopped.
+inline constexpr const char* kStrHandsStopped = "The clock's hands are stopped. Start them again?";
+
 // Time code settings dialog; its title is the button's text.
 inline constexpr const char* kStrTimeCodeNote = "See users manual for supported date encoding formats.";
 inline constexpr const char* kStrUseTimeCodeDate = "Use date information encoded in time code";
@@ -136,3 +159,15 @@ inline constexpr const char* kStrZoneChooserCaption = "Daylight Savings Time fro
 inline constexpr const char* kStrZoneChooserNote =
     "Choose the time zone whose daylight savings time rules the clock should follow.";
 inline constexpr const char* kStrZoneChooserListRole = "time zones";
+
+// The main window's Connection menu.
+inline constexpr const char* kStrConnection = "Connection";
+inline constexpr const char* kStrFirstBridge = "First USB bridge found";
+inline constexpr const char* kStrNoBridgeListed = "No USB bridge found";
+// After a chosen device that is not attached now.
+inline constexpr const char* kStrNotFoundSuffix = " (not found)";
+
+// The illumination slider of a clock without illumination; %1 is its
+// firmware version.
+inline constexpr const char* kStrNoIllumination =
+    "This clock has no illumination: its firmware (%1) speaks protocol version 1.";

@@ -3,11 +3,15 @@
 # About box and the settings dialogs into PNG files, without a desktop: Qt's
 # offscreen platform.
 #
-#   bash scripts/render.sh [--font-size POINTS] [OUTPUT_DIR]
+#   bash scripts/render.sh [--font-size POINTS] [--dark] [--scale FACTOR] [--all] [OUTPUT_DIR]
 #
 # OUTPUT_DIR defaults to docs/ (main-window.png, about.png, time-zone.png,
 # set-date-time.png, set-date-time-custom.png, time-code-settings.png,
-# daylight-saving.png, daylight-saving-fixed-date.png, daylight-saving-off.png).
+# daylight-saving.png, daylight-saving-fixed-date.png, daylight-saving-off.png,
+# clock-hand-position.png, clock-hand-position-setting.png).
+# --dark: Fusion with a dark palette; --scale 2: a 2x screen; --all: every
+# case (offline, a clock without illumination, the moving slider, the
+# Connection menu, the About box of each brand, a link message).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +19,8 @@ options=()
 out=docs
 while [ $# -gt 0 ]; do
   case "$1" in
-    --font-size) options+=(--font-size "$2"); shift 2 ;;
+    --font-size|--scale) options+=("$1" "$2"); shift 2 ;;
+    --dark|--all) options+=("$1"); shift ;;
     -h|--help) sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) out="$1"; shift ;;
   esac

@@ -1,47 +1,75 @@
-// kerovant-render: draws the main window (demo clock, identified), the
-// About box and the settings dialogs into PNG files, without a desktop.
+// kerovant-render: draws the program's windows and the settings dialogs into
+// PNG files, without a desktop.
 //
-//   kerovant-render [--font-size POINTS] OUTPUT_DIR
+//   kerovant-render [--font-size POINTS] [--dark] [--scale FACTOR] [--all] OUTPUT_DIR
 //
-// Writes into OUTPUT_DIR: main-window.png, about.png, time-zone.png (a zone
-// picked through the filter), set-date-time.png (PC clock),
-// set-date-time-custom.png, time-code-settings.png and the daylight-saving
-// dialog: daylight-saving.png (the EU preset, weekday rules),
-// daylight-saving-fixed-date.png and daylight-saving-off.png. A desktop
-// draws the windows' title bars itself; the pictures get a plain one drawn
-// here, carrying the window's icon and title, so they show what the title
-// says.
+// Always writes into OUTPUT_DIR: main-window.png (demo clock, identified),
+// about.png (its About box), time-zone.png (a zone picked through the
+// filter), set-date-time.png (PC clock), set-date-time-custom.png,
+// time-code-settings.png and the daylight-saving dialog: daylight-saving.png
+// (the EU preset, weekday rules), daylight-saving-fixed-date.png,
+// daylight-saving-off.png, clock-hand-position.png (watching the hands) and
+// clock-hand-position-setting.png (hands stopped, a face time typed). With
+// --all, also:
+//   main-window-offline.png    a chosen bridge that is not attached
+//   main-window-protocol1.png  a clock without illumination (firmware 1.2.0)
+//   main-window-slider.png     the slider's value while it moves
+//   connection-menu.png        the context menu with the Connection menu open
+//   about-generic.png          the About box before a clock is identified
+//   about-partner.png          the About box of the other brand
+//   link-message.png           a message of the identification read
+// --dark draws them in the Fusion style with a dark palette, as on a dark
+// desktop; --scale sets the screen's scale factor (QT_SCALE_FACTOR), so the
+// pictures have that many pixels per point.
+//
+// A desktop draws the windows' title bars itself; the pictures get a plain
+// one drawn here, carrying the window's icon and title, so they show what
+// the title says.
 #include "AboutDlg.h"
 #include "ClockCodec.h"
+#include "ConnectionMenu.h"
+#include "DarkPalette.h"
 #include "DstDlg.h"
-#include "Images.h"
 #include "EventLoopWait.h"
+#include "Images.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
+#include "SetClockFace.h"
 #include "SetDateTime.h"
 #include "SimClock.h"
 #include "TimeCodeSettings.h"
+#include "TimeFieldGroup.h"
 #include "TzDlg.h"
+#include "ValueSlider.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDeadlineTimer>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QAbstractItemModel>
+#include <QCheckBox>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
 
 namespace {
 
 constexpr int kWaitForClockMs = 10000;
 constexpr int kTitleBarPadding = 6;
+// A by-id name as udev makes them, for a bridge that is not attached.
+constexpr const char* kGoneBridge = "/dev/serial/by-id/usb-Zelvora_TORVEX12_USB_Bridge_ZV1044-if00-port0";
 
 // The widget's picture under a title bar with its icon and title.
 QImage Framed(QWidget& window)
@@ -70,6 +98,27 @@ QImage Framed(QWidget& window)
     return image;
 }
 
+// The framed window with other top-level widgets (a menu, a tooltip) drawn
+// over it where they stand.
+QImage FramedWith(QWidget& window, const std::vector<QWidget*>& overlays)
+{
+    QImage framed = Framed(window);
+    const qreal ratio = framed.devicePixelRatio();
+    const int bar = static_cast<int>(framed.height() / ratio) - window.height();
+    QRect area(QPoint(0, 0), framed.size() / ratio);
+    for (QWidget* overlay : overlays)
+        area |= QRect(overlay->mapToGlobal(QPoint(0, 0)) - window.mapToGlobal(QPoint(0, -bar)), overlay->size());
+    QImage image(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.drawImage(-area.topLeft(), framed);
+    for (QWidget* overlay : overlays)
+        painter.drawPixmap(overlay->mapToGlobal(QPoint(0, 0)) - window.mapToGlobal(QPoint(0, -bar)) - area.topLeft(),
+                           overlay->grab());
+    return image;
+}
+
 bool Save(const QImage& image, const QDir& dir, const char* name)
 {
     const QString path = dir.filePath(QString::fromLatin1(name));
@@ -87,6 +136,26 @@ bool SaveDialog(QDialog& dialog, const QDir& dir, const char* name)
     dialog.show();
     QCoreApplication::processEvents();
     return Save(Framed(dialog), dir, name);
+}
+
+// The hand position dialog watching the hands, then setting them: the
+// demo clock's hands stop while the box is ticked, and move again after.
+bool SaveHandPositionDialog(QWidget& window, CClockDevice& device, const QDir& dir)
+{
+    ClockConfig config;
+    DisplayConfig display;
+    device.GetConfig(config);
+    device.GetDisplayConfig(display);
+    CSetClockFace dialog(&window, config, display, device);
+    bool ok = SaveDialog(dialog, dir, "clock-hand-position.png");
+    auto* setClock = qobject_cast<QCheckBox*>(dialog.Control(CSetClockFace::kIdSetClock));
+    setClock->setChecked(true);
+    const char* shown[] = {"10", "9", "30"};
+    for (int i = 0; i < dialog.Fields().FieldCount(); ++i)
+        dialog.Fields().Field(i)->setText(QString::fromLatin1(shown[i]));
+    ok = SaveDialog(dialog, dir, "clock-hand-position-setting.png") && ok;
+    setClock->setChecked(false);
+    return ok;
 }
 
 // The settings dialogs as a user meets them.
@@ -152,12 +221,118 @@ bool SaveSettingsDialogs(QWidget& window, const QDir& dir)
     return ok;
 }
 
+// Starts an application on options and waits until its window shows what
+// ready says it should; null when it does not come.
+std::unique_ptr<CKerovantApp> StartWindow(AppOptions options, const std::function<bool(CKerovantApp&)>& ready)
+{
+    auto app = std::make_unique<CKerovantApp>(std::move(options));
+    std::string error;
+    if (!app->Start(&error)) {
+        std::fprintf(stderr, "kerovant-render: %s\n", error.c_str());
+        return nullptr;
+    }
+    app->MainWindow()->show();
+    if (!RunEventsUntil([&] { return ready(*app); }, kWaitForClockMs)) {
+        std::fprintf(stderr, "kerovant-render: the window did not get ready\n");
+        return nullptr;
+    }
+    app->MainWindow()->Refresh();
+    // Let the layout settle after the texts changed.
+    QCoreApplication::processEvents();
+    return app;
+}
+
+bool Identified(CKerovantApp& app)
+{
+    return app.Device() && app.Device()->IsReady() && app.Device()->GetPollCount() > 0;
+}
+
+bool SaveAbout(QWidget* parent, uint8_t productIndex, const QDir& dir, const char* name)
+{
+    CAboutDlg about(parent, productIndex);
+    about.show();
+    QCoreApplication::processEvents();
+    return Save(Framed(about), dir, name);
+}
+
+// The pictures beyond the two of the documentation.
+bool RenderMoreCases(CKerovantApp& demo, const QDir& dir)
+{
+    CKerovantDlg& window = *demo.MainWindow();
+    bool ok = true;
+
+    // The slider while it moves: its value over the handle.
+    auto* slider = qobject_cast<CValueSlider*>(window.Control(CKerovantDlg::kIdIllumination));
+    slider->setFocus();
+    slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCoreApplication::processEvents();
+    ok = Save(FramedWith(window, {slider->ValueBubble()}), dir, "main-window-slider.png") && ok;
+    slider->ValueBubble()->hide();
+
+    // The context menu, with the Connection menu open.
+    QMenu context;
+    context.addActions(window.actions());
+    context.popup(window.mapToGlobal(QPoint(window.width() / 4, window.height() / 3)));
+    QCoreApplication::processEvents();
+    CConnectionMenu* connection = window.ConnectionMenu();
+    context.setActiveAction(connection->menuAction());
+    connection->popup(context.mapToGlobal(context.actionGeometry(connection->menuAction()).topRight()));
+    QCoreApplication::processEvents();
+    ok = Save(FramedWith(window, {&context, connection}), dir, "connection-menu.png") && ok;
+    connection->close();
+    context.close();
+
+    ok = SaveAbout(&window, kNoProduct, dir, "about-generic.png") && ok;
+    ok = SaveAbout(&window, 1, dir, "about-partner.png") && ok;
+
+    {
+        QMessageBox message(QMessageBox::Warning, QString::fromLatin1(kCommunicationErrorCaption),
+                            QStringLiteral("Failed reading Family ID"), QMessageBox::Ok, &window);
+        message.show();
+        QCoreApplication::processEvents();
+        ok = Save(Framed(message), dir, "link-message.png") && ok;
+    }
+
+    {
+        // A remembered bridge that is gone: the window says why.
+        AppOptions options;
+        options.port = kGoneBridge;
+        const auto offline = StartWindow(options, [](CKerovantApp& app) {
+            return app.Device() && app.Device()->GetPortState() != PortState::NotOpened;
+        });
+        ok = offline && Save(Framed(*offline->MainWindow()), dir, "main-window-offline.png") && ok;
+    }
+
+    {
+        SimIdentity identity;
+        identity.firmware = {1, 2, 0};
+        SimServer old(identity);
+        std::string error;
+        if (!old.Start(&error)) {
+            std::fprintf(stderr, "kerovant-render: %s\n", error.c_str());
+            return false;
+        }
+        AppOptions options;
+        options.port = old.DevicePath();
+        const auto protocol1 = StartWindow(options, Identified);
+        ok = protocol1 && Save(Framed(*protocol1->MainWindow()), dir, "main-window-protocol1.png") && ok;
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The scale factor is read when the application starts.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+        else if (std::strncmp(argv[i], "--scale=", 8) == 0)
+            qputenv("QT_SCALE_FACTOR", argv[i] + 8);
+    }
     QApplication application(argc, argv);
     QApplication::setWindowIcon(ClockIcon());
 
@@ -165,11 +340,17 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     const QCommandLineOption fontSize(QStringLiteral("font-size"), QStringLiteral("Font size in points."),
                                       QStringLiteral("POINTS"));
-    parser.addOption(fontSize);
+    const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette."));
+    const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("The screen's scale factor."),
+                                   QStringLiteral("FACTOR"));
+    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("Every case, not only the two pictures."));
+    parser.addOptions({fontSize, dark, scale, all});
     parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("Where the pictures go."));
     parser.process(application);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
+    if (parser.isSet(dark))
+        UseDarkLook();
     if (parser.isSet(fontSize)) {
         QFont font = QApplication::font();
         font.setPointSizeF(parser.value(fontSize).toDouble());
@@ -183,35 +364,20 @@ int main(int argc, char** argv)
 
     AppOptions options;
     options.demo = true;
-    CKerovantApp app(options);
-    std::string error;
-    if (!app.Start(&error)) {
-        std::fprintf(stderr, "kerovant-render: %s\n", error.c_str());
+    const std::unique_ptr<CKerovantApp> app = StartWindow(options, Identified);
+    if (!app)
         return 1;
-    }
-    CKerovantDlg& window = *app.MainWindow();
-    window.show();
-    // Identified and polled at least once, so every text is the clock's.
-    const bool ready = RunEventsUntil(
-        [&] { return app.Device() && app.Device()->IsReady() && app.Device()->GetPollCount() > 0; }, kWaitForClockMs);
-    if (!ready) {
-        std::fprintf(stderr, "kerovant-render: the demo clock was not identified\n");
-        return 1;
-    }
-    window.Refresh();
-    // Let the layout settle after the texts changed.
-    QCoreApplication::processEvents();
-
+    CKerovantDlg& window = *app->MainWindow();
     bool ok = Save(Framed(window), dir, "main-window.png");
-
-    {
-        CAboutDlg about(&window, app.Device() ? app.Device()->GetProductIndex() : kNoProduct);
-        about.show();
-        QCoreApplication::processEvents();
-        ok = Save(Framed(about), dir, "about.png") && ok;
-    }
+    ok = SaveAbout(&window, app->Device() ? app->Device()->GetProductIndex() : kNoProduct, dir, "about.png") && ok;
+    if (parser.isSet(all))
+        ok = RenderMoreCases(*app, dir) && ok;
     ok = SaveSettingsDialogs(window, dir) && ok;
+    if (CClockConnection::Hold device = app->Connection()->HoldDevice())
+        ok = SaveHandPositionDialog(window, *device, dir) && ok;
+    else
+        ok = false;
     window.close();
-    app.Shutdown();
+    app->Shutdown();
     return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestCommandLine : public QObject {
@@ -27,12 +28,15 @@ struct Run {
     QString err;
 };
 
-// The program, with an environment that has no desktop session in it.
+// The program, with an environment that has no desktop session in it, and
+// a configuration folder of its own: what the user chose stays untouched.
 Run RunProgram(const QStringList& arguments, const QProcessEnvironment& extra = {})
 {
+    static const QTemporaryDir config;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(extra);
     QProcess process;
     process.setProcessEnvironment(env);

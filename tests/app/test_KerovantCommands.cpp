@@ -1,6 +1,7 @@
 // The main window's commands against the simulated clock over a
 // pseudo-terminal: what reaches the clock, and what the user is told.
 #include "ClockCodec.h"
+#include "CommandRig.h"
 #include "DstDlg.h"
 #include "DstRules.h"
 #include "KerovantDlg.h"
@@ -26,76 +27,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int kClockTimeoutMs = 5000;
-constexpr const char* kMissingDevice = "/dev/kerovant-test-no-such-tty";
-
-// A main window on a connection to a device path.
-struct Window {
-    explicit Window(const std::string& path)
-    {
-        LinkSettings settings;
-        SetDeviceName(settings, path);
-        connection = std::make_unique<CWindowConnection>(settings);
-        connection->Start();
-        window = std::make_unique<CKerovantDlg>(nullptr, connection.get());
-    }
-    ~Window()
-    {
-        window.reset();
-        connection.reset();
-    }
-    bool WaitReady() const
-    {
-        return QTest::qWaitFor(
-            [this] {
-                const auto device = connection->Device();
-                return device && device->IsReady() && device->GetPollCount() > 0;
-            },
-            kClockTimeoutMs);
-    }
-    template <class Control> Control* Find(int id) const { return qobject_cast<Control*>(window->Control(id)); }
-
-    std::unique_ptr<CWindowConnection> connection;
-    std::unique_ptr<CKerovantDlg> window;
-};
-
-// The simulated clock with a window on it. prepare sets the clock up before
-// the device object first reads it.
-struct ClockAndWindow {
-    explicit ClockAndWindow(const std::function<void(SimClock&)>& prepare = {})
-    {
-        if (prepare)
-            prepare(sim.Clock());
-        started = sim.Start();
-        window = std::make_unique<Window>(sim.DevicePath());
-    }
-    // Waits until the clock has taken n configuration writes.
-    bool WaitConfigWrites(size_t n)
-    {
-        return QTest::qWaitFor([&] { return sim.Clock().CountReceived(kCmdWriteConfig) >= n; }, kClockTimeoutMs);
-    }
-
-    SimServer sim;
-    bool started = false;
-    std::unique_ptr<Window> window;
-};
-
-// Types into a dialog's field and clicks one of its buttons, as a user does.
-void Type(CTemplateDialog& dialog, int id, const QString& text)
-{
-    auto* field = qobject_cast<QLineEdit*>(dialog.Control(id));
-    QVERIFY(field);
-    field->selectAll();
-    QTest::keyClicks(field, text);
-}
-
-void Click(CTemplateDialog& dialog, int id)
-{
-    auto* button = qobject_cast<QAbstractButton*>(dialog.Control(id));
-    QVERIFY(button);
-    button->click();
-}
 
 // Sets the simulated clock's UTC to a moment of the system clock's scale.
 void SetClockUtc(SimClock& clock, std::chrono::sys_seconds at)
@@ -440,9 +371,12 @@ void TestKerovantCommands::withoutClockEveryCommandSaysSoAfterTwoSeconds()
 {
     Window rig(kMissingDevice);
     CKerovantDlg& window = *rig.window;
-    const std::vector<void (CKerovantDlg::*)()> commands = {
-        &CKerovantDlg::SetTimeZone, &CKerovantDlg::SetDaylightSaving, &CKerovantDlg::SetDateTime,
-        &CKerovantDlg::SetTimeCodeSettings, &CKerovantDlg::SetIlluminationFromSlider};
+    const std::vector<void (CKerovantDlg::*)()> commands = {&CKerovantDlg::SetTimeZone,
+                                                            &CKerovantDlg::SetDaylightSaving,
+                                                            &CKerovantDlg::SetDateTime,
+                                                            &CKerovantDlg::SetTimeCodeSettings,
+                                                            &CKerovantDlg::SetIlluminationFromSlider,
+                                                            &CKerovantDlg::SetClockHandPosition};
     for (const auto command : commands) {
         ScopedModalAnswers answers;
         QElapsedTimer waited;

@@ -10,6 +10,7 @@
 #include "SimClock.h"
 #include "StatusText.h"
 #include "Strings.h"
+#include "WindowTestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,25 +112,6 @@ struct SimRig {
 // Ways a user closes the main window.
 enum CloseWay { kOkButton, kEnter, kEscape, kCloseBox };
 
-// Runs act on the next modal dialog that appears, within the deadline.
-void WhenModal(std::function<void(QWidget*)> act, int timeoutMs = kClockTimeoutMs)
-{
-    auto* poll = new QTimer(qApp);
-    QElapsedTimer clock;
-    clock.start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act = std::move(act), clock, timeoutMs] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            poll->stop();
-            act(modal);
-        } else if (clock.hasExpired(timeoutMs)) {
-            poll->deleteLater();
-            poll->stop();
-        }
-    });
-    poll->start(10);
-}
-
 }  // namespace
 
 class TestKerovantDlg : public QObject {
@@ -146,6 +128,7 @@ private slots:
     void readyTexts_data();
     void readyTexts();
     void sliderLoadedOncePerOpening();
+    void sliderDisabledWithoutIllumination();
 
     // Offline.
     void offlineTextsShowAtOnce();
@@ -291,6 +274,8 @@ void TestKerovantDlg::readyTexts()
     QVERIFY2(local.match(rig.Show(CKerovantDlg::kIdLocalTime)).hasMatch(),
              qPrintable(rig.Show(CKerovantDlg::kIdLocalTime)));
     QVERIFY(rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text().isEmpty());
+    // No cause, no line: nothing for a screen reader to stop at.
+    QVERIFY(rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->isHidden());
     QCOMPARE(CKerovantDlg::OfflineTicks(), 0);
 }
 
@@ -337,6 +322,38 @@ void TestKerovantDlg::sliderLoadedOncePerOpening()
     QCOMPARE(slider->value(), 3);
 }
 
+void TestKerovantDlg::sliderDisabledWithoutIllumination()
+{
+    // Firmware 1.2.0 speaks protocol version 1: no illumination level.
+    SimIdentity identity;
+    identity.firmware = {1, 2, 0};
+    SimRig sim(identity);
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+    CKerovantDlg& window = *sim.rig->window;
+    window.Refresh();
+    QWidget* slider = window.Control(CKerovantDlg::kIdIllumination);
+    QWidget* label = window.Control(CKerovantDlg::kIdIlluminationLabel);
+    QVERIFY(!slider->isEnabled());
+    QVERIFY(!label->isEnabled());
+    const QString why = slider->toolTip();
+    QVERIFY2(why.contains(QLatin1String("1.2.0")) && why.contains(QLatin1String("protocol version 1")),
+             qPrintable(why));
+    QCOMPARE(label->toolTip(), why);
+    QCOMPARE(slider->accessibleDescription(), why);
+
+    // The same window on a clock that has it.
+    identity.firmware = {1, 3, 0};
+    sim.sim.Clock().SetIdentity(identity);
+    QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
+    window.ReplaceDevice();
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    QVERIFY(sim.WaitIdentified());
+    window.Refresh();
+    QVERIFY(slider->isEnabled() && label->isEnabled());
+    QVERIFY(slider->toolTip().isEmpty());
+}
+
 // --- offline ---
 
 void TestKerovantDlg::offlineTextsShowAtOnce()
@@ -352,6 +369,7 @@ void TestKerovantDlg::offlineTextsShowAtOnce()
     const QString reason = rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
     QCOMPARE(reason, QString::fromStdString(DescribePortState(PortState::NoBridge, kMissingDevice)));
     QVERIFY(reason.contains(QLatin1String(kMissingDevice)));
+    QVERIFY(!rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->isHidden());
     QCOMPARE(CKerovantDlg::OfflineTicks(), 1);
 }
 

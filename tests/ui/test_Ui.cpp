@@ -1,15 +1,20 @@
 // The shared Qt helpers: the template dialog base, the modal seam, the
-// accessibility check and the busy scope.
+// accessibility check, the busy scope and the value slider.
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
 #include "TemplateDialog.h"
+#include "ValueSlider.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionSlider>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -41,6 +46,9 @@ private slots:
     void messagesAreAnsweredInAdvance();
     void dialogsGoToTheRunner();
     void busyScopeSwallowsInputButKeepsEvents();
+    void sliderShowsWhereItMoves_data();
+    void sliderShowsWhereItMoves();
+    void sliderHandleGrowsWithTheFont();
 };
 
 void TestUi::templatePositionsFollowTheFont()
@@ -143,6 +151,76 @@ void TestUi::busyScopeSwallowsInputButKeepsEvents()
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QTest::mouseClick(dialog.ok, Qt::LeftButton);
     QCOMPARE(clicks, 1);
+}
+
+void TestUi::sliderShowsWhereItMoves_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("shown");
+    // From 5, with a page of 2.
+    QTest::newRow("right arrow") << int(Qt::Key_Right) << "6";
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << "3";
+    QTest::newRow("end") << int(Qt::Key_End) << "12";
+    QTest::newRow("home") << int(Qt::Key_Home) << "0";
+}
+
+void TestUi::sliderShowsWhereItMoves()
+{
+    QFETCH(int, key);
+    QFETCH(QString, shown);
+    QWidget window;
+    auto* slider = new CValueSlider(Qt::Horizontal, &window);
+    slider->setRange(0, 12);
+    slider->setPageStep(2);
+    slider->setGeometry(20, 60, 300, slider->sizeHint().height());
+    // Set by the program, not moved by the user: no bubble.
+    slider->setValue(5);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLabel* bubble = slider->ValueBubble();
+    QVERIFY(!bubble->isVisible());
+
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key(key));
+    QVERIFY(bubble->isVisible());
+    QCOMPARE(bubble->text(), shown);
+    QCOMPARE(QString::number(slider->value()), shown);
+    // Over the handle, clear of it, and centred on it.
+    const QRect handle(slider->mapToGlobal(slider->HandleRect().topLeft()), slider->HandleRect().size());
+    QVERIFY(bubble->frameGeometry().bottom() < handle.top());
+    QVERIFY(std::abs(bubble->frameGeometry().center().x() - handle.center().x()) <= 1);
+    // It goes a moment after the last move.
+    QTRY_VERIFY_WITH_TIMEOUT(!bubble->isVisible(), CValueSlider::kBubbleMs * 3);
+}
+
+void TestUi::sliderHandleGrowsWithTheFont()
+{
+    const auto handleAt = [](int pointSize, bool valueSlider) {
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        std::unique_ptr<QSlider> slider =
+            valueSlider ? std::make_unique<CValueSlider>(Qt::Horizontal) : std::make_unique<QSlider>(Qt::Horizontal);
+        slider->setFont(font);
+        slider->setTickPosition(QSlider::TicksBothSides);
+        slider->resize(300, slider->sizeHint().height());
+        QStyleOptionSlider option;
+        option.initFrom(slider.get());
+        option.orientation = Qt::Horizontal;
+        option.maximum = 12;
+        option.tickPosition = QSlider::TicksBothSides;
+        return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider.get());
+    };
+    // The style's own size at an ordinary font, and never smaller.
+    QCOMPARE(handleAt(9, true).size(), handleAt(9, false).size());
+    QVERIFY(handleAt(7, true).width() >= handleAt(7, false).width());
+    // At a large font the handle is about as tall as a line of text.
+    QFont large = QApplication::font();
+    large.setPointSize(24);
+    const int lineHeight = QFontMetrics(large).height();
+    const QRect big = handleAt(24, true);
+    QVERIFY2(big.height() >= lineHeight * 8 / 10 && big.width() >= lineHeight * 8 / 10,
+             qPrintable(QStringLiteral("%1x%2 for a line of %3").arg(big.width()).arg(big.height()).arg(lineHeight)));
+    QVERIFY(big.height() > handleAt(24, false).height());
 }
 
 QTEST_MAIN(TestUi)

@@ -1,0 +1,241 @@
+#include "SetClockFace.h"
+
+#include "EventLoopWait.h"
+#include "ModalSeam.h"
+#include "Strings.h"
+#include "TimeFieldGroup.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kWidthUnits = 289;
+constexpr int kHeightUnits = 203;
+constexpr int kNudgeNoteHeight = 17;
+
+// The face time starts from this day: the clock takes the time of day the
+// hands show, and the date part only has to convert the same way each time.
+constexpr int16_t kFaceYear = 2000;
+
+// The two hand commands, field by field.
+void FillSetFace(DisplayConfig& display, uint32_t seconds)
+{
+    display.mode = kDisplaySetFace;
+    display.flag1 = 1;
+    display.param2 = 0;
+    display.flag3 = 1;
+    display.flag4 = 1;
+    display.param5 = 0;
+    display.value = seconds;
+    display.param12 = 0;
+}
+
+void FillNudge(DisplayConfig& display)
+{
+    display.mode = kDisplayNudgeSeconds;
+    display.flag1 = 1;
+    display.param2 = 10;  // one fifth of a second
+    display.flag3 = 0;
+    display.flag4 = 0;
+    display.param5 = 0;
+    display.value = 0;
+    display.param12 = 0;
+}
+
+}  // namespace
+
+CSetClockFace::CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device)
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrClockFaceCaption)),
+      config_(config),
+      display_(display),
+      device_(device),
+      motion_(config.handMotion)
+{
+    setObjectName(QStringLiteral("setClockFaceDialog"));
+    BuildControls();
+    Open();
+}
+
+CSetClockFace::~CSetClockFace() = default;
+
+void CSetClockFace::BuildControls()
+{
+    // Template order, which is also the tab order.
+    auto* ok = Place(new QPushButton(QString::fromUtf8(kStrOk)), kIdOk, "ok", QRect(232, 7, 50, 14));
+    ok->setDefault(true);
+    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", QRect(232, 24, 50, 14));
+    AddLabel(QString::fromUtf8(kStrClockFaceNote), QRect(14, 11, 173, 26));
+    AddGroupBox(0, "settingFrame", QString(), QRect(7, 41, 275, 106));
+    faceTimeGroup_ =
+        AddGroupBox(kIdFaceTimeGroup, "faceTimeGroup", QString::fromUtf8(kStrFaceTimeGroup), QRect(14, 58, 230, 41));
+    alignGroup_ = AddGroupBox(kIdAlignGroup, "alignGroup", QString::fromUtf8(kStrAlignSeconds), QRect(13, 98, 237, 45));
+    // One line of 8 units in the template, but our fonts set the text wider
+    // than the line: it may wrap onto a second, which the frame has room
+    // for above Forward.
+    nudgeNote_ = Place(new QLabel(QString::fromUtf8(kStrNudgeNote)), kIdNudgeNote, "nudgeNote",
+                       QRect(18, 107, 227, kNudgeNoteHeight));
+    nudgeNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    nudgeNote_->setWordWrap(true);
+    QGroupBox* motionGroup = AddGroupBox(0, "handMotion", QString::fromUtf8(kStrHandMotion), QRect(10, 155, 248, 41));
+    motionGroup->setAlignment(Qt::AlignHCenter);
+    forward_ = Place(new QPushButton(QString::fromUtf8(kStrForward)), kIdForward, "forward", QRect(104, 125, 53, 11));
+    sweep_ = Place(new QPushButton(QString::fromUtf8(kStrSweep)), kIdSweep, "sweep", QRect(74, 168, 50, 14));
+    step_ = Place(new QPushButton(QString::fromUtf8(kStrStep)), kIdStep, "step", QRect(146, 168, 50, 14));
+    setClock_ = Place(new QCheckBox(QString::fromUtf8(kStrCheckToSet)), kIdSetClock, "setClock", QRect(14, 45, 79, 12));
+    auto* hours = Place(new QLineEdit, kIdHours, "hours", QRect(88, 75, 14, 12), QString::fromUtf8(kStrFaceHours));
+    auto* minutes =
+        Place(new QLineEdit, kIdMinutes, "minutes", QRect(111, 75, 14, 12), QString::fromUtf8(kStrFaceMinutes));
+    auto* seconds =
+        Place(new QLineEdit, kIdSeconds, "seconds", QRect(134, 75, 13, 12), QString::fromUtf8(kStrFaceSeconds));
+    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", QRect(153, 72, 12, 18), QString::fromUtf8(kStrFaceSpin));
+    spin_->SetNames(QString::fromUtf8(kStrFaceSpin), QString::fromUtf8(kStrFaceArrows));
+    AddGroupBox(kIdFaceFrame, "faceFrame", QString(), QRect(83, 67, 69, 25));
+    AddLabel(QStringLiteral(":"), QRect(103, 77, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(QStringLiteral(":"), QRect(126, 76, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
+
+    // Sweep and Step stay pressed in turn: the chosen one is held down.
+    motionButtons_ = new QButtonGroup(this);
+    motionButtons_->setExclusive(true);
+    sweep_->setCheckable(true);
+    step_->setCheckable(true);
+    motionButtons_->addButton(sweep_, kHandsSweep);
+    motionButtons_->addButton(step_, kHandsStep);
+
+    fields_ = new CTimeFieldGroup(FieldVariant::HandPosition, this);
+    fields_->AddField(hours, FieldKind::Hour);
+    fields_->AddField(minutes, FieldKind::Minute);
+    fields_->AddField(seconds, FieldKind::Second);
+    fields_->SetSpin(spin_);
+
+    connect(fields_, &CTimeFieldGroup::FieldEvent, this, &CSetClockFace::OnFieldEvent);
+    connect(setClock_, &QCheckBox::toggled, this, &CSetClockFace::OnSetClockToggled);
+    connect(forward_, &QPushButton::clicked, this, &CSetClockFace::OnForward);
+    connect(motionButtons_, &QButtonGroup::idClicked, this, [this](int id) { motion_ = static_cast<uint8_t>(id); });
+    connect(ok, &QPushButton::clicked, this, &CSetClockFace::OnOk);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CSetClockFace::Open()
+{
+    // Program writes count as changes, so the spin ends up on the seconds.
+    for (int i = 0; i < fields_->FieldCount(); ++i)
+        fields_->Field(i)->setText(QStringLiteral("0"));
+    SetSettingControlsEnabled(false);
+    // A clock left with its hands stopped opens on sweep.
+    ShowMotion(motion_ == kHandsStep ? kHandsStep : kHandsSweep);
+    // Nothing is sent: the hands keep moving until the box is ticked.
+}
+
+bool CSetClockFace::Setting() const
+{
+    return setClock_->isChecked();
+}
+
+void CSetClockFace::SetSettingControlsEnabled(bool enabled)
+{
+    // The spin stays enabled throughout, as do the box, the motion buttons,
+    // OK and Cancel.
+    for (int i = 0; i < fields_->FieldCount(); ++i)
+        fields_->Field(i)->setEnabled(enabled);
+    forward_->setEnabled(enabled);
+    nudgeNote_->setEnabled(enabled);
+    alignGroup_->setEnabled(enabled);
+    faceTimeGroup_->setEnabled(enabled);
+}
+
+void CSetClockFace::ShowMotion(uint8_t motion)
+{
+    motion_ = motion;
+    (motion == kHandsStep ? step_ : sweep_)->setChecked(true);
+}
+
+void CSetClockFace::OnSetClockToggled(bool checked)
+{
+    if (!checked) {
+        SetSettingControlsEnabled(false);  // the fields keep their text
+        // The configuration as it came: the hands move again as before.
+        device_.SetConfig(config_);
+        return;
+    }
+    // Every tick starts over from 00:00:00.
+    faceTime_ = ClockDateTime{};
+    faceTime_.valid = 1;
+    faceTime_.dayOfWeek = 1;
+    faceTime_.day = 1;
+    faceTime_.month = 1;
+    faceTime_.year = kFaceYear;
+    for (int i = 0; i < fields_->FieldCount(); ++i)
+        fields_->Field(i)->setText(QStringLiteral("00"));
+    SetSettingControlsEnabled(true);
+    // Stop the hands, keeping the working configuration's own motion for
+    // the restart.
+    const uint8_t motion = config_.handMotion;
+    config_.handMotion = kHandsStopped;
+    device_.SetConfig(config_);
+    config_.handMotion = motion;
+}
+
+void CSetClockFace::OnFieldEvent(int index, unsigned value)
+{
+    // The group keeps each field within its range.
+    const auto number = static_cast<uint8_t>(value);
+    switch (index) {
+    case kHours: faceTime_.hour = number; break;
+    case kMinutes: faceTime_.minute = number; break;
+    case kSeconds: faceTime_.second = number; break;
+    default: break;
+    }
+}
+
+void CSetClockFace::OnForward()
+{
+    // Dropped by the device unless the stop has reached the clock; the user
+    // sees the hand not move, and no message.
+    FillNudge(display_);
+    device_.SetDisplayConfig(display_);
+}
+
+void CSetClockFace::OnOk()
+{
+    if (Setting()) {
+        if (faceTime_.hour == 0 && faceTime_.minute == 0 && faceTime_.second == 0) {
+            // Most likely fields left untouched: the user confirms, and then
+            // no face time is sent.
+            const QMessageBox::StandardButton answer =
+                ShowMessage(this, QMessageBox::Critical, QString::fromUtf8(kStrZeroFaceTimeCaption),
+                            QString::fromUtf8(kStrZeroFaceTime), QMessageBox::Yes | QMessageBox::No);
+            if (answer != QMessageBox::Yes)
+                return;
+        } else {
+            SendFaceTime();
+        }
+    }
+    config_.handMotion = motion_;
+    accept();
+}
+
+void CSetClockFace::SendFaceTime()
+{
+    FillSetFace(display_, CalendarToTimeValue(faceTime_).seconds);
+    device_.SetDisplayConfig(display_);
+    {
+        // The clock takes a face time only while its hands are stopped, and
+        // the device sends a queued configuration before a hand command: the
+        // restart must wait until the face time has gone. The window keeps
+        // painting meanwhile and takes no input. A link that has failed
+        // sends nothing more, so there is nothing left to wait for.
+        const BusyScope busy;
+        for (int check = 0; check < kSendWaitChecks; ++check) {
+            PauseEvents(kSendWaitIntervalMs);
+            if (device_.NoWritePending() || !device_.IsOnline())
+                break;
+        }
+    }
+    // The configuration as it came: the hands move again.
+    device_.SetConfig(config_);
+}

@@ -1,0 +1,114 @@
+// The hand position dialog: tells the clock where its stopped hands stand,
+// nudges the seconds hand into line and chooses how the hands move.
+//
+// Unlike the other settings dialogs it talks to the clock device object
+// while it is open:
+// - ticking "Check to set clock" sends the working configuration with the
+//   hands stopped (motion 2), and opens the face time fields and Forward;
+// - clearing the box sends the working configuration as it came, which
+//   sets the hands moving again;
+// - Forward asks the clock to move the seconds hand a fifth of a second on
+//   (the device drops it unless the stop has reached the clock);
+// - OK with the box ticked sends the face time as a hand command, waits
+//   until the device has sent it, then sends the working configuration as
+//   it came, so the clock takes the face time before the hands move again.
+// Sweep and Step send nothing: OK stores the choice in the working
+// configuration, and the caller's send after the dialog carries it (that
+// send also restarts the hands after Cancel).
+//
+// The caller keeps the working configuration, the working hand command and
+// the device object alive while the dialog exists; the device object is
+// held for the dialog's whole life so that nothing replaces it meanwhile.
+//
+// User-interface thread only.
+#pragma once
+
+#include "ClockDateTime.h"
+#include "ClockDevice.h"
+#include "ClockRecords.h"
+#include "TemplateDialog.h"
+
+#include <cstdint>
+
+class CNarrowSpin;
+class CTimeFieldGroup;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+class CSetClockFace : public CTemplateDialog {
+    Q_OBJECT
+
+public:
+    // Control ids of the hand position dialog; each control also carries an
+    // objectName.
+    enum ControlId : int {
+        kIdOk = 1,
+        kIdCancel = 2,
+        kIdForward = 1005,
+        kIdSweep = 1006,
+        kIdStep = 1007,
+        kIdSetClock = 1008,
+        kIdHours = 1009,
+        kIdMinutes = 1010,
+        kIdSeconds = 1011,
+        kIdFaceFrame = 1020,
+        kIdSpin = 1021,
+        kIdFaceTimeGroup = 1072,
+        kIdAlignGroup = 1073,
+        kIdNudgeNote = 1074,
+    };
+    // Field indexes in the face time group, left to right.
+    enum FieldIndex : int { kHours, kMinutes, kSeconds };
+
+    // The wait on OK for the face time to leave: up to this many pauses of
+    // this length, looking after each whether the device has sent it.
+    static constexpr int kSendWaitChecks = 200;
+    static constexpr int kSendWaitIntervalMs = 50;
+
+    // config: the working configuration, sent to stop and restart the
+    // hands; OK stores the chosen motion in it. display: the working hand
+    // command, rebuilt before each one. device: the clock, not owned.
+    CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device);
+    ~CSetClockFace() override;
+
+    // The box is ticked: the hands are stopped for setting.
+    bool Setting() const;
+    // 0 sweep, 1 step.
+    uint8_t MotionChoice() const { return motion_; }
+    const ClockDateTime& FaceTime() const { return faceTime_; }
+    CTimeFieldGroup& Fields() const { return *fields_; }
+
+private:
+    void BuildControls();
+    void Open();
+    // Enables or disables what only setting uses: the fields, Forward, the
+    // nudge note and the two frames around them.
+    void SetSettingControlsEnabled(bool enabled);
+    void ShowMotion(uint8_t motion);
+    void OnSetClockToggled(bool checked);
+    void OnFieldEvent(int index, unsigned value);
+    void OnForward();
+    void OnOk();
+    // Sends the face time and waits until the device has sent it.
+    void SendFaceTime();
+
+    ClockConfig& config_;
+    DisplayConfig& display_;
+    CClockDevice& device_;
+    uint8_t motion_ = 0;
+    ClockDateTime faceTime_;
+
+    QCheckBox* setClock_ = nullptr;
+    QPushButton* forward_ = nullptr;
+    QPushButton* sweep_ = nullptr;
+    QPushButton* step_ = nullptr;
+    QButtonGroup* motionButtons_ = nullptr;
+    QLabel* nudgeNote_ = nullptr;
+    QGroupBox* faceTimeGroup_ = nullptr;
+    QGroupBox* alignGroup_ = nullptr;
+    CNarrowSpin* spin_ = nullptr;
+    CTimeFieldGroup* fields_ = nullptr;
+};

@@ -1,0 +1,506 @@
+// The "Clock Hand Position" command against the simulated clock over a
+// pseudo-terminal: the frames the clock receives and their order, what it
+// stores, the question about hands left stopped, and the device object the
+// dialog talks to staying alive until the dialog has closed.
+#include "CommandRig.h"
+#include "ModalSeam.h"
+#include "SetClockFace.h"
+#include "StatusText.h"
+#include "Strings.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+using Id = CSetClockFace::ControlId;
+
+// 2000-01-01 01:02:03 on the clock's scale, as the dialog converts it.
+constexpr uint32_t kFace010203 = 3155763723u;
+
+// The configuration and hand command writes the clock received, in order.
+std::vector<SimReceived> Writes(const SimClock& clock)
+{
+    std::vector<SimReceived> writes;
+    for (const SimReceived& frame : clock.Received()) {
+        if (frame.code == kCmdWriteConfig || frame.code == kCmdWriteDisplay)
+            writes.push_back(frame);
+    }
+    return writes;
+}
+
+QByteArray Codes(const std::vector<SimReceived>& frames)
+{
+    QByteArray codes;
+    for (const SimReceived& frame : frames)
+        codes += QByteArray::number(frame.code, 16).toUpper() + ' ';
+    return codes.trimmed();
+}
+
+// The configuration a write carried (its motion is the point here).
+ClockConfig Sent(const SimClock& clock, const SimReceived& frame)
+{
+    ClockConfig config;
+    if (frame.code != kCmdWriteConfig || !DecodeConfig(frame.payload, clock.ProtocolVersion(), config))
+        return ClockConfig{0xEE, 0xEE, 0xEE};  // matches nothing a test expects
+    return config;
+}
+
+ClockConfig LastSent(const SimClock& clock)
+{
+    const std::vector<SimReceived> writes = Writes(clock);
+    for (auto frame = writes.rbegin(); frame != writes.rend(); ++frame) {
+        if (frame->code == kCmdWriteConfig)
+            return Sent(clock, *frame);
+    }
+    return ClockConfig{0xEE, 0xEE, 0xEE};
+}
+
+std::function<void(SimClock&)> StartWith(uint8_t motion, uint8_t configured = 1)
+{
+    return [=](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.handMotion = motion;
+        config.configured = configured;
+        clock.SetConfig(config);
+    };
+}
+
+// Runs the hand position dialog shown, as the user works it. When it has
+// closed, waits until the device has sent what the dialog queued before
+// the command goes on: the device keeps one unsent configuration and a
+// newer one replaces it, so without the wait the dialog's restart and the
+// window's may reach the clock as one.
+ScopedModalAnswers::DialogRunner HandDialog(ClockAndWindow& rig, std::function<void(CSetClockFace&)> work)
+{
+    return [&rig, work = std::move(work)](QDialog& d) {
+        auto& dialog = static_cast<CSetClockFace&>(d);
+        dialog.show();
+        work(dialog);
+        const auto device = rig.window->connection->Device();
+        if (device && device->IsOnline() && !QTest::qWaitFor([&] { return device->NoWritePending(); }, kClockTimeoutMs))
+            QTest::qFail("the dialog's sends did not leave", __FILE__, __LINE__);
+        return dialog.result();
+    };
+}
+
+// Ticks the box and waits until the clock has stopped its hands.
+bool TickAndWaitStopped(CSetClockFace& dialog, ClockAndWindow& rig)
+{
+    qobject_cast<QCheckBox*>(dialog.Control(Id::kIdSetClock))->click();
+    return QTest::qWaitFor([&] { return rig.sim.Clock().Config().handMotion == kHandsStopped; }, kClockTimeoutMs);
+}
+
+void TypeFaceTime(CSetClockFace& dialog, const char* hours, const char* minutes, const char* seconds)
+{
+    Type(dialog, Id::kIdHours, QString::fromLatin1(hours));
+    Type(dialog, Id::kIdMinutes, QString::fromLatin1(minutes));
+    Type(dialog, Id::kIdSeconds, QString::fromLatin1(seconds));
+}
+
+int CountQuestions(const ScopedModalAnswers& answers, const char* text)
+{
+    return static_cast<int>(answers.MessageTexts().count(QString::fromUtf8(text)));
+}
+
+// Holds back the clock's answer to the time code status read while a test
+// looks: the link thread waits for that answer, so nothing queued can be
+// sent meanwhile. Never longer than kMaxHold, well inside the read's wait.
+class PollGate {
+public:
+    static constexpr std::chrono::milliseconds kMaxHold{120};
+
+    void Arm()
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        armed_ = true;
+    }
+    // On the clock's thread, with every frame it receives.
+    void OnFrame(const SimReceived& frame)
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (frame.code != kCmdTimeCodeStatus || !armed_)
+            return;
+        holding_ = true;
+        changed_.notify_all();
+        changed_.wait_for(lock, kMaxHold, [this] { return !armed_; });
+        armed_ = false;
+        holding_ = false;
+    }
+    bool WaitHolding()
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        return changed_.wait_for(lock, std::chrono::milliseconds(kClockTimeoutMs), [this] { return holding_; });
+    }
+    // Whether the answer was still held back until now.
+    bool Release()
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        const bool held = holding_;
+        armed_ = false;
+        changed_.notify_all();
+        return held;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool armed_ = false;
+    bool holding_ = false;
+};
+
+}  // namespace
+
+class TestClockHandPosition : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void okSendsTheFaceTimeBeforeTheRestart();
+    void zeroFaceTimeAsksFirst();
+    void forwardReachesTheClockOnlyOnceStopped();
+    void motionChoiceReachesTheClock_data();
+    void motionChoiceReachesTheClock();
+
+    void handsLeftStoppedAreOfferedOnce_data();
+    void handsLeftStoppedAreOfferedOnce();
+    void handsLeftStoppedRestartInTheirLastMotion();
+
+    void replacementWaitsUntilTheDialogHasClosed();
+};
+
+void TestClockHandPosition::init()
+{
+    CKerovantDlg::ResetOfflineTicks();
+}
+
+void TestClockHandPosition::okSendsTheFaceTimeBeforeTheRestart()
+{
+    // Unconfigured, so the dialog's send (the working copy as read) tells
+    // itself apart from the window's (configured 1).
+    ClockAndWindow rig(StartWith(kHandsStep, 0));
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+    window.show();  // the refresh runs all along, and must not ask about the stopped hands
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+        QVERIFY(TickAndWaitStopped(dialog, rig));
+        TypeFaceTime(dialog, "1", "2", "3");
+        Click(dialog, Id::kIdOk);
+    }));
+    window.SetClockHandPosition();
+    QCOMPARE(answers.DialogsRun(), 1);
+    QVERIFY(rig.WaitConfigWrites(3));
+
+    const SimClock& clock = rig.sim.Clock();
+    const std::vector<SimReceived> writes = Writes(clock);
+    QCOMPARE(Codes(writes), QByteArray("61 63 61 61"));
+    QCOMPARE(int(Sent(clock, writes[0]).handMotion), int(kHandsStopped));
+    // One face time command, every field as the dialog sets it.
+    const DisplayConfig face{kDisplaySetFace, 1, 0, 1, 1, 0, kFace010203, 0};
+    QCOMPARE(QString::fromStdString(writes[1].payload), QString::fromStdString(EncodeDisplayConfig(face)));
+    QCOMPARE(clock.Display(), face);
+    // The dialog's restart, then the window's, both in the motion as read.
+    QCOMPARE(int(Sent(clock, writes[2]).handMotion), int(kHandsStep));
+    QCOMPARE(int(Sent(clock, writes[2]).configured), 0);
+    QCOMPARE(int(Sent(clock, writes[3]).handMotion), int(kHandsStep));
+    QCOMPARE(int(Sent(clock, writes[3]).configured), 1);
+    QCOMPARE(int(Sent(clock, writes[3]).valid), 1);
+    QCOMPARE(int(clock.Config().handMotion), int(kHandsStep));
+
+    QTest::qWait(2 * CKerovantDlg::kRefreshIntervalMs);
+    QCOMPARE(answers.MessageTexts(), QStringList());
+}
+
+void TestClockHandPosition::zeroFaceTimeAsksFirst()
+{
+    ClockAndWindow rig;
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    ScopedModalAnswers answers;
+    answers.AnswerNext(QMessageBox::No);
+    answers.AnswerNext(QMessageBox::Yes);
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+        QVERIFY(TickAndWaitStopped(dialog, rig));
+        Click(dialog, Id::kIdOk);
+        // No: the dialog stays, the hands stay stopped, nothing is queued.
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.Setting());
+        QVERIFY(rig.window->connection->Device()->NoWritePending());
+        QCOMPARE(Codes(Writes(rig.sim.Clock())), QByteArray("61"));
+        QCOMPARE(int(rig.sim.Clock().Config().handMotion), int(kHandsStopped));
+        // Yes: closes, and no face time goes.
+        Click(dialog, Id::kIdOk);
+        QVERIFY(!dialog.isVisible());
+    }));
+    rig.window->window->SetClockHandPosition();
+    QCOMPARE(answers.DialogsRun(), 1);
+
+    QCOMPARE(answers.Messages().size(), size_t{2});
+    for (const MessageRequest& question : answers.Messages()) {
+        QCOMPARE(question.text, QStringLiteral("The set time is 0:0:0 are you sure you want to continue?"));
+        QCOMPARE(question.caption, QStringLiteral("Are you sure?"));
+        QCOMPARE(question.icon, QMessageBox::Critical);
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+    // The stop, then only the window's restart.
+    QVERIFY(rig.WaitConfigWrites(2));
+    QVERIFY(QTest::qWaitFor([&] { return rig.window->connection->Device()->NoWritePending(); }, kClockTimeoutMs));
+    QCOMPARE(Codes(Writes(rig.sim.Clock())), QByteArray("61 61"));
+    QCOMPARE(int(rig.sim.Clock().Config().handMotion), int(kHandsSweep));
+}
+
+void TestClockHandPosition::forwardReachesTheClockOnlyOnceStopped()
+{
+    PollGate gate;  // outlives the clock that calls it
+    ClockAndWindow rig;
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    rig.sim.Clock().SetObserver([&gate](const SimReceived& frame) { gate.OnFrame(frame); });
+    const DisplayConfig nudge{kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
+
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+        // The link is busy with a poll: the stop is queued, not yet sent,
+        // when Forward is pressed.
+        gate.Arm();
+        QVERIFY(gate.WaitHolding());
+        qobject_cast<QCheckBox*>(dialog.Control(Id::kIdSetClock))->click();
+        Click(dialog, Id::kIdForward);
+        QVERIFY2(gate.Release(), "the poll's answer was let go before Forward");
+        // Once everything queued has gone, no hand command is among it.
+        const auto device = rig.window->connection->Device();
+        QVERIFY(QTest::qWaitFor([&] { return device->NoWritePending(); }, kClockTimeoutMs));
+        QCOMPARE(int(rig.sim.Clock().Config().handMotion), int(kHandsStopped));
+        QCOMPARE(rig.sim.Clock().CountReceived(kCmdWriteDisplay), size_t{0});
+        QCOMPARE(rig.sim.Clock().FaceNudges(), 0u);
+
+        // Now the clock has stopped its hands: each Forward is one nudge.
+        Click(dialog, Id::kIdForward);
+        QVERIFY(QTest::qWaitFor([&] { return rig.sim.Clock().FaceNudges() == 1; }, kClockTimeoutMs));
+        Click(dialog, Id::kIdForward);
+        QVERIFY(QTest::qWaitFor([&] { return rig.sim.Clock().FaceNudges() == 2; }, kClockTimeoutMs));
+        Click(dialog, Id::kIdCancel);
+    }));
+    rig.window->window->SetClockHandPosition();
+    rig.sim.Clock().SetObserver({});
+
+    std::vector<SimReceived> nudges;
+    for (const SimReceived& frame : Writes(rig.sim.Clock())) {
+        if (frame.code == kCmdWriteDisplay)
+            nudges.push_back(frame);
+    }
+    QCOMPARE(nudges.size(), size_t{2});
+    for (const SimReceived& frame : nudges)
+        QCOMPARE(QString::fromStdString(frame.payload), QString::fromStdString(EncodeDisplayConfig(nudge)));
+    // Nothing shown, neither for the dropped one nor for the others.
+    QCOMPARE(answers.MessageTexts(), QStringList());
+}
+
+void TestClockHandPosition::motionChoiceReachesTheClock_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<int>("click");  // 0: neither Sweep nor Step
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QByteArray>("writes");
+    QTest::addColumn<int>("final");
+
+    QTest::newRow("Step, OK") << int(kHandsSweep) << false << int(Id::kIdStep) << true << QByteArray("61")
+                              << int(kHandsStep);
+    QTest::newRow("Step, Cancel") << int(kHandsSweep) << false << int(Id::kIdStep) << false << QByteArray("61")
+                                  << int(kHandsSweep);
+    QTest::newRow("ticked, Step, OK") << int(kHandsSweep) << true << int(Id::kIdStep) << true
+                                      << QByteArray("61 63 61 61") << int(kHandsStep);
+    QTest::newRow("ticked, Step, Cancel")
+        << int(kHandsSweep) << true << int(Id::kIdStep) << false << QByteArray("61 61") << int(kHandsSweep);
+    QTest::newRow("step, Sweep, OK") << int(kHandsStep) << false << int(Id::kIdSweep) << true << QByteArray("61")
+                                     << int(kHandsSweep);
+    QTest::newRow("never ticked, Cancel")
+        << int(kHandsStep) << false << 0 << false << QByteArray("61") << int(kHandsStep);
+    // A clock left stopped opens on Sweep, and OK starts it so.
+    QTest::newRow("stopped, OK") << int(kHandsStopped) << false << 0 << true << QByteArray("61") << int(kHandsSweep);
+    QTest::newRow("stopped, Cancel") << int(kHandsStopped) << false << 0 << false << QByteArray("61")
+                                     << int(kHandsStopped);
+}
+
+void TestClockHandPosition::motionChoiceReachesTheClock()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, tick);
+    QFETCH(int, click);
+    QFETCH(bool, ok);
+    QFETCH(QByteArray, writes);
+    QFETCH(int, final);
+
+    ClockAndWindow rig(StartWith(static_cast<uint8_t>(stored)));
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+        if (tick) {
+            QVERIFY(TickAndWaitStopped(dialog, rig));
+            TypeFaceTime(dialog, "0", "0", "5");
+        }
+        if (click != 0)
+            Click(dialog, click);
+        Click(dialog, ok ? Id::kIdOk : Id::kIdCancel);
+    }));
+    rig.window->window->SetClockHandPosition();
+    QVERIFY(rig.WaitConfigWrites(static_cast<size_t>(writes.count("61"))));
+    QVERIFY(QTest::qWaitFor([&] { return rig.window->connection->Device()->NoWritePending(); }, kClockTimeoutMs));
+
+    const SimClock& clock = rig.sim.Clock();
+    QCOMPARE(Codes(Writes(clock)), writes);
+    const ClockConfig last = LastSent(clock);
+    QCOMPARE(int(last.handMotion), final);
+    QCOMPARE(int(last.configured), 1);
+    QCOMPARE(int(last.valid), 1);
+    QCOMPARE(int(clock.Config().handMotion), final);
+    QCOMPARE(answers.MessageTexts(), QStringList());
+}
+
+void TestClockHandPosition::handsLeftStoppedAreOfferedOnce_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("No leaves them") << int(QMessageBox::No);
+    QTest::newRow("Yes starts them sweeping") << int(QMessageBox::Yes);
+}
+
+void TestClockHandPosition::handsLeftStoppedAreOfferedOnce()
+{
+    QFETCH(int, answer);
+    ClockAndWindow rig(StartWith(kHandsStopped));
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    ClockConfig before;
+    rig.window->connection->Device()->GetConfig(before);
+    ScopedModalAnswers answers;
+    answers.AnswerNext(static_cast<QMessageBox::StandardButton>(answer));
+
+    // Nothing is asked of a window that is not open.
+    rig.window->window->Refresh();
+    QTest::qWait(CKerovantDlg::kRefreshIntervalMs);
+    QVERIFY(answers.Messages().empty());
+
+    rig.window->window->show();
+    QVERIFY(QTest::qWaitFor([&] { return !answers.Messages().empty(); }, kClockTimeoutMs));
+    const MessageRequest& question = answers.Messages().front();
+    QCOMPARE(question.text, QStringLiteral("The clock's hands are stopped. Start them again?"));
+    QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+
+    if (answer == QMessageBox::Yes) {
+        QVERIFY(rig.WaitConfigWrites(1));
+        // The configuration as the clock had it, hands sweeping.
+        ClockConfig expected = before;
+        expected.handMotion = kHandsSweep;
+        PrepareConfigForWrite(expected);
+        QCOMPARE(rig.sim.Clock().Config(), expected);
+    }
+    // Many refreshes later: asked once, and nothing (more) sent.
+    QTest::qWait(4 * CKerovantDlg::kRefreshIntervalMs);
+    QCOMPARE(answers.Messages().size(), size_t{1});
+    QCOMPARE(rig.sim.Clock().CountReceived(kCmdWriteConfig), size_t{answer == QMessageBox::Yes ? 1u : 0u});
+}
+
+void TestClockHandPosition::handsLeftStoppedRestartInTheirLastMotion()
+{
+    // The restart after the dialog never reaches the clock (it refuses the
+    // write and the link fails), so the clock keeps its hands stopped. The
+    // next connection finds them so and offers to start them: in step, as
+    // they were before the dialog, not in sweep.
+    ClockAndWindow rig(StartWith(kHandsStep));
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+    // Not a copy of the pointer: that would keep the port open, and the
+    // replacement could not have it.
+    const CClockDevice* const first = rig.window->connection->Device().get();
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+        QVERIFY(TickAndWaitStopped(dialog, rig));
+        SimFaults refuse;
+        refuse.nakCode = kCmdWriteConfig;
+        rig.sim.Clock().SetFaults(refuse);
+        Click(dialog, Id::kIdCancel);
+    }));
+    window.SetClockHandPosition();
+    QVERIFY(QTest::qWaitFor([&] { return !first->IsOnline(); }, kClockTimeoutMs));
+    QCOMPARE(int(rig.sim.Clock().Config().handMotion), int(kHandsStopped));
+    rig.sim.Clock().SetFaults({});
+
+    QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
+    for (int refresh = 0; refresh <= CKerovantDlg::kOfflineTicksBeforeReplace; ++refresh)
+        window.Refresh();
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    answers.AnswerNext(QMessageBox::Yes);
+    window.show();
+    QVERIFY(QTest::qWaitFor([&] { return rig.sim.Clock().Config().handMotion == kHandsStep; }, 2 * kClockTimeoutMs));
+    QCOMPARE(CountQuestions(answers, kStrHandsStopped), 1);
+}
+
+void TestClockHandPosition::replacementWaitsUntilTheDialogHasClosed()
+{
+    ClockAndWindow rig;
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+    CClockConnection& connection = rig.window->connection->Connection();
+    const uint64_t generation = connection.Generation();
+    QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
+
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+        QVERIFY(TickAndWaitStopped(dialog, rig));
+        TypeFaceTime(dialog, "1", "2", "3");
+        const CClockDevice* const held = window.Device().get();
+        rig.sim.Unplug();
+        QVERIFY(QTest::qWaitFor([&] { return !held->IsOnline(); }, kClockTimeoutMs));
+
+        // Far more offline refreshes than a replacement takes: the window
+        // says the clock is offline and why, the object stays.
+        for (int refresh = 0; refresh < 3 * (CKerovantDlg::kOfflineTicksBeforeReplace + 1); ++refresh)
+            window.Refresh();
+        QCOMPARE(rig.window->Find<QLineEdit>(CKerovantDlg::kIdUtcTime)->text(), QLatin1String(kOfflineText));
+        const QString cause = window.findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
+        QVERIFY2(cause.contains(QLatin1String("unplugged")), qPrintable(cause));
+        QVERIFY(connection.ReplacementDeferred());
+        QCOMPARE(connection.Generation(), generation);
+        QCOMPARE(window.Device().get(), held);
+        QCOMPARE(replaced.count(), 0);
+
+        // The dialog goes on talking to its object; OK does not wait for a
+        // send that can never happen.
+        Click(dialog, Id::kIdForward);
+        QElapsedTimer okTook;
+        okTook.start();
+        Click(dialog, Id::kIdOk);
+        QVERIFY2(okTook.elapsed() < 2000, qPrintable(QString::number(okTook.elapsed())));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(replaced.count(), 0);
+    }));
+    window.SetClockHandPosition();
+    QCOMPARE(answers.MessageTexts(), QStringList{QString::fromUtf8(kStrErrorSettingConfig)});
+
+    // Once the dialog has closed: exactly one replacement.
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    QTest::qWait(2 * CKerovantDlg::kRefreshIntervalMs);
+    QCOMPARE(replaced.count(), 1);
+    QCOMPARE(connection.Generation(), generation + 1);
+    QVERIFY(!connection.ReplacementPending());
+}
+
+QTEST_MAIN(TestClockHandPosition)
+#include "test_ClockHandPosition.moc"
