@@ -13,6 +13,7 @@
 #include "ClockCodec.h"
 #include "ClockSession.h"
 #include "DstText.h"
+#include "HandCommands.h"
 #include "LinkTrace.h"
 #include "Profile.h"
 #include "StatusText.h"
@@ -73,6 +74,11 @@ const char kDescription[] =
     "  set illumination 0..12\n"
     "  set timecode-date on|off\n"
     "  set motion sweep|step\n"
+    "  hands stop                      stop the hands for setting\n"
+    "  hands set HH:MM:SS [--motion sweep|step]\n"
+    "                                  the time the hands show, then they run again\n"
+    "  hands nudge [N]                 move the stopped seconds hand on N fifths of a second\n"
+    "  hands start [--motion sweep|step]\n"
     "  export FILE|-                   the configuration as a profile (JSON)\n"
     "  import FILE|- [--dry-run]       write a profile, then read it back and compare\n"
     "\n"
@@ -131,6 +137,29 @@ const CommandHelp kCommandHelp[] = {
     {"set illumination", "0..12", "Sets the level of the dial illumination (clocks of protocol version 2)."},
     {"set timecode-date", "on|off", "Whether the clock takes the date from the time code it receives."},
     {"set motion", "sweep|step", "How the hands move: sweep or step."},
+    {"hands", "stop|set|nudge|start ...",
+     "The steps of the window's hand position dialog, one at a time:\n"
+     "  hands stop                                stop the hands for setting\n"
+     "  hands set HH:MM:SS [--motion sweep|step]  tell the clock the time its hands show, then\n"
+     "                                            start them again\n"
+     "  hands nudge [N]                           move the stopped seconds hand on by N fifths\n"
+     "                                            of a second (default 1)\n"
+     "  hands start [--motion sweep|step]         start stopped hands again\n"
+     "'kerovant-cli hands WHAT --help' describes each."},
+    {"hands stop", "",
+     "Stops the clock's hands for setting, as ticking \"Check to set clock\" in the window's\n"
+     "hand position dialog does. 'hands set' or 'hands start' sets them moving again."},
+    {"hands set", "HH:MM:SS [--motion sweep|step]",
+     "Tells the clock the time its hands show now (hours 0 to 23), as the hand position\n"
+     "dialog's OK does: the hands are stopped if they are not, the face time is sent, and\n"
+     "the hands start again, in the motion given, else the one they had (sweep when they\n"
+     "were stopped)."},
+    {"hands nudge", "[N]",
+     "Moves the stopped seconds hand on by N fifths of a second (1 to 300, default 1), as\n"
+     "the hand position dialog's Forward does. The hands must be stopped ('hands stop')."},
+    {"hands start", "[--motion sweep|step]",
+     "Starts the hands again after 'hands stop', in the motion given, else sweep. Hands that\n"
+     "run already change only to the motion given."},
     {"export", "FILE|-",
      "Writes the clock's configuration as a profile: JSON with every field by name, the\n"
      "clock's family ID, serial number and firmware for reference and a summary in words\n"
@@ -193,6 +222,9 @@ struct CommandOptions {
     QCommandLineOption utc{QStringLiteral("utc"), QStringLiteral("set dst: the rules' times are UTC.")};
     QCommandLineOption local{QStringLiteral("local"), QStringLiteral("set dst: the rules' times are local time.")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"), QStringLiteral("import: show the changes, send nothing.")};
+    QCommandLineOption motion{QStringLiteral("motion"),
+                              QStringLiteral("hands set, hands start: how the hands move afterwards, sweep or step."),
+                              QStringLiteral("MOTION")};
 };
 
 struct Invocation {
@@ -208,6 +240,7 @@ struct Invocation {
     bool local = false;
     bool everyPoll = false;
     bool dryRun = false;
+    std::optional<std::string> motion;  // hands set, hands start
 };
 
 // A word that begins with a minus and a digit is an offset or a shift, not an
@@ -288,7 +321,8 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     // The command's words: "set" and "hands" take a second one.
     run.command = Text(rest.takeFirst());
     std::string words = run.command;
-    if ((run.command == "set") && !rest.isEmpty() && !rest.first().startsWith(QLatin1Char('-'))) {
+    if ((run.command == "set" || run.command == "hands") && !rest.isEmpty() &&
+        !rest.first().startsWith(QLatin1Char('-'))) {
         words += " " + Text(rest.first());
         rest.removeFirst();
     }
@@ -312,6 +346,10 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     }
     if (run.command == "import")
         second.addOption(commandOptions.dryRun);
+    if (words == "hands set" || words == "hands start") {
+        second.addOption(commandOptions.motion);
+        valueOptions << QStringLiteral("--motion");
+    }
     QStringList secondArguments{QStringLiteral("kerovant-cli ") + QString::fromStdString(words)};
     secondArguments += ProtectNegativeNumbers(rest, valueOptions);
     if (!second.parse(secondArguments))
@@ -326,6 +364,8 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     }
     if (words == "set")
         return Usage(QStringLiteral("set what? timezone, dst, time, illumination, timecode-date or motion"));
+    if (words == "hands")
+        return Usage(QStringLiteral("hands what? stop, set, nudge or start"));
 
     // Global options may come before the command or after it.
     const auto value = [&](const QCommandLineOption& option) -> std::optional<QString> {
@@ -358,6 +398,8 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
         run.everyPoll = second.isSet(commandOptions.everyPoll);
     if (run.command == "import")
         run.dryRun = second.isSet(commandOptions.dryRun);
+    if ((run.command == "hands set" || run.command == "hands start") && second.isSet(commandOptions.motion))
+        run.motion = Text(second.value(commandOptions.motion));
     if (run.command == "set dst") {
         if (second.isSet(commandOptions.start))
             run.start = Text(second.value(commandOptions.start));
@@ -649,6 +691,144 @@ int SetMotion(CClockSession& session, const Invocation& run)
         "hand motion");
 }
 
+// --- hands ---
+
+std::string MotionName(uint8_t motion)
+{
+    return motion == kHandsStep ? "step" : "sweep";
+}
+
+// The motion the hands run in afterwards: the one given, else the one they
+// have, else (stopped) sweep.
+uint8_t RestartMotion(const std::optional<uint8_t>& given, const ClockConfig& config)
+{
+    if (given)
+        return *given;
+    return config.handMotion == kHandsStep ? kHandsStep : kHandsSweep;
+}
+
+// The configuration with the hands running again, as the window's command
+// sends it after the hand position dialog.
+ClockConfig Running(ClockConfig config, uint8_t motion)
+{
+    config.handMotion = motion;
+    config.configured = 1;
+    config.valid = 1;
+    return config;
+}
+
+int SendConfig(CClockSession& session, const ClockConfig& config, const std::string& what)
+{
+    return session.Write([&config](CClockDevice& device) { return device.SetConfig(config); }, what);
+}
+
+int SendHandCommand(CClockSession& session, void (*fill)(DisplayConfig&, uint32_t), uint32_t value,
+                    const std::string& what)
+{
+    return session.Write(
+        [&](CClockDevice& device) {
+            // All other bytes of the record stay as the clock last had them.
+            DisplayConfig display;
+            device.GetDisplayConfig(display);
+            fill(display, value);
+            return device.SetDisplayConfig(display);
+        },
+        what);
+}
+
+int Hands(CClockSession& session, const Invocation& run)
+{
+    std::optional<uint8_t> motion;
+    if (run.motion) {
+        const Checked<uint8_t> parsed = ParseMotion(*run.motion);
+        if (const Refusal* refusal = RefusalOf(parsed))
+            return Refuse(*refusal);
+        motion = std::get<uint8_t>(parsed);
+    }
+    const std::string& c = run.command;
+    const size_t expected = c == "hands set" ? 1 : 0;
+    if (run.words.size() != expected && !(c == "hands nudge" && run.words.size() == 1))
+        return Usage(QString::fromStdString(c +
+                                            (expected                 ? " takes one face time, HH:MM:SS"
+                                                 : c == "hands nudge" ? " takes at most one count"
+                                                                      : " takes no arguments")));
+    std::optional<ClockDateTime> face;
+    unsigned nudges = 1;
+    if (c == "hands set") {
+        const Checked<ClockDateTime> parsed = ParseFaceTime(run.words[0]);
+        if (const Refusal* refusal = RefusalOf(parsed))
+            return Refuse(*refusal);
+        face = std::get<ClockDateTime>(parsed);
+    } else if (c == "hands nudge" && !run.words.empty()) {
+        const Checked<unsigned> parsed = ParseNudgeCount(run.words[0]);
+        if (const Refusal* refusal = RefusalOf(parsed))
+            return Refuse(*refusal);
+        nudges = std::get<unsigned>(parsed);
+    }
+
+    if (const int status = session.Connect(false))
+        return status;
+    ClockConfig config;
+    session.Device()->GetConfig(config);
+    const bool stopped = config.handMotion == kHandsStopped;
+
+    if (c == "hands stop") {
+        if (stopped) {
+            std::printf("The hands are stopped already.\n");
+            return kExitOk;
+        }
+        ClockConfig stop = config;
+        stop.handMotion = kHandsStopped;
+        if (const int status = SendConfig(session, stop, "stop"))
+            return status;
+        std::printf("Hands stopped.\n");
+        return kExitOk;
+    }
+    if (c == "hands nudge") {
+        // The clock moves the hands only while they are stopped; the dialog
+        // offers Forward only then.
+        if (!stopped)
+            return Refuse(Refusal{"The hands are moving; 'kerovant-cli hands stop' stops them for nudging."});
+        for (unsigned i = 0; i < nudges; ++i) {
+            // One hand command is queued at a time: each waits for the one
+            // before it to be acknowledged.
+            if (const int status = SendHandCommand(
+                    session, [](DisplayConfig& d, uint32_t) { FillNudge(d); }, 0, "nudge"))
+                return status;
+        }
+        std::printf("Seconds hand moved on %u fifth%s of a second.\n", nudges, nudges == 1 ? "" : "s");
+        return kExitOk;
+    }
+    const uint8_t restart = RestartMotion(motion, config);
+    if (c == "hands set") {
+        // The clock takes a face time only while its hands are stopped.
+        if (!stopped) {
+            ClockConfig stop = config;
+            stop.handMotion = kHandsStopped;
+            if (const int status = SendConfig(session, stop, "stop"))
+                return status;
+        }
+        // 00:00:00 is sent like any other face time: typed here, it is no
+        // field left untouched, which is what the dialog asks about.
+        if (const int status = SendHandCommand(session, FillSetFace, CalendarToTimeValue(*face).seconds, "face time"))
+            return status;
+        if (const int status = SendConfig(session, Running(config, restart), "restart"))
+            return status;
+        std::printf("Face time set to %02u:%02u:%02u; the hands run again (%s).\n", face->hour, face->minute,
+                    face->second, MotionName(restart).c_str());
+        return kExitOk;
+    }
+    // hands start
+    if (!stopped && config.handMotion == restart) {
+        std::printf("The hands run already (%s).\n", MotionName(restart).c_str());
+        return kExitOk;
+    }
+    if (const int status = SendConfig(session, Running(config, restart), "start"))
+        return status;
+    std::printf("Hands running (%s).\n", MotionName(restart).c_str());
+    return kExitOk;
+}
+
 // --- profiles ---
 
 int Export(CClockSession& session, const Invocation& run)
@@ -776,6 +956,8 @@ int RunCommand(CClockSession& session, const Invocation& run)
         return SetTimeCodeDate(session, run);
     if (c == "set motion")
         return SetMotion(session, run);
+    if (c.rfind("hands ", 0) == 0)
+        return Hands(session, run);
     if (c == "export")
         return Export(session, run);
     if (c == "import")

@@ -5,6 +5,7 @@
 #include "DstConvert.h"
 #include "DstPreview.h"
 #include "DstZoneImport.h"
+#include "HandCommands.h"
 #include "RuleText.h"
 #include "TimeZoneCatalogue.h"
 
@@ -238,6 +239,26 @@ Checked<ClockDateTime> ParseClockDateTime(std::string_view text)
     when.minute = static_cast<uint8_t>(minute);
     when.second = static_cast<uint8_t>(second);
     return when;
+}
+
+Checked<ClockDateTime> ParseFaceTime(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        return Refusal{"face time " + Quoted(text) + ": give the time the hands show, HH:MM:SS."};
+    const SpanTextResult span = ParseSpanText(text, 23);
+    if (!span.seconds)
+        return Refusal{"face time " + span.error};
+    const int32_t s = *span.seconds;
+    return FaceTime(static_cast<uint8_t>(s / 3600), static_cast<uint8_t>(s / 60 % 60), static_cast<uint8_t>(s % 60));
+}
+
+Checked<unsigned> ParseNudgeCount(std::string_view text)
+{
+    const int count = Number(text, 3);
+    if (count < 1 || static_cast<unsigned>(count) > kNudgeMax)
+        return Refusal{"nudge " + Quoted(text) + ": give a number of fifths of a second from 1 to " +
+                       std::to_string(kNudgeMax) + "."};
+    return static_cast<unsigned>(count);
 }
 
 Checked<uint8_t> ParseIllumination(std::string_view text)

@@ -91,6 +91,17 @@ Checked<DstOutcome> ApplyDst(const ClockConfig& config, const DstRequest& reques
 // dialog checks a typed one.
 Checked<ClockDateTime> ParseClockDateTime(std::string_view text);
 
+// --- hands ---
+
+// "HH:MM:SS" (or "HH:MM"): the time the stopped hands show, hours 0 to 23,
+// as a face time of the hand position dialog.
+Checked<ClockDateTime> ParseFaceTime(std::string_view text);
+
+// How many fifths of a second to nudge the seconds hand: 1 to a minute's
+// worth.
+inline constexpr unsigned kNudgeMax = 300;
+Checked<unsigned> ParseNudgeCount(std::string_view text);
+
 // --- the small ones ---
 
 inline constexpr unsigned kIlluminationMax = 12;

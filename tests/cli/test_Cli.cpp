@@ -240,6 +240,57 @@ TEST_F(CliTest, RefusedValuesSendNothing)
     EXPECT_EQ(Writes(Clock()), 0u);
 }
 
+TEST_F(CliTest, HandsStepByStep)
+{
+    // Nudging needs stopped hands, as the dialog's Forward does.
+    const CliRun moving = RunCli(Port() + "hands nudge");
+    EXPECT_EQ(moving.status, 2) << moving.output;
+    EXPECT_TRUE(Contains(moving.output, "The hands are moving")) << moving.output;
+    EXPECT_EQ(Writes(Clock()), 0u);
+
+    // The face time from moving hands: stop, the face time, the restart, in
+    // this order, each acknowledged before the next.
+    Clock().ClearReceived();
+    const CliRun set = RunCli(Port() + "hands set 10:08:30 --motion step");
+    EXPECT_EQ(set.status, 0) << set.output;
+    std::vector<std::pair<uint8_t, uint8_t>> writes;  // code, hand motion or display mode
+    for (const SimReceived& r : Clock().Received()) {
+        if (r.code == kCmdWriteConfig) {
+            ClockConfig sent;
+            if (DecodeConfig(r.payload, 2, sent))
+                writes.emplace_back(r.code, sent.handMotion);
+        } else if (r.code == kCmdWriteDisplay) {
+            DisplayConfig sent;
+            if (DecodeDisplayConfig(r.payload, sent))
+                writes.emplace_back(r.code, sent.mode);
+        }
+    }
+    EXPECT_EQ(writes,
+              (std::vector<std::pair<uint8_t, uint8_t>>{{kCmdWriteConfig, kHandsStopped},
+                                                        {kCmdWriteDisplay, kDisplaySetFace},
+                                                        {kCmdWriteConfig, kHandsStep}}));
+    EXPECT_EQ(Clock().Display().value, 3155760000u + 10 * 3600 + 8 * 60 + 30);
+    EXPECT_EQ(Clock().Config().handMotion, kHandsStep);
+
+    EXPECT_EQ(RunCli(Port() + "hands stop").status, 0);
+    EXPECT_EQ(Clock().Config().handMotion, kHandsStopped);
+    const CliRun nudge = RunCli(Port() + "hands nudge 3");
+    EXPECT_EQ(nudge.status, 0) << nudge.output;
+    EXPECT_EQ(Clock().FaceNudges(), 3u);
+    // Stopped hands start in sweep unless told otherwise.
+    const CliRun start = RunCli(Port() + "hands start");
+    EXPECT_EQ(start.status, 0) << start.output;
+    EXPECT_EQ(Clock().Config().handMotion, kHandsSweep);
+
+    for (const char* bad :
+         {"hands set 24:00:00", "hands set 10:61", "hands nudge 301", "hands start --motion fast", "hands set"}) {
+        Clock().ClearReceived();
+        const CliRun run = RunCli(Port() + bad);
+        EXPECT_EQ(run.status, 2) << bad << "\n" << run.output;
+        EXPECT_TRUE(Clock().Received().empty()) << bad;
+    }
+}
+
 TEST_F(CliTest, ExportEditImport)
 {
     const std::string profile = TempPath("profile.json");

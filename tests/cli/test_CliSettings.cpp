@@ -237,6 +237,20 @@ TEST(CliSettings, DatesAndTimes)
         EXPECT_EQ(Refused(ParseClockDateTime(row.text)).rfind(row.message, 0), 0u) << row.text;
 }
 
+TEST(CliSettings, FaceTimesAndNudges)
+{
+    // On 2000-01-01, where the hand position dialog keeps its face time.
+    EXPECT_EQ(CalendarToTimeValue(Value(ParseFaceTime("01:02:03"))).seconds, 3155763723u);
+    EXPECT_EQ(CalendarToTimeValue(Value(ParseFaceTime("0:00"))).seconds, 3155760000u);
+    EXPECT_EQ(Value(ParseFaceTime("23:59:59")).hour, 23);
+    for (const char* bad : {"24:00:00", "12:60:00", "-1:00:00", "+1:00:00", "noon", ""})
+        EXPECT_NE(Refused(ParseFaceTime(bad)).find("face time"), std::string::npos) << bad;
+    EXPECT_EQ(Value(ParseNudgeCount("1")), 1u);
+    EXPECT_EQ(Value(ParseNudgeCount("300")), 300u);
+    for (const char* bad : {"0", "301", "-1", "", "1000", "2x"})
+        EXPECT_NE(Refused(ParseNudgeCount(bad)).find("from 1 to 300"), std::string::npos) << bad;
+}
+
 TEST(CliSettings, LevelsAndSwitches)
 {
     EXPECT_EQ(Value(ParseIllumination("0")), 0);
