@@ -31,7 +31,6 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -860,16 +859,24 @@ int Import(CClockSession& session, const Invocation& run)
     if (run.words.size() != 1)
         return Usage(QStringLiteral("import takes one file name, or - for standard input"));
     const std::string& file = run.words[0];
-    std::string text;
-    if (file == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        std::ifstream in(file, std::ios::binary);
+    std::ifstream in;
+    if (file != "-") {
+        in.open(file, std::ios::binary);
         if (!in) {
             PrintError("cannot read " + file + ": " + std::strerror(errno));
             return kExitUsage;
         }
-        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::istream& source = file == "-" ? std::cin : in;
+    // A profile is a few kilobytes; anything far larger is no profile, and
+    // is not read whole into memory to find that out.
+    constexpr size_t kLargestProfile = 1 << 20;
+    std::string text(kLargestProfile + 1, '\0');
+    source.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(source.gcount()));
+    if (text.size() > kLargestProfile) {
+        PrintError((file == "-" ? std::string("standard input") : file) + " is larger than a profile can be (1 MiB).");
+        return kExitUsage;
     }
     const ProfileImport imported = ImportProfile(text);
     if (!imported.profile) {

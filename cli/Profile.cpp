@@ -3,6 +3,7 @@
 #include "ClockCodec.h"
 #include "DstConvert.h"
 #include "DstText.h"
+#include "Frame.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -141,12 +142,20 @@ KeyLines ScanKeys(std::string_view text)
                 stack.back().expectKey = false;
             ++i;
         } else if (ch == '"') {
-            // A string: keys are taken with their escapes undone for the
-            // two that matter here; others stay as written.
+            // A string: keys are taken with their escapes undone as far as
+            // the field names need (one character, or \u for ASCII); any
+            // other stays as written, which only costs such a key its line.
             std::string value;
             ++i;
             while (i < text.size() && text[i] != '"') {
                 if (text[i] == '\\' && i + 1 < text.size()) {
+                    const uint32_t code =
+                        text[i + 1] == 'u' && i + 5 < text.size() ? ParseHex(text.substr(i + 2, 4)) : 0x100;
+                    if (text[i + 1] == 'u' && code < 0x80) {
+                        value += static_cast<char>(code);
+                        i += 6;
+                        continue;
+                    }
                     value += text[i + 1];
                     i += 2;
                 } else {

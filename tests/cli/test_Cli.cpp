@@ -339,6 +339,11 @@ TEST_F(CliTest, ExportEditImport)
     EXPECT_TRUE(std::regex_search(bad.output, std::regex("line [0-9]+: config.dstMode: expected a whole number")))
         << bad.output;
     EXPECT_TRUE(Clock().Received().empty());
+    // Nor is a file far larger than any profile read whole.
+    const CliRun huge =
+        RunShell("head -c 2000000 /dev/zero | " + std::string(KEROVANT_CLI) + " " + Port() + "import -");
+    EXPECT_EQ(huge.status, 2) << huge.output;
+    EXPECT_TRUE(Contains(huge.output, "standard input is larger than a profile can be")) << huge.output;
     std::remove(profile.c_str());
 }
 

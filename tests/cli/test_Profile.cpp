@@ -172,6 +172,8 @@ const BadRow kBad[] = {
     {"an unknown field", "\"dstMode\": 8,", "\"dstMode\": 8, \"dstModus\": 8,", "\"dstModus\"",
      "config.dstModus: unknown field."},
     {"an unknown section", "\"summary\": {", "\"extra\": 1, \"summary\": {", "\"extra\"", "extra: unknown field."},
+    {"a field twice, once escaped", "\"dstMode\": 8,", "\"dstMode\": 8, \"dst\\u004dode\": 16,", "\"dstMode\"",
+     "config.dstMode: given twice."},
     {"a field twice", "\"dstMode\": 8,", "\"dstMode\": 8,\n    \"dstMode\": 16,", "\"dstMode\": 16",
      "config.dstMode: given twice."},
     {"a family ID without 0x", "\"0x0150\"", "\"0150\"", "\"familyId\"", "clock.familyId: expected a family ID"},
