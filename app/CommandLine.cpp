@@ -71,10 +71,15 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         QStringLiteral("PATH"));
     const QCommandLineOption demoOption(QStringLiteral("demo"),
                                         QStringLiteral("Talk to a simulated clock started inside the program."));
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"),
+        QStringLiteral("Write every frame and event of the clock's link to FILE, one line each."),
+        QStringLiteral("FILE"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     parser.addOption(portOption);
     parser.addOption(demoOption);
+    parser.addOption(traceOption);
     for (const QtOption& qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue)
@@ -104,6 +109,11 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return Usage(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
 
     result.windowSystemNamed = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"));
+    if (parser.isSet(traceOption)) {
+        result.options.traceFile = parser.value(traceOption).toStdString();
+        if (result.options.traceFile.empty())
+            return Usage(QStringLiteral("--trace needs a file name"));
+    }
     result.options.demo = parser.isSet(demoOption);
     if (parser.isSet(portOption)) {
         if (result.options.demo)

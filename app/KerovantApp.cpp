@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -79,6 +80,18 @@ bool CKerovantApp::Start(std::string* error)
     }
 
     connection_ = std::make_unique<CWindowConnection>(settings_);
+    if (!options_.traceFile.empty()) {
+        trace_ = std::make_shared<CLinkTraceFile>();
+        std::string reason;
+        if (!trace_->Open(options_.traceFile, &reason)) {
+            SetError(error, "The link trace cannot be written to " + options_.traceFile + ": " + reason);
+            trace_.reset();
+            connection_.reset();
+            demo_.reset();
+            return false;
+        }
+        connection_->AddObserver(trace_);
+    }
     connection_->Start();
     window_ = std::make_unique<CKerovantDlg>(nullptr, connection_.get());
     QObject::connect(window_.get(), &CKerovantDlg::connectionChosen, window_.get(),
@@ -130,6 +143,13 @@ void CKerovantApp::Shutdown()
     connection_->Shutdown();
     window_.reset();
     connection_.reset();
+    // The device objects are gone: the trace has its last event.
+    if (trace_) {
+        std::string reason;
+        if (!trace_->Close(&reason))
+            std::fprintf(stderr, "kerovant: %s\n", reason.c_str());
+        trace_.reset();
+    }
     demo_.reset();
 }
 

@@ -3,14 +3,15 @@
 //
 //   Start        fill the link settings (--port, else the connection the
 //                user chose last time, else the first USB bridge found),
-//                start the demo clock (--demo), create the clock device
-//                object, construct the main window
+//                start the demo clock (--demo), open the link trace
+//                (--trace), create the clock device object, construct the
+//                main window
 //   RunMainWindow run the main window modally where it stood last time, and
 //                remember where it stands when it closes
 //   Shutdown     wait 500 ms, shut down and free the device object that
 //                is current at that moment (the main window may have had the
-//                first one replaced), destroy the main window, stop the demo
-//                clock
+//                first one replaced), destroy the main window, close the
+//                link trace, stop the demo clock
 //
 // Everything here runs on the user-interface thread; a QApplication must
 // exist.
@@ -19,6 +20,7 @@
 #include "AppSettings.h"
 #include "ClockDevice.h"
 #include "ClockRecords.h"
+#include "LinkTrace.h"
 #include "WindowConnection.h"
 
 #include <QString>
@@ -36,6 +38,9 @@ struct AppOptions {
     std::string port;
     // Talk to a simulated clock on a pseudo-terminal inside the program.
     bool demo = false;
+    // Write the link trace to this file; empty: no file (the window keeps
+    // the latest events in memory all the same).
+    std::string traceFile;
     // Where the chosen connection and the window's position are kept
     // (CAppSettings::DefaultFile for the program); empty keeps nothing.
     QString settingsFile;
@@ -83,6 +88,7 @@ private:
     AppOptions options_;
     CAppSettings stored_;
     LinkSettings settings_;
+    std::shared_ptr<CLinkTraceFile> trace_;
     std::unique_ptr<CWindowConnection> connection_;
     std::unique_ptr<SimServer> demo_;
     std::unique_ptr<CKerovantDlg> window_;

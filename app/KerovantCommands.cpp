@@ -43,30 +43,6 @@ private:
 
 }  // namespace
 
-namespace {
-
-// The configuration's standard-time bias as signed seconds, and back.
-int32_t SignedBias(const ClockConfig& config)
-{
-    const auto magnitude = static_cast<int32_t>(config.biasSeconds);
-    return config.biasPositive ? magnitude : -magnitude;
-}
-
-void StoreBias(ClockConfig& config, int32_t bias)
-{
-    config.reserved05 = 0;
-    config.biasExtra = 0;
-    if (bias < 0) {
-        config.biasPositive = 0;
-        config.biasSeconds = static_cast<uint32_t>(-static_cast<int64_t>(bias));
-    } else {
-        config.biasPositive = 1;
-        config.biasSeconds = static_cast<uint32_t>(bias);
-    }
-}
-
-}  // namespace
-
 CClockConnection::Hold CKerovantDlg::BeginCommand()
 {
     if (connection_->WaitForClock())
@@ -128,12 +104,12 @@ void CKerovantDlg::SetTimeZone()
         return;
     config_ = ClockConfig{};
     device->GetConfig(config_);
-    exchange_.bias = SignedBias(config_);
+    exchange_.bias = ClockStandardBias(config_);
     CTzDlg dialog(this, exchange_);
     if (RunModal(dialog) != QDialog::Accepted)
         return;
     exchange_ = dialog.Result();
-    StoreBias(config_, exchange_.bias);
+    StoreStandardBias(config_, exchange_.bias);
     config_.configured = 1;
     config_.valid = 1;
     device->SetConfig(config_);

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetrics>
@@ -86,6 +87,12 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     insertActions(aboutAction_, {connectionMenu_->menuAction(), separator});
+    // The link's latest events, for a user to send when the clock
+    // misbehaved; above the About item.
+    saveTraceAction_ = new QAction(QString::fromUtf8(kStrSaveLinkTrace), this);
+    saveTraceAction_->setObjectName(QStringLiteral("saveLinkTraceAction"));
+    connect(saveTraceAction_, &QAction::triggered, this, &CKerovantDlg::SaveLinkTrace);
+    insertAction(aboutAction_, saveTraceAction_);
     // The menu key opens the context menu by itself; Shift+F10 is the other
     // key desktops use for it, on keyboards without one.
     auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
@@ -483,6 +490,18 @@ void CKerovantDlg::OnDeviceChanged()
 {
     CloseOrphanedMessages();
     emit deviceReplaced();
+}
+
+void CKerovantDlg::SaveLinkTrace()
+{
+    const QString suggestion = QDir::home().filePath(QString::fromUtf8(kStrLinkTraceFile));
+    const QString path = AskSaveFileName(this, QString::fromUtf8(kStrSaveLinkTraceCaption), suggestion,
+                                         QString::fromUtf8(kStrLinkTraceFilter));
+    if (path.isEmpty())
+        return;
+    std::string reason;
+    if (!connection_->TraceRing()->Save(path.toStdString(), &reason))
+        ShowProgramMessage(this, QString::fromUtf8(kStrLinkTraceNotSaved).arg(path, QString::fromStdString(reason)));
 }
 
 void CKerovantDlg::ChooseConnection(const QString& devicePath)

@@ -104,6 +104,8 @@ public slots:
     void ReplaceDevice();
     // Opens the About box modally.
     void ShowAbout();
+    // Asks for a file and writes the link's latest events into it.
+    void SaveLinkTrace();
     // Talks to the clock on another device from now on (empty: the first
     // USB bridge found): the next device objects are made for it and the
     // current one is replaced at once; connectionChosen follows.
@@ -225,5 +227,6 @@ private:
     QLabel* illuminationLabel_ = nullptr;
     QPushButton* ok_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QAction* saveTraceAction_ = nullptr;
     CConnectionMenu* connectionMenu_ = nullptr;
 };

@@ -8,17 +8,20 @@
 
 CWindowConnection::CWindowConnection(const LinkSettings& settings, QObject* parent)
     : CWindowConnection(
-          [](const LinkSettings& made, LinkMessageHandler handler) {
-              return std::make_shared<CClockDevice>(made, std::move(handler));
+          [](const LinkSettings& made, LinkMessageHandler handler, std::shared_ptr<ILinkObserver> observer) {
+              return std::make_shared<CClockDevice>(made, std::move(handler), std::move(observer));
           },
           settings, parent)
 {
 }
 
 CWindowConnection::CWindowConnection(DeviceMaker maker, QObject* parent)
-    : CWindowConnection([maker = std::move(maker)](const LinkSettings&,
-                                                   LinkMessageHandler handler) { return maker(std::move(handler)); },
-                        LinkSettings{}, parent)
+    : CWindowConnection(
+          [maker = std::move(maker)](const LinkSettings&, LinkMessageHandler handler,
+                                     std::shared_ptr<ILinkObserver> observer) {
+              return maker(std::move(handler), std::move(observer));
+          },
+          LinkSettings{}, parent)
 {
 }
 
@@ -36,6 +39,11 @@ CWindowConnection::CWindowConnection(SettingsDeviceMaker maker, const LinkSettin
 CWindowConnection::~CWindowConnection()
 {
     connection_.Shutdown();
+}
+
+void CWindowConnection::AddObserver(std::shared_ptr<ILinkObserver> observer)
+{
+    observer_ = CombineObservers({observer_, std::move(observer)});
 }
 
 void CWindowConnection::Start()
@@ -64,7 +72,7 @@ std::shared_ptr<CClockDevice> CWindowConnection::Make()
         settings = settings_;
         madeAtChange_ = settingsChanges_;
     }
-    return maker_(settings, HandlerFor(++made_));
+    return maker_(settings, HandlerFor(++made_), observer_);
 }
 
 bool CWindowConnection::MadeFromOldSettings() const

@@ -10,7 +10,10 @@
 // - turns "the device object has changed" into the deviceChanged signal on
 //   the user-interface thread;
 // - waits for the clock before a command (40 checks 50 ms apart) with the
-//   window painting, a busy cursor and no other input.
+//   window painting, a busy cursor and no other input;
+// - hands every device object it makes the link trace's observers: a ring
+//   of the latest 2,000 events, always (the window's "Save Link Trace..."),
+//   and any other given before Start (kerovant --trace FILE).
 //
 // Thread rules: user-interface thread only, except the message handlers,
 // which the device objects' link threads call; they only post to the
@@ -22,6 +25,8 @@
 #include "ClockDevice.h"
 #include "ClockRecords.h"
 #include "LinkMessageFilter.h"
+#include "LinkObserver.h"
+#include "LinkTrace.h"
 
 #include <QObject>
 #include <QPointer>
@@ -37,8 +42,10 @@ class CWindowConnection : public QObject {
     Q_OBJECT
 
 public:
-    // Makes a device object with the message handler given.
-    using DeviceMaker = std::function<std::shared_ptr<CClockDevice>(LinkMessageHandler)>;
+    // Makes a device object with the message handler and the link observer
+    // given.
+    using DeviceMaker =
+        std::function<std::shared_ptr<CClockDevice>(LinkMessageHandler, std::shared_ptr<ILinkObserver>)>;
     // Shows a message of the identification read and calls Dismiss on it
     // when the user has closed it. Must not block.
     using Presenter = std::function<void(std::shared_ptr<LinkMessage>)>;
@@ -49,10 +56,18 @@ public:
     // Device objects made by maker (tests: fake ports).
     explicit CWindowConnection(DeviceMaker maker, QObject* parent = nullptr);
     // Device objects made by maker from the link settings of the moment,
-    // starting with these (tests: a maker that watches the making).
-    using SettingsDeviceMaker = std::function<std::shared_ptr<CClockDevice>(const LinkSettings&, LinkMessageHandler)>;
+    // starting with these (tests: a maker that watches the making), with
+    // the message handler and the link observer given.
+    using SettingsDeviceMaker = std::function<std::shared_ptr<CClockDevice>(const LinkSettings&, LinkMessageHandler,
+                                                                            std::shared_ptr<ILinkObserver>)>;
     CWindowConnection(SettingsDeviceMaker maker, const LinkSettings& settings, QObject* parent = nullptr);
     ~CWindowConnection() override;
+
+    // Another observer of every device object's link, beside the ring; call
+    // before Start.
+    void AddObserver(std::shared_ptr<ILinkObserver> observer);
+    // The latest events of the links of all the device objects made.
+    const std::shared_ptr<CLinkTraceRing>& TraceRing() const { return traceRing_; }
 
     // Makes the first device object.
     void Start();
@@ -104,6 +119,10 @@ private:
     LinkSettings settings_;         // under settingsMutex_
     uint64_t settingsChanges_ = 0;  // under settingsMutex_: counts SetLinkSettings
     uint64_t madeAtChange_ = 0;     // under settingsMutex_: settingsChanges_ when the newest object was made
+    const std::shared_ptr<CLinkTraceRing> traceRing_ = std::make_shared<CLinkTraceRing>();
+    // What each device object is given; fixed before Start, read by the
+    // replacement thread afterwards.
+    std::shared_ptr<ILinkObserver> observer_ = traceRing_;
     std::atomic<uint64_t> made_{0};
     QPointer<CWindowConnection> self_;
     Presenter presenter_;

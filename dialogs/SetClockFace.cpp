@@ -1,6 +1,7 @@
 #include "SetClockFace.h"
 
 #include "EventLoopWait.h"
+#include "HandCommands.h"
 #include "ModalSeam.h"
 #include "Strings.h"
 #include "TimeFieldGroup.h"
@@ -17,35 +18,6 @@ namespace {
 constexpr int kWidthUnits = 289;
 constexpr int kHeightUnits = 203;
 constexpr int kNudgeNoteHeight = 17;
-
-// The face time starts from this day: the clock takes the time of day the
-// hands show, and the date part only has to convert the same way each time.
-constexpr int16_t kFaceYear = 2000;
-
-// The two hand commands, field by field.
-void FillSetFace(DisplayConfig& display, uint32_t seconds)
-{
-    display.mode = kDisplaySetFace;
-    display.flag1 = 1;
-    display.param2 = 0;
-    display.flag3 = 1;
-    display.flag4 = 1;
-    display.param5 = 0;
-    display.value = seconds;
-    display.param12 = 0;
-}
-
-void FillNudge(DisplayConfig& display)
-{
-    display.mode = kDisplayNudgeSeconds;
-    display.flag1 = 1;
-    display.param2 = 10;  // one fifth of a second
-    display.flag3 = 0;
-    display.flag4 = 0;
-    display.param5 = 0;
-    display.value = 0;
-    display.param12 = 0;
-}
 
 }  // namespace
 
@@ -163,12 +135,7 @@ void CSetClockFace::OnSetClockToggled(bool checked)
         return;
     }
     // Every tick starts over from 00:00:00.
-    faceTime_ = ClockDateTime{};
-    faceTime_.valid = 1;
-    faceTime_.dayOfWeek = 1;
-    faceTime_.day = 1;
-    faceTime_.month = 1;
-    faceTime_.year = kFaceYear;
+    faceTime_ = ::FaceTime(0, 0, 0);
     for (int i = 0; i < fields_->FieldCount(); ++i)
         fields_->Field(i)->setText(QStringLiteral("00"));
     SetSettingControlsEnabled(true);

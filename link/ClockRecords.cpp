@@ -141,6 +141,18 @@ void NormaliseConfig(ClockConfig& c)
     ApplyFixedOptions(c);
 }
 
+void NormaliseForWrite(ClockConfig& c)
+{
+    if (c.handMotion > kHandsStopped)
+        c.handMotion = kHandsSweep;
+    c.reserved05 = 0;
+    ApplyDstModeStep(c);
+    ApplyFixedOptions(c);
+    ClampFlag(c.useTimeCodeDate());
+    ClampFlag(c.useTimeCodeDateAlt());
+    NormaliseConfig(c);
+}
+
 void PrepareConfigForWrite(ClockConfig& c)
 {
     if (c.handMotion > kHandsStopped)
@@ -149,10 +161,20 @@ void PrepareConfigForWrite(ClockConfig& c)
     const bool knownMode = ApplyDstModeStep(c);
     if (!knownMode || IsDstInvalid(c, false))
         ResetDstDefaults(c);
-    ApplyFixedOptions(c);
-    ClampFlag(c.useTimeCodeDate());
-    ClampFlag(c.useTimeCodeDateAlt());
-    NormaliseConfig(c);
+    NormaliseForWrite(c);
+}
+
+void StoreStandardBias(ClockConfig& c, int32_t bias)
+{
+    c.reserved05 = 0;
+    c.biasExtra = 0;
+    if (bias < 0) {
+        c.biasPositive = 0;
+        c.biasSeconds = static_cast<uint32_t>(-static_cast<int64_t>(bias));
+    } else {
+        c.biasPositive = 1;
+        c.biasSeconds = static_cast<uint32_t>(bias);
+    }
 }
 
 bool ValidateConfigShadow(ClockConfig& c)

@@ -224,9 +224,21 @@ void ApplyFixedOptions(ClockConfig& config);
 // valid := 1, the mode step and the fixed options.
 void NormaliseConfig(ClockConfig& config);
 
-// Checks and normalises a configuration about to be written to the clock.
-// Afterwards valid is 1.
+// The changes every write makes to the values it keeps: hand motion above 2
+// becomes sweep, reserved05 0, the mode step, the fixed options, the date
+// flags at most 1, valid 1. What a clock holds after a write of a
+// configuration whose daylight-saving part passes the checks.
+void NormaliseForWrite(ClockConfig& config);
+
+// Checks and normalises a configuration about to be written to the clock:
+// NormaliseForWrite, and before it a daylight-saving part that fails the
+// checks (or an unknown mode) is reset to the defaults. Afterwards valid is 1.
 void PrepareConfigForWrite(ClockConfig& config);
+
+// The standard-time bias, signed seconds east of UTC, stored as the time
+// zone command stores it: sign flag and magnitude, reserved05 and biasExtra
+// cleared.
+void StoreStandardBias(ClockConfig& config, int32_t bias);
 
 // Checks a configuration as read from the clock and mends what is out of
 // range in place. Returns true when the clock must be rewritten. A record

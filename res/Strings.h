@@ -4,6 +4,14 @@
 
 // The menu item that opens the About box.
 inline constexpr const char* kStrAboutBox = "&About Quintelle Configuration Utility...";
+// The menu item that saves the link's latest events, the file dialog's
+// caption, the file it suggests and what it lists, and the message when the
+// file cannot be written (%1 the file, %2 why).
+inline constexpr const char* kStrSaveLinkTrace = "Save Link Trace...";
+inline constexpr const char* kStrSaveLinkTraceCaption = "Save Link Trace";
+inline constexpr const char* kStrLinkTraceFile = "kerovant-link-trace.txt";
+inline constexpr const char* kStrLinkTraceFilter = "Text files (*.txt);;All files (*)";
+inline constexpr const char* kStrLinkTraceNotSaved = "The link trace could not be saved to %1: %2";
 
 // Main window.
 inline constexpr const char* kStrLocalTime = "Local Time";

@@ -54,6 +54,7 @@ const char kUsage[] =
     "Other:\n"
     "  --log                   print every received command and its payload, and\n"
     "                          the error of every set of the time\n"
+    "  --version               show the version\n"
     "  --help                  show this text\n";
 
 struct Options {
@@ -64,6 +65,7 @@ struct Options {
     std::string link;
     std::optional<double> unplugAfter;
     bool log = false;
+    bool version = false;
 };
 
 // Thrown for a bad command line; the text says what is wrong.
@@ -221,6 +223,9 @@ Options ParseOptions(int argc, char** argv, bool& help)
 
         if (arg == "--help" || arg == "-h") {
             help = true;
+        } else if (arg == "--version" || arg == "-v") {
+            flag();
+            o.version = true;
         } else if (arg == "--family-id") {
             o.identity.familyId = static_cast<uint16_t>(Hex(arg, value(), 0xFFFF));
         } else if (arg == "--cpu-type") {
@@ -343,6 +348,10 @@ int main(int argc, char** argv)
     }
     if (help) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("kerovant-clocksim %s\n", KEROVANT_VERSION);
         return 0;
     }
 

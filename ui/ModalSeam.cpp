@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QPointer>
 
 namespace {
@@ -73,4 +74,17 @@ int RunModal(QDialog& dialog)
         return g_answers->runner_(dialog);
     }
     return dialog.exec();
+}
+
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestion, const QString& filter)
+{
+    if (g_answers) {
+        g_answers->fileDialogs_.push_back({caption, suggestion, filter});
+        if (g_answers->fileNames_.empty())
+            return QString();
+        const QString name = g_answers->fileNames_.front();
+        g_answers->fileNames_.pop_front();
+        return name;
+    }
+    return QFileDialog::getSaveFileName(parent, caption, suggestion, filter);
 }

@@ -36,11 +36,24 @@ void ShowProgramMessage(QWidget* parent, const QString& text);
 // Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
 int RunModal(QDialog& dialog);
 
+// One file dialog as it was asked for.
+struct FileNameRequest {
+    QString caption;
+    QString suggestion;
+    QString filter;
+};
+
+// Asks for the name of a file to save, through the desktop's file dialog;
+// empty when the user cancels. suggestion: the file name (and folder) the
+// dialog starts with.
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestion, const QString& filter);
+
 // For tests: while one of these lives, message boxes are not shown but
 // answered from the queue of next answers (then by their default button,
-// or the first of their buttons), and dialogs are handed to the runner
-// (which returns the result), or rejected when there is none. Everything
-// asked for is recorded.
+// or the first of their buttons), dialogs are handed to the runner (which
+// returns the result), or rejected when there is none, and file dialogs
+// are answered from the queue of file names. Everything asked for is
+// recorded.
 class ScopedModalAnswers {
 public:
     using DialogRunner = std::function<int(QDialog&)>;
@@ -51,6 +64,10 @@ public:
     ScopedModalAnswers& operator=(const ScopedModalAnswers&) = delete;
 
     void AnswerNext(QMessageBox::StandardButton button) { answers_.push_back(button); }
+    // The next file dialog returns this name (empty: cancelled); without
+    // one queued, a file dialog is cancelled.
+    void AnswerNextFileName(const QString& name) { fileNames_.push_back(name); }
+    const std::vector<FileNameRequest>& FileDialogs() const { return fileDialogs_; }
     void SetDialogRunner(DialogRunner runner) { runner_ = std::move(runner); }
 
     const std::vector<MessageRequest>& Messages() const { return messages_; }
@@ -63,8 +80,11 @@ private:
     friend QMessageBox::StandardButton ShowMessage(QWidget*, QMessageBox::Icon, const QString&, const QString&,
                                                    QMessageBox::StandardButtons, QMessageBox::StandardButton);
     friend int RunModal(QDialog&);
+    friend QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&);
 
     std::deque<QMessageBox::StandardButton> answers_;
+    std::deque<QString> fileNames_;
+    std::vector<FileNameRequest> fileDialogs_;
     DialogRunner runner_;
     std::vector<MessageRequest> messages_;
     int dialogsRun_ = 0;

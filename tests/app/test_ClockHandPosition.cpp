@@ -98,7 +98,13 @@ ScopedModalAnswers::DialogRunner HandDialog(ClockAndWindow& rig, std::function<v
 bool TickAndWaitStopped(CSetClockFace& dialog, ClockAndWindow& rig)
 {
     qobject_cast<QCheckBox*>(dialog.Control(Id::kIdSetClock))->click();
-    return QTest::qWaitFor([&] { return rig.sim.Clock().Config().handMotion == kHandsStopped; }, kClockTimeoutMs);
+    // The clock may hold the stop a moment before the device has noted
+    // what it sent (it does so once the bytes are out), and the device takes
+    // a hand command only once it has: wait for both.
+    const auto device = rig.window->connection->Device();
+    return QTest::qWaitFor(
+        [&] { return rig.sim.Clock().Config().handMotion == kHandsStopped && device && device->NoWritePending(); },
+        kClockTimeoutMs);
 }
 
 void TypeFaceTime(CSetClockFace& dialog, const char* hours, const char* minutes, const char* seconds)
@@ -280,10 +286,13 @@ void TestClockHandPosition::forwardReachesTheClockOnlyOnceStopped()
         qobject_cast<QCheckBox*>(dialog.Control(Id::kIdSetClock))->click();
         Click(dialog, Id::kIdForward);
         QVERIFY2(gate.Release(), "the poll's answer was let go before Forward");
-        // Once everything queued has gone, no hand command is among it.
+        // Once everything queued has gone, no hand command is among it. The
+        // device has nothing pending from the moment it sent the stop; the
+        // clock has it a moment later.
         const auto device = rig.window->connection->Device();
-        QVERIFY(QTest::qWaitFor([&] { return device->NoWritePending(); }, kClockTimeoutMs));
-        QCOMPARE(int(rig.sim.Clock().Config().handMotion), int(kHandsStopped));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return device->NoWritePending() && rig.sim.Clock().Config().handMotion == kHandsStopped; },
+            kClockTimeoutMs));
         QCOMPARE(rig.sim.Clock().CountReceived(kCmdWriteDisplay), size_t{0});
         QCOMPARE(rig.sim.Clock().FaceNudges(), 0u);
 

@@ -274,7 +274,8 @@ void TestConnection::keyboardOpensTheMenu()
     QTest::keyClick(window.focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
     QTRY_VERIFY_WITH_TIMEOUT(!offered.isEmpty(), kClockTimeoutMs);
     QCOMPARE(offered,
-             (QStringList{QStringLiteral("Connection"), QStringLiteral("&About Quintelle Configuration Utility...")}));
+             (QStringList{QStringLiteral("Connection"), QStringLiteral("Save Link Trace..."),
+                          QStringLiteral("&About Quintelle Configuration Utility...")}));
 }
 
 // --- choosing ---
@@ -324,14 +325,14 @@ void TestConnection::choiceMadeWhileAnObjectIsMadeLands()
     std::vector<std::string> made;
     bool letGo = false;
     CWindowConnection connection(
-        [&](const LinkSettings& settings, LinkMessageHandler handler) {
+        [&](const LinkSettings& settings, LinkMessageHandler handler, std::shared_ptr<ILinkObserver> observer) {
             std::unique_lock<std::mutex> lock(mutex);
             made.push_back(DeviceName(settings));
             wake.notify_all();
             if (made.size() == 2)
                 wake.wait(lock, [&] { return letGo; });
             lock.unlock();
-            return std::make_shared<CClockDevice>(settings, std::move(handler));
+            return std::make_shared<CClockDevice>(settings, std::move(handler), std::move(observer));
         },
         SettingsFor(kMissingDevice));
     connection.Start();

@@ -1,0 +1,106 @@
+// kerovant-cli's connection to the clock: one device object at a time,
+// owned by a CClockConnection so that a fresh identification read (after an
+// import's write) is a replacement like the window's.
+//
+// Every wait here looks at the link every few milliseconds and ends on the
+// first of: the condition, the link failing (exit 1, the cause printed in
+// words), the --timeout, an interrupt (exit 130). No device object is kept
+// by this class between calls: a copy kept would hold the port open and the
+// replacement could not open it again.
+//
+// Thread rules: the program's main thread only. The device objects' own
+// threads run behind CClockDevice's getters and setters.
+#pragma once
+
+#include "ClockConnection.h"
+#include "ClockDevice.h"
+#include "LinkObserver.h"
+#include "Profile.h"
+
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <memory>
+#include <string>
+
+enum CliExit : int {
+    kExitOk = 0,
+    kExitLink = 1,      // no clock, or the link was lost
+    kExitUsage = 2,     // bad usage, or an argument refused: nothing sent
+    kExitMismatch = 3,  // the clock holds other values than a profile asked for
+    kExitInterrupted = 130,
+};
+
+class CClockSession {
+public:
+    struct Options {
+        LinkSettings settings;
+        // Give up waiting for the clock after this long; 0: when the link
+        // gives up.
+        double timeoutSeconds = 0;
+        // Hears every event of every device object made.
+        std::shared_ptr<ILinkObserver> observer;
+        // Set by the signal handler.
+        const volatile std::sig_atomic_t* interrupted = nullptr;
+    };
+
+    explicit CClockSession(Options options);
+    ~CClockSession();
+    CClockSession(const CClockSession&) = delete;
+    CClockSession& operator=(const CClockSession&) = delete;
+
+    // Opens the link and waits until the clock is identified (with
+    // firstPoll, also polled once: the time code status comes with the first
+    // poll). A port that cannot be opened at all is reported at once.
+    int Connect(bool firstPoll);
+
+    // The current device object, for the moment only.
+    std::shared_ptr<CClockDevice> Device() const { return connection_.Device(); }
+
+    // Queues writes through `queue` (false: a setter refused, exit 1 with
+    // `what`), then waits until the clock has acknowledged them: nothing
+    // left to send, and a poll completed since, which the link only starts
+    // once the write pass has had its acknowledgements.
+    int Write(const std::function<bool(CClockDevice&)>& queue, const std::string& what);
+
+    // Waits until every queued write is acknowledged, as Write does.
+    int WaitForWrites();
+
+    // Reads the clock afresh: the device object is replaced and the new one
+    // identified.
+    int Reconnect();
+
+    // The link is lost (or the device object gone): the cause printed, the
+    // exit status returned.
+    int LinkLost() { return Report(Wait::Failed); }
+
+    // The identified clock, for a profile.
+    ProfileClock Identity() const;
+
+    // The link's events after the device objects are gone: for a trace that
+    // must be complete before it is closed.
+    void Close();
+
+    // How often the waits look.
+    static constexpr std::chrono::milliseconds kLookInterval{5};
+    // A write that is neither acknowledged nor failed within this long is
+    // reported as lost (the link itself gives up after 100 ms).
+    static constexpr std::chrono::seconds kWriteDeadline{10};
+
+private:
+    enum class Wait { Met, Failed, TimedOut, Interrupted };
+    Wait WaitFor(const std::function<bool(const CClockDevice&)>& condition,
+                 std::chrono::steady_clock::time_point deadline);
+    // The exit status for a wait that did not end in its condition, with
+    // the cause printed.
+    int Report(Wait wait);
+    std::chrono::steady_clock::time_point ConnectDeadline() const;
+    bool Interrupted() const { return options_.interrupted && *options_.interrupted; }
+
+    Options options_;
+    CClockConnection connection_;
+    bool everOnline_ = false;
+};
+
+// Prints "kerovant-cli: text" to standard error.
+void PrintError(const std::string& text);
