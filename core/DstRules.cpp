@@ -6,6 +6,8 @@ using namespace std::chrono;
 
 std::optional<sys_seconds> DstTransition(const ClockConfig& c, year y, bool start)
 {
+    if (!y.ok())
+        return std::nullopt;
     const unsigned week = start ? c.dstStartWeek : c.dstEndWeek;
     const unsigned dayOfWeek = start ? c.dstStartDayOfWeek : c.dstEndDayOfWeek;
     const unsigned dayOfMonth = start ? c.dstStartDay : c.dstEndDay;
@@ -51,13 +53,21 @@ std::optional<sys_seconds> DstTransitionUtc(const ClockConfig& c, year y, bool s
 
 namespace {
 
+// The years the calendar can name. The clock's 40-bit scale runs on to the
+// year 36,741; past 32767 no rule is reckoned, and a moment there keeps the
+// state that the changes of 32767 leave.
+constexpr int kFirstYear = static_cast<int>(year::min());
+constexpr int kLastYear = static_cast<int>(year::max());
+
 // The changes of the years around a moment, in time order; a start and an
 // end at the same moment are dropped, as the clock's local time does not
-// change there.
-std::vector<DstChange> ChangesOfYears(const ClockConfig& c, year first, year last)
+// change there. The years are plain numbers: std::chrono::year wraps from
+// 32767 to -32768, and a loop up to 32767 over it would never end.
+std::vector<DstChange> ChangesOfYears(const ClockConfig& c, int first, int last)
 {
     std::vector<DstChange> changes;
-    for (year y = first; y <= last; ++y) {
+    for (int number = std::max(first, kFirstYear); number <= std::min(last, kLastYear); ++number) {
+        const year y{number};
         const auto start = DstTransitionUtc(c, y, true);
         const auto end = DstTransitionUtc(c, y, false);
         // A rule set whose start or end names no day never changes.
@@ -72,9 +82,16 @@ std::vector<DstChange> ChangesOfYears(const ClockConfig& c, year first, year las
     return changes;
 }
 
-year YearOf(sys_seconds t)
+// The year of a moment; a moment outside the years the calendar can name
+// gives the year just beyond them.
+int YearOf(sys_seconds t)
 {
-    return year_month_day{floor<days>(t)}.year();
+    const sys_days day = floor<days>(t);
+    if (day > sys_days{year::max() / December / 31})
+        return kLastYear + 1;
+    if (day < sys_days{year::min() / January / 1})
+        return kFirstYear - 1;
+    return static_cast<int>(year_month_day{day}.year());
 }
 
 }  // namespace
@@ -85,7 +102,7 @@ std::vector<DstChange> DstChanges(const ClockConfig& c, sys_seconds from, sys_se
         return {};
     // A transition's UTC moment lies within a day or two of its rule's date,
     // so the neighbouring years cover the edges of the range.
-    std::vector<DstChange> changes = ChangesOfYears(c, YearOf(from) - years{1}, YearOf(to) + years{1});
+    std::vector<DstChange> changes = ChangesOfYears(c, YearOf(from) - 1, YearOf(to) + 1);
     std::erase_if(changes, [&](const DstChange& change) { return change.at < from || change.at >= to; });
     return changes;
 }
@@ -94,8 +111,8 @@ bool DstInForce(const ClockConfig& c, sys_seconds utc)
 {
     if (c.dstMode != kDstByWeekday && c.dstMode != kDstByDate)
         return false;
-    const year y = YearOf(utc);
-    const std::vector<DstChange> changes = ChangesOfYears(c, y - years{1}, y + years{1});
+    const int y = YearOf(utc);
+    const std::vector<DstChange> changes = ChangesOfYears(c, y - 1, y + 1);
     const auto after = std::upper_bound(changes.begin(), changes.end(), utc,
                                         [](sys_seconds t, const DstChange& change) { return t < change.at; });
     if (after == changes.begin())

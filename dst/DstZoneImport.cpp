@@ -23,20 +23,30 @@ constexpr years kCheckSpan{10};
 
 // ---- ICU's raw rules -------------------------------------------------------
 
-// One of ICU's annual rules for a zone's current rules, in plain values.
-struct IcuRule {
-    icu::DateTimeRule::DateRuleType dateType;
-    unsigned month;  // 1..12
-    int dayOfMonth;
-    unsigned dayOfWeek;  // 0 Sunday .. 6
-    int weekInMonth;     // negative: from the month's end
-    milliseconds timeOfDay;
-    icu::DateTimeRule::TimeRuleType timeType;
-};
+ZoneYearlyRule::Day DayKindOf(icu::DateTimeRule::DateRuleType type)
+{
+    switch (type) {
+    case icu::DateTimeRule::DOW: return ZoneYearlyRule::Day::WeekdayOfMonth;
+    case icu::DateTimeRule::DOW_GEQ_DOM: return ZoneYearlyRule::Day::WeekdayOnOrAfter;
+    case icu::DateTimeRule::DOW_LEQ_DOM: return ZoneYearlyRule::Day::WeekdayOnOrBefore;
+    case icu::DateTimeRule::DOM:
+    default: return ZoneYearlyRule::Day::OfMonth;
+    }
+}
+
+ZoneYearlyRule::Scale ScaleOf(icu::DateTimeRule::TimeRuleType type)
+{
+    switch (type) {
+    case icu::DateTimeRule::UTC_TIME: return ZoneYearlyRule::Scale::Utc;
+    case icu::DateTimeRule::STANDARD_TIME: return ZoneYearlyRule::Scale::Standard;
+    case icu::DateTimeRule::WALL_TIME:
+    default: return ZoneYearlyRule::Scale::Wall;
+    }
+}
 
 // The annual rules that run on for ever: the zone's current rules. None when
 // ICU does not know the zone or states its future as single changes only.
-std::vector<IcuRule> IcuCurrentRules(std::string_view zoneId)
+std::vector<ZoneYearlyRule> IcuCurrentRules(std::string_view zoneId)
 {
     std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(
         icu::UnicodeString::fromUTF8(icu::StringPiece(zoneId.data(), static_cast<int32_t>(zoneId.size())))));
@@ -53,49 +63,50 @@ std::vector<IcuRule> IcuCurrentRules(std::string_view zoneId)
     basic->getTimeZoneRules(initial, rules.data(), count, status);
     if (U_FAILURE(status))
         return {};
-    std::vector<IcuRule> current;
+    std::vector<ZoneYearlyRule> current;
     for (int32_t i = 0; i < count; ++i) {
         const auto* annual = dynamic_cast<const icu::AnnualTimeZoneRule*>(rules[static_cast<size_t>(i)]);
         if (!annual || annual->getEndYear() != icu::AnnualTimeZoneRule::MAX_YEAR)
             continue;
         const icu::DateTimeRule* r = annual->getRule();
-        current.push_back({r->getDateRuleType(), static_cast<unsigned>(r->getRuleMonth() + 1), r->getRuleDayOfMonth(),
-                           static_cast<unsigned>(std::max(r->getRuleDayOfWeek() - 1, 0)), r->getRuleWeekInMonth(),
-                           milliseconds(r->getRuleMillisInDay()), r->getTimeRuleType()});
+        current.push_back({DayKindOf(r->getDateRuleType()), static_cast<unsigned>(r->getRuleMonth() + 1),
+                           r->getRuleDayOfMonth(), static_cast<unsigned>(std::max(r->getRuleDayOfWeek() - 1, 0)),
+                           r->getRuleWeekInMonth(), milliseconds(r->getRuleMillisInDay()),
+                           ScaleOf(r->getTimeRuleType())});
     }
     return current;
 }
 
 // The day an ICU rule names in a year.
-sys_days IcuRuleDay(const IcuRule& r, year y)
+sys_days IcuRuleDay(const ZoneYearlyRule& r, year y)
 {
     const month m{r.month};
     const weekday wd{r.dayOfWeek};
-    switch (r.dateType) {
-    case icu::DateTimeRule::DOW:
+    switch (r.day) {
+    case ZoneYearlyRule::Day::WeekdayOfMonth:
         if (r.weekInMonth < 0)
             return sys_days{y / m / wd[last]} - days{7 * (-r.weekInMonth - 1)};
         return sys_days{y / m / wd[static_cast<unsigned>(r.weekInMonth)]};
-    case icu::DateTimeRule::DOW_GEQ_DOM: {
+    case ZoneYearlyRule::Day::WeekdayOnOrAfter: {
         const sys_days from{y / m / day{static_cast<unsigned>(r.dayOfMonth)}};
         return from + (wd - weekday{from});
     }
-    case icu::DateTimeRule::DOW_LEQ_DOM: {
+    case ZoneYearlyRule::Day::WeekdayOnOrBefore: {
         const sys_days until{y / m / day{static_cast<unsigned>(r.dayOfMonth)}};
         return until - (weekday{until} - wd);
     }
-    case icu::DateTimeRule::DOM:
+    case ZoneYearlyRule::Day::OfMonth:
     default: return sys_days{y / m / day{static_cast<unsigned>(r.dayOfMonth)}};
     }
 }
 
 // A change on the scale an ICU rule counts in.
-sys_seconds OnIcuScale(const ZoneDstChange& c, icu::DateTimeRule::TimeRuleType type)
+sys_seconds OnIcuScale(const ZoneDstChange& c, ZoneYearlyRule::Scale scale)
 {
-    switch (type) {
-    case icu::DateTimeRule::UTC_TIME: return c.at;
-    case icu::DateTimeRule::STANDARD_TIME: return c.at + seconds(c.standardBefore);
-    case icu::DateTimeRule::WALL_TIME:
+    switch (scale) {
+    case ZoneYearlyRule::Scale::Utc: return c.at;
+    case ZoneYearlyRule::Scale::Standard: return c.at + seconds(c.standardBefore);
+    case ZoneYearlyRule::Scale::Wall:
     default: return c.at + seconds(c.offsetBefore);
     }
 }
@@ -105,16 +116,16 @@ year YearOf(sys_seconds t)
     return year_month_day{floor<days>(t)}.year();
 }
 
-bool IcuRuleMakes(const IcuRule& r, const ZoneDstChange& c)
+bool IcuRuleMakes(const ZoneYearlyRule& r, const ZoneDstChange& c)
 {
-    const sys_seconds at = OnIcuScale(c, r.timeType);
+    const sys_seconds at = OnIcuScale(c, r.scale);
     return sys_seconds{IcuRuleDay(r, YearOf(at))} + duration_cast<seconds>(r.timeOfDay) == at;
 }
 
 // Whether ICU's rules make exactly the system's changes from `now` on for
 // ten years: every change made by one rule, and each rule firing once in
 // every whole year of the span.
-bool IcuReproduces(const std::vector<IcuRule>& rules, const std::vector<ZoneDstChange>& changes, sys_seconds now)
+bool IcuReproduces(const std::vector<ZoneYearlyRule>& rules, const std::vector<ZoneDstChange>& changes, sys_seconds now)
 {
     if (rules.empty())
         return false;
@@ -127,7 +138,7 @@ bool IcuReproduces(const std::vector<IcuRule>& rules, const std::vector<ZoneDstC
         for (size_t i = 0; i < rules.size() && !made; ++i)
             if (IcuRuleMakes(rules[i], c)) {
                 made = true;
-                ++fired[{i, static_cast<int>(YearOf(OnIcuScale(c, rules[i].timeType)))}];
+                ++fired[{i, static_cast<int>(YearOf(OnIcuScale(c, rules[i].scale)))}];
             }
         if (!made)
             return false;
@@ -140,18 +151,18 @@ bool IcuReproduces(const std::vector<IcuRule>& rules, const std::vector<ZoneDstC
 }
 
 // How ICU states a rule's day: "the Friday on or after 23 March".
-std::string DescribeIcuDay(const IcuRule& r)
+std::string DescribeIcuDay(const ZoneYearlyRule& r)
 {
     const std::string weekday(kDstWeekdayNames[r.dayOfWeek % 7]);
     const std::string monthName(kDstMonthNames[(r.month - 1) % 12]);
-    switch (r.dateType) {
-    case icu::DateTimeRule::DOW_GEQ_DOM:
+    switch (r.day) {
+    case ZoneYearlyRule::Day::WeekdayOnOrAfter:
         return "the " + weekday + " on or after " + std::to_string(r.dayOfMonth) + " " + monthName;
-    case icu::DateTimeRule::DOW_LEQ_DOM:
+    case ZoneYearlyRule::Day::WeekdayOnOrBefore:
         return "the " + weekday + " on or before " + std::to_string(r.dayOfMonth) + " " + monthName;
-    case icu::DateTimeRule::DOW:
+    case ZoneYearlyRule::Day::WeekdayOfMonth:
         return "the " + weekday + " of week " + std::to_string(r.weekInMonth) + " of " + monthName;
-    case icu::DateTimeRule::DOM:
+    case ZoneYearlyRule::Day::OfMonth:
     default: return std::to_string(r.dayOfMonth) + " " + monthName;
     }
 }
@@ -250,7 +261,7 @@ std::string YearList(const std::vector<Derived::Miss>& misses)
 }
 
 std::string InexactSentence(const char* which, const Derived& derived, const std::string& zoneId,
-                            const std::optional<IcuRule>& icu, bool utc)
+                            const std::optional<ZoneYearlyRule>& icu, bool utc)
 {
     const Derived::Miss& first = derived.misses.front();
     const char* scale = utc ? " UTC" : " local time";
@@ -279,9 +290,13 @@ DstZoneImport NoDaylightSaving(DstZoneImport result)
 
 DstZoneImport ImportDstZone(std::string_view zoneId, sys_seconds now)
 {
+    return ImportDstChanges(ReadZoneDst(zoneId, now, now + kDeriveSpan), IcuCurrentRules(zoneId), now);
+}
+
+DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYearlyRule>& yearlyRules, sys_seconds now)
+{
     DstZoneImport result;
-    result.zoneId = std::string(zoneId);
-    const ZoneDstData zone = ReadZoneDst(zoneId, now, now + kDeriveSpan);
+    result.zoneId = zone.id;
     if (!zone.found) {
         result.message =
             "The time zone \"" + result.zoneId + "\" is not in this computer's time zone data; nothing was imported.";
@@ -298,11 +313,10 @@ DstZoneImport ImportDstZone(std::string_view zoneId, sys_seconds now)
     result.hasDst = true;
 
     // The time reference, from ICU when its rule makes the system's changes.
-    const std::vector<IcuRule> icuRules = IcuCurrentRules(zoneId);
-    result.referenceConfirmed = IcuReproduces(icuRules, zone.changes, now);
-    const bool utc = result.referenceConfirmed && std::all_of(icuRules.begin(), icuRules.end(), [](const IcuRule& r) {
-                         return r.timeType == icu::DateTimeRule::UTC_TIME;
-                     });
+    result.referenceConfirmed = IcuReproduces(yearlyRules, zone.changes, now);
+    const bool utc = result.referenceConfirmed &&
+        std::all_of(yearlyRules.begin(), yearlyRules.end(),
+                    [](const ZoneYearlyRule& r) { return r.scale == ZoneYearlyRule::Scale::Utc; });
     result.utcReference = utc ? 1 : 0;
 
     // Each change on the rules' scale: UTC, or the wall clock just before.
@@ -349,12 +363,12 @@ DstZoneImport ImportDstZone(std::string_view zoneId, sys_seconds now)
     if (!result.referenceConfirmed)
         m += " The time zone data does not confirm whether the changes follow UTC or local time; local time is "
              "used.";
-    const auto icuFor = [&](bool isStart) -> std::optional<IcuRule> {
+    const auto icuFor = [&](bool isStart) -> std::optional<ZoneYearlyRule> {
         if (!result.referenceConfirmed)
             return std::nullopt;
         // The rule that makes the zone's first such change.
         const ZoneDstChange& c = *(isStart ? starts : ends).front();
-        for (const IcuRule& r : icuRules)
+        for (const ZoneYearlyRule& r : yearlyRules)
             if (IcuRuleMakes(r, c))
                 return r;
         return std::nullopt;

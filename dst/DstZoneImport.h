@@ -19,11 +19,13 @@
 #pragma once
 
 #include "DstRuleSet.h"
+#include "DstZoneData.h"
 
 #include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct DstZoneImport {
     std::string zoneId;
@@ -40,8 +42,38 @@ struct DstZoneImport {
     std::string message;
 };
 
-// Imports the named zone's rules as they stand at `now`.
+// One of a zone's yearly rules as ICU states it, in plain values, so that
+// the conversion below takes no ICU objects and can be fed made-up zones.
+struct ZoneYearlyRule {
+    enum class Day : uint8_t {
+        OfMonth,            // dayOfMonth of month
+        WeekdayOfMonth,     // the weekInMonth-th dayOfWeek, counted from the month's end when negative
+        WeekdayOnOrAfter,   // the first dayOfWeek on or after dayOfMonth
+        WeekdayOnOrBefore,  // the last dayOfWeek on or before dayOfMonth
+    };
+    // The scale timeOfDay counts on: the wall clock before the change, local
+    // standard time, or UTC.
+    enum class Scale : uint8_t { Wall, Standard, Utc };
+
+    Day day = Day::OfMonth;
+    unsigned month = 1;      // 1..12
+    int dayOfMonth = 1;      // 1..31
+    unsigned dayOfWeek = 0;  // 0 Sunday .. 6 Saturday
+    int weekInMonth = 1;     // 1..5, or -1..-5 from the month's end
+    std::chrono::milliseconds timeOfDay{0};
+    Scale scale = Scale::Wall;
+};
+
+// Imports the named zone's rules as they stand at `now`: its changes over
+// the coming 28 years and ICU's yearly rules, through ImportDstChanges.
 DstZoneImport ImportDstZone(std::string_view zoneId, std::chrono::sys_seconds now);
+
+// The conversion itself, without the tz data: turns a zone's changes (in
+// time order, as ReadZoneDst gives them) into the clock's rules. The yearly
+// rules, empty when ICU has none, decide the time reference only when they
+// make every change of the ten years from `now`.
+DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYearlyRule>& yearlyRules,
+                               std::chrono::sys_seconds now);
 
 // Imports the computer's own zone.
 DstZoneImport ImportSystemDstZone(std::chrono::sys_seconds now);

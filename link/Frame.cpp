@@ -14,6 +14,12 @@ bool IsControl(uint8_t byte)
     return byte <= 0x1F || byte == 0x7F;
 }
 
+// Both ends write the code and the checksum as uppercase digits (HexDigit).
+bool IsFrameDigit(uint8_t c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+}
+
 int HexValue(uint8_t c)
 {
     if (c >= '0' && c <= '9')
@@ -64,6 +70,7 @@ const char* FrameFaultText(FrameFault fault)
     case FrameFault::TooLong: return "frame too long";
     case FrameFault::TooShort: return "frame too short";
     case FrameFault::ControlCharacter: return "control character in the frame";
+    case FrameFault::BadCode: return "code not two hex digits";
     case FrameFault::BadChecksum: return "bad checksum";
     case FrameFault::AnswerInFrame: return "ACK or NAK inside a frame";
     case FrameFault::Restarted: return "STX inside a frame";
@@ -81,6 +88,14 @@ FrameFault CheckFrame(const uint8_t* buffer, size_t etx)
             return FrameFault::ControlCharacter;
         sum = static_cast<uint8_t>(sum + buffer[i]);
     }
+    // Code and checksum must be two uppercase hex digits each, as BuildFrame
+    // writes them. Read as far as their digits go, a damaged "G0" would pass
+    // for a checksum of 0 and "c8" for code C8: the frame taken would not
+    // be the one that was sent.
+    if (!IsFrameDigit(buffer[1]) || !IsFrameDigit(buffer[2]))
+        return FrameFault::BadCode;
+    if (!IsFrameDigit(buffer[etx - 2]) || !IsFrameDigit(buffer[etx - 1]))
+        return FrameFault::BadChecksum;
     const std::string_view digits(reinterpret_cast<const char*>(buffer + etx - 2), 2);
     return ParseHex(digits) == sum ? FrameFault::None : FrameFault::BadChecksum;
 }

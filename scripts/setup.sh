@@ -11,6 +11,8 @@ packages=(
   # (dpkg-shlibdeps, file), the validators of the desktop entry and the
   # AppStream metadata, and man to render the manual pages.
   dpkg-dev file desktop-file-utils appstream man-db
+  # The fuzz harnesses: clang with libFuzzer and the sanitizer runtimes.
+  clang libclang-rt-14-dev
 )
 
 missing=()

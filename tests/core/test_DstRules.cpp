@@ -158,3 +158,40 @@ TEST(DstChanges, InOrderAcrossTheYearsAndRangeEdges)
     south.dstMode = kDstDisabled;
     EXPECT_TRUE(DstChanges(south, At(2026, 1, 1, 0), At(2028, 1, 1, 0)).empty());
 }
+
+// The clock's scale runs to the year 36,741, past the last year the
+// calendar types name (32767). Around that year the rules must still answer
+// at once; past it the state the changes of 32767 leave holds.
+TEST(DstInForce, AnswersAtTheFarEndOfTheClocksScale)
+{
+    ClockConfig eu = WeekdayRule(5, 1, 3, 1);
+    eu.dstEndMonth = 10;
+    eu.dstUseUtc = 1;
+    ClockConfig south = WeekdayRule(1, 1, 10, 2);
+    south.dstEndMonth = 4;
+    south.dstUseUtc = 1;
+    // The end of the clock's 40-bit scale, in seconds from 1970.
+    const sys_seconds lastClockSecond{seconds{(int64_t{1} << 40) - 1 - kClockEpochToUnix}};
+
+    const struct {
+        const char* legend;
+        const ClockConfig& config;
+        sys_seconds at;
+        bool inForce;
+    } rows[] = {
+        {"summer of 32766", eu, At(32766, 6, 1, 0), true},
+        {"winter of 32766", eu, At(32766, 12, 1, 0), false},
+        {"summer of 32767", eu, At(32767, 6, 1, 0), true},
+        {"after the last change of 32767, north", eu, At(32767, 12, 31, 23), false},
+        {"past 32767, north", eu, lastClockSecond, false},
+        {"after the last change of 32767, south", south, At(32767, 12, 31, 23), true},
+        {"past 32767, south", south, lastClockSecond, true},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DstInForce(row.config, row.at), row.inForce) << row.legend;
+
+    const auto changes = DstChanges(eu, At(32766, 1, 1, 0), lastClockSecond);
+    ASSERT_EQ(changes.size(), 4u);
+    EXPECT_EQ(changes.back().at, *DstTransition(eu, year{32767}, false));
+    EXPECT_FALSE(DstTransition(eu, year{-32768}, true).has_value());
+}

@@ -202,6 +202,77 @@ TEST(DstZoneImport, ZonesWithoutDaylightSavingAndUnknownZones)
     EXPECT_TRUE(editor.SourceZone().empty());
 }
 
+// The conversion on made-up zones, without the tz data: what it makes of
+// changes no real zone may have today.
+TEST(DstZoneImport, ConversionOfMadeUpZones)
+{
+    // Changes on 22 March and 22 September at 00:00 local time, UTC+03:30,
+    // for five years: fixed dates in both rules.
+    const int32_t standard = 12600;
+    ZoneDstData fixed{"Test/Fixed", true, standard, {}, {}};
+    for (int y = 2026; y < 2031; ++y) {
+        const sys_seconds start = sys_days{year{y} / March / 22} - seconds(standard);
+        const sys_seconds end = sys_days{year{y} / September / 22} - seconds(standard + 3600);
+        fixed.changes.push_back({start, true, standard, standard, 3600});
+        fixed.changes.push_back({end, false, standard + 3600, standard, 3600});
+    }
+    DstZoneImport imported = ImportDstChanges(fixed, {}, kNow);
+    EXPECT_TRUE(imported.hasDst);
+    EXPECT_TRUE(imported.exact);
+    EXPECT_FALSE(imported.referenceConfirmed);
+    EXPECT_EQ(imported.rules.startRule, (DstRule{1, 3, 0, 22, 0, 0, 0}));
+    EXPECT_EQ(imported.rules.endRule, (DstRule{1, 9, 0, 22, 0, 0, 0}));
+
+    // The same zone with ICU's rules in UTC that make its changes: the
+    // reference is confirmed, and the rules count in UTC.
+    ZoneYearlyRule startUtc{ZoneYearlyRule::Day::OfMonth, 3, 21, 0, 1, hours(20) + minutes(30),
+                            ZoneYearlyRule::Scale::Utc};
+    ZoneYearlyRule endUtc{ZoneYearlyRule::Day::OfMonth, 9, 21, 0, 1, hours(19) + minutes(30),
+                          ZoneYearlyRule::Scale::Utc};
+    fixed.changes.clear();
+    for (int y = 2026; y < 2040; ++y) {
+        fixed.changes.push_back(
+            {sys_days{year{y} / March / 21} + hours(20) + minutes(30), true, standard, standard, 3600});
+        fixed.changes.push_back(
+            {sys_days{year{y} / September / 21} + hours(19) + minutes(30), false, standard + 3600, standard, 3600});
+    }
+    imported = ImportDstChanges(fixed, {startUtc, endUtc}, kNow);
+    EXPECT_TRUE(imported.referenceConfirmed);
+    EXPECT_EQ(imported.utcReference, 1);
+    EXPECT_TRUE(imported.exact);
+    EXPECT_EQ(imported.rules.startRule, (DstRule{1, 3, 0, 21, 20, 30, 0}));
+    // ICU's rules that miss a change confirm nothing.
+    startUtc.dayOfMonth = 20;
+    imported = ImportDstChanges(fixed, {startUtc, endUtc}, kNow);
+    EXPECT_FALSE(imported.referenceConfirmed);
+    EXPECT_EQ(imported.utcReference, 0);
+
+    // A shift that varies: the one used most, and the message says so.
+    ZoneDstData varying{"Test/Varying", true, 0, {}, {}};
+    for (int y = 2026; y < 2029; ++y) {
+        const int32_t shift = y == 2028 ? 1800 : 3600;
+        varying.changes.push_back({sys_days{year{y} / April / 1}, true, 0, 0, shift});
+        varying.changes.push_back({sys_days{year{y} / October / 1}, false, shift, 0, shift});
+    }
+    imported = ImportDstChanges(varying, {}, kNow);
+    EXPECT_EQ(imported.rules.daylightBias, 3600);
+    EXPECT_FALSE(imported.exact);
+    EXPECT_NE(imported.message.find("The zone's shift varies over the years; the clock keeps +1:00."),
+              std::string::npos)
+        << imported.message;
+
+    // Starts without ends is no daylight saving the clock can keep; a zone
+    // the data does not know imports nothing.
+    ZoneDstData onlyStarts{"Test/Starts", true, 0, {{kNow, true, 0, 0, 3600}}, {}};
+    EXPECT_FALSE(ImportDstChanges(onlyStarts, {}, kNow).hasDst);
+    ZoneDstData unknown{"Test/Unknown", false, 0, {}, {}};
+    const DstZoneImport none = ImportDstChanges(unknown, {}, kNow);
+    EXPECT_FALSE(none.found);
+    EXPECT_EQ(none.message,
+              "The time zone \"Test/Unknown\" is not in this computer's time zone data; nothing was "
+              "imported.");
+}
+
 TEST(DstZoneImport, TheComputersOwnZone)
 {
     // Qt reads the computer's zone from TZ first.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,24 @@ using Bytes = std::vector<uint8_t>;
 Bytes FrameOfLength(size_t n)
 {
     return BuildFrame(0x60, std::string(n - 6, 'A'));
+}
+
+// A frame with the given code digits and payload whose checksum digits are
+// the sum written in lowercase, or the given digits when there are any.
+Bytes FrameWithDigits(const std::string& code, const std::string& payload, const std::string& checksum = "")
+{
+    Bytes frame{kStx};
+    frame.insert(frame.end(), code.begin(), code.end());
+    frame.insert(frame.end(), payload.begin(), payload.end());
+    unsigned sum = 0;
+    for (size_t i = 1; i < frame.size(); ++i)
+        sum += frame[i];
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02x", sum & 0xFF);
+    const std::string written = checksum.empty() ? std::string(digits) : checksum;
+    frame.insert(frame.end(), written.begin(), written.end());
+    frame.push_back(kEtx);
+    return frame;
 }
 
 struct Outcome {
@@ -140,6 +159,29 @@ std::vector<Row> FailureTable()
         {"ACK and NAK between frames", {0x06, 0x15, 0x06}, 0, 0, 2, 1, ""},
         {"two frames back to back", twoFrames, 2, 0, 0, 0, "00000001"},
         {"lone STX leaves nothing", {0x02}, 0, 0, 0, 0, ""},
+        // Code and checksum are uppercase hex digits. Read as far as their
+        // digits go, each of these would pass for a good frame.
+        {"lowercase code digits", FrameWithDigits("af", "", "C7"), 0, 1, 0, 0, "", {FrameFault::BadCode}},
+        {"code digits that are no hex digits",
+         FrameWithDigits("ZZ", "01", "15"),
+         0,
+         1,
+         0,
+         0,
+         "",
+         {FrameFault::BadCode}},
+        // Payload "\xA0" brings the sum of "00" and the payload to 0.
+        {"checksum G0 reads as 0", FrameWithDigits("00", "\xA0", "G0"), 0, 1, 0, 0, "", {FrameFault::BadChecksum}},
+        {"checksum of control characters reads as 0",
+         FrameWithDigits("00", "\xA0", "\x01\x01"),
+         0,
+         1,
+         0,
+         0,
+         "",
+         {FrameFault::BadChecksum}},
+        {"lowercase checksum digits", FrameWithDigits("B3", "0A"), 0, 1, 0, 0, "", {FrameFault::BadChecksum}},
+        {"uppercase of the same frame", BuildFrame(0xB3, "0A"), 1, 0, 0, 0, "0A"},
     };
 }
 

@@ -409,6 +409,25 @@ TEST(SimClockLocalTime, LastWeekRuleInUtc)
                    {At(2024y / October / 27, 1h), 3600}});
 }
 
+// A time set near the end of the clock's 40-bit scale, past the years the
+// calendar names, with daylight saving on: the clock answers at once (it
+// once spun for ever reckoning the rules of the year after 32767).
+TEST(SimClockLocalTime, RulesAnswerAtTheFarEndOfTheScale)
+{
+    SimClock clock;
+    ClockConfig c = DstConfig(clock, true, 1, 3600);
+    SetWeekdayRule(c, 5, 3, 1, 5, 10, 1);
+    clock.SetConfig(c);
+
+    // 1 June 32766, 00:00 UTC, as the set-time request carries it.
+    ASSERT_EQ(clock.Handle(kCmdSetTime, "01E2C9E65D0000").kind, Kind::Ack);
+    EXPECT_EQ(LocalOffset(clock), 7200);
+    ExpectOffsets(clock,
+                  {{At(sys_days{year{32767} / July / 1}), 7200},
+                   {At(sys_days{year{32767} / December / 1}), 3600},
+                   {ClockTime{1, 0xFF, 0xFFFFF000, 0}, 3600}});
+}
+
 TEST(SimClockLocalTime, FixedDateRule)
 {
     SimClock clock;
