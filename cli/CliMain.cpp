@@ -137,8 +137,9 @@ const CommandHelp kCommandHelp[] = {
     {"set time", "now|\"YYYY-MM-DD hh:mm:ss\"",
      "Sets the clock's UTC date and time. 'now' takes this computer's UTC: the next whole\n"
      "second is sent so that it reaches the clock on that second's boundary (a wait of up\n"
-     "to about a second). A typed date must exist and lie in 2001 to 2099, the years the\n"
-     "clock counts right; it is sent at once."},
+     "to about a second), then the clock's offset measured afterwards is printed. A typed\n"
+     "date must exist and lie in 2001 to 2099, the years the clock counts right; it is\n"
+     "sent at once."},
     {"set illumination", "0..12", "Sets the level of the dial illumination (clocks of protocol version 2)."},
     {"set timecode-date", "on|off", "Whether the clock takes the date from the time code it receives."},
     {"set motion", "sweep|step", "How the hands move: sweep or step."},
@@ -678,6 +679,9 @@ int SetTimeNow(CClockSession& session)
         return kExitLink;
     }
     std::printf("Clock set to %s UTC on the second.\n", FormatDateTime(result.plan.calendar).c_str());
+    // The readings from before the set were dropped with it: what follows is
+    // measured afresh.
+    std::printf("%s\n", OffsetLine(SettledOffset(*device)).c_str());
     return kExitOk;
 }
 

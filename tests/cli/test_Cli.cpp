@@ -205,6 +205,9 @@ TEST_F(CliTest, SetTimeNowLandsOnTheSecond)
     const CliRun now = RunCli(Port() + "set time now");
     EXPECT_EQ(now.status, 0) << now.output;
     EXPECT_TRUE(Contains(now.output, "on the second")) << now.output;
+    EXPECT_TRUE(std::regex_search(now.output, std::regex("\nClock vs this computer: [+-]0\\.0[0-4]\\d s\n")))
+        << "the offset measured afterwards\n"
+        << now.output;
     const std::vector<SimSet> sets = Clock().Sets();
     ASSERT_EQ(sets.size(), 1u);
     EXPECT_EQ(sets[0].time.fraction, 0u) << "a whole second, hundredths 0";
