@@ -84,59 +84,46 @@ void CKerovantDlg::SetIlluminationFromSlider()
         illuminationRest_->start();
         return;
     }
-    const CommandScope running(commandRunning_);
+    // The level the user chose, before the wait for the clock.
     const int level = illumination_->value();
-    CClockConnection::Hold device = BeginCommand();
-    if (!device)
-        return;
-    config_ = ClockConfig{};
-    device->GetConfig(config_);
-    config_.illumination = static_cast<uint8_t>(level);
-    device->SetConfig(config_);
-    CheckLink(*device, kStrErrorSettingTime);
+    ChangeConfig(kStrErrorSettingTime, [this, level]() {
+        config_.illumination = static_cast<uint8_t>(level);
+        return true;
+    });
 }
 
 void CKerovantDlg::SetTimeZone()
 {
-    const CommandScope running(commandRunning_);
-    CClockConnection::Hold device = BeginCommand();
-    if (!device)
-        return;
-    config_ = ClockConfig{};
-    device->GetConfig(config_);
-    exchange_.bias = ClockStandardBias(config_);
-    CTzDlg dialog(this, exchange_);
-    if (RunModal(dialog) != QDialog::Accepted)
-        return;
-    exchange_ = dialog.Result();
-    StoreStandardBias(config_, exchange_.bias);
-    config_.configured = 1;
-    config_.valid = 1;
-    device->SetConfig(config_);
-    CheckLink(*device, kStrErrorSettingConfig);
+    ChangeConfig(kStrErrorSettingConfig, [this]() {
+        exchange_.bias = ClockStandardBias(config_);
+        CTzDlg dialog(this, exchange_);
+        if (RunModal(dialog) != QDialog::Accepted)
+            return false;
+        exchange_ = dialog.Result();
+        StoreStandardBias(config_, exchange_.bias);
+        config_.configured = 1;
+        config_.valid = 1;
+        return true;
+    });
 }
 
 void CKerovantDlg::SetDaylightSaving()
 {
-    const CommandScope running(commandRunning_);
-    CClockConnection::Hold device = BeginCommand();
-    if (!device)
-        return;
-    config_ = ClockConfig{};
-    device->GetConfig(config_);
-    // The exchange block starts over from the clock's rules alone.
-    const DstSettings read = DstSettingsFromConfig(config_);
-    exchange_ = read.rules;
-    uint8_t mode = read.mode;
-    CDstDlg dialog(this, exchange_, read.utcReference, &mode);
-    // Local rules change on the clock's own face: the preview needs its bias.
-    dialog.SetClockBias(ClockStandardBias(config_));
-    if (RunModal(dialog) != QDialog::Accepted)
-        return;
-    exchange_ = dialog.Rules();
-    StoreDstSettings(DstSettings{exchange_, mode, dialog.UtcReference()}, config_);
-    device->SetConfig(config_);
-    CheckLink(*device, kStrErrorSettingConfig);
+    ChangeConfig(kStrErrorSettingConfig, [this]() {
+        // The exchange block starts over from the clock's rules alone.
+        const DstSettings read = DstSettingsFromConfig(config_);
+        exchange_ = read.rules;
+        uint8_t mode = read.mode;
+        CDstDlg dialog(this, exchange_, read.utcReference, &mode);
+        // Local rules change on the clock's own face: the preview needs
+        // its bias.
+        dialog.SetClockBias(ClockStandardBias(config_));
+        if (RunModal(dialog) != QDialog::Accepted)
+            return false;
+        exchange_ = dialog.Rules();
+        StoreDstSettings(DstSettings{exchange_, mode, dialog.UtcReference()}, config_);
+        return true;
+    });
 }
 
 void CKerovantDlg::SetDateTime()
@@ -174,21 +161,30 @@ void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
 
 void CKerovantDlg::SetTimeCodeSettings()
 {
+    ChangeConfig(kStrErrorSettingTime, [this]() {
+        uint8_t useDate = config_.useTimeCodeDate() | config_.useTimeCodeDateAlt();
+        CTimeCodeSettings dialog(this, &useDate);
+        if (RunModal(dialog) != QDialog::Accepted)
+            return false;
+        const uint8_t flag = useDate != 0 ? 1 : 0;
+        config_.useTimeCodeDate() = flag;
+        config_.useTimeCodeDateAlt() = flag;
+        return true;
+    });
+}
+
+void CKerovantDlg::ChangeConfig(const char* message, const std::function<bool()>& edit)
+{
     const CommandScope running(commandRunning_);
     CClockConnection::Hold device = BeginCommand();
     if (!device)
         return;
     config_ = ClockConfig{};
     device->GetConfig(config_);
-    uint8_t useDate = config_.useTimeCodeDate() | config_.useTimeCodeDateAlt();
-    CTimeCodeSettings dialog(this, &useDate);
-    if (RunModal(dialog) != QDialog::Accepted)
+    if (!edit())
         return;
-    const uint8_t flag = useDate != 0 ? 1 : 0;
-    config_.useTimeCodeDate() = flag;
-    config_.useTimeCodeDateAlt() = flag;
     device->SetConfig(config_);
-    CheckLink(*device, kStrErrorSettingTime);
+    CheckLink(*device, message);
 }
 
 void CKerovantDlg::SetClockHandPosition()

@@ -28,6 +28,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -173,6 +174,11 @@ private:
     CClockConnection::Hold BeginCommand();
     // After a write: says the message when the link is down.
     void CheckLink(const CClockDevice& device, const char* message);
+    // The configuration commands' common road: waits for the clock, reads
+    // its configuration afresh into config_, lets `edit` change it (false:
+    // the user cancelled, nothing is sent), sends it and says `message`
+    // when the link is down.
+    void ChangeConfig(const char* message, const std::function<bool()>& edit);
     // A ready clock with its hands stopped and no command running: asks
     // once per connection whether to start them again (AskToStartHands,
     // after the refresh has let go of the device object).

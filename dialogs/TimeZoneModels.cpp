@@ -1,5 +1,7 @@
 #include "TimeZoneModels.h"
 
+#include <QKeyEvent>
+
 CTimeZoneListModel::CTimeZoneListModel(const std::vector<TimeZoneEntry>& catalogue, QObject* parent)
     : QAbstractListModel(parent), catalogue_(catalogue)
 {
@@ -36,4 +38,20 @@ void CTimeZoneFilterModel::SetFilterText(const QString& text)
 bool CTimeZoneFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& /*sourceParent*/) const
 {
     return MatchesFilter(source_->Entry(sourceRow), text_);
+}
+
+bool FilterKeyGoesToList(const QEvent* event, QAbstractItemView* list, const CTimeZoneFilterModel* proxy,
+                         bool zoneSelected)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Down && key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (proxy->rowCount() > 0) {
+        list->setFocus(Qt::OtherFocusReason);
+        if (!zoneSelected)
+            list->setCurrentIndex(proxy->index(0, 0));
+    }
+    return true;
 }

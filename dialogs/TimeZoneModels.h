@@ -7,7 +7,9 @@
 
 #include "TimeZoneCatalogue.h"
 
+#include <QAbstractItemView>
 #include <QAbstractListModel>
+#include <QEvent>
 #include <QSortFilterProxyModel>
 #include <QString>
 
@@ -45,3 +47,10 @@ private:
     CTimeZoneListModel* source_;
     QString text_;
 };
+
+// Down, Enter or Return pressed in a zone filter field go on to the list
+// that the filter narrows, selecting its first zone when none is selected:
+// a user who typed a zone's name wants that zone, not the dialog closed with
+// what it had. True when the event was such a key (the caller then takes it).
+bool FilterKeyGoesToList(const QEvent* event, QAbstractItemView* list, const CTimeZoneFilterModel* proxy,
+                         bool zoneSelected);

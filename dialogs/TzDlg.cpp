@@ -5,7 +5,6 @@
 #include "TimeZoneModels.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -138,20 +137,9 @@ void CTzDlg::OnFilterEdited(const QString& text)
 
 bool CTzDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    // Down, Enter or Return in the filter go on to the list, selecting its
-    // first zone when none is: a user who typed a zone's name wants that
-    // zone, not the dialog closed with the bias it had.
-    if (watched == filter_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (proxy_->rowCount() > 0) {
-                list_->setFocus(Qt::OtherFocusReason);
-                if (SelectedEntry() < 0)
-                    list_->setCurrentIndex(proxy_->index(0, 0));
-            }
-            return true;
-        }
-    }
+    // Enter in the filter then takes the zone the user narrowed the list to.
+    if (watched == filter_ && FilterKeyGoesToList(event, list_, proxy_, SelectedEntry() >= 0))
+        return true;
     return CTemplateDialog::eventFilter(watched, event);
 }
 

@@ -3,7 +3,6 @@
 #include "Strings.h"
 #include "TimeZoneModels.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -93,19 +92,8 @@ QByteArray CDstZoneChooser::SelectedZone() const
 
 bool CDstZoneChooser::eventFilter(QObject* watched, QEvent* event)
 {
-    // Down, Enter or Return in the filter go on to the list, selecting its
-    // first zone when none is, as in the time zone dialog: Enter then takes
-    // the zone the user narrowed the list to.
-    if (watched == filter_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (proxy_->rowCount() > 0) {
-                list_->setFocus(Qt::OtherFocusReason);
-                if (SelectedEntry() < 0)
-                    list_->setCurrentIndex(proxy_->index(0, 0));
-            }
-            return true;
-        }
-    }
+    // Enter in the filter then takes the zone the user narrowed the list to.
+    if (watched == filter_ && FilterKeyGoesToList(event, list_, proxy_, SelectedEntry() >= 0))
+        return true;
     return CTemplateDialog::eventFilter(watched, event);
 }
