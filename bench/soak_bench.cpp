@@ -391,6 +391,7 @@ private:
     void Refresh();
     void CheckShown(const CClockDevice& device);
     void CheckResources(uint64_t generation);
+    void CheckNoGrowth();
     // Looks whether the device shows a reading the clock sent after the
     // latest plug.
     void CheckFresh();
@@ -437,6 +438,7 @@ private:
     Resources start_{};
     uint64_t checkedGeneration_ = 0;
     uint64_t resourceChecks_ = 0;
+    bool grown_ = false;  // reported once
     std::vector<AcceptedWrite> writes_;
     std::map<uint8_t, uint64_t> attempted_;
     uint64_t refused_ = 0;
@@ -553,6 +555,7 @@ void Soak::Watchdog()
 void Soak::Refresh()
 {
     const std::shared_ptr<CClockDevice> device = connection_.Device();
+    CheckNoGrowth();
     if (!device || !device->IsOnline()) {
         if (offlineTicks_++ >= kOfflineTicksBeforeReplace) {
             offlineTicks_ = 0;
@@ -633,6 +636,21 @@ void Soak::CheckResources(uint64_t generation)
     if (!(now == baseline_))
         findings_.Add("device object " + std::to_string(generation) + " ready with " + Describe(now) +
                       "; the first had " + Describe(baseline_));
+}
+
+void Soak::CheckNoGrowth()
+{
+    // Between replacements no device object holds more than the first ready
+    // one did, whatever state it is in (one that could not open the port
+    // holds less).
+    if (baseline_.fds < 0 || connection_.ReplacementPending() || grown_)
+        return;
+    const Resources now = OwnResources(sim_);
+    if (now.fds > baseline_.fds || now.threads > baseline_.threads) {
+        grown_ = true;
+        findings_.Add("device object " + std::to_string(connection_.Generation()) + " holds " + Describe(now) +
+                      "; the first ready one had " + Describe(baseline_));
+    }
 }
 
 void Soak::CheckFresh()
