@@ -324,6 +324,7 @@ struct AcceptedWrite {
     std::string payload;
     std::weak_ptr<CClockDevice> device;
     TimePoint accepted;
+    uint32_t ticket = 0;  // a time write at an instant: its ticket
 };
 
 bool SameDevice(const std::weak_ptr<CClockDevice>& a, const std::weak_ptr<CClockDevice>& b)
@@ -397,7 +398,7 @@ private:
     void CheckFresh();
     void UserAction();
     bool SetRandomConfig(CClockDevice& device, const std::shared_ptr<CClockDevice>& shared, bool stopHands);
-    bool SetRandomTime(CClockDevice& device, const std::shared_ptr<CClockDevice>& shared);
+    bool SetRandomTime(CClockDevice& device, const std::shared_ptr<CClockDevice>& shared, bool timed);
     bool SetRandomDisplay(CClockDevice& device, const std::shared_ptr<CClockDevice>& shared);
     void Unplug();
     bool Replug();
@@ -445,6 +446,7 @@ private:
     uint64_t reached_ = 0;
     uint64_t replaced_ = 0;
     uint64_t failedWithDevice_ = 0;
+    uint64_t missed_ = 0;
     uint64_t lost_ = 0;
     uint64_t shownChecks_ = 0;
     // A shown value not (yet) among the clock's reports, and since when.
@@ -511,7 +513,7 @@ void Soak::Watchdog()
         const TimePoint now = Clock::now();
         const TimePoint beat{TimePoint::duration(heartbeat_.load(std::memory_order_acquire))};
         if (now - beat > kHangLimit) {
-            std::printf("soak: FAILED: hang: the user-interface thread has not come back for %.0f s\n",
+            std::printf("soak: FAILED: hang: the main thread has not come back for %.0f s\n",
                         std::chrono::duration<double>(now - beat).count());
             std::fflush(stdout);
             std::_Exit(1);
@@ -708,7 +710,7 @@ bool Soak::SetRandomConfig(CClockDevice& device, const std::shared_ptr<CClockDev
     return true;
 }
 
-bool Soak::SetRandomTime(CClockDevice& device, const std::shared_ptr<CClockDevice>& shared)
+bool Soak::SetRandomTime(CClockDevice& device, const std::shared_ptr<CClockDevice>& shared, bool timed)
 {
     ClockTime utc;
     ClockTime local;
@@ -721,11 +723,21 @@ bool Soak::SetRandomTime(CClockDevice& device, const std::shared_ptr<CClockDevic
     time.fraction = 0;
     const TimePoint before = Clock::now();
     ++attempted_[kCmdSetTime];
-    if (!device.SetClockTime(time)) {
+    // Now, or at an instant as a set on the second does, which may be
+    // missed (and says so) when the link cannot start it in time.
+    uint32_t ticket = 0;
+    if (timed) {
+        const auto lateLimit = Draw(0, 1) == 0 ? std::chrono::nanoseconds(5ms) : std::chrono::nanoseconds::max();
+        ticket = device.SetClockTimeAt(time, before + std::chrono::milliseconds(Draw(20, 900)), lateLimit);
+        if (ticket == 0) {
+            ++refused_;
+            return false;
+        }
+    } else if (!device.SetClockTime(time)) {
         ++refused_;
         return false;
     }
-    writes_.push_back({kCmdSetTime, EncodeSetTime(time), shared, before});
+    writes_.push_back({kCmdSetTime, EncodeSetTime(time), shared, before, ticket});
     lastTime_ = time;
     return true;
 }
@@ -757,9 +769,10 @@ void Soak::UserAction()
     CClockConnection::Hold hold = connection_.HoldDevice();
     if (!hold || !hold->IsReady())
         return;  // the window greys its commands out while offline
-    switch (Draw(0, 2)) {
+    switch (Draw(0, 3)) {
     case 0: SetRandomConfig(*hold, hold.Device(), false); break;
-    case 1: SetRandomTime(*hold, hold.Device()); break;
+    case 1: SetRandomTime(*hold, hold.Device(), false); break;
+    case 2: SetRandomTime(*hold, hold.Device(), true); break;
     default: SetRandomDisplay(*hold, hold.Device()); break;
     }
 }
@@ -855,7 +868,7 @@ bool Soak::FinalRound()
     const uint64_t generation = connection_.Generation();
     {
         CClockConnection::Hold hold = connection_.HoldDevice();
-        if (!hold || !SetRandomConfig(*hold, hold.Device(), true) || !SetRandomTime(*hold, hold.Device())) {
+        if (!hold || !SetRandomConfig(*hold, hold.Device(), true) || !SetRandomTime(*hold, hold.Device(), false)) {
             findings_.Add("the last round's configuration or time was refused");
             return false;
         }
@@ -911,6 +924,13 @@ void Soak::ClassifyWrites()
         const std::shared_ptr<CClockDevice> device = w.device.lock();
         if (!device || !device->IsOnline()) {
             ++failedWithDevice_;
+            continue;
+        }
+        // A time write at an instant the link could not keep is not sent,
+        // and its report says so.
+        TimedWrite report;
+        if (w.ticket != 0 && device->GetTimedWrite(w.ticket, report) && report.outcome == TimedWrite::Outcome::Missed) {
+            ++missed_;
             continue;
         }
         ++lost_;
@@ -978,7 +998,8 @@ int Soak::Run()
     }
     const double ran = std::chrono::duration<double>(Clock::now() - began).count();
 
-    heartbeat_.store(Ticks(Clock::now() + 1h), std::memory_order_release);
+    // The closing steps are watched too: they must end within the limit.
+    heartbeat_.store(Ticks(Clock::now()), std::memory_order_release);
     connection_.Shutdown();
     sim_.Stop();
     stopWatchdog_.store(true, std::memory_order_release);
@@ -1012,10 +1033,11 @@ void Soak::Report(double seconds)
     if (options_.replugCycles == 0) {
         std::printf(
             "writes: %zu accepted (%llu refused while not possible): %llu reached the clock, %llu replaced "
-            "by a later one before going out, %llu failed with their device object, %llu lost\n",
+            "by a later one before going out, %llu failed with their device object, %llu timed ones reported "
+            "missed, %llu lost\n",
             writes_.size(), static_cast<unsigned long long>(refused_), static_cast<unsigned long long>(reached_),
             static_cast<unsigned long long>(replaced_), static_cast<unsigned long long>(failedWithDevice_),
-            static_cast<unsigned long long>(lost_));
+            static_cast<unsigned long long>(missed_), static_cast<unsigned long long>(lost_));
         std::printf("last round after the faults: %s\n", finalRoundDone_ ? "landed exactly" : "did not land");
     }
     std::printf("shown values checked %llu times; descriptors and threads checked at %llu device objects (%s)\n",
