@@ -373,8 +373,14 @@ int main(int argc, char** argv)
 
     std::string error;
     server.SetLinkPath(options.link);
+    // A failure names the link when the link was the trouble; otherwise the
+    // system gave no pseudo-terminal.
+    const auto startFailed = [&options](const std::string& why) {
+        const bool link = !options.link.empty() && why.find(options.link) != std::string::npos;
+        std::fprintf(stderr, "kerovant-clocksim: %s%s\n", link ? "" : "no pseudo-terminal: ", why.c_str());
+    };
     if (!server.Start(&error)) {
-        std::fprintf(stderr, "kerovant-clocksim: %s\n", error.c_str());
+        startFailed(error);
         return kExitFailure;
     }
     std::printf("%s\n", server.DevicePath().c_str());
@@ -409,7 +415,7 @@ int main(int argc, char** argv)
                 } else {
                     replugAt.reset();
                     if (!server.Start(&error)) {
-                        std::fprintf(stderr, "kerovant-clocksim: %s\n", error.c_str());
+                        startFailed(error);
                         status = kExitFailure;
                         break;
                     }
