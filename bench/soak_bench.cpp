@@ -65,6 +65,14 @@ using namespace bench;
 using namespace std::chrono_literals;
 using TimePoint = Clock::time_point;
 
+const TimePoint g_started = Clock::now();
+
+// Seconds since the program started, for --verbose lines.
+double Seconds(TimePoint t)
+{
+    return std::chrono::duration<double>(t - g_started).count();
+}
+
 // The window's refresh and its patience with an offline clock: it replaces
 // the device object on the 16th refresh in a row that finds it offline.
 constexpr auto kRefresh = 200ms;
@@ -379,8 +387,8 @@ private:
             using Kind = LinkEvent::Kind;
             if (event.kind == Kind::WaitExpired || event.kind == Kind::ReadFailed || event.kind == Kind::PortChanged ||
                 (event.kind == Kind::StateChanged && event.code == CClockDevice::kStateFailed))
-                std::fprintf(stderr, "link: %s %02X %s\n", LinkEventKindName(event.kind), event.code,
-                             event.text.c_str());
+                std::fprintf(stderr, "%9.3f link: %s %02X %s\n", Seconds(event.time), LinkEventKindName(event.kind),
+                             event.code, event.text.c_str());
         }
     };
     std::shared_ptr<ILinkObserver> verboseObserver_ = std::make_shared<VerboseObserver>();
@@ -562,6 +570,9 @@ void Soak::Refresh()
         if (offlineTicks_++ >= kOfflineTicksBeforeReplace) {
             offlineTicks_ = 0;
             if (!connection_.ReplacementPending()) {
+                if (options_.verbose)
+                    std::fprintf(stderr, "%9.3f replacing device object %llu\n", Seconds(Clock::now()),
+                                 static_cast<unsigned long long>(connection_.Generation()));
                 connection_.Replace();
                 ++replacements_;
             }
@@ -668,6 +679,8 @@ void Soak::CheckFresh()
     const std::optional<TimePoint> sent = ledger_.UtcSent(EncodeClockTime(utc));
     if (sent && *sent >= pluggedAt_) {
         freshSincePlug_ = true;
+        if (options_.verbose)
+            std::fprintf(stderr, "%9.3f fresh value\n", Seconds(Clock::now()));
         if (replugs_ > 0)
             replugToFresh_.push_back(Ms(Clock::now() - pluggedAt_));
     }
@@ -780,6 +793,8 @@ void Soak::UserAction()
 void Soak::Unplug()
 {
     sim_.Unplug();
+    if (options_.verbose)
+        std::fprintf(stderr, "%9.3f unplugged\n", Seconds(Clock::now()));
     unpluggedUsage_ = ProcessUsage();
     unpluggedSince_ = Clock::now();
 }
@@ -796,6 +811,8 @@ bool Soak::Replug()
     }
     ++replugs_;
     pluggedAt_ = Clock::now();
+    if (options_.verbose)
+        std::fprintf(stderr, "%9.3f plugged in at %s\n", Seconds(pluggedAt_), sim_.DevicePath().c_str());
     freshSincePlug_ = false;
     return true;
 }
