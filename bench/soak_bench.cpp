@@ -335,6 +335,14 @@ struct AcceptedWrite {
     uint32_t ticket = 0;  // a time write at an instant: its ticket
 };
 
+std::string Join(const std::vector<double>& values)
+{
+    std::string out;
+    for (double v : values)
+        out += (out.empty() ? "" : ", ") + std::to_string(static_cast<long>(v));
+    return out;
+}
+
 bool SameDevice(const std::weak_ptr<CClockDevice>& a, const std::weak_ptr<CClockDevice>& b)
 {
     return !a.owner_before(b) && !b.owner_before(a);
@@ -438,6 +446,10 @@ private:
     TimePoint pluggedAt_;
     bool freshSincePlug_ = true;
     std::vector<double> replugToFresh_;
+    // The same, apart for replugs whose new device another program held.
+    std::vector<double> undisturbedToFresh_;
+    std::vector<double> disturbedToFresh_;
+    bool disturbed_ = false;
     Usage unpluggedUsage_;
     TimePoint unpluggedSince_;
     double unpluggedCpu_ = 0;
@@ -566,6 +578,12 @@ void Soak::Refresh()
 {
     const std::shared_ptr<CClockDevice> device = connection_.Device();
     CheckNoGrowth();
+    // Pseudo-terminal numbers are shared by the whole machine: a program
+    // that reopens the raw path of its own clock's old device (not a stable
+    // name) can take a new one of ours, and the link rightly waits until it
+    // is let go. Such replugs are counted apart.
+    if (device && device->GetPortState() == PortState::Busy)
+        disturbed_ = true;
     if (!device || !device->IsOnline()) {
         if (offlineTicks_++ >= kOfflineTicksBeforeReplace) {
             offlineTicks_ = 0;
@@ -681,8 +699,11 @@ void Soak::CheckFresh()
         freshSincePlug_ = true;
         if (options_.verbose)
             std::fprintf(stderr, "%9.3f fresh value\n", Seconds(Clock::now()));
-        if (replugs_ > 0)
-            replugToFresh_.push_back(Ms(Clock::now() - pluggedAt_));
+        if (replugs_ > 0) {
+            const double ms = Ms(Clock::now() - pluggedAt_);
+            replugToFresh_.push_back(ms);
+            (disturbed_ ? disturbedToFresh_ : undisturbedToFresh_).push_back(ms);
+        }
     }
 }
 
@@ -810,6 +831,7 @@ bool Soak::Replug()
         return false;
     }
     ++replugs_;
+    disturbed_ = false;
     pluggedAt_ = Clock::now();
     if (options_.verbose)
         std::fprintf(stderr, "%9.3f plugged in at %s\n", Seconds(pluggedAt_), sim_.DevicePath().c_str());
@@ -1069,6 +1091,13 @@ void Soak::Report(double seconds)
                     static_cast<size_t>(std::count_if(replugToFresh_.begin(), replugToFresh_.end(),
                                                       [](double ms) { return ms < 3500; })),
                     replugToFresh_.size());
+    if (!disturbedToFresh_.empty())
+        std::printf(
+            "  of these %zu found the new device held by another program for a while (the system gave "
+            "it a number that program had used; its times %s ms); the other %zu: median %.0f ms, max %.0f "
+            "ms\n",
+            disturbedToFresh_.size(), Join(disturbedToFresh_).c_str(), undisturbedToFresh_.size(),
+            Median(undisturbedToFresh_), Percentile(undisturbedToFresh_, 1.0));
 
     const int failed = findings_.Count();
     std::printf("soak: %s: %.0f s, %.1f%% of %llu exchanges faulted, %llu replugs, %llu device objects",
