@@ -43,6 +43,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -66,6 +67,15 @@ using namespace std::chrono_literals;
 using TimePoint = Clock::time_point;
 
 const TimePoint g_started = Clock::now();
+
+// Set by SIGINT or SIGTERM: the run ends early, with its last round, its
+// report and its clean-up.
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int)
+{
+    g_interrupted = 1;
+}
 
 // Seconds since the program started, for --verbose lines.
 double Seconds(TimePoint t)
@@ -846,7 +856,7 @@ template <class Pred> bool Soak::LoopUntil(Pred done, TimePoint deadline, bool a
         if (done())
             return true;
         TimePoint now = Clock::now();
-        if (now >= deadline)
+        if (now >= deadline || (act && g_interrupted))
             return false;
         if (now >= nextRefresh_) {
             Refresh();
@@ -1003,7 +1013,7 @@ int Soak::Run()
     if (options_.replugCycles > 0) {
         std::uniform_real_distribution<double> pause(0.5, 6.0);
         std::uniform_real_distribution<double> serve(0.5, 2.0);
-        for (int cycle = 0; cycle < options_.replugCycles; ++cycle) {
+        for (int cycle = 0; cycle < options_.replugCycles && !g_interrupted; ++cycle) {
             if (!LoopUntil([this] { return freshSincePlug_; }, Clock::now() + 30s, false)) {
                 findings_.Add("cycle " + std::to_string(cycle) + ": no fresh value within 30 s of the replug");
                 break;
@@ -1117,6 +1127,8 @@ void Soak::Report(double seconds)
 int main(int argc, char** argv)
 {
     const Options options = ParseOptions(argc, argv);
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
     Soak soak(options);
     return soak.Run();
 }
