@@ -93,7 +93,55 @@ ClockConfig DefaultConfig()
     return c;
 }
 
+struct FaultName {
+    uint32_t kind;
+    const char* name;
+};
+
+constexpr FaultName kFaultNames[] = {
+    {kSimFaultBadChecksum, "checksum"}, {kSimFaultDrop, "drop"},
+    {kSimFaultNoise, "noise"},          {kSimFaultSlow, "slow"},
+    {kSimFaultShort, "short"},          {kSimFaultAckInFrame, "ack-in-frame"},
+    {kSimFaultWrongCode, "wrong-code"},
+};
+
 }  // namespace
+
+const char* SimFaultName(uint32_t kind)
+{
+    for (const FaultName& f : kFaultNames) {
+        if (f.kind == kind)
+            return f.name;
+    }
+    return "none";
+}
+
+bool ParseSimFaultKinds(std::string_view text, uint32_t& kinds)
+{
+    if (text == "all") {
+        kinds = kSimFaultAll;
+        return true;
+    }
+    uint32_t mask = 0;
+    while (!text.empty()) {
+        const size_t comma = text.find(',');
+        const std::string_view name = text.substr(0, comma);
+        const auto found = std::find_if(std::begin(kFaultNames), std::end(kFaultNames),
+                                        [name](const FaultName& f) { return name == f.name; });
+        if (found == std::end(kFaultNames))
+            return false;
+        mask |= found->kind;
+        if (comma == std::string_view::npos)
+            break;
+        text.remove_prefix(comma + 1);
+        if (text.empty())
+            return false;  // a trailing comma
+    }
+    if (mask == 0)
+        return false;
+    kinds = mask;
+    return true;
+}
 
 SimClock::SimClock(SimIdentity identity)
     : identity_(identity), config_(DefaultConfig()), utcBaseTicks_(SystemUtcTicks()), utcSetAt_(SteadyClock::now())
@@ -136,8 +184,12 @@ std::vector<uint8_t> SimClock::AnswerBytes(const Answer& answer)
 {
     switch (answer.kind) {
     case Answer::Kind::None: return {};
-    case Answer::Kind::Ack: return {kAck};
-    case Answer::Kind::Nak: return {kNak};
+    case Answer::Kind::Ack:
+    case Answer::Kind::Nak: {
+        std::vector<uint8_t> bytes = answer.noise;
+        bytes.push_back(answer.kind == Answer::Kind::Ack ? kAck : kNak);
+        return bytes;
+    }
     case Answer::Kind::Reply: {
         std::vector<uint8_t> frame = BuildFrame(answer.code, answer.payload);
         if (answer.corruptChecksum) {
@@ -146,7 +198,13 @@ std::vector<uint8_t> SimClock::AnswerBytes(const Answer& answer)
             const auto value = ParseHex(std::string_view(reinterpret_cast<const char*>(&digit), 1));
             digit = static_cast<uint8_t>(HexDigit(value ^ 1u));
         }
-        return frame;
+        if (answer.ackInFrame) {
+            // After the code digits, so the receiver is inside the frame.
+            frame.insert(frame.begin() + 3 + static_cast<std::ptrdiff_t>(answer.payload.size() / 2), kAck);
+        }
+        std::vector<uint8_t> bytes = answer.noise;
+        bytes.insert(bytes.end(), frame.begin(), frame.end());
+        return bytes;
     }
     }
     return {};
@@ -156,7 +214,7 @@ SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
 {
     const SteadyClock::time_point delivered = SteadyClock::now();
     const system_clock::time_point deliveredUtc = system_clock::now();
-    SimReceived entry{code, std::string(payload), delivered, {}};
+    SimReceived entry{code, std::string(payload), delivered, {}, {}, kSimFaultNone};
     std::function<void(const SimReceived&)> observer;
     Answer answer;
     {
@@ -178,26 +236,56 @@ SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
             answer = AnswerLocked(code, payload);
         }
 
+        if (answer.kind == Answer::Kind::Reply)
+            entry.reply = answer.payload;
+        const uint32_t drawn = DrawFaultLocked(answer);
+        uint32_t fault = drawn;
         if (answer.kind != Answer::Kind::None && faults_.slowDelay.count() > 0 && faults_.slowCount != 0 &&
             (faults_.slowCode < 0 || faults_.slowCode == code)) {
             answer.delay = faults_.slowDelay;
+            fault |= kSimFaultSlow;
             if (faults_.slowCount > 0)
                 --faults_.slowCount;
+        } else if (drawn == kSimFaultSlow) {
+            answer.delay = faults_.slowDelay.count() > 0 ? faults_.slowDelay : kSimLateDefault;
+        }
+        if (answer.kind != Answer::Kind::None && (faults_.noiseCode == code || drawn == kSimFaultNoise)) {
+            answer.noise = NoiseLocked();
+            fault |= kSimFaultNoise;
         }
         if (answer.kind == Answer::Kind::Reply) {
-            if (faults_.shortCode == code)
+            if (faults_.shortCode == code || drawn == kSimFaultShort) {
                 answer.payload.resize(answer.payload.size() >= 2 ? answer.payload.size() - 2 : 0);
-            if (faults_.wrongCode == code)
+                fault |= kSimFaultShort;
+            }
+            if (faults_.wrongCode == code || drawn == kSimFaultWrongCode) {
                 answer.code = static_cast<uint8_t>(code + 1);
+                fault |= kSimFaultWrongCode;
+            }
+            if (faults_.ackInFrameCode == code || drawn == kSimFaultAckInFrame) {
+                answer.ackInFrame = true;
+                fault |= kSimFaultAckInFrame;
+            }
             ++repliesSent_;
-            if (faults_.badChecksumEvery > 0 && repliesSent_ % static_cast<uint64_t>(faults_.badChecksumEvery) == 0)
+            if (drawn == kSimFaultBadChecksum ||
+                (faults_.badChecksumEvery > 0 && repliesSent_ % static_cast<uint64_t>(faults_.badChecksumEvery) == 0)) {
                 answer.corruptChecksum = true;
+                fault |= kSimFaultBadChecksum;
+            }
         }
+        if (drawn == kSimFaultDrop) {
+            // Carried out, but the answer is lost on the way.
+            answer = Answer{};
+            entry.reply.reset();
+        }
+        if (answer.kind == Answer::Kind::None && faults_.ignoreCode == code)
+            fault |= kSimFaultDrop;
+        entry.fault = fault;
         // The clock answers once the frame is complete, and the answer takes
         // its own time on the line.
         if (answer.kind != Answer::Kind::None && timing_.lineBaud > 0) {
-            const size_t answerBytes =
-                answer.kind == Answer::Kind::Reply ? answer.payload.size() + kFrameOverheadBytes : 1;
+            const size_t answerBytes = answer.noise.size() + (answer.ackInFrame ? 1 : 0) +
+                (answer.kind == Answer::Kind::Reply ? answer.payload.size() + kFrameOverheadBytes : 1);
             answer.delay += line + LineTime(answerBytes, timing_.lineBaud);
         }
         entry.setError = frameSetError_;
@@ -328,7 +416,43 @@ void SimClock::SetFaults(const SimFaults& faults)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     faults_ = faults;
+    faults_.faultPercent = std::clamp(faults_.faultPercent, 0, 100);
     repliesSent_ = 0;
+    faultRandom_.seed(faults_.faultSeed);
+}
+
+uint32_t SimClock::DrawFaultLocked(const Answer& answer)
+{
+    if (faults_.faultPercent <= 0 || faults_.silent)
+        return kSimFaultNone;
+    // One draw decides whether this exchange is faulted, whatever the
+    // answer, so the faulted share does not depend on the mix of commands.
+    if (std::uniform_int_distribution<int>(0, 99)(faultRandom_) >= faults_.faultPercent)
+        return kSimFaultNone;
+    uint32_t fits = faults_.faultKinds & kSimFaultAll;
+    if (answer.kind == Answer::Kind::None)
+        return kSimFaultNone;
+    if (answer.kind != Answer::Kind::Reply)
+        fits &= ~kSimFaultReplyOnly;
+    std::vector<uint32_t> kinds;
+    for (uint32_t bit = 1; bit <= kSimFaultAll; bit <<= 1) {
+        if (fits & bit)
+            kinds.push_back(bit);
+    }
+    if (kinds.empty())
+        return kSimFaultNone;
+    return kinds[std::uniform_int_distribution<size_t>(0, kinds.size() - 1)(faultRandom_)];
+}
+
+std::vector<uint8_t> SimClock::NoiseLocked()
+{
+    std::vector<uint8_t> noise(std::uniform_int_distribution<size_t>(1, kSimNoiseMax)(faultRandom_));
+    for (uint8_t& byte : noise) {
+        do {
+            byte = static_cast<uint8_t>(std::uniform_int_distribution<int>(0, 255)(faultRandom_));
+        } while (byte == kStx || byte == kEtx || byte == kAck || byte == kNak);
+    }
+    return noise;
 }
 
 SimFaults SimClock::Faults() const

@@ -6,10 +6,14 @@
 // pseudo-terminal: the program opens the far end's path like a USB bridge's
 // tty, with the whole real stack (termios included) in between.
 //
-// Faults are chosen by the caller (a test or the command line), never by
-// chance: silence, no answer to one command, NAK to one command, a bad
-// checksum on every Nth reply, a reply too short or under the wrong code, a
-// slow answer, unplugging.
+// Faults are chosen by the caller (a test or the command line): silence, no
+// answer to one command, NAK to one command, a bad checksum on every Nth
+// reply, a reply too short or under the wrong code, an ACK inside a reply
+// frame, noise bytes on the line before an answer, a slow answer,
+// unplugging and replugging. A fault rate faults a given share of the
+// exchanges with a fault drawn from chosen kinds; the draws come from a
+// seeded generator, so the same seed and the same requests give the same
+// faults.
 //
 // Time: the clock's UTC runs from the computer's (or from an offset to it,
 // SetUtcOffset), with fractions of a second unless it is told to count whole
@@ -38,6 +42,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -52,6 +57,37 @@ struct SimIdentity {
     uint8_t smpteFrameMax = 29;  // frame rate minus one
 };
 
+// The kinds of fault a fault rate draws from, as bits of a mask.
+enum SimFaultKind : uint32_t {
+    kSimFaultNone = 0,
+    kSimFaultBadChecksum = 1u << 0,  // a reply frame with a wrong checksum
+    kSimFaultDrop = 1u << 1,         // no answer (the command is still carried out)
+    kSimFaultNoise = 1u << 2,        // noise bytes on the line before the answer
+    kSimFaultSlow = 1u << 3,         // the answer comes late
+    kSimFaultShort = 1u << 4,        // a reply two characters short
+    kSimFaultAckInFrame = 1u << 5,   // an ACK byte inside the reply frame
+    kSimFaultWrongCode = 1u << 6,    // a reply under the next command code
+};
+inline constexpr uint32_t kSimFaultAll = (1u << 7) - 1;
+// Those that change a reply frame; an ACK or NAK answer can only be dropped,
+// preceded by noise or sent late.
+inline constexpr uint32_t kSimFaultReplyOnly =
+    kSimFaultBadChecksum | kSimFaultShort | kSimFaultAckInFrame | kSimFaultWrongCode;
+// A late answer of the fault rate comes this long after its time unless
+// slowDelay says otherwise: past the longest wait of the program for a
+// reply (400 ms), so it arrives during a later exchange.
+inline constexpr std::chrono::milliseconds kSimLateDefault{450};
+// Noise between frames: 1 to this many bytes, never STX, ETX, ACK or NAK
+// (an ACK made by noise cannot be told from the clock's own).
+inline constexpr size_t kSimNoiseMax = 8;
+
+// The name of a single kind ("checksum", "drop", "noise", "slow", "short",
+// "ack-in-frame", "wrong-code"); "none" for none.
+const char* SimFaultName(uint32_t kind);
+// A comma-separated list of those names (or "all") as a mask; false when a
+// name is unknown or the list is empty.
+bool ParseSimFaultKinds(std::string_view text, uint32_t& kinds);
+
 struct SimFaults {
     bool silent = false;       // answer nothing, not even the hello
     int ignoreCode = -1;       // never answer this command
@@ -59,9 +95,17 @@ struct SimFaults {
     int badChecksumEvery = 0;  // every Nth reply frame has a wrong checksum
     int slowCode = -1;         // answer this command late (-1: every command)
     std::chrono::milliseconds slowDelay{0};
-    int slowCount = -1;  // how many answers are late (-1: all)
-    int shortCode = -1;  // answer this read with its payload two characters short
-    int wrongCode = -1;  // answer this read under the next command code
+    int slowCount = -1;       // how many answers are late (-1: all)
+    int shortCode = -1;       // answer this read with its payload two characters short
+    int wrongCode = -1;       // answer this read under the next command code
+    int noiseCode = -1;       // put noise bytes on the line before this command's answer
+    int ackInFrameCode = -1;  // put an ACK inside this read's reply frame
+    // This share of the exchanges (0 to 100 percent) gets one fault, drawn
+    // from faultKinds among those that fit the answer, from a generator
+    // seeded with faultSeed when the faults are set.
+    int faultPercent = 0;
+    uint32_t faultKinds = kSimFaultAll;
+    uint64_t faultSeed = 1;
 };
 
 // How the clock keeps and answers time.
@@ -84,6 +128,13 @@ struct SimReceived {
     // For a set-time frame that set the clock: the time set minus the
     // computer's UTC at `when`.
     std::optional<std::chrono::nanoseconds> setError;
+    // The payload of the reply frame as the clock meant it, before any fault
+    // touched it; none when it answered with ACK, NAK or nothing, or the
+    // answer was dropped.
+    std::optional<std::string> reply;
+    // The fault of the fault rate or of a per-command fault given to this
+    // exchange (a kSimFaultKind), kSimFaultNone for none.
+    uint32_t fault = kSimFaultNone;
 };
 
 // A set of the clock's time (command C1).
@@ -101,6 +152,10 @@ public:
         uint8_t code = 0;
         std::string payload;
         bool corruptChecksum = false;
+        // An ACK byte put in the middle of the reply frame.
+        bool ackInFrame = false;
+        // Bytes on the line before the answer.
+        std::vector<uint8_t> noise;
         // From the frame's delivery to the answer's last byte: a slow fault
         // and, with a line rate, the time both take on the line.
         std::chrono::nanoseconds delay{0};
@@ -166,6 +221,9 @@ private:
     uint64_t LocalTicksLocked(uint64_t utcTicks) const;
     void ApplyConfigLocked(const ClockConfig& config);
     Answer AnswerLocked(uint8_t code, std::string_view payload);
+    // The fault of the fault rate for this answer, if any; applied by Handle.
+    uint32_t DrawFaultLocked(const Answer& answer);
+    std::vector<uint8_t> NoiseLocked();
     // Reports a set whose frame was complete at frameComplete_.
     void NoteSetLocked(const ClockTime& time);
 
@@ -184,7 +242,8 @@ private:
     // what it showed when they stopped, or what mode 1 set.
     std::optional<uint32_t> stoppedFace_;
     uint32_t faceNudges_ = 0;
-    uint64_t repliesSent_ = 0;  // for badChecksumEvery
+    uint64_t repliesSent_ = 0;     // for badChecksumEvery
+    std::mt19937_64 faultRandom_;  // the fault rate's draws, seeded by SetFaults
     SimTiming timing_;
     // The frame being handled was complete at the clock at these moments of
     // the steady clock and of the computer's UTC.
@@ -209,13 +268,26 @@ public:
     // Stops serving and closes the pseudo-terminal.
     void Stop();
     // Closes the pseudo-terminal as if the cable were pulled: the program's
-    // port sees a hang-up. The server stays stopped afterwards; a later
-    // Start makes a new pseudo-terminal with a new path.
+    // port sees a hang-up and the link path disappears. The server stays
+    // stopped afterwards; a later Start (a replug) makes a new
+    // pseudo-terminal with a new path, and points the link path at it. The
+    // clock keeps its state throughout, as a clock on its own power does.
     void Unplug();
     bool IsRunning() const;
+    // How many times Start has made a pseudo-terminal.
+    uint64_t Plugs() const;
 
-    // The path the program opens (the far end of the pseudo-terminal).
-    const std::string& DevicePath() const;
+    // A stable name for the device, as a USB bridge's /dev/serial/by-id
+    // name: while serving, path is a symbolic link to the current
+    // pseudo-terminal; Stop and Unplug remove it. An existing symbolic link
+    // there is replaced; any other file is left alone and Start fails. Set
+    // before Start; empty: no link.
+    void SetLinkPath(const std::string& path);
+    std::string LinkPath() const;
+
+    // The path the program opens (the far end of the pseudo-terminal); it
+    // changes with every Start.
+    std::string DevicePath() const;
 
     SimClock& Clock();
 
@@ -226,9 +298,15 @@ private:
     // Waits for the time or for Stop; false when stopped.
     bool WaitFor(std::chrono::nanoseconds duration);
     void CloseFds();
+    // Under lifeMutex_: makes or removes the link to the device.
+    bool CreateLinkLocked(std::string* error);
+    void RemoveLinkLocked();
 
     SimClock clock_;
+    mutable std::mutex pathMutex_;  // devicePath_ and linkPath_
     std::string devicePath_;
+    std::string linkPath_;
+    std::atomic<uint64_t> plugs_{0};
     int masterFd_ = -1;
     int heldSlaveFd_ = -1;  // keeps the master from a hang-up between connections
     std::thread thread_;

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <string>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -48,9 +50,76 @@ SimClock& SimServer::Clock()
     return clock_;
 }
 
-const std::string& SimServer::DevicePath() const
+std::string SimServer::DevicePath() const
 {
+    std::lock_guard<std::mutex> lock(pathMutex_);
     return devicePath_;
+}
+
+void SimServer::SetLinkPath(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(pathMutex_);
+    linkPath_ = path;
+}
+
+std::string SimServer::LinkPath() const
+{
+    std::lock_guard<std::mutex> lock(pathMutex_);
+    return linkPath_;
+}
+
+uint64_t SimServer::Plugs() const
+{
+    return plugs_.load(std::memory_order_acquire);
+}
+
+bool SimServer::CreateLinkLocked(std::string* error)
+{
+    std::string path;
+    std::string target;
+    {
+        std::lock_guard<std::mutex> lock(pathMutex_);
+        path = linkPath_;
+        target = devicePath_;
+    }
+    if (path.empty())
+        return true;
+    struct stat st { };
+    if (::lstat(path.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
+        if (error)
+            *error = path + " exists and is not a symbolic link; not replacing it";
+        return false;
+    }
+    // Made under a temporary name and renamed over an old link, so the path
+    // never points to a device of another run.
+    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
+    ::unlink(temporary.c_str());
+    if (::symlink(target.c_str(), temporary.c_str()) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        if (error)
+            *error = "cannot create the link " + path + ": " + std::strerror(errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+void SimServer::RemoveLinkLocked()
+{
+    std::string path;
+    std::string target;
+    {
+        std::lock_guard<std::mutex> lock(pathMutex_);
+        path = linkPath_;
+        target = devicePath_;
+    }
+    if (path.empty() || target.empty())
+        return;
+    // Only while it still names our device: another program may have taken
+    // the name meanwhile.
+    char buffer[4096];
+    const ssize_t n = ::readlink(path.c_str(), buffer, sizeof buffer);
+    if (n >= 0 && std::string(buffer, static_cast<size_t>(n)) == target)
+        ::unlink(path.c_str());
 }
 
 bool SimServer::IsRunning() const
@@ -101,16 +170,25 @@ bool SimServer::Start(std::string* error)
     if (::tcsetattr(heldSlaveFd_, TCSANOW, &tio) != 0)
         return fail("tcsetattr");
 
-    devicePath_ = name;
+    {
+        std::lock_guard<std::mutex> lock(pathMutex_);
+        devicePath_ = name;
+    }
+    if (!CreateLinkLocked(error)) {
+        CloseFds();
+        return false;
+    }
     stopping_.store(false, std::memory_order_release);
     try {
         thread_ = std::thread(&SimServer::Serve, this);
     } catch (const std::system_error& e) {
         if (error)
             *error = std::string("thread: ") + e.what();
+        RemoveLinkLocked();
         CloseFds();
         return false;
     }
+    plugs_.fetch_add(1, std::memory_order_acq_rel);
     running_.store(true, std::memory_order_release);
     return true;
 }
@@ -125,6 +203,9 @@ void SimServer::Stop()
     stopCv_.notify_all();
     if (thread_.joinable())
         thread_.join();
+    // The name goes first, as a pulled bridge's by-id name does.
+    if (running_.load(std::memory_order_acquire))
+        RemoveLinkLocked();
     CloseFds();
     running_.store(false, std::memory_order_release);
 }

@@ -50,7 +50,17 @@ const char kUsage[] =
     "  --wrong-code CODE       answer command CODE (hex) under the next code\n"
     "  --bad-checksum-every N  give every Nth reply frame a wrong checksum\n"
     "  --slow CODE:MS          answer command CODE (hex, or 'all') MS milliseconds late\n"
+    "  --noise CODE            put noise bytes on the line before the answer to CODE (hex)\n"
+    "  --ack-in-frame CODE     put an ACK inside the reply frame to command CODE (hex)\n"
+    "  --fault-percent P       fault P percent of the exchanges (0-100) with a fault\n"
+    "                          drawn from --fault-kinds\n"
+    "  --fault-kinds LIST      the faults to draw from, comma-separated: checksum, drop,\n"
+    "                          noise, slow, short, ack-in-frame, wrong-code (default all)\n"
+    "  --fault-seed N          seed of the draws; the same seed gives the same faults\n"
+    "                          for the same commands (default 1)\n"
     "  --unplug-after SECONDS  close the device after SECONDS, as if the cable were pulled\n"
+    "  --replug-after SECONDS  SECONDS after an unplug serve a new device at the --link\n"
+    "                          path, then unplug again after --unplug-after\n"
     "Other:\n"
     "  --log                   print every received command and its payload, and\n"
     "                          the error of every set of the time\n"
@@ -64,6 +74,7 @@ struct Options {
     double offsetSeconds = 0;
     std::string link;
     std::optional<double> unplugAfter;
+    std::optional<double> replugAfter;
     bool log = false;
     bool version = false;
 };
@@ -269,8 +280,23 @@ Options ParseOptions(int argc, char** argv, bool& help)
             o.faults.badChecksumEvery = static_cast<int>(Decimal(arg, value(), 1, 1000000));
         } else if (arg == "--slow") {
             ParseSlow(arg, value(), o.faults);
+        } else if (arg == "--noise") {
+            o.faults.noiseCode = static_cast<int>(Hex(arg, value(), 0xFF));
+        } else if (arg == "--ack-in-frame") {
+            o.faults.ackInFrameCode = static_cast<int>(Hex(arg, value(), 0xFF));
+        } else if (arg == "--fault-percent") {
+            o.faults.faultPercent = static_cast<int>(Decimal(arg, value(), 0, 100));
+        } else if (arg == "--fault-kinds") {
+            const std::string v = value();
+            if (!ParseSimFaultKinds(v, o.faults.faultKinds))
+                Bad(arg, v,
+                    "'all' or a comma-separated list of checksum, drop, noise, slow, short, ack-in-frame, wrong-code");
+        } else if (arg == "--fault-seed") {
+            o.faults.faultSeed = Decimal(arg, value(), 0, 999999999999999999ULL);
         } else if (arg == "--unplug-after") {
             o.unplugAfter = ParseSeconds(arg, value());
+        } else if (arg == "--replug-after") {
+            o.replugAfter = ParseSeconds(arg, value());
         } else if (arg == "--log") {
             flag();
             o.log = true;
@@ -278,47 +304,10 @@ Options ParseOptions(int argc, char** argv, bool& help)
             throw UsageError{"unknown option '" + std::string(argv[i]) + "'"};
         }
     }
+    if (o.replugAfter && !o.unplugAfter)
+        throw UsageError{"option --replug-after needs --unplug-after"};
     return o;
 }
-
-// The symbolic link to the device, made at start and removed at exit if it
-// still points to our device.
-class DeviceLink {
-public:
-    bool Create(const std::string& path, const std::string& target, std::string& error)
-    {
-        struct stat st { };
-        if (::lstat(path.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
-            error = path + " exists and is not a symbolic link; not replacing it";
-            return false;
-        }
-        // Made under a temporary name and renamed over the old link, so the
-        // path never points nowhere.
-        const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-        ::unlink(temporary.c_str());
-        if (::symlink(target.c_str(), temporary.c_str()) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
-            error = "cannot create the link " + path + ": " + std::strerror(errno);
-            ::unlink(temporary.c_str());
-            return false;
-        }
-        path_ = path;
-        target_ = target;
-        return true;
-    }
-    ~DeviceLink()
-    {
-        if (path_.empty())
-            return;
-        char buffer[4096];
-        const ssize_t n = ::readlink(path_.c_str(), buffer, sizeof buffer);
-        if (n >= 0 && std::string(buffer, static_cast<size_t>(n)) == target_)
-            ::unlink(path_.c_str());
-    }
-
-private:
-    std::string path_;
-    std::string target_;
-};
 
 void PrintReceived(const SimReceived& r, std::chrono::steady_clock::time_point started)
 {
@@ -357,14 +346,16 @@ int main(int argc, char** argv)
 
     // The signals are blocked in every thread and taken by sigwait below, so
     // no handler runs in the middle of the serving thread's work. A signal
-    // that is ignored is discarded instead of waiting to be taken, so SIGTERM
-    // gets its default action back; SIGINT and SIGHUP stay ignored when the
-    // caller wants that (a background job, nohup).
+    // that is ignored is discarded instead of waiting to be taken, so each
+    // gets its default action back first. SIGINT is taken even when the
+    // caller ignored it: a script's background job starts with SIGINT
+    // ignored, and an interrupt is how the program is meant to stop. SIGHUP
+    // stays ignored when the caller wants that (nohup).
     sigset_t signals;
     sigemptyset(&signals);
     for (int s : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction current { };
-        if (s == SIGTERM || (sigaction(s, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)) {
+        if (s != SIGHUP || (sigaction(s, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)) {
             std::signal(s, SIG_DFL);
             sigaddset(&signals, s);
         }
@@ -381,33 +372,56 @@ int main(int argc, char** argv)
         server.Clock().SetObserver([started](const SimReceived& r) { PrintReceived(r, started); });
 
     std::string error;
+    server.SetLinkPath(options.link);
+    // A failure names the link when the link was the trouble; otherwise the
+    // system gave no pseudo-terminal.
+    const auto startFailed = [&options](const std::string& why) {
+        const bool link = !options.link.empty() && why.find(options.link) != std::string::npos;
+        std::fprintf(stderr, "kerovant-clocksim: %s%s\n", link ? "" : "no pseudo-terminal: ", why.c_str());
+    };
     if (!server.Start(&error)) {
-        std::fprintf(stderr, "kerovant-clocksim: no pseudo-terminal: %s\n", error.c_str());
-        return kExitFailure;
-    }
-    DeviceLink link;
-    if (!options.link.empty() && !link.Create(options.link, server.DevicePath(), error)) {
-        std::fprintf(stderr, "kerovant-clocksim: %s\n", error.c_str());
-        server.Stop();
+        startFailed(error);
         return kExitFailure;
     }
     std::printf("%s\n", server.DevicePath().c_str());
     std::fflush(stdout);
 
-    std::optional<std::chrono::steady_clock::time_point> unplugAt;
+    using SteadyClock = std::chrono::steady_clock;
+    const auto after = [](double seconds) {
+        return std::chrono::duration_cast<SteadyClock::duration>(std::chrono::duration<double>(seconds));
+    };
+    // The next unplug or replug, whichever is due.
+    std::optional<SteadyClock::time_point> unplugAt;
+    std::optional<SteadyClock::time_point> replugAt;
     if (options.unplugAfter)
-        unplugAt = started +
-            std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                       std::chrono::duration<double>(*options.unplugAfter));
+        unplugAt = started + after(*options.unplugAfter);
+    int status = 0;
     for (;;) {
         int signal = 0;
-        if (unplugAt) {
-            const auto left = *unplugAt - std::chrono::steady_clock::now();
-            if (left <= std::chrono::steady_clock::duration::zero()) {
-                server.Unplug();
-                unplugAt.reset();
-                if (options.log) {
-                    std::printf("unplugged\n");
+        std::optional<SteadyClock::time_point> next = unplugAt ? unplugAt : replugAt;
+        if (next) {
+            const auto now = SteadyClock::now();
+            const auto left = *next - now;
+            if (left <= SteadyClock::duration::zero()) {
+                if (unplugAt) {
+                    server.Unplug();
+                    unplugAt.reset();
+                    if (options.replugAfter)
+                        replugAt = now + after(*options.replugAfter);
+                    if (options.log) {
+                        std::printf("unplugged\n");
+                        std::fflush(stdout);
+                    }
+                } else {
+                    replugAt.reset();
+                    if (!server.Start(&error)) {
+                        startFailed(error);
+                        status = kExitFailure;
+                        break;
+                    }
+                    unplugAt = SteadyClock::now() + after(*options.unplugAfter);
+                    // The new device's path, as at the start.
+                    std::printf("%s\n", server.DevicePath().c_str());
                     std::fflush(stdout);
                 }
                 continue;
@@ -422,5 +436,5 @@ int main(int argc, char** argv)
             break;
     }
     server.Stop();
-    return 0;
+    return status;
 }

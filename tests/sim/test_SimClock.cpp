@@ -4,15 +4,18 @@
 
 #include "ClockCodec.h"
 #include "ClockOffset.h"
+#include "Frame.h"
 #include "LinkTiming.h"
 
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -555,6 +558,208 @@ TEST(SimClockFaults, SlowAnswersCountDown)
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(clock.Handle(kCmdHello, "").delay, 250ms);
         EXPECT_EQ(clock.Handle(kCmdSerialNumber, "").delay, 250ms);
+    }
+}
+
+// Feeds the bytes of an answer to the program's frame receiver and says
+// which frames it took and whether it saw an ACK outside a frame.
+struct Received {
+    std::vector<std::string> payloads;
+    int acks = 0;
+    int dropped = 0;
+};
+
+Received Receive(const std::vector<uint8_t>& bytes)
+{
+    CFrameReceiver receiver;
+    Received out;
+    for (uint8_t byte : bytes) {
+        switch (receiver.Feed(byte)) {
+        case CFrameReceiver::Event::Verified:
+            out.payloads.emplace_back(receiver.Payload());
+            receiver.Reset();
+            break;
+        case CFrameReceiver::Event::Ack: ++out.acks; break;
+        case CFrameReceiver::Event::Dropped: ++out.dropped; break;
+        default: break;
+        }
+    }
+    return out;
+}
+
+bool IsNoise(const std::vector<uint8_t>& noise)
+{
+    return !noise.empty() && noise.size() <= kSimNoiseMax && std::none_of(noise.begin(), noise.end(), [](uint8_t b) {
+        return b == kStx || b == kEtx || b == kAck || b == kNak;
+    });
+}
+
+TEST(SimClockFaults, NoiseBeforeAnAnswerAndAnAckInsideAReply)
+{
+    SimClock clock;
+    SimFaults faults;
+    faults.noiseCode = kCmdHello;
+    faults.ackInFrameCode = kCmdFamilyId;
+    clock.SetFaults(faults);
+
+    // Noise, then the ACK: a receiver still takes the ACK.
+    const SimClock::Answer hello = clock.Handle(kCmdHello, "");
+    EXPECT_EQ(hello.kind, Kind::Ack);
+    EXPECT_TRUE(IsNoise(hello.noise));
+    EXPECT_EQ(clock.Received().back().fault, kSimFaultNoise);
+    const std::vector<uint8_t> helloBytes = SimClock::AnswerBytes(hello);
+    EXPECT_EQ(helloBytes.back(), kAck);
+    EXPECT_EQ(Receive(helloBytes).acks, 1);
+
+    // The ACK breaks the frame and is not taken as an answer either.
+    const SimClock::Answer family = clock.Handle(kCmdFamilyId, "");
+    EXPECT_TRUE(family.ackInFrame);
+    EXPECT_EQ(family.payload, "0150");
+    std::vector<uint8_t> bytes = SimClock::AnswerBytes(family);
+    const Received broken = Receive(bytes);
+    EXPECT_TRUE(broken.payloads.empty());
+    EXPECT_EQ(broken.acks, 0);
+    EXPECT_EQ(broken.dropped, 1);
+    const auto ack = std::find(bytes.begin(), bytes.end(), kAck);
+    ASSERT_NE(ack, bytes.end());
+    EXPECT_GT(ack - bytes.begin(), 2);  // after STX and the code's first digit
+    bytes.erase(ack);
+    EXPECT_EQ(bytes, BuildFrame(kCmdFamilyId, "0150"));
+    const SimReceived logged = clock.Received().back();
+    EXPECT_EQ(logged.fault, kSimFaultAckInFrame);
+    EXPECT_EQ(logged.reply, std::optional<std::string>("0150"));
+
+    // Both take their time on a line.
+    SimTiming timing;
+    timing.lineBaud = kLineBaudRate;
+    clock.SetTiming(timing);
+    const SimClock::Answer timed = clock.Handle(kCmdHello, "");
+    EXPECT_EQ(timed.delay, FrameLineTime(0) + LineTime(timed.noise.size() + 1));
+}
+
+// A fault rate of 100% with a single kind: which answers get it, and what
+// each does to the answer. Kinds that change a reply frame leave ACK answers
+// alone.
+TEST(SimClockFaults, EachKindOfTheFaultRate)
+{
+    struct Case {
+        uint32_t kind;
+        bool onAck;  // also given to an ACK answer
+        std::function<bool(const SimClock::Answer&)> shows;
+    };
+    const Case cases[] = {
+        {kSimFaultBadChecksum, false, [](const SimClock::Answer& a) { return a.corruptChecksum; }},
+        {kSimFaultDrop, true, [](const SimClock::Answer& a) { return a.kind == Kind::None; }},
+        {kSimFaultNoise, true, [](const SimClock::Answer& a) { return IsNoise(a.noise); }},
+        {kSimFaultSlow, true, [](const SimClock::Answer& a) { return a.delay == kSimLateDefault; }},
+        {kSimFaultShort, false, [](const SimClock::Answer& a) { return a.payload == "01"; }},
+        {kSimFaultAckInFrame, false, [](const SimClock::Answer& a) { return a.ackInFrame; }},
+        {kSimFaultWrongCode, false, [](const SimClock::Answer& a) { return a.code == kCmdFamilyId + 1; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(SimFaultName(c.kind));
+        SimClock clock;
+        SimFaults faults;
+        faults.faultPercent = 100;
+        faults.faultKinds = c.kind;
+        clock.SetFaults(faults);
+        const SimClock::Answer reply = clock.Handle(kCmdFamilyId, "");
+        EXPECT_TRUE(c.shows(reply));
+        EXPECT_EQ(clock.Received().back().fault, c.kind);
+        // The log keeps the reply as the clock meant it; a dropped one is
+        // none at all.
+        EXPECT_EQ(clock.Received().back().reply.has_value(), c.kind != kSimFaultDrop);
+
+        const SimClock::Answer ack = clock.Handle(kCmdHello, "");
+        EXPECT_EQ(c.shows(ack), c.onAck);
+        EXPECT_EQ(clock.Received().back().fault, c.onAck ? c.kind : kSimFaultNone);
+    }
+}
+
+TEST(SimClockFaults, ADroppedAnswerStillCarriesTheWriteOut)
+{
+    SimClock clock;
+    SimFaults faults;
+    faults.faultPercent = 100;
+    faults.faultKinds = kSimFaultDrop;
+    clock.SetFaults(faults);
+    ClockConfig config = clock.Config();
+    config.illumination = 11;
+    EXPECT_EQ(clock.Handle(kCmdWriteConfig, EncodeConfig(config, 2)).kind, Kind::None);
+    EXPECT_EQ(clock.Config().illumination, 11);
+
+    // A late answer of the fault rate takes slowDelay when one is given.
+    faults.faultKinds = kSimFaultSlow;
+    faults.slowDelay = 700ms;
+    faults.slowCode = kCmdCpuType;  // the per-command fault for another code
+    clock.SetFaults(faults);
+    EXPECT_EQ(clock.Handle(kCmdFamilyId, "").delay, 700ms);
+}
+
+// The share faulted follows the rate; the same seed gives the same faults,
+// another seed others.
+TEST(SimClockFaults, FaultRateIsSeededAndKeepsItsShare)
+{
+    const auto run = [](int percent, uint64_t seed) {
+        SimClock clock;
+        SimFaults faults;
+        faults.faultPercent = percent;
+        faults.faultSeed = seed;
+        clock.SetFaults(faults);
+        std::vector<uint32_t> kinds;
+        for (int i = 0; i < 5000; ++i) {
+            clock.Handle(i % 5 == 0 ? kCmdHello : kCmdCurrentTime, "");
+            kinds.push_back(clock.Received().back().fault);
+            if (kinds.size() % 1000 == 0)
+                clock.ClearReceived();
+        }
+        return kinds;
+    };
+    const auto share = [](const std::vector<uint32_t>& kinds) {
+        return 100.0 * static_cast<double>(std::count_if(kinds.begin(), kinds.end(), [](uint32_t k) { return k; })) /
+            static_cast<double>(kinds.size());
+    };
+    const std::vector<uint32_t> first = run(20, 7);
+    EXPECT_NEAR(share(first), 20.0, 2.5);
+    EXPECT_EQ(run(20, 7), first);
+    EXPECT_NE(run(20, 8), first);
+    EXPECT_EQ(share(run(0, 7)), 0.0);
+    EXPECT_EQ(share(run(100, 7)), 100.0);
+    // Every kind is drawn.
+    uint32_t seen = 0;
+    for (uint32_t k : first)
+        seen |= k;
+    EXPECT_EQ(seen, kSimFaultAll);
+}
+
+TEST(SimClockFaults, FaultKindNames)
+{
+    struct Case {
+        const char* text;
+        bool ok;
+        uint32_t kinds;
+    };
+    const Case cases[] = {
+        {"all", true, kSimFaultAll},
+        {"checksum", true, kSimFaultBadChecksum},
+        {"drop,noise,slow", true, kSimFaultDrop | kSimFaultNoise | kSimFaultSlow},
+        {"short,ack-in-frame,wrong-code", true, kSimFaultShort | kSimFaultAckInFrame | kSimFaultWrongCode},
+        {"", false, 0},
+        {"checksum,", false, 0},
+        {",drop", false, 0},
+        {"Drop", false, 0},
+        {"late", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        uint32_t kinds = 12345;
+        EXPECT_EQ(ParseSimFaultKinds(c.text, kinds), c.ok);
+        EXPECT_EQ(kinds, c.ok ? c.kinds : 12345u);
+    }
+    for (uint32_t bit = 1; bit <= kSimFaultAll; bit <<= 1) {
+        uint32_t kinds = 0;
+        EXPECT_TRUE(ParseSimFaultKinds(SimFaultName(bit), kinds));
+        EXPECT_EQ(kinds, bit);
     }
 }
 

@@ -12,11 +12,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -208,6 +210,67 @@ TEST(SimServer, StartsAgainAfterUnplugWithANewDevice)
     EXPECT_TRUE(server.IsRunning());
     CZvSerialMaster master(SettingsFor(server.DevicePath()));
     EXPECT_TRUE(Acknowledged(master, kCmdHello));
+}
+
+// A cable pulled and put back: the link path goes with the device and comes
+// back pointing at the new one; the clock keeps its state.
+TEST(SimServer, ReplugServesANewDeviceAtTheLinkPath)
+{
+    char folder[] = "/tmp/kv-sim-link-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    const std::string link = std::string(folder) + "/clock";
+    const auto target = [&link] {
+        char buffer[512];
+        const ssize_t n = ::readlink(link.c_str(), buffer, sizeof buffer);
+        return n < 0 ? std::string() : std::string(buffer, static_cast<size_t>(n));
+    };
+
+    SimServer server;
+    server.SetLinkPath(link);
+    ASSERT_TRUE(server.Start());
+    const std::string first = server.DevicePath();
+    EXPECT_EQ(target(), first);
+    EXPECT_EQ(server.Plugs(), 1u);
+    {
+        CZvSerialMaster master(SettingsFor(link));
+        ASSERT_TRUE(Acknowledged(master, kCmdHello));
+        ClockConfig config = server.Clock().Config();
+        config.illumination = 3;
+        EXPECT_TRUE(Acknowledged(master, kCmdWriteConfig, EncodeConfig(config, 2)));
+
+        server.Unplug();
+        EXPECT_TRUE(target().empty());
+        EXPECT_TRUE(WaitUntil([&] { return master.Port()->State() == PortState::Gone; }, 2000ms));
+    }
+
+    ASSERT_TRUE(server.Start());
+    EXPECT_EQ(server.Plugs(), 2u);
+    EXPECT_EQ(target(), server.DevicePath());
+    CZvSerialMaster again(SettingsFor(link));
+    EXPECT_TRUE(Acknowledged(again, kCmdHello));
+    EXPECT_EQ(server.Clock().Config().illumination, 3);
+
+    // A link that another program has taken over by now is left alone.
+    server.Unplug();
+    ASSERT_TRUE(server.Start());
+    ASSERT_EQ(::unlink(link.c_str()), 0);
+    ASSERT_EQ(::symlink("/dev/null", link.c_str()), 0);
+    server.Stop();
+    EXPECT_EQ(target(), "/dev/null");
+    ::unlink(link.c_str());
+
+    // A file that is no link is not replaced: Start fails and says why.
+    {
+        FILE* file = std::fopen(link.c_str(), "w");
+        ASSERT_NE(file, nullptr);
+        std::fclose(file);
+    }
+    std::string error;
+    EXPECT_FALSE(server.Start(&error));
+    EXPECT_NE(error.find("not a symbolic link"), std::string::npos) << error;
+    EXPECT_FALSE(server.IsRunning());
+    ::unlink(link.c_str());
+    ::rmdir(folder);
 }
 
 }  // namespace
