@@ -5,7 +5,9 @@
 //
 // A wake-up is a context switch, voluntary or not, of any thread of the
 // program: the sum of voluntary_ctxt_switches and nonvoluntary_ctxt_switches
-// over /proc/PID/task/*/status. Threads come and go while the program
+// over /proc/PID/task/*/status. The voluntary ones alone are printed too:
+// they are the program's own sleeps, while the others grow with whatever
+// else keeps the machine's cores busy. Threads come and go while the program
 // replaces its connection, so every thread is sampled every 50 ms and what
 // each one did while it was seen is added up; a thread born and gone between
 // two samples is missed, which costs a few switches at most.
@@ -38,10 +40,15 @@ namespace {
 using namespace bench;
 using namespace std::chrono_literals;
 
+struct Switches {
+    long all = 0;
+    long voluntary = 0;
+};
+
 // The switches of every thread of the process now, by thread ID.
-std::map<int, long> ThreadSwitches(pid_t pid)
+std::map<int, Switches> ThreadSwitches(pid_t pid)
 {
-    std::map<int, long> result;
+    std::map<int, Switches> result;
     const std::string taskDir = "/proc/" + std::to_string(pid) + "/task";
     DIR* dir = opendir(taskDir.c_str());
     if (!dir)
@@ -52,11 +59,14 @@ std::map<int, long> ThreadSwitches(pid_t pid)
             continue;
         std::ifstream status(taskDir + "/" + entry->d_name + "/status");
         std::string line;
-        long sum = 0;
+        Switches sum;
         bool seen = false;
         while (std::getline(status, line)) {
-            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0) {
-                sum += std::atol(line.c_str() + line.find(':') + 1);
+            const bool voluntary = line.rfind("voluntary_ctxt_switches:", 0) == 0;
+            if (voluntary || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0) {
+                const long count = std::atol(line.c_str() + line.find(':') + 1);
+                sum.all += count;
+                sum.voluntary += voluntary ? count : 0;
                 seen = true;
             }
         }
@@ -77,22 +87,24 @@ public:
             // A thread first seen now started after the span began: all of
             // its switches belong to the span.
             if (!first_.count(tid) && !last_.count(tid))
-                first_[tid] = 0;
+                first_[tid] = Switches{};
             last_[tid] = count;
         }
     }
-    long Total() const
+    Switches Total() const
     {
-        long total = 0;
-        for (const auto& [tid, count] : last_)
-            total += count - first_.at(tid);
+        Switches total;
+        for (const auto& [tid, count] : last_) {
+            total.all += count.all - first_.at(tid).all;
+            total.voluntary += count.voluntary - first_.at(tid).voluntary;
+        }
         return total;
     }
 
 private:
     pid_t pid_;
-    std::map<int, long> first_;
-    std::map<int, long> last_;
+    std::map<int, Switches> first_;
+    std::map<int, Switches> last_;
 };
 
 // Starts a program with its standard output going to outFd (or /dev/null
@@ -126,9 +138,13 @@ void Stop(pid_t pid)
     }
 }
 
-// One run; wake-ups per second, or a negative number when a program did not
-// start.
-double MeasureOnce(const std::string& program, bool unplugged, int seconds)
+struct Rate {
+    double all = -1;  // negative: the program did not keep running
+    double voluntary = -1;
+};
+
+// One run's wake-ups per second.
+Rate MeasureOnce(const std::string& program, bool unplugged, int seconds)
 {
     const std::string link = "/tmp/kerovant-wakeup-" + std::to_string(getpid());
     std::vector<std::string> simArgs = {KEROVANT_CLOCKSIM, "--link", link};
@@ -138,7 +154,7 @@ double MeasureOnce(const std::string& program, bool unplugged, int seconds)
     }
     int pipeFds[2];
     if (pipe(pipeFds) != 0)
-        return -1;
+        return {};
     const pid_t sim = Spawn(simArgs, pipeFds[1], {});
     close(pipeFds[1]);
     char buffer[256] = {};
@@ -146,14 +162,14 @@ double MeasureOnce(const std::string& program, bool unplugged, int seconds)
     close(pipeFds[0]);
     if (n <= 0) {
         Stop(sim);
-        return -1;
+        return {};
     }
     const std::string config = "XDG_CONFIG_HOME=/tmp/kerovant-wakeup-config-" + std::to_string(getpid());
     const pid_t target = program == "cli"
         ? Spawn({KEROVANT_CLI, "--port", link, "watch"}, -1, {config})
         : Spawn({KEROVANT_WINDOW, "--port", link}, -1, {config, "QT_QPA_PLATFORM=offscreen"});
     std::this_thread::sleep_for(unplugged ? 5s : 3s);
-    double result = -1;
+    Rate result;
     if (waitpid(target, nullptr, WNOHANG) == 0) {
         SwitchMeter meter(target);
         const auto end = Clock::now() + std::chrono::seconds(seconds);
@@ -161,8 +177,10 @@ double MeasureOnce(const std::string& program, bool unplugged, int seconds)
             std::this_thread::sleep_for(50ms);
             meter.Sample();
         }
-        if (waitpid(target, nullptr, WNOHANG) == 0)
-            result = static_cast<double>(meter.Total()) / seconds;
+        if (waitpid(target, nullptr, WNOHANG) == 0) {
+            result.all = static_cast<double>(meter.Total().all) / seconds;
+            result.voluntary = static_cast<double>(meter.Total().voluntary) / seconds;
+        }
     }
     Stop(target);
     Stop(sim);
@@ -173,22 +191,26 @@ bool Measure(const std::string& program, bool unplugged, int seconds, int runs)
 {
     const char* what = unplugged ? "clock unplugged" : "polling";
     std::vector<double> values;
+    std::vector<double> voluntary;
     for (int run = 0; run < runs; ++run) {
         // A program that could not reach the clock in time (the machine
         // busy with something else) gets two more tries.
-        double perSecond = -1;
-        for (int attempt = 0; attempt < 3 && perSecond < 0; ++attempt)
+        Rate perSecond;
+        for (int attempt = 0; attempt < 3 && perSecond.all < 0; ++attempt)
             perSecond = MeasureOnce(program, unplugged, seconds);
-        if (perSecond < 0) {
+        if (perSecond.all < 0) {
             std::fprintf(stderr, "%s, run %d: the program did not keep running\n", what, run + 1);
             return false;
         }
-        values.push_back(perSecond);
-        std::printf("%s %s, run %d, %d s: %.1f wake-ups/s\n", program.c_str(), what, run + 1, seconds, perSecond);
+        values.push_back(perSecond.all);
+        voluntary.push_back(perSecond.voluntary);
+        std::printf("%s %s, run %d, %d s: %.1f wake-ups/s (%.1f voluntary)\n", program.c_str(), what, run + 1, seconds,
+                    perSecond.all, perSecond.voluntary);
         std::fflush(stdout);
     }
-    std::printf("%s %s, median of %d runs: %.1f wake-ups/s (min %.1f, max %.1f)\n", program.c_str(), what, runs,
-                Median(values), Percentile(values, 0), Percentile(values, 1));
+    std::printf("%s %s, median of %d runs: %.1f wake-ups/s (min %.1f, max %.1f); voluntary alone %.1f/s\n",
+                program.c_str(), what, runs, Median(values), Percentile(values, 0), Percentile(values, 1),
+                Median(voluntary));
     return true;
 }
 
