@@ -13,7 +13,10 @@
 // two samples is missed, which costs a few switches at most.
 //
 //   wakeup_bench [--seconds N] [--runs N] [--program window|cli]
-//                [--case polling|unplugged|both]
+//                [--case polling|unplugged|both] [--bin DIR]
+//
+// --bin takes the three programs from DIR instead of this build, to
+// measure another build of them (an older one, say) the same way.
 //
 // Each run starts both programs afresh, lets the link settle (for the
 // unplugged case the clock goes away 3 s after the start and the measuring
@@ -39,43 +42,6 @@ namespace {
 
 using namespace bench;
 using namespace std::chrono_literals;
-
-struct Switches {
-    long all = 0;
-    long voluntary = 0;
-};
-
-// The switches of every thread of the process now, by thread ID.
-std::map<int, Switches> ThreadSwitches(pid_t pid)
-{
-    std::map<int, Switches> result;
-    const std::string taskDir = "/proc/" + std::to_string(pid) + "/task";
-    DIR* dir = opendir(taskDir.c_str());
-    if (!dir)
-        return result;
-    while (const dirent* entry = readdir(dir)) {
-        const int tid = std::atoi(entry->d_name);
-        if (tid <= 0)
-            continue;
-        std::ifstream status(taskDir + "/" + entry->d_name + "/status");
-        std::string line;
-        Switches sum;
-        bool seen = false;
-        while (std::getline(status, line)) {
-            const bool voluntary = line.rfind("voluntary_ctxt_switches:", 0) == 0;
-            if (voluntary || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0) {
-                const long count = std::atol(line.c_str() + line.find(':') + 1);
-                sum.all += count;
-                sum.voluntary += voluntary ? count : 0;
-                seen = true;
-            }
-        }
-        if (seen)
-            result[tid] = sum;
-    }
-    closedir(dir);
-    return result;
-}
 
 // Counts the switches of a process over a span, following its threads.
 class SwitchMeter {
@@ -143,11 +109,18 @@ struct Rate {
     double voluntary = -1;
 };
 
+struct Programs {
+    std::string window = KEROVANT_WINDOW;
+    std::string cli = KEROVANT_CLI;
+    std::string clocksim = KEROVANT_CLOCKSIM;
+};
+Programs g_programs;
+
 // One run's wake-ups per second.
 Rate MeasureOnce(const std::string& program, bool unplugged, int seconds)
 {
     const std::string link = "/tmp/kerovant-wakeup-" + std::to_string(getpid());
-    std::vector<std::string> simArgs = {KEROVANT_CLOCKSIM, "--link", link};
+    std::vector<std::string> simArgs = {g_programs.clocksim, "--link", link};
     if (unplugged) {
         simArgs.push_back("--unplug-after");
         simArgs.push_back("3");
@@ -166,8 +139,8 @@ Rate MeasureOnce(const std::string& program, bool unplugged, int seconds)
     }
     const std::string config = "XDG_CONFIG_HOME=/tmp/kerovant-wakeup-config-" + std::to_string(getpid());
     const pid_t target = program == "cli"
-        ? Spawn({KEROVANT_CLI, "--port", link, "watch"}, -1, {config})
-        : Spawn({KEROVANT_WINDOW, "--port", link}, -1, {config, "QT_QPA_PLATFORM=offscreen"});
+        ? Spawn({g_programs.cli, "--port", link, "watch"}, -1, {config})
+        : Spawn({g_programs.window, "--port", link}, -1, {config, "QT_QPA_PLATFORM=offscreen"});
     std::this_thread::sleep_for(unplugged ? 5s : 3s);
     Rate result;
     if (waitpid(target, nullptr, WNOHANG) == 0) {
@@ -231,6 +204,9 @@ int main(int argc, char** argv)
             program = argv[i + 1];
         else if (std::strcmp(argv[i], "--case") == 0)
             which = argv[i + 1];
+        else if (std::strcmp(argv[i], "--bin") == 0)
+            g_programs = {std::string(argv[i + 1]) + "/kerovant", std::string(argv[i + 1]) + "/kerovant-cli",
+                          std::string(argv[i + 1]) + "/kerovant-clocksim"};
     }
     if (program != "window" && program != "cli") {
         std::fprintf(stderr, "--program takes window or cli\n");
