@@ -13,9 +13,10 @@
 // reader thread calls BytesAvailable, ReadByte and WaitForInput; the local
 // receive buffer belongs to it. Interrupt may come from any thread: it
 // signals an eventfd that WaitForInput polls beside the device, so the reader
-// needs no periodic timeout to notice that it is to stop. Write and WriteByte are serialised by a
-// mutex, so a single byte from one thread never lands inside a block written
-// by another. State() may be read from any thread.
+// needs no periodic timeout to notice that it is to stop. Write and
+// WriteByte are serialised by a mutex, so a single byte from one thread
+// never lands inside a block written by another. State() may be read from
+// any thread.
 #pragma once
 
 #include "ClockRecords.h"
