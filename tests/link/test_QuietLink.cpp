@@ -178,7 +178,9 @@ TEST(ShutdownUnderFire, ObjectsDestroyedAtRandomMomentsGoPromptlyAndLeaveNothing
     const size_t fds = OpenFds();
     const size_t threads = Threads();
     constexpr uint32_t kSeed = 14;
-    const std::vector<fire::Shot> shots = fire::Fire(1000, kSeed);
+    // Four side by side: the run stays short, and the objects' threads
+    // compete with each other as well.
+    const std::vector<fire::Shot> shots = fire::Fire(1000, kSeed, 4);
 
     std::map<fire::Phase, int> reached;
     std::set<uint8_t> states;
