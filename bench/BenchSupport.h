@@ -1,11 +1,17 @@
 // Helpers the benchmark programs share: percentiles, waiting on a
-// condition, and the process's CPU time and context switches.
+// condition, and the CPU time and context switches of a process and of its
+// threads.
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <map>
 #include <chrono>
 #include <string>
 #include <sys/resource.h>
+#include <sys/types.h>
 #include <thread>
 #include <vector>
 
@@ -61,6 +67,45 @@ inline Usage ProcessUsage()
     return {static_cast<double>(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
                 static_cast<double>(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6,
             ru.ru_nvcsw + ru.ru_nivcsw};
+}
+
+// Context switches of one thread.
+struct Switches {
+    long all = 0;
+    long voluntary = 0;
+};
+
+// The switches of every thread of a process now (of this one for 0), by
+// thread ID, from /proc/PID/task/*/status.
+inline std::map<int, Switches> ThreadSwitches(pid_t pid)
+{
+    std::map<int, Switches> result;
+    const std::string taskDir = "/proc/" + (pid == 0 ? std::string("self") : std::to_string(pid)) + "/task";
+    DIR* dir = opendir(taskDir.c_str());
+    if (!dir)
+        return result;
+    while (const dirent* entry = readdir(dir)) {
+        const int tid = std::atoi(entry->d_name);
+        if (tid <= 0)
+            continue;
+        std::ifstream status(taskDir + "/" + entry->d_name + "/status");
+        std::string line;
+        Switches sum;
+        bool seen = false;
+        while (std::getline(status, line)) {
+            const bool voluntary = line.rfind("voluntary_ctxt_switches:", 0) == 0;
+            if (voluntary || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0) {
+                const long count = std::atol(line.c_str() + line.find(':') + 1);
+                sum.all += count;
+                sum.voluntary += voluntary ? count : 0;
+                seen = true;
+            }
+        }
+        if (seen)
+            result[tid] = sum;
+    }
+    closedir(dir);
+    return result;
 }
 
 }  // namespace bench

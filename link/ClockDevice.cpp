@@ -11,12 +11,14 @@ using namespace std::chrono_literals;
 
 constexpr auto kLockWait = 5000ms;
 constexpr auto kTick = 10ms;
-// Inside a wait for the clock the condition is looked at again at least this
-// often; an acknowledgement or reply wakes the wait at once.
+// A wait for the clock sleeps until its deadline; an acknowledgement or
+// reply wakes it at once. Should the lock not be had to learn the deadline,
+// the condition is looked at again this often.
 constexpr auto kWaitSlice = 4ms;
 constexpr auto kFailedWait = 50ms;
-// The idle link thread is woken by every event it acts on; this bound only
-// guards against a lost wake-up.
+// The idle link thread sleeps until the next poll and is woken by every
+// other event it acts on; this bound serves only when the lock could not be
+// had to learn when the poll is due.
 constexpr auto kIdleGuard = 100ms;
 
 constexpr int kHelloAttempts = 25;    // 24 hellos
@@ -118,24 +120,20 @@ void CClockDevice::Start(std::unique_ptr<CZvSerialMaster> master)
     master_ = std::move(master);
     std::this_thread::sleep_for(2ms);
     tickBase_ = std::chrono::steady_clock::now();
-    plannedWake_ = std::chrono::steady_clock::time_point::max();
     state_.store(kStateStart, std::memory_order_release);
     running_.store(true, std::memory_order_release);
     try {
         linkThread_ = std::thread(&CClockDevice::LinkThread, this);
-        timerThread_ = std::thread(&CClockDevice::TimerThread, this);
     } catch (const std::system_error&) {
-        // Without both threads the object stays inert: IsOnline never turns
+        // Without its thread the object stays inert: IsOnline never turns
         // true, and the owner replaces it like any failed connection.
         running_.store(false, std::memory_order_release);
-        if (linkThread_.joinable())
-            linkThread_.join();
     }
 }
 
 CClockDevice::~CClockDevice()
 {
-    // Every wait of the two threads observes running within one tick; a
+    // Every wait of the link thread is woken and looks at running; a
     // message waiting for the user is cancelled. Threads are joined, never
     // killed.
     running_.store(false, std::memory_order_release);
@@ -145,11 +143,10 @@ CClockDevice::~CClockDevice()
             currentMessage_->Cancel();
     }
     wake_.Signal();
-    timerChanged_.Signal();
+    if (master_)
+        master_->WakeWaiters();
     if (linkThread_.joinable())
         linkThread_.join();
-    if (timerThread_.joinable())
-        timerThread_.join();
     master_.reset();
 }
 
@@ -160,10 +157,9 @@ CClockDevice::Lock CClockDevice::Acquire() const
     return lock;
 }
 
-void CClockDevice::IdleWait(uint64_t seen, std::chrono::milliseconds timeout)
+void CClockDevice::IdleWait(uint64_t seen, std::chrono::steady_clock::time_point deadline)
 {
-    wake_.WaitUntil(seen, std::chrono::steady_clock::now() + timeout,
-                    [this] { return !running_.load(std::memory_order_acquire); });
+    wake_.WaitUntil(seen, deadline, [this] { return !running_.load(std::memory_order_acquire); });
 }
 
 // --- getters and setters (user-interface thread) ---
@@ -372,53 +368,31 @@ void CClockDevice::NotifyPortChange()
     Notify(LinkEvent::Kind::PortChanged, static_cast<uint8_t>(state), DescribePortState(state, GetDevicePath()));
 }
 
-// --- timer thread ---
+// --- the tick counters ---
 
-bool CClockDevice::AdvanceTicks()
+void CClockDevice::AdvanceTicks()
 {
     const auto now = std::chrono::steady_clock::now();
     const auto passed = (now - tickBase_) / kTick;
     if (passed <= 0)
-        return false;
+        return;
     const auto step = [passed](uint16_t& counter) {
         counter = static_cast<uint16_t>(counter > passed ? counter - passed : 0);
     };
-    const bool pollWasRunning = pollTicks_ > 0;
     step(replyTicks_);
     step(pollTicks_);
     tickBase_ += passed * kTick;
-    return pollWasRunning && pollTicks_ == 0;
 }
 
 void CClockDevice::SetTicks(uint16_t& counter, uint16_t ticks)
 {
     AdvanceTicks();
     counter = ticks;
-    if (ticks > 0 && tickBase_ + ticks * kTick < plannedWake_)
-        timerChanged_.Signal();
 }
 
-void CClockDevice::TimerThread()
+std::chrono::steady_clock::time_point CClockDevice::PollDueLocked() const
 {
-    using TimePoint = std::chrono::steady_clock::time_point;
-    while (running_.load(std::memory_order_acquire)) {
-        const uint64_t seen = timerChanged_.Count();
-        bool pollDue = false;
-        TimePoint wakeAt = TimePoint::max();
-        if (Lock lock = Acquire()) {
-            pollDue = AdvanceTicks();
-            if (replyTicks_ > 0)
-                wakeAt = std::min(wakeAt, tickBase_ + replyTicks_ * kTick);
-            if (pollTicks_ > 0)
-                wakeAt = std::min(wakeAt, tickBase_ + pollTicks_ * kTick);
-            plannedWake_ = wakeAt;
-        } else {
-            wakeAt = std::chrono::steady_clock::now() + kTick;
-        }
-        if (pollDue)
-            wake_.Signal();
-        timerChanged_.WaitUntil(seen, wakeAt, [this] { return !running_.load(std::memory_order_acquire); });
-    }
+    return pollTicks_ > 0 ? tickBase_ + pollTicks_ * kTick : std::chrono::steady_clock::time_point::max();
 }
 
 // --- link thread ---
@@ -450,15 +424,23 @@ void CClockDevice::LinkStep()
             UpdateWritePendingLocked();
             SetTicks(pollTicks_, kPollTicks);
         }
-        if (master_->IsStarted())
+        if (master_->IsStarted()) {
             SetState(kStateHello);
-        else
-            IdleWait(wake_.Count(), kTick);
+        } else {
+            // An inert object: nothing will change until shutdown.
+            const uint64_t seen = wake_.Count();
+            wake_.WaitUntil(seen, std::chrono::steady_clock::time_point::max(),
+                            [this] { return !running_.load(std::memory_order_acquire); });
+        }
         return;
     }
     case kStateHello:
         if (!TakeAttempt()) {
             SetState(kStateFailed);
+            return;
+        }
+        if (GetPortState() != PortState::Open) {
+            WaitOutHellos();
             return;
         }
         if (Hello()) {
@@ -491,17 +473,21 @@ void CClockDevice::LinkStep()
             return;
         }
         bool pollDue = false;
+        // Without the lock the poll's time is unknown: look again soon.
+        auto wakeAt = std::chrono::steady_clock::now() + kIdleGuard;
         if (Lock lock = Acquire()) {
             AdvanceTicks();
             pollDue = pollTicks_ == 0;
             if (pollDue)
                 SetTicks(pollTicks_, kPollTicks);
+            else
+                wakeAt = PollDueLocked();
         }
         if (pollDue) {
             attemptsLeft_ = kExchangeAttempts;
             SetState(kStatePoll);
         } else {
-            IdleWait(seen, kIdleGuard);
+            IdleWait(seen, wakeAt);
         }
         return;
     }
@@ -534,7 +520,16 @@ void CClockDevice::LinkStep()
         ready_.store(false, std::memory_order_release);
         online_.store(false, std::memory_order_release);
         attemptsLeft_ = kFailedAttempts;
-        IdleWait(wake_.Count(), kFailedWait);
+        // Nothing is left to do but to report a change of the port to the
+        // observer, looked at once a step; a port that is not open any more
+        // will not change again, and without an observer nobody asks.
+        if (observer_ && GetPortState() == PortState::Open) {
+            IdleWait(wake_.Count(), std::chrono::steady_clock::now() + kFailedWait);
+        } else {
+            const uint64_t seen = wake_.Count();
+            wake_.WaitUntil(seen, std::chrono::steady_clock::time_point::max(),
+                            [this] { return !running_.load(std::memory_order_acquire); });
+        }
         return;
     default: SetState(kStateFailed); return;
     }
@@ -542,15 +537,30 @@ void CClockDevice::LinkStep()
 
 bool CClockDevice::WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*condition)() const)
 {
-    if (Lock lock = Acquire())
+    using TimePoint = std::chrono::steady_clock::time_point;
+    // The wait ends when its tick counter runs out, that is on the tick grid;
+    // the thread sleeps until then unless an answer (or shutdown) wakes it.
+    const auto expiry = [this] { return tickBase_ + replyTicks_ * kTick; };
+    TimePoint deadline = TimePoint::min();
+    if (Lock lock = Acquire()) {
         SetTicks(replyTicks_, static_cast<uint16_t>(ticks));
+        deadline = expiry();
+    }
     for (;;) {
         const uint64_t seen = master_->EventCount();
+        // Looked at after the count: the destructor clears running, then
+        // wakes this wait.
+        if (!running_.load(std::memory_order_acquire))
+            break;
         if ((master_.get()->*condition)()) {
             if (Lock lock = Acquire())
                 SetTicks(replyTicks_, 0);
         } else {
-            master_->WaitForEvent(seen, kWaitSlice);
+            const auto now = std::chrono::steady_clock::now();
+            // Without the lock the deadline is unknown: look again soon.
+            const auto timeout = deadline == TimePoint::min() ? std::chrono::nanoseconds(kWaitSlice)
+                                                              : std::max(deadline - now, std::chrono::nanoseconds(0));
+            master_->WaitForEvent(seen, std::chrono::ceil<std::chrono::microseconds>(timeout));
         }
         Lock lock = Acquire();
         if (!lock)
@@ -558,6 +568,7 @@ bool CClockDevice::WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*cond
         AdvanceTicks();
         if (replyTicks_ == 0 || !running_.load(std::memory_order_acquire))
             break;
+        deadline = expiry();
     }
     const bool met = (master_.get()->*condition)();
     if (!met && observer_ && running_.load(std::memory_order_acquire)) {
@@ -588,6 +599,21 @@ bool CClockDevice::TakeAttempt()
     if (attemptsLeft_ > 0)
         --attemptsLeft_;
     return attemptsLeft_ > 0;
+}
+
+void CClockDevice::WaitOutHellos()
+{
+    // The hellos left would go nowhere and each would wait out its ACK time:
+    // the link waits that time in one sleep instead of waking for each, and
+    // fails when it would have.
+    const auto wait = attemptsLeft_ * kAckTicks * kTick;
+    const auto until = std::chrono::steady_clock::now() + wait;
+    while (running_.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < until)
+        IdleWait(wake_.Count(), until);
+    if (observer_ && running_.load(std::memory_order_acquire))
+        Notify(LinkEvent::Kind::WaitExpired, kCmdHello,
+               "no ACK within " + std::to_string(wait.count()) + " ms: the port is not open");
+    attemptsLeft_ = 1;
 }
 
 bool CClockDevice::Hello()
@@ -746,6 +772,10 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
 
 void CClockDevice::ShowMessage(const char* text)
 {
+    // A read cut short by shutdown is no communication error: nobody is to
+    // hear of it.
+    if (!running_.load(std::memory_order_acquire))
+        return;
     if (!messageHandler_) {
         std::fprintf(stderr, "%s: %s\n", kCommunicationErrorCaption, text);
         return;
@@ -805,6 +835,7 @@ std::chrono::steady_clock::time_point CClockDevice::TimedStartLocked() const
 bool CClockDevice::IdleBeforeTimedWrite(uint64_t seen)
 {
     auto start = std::chrono::steady_clock::time_point::max();
+    auto pollDue = std::chrono::steady_clock::time_point::max();
     bool pollNow = false;
     const auto now = std::chrono::steady_clock::now();
     {
@@ -822,15 +853,16 @@ bool CClockDevice::IdleBeforeTimedWrite(uint64_t seen)
         pollNow = pollTicks_ == 0 && now + PollHoldOff() < start - kTimedHandOver;
         if (pollNow)
             SetTicks(pollTicks_, kPollTicks);
+        pollDue = PollDueLocked();
     }
     if (pollNow) {
         attemptsLeft_ = kExchangeAttempts;
         SetState(kStatePoll);
         return true;
     }
-    // A poll falling due wakes the thread (and is held off again if it
-    // would not end in time), as do a new request and shutdown.
-    wake_.WaitUntil(seen, start - kTimedHandOver, [this] { return !running_.load(std::memory_order_acquire); });
+    // Wakes when a poll falls due (which is held off again if it would not
+    // end in time), for a new request and for shutdown.
+    IdleWait(seen, std::min(start - kTimedHandOver, pollDue));
     return true;
 }
 

@@ -10,8 +10,6 @@
 //   wait at most 5000 ms for the lock, and only for the length of a copy.
 // - Link thread: the state machine, every exchange with the clock, and the
 //   identification read's messages. attemptsLeft is its own.
-// - Timer thread: counts replyTicks and pollTicks down, one per 10 ms, and
-//   wakes the link thread when a poll falls due.
 // - The serial master's receive thread (see ZvSerialMaster.h).
 // - The observer is called on the link and receive threads, never with the
 //   lock held.
@@ -20,8 +18,13 @@
 // port, and never taken twice. ready, online, running, writePending, state
 // and the identification results are atomics, read without the lock;
 // writePending is written only under the lock, together with the queue it
-// sums up. The link thread sleeps on wake_ while idle: the setters and the
-// timer thread wake it, so it reacts at once instead of looking every 10 ms.
+// sums up. The tick counters count 10 ms ticks, but no thread wakes per
+// tick: whoever looks at them brings them up to date (AdvanceTicks), and
+// every wait of the link thread ends at its deadline or when woken. Idle,
+// it sleeps on wake_ until the next poll falls due; the setters wake it
+// sooner, so it reacts at once. A wait for the clock sleeps until its
+// deadline on the master's event count; a failed or inert object sleeps
+// until shutdown. The destructor wakes every one of these waits.
 // The time readings (GetTimeHistory) and the report of a timed time write
 // (GetTimedWrite) are under the lock as well; the receive thread's arrival
 // time of each reply comes with the reply from the master.
@@ -171,7 +174,6 @@ private:
     void NotifyPortChange();
 
     void LinkThread();
-    void TimerThread();
     void LinkStep();
     void SetState(uint8_t state);
     // Waits for the clock's answer to the command just sent; true when the
@@ -180,16 +182,16 @@ private:
     bool WaitForAck(uint8_t code, int ticks);
     bool WaitForReply(uint8_t code, int ticks);
     bool ReadFailed(uint8_t code, std::string why);
-    // Sleeps up to the given time on the link thread; returns early when
-    // woken (a write was queued, a poll fell due, shutdown) since the wake
-    // count was seen.
-    void IdleWait(uint64_t seen, std::chrono::milliseconds timeout);
+    // Sleeps on the link thread until the deadline; returns early when
+    // woken (a write was queued, shutdown) since the wake count was seen.
+    void IdleWait(uint64_t seen, std::chrono::steady_clock::time_point deadline);
     // The tick counters. Under the lock: AdvanceTicks applies the ticks that
-    // have passed since the last call and tells whether pollTicks reached 0;
-    // SetTicks advances, then sets a counter and, when it expires before the
-    // timer thread means to wake, wakes it.
-    bool AdvanceTicks();
+    // have passed since the last call; SetTicks advances, then sets a
+    // counter; PollDueLocked is when the poll counter runs out (max when it
+    // has run out already).
+    void AdvanceTicks();
     void SetTicks(uint16_t& counter, uint16_t ticks);
+    std::chrono::steady_clock::time_point PollDueLocked() const;
 
     // One write of each kind can be queued: the record the next write of
     // that kind sends, whether it is queued and not yet sent (timePending,
@@ -206,6 +208,8 @@ private:
     void UpdateWritePendingLocked();
 
     bool TakeAttempt();
+    // The hellos left, on a port that is not open: their time, without them.
+    void WaitOutHellos();
     bool Hello();
     bool Read(uint8_t code);
     bool DecodeReply(uint8_t code, const std::string& payload);
@@ -243,7 +247,6 @@ private:
     std::atomic<uint8_t> protocolVersion_{0};
 
     std::thread linkThread_;
-    std::thread timerThread_;
     mutable CTimedMutex lock_;
 
     uint8_t attemptsLeft_ = 0;  // link thread only
@@ -288,11 +291,6 @@ private:
     // Bumped by every event the idle link thread acts on.
     CEventCount wake_;
 
-    // The tick grid: ticks fall every 10 ms from tickBase_ on. The timer
-    // thread sleeps until the first counter runs out (plannedWake_) rather
-    // than waking on every tick; the counters read the same either way.
+    // The tick grid: ticks fall every 10 ms from tickBase_ on.
     std::chrono::steady_clock::time_point tickBase_;
-    std::chrono::steady_clock::time_point plannedWake_;
-    // Bumped when a counter is set to run out before plannedWake_.
-    CEventCount timerChanged_;
 };

@@ -9,7 +9,7 @@
 //
 // No call reports an error: a port that failed or went away reads as silence
 // and swallows writes. State() says why, for the user; it may be read from
-// any thread.
+// any thread. Interrupt may be called from any thread.
 #pragma once
 
 #include <chrono>
@@ -47,8 +47,17 @@ public:
     virtual uint8_t ReadByte() = 0;
     // Blocks until a byte is waiting or the timeout has passed, whichever is
     // first. Always waits the whole timeout on a port that is closed or gone,
-    // so a reader loop never spins.
+    // so a reader loop never spins. On a port that can be interrupted,
+    // kWaitForever waits without a deadline, and Interrupt ends the wait.
+    static constexpr std::chrono::milliseconds kWaitForever = std::chrono::milliseconds::max();
     virtual void WaitForInput(std::chrono::milliseconds timeout) = 0;
+    // True when Interrupt works on this byte source: its reader may then wait
+    // without a timeout instead of waking up now and then to look whether it
+    // is to stop.
+    virtual bool Interruptible() const { return false; }
+    // Ends a WaitForInput under way at once, and makes every later one return
+    // at once: the reader is being stopped.
+    virtual void Interrupt() { }
     virtual void WriteByte(uint8_t byte) = 0;
     virtual void Write(const uint8_t* data, size_t length) = 0;
     // Waits until every byte written so far has left for the device, or the

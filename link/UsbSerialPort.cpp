@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -149,9 +151,23 @@ std::vector<std::string> FindBridgeDevices(uint16_t vendorId)
     return nodes;
 }
 
+CUsbSerialPort::CUsbSerialPort() : wakeFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) { }
+
 CUsbSerialPort::~CUsbSerialPort()
 {
     Close();
+    if (wakeFd_ >= 0)
+        ::close(wakeFd_);
+}
+
+void CUsbSerialPort::Interrupt()
+{
+    // The counter is never read back, so the descriptor stays readable and
+    // every later wait ends at once too.
+    if (wakeFd_ >= 0) {
+        const uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = ::write(wakeFd_, &one, sizeof one);
+    }
 }
 
 void CUsbSerialPort::FailOpen(PortState reason)
@@ -229,8 +245,8 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
     // The bridge's USB transfer size is the kernel driver's affair here; there
     // is no per-open setting for it.
     std::this_thread::sleep_for(kSettleWait);
-    // Read and write timeouts are applied per call: WaitForInput polls for at
-    // most 10 ms, Write gives up after 100 ms.
+    // Read and write timeouts are applied per call: ReadByte waits at most
+    // 10 ms for a byte, Write gives up after 100 ms.
 }
 
 void CUsbSerialPort::SetLatencyTimer(int milliseconds)
@@ -323,22 +339,36 @@ void CUsbSerialPort::WaitForInput(std::chrono::milliseconds timeout)
 {
     if (receiveCount_ != 0)
         return;
-    const auto deadline = Clock::now() + timeout;
+    const bool forever = timeout == kWaitForever && wakeFd_ >= 0;
+    // Without the wake-up descriptor nothing could end an endless wait.
+    timeout = std::min<std::chrono::milliseconds>(timeout, std::chrono::hours(24));
+    const auto deadline = forever ? Clock::time_point::max() : Clock::now() + timeout;
+    // poll's own timeout, in whole milliseconds; -1 waits without one.
+    const int pollTimeout = forever ? -1 : static_cast<int>(std::min<int64_t>(timeout.count(), INT32_MAX));
+    pollfd p[2] = {{wakeFd_, POLLIN, 0}, {fd_, POLLIN, 0}};
     if (Usable()) {
-        pollfd p{fd_, POLLIN, 0};
-        const int ready = ::poll(&p, 1, static_cast<int>(timeout.count()));
+        // The wake-up descriptor first: a negative one is skipped by poll.
+        const int ready = ::poll(p, 2, pollTimeout);
         // A hung-up terminal reports POLLIN together with POLLHUP although
         // nothing can be read, so the hang-up is looked at first.
-        if (ready > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+        if (ready > 0 && (p[1].revents & (POLLHUP | POLLERR | POLLNVAL)))
             MarkGone();
-        else if (ready > 0 && (p.revents & POLLIN))
-            return;
         else if (ready >= 0 || errno == EINTR)
             return;
     }
     // Closed, gone, or poll failed: a hung-up device makes poll return at
-    // once on every call, so wait out the time here to keep readers calm.
-    std::this_thread::sleep_until(deadline);
+    // once on every call, so only the wake-up descriptor is waited on here,
+    // for the whole time, to keep readers calm.
+    if (wakeFd_ >= 0) {
+        const int remaining = forever
+            ? -1
+            : static_cast<int>(
+                  std::max<int64_t>(0, std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count()));
+        if (::poll(p, 1, remaining) >= 0 || errno == EINTR)
+            return;
+    }
+    if (!forever)
+        std::this_thread::sleep_until(deadline);
 }
 
 void CUsbSerialPort::WriteByte(uint8_t byte)

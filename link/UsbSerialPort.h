@@ -11,9 +11,12 @@
 //
 // Thread rules: Open and Close run while no other thread uses the port. One
 // reader thread calls BytesAvailable, ReadByte and WaitForInput; the local
-// receive buffer belongs to it. Write and WriteByte are serialised by a
-// mutex, so a single byte from one thread never lands inside a block written
-// by another. State() may be read from any thread.
+// receive buffer belongs to it. Interrupt may come from any thread: it
+// signals an eventfd that WaitForInput polls beside the device, so the reader
+// needs no periodic timeout to notice that it is to stop. Write and
+// WriteByte are serialised by a mutex, so a single byte from one thread
+// never lands inside a block written by another. State() may be read from
+// any thread.
 #pragma once
 
 #include "ClockRecords.h"
@@ -35,7 +38,7 @@ inline constexpr uint16_t kBridgeVendorId = 0x0403;
 
 class CUsbSerialPort final : public ISerialPort {
 public:
-    CUsbSerialPort() = default;
+    CUsbSerialPort();
     ~CUsbSerialPort() override;
     CUsbSerialPort(const CUsbSerialPort&) = delete;
     CUsbSerialPort& operator=(const CUsbSerialPort&) = delete;
@@ -48,6 +51,8 @@ public:
     void WriteByte(uint8_t byte) override;
     void Write(const uint8_t* data, size_t length) override;
     bool WaitUntilSent(std::chrono::steady_clock::time_point deadline) override;
+    bool Interruptible() const override { return wakeFd_ >= 0; }
+    void Interrupt() override;
     void Purge();
     void Close() override;
 
@@ -64,6 +69,10 @@ private:
     void SetLatencyTimer(int milliseconds);
 
     int fd_ = -1;
+    // Readable once Interrupt has run; -1 when no eventfd could be made, and
+    // the port is then not interruptible. Lives as long as the object, so an
+    // Interrupt racing with Close never writes to a reused descriptor.
+    int wakeFd_ = -1;
     std::string devicePath_;
     std::atomic<PortState> state_{PortState::NotOpened};
 

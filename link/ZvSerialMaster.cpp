@@ -8,7 +8,8 @@
 namespace {
 
 // How long the receive thread waits for a byte before it looks at running
-// again: the port's read timeout.
+// again, on a port that Stop cannot interrupt: the port's read timeout. An
+// interruptible port is waited on without a timeout.
 constexpr auto kIdleWait = std::chrono::milliseconds(10);
 
 }  // namespace
@@ -56,8 +57,15 @@ void CZvSerialMaster::Stop()
     // No thread is ever killed: one that is stopped by force while it holds
     // a lock or sits in a system call can leave the program broken.
     running_.store(false, std::memory_order_release);
+    if (port_)
+        port_->Interrupt();
     if (receiveThread_.joinable())
         receiveThread_.join();
+}
+
+void CZvSerialMaster::WakeWaiters()
+{
+    events_.Signal();
 }
 
 void CZvSerialMaster::SendCommand(uint8_t code, std::string_view payload)
@@ -168,9 +176,10 @@ void CZvSerialMaster::ReceiveLoop()
             Notify(Kind::NakSent, kToClock, 0, {kNak}, why);
         port_->WriteByte(kNak);
     };
+    const auto idleWait = port_->Interruptible() ? ISerialPort::kWaitForever : kIdleWait;
     while (running_.load(std::memory_order_acquire)) {
         if (!port_->BytesAvailable()) {
-            port_->WaitForInput(kIdleWait);
+            port_->WaitForInput(idleWait);
             continue;
         }
         const uint8_t byte = port_->ReadByte();

@@ -15,7 +15,9 @@
 //   been seen set (acquire); a small mutex around them keeps a frame that
 //   arrives while the reply is copied out from tearing it.
 // - WaitForEvent lets the link thread block until the receive thread records
-//   an acknowledgement or a reply, instead of sleeping in a loop.
+//   an acknowledgement or a reply, instead of sleeping in a loop. The
+//   receive thread itself waits on the port without a timeout when the port
+//   can be interrupted; Stop interrupts it.
 // - The observer, fixed at construction, hears of each frame and answer
 //   before the link thread can act on it (see LinkObserver.h).
 #pragma once
@@ -60,9 +62,10 @@ public:
 
     void SendCommand(uint8_t code, std::string_view payload = {});
 
-    // Ends the receive thread; it looks at running at least every read
-    // timeout (10 ms), so this returns promptly. A subclass that overrides
-    // OnFrameReceived calls it in its own destructor.
+    // Ends the receive thread: the port's wait is interrupted (or, on a port
+    // that cannot be, the thread looks at running every read timeout, 10 ms),
+    // so this returns promptly. A subclass that overrides OnFrameReceived
+    // calls it in its own destructor.
     void Stop();
 
     bool IsStarted() const { return started_.load(std::memory_order_acquire); }
@@ -90,6 +93,9 @@ public:
     // Blocks until an acknowledgement, a NAK or a reply arrives after the
     // given count was read, or the timeout passes. True when one arrived.
     bool WaitForEvent(uint64_t seen, std::chrono::microseconds timeout) const;
+    // Ends every WaitForEvent under way as an event would, though none
+    // arrived: for a waiter that is shutting down and looks at its own flag.
+    void WakeWaiters();
 
     // The port, for the user interface's explanation of a silent link.
     const ISerialPort* Port() const { return port_.get(); }

@@ -87,20 +87,37 @@ uint8_t SimLine::ReadByte()
     return byte;
 }
 
-void SimLine::WaitForInput(std::chrono::milliseconds timeout)
+void SimLine::WaitForInput(std::chrono::milliseconds timeout, const std::atomic<bool>* interrupted)
 {
-    const TimePoint deadline = std::chrono::steady_clock::now() + timeout;
+    const auto stopped = [interrupted] { return interrupted && interrupted->load(std::memory_order_acquire); };
+    const bool forever = timeout == ISerialPort::kWaitForever && interrupted;
+    const TimePoint deadline = forever
+        ? TimePoint::max()
+        : std::chrono::steady_clock::now() + std::min<std::chrono::milliseconds>(timeout, std::chrono::hours(24));
     std::unique_lock<std::mutex> lock(readMutex_);
     for (;;) {
         const TimePoint now = std::chrono::steady_clock::now();
-        if (ReadyLocked(now) || now >= deadline)
+        if (ReadyLocked(now) || now >= deadline || stopped())
             return;
         // Until the next answer is due or something new is queued; an
         // unplugged line waits the whole timeout, as a dead port does.
         const TimePoint until =
             !unplugged_ && !chunks_.empty() ? std::min(deadline, chunks_.front().readyAt) : deadline;
-        readCv_.wait_until(lock, until);
+        if (until == TimePoint::max())
+            readCv_.wait(lock);
+        else
+            readCv_.wait_until(lock, until);
     }
+}
+
+void SimLine::WakeReaders()
+{
+    // Taken and let go, so a reader between its look at the flag and its
+    // wait cannot miss the notification.
+    {
+        std::lock_guard<std::mutex> lock(readMutex_);
+    }
+    readCv_.notify_all();
 }
 
 SimPort::SimPort(std::shared_ptr<SimLine> line, std::string devicePath)
@@ -120,7 +137,13 @@ uint8_t SimPort::ReadByte()
 
 void SimPort::WaitForInput(std::chrono::milliseconds timeout)
 {
-    line_->WaitForInput(timeout);
+    line_->WaitForInput(timeout, &interrupted_);
+}
+
+void SimPort::Interrupt()
+{
+    interrupted_.store(true, std::memory_order_release);
+    line_->WakeReaders();
 }
 
 void SimPort::WriteByte(uint8_t byte)

@@ -20,6 +20,7 @@
 #include "SerialPort.h"
 #include "SimClock.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -45,7 +46,10 @@ public:
     void Write(const uint8_t* data, size_t length);
     bool BytesAvailable();
     uint8_t ReadByte();
-    void WaitForInput(std::chrono::milliseconds timeout);
+    // Waits as ISerialPort::WaitForInput does; ends at once when interrupted
+    // is set (the reading port's stop), which WakeReaders makes it look at.
+    void WaitForInput(std::chrono::milliseconds timeout, const std::atomic<bool>* interrupted = nullptr);
+    void WakeReaders();
 
 private:
     using TimePoint = std::chrono::steady_clock::time_point;
@@ -76,6 +80,8 @@ public:
     bool BytesAvailable() override;
     uint8_t ReadByte() override;
     void WaitForInput(std::chrono::milliseconds timeout) override;
+    bool Interruptible() const override { return true; }
+    void Interrupt() override;
     void WriteByte(uint8_t byte) override;
     void Write(const uint8_t* data, size_t length) override;
     // The line belongs to the test; there is nothing to release.
@@ -86,4 +92,6 @@ public:
 private:
     const std::shared_ptr<SimLine> line_;
     const std::string devicePath_;
+    // This port's reader is being stopped; other ports on the line go on.
+    std::atomic<bool> interrupted_{false};
 };
