@@ -381,7 +381,8 @@ std::string CKerovantDlg::CauseLine(const CClockDevice& device) const
 {
     const LinkPhase phase =
         device.GetState() == CClockDevice::kStateFailed ? LinkPhase::NoAnswer : LinkPhase::Searching;
-    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase, connection_->LastIdentificationFailure());
+    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase, connection_->LastIdentificationFailure(),
+                        device.GetLastFailure());
 }
 
 void CKerovantDlg::ShowOffline(const CClockDevice* device)

@@ -22,13 +22,16 @@
 // writePending is written only under the lock, together with the queue it
 // sums up. The link thread sleeps on wake_ while idle: the setters and the
 // timer thread wake it, so it reacts at once instead of looking every 10 ms.
-// The time readings (GetTimeHistory) and the report of a timed time write
-// (GetTimedWrite) are under the lock as well; the receive thread's arrival
+// lastFailure is an atomic, written by the link thread where it gives up on
+// an exchange and read by any thread. The time readings (GetTimeHistory)
+// and the report of a timed time write (GetTimedWrite) are under the lock
+// as well; the receive thread's arrival
 // time of each reply comes with the reply from the master.
 #pragma once
 
 #include "ClockRecords.h"
 #include "EventCount.h"
+#include "LinkFailure.h"
 #include "LinkObserver.h"
 #include "LinkTiming.h"
 #include "SerialPort.h"
@@ -150,6 +153,10 @@ public:
     // device it chose.
     PortState GetPortState() const;
     std::string GetDevicePath() const;
+    // What the exchange that failed last ran into; once the object has
+    // failed, what made it give up. None until an exchange fails; a later
+    // success does not clear it, so read it while the object is offline.
+    LinkFailure GetLastFailure() const { return lastFailure_.load(std::memory_order_acquire); }
 
     // What this object's identification read found: the row of g_products
     // the family ID matched (kNoProduct until then, and for good when the
@@ -179,7 +186,11 @@ private:
     bool WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*condition)() const);
     bool WaitForAck(uint8_t code, int ticks);
     bool WaitForReply(uint8_t code, int ticks);
-    bool ReadFailed(uint8_t code, std::string why);
+    // Records why a read failed (None: the wait that ran out has recorded
+    // it already) and tells the observer; returns false.
+    bool ReadFailed(uint8_t code, std::string why, LinkFailure kind);
+    // What the answer the link waited for in vain ran into.
+    LinkFailure MissedAnswer(bool ackWait) const;
     // Sleeps up to the given time on the link thread; returns early when
     // woken (a write was queued, a poll fell due, shutdown) since the wake
     // count was seen.
@@ -241,6 +252,7 @@ private:
     std::atomic<uint32_t> polls_{0};
     std::atomic<uint8_t> productIndex_{kNoProduct};
     std::atomic<uint8_t> protocolVersion_{0};
+    std::atomic<LinkFailure> lastFailure_{LinkFailure::None};
 
     std::thread linkThread_;
     std::thread timerThread_;
