@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -43,12 +44,16 @@ namespace {
 
 using namespace std::chrono_literals;
 
-volatile std::sig_atomic_t g_interrupted = 0;
+// The signal may arrive on any of the program's threads (the link's
+// included) while the main thread reads it: a lock-free atomic, which a
+// handler may store to and another thread may read.
+std::atomic<int> g_interrupted{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 // Keeps the signal's number: SIGTERM ends with its own exit status.
 void OnSignal(int signal)
 {
-    g_interrupted = signal;
+    g_interrupted.store(signal, std::memory_order_relaxed);
 }
 
 std::string Text(const QString& text)
@@ -477,8 +482,8 @@ ClockOffset SettledOffset(const CClockDevice& device)
         device.GetTimeHistory(history);
         const ClockOffset offset = EstimateClockOffset(history);
         const bool enough = offset.known && (offset.approximate || offset.count >= kOffsetReadings);
-        if (enough || g_interrupted || device.GetState() == CClockDevice::kStateFailed ||
-            std::chrono::steady_clock::now() > deadline)
+        if (enough || g_interrupted.load(std::memory_order_relaxed) != 0 ||
+            device.GetState() == CClockDevice::kStateFailed || std::chrono::steady_clock::now() > deadline)
             return offset;
         std::this_thread::sleep_for(20ms);
     }

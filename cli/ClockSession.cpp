@@ -76,7 +76,7 @@ CClockSession::Wait CClockSession::WaitFor(const std::function<bool(const CClock
 
 int CClockSession::InterruptedExit() const
 {
-    return options_.interrupted && *options_.interrupted == SIGTERM ? kExitTerminated : kExitInterrupted;
+    return Signal() == SIGTERM ? kExitTerminated : kExitInterrupted;
 }
 
 int CClockSession::Report(Wait wait)
@@ -166,10 +166,12 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
         if (SteadyClock::now() >= end) {
             if (answering)
                 return kExitOk;
+            // Still greeting the clock: the link has not given up yet, but
+            // the run has.
             if (cause.empty())
                 PrintError(device ? OfflineCause(device->GetPortState(), path,
-                                                 everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer, {},
-                                                 device->GetLastFailure())
+                                                 everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer,
+                                                 LastIdentificationFailure(), device->GetLastFailure())
                                   : "the clock on " + path + " does not answer.");
             return kExitLink;
         }

@@ -19,8 +19,8 @@
 #include "LinkObserver.h"
 #include "Profile.h"
 
+#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -45,7 +45,7 @@ public:
         // Hears every event of every device object made.
         std::shared_ptr<ILinkObserver> observer;
         // Set to the signal's number by the signal handler.
-        const volatile std::sig_atomic_t* interrupted = nullptr;
+        const std::atomic<int>* interrupted = nullptr;
     };
 
     explicit CClockSession(Options options);
@@ -113,7 +113,8 @@ private:
     // the cause printed.
     int Report(Wait wait);
     std::chrono::steady_clock::time_point ConnectDeadline() const;
-    bool Interrupted() const { return options_.interrupted && *options_.interrupted; }
+    int Signal() const { return options_.interrupted ? options_.interrupted->load(std::memory_order_relaxed) : 0; }
+    bool Interrupted() const { return Signal() != 0; }
     int InterruptedExit() const;
     // Why this object cannot reach the clock, once that is known (the port
     // failed, or the link gave up); empty while the link is still trying.
