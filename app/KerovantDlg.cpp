@@ -347,7 +347,7 @@ void CKerovantDlg::Refresh()
     // The identification is the shown object's own: a new object starts
     // unidentified, so a clock swapped for one of another family does not
     // keep the old brand.
-    const std::shared_ptr<CClockDevice> device = connection_->Device();
+    std::shared_ptr<CClockDevice> device = connection_->Device();
     const uint8_t product = device ? device->GetProductIndex() : kNoProduct;
     const QString title = QString::fromStdString(ProductTitle(product));
     if (windowTitle() != title)
@@ -358,6 +358,11 @@ void CKerovantDlg::Refresh()
         const int ticks = g_offlineTicks++;
         if (ticks >= kOfflineTicksBeforeReplace) {
             g_offlineTicks = 0;
+            // Let go of the old object first: a copy held here would keep
+            // its port open while the new object opens it (which then finds
+            // the device in use by this very program), and would make this
+            // thread the one that shuts the old object down.
+            device.reset();
             ReplaceDevice();
         }
         return;
@@ -381,7 +386,8 @@ std::string CKerovantDlg::CauseLine(const CClockDevice& device) const
 {
     const LinkPhase phase =
         device.GetState() == CClockDevice::kStateFailed ? LinkPhase::NoAnswer : LinkPhase::Searching;
-    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase, connection_->LastIdentificationFailure());
+    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase, connection_->LastIdentificationFailure(),
+                        device.GetLastFailure());
 }
 
 void CKerovantDlg::ShowOffline(const CClockDevice* device)

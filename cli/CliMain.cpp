@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -43,11 +44,16 @@ namespace {
 
 using namespace std::chrono_literals;
 
-volatile std::sig_atomic_t g_interrupted = 0;
+// The signal may arrive on any of the program's threads (the link's
+// included) while the main thread reads it: a lock-free atomic, which a
+// handler may store to and another thread may read.
+std::atomic<int> g_interrupted{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
-void OnSignal(int)
+// Keeps the signal's number: SIGTERM ends with its own exit status.
+void OnSignal(int signal)
 {
-    g_interrupted = 1;
+    g_interrupted.store(signal, std::memory_order_relaxed);
 }
 
 std::string Text(const QString& text)
@@ -86,7 +92,7 @@ const char kDescription[] =
     "'kerovant-cli COMMAND --help' describes a command. Exit status: 0 success,\n"
     "1 no clock, link lost or a file not written, 2 bad usage or a refused value\n"
     "(nothing sent), 3 the clock holds other values than the profile asked for,\n"
-    "130 interrupted while waiting for the clock.";
+    "130 interrupted (Ctrl-C) while waiting for the clock, 143 ended by SIGTERM.";
 
 struct CommandHelp {
     const char* words;  // "set dst"
@@ -103,7 +109,11 @@ const CommandHelp kCommandHelp[] = {
     {"watch", "[--every-poll]",
      "Prints the clock's UTC and local time, the time code it receives and how far the clock\n"
      "is from this computer whenever the times or the time code change (about once a second;\n"
-     "with --every-poll on every poll) until interrupted (Ctrl-C: exit 0)."},
+     "with --every-poll on every poll). When the clock cannot be reached a line on standard\n"
+     "error says why (unplugged, no answer, damaged replies, replies of the wrong length, a\n"
+     "NAK, ...); watch keeps trying, every 3.2 s as the window does, and says when the clock\n"
+     "answers again. It runs until Ctrl-C (exit 0), SIGTERM (exit 143) or the end of\n"
+     "--timeout SECONDS, the whole run's length (exit 0 when the clock answers then, else 1)."},
     {"set", "timezone|dst|time|illumination|timecode-date|motion ...",
      "Changes one setting of the clock. 'kerovant-cli set WHAT --help' describes each:\n"
      "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"
@@ -200,7 +210,8 @@ struct GlobalOptions {
                             QStringLiteral("PATH")};
     QCommandLineOption timeout{QStringLiteral("timeout"),
                                QStringLiteral("Give up waiting for the clock after this long (default: when "
-                                              "the link gives up, about 3 s)."),
+                                              "the link gives up, about 3 s); for watch, the whole run's length "
+                                              "(default: until interrupted)."),
                                QStringLiteral("SECONDS")};
     QCommandLineOption trace{QStringLiteral("trace"),
                              QStringLiteral("Write every frame and event of the link to FILE, one line each."),
@@ -472,8 +483,8 @@ ClockOffset SettledOffset(const CClockDevice& device)
         device.GetTimeHistory(history);
         const ClockOffset offset = EstimateClockOffset(history);
         const bool enough = offset.known && (offset.approximate || offset.count >= kOffsetReadings);
-        if (enough || g_interrupted || device.GetState() == CClockDevice::kStateFailed ||
-            std::chrono::steady_clock::now() > deadline)
+        if (enough || g_interrupted.load(std::memory_order_relaxed) != 0 ||
+            device.GetState() == CClockDevice::kStateFailed || std::chrono::steady_clock::now() > deadline)
             return offset;
         std::this_thread::sleep_for(20ms);
     }
@@ -541,28 +552,18 @@ std::string WatchLine(const CClockDevice& device)
 
 int Watch(CClockSession& session, bool everyPoll)
 {
-    uint32_t lastPoll = 0;
     std::string lastLine;
-    while (!g_interrupted) {
-        const std::shared_ptr<CClockDevice> device = session.Device();
-        if (!device || device->GetState() == CClockDevice::kStateFailed)
-            return session.LinkLost();
-        const uint32_t poll = device->GetPollCount();
-        if (poll != lastPoll) {
-            lastPoll = poll;
-            const std::string line = WatchLine(*device);
-            // The times have whole seconds: without --every-poll one line a
-            // second, not ten identical ones. The offset moves by
-            // milliseconds from poll to poll and makes no line of its own.
-            if (everyPoll || line != lastLine) {
-                std::printf("%s   %s\n", line.c_str(), CurrentOffsetLine(*device).c_str());
-                std::fflush(stdout);
-                lastLine = line;
-            }
+    return session.Watch([&](const CClockDevice& device) {
+        const std::string line = WatchLine(device);
+        // The times have whole seconds: without --every-poll one line a
+        // second, not ten identical ones. The offset moves by milliseconds
+        // from poll to poll and makes no line of its own.
+        if (everyPoll || line != lastLine) {
+            std::printf("%s   %s\n", line.c_str(), CurrentOffsetLine(device).c_str());
+            std::fflush(stdout);
+            lastLine = line;
         }
-        std::this_thread::sleep_for(20ms);
-    }
-    return kExitOk;
+    });
 }
 
 // --- setters ---
@@ -1023,8 +1024,6 @@ int RunCommand(CClockSession& session, const Invocation& run)
     if (c == "watch") {
         if (!run.words.empty())
             return Usage(QStringLiteral("watch takes no arguments"));
-        if (const int status = session.Connect(true))
-            return status;
         return Watch(session, run.everyPoll);
     }
     if (c == "set timezone")

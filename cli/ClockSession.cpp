@@ -2,6 +2,7 @@
 
 #include "StatusText.h"
 
+#include <csignal>
 #include <cstdio>
 #include <thread>
 
@@ -11,12 +12,27 @@ void PrintError(const std::string& text)
 }
 
 CClockSession::CClockSession(Options options)
-    : options_(std::move(options)), connection_([settings = options_.settings, observer = options_.observer] {
-          // Without a message handler the identification read's failures
-          // go to standard error and the link goes on at once.
-          return std::make_shared<CClockDevice>(settings, LinkMessageHandler{}, observer);
+    : options_(std::move(options)),
+      connection_([settings = options_.settings, observer = options_.observer, failures = failures_] {
+          // The link goes on at once: nobody is there to close a message.
+          LinkMessageHandler handler = [failures](std::shared_ptr<LinkMessage> message) {
+              {
+                  std::lock_guard<std::mutex> lock(failures->mutex);
+                  failures->last = message->Text();
+                  if (!failures->quiet)
+                      std::fprintf(stderr, "%s: %s\n", message->Caption().c_str(), message->Text().c_str());
+              }
+              message->Dismiss();
+          };
+          return std::make_shared<CClockDevice>(settings, std::move(handler), observer);
       })
 {
+}
+
+std::string CClockSession::LastIdentificationFailure() const
+{
+    std::lock_guard<std::mutex> lock(failures_->mutex);
+    return failures_->last;
 }
 
 CClockSession::~CClockSession()
@@ -58,18 +74,128 @@ CClockSession::Wait CClockSession::WaitFor(const std::function<bool(const CClock
     }
 }
 
+int CClockSession::InterruptedExit() const
+{
+    return Signal() == SIGTERM ? kExitTerminated : kExitInterrupted;
+}
+
 int CClockSession::Report(Wait wait)
 {
     if (wait == Wait::Interrupted)
-        return kExitInterrupted;
+        return InterruptedExit();
     const std::shared_ptr<CClockDevice> device = connection_.Device();
     if (!device) {
         PrintError("the clock's device could not be opened again.");
         return kExitLink;
     }
     const LinkPhase phase = everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer;
-    PrintError(OfflineCause(device->GetPortState(), device->GetDevicePath(), phase));
+    PrintError(OfflineCause(device->GetPortState(), device->GetDevicePath(), phase, {}, device->GetLastFailure()));
     return kExitLink;
+}
+
+std::string CClockSession::CauseOf(const CClockDevice& device) const
+{
+    const PortState port = device.GetPortState();
+    const bool portFailed = port != PortState::Open && port != PortState::NotOpened;
+    if (!portFailed && device.GetState() != CClockDevice::kStateFailed)
+        return {};
+    const LinkPhase phase = everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer;
+    return OfflineCause(port, device.GetDevicePath(), phase, LastIdentificationFailure(), device.GetLastFailure());
+}
+
+int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
+{
+    using SteadyClock = std::chrono::steady_clock;
+    const auto end = ConnectDeadline();
+    {
+        std::lock_guard<std::mutex> lock(failures_->mutex);
+        failures_->quiet = true;
+    }
+    connection_.Start();
+    bool answering = false;
+    std::string cause;  // printed for this outage
+    PortState causePort = PortState::Open;
+    std::string path;
+    uint64_t seenGeneration = 0;
+    uint32_t seenPoll = 0;
+    int offlineLooks = 0;
+    auto nextLook = SteadyClock::now() + kOfflineLook;
+    for (;;) {
+        if (Interrupted()) {
+            const int status = InterruptedExit();
+            return status == kExitInterrupted && everOnline_ ? kExitOk : status;
+        }
+        std::shared_ptr<CClockDevice> device = connection_.Device();
+        if (device)
+            path = device->GetDevicePath();
+        const bool ready = device && device->IsReady();
+        if (ready) {
+            if (!answering && !cause.empty())
+                PrintError("the clock on " + path + (everOnline_ ? " answers again." : " answers."));
+            answering = true;
+            everOnline_ = true;
+            cause.clear();
+            causePort = PortState::Open;
+            {
+                std::lock_guard<std::mutex> lock(failures_->mutex);
+                failures_->last.clear();
+            }
+            const uint64_t generation = connection_.Generation();
+            const uint32_t poll = device->GetPollCount();
+            if (poll > 0 && (generation != seenGeneration || poll != seenPoll)) {
+                seenGeneration = generation;
+                seenPoll = poll;
+                onPoll(*device);
+            }
+        } else if (device) {
+            // One line an outage; another only when the cause changes (a
+            // cable plugged back into a clock that now fails otherwise).
+            // A device that was unplugged and is missing for the objects
+            // that follow is the same outage.
+            const PortState port = device->GetPortState();
+            const bool stillUnplugged = causePort == PortState::Gone && port == PortState::NoBridge;
+            const std::string now = CauseOf(*device);
+            if (!now.empty() && now != cause && !stillUnplugged) {
+                causePort = port;
+                std::fflush(stdout);
+                PrintError(now);
+                cause = now;
+                answering = false;
+            }
+        }
+        if (SteadyClock::now() >= end) {
+            if (answering)
+                return kExitOk;
+            // Still greeting the clock: the link has not given up yet, but
+            // the run has.
+            if (cause.empty())
+                PrintError(device ? OfflineCause(device->GetPortState(), path,
+                                                 everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer,
+                                                 LastIdentificationFailure(), device->GetLastFailure())
+                                  : "the clock on " + path + " does not answer.");
+            return kExitLink;
+        }
+        if (SteadyClock::now() >= nextLook) {
+            nextLook += kOfflineLook;
+            if (!device || !device->IsOnline()) {
+                if (++offlineLooks >= kOfflineLooksBeforeReplace) {
+                    offlineLooks = 0;
+                    // The old object must go before the new one opens the
+                    // port: a copy kept here would hold it, and the new
+                    // object would find the device busy.
+                    device.reset();
+                    connection_.Replace();
+                }
+            } else if (ready) {
+                offlineLooks = 0;
+            } else {
+                // Online, not identified yet: the look counts, the
+                // identification read may still finish.
+                ++offlineLooks;
+            }
+        }
+        std::this_thread::sleep_for(kLookInterval);
+    }
 }
 
 int CClockSession::Connect(bool firstPoll)

@@ -4,7 +4,9 @@
 //
 // Every wait here looks at the link every few milliseconds and ends on the
 // first of: the condition, the link failing (exit 1, the cause printed in
-// words), the --timeout, an interrupt (exit 130). No device object is kept
+// words), the --timeout, an interrupt (exit 130, 143 for SIGTERM).
+// Watch alone rides through a failing link: it replaces the device object
+// at the window's cadence and says when the clock is lost and back. No device object is kept
 // by this class between calls: a copy kept would hold the port open and the
 // replacement could not open it again.
 //
@@ -17,18 +19,20 @@
 #include "LinkObserver.h"
 #include "Profile.h"
 
+#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
 enum CliExit : int {
     kExitOk = 0,
-    kExitLink = 1,      // no clock, or the link was lost
-    kExitUsage = 2,     // bad usage, or an argument refused: nothing sent
-    kExitMismatch = 3,  // the clock holds other values than a profile asked for
-    kExitInterrupted = 130,
+    kExitLink = 1,           // no clock, or the link was lost
+    kExitUsage = 2,          // bad usage, or an argument refused: nothing sent
+    kExitMismatch = 3,       // the clock holds other values than a profile asked for
+    kExitInterrupted = 130,  // SIGINT (Ctrl-C) while waiting for the clock
+    kExitTerminated = 143,   // SIGTERM
 };
 
 class CClockSession {
@@ -40,8 +44,8 @@ public:
         double timeoutSeconds = 0;
         // Hears every event of every device object made.
         std::shared_ptr<ILinkObserver> observer;
-        // Set by the signal handler.
-        const volatile std::sig_atomic_t* interrupted = nullptr;
+        // Set to the signal's number by the signal handler.
+        const std::atomic<int>* interrupted = nullptr;
     };
 
     explicit CClockSession(Options options);
@@ -74,6 +78,16 @@ public:
     // exit status returned.
     int LinkLost() { return Report(Wait::Failed); }
 
+    // Follows the clock until a signal or the end of the --timeout (the
+    // whole run's length; none: no end): onPoll runs on every poll of an
+    // identified clock. When the link fails the cause is printed once and
+    // the device object is replaced as the window replaces it (on the 16th
+    // look, 200 ms apart, that finds it offline); a line says when the
+    // clock answers again. Exit 0 on SIGINT once the clock has answered
+    // (130 before), 143 on SIGTERM, and at the end of the run 0 when the
+    // clock answers then, else 1.
+    int Watch(const std::function<void(const CClockDevice&)>& onPoll);
+
     // The identified clock, for a profile.
     ProfileClock Identity() const;
 
@@ -83,6 +97,10 @@ public:
 
     // How often the waits look.
     static constexpr std::chrono::milliseconds kLookInterval{5};
+    // Watch's looks for an offline link, and how many in a row replace
+    // the device object: the window's refresh and its count.
+    static constexpr std::chrono::milliseconds kOfflineLook{200};
+    static constexpr int kOfflineLooksBeforeReplace = 16;
     // A write that is neither acknowledged nor failed within this long is
     // reported as lost (the link itself gives up after 100 ms).
     static constexpr std::chrono::seconds kWriteDeadline{10};
@@ -95,9 +113,25 @@ private:
     // the cause printed.
     int Report(Wait wait);
     std::chrono::steady_clock::time_point ConnectDeadline() const;
-    bool Interrupted() const { return options_.interrupted && *options_.interrupted; }
+    int Signal() const { return options_.interrupted ? options_.interrupted->load(std::memory_order_relaxed) : 0; }
+    bool Interrupted() const { return Signal() != 0; }
+    int InterruptedExit() const;
+    // Why this object cannot reach the clock, once that is known (the port
+    // failed, or the link gave up); empty while the link is still trying.
+    std::string CauseOf(const CClockDevice& device) const;
+
+    // The identification read's messages, answered at once: printed as
+    // they come, except while watching, where the last one joins the
+    // cause line. Shared with the link threads that report them.
+    struct IdentificationFailures {
+        std::mutex mutex;
+        std::string last;  // under mutex
+        bool quiet = false;
+    };
+    std::string LastIdentificationFailure() const;
 
     Options options_;
+    std::shared_ptr<IdentificationFailures> failures_ = std::make_shared<IdentificationFailures>();
     CClockConnection connection_;
     bool everOnline_ = false;
 };

@@ -68,11 +68,30 @@ std::string ProductTitle(uint8_t productIndex)
     }
 }
 
+std::string LinkFailureText(LinkFailure failure)
+{
+    switch (failure) {
+    case LinkFailure::None:
+    case LinkFailure::NoAnswer: break;
+    case LinkFailure::Damaged: return "sends damaged replies (bad checksum)";
+    case LinkFailure::WrongLength: return "sends replies of the wrong length";
+    case LinkFailure::WrongReply: return "answers with the reply to another command";
+    case LinkFailure::Unreadable: return "sends replies that cannot be read";
+    case LinkFailure::Ack: return "answers ACK where a reply belongs";
+    case LinkFailure::Nak: return "answers NAK: it did not take the command";
+    }
+    return {};
+}
+
 std::string OfflineCause(PortState port, const std::string& path, LinkPhase phase,
-                         const std::string& identificationFailure)
+                         const std::string& identificationFailure, LinkFailure failure)
 {
     if (port != PortState::Open)
         return DescribePortState(port, path);
+    const std::string what = LinkFailureText(failure);
+    if (!what.empty())
+        return "The clock on " + path + " " + what +
+            (identificationFailure.empty() ? std::string(".") : ": " + identificationFailure);
     if (!identificationFailure.empty())
         return "The clock does not answer: " + identificationFailure;
     switch (phase) {

@@ -4,6 +4,7 @@
 
 #include "ClockDateTime.h"
 #include "ClockRecords.h"
+#include "LinkFailure.h"
 #include "SerialPort.h"
 
 #include <string>
@@ -35,10 +36,18 @@ enum class LinkPhase : uint8_t {
     StoppedAnswering,  // a clock answered once, then stopped
 };
 
+// What the clock did instead of answering, as the rest of a sentence that
+// begins with the clock ("sends damaged replies (bad checksum)"); empty
+// for None and NoAnswer, which the link phase words better.
+std::string LinkFailureText(LinkFailure failure);
+
 // Why the clock cannot be reached, in words a user can act on. The port's
 // own reason comes first (no bridge, permission, busy, unplugged); with the
-// port open, the identification read's last failure if there is one ("The
-// clock does not answer: Failed reading Family ID"), else the phase says
-// what the link saw.
+// port open, what the failed exchanges ran into when the clock sent
+// something ("The clock on /dev/ttyUSB0 sends damaged replies (bad
+// checksum).", with the identification read's failure after a colon when
+// there is one); else the identification read's last failure ("The clock
+// does not answer: Failed reading Family ID"); else the phase says what the
+// link saw.
 std::string OfflineCause(PortState port, const std::string& devicePath, LinkPhase phase,
-                         const std::string& identificationFailure = {});
+                         const std::string& identificationFailure = {}, LinkFailure failure = LinkFailure::None);

@@ -12,6 +12,7 @@
 #include "ClockDateTime.h"
 #include "ClockRecords.h"
 #include "Frame.h"
+#include "Profile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -527,6 +528,68 @@ void ZoneSeeds(CorpusWriter& out)
                       {1, 2}, {{2, 3, 8, 0, 2, 7200000, 0}, {3, 11, 7, 0, 1, 86400000, 1}, {0, 2, 29, 0, 1, 0, 0}}));
 }
 
+// ---- The command-line tool's profiles and rule texts -------------------------------
+
+void ProfileSeeds(CorpusWriter& out)
+{
+    const ProfileClock v2{0x0150, 10472, {1, 3, 0}, 2};
+    const ProfileClock v1{0x0350, 100000000, {1, 2, 4}, 1};
+    for (const NamedConfig& c : Configs())
+        out.Write("profile_import", c.name, ExportProfile(c.config, v2));
+    out.Write("profile_import", "eu-v1", ExportProfile(EuConfig(), v1));
+    out.Write("profile_import", "unknown-family", ExportProfile(EuConfig(), {0x7777, 1, {9, 9, 9}, 2}));
+    // Hand edits the importer refuses, each naming its line.
+    const std::string eu = ExportProfile(EuConfig(), v2);
+    const auto edited = [&eu](const std::string& from, const std::string& to) {
+        std::string text = eu;
+        const size_t at = text.find(from);
+        if (at != std::string::npos)
+            text.replace(at, from.size(), to);
+        return text;
+    };
+    out.Write("profile_import", "duplicate-key", edited("\"valid\": 1", "\"valid\": 1, \"valid\": 1"));
+    out.Write("profile_import", "unknown-key", edited("\"valid\": 1", "\"valid\": 1, \"colour\": 2"));
+    out.Write("profile_import", "fraction", edited("\"valid\": 1", "\"valid\": 0.5"));
+    out.Write("profile_import", "escaped-key", edited("\"valid\"", "\"\\u0076alid\""));
+    out.Write("profile_import", "missing-field", edited("\"valid\": 1,", ""));
+    out.Write("profile_import", "not-json", eu.substr(0, eu.size() / 2));
+    out.Write("profile_import", "list", "[1, 2, 3]\n");
+}
+
+void RuleTextSeeds(CorpusWriter& out)
+{
+    // Layout: part (0 rule, 1 shift, 2 the command), then a byte and text.
+    const auto rule = [&out](const std::string& name, const std::string& text, unsigned spelling) {
+        out.Write("dst_rule_text", "rule-" + name, Seed().U8(0).U8(spelling).Text(text).Data());
+    };
+    rule("eu-start", "last Sun Mar 01:00", 0);
+    rule("us-start", "2nd Sun Mar 02:00:00", 0x3F);
+    rule("of-at", "first sunday of november at 2:00", 0x15);
+    rule("fixed", "Mar 29 02:00", 0);
+    rule("fixed-day-first", "29 march 02:00:30", 0x1F);
+    rule("tabs", "\tLAST\tSAT\tOCT\t23:59:59 ", 2);
+    rule("no-time", "last Sun Mar", 0);
+    rule("bad-weekday", "last Fun Mar 01:00", 0);
+    rule("three-digits", "Mar 123 01:00", 0);
+    rule("empty", "", 0);
+    const auto shift = [&out](const std::string& name, const std::string& text, unsigned maxHours) {
+        out.Write("dst_rule_text", "shift-" + name, Seed().U8(1).U8(maxHours).Text(text).Data());
+    };
+    shift("one-hour", "+1:00", 23);
+    shift("negative-seconds", "-0:30:15", 23);
+    shift("too-many-hours", "24:00", 23);
+    shift("no-sign", "05:30", 12);
+    const auto command = [&out](const std::string& name, const std::string& text, unsigned reference) {
+        out.Write("dst_rule_text", "command-" + name, Seed().U8(2).U8(reference).Text(text).Data());
+    };
+    command("eu", "last Sun Mar 01:00|last Sun Oct 01:00|+1:00", 1);
+    command("us", "2nd Sun Mar 02:00|1st Sun Nov 02:00", 2);
+    command("fixed", "Apr 1 00:00|Sep 30 23:00:00|-0:30", 0);
+    command("april-31", "Apr 31 02:00|Oct 1 02:00", 0);
+    command("both-references", "last Sun Mar 01:00|last Sun Oct 01:00", 3);
+    command("hour-25", "last Sun Mar 25:00|last Sun Oct 01:00", 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -540,6 +603,8 @@ int main(int argc, char** argv)
     PayloadSeeds(out);
     SimSeeds(out);
     ZoneSeeds(out);
+    ProfileSeeds(out);
+    RuleTextSeeds(out);
     std::printf("%d seeds written to %s\n", out.Count(), argv[1]);
     return 0;
 }

@@ -571,8 +571,10 @@ bool CClockDevice::WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*cond
         deadline = expiry();
     }
     const bool met = (master_.get()->*condition)();
+    const bool ack = condition == &CZvSerialMaster::IsAcknowledged;
+    if (!met && running_.load(std::memory_order_acquire))
+        lastFailure_.store(MissedAnswer(ack), std::memory_order_release);
     if (!met && observer_ && running_.load(std::memory_order_acquire)) {
-        const bool ack = condition == &CZvSerialMaster::IsAcknowledged;
         std::string what =
             (ack ? "no ACK within " : "no reply within ") + std::to_string(ticks * kTick.count()) + " ms";
         if (ack && master_->AckStateValue() == CZvSerialMaster::kNakReceived)
@@ -580,6 +582,20 @@ bool CClockDevice::WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*cond
         Notify(LinkEvent::Kind::WaitExpired, code, std::move(what));
     }
     return met;
+}
+
+LinkFailure CClockDevice::MissedAnswer(bool ackWait) const
+{
+    // A damaged frame is what the clock meant as its answer, so it counts
+    // before a NAK or ACK that came with it.
+    if (master_->FrameRejectedSinceSend())
+        return LinkFailure::Damaged;
+    const uint8_t ackState = master_->AckStateValue();
+    if (ackState == CZvSerialMaster::kNakReceived)
+        return LinkFailure::Nak;
+    if (!ackWait && ackState == CZvSerialMaster::kAckReceived)
+        return LinkFailure::Ack;
+    return LinkFailure::NoAnswer;
 }
 
 bool CClockDevice::WaitForAck(uint8_t code, int ticks)
@@ -622,8 +638,10 @@ bool CClockDevice::Hello()
     return WaitForAck(kCmdHello, kAckTicks);
 }
 
-bool CClockDevice::ReadFailed(uint8_t code, std::string why)
+bool CClockDevice::ReadFailed(uint8_t code, std::string why, LinkFailure kind)
 {
+    if (kind != LinkFailure::None)
+        lastFailure_.store(kind, std::memory_order_release);
     if (observer_)
         Notify(LinkEvent::Kind::ReadFailed, code, std::move(why));
     return false;
@@ -633,24 +651,27 @@ bool CClockDevice::Read(uint8_t code)
 {
     master_->SendCommand(code);
     if (!WaitForReply(code, ReadWaitTicks(code)))
-        return ReadFailed(code, "timeout");
+        return ReadFailed(code, "timeout", LinkFailure::None);
     uint8_t replyCode = 0;
     std::string payload;
     FrameArrival arrival;
+    // A frame that started after the reply took it back: the reply was cut
+    // off.
     if (!master_->TakeReply(replyCode, payload, arrival))
-        return ReadFailed(code, "timeout");
+        return ReadFailed(code, "timeout", LinkFailure::Damaged);
     if (replyCode != code) {
         char why[32];
         std::snprintf(why, sizeof why, "wrong code %02X", replyCode);
-        return ReadFailed(code, why);
+        return ReadFailed(code, why, LinkFailure::WrongReply);
     }
     const size_t expected = ReplyLength(code, g_protocolVersion.load());
     if (payload.size() != expected) {
         return ReadFailed(
-            code, "wrong length " + std::to_string(payload.size()) + ", " + std::to_string(expected) + " expected");
+            code, "wrong length " + std::to_string(payload.size()) + ", " + std::to_string(expected) + " expected",
+            LinkFailure::WrongLength);
     }
     if (!DecodeReply(code, payload))
-        return ReadFailed(code, "not decoded");
+        return ReadFailed(code, "not decoded", LinkFailure::Unreadable);
     if (code == kCmdCurrentTime)
         RecordTimeSample(payload.size(), arrival);
     if (code == kCmdReadConfig) {

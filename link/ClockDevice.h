@@ -25,6 +25,8 @@
 // sooner, so it reacts at once. A wait for the clock sleeps until its
 // deadline on the master's event count; a failed or inert object sleeps
 // until shutdown. The destructor wakes every one of these waits.
+// lastFailure is an atomic, written by the link thread where it gives up on
+// an exchange and read by any thread.
 // The time readings (GetTimeHistory) and the report of a timed time write
 // (GetTimedWrite) are under the lock as well; the receive thread's arrival
 // time of each reply comes with the reply from the master.
@@ -32,6 +34,7 @@
 
 #include "ClockRecords.h"
 #include "EventCount.h"
+#include "LinkFailure.h"
 #include "LinkObserver.h"
 #include "LinkTiming.h"
 #include "SerialPort.h"
@@ -153,6 +156,10 @@ public:
     // device it chose.
     PortState GetPortState() const;
     std::string GetDevicePath() const;
+    // What the exchange that failed last ran into; once the object has
+    // failed, what made it give up. None until an exchange fails; a later
+    // success does not clear it, so read it while the object is offline.
+    LinkFailure GetLastFailure() const { return lastFailure_.load(std::memory_order_acquire); }
 
     // What this object's identification read found: the row of g_products
     // the family ID matched (kNoProduct until then, and for good when the
@@ -181,7 +188,11 @@ private:
     bool WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*condition)() const);
     bool WaitForAck(uint8_t code, int ticks);
     bool WaitForReply(uint8_t code, int ticks);
-    bool ReadFailed(uint8_t code, std::string why);
+    // Records why a read failed (None: the wait that ran out has recorded
+    // it already) and tells the observer; returns false.
+    bool ReadFailed(uint8_t code, std::string why, LinkFailure kind);
+    // What the answer the link waited for in vain ran into.
+    LinkFailure MissedAnswer(bool ackWait) const;
     // Sleeps on the link thread until the deadline; returns early when
     // woken (a write was queued, shutdown) since the wake count was seen.
     void IdleWait(uint64_t seen, std::chrono::steady_clock::time_point deadline);
@@ -245,6 +256,7 @@ private:
     std::atomic<uint32_t> polls_{0};
     std::atomic<uint8_t> productIndex_{kNoProduct};
     std::atomic<uint8_t> protocolVersion_{0};
+    std::atomic<LinkFailure> lastFailure_{LinkFailure::None};
 
     std::thread linkThread_;
     mutable CTimedMutex lock_;

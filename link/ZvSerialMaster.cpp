@@ -72,6 +72,7 @@ void CZvSerialMaster::SendCommand(uint8_t code, std::string_view payload)
 {
     ackState_.store(kAckWaiting, std::memory_order_release);
     replyReady_.store(false, std::memory_order_release);
+    frameRejected_.store(false, std::memory_order_release);
     std::vector<uint8_t> frame = BuildFrame(code, payload);
     // Told before the bytes leave, so the trace never shows an answer ahead
     // of its command.
@@ -185,12 +186,15 @@ void CZvSerialMaster::ReceiveLoop()
         const uint8_t byte = port_->ReadByte();
         // An STX inside a frame overwrites the frame it ends: keep its bytes
         // for the observer first.
+        const bool restarted = byte == kStx && receiver_.InFrame();
         std::vector<uint8_t> broken;
-        if (observer_ && byte == kStx && receiver_.InFrame())
+        if (observer_ && restarted)
             broken = receiver_.FrameBytes();
         switch (receiver_.Feed(byte)) {
         case CFrameReceiver::Event::None: break;
         case CFrameReceiver::Event::FrameStart:
+            if (restarted)
+                frameRejected_.store(true, std::memory_order_release);
             if (!broken.empty())
                 Notify(Kind::FrameRejected, kFromClock, 0, std::move(broken), FrameFaultText(FrameFault::Restarted));
             replyReady_.store(false, std::memory_order_release);
@@ -208,11 +212,13 @@ void CZvSerialMaster::ReceiveLoop()
             events_.Signal();
             break;
         case CFrameReceiver::Event::Reject:
+            frameRejected_.store(true, std::memory_order_release);
             if (observer_)
                 Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
             answerNak(FrameFaultText(receiver_.Fault()));
             break;
         case CFrameReceiver::Event::Dropped:
+            frameRejected_.store(true, std::memory_order_release);
             if (observer_)
                 Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
             break;

@@ -10,7 +10,7 @@
 // - One other thread (the clock device's link thread) calls SendCommand and
 //   the reply accessors; only it sends, so one command is outstanding at a
 //   time. The port serialises the two writers.
-// - started, running, ackState and replyReady are atomics. The reply fields
+// - started, running, ackState, replyReady and frameRejected are atomics. The reply fields
 //   are written before replyReady is set (release) and read after it has
 //   been seen set (acquire); a small mutex around them keeps a frame that
 //   arrives while the reply is copied out from tearing it.
@@ -72,6 +72,10 @@ public:
     bool IsReplyReady() const { return replyReady_.load(std::memory_order_acquire); }
     bool IsAcknowledged() const { return ackState_.load(std::memory_order_acquire) == kAckReceived; }
     uint8_t AckStateValue() const { return ackState_.load(std::memory_order_acquire); }
+    // A frame from the clock was given up (it failed its checks, or a new
+    // frame cut it off) since the last command was sent: what a wait for
+    // the answer that ran out saw.
+    bool FrameRejectedSinceSend() const { return frameRejected_.load(std::memory_order_acquire); }
 
     uint8_t TakeReplyCommand();
     size_t GetReplyLength() const;
@@ -122,6 +126,7 @@ private:
     std::thread receiveThread_;
     CFrameReceiver receiver_;
     std::atomic<uint8_t> ackState_{kAckNone};
+    std::atomic<bool> frameRejected_{false};
 
     mutable std::mutex replyMutex_;
     uint8_t replyCommand_ = 0;

@@ -138,6 +138,7 @@ private slots:
     void offlineTextsShowAtOnce();
     void unpluggedClockNamesTheCause();
     void replacesDeviceEvery16thOfflineRefresh();
+    void faultedClockIsBackAfterOneReplacement();
     void notReadyTicksKeepTextsAndCount();
     void messageBoxWaitsForUserAndClosesWithItsDevice();
     void windowGoneReleasesWaitingLink();
@@ -477,6 +478,57 @@ void TestKerovantDlg::replacesDeviceEvery16thOfflineRefresh()
         for (int refresh = 1; refresh <= 15; ++refresh)
             rig.window->Refresh();
         QCOMPARE(replaced.count(), round);
+    }
+}
+
+void TestKerovantDlg::faultedClockIsBackAfterOneReplacement()
+{
+    // Damaged replies take the link down; the cause line says so. Once the
+    // line is clean, the replacement the refresh asks for opens the same
+    // device: the old object has let go of it, the new one does not find it
+    // in use by this very program.
+    SimRig sim(SimIdentity{});
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+    Rig& rig = *sim.rig;
+    for (int round = 1; round <= 3; ++round) {
+        SimFaults faults;
+        faults.badChecksumEvery = 1;
+        sim.sim.Clock().SetFaults(faults);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.window->Device()->GetState() == CClockDevice::kStateFailed, kClockTimeoutMs);
+        sim.sim.Clock().SetFaults({});
+        CKerovantDlg::ResetOfflineTicks();
+        rig.window->Refresh();
+        const QString reason = rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
+        const QString path = QString::fromStdString(sim.sim.DevicePath());
+        // A machine too busy to read the damaged reply before the wait ran
+        // out saw no answer instead.
+        if (rig.window->Device()->GetLastFailure() == LinkFailure::NoAnswer)
+            QCOMPARE(
+                reason,
+                QStringLiteral("No clock answers on %1: check that the clock is powered and connected.").arg(path));
+        else
+            QCOMPARE(reason, QStringLiteral("The clock on %1 sends damaged replies (bad checksum).").arg(path));
+
+        QSignalSpy replaced(rig.window.get(), &CKerovantDlg::deviceReplaced);
+        for (int refresh = 1; refresh <= CKerovantDlg::kOfflineTicksBeforeReplace; ++refresh)
+            rig.window->Refresh();
+        QVERIFY(replaced.wait(kClockTimeoutMs));
+        const std::shared_ptr<CClockDevice> fresh = rig.window->Device();
+        QVERIFY(fresh);
+        QCOMPARE(int(fresh->GetPortState()), int(PortState::Open));
+        // Refreshing as the window's timer does, which replaces the object
+        // again should a loaded machine make this one miss its answers.
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            rig.window->Refresh();
+            const std::shared_ptr<CClockDevice> device = rig.window->Device();
+            if (device && device->IsReady() && device->GetPollCount() > 0)
+                break;
+            QVERIFY(waited.elapsed() < 3 * kClockTimeoutMs);
+            QTest::qWait(CKerovantDlg::kRefreshIntervalMs);
+        }
     }
 }
 

@@ -7,16 +7,22 @@
 #include "StatusText.h"
 
 #include "PtyHolder.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
+#include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <regex>
+#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -509,6 +515,183 @@ TEST(Cli, ErrorsNameTheCause)
                          "kerovant-cli: " + holder.DevicePath() + " is in use by kv-cli-holder (process " +
                              std::to_string(holder.Pid()) + ")"))
         << busy.output;
+}
+
+// kerovant-cli started in the background with its standard output and
+// error in a file, for a test that changes the clock while it runs.
+class BackgroundCli {
+public:
+    BackgroundCli(const std::vector<std::string>& arguments, const std::string& outputFile) : output_(outputFile)
+    {
+        std::vector<char*> argv;
+        std::vector<std::string> words = {KEROVANT_CLI};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        for (std::string& word : words)
+            argv.push_back(word.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, output_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_adddup2(&actions, 1, 2);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~BackgroundCli() { Stop(SIGKILL); }
+    BackgroundCli(const BackgroundCli&) = delete;
+    BackgroundCli& operator=(const BackgroundCli&) = delete;
+
+    bool Running() const { return pid_ > 0; }
+    std::string Output() const { return ReadFile(output_); }
+    // Waits until the output holds `part` `count` times.
+    bool WaitFor(const std::string& part, size_t count = 1, std::chrono::seconds limit = std::chrono::seconds(10)) const
+    {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (Count(Output(), part) < count) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return true;
+    }
+    // Sends the signal and returns the exit status (-1: killed by a signal).
+    int Stop(int signal)
+    {
+        if (pid_ <= 0)
+            return -1;
+        ::kill(pid_, signal);
+        int raw = 0;
+        ::waitpid(pid_, &raw, 0);
+        pid_ = -1;
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    static size_t Count(const std::string& text, const std::string& part)
+    {
+        size_t n = 0;
+        for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+            ++n;
+        return n;
+    }
+
+private:
+    std::string output_;
+    pid_t pid_ = -1;
+};
+
+// Points the path at the device, as a udev link names a USB bridge.
+void PointLink(const std::string& link, const std::string& device)
+{
+    const std::string temporary = link + ".new";
+    ::unlink(temporary.c_str());
+    ASSERT_EQ(::symlink(device.c_str(), temporary.c_str()), 0);
+    ASSERT_EQ(::rename(temporary.c_str(), link.c_str()), 0);
+}
+
+// watch rides through each fault: one line with its cause, the clock
+// replaced at the window's cadence, a line when it answers again, readings
+// after it; an unplugged cable and a clock plugged back in at the same path
+// as well. SIGTERM ends it with 143.
+TEST_F(CliTest, WatchRidesThroughFaultsAndSaysWhy)
+{
+    const std::string link = TempPath("link");
+    PointLink(link, sim_.DevicePath());
+    BackgroundCli watch({"--port", link, "watch"}, TempPath("watch.txt"));
+    ASSERT_TRUE(watch.Running());
+    ASSERT_TRUE(watch.WaitFor("UTC ")) << watch.Output();
+
+    struct Row {
+        const char* legend;
+        std::function<void(SimFaults&)> fault;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"bad checksum", [](SimFaults& f) { f.badChecksumEvery = 1; }, "sends damaged replies (bad checksum)."},
+        {"short reply", [](SimFaults& f) { f.shortCode = kCmdTimeCodeStatus; }, "sends replies of the wrong length."},
+        {"NAK", [](SimFaults& f) { f.nakCode = kCmdAuxStatus; }, "answers NAK: it did not take the command."},
+        {"no answer", [](SimFaults& f) { f.ignoreCode = kCmdCurrentTime; }, "stopped answering."},
+    };
+    size_t outages = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        SimFaults faults;
+        row.fault(faults);
+        Clock().SetFaults(faults);
+        ASSERT_TRUE(watch.WaitFor("kerovant-cli: The clock on " + link + " " + row.says)) << watch.Output();
+        Clock().SetFaults({});
+        ++outages;
+        // The next object is made 3.2 s after the failure.
+        ASSERT_TRUE(watch.WaitFor("kerovant-cli: the clock on " + link + " answers again.", outages)) << watch.Output();
+        const std::string output = watch.Output();
+        const size_t back = output.rfind("answers again.");
+        ASSERT_TRUE(watch.WaitFor("UTC ", BackgroundCli::Count(output, "UTC ") + 1)) << watch.Output();
+        EXPECT_NE(watch.Output().find("UTC ", back), std::string::npos) << "readings follow";
+    }
+
+    // Unplugged, then a clock plugged in again under the same name.
+    sim_.Unplug();
+    ASSERT_TRUE(watch.WaitFor("kerovant-cli: " + link + " was unplugged.")) << watch.Output();
+    ASSERT_TRUE(sim_.Start());
+    PointLink(link, sim_.DevicePath());
+    ++outages;
+    ASSERT_TRUE(watch.WaitFor("answers again.", outages)) << watch.Output();
+    ASSERT_TRUE(watch.WaitFor("UTC ", BackgroundCli::Count(watch.Output(), "UTC ") + 1)) << watch.Output();
+
+    EXPECT_EQ(watch.Stop(SIGTERM), 143);
+    // One line for each outage and one for each return, nothing else on
+    // standard error.
+    EXPECT_EQ(BackgroundCli::Count(watch.Output(), "kerovant-cli: "), 2 * outages) << watch.Output();
+    ::unlink(link.c_str());
+}
+
+// How watch and a failing status end: --timeout is watch's whole run,
+// SIGTERM is 143 while waiting too.
+TEST(Cli, WatchEndsOnTimeoutOrSignal)
+{
+    SimServer sim;
+    ASSERT_TRUE(sim.Start());
+    const std::string port = "--port " + sim.DevicePath() + " ";
+
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun timed = RunCli(port + "--timeout 1.5 watch");
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(timed.status, 0) << timed.output;
+    EXPECT_GE(took, std::chrono::milliseconds(1500));
+    EXPECT_LT(took, std::chrono::seconds(5));
+    EXPECT_TRUE(Contains(timed.output, "UTC ")) << timed.output;
+
+    // No clock for the whole run: 1, the cause said once.
+    const CliRun missing = RunCli("--port /dev/kerovant-no-such-device --timeout 4 watch");
+    EXPECT_EQ(missing.status, 1) << missing.output;
+    EXPECT_EQ(BackgroundCli::Count(missing.output, "does not exist"), 1u) << missing.output;
+
+    SimFaults faults;
+    faults.silent = true;
+    sim.Clock().SetFaults(faults);
+    const CliRun silent = RunCli(port + "--timeout 1 watch");
+    EXPECT_EQ(silent.status, 1) << silent.output;
+    EXPECT_TRUE(Contains(silent.output, "No clock answers on " + sim.DevicePath())) << silent.output;
+
+    // Signals while the clock is still awaited.
+    struct Row {
+        const char* command;
+        int signal;
+        int status;
+    };
+    const Row rows[] = {
+        {"watch", SIGTERM, 143},
+        {"watch", SIGINT, 130},
+        {"status", SIGTERM, 143},
+        {"status", SIGINT, 130},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.command) + " " + std::to_string(row.signal));
+        const size_t hellos = sim.Clock().CountReceived(kCmdHello);
+        BackgroundCli cli({"--port", sim.DevicePath(), row.command}, TempPath("signal.txt"));
+        ASSERT_TRUE(cli.Running());
+        // Its handlers are set up before it greets the clock.
+        ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdHello) > hellos; }, std::chrono::seconds(5)));
+        EXPECT_EQ(cli.Stop(row.signal), row.status) << cli.Output();
+    }
 }
 
 TEST(Cli, UsageAndHelp)

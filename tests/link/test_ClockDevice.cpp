@@ -5,6 +5,7 @@
 #include "ClockOffset.h"
 #include "SimClock.h"
 #include "SimPort.h"
+#include "StatusText.h"
 
 #include "BenchSupport.h"
 #include "TestSupport.h"
@@ -15,7 +16,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -875,6 +878,118 @@ TEST_F(ClockDeviceInProcess, EventsSayWhyAnExchangeFailed)
         const int failed = log->Find(Kind::StateChanged, CClockDevice::kStateFailed, at);
         EXPECT_GE(failed, 0) << "the failed state follows";
     }
+}
+
+// A clock that takes every frame with ACK and never replies: a reply's
+// place holds an ACK.
+class AckEverythingPort final : public ISerialPort {
+public:
+    std::string DevicePath() const override { return "ack-clock"; }
+    bool BytesAvailable() override
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return !bytes_.empty();
+    }
+    uint8_t ReadByte() override
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (bytes_.empty())
+            return 0;
+        const uint8_t byte = bytes_.front();
+        bytes_.pop_front();
+        return byte;
+    }
+    void WaitForInput(std::chrono::milliseconds timeout) override
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        cv_.wait_for(lock, timeout, [this] { return !bytes_.empty(); });
+    }
+    void WriteByte(uint8_t) override { }
+    void Write(const uint8_t* data, size_t length) override
+    {
+        if (length == 0 || data[length - 1] != kEtx)
+            return;
+        std::lock_guard<std::mutex> lock(mutex_);
+        bytes_.push_back(kAck);
+        cv_.notify_all();
+    }
+    void Close() override { }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    std::deque<uint8_t> bytes_;
+};
+
+// What made the link give up, kept by the object and put in words for the
+// window's cause line and kerovant-cli: one row for each way a clock can
+// fail an exchange.
+TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
+{
+    struct Row {
+        const char* legend;
+        std::function<void(SimFaults&)> fault;
+        bool write;  // the fault hits a write, queued once the clock is ready
+        LinkFailure kind;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"no reply to one read", [](SimFaults& f) { f.ignoreCode = kCmdTimeCodeStatus; }, false, LinkFailure::NoAnswer,
+         "The clock on sim-clock stopped answering."},
+        {"silence", [](SimFaults& f) { f.silent = true; }, false, LinkFailure::NoAnswer,
+         "The clock on sim-clock stopped answering."},
+        {"every answer late", [](SimFaults& f) { f.slowDelay = 400ms; }, false, LinkFailure::NoAnswer,
+         "The clock on sim-clock stopped answering."},
+        {"bad checksum", [](SimFaults& f) { f.badChecksumEvery = 1; }, false, LinkFailure::Damaged,
+         "The clock on sim-clock sends damaged replies (bad checksum)."},
+        {"short reply", [](SimFaults& f) { f.shortCode = kCmdAuxStatus; }, false, LinkFailure::WrongLength,
+         "The clock on sim-clock sends replies of the wrong length."},
+        {"reply under another code", [](SimFaults& f) { f.wrongCode = kCmdCurrentTime; }, false,
+         LinkFailure::WrongReply, "The clock on sim-clock answers with the reply to another command."},
+        {"NAK to a read", [](SimFaults& f) { f.nakCode = kCmdAuxCounter; }, false, LinkFailure::Nak,
+         "The clock on sim-clock answers NAK: it did not take the command."},
+        {"NAK to a write", [](SimFaults& f) { f.nakCode = kCmdWriteConfig; }, true, LinkFailure::Nak,
+         "The clock on sim-clock answers NAK: it did not take the command."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        line = std::make_shared<SimLine>();
+        auto device = Connect();
+        ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+        EXPECT_EQ(device->GetLastFailure(), LinkFailure::None);
+        SimFaults faults;
+        row.fault(faults);
+        line->Clock().SetFaults(faults);
+        if (row.write) {
+            ClockConfig config;
+            device->GetConfig(config);
+            ASSERT_TRUE(device->SetConfig(config));
+        }
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+        EXPECT_EQ(device->GetLastFailure(), row.kind);
+        EXPECT_EQ(OfflineCause(device->GetPortState(), device->GetDevicePath(), LinkPhase::StoppedAnswering, {},
+                               device->GetLastFailure()),
+                  row.says);
+    }
+
+    // Unplugged: the port's own state says it, whatever the exchange saw.
+    line = std::make_shared<SimLine>();
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    line->Unplug();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    EXPECT_EQ(OfflineCause(device->GetPortState(), device->GetDevicePath(), LinkPhase::StoppedAnswering, {},
+                           device->GetLastFailure()),
+              "sim-clock was unplugged.");
+
+    // An ACK where the identification's replies belong: the hello is
+    // answered, every read is not.
+    auto acking = std::make_unique<CClockDevice>(std::make_unique<AckEverythingPort>());
+    ASSERT_TRUE(WaitUntil([&] { return acking->GetState() == CClockDevice::kStateFailed; }, 5s));
+    EXPECT_EQ(acking->GetLastFailure(), LinkFailure::Ack);
+    EXPECT_EQ(OfflineCause(acking->GetPortState(), acking->GetDevicePath(), LinkPhase::NoAnswer,
+                           "Failed reading Family ID", acking->GetLastFailure()),
+              "The clock on ack-clock answers ACK where a reply belongs: Failed reading Family ID");
 }
 
 TEST_F(ClockDeviceInProcess, PortStateComesFromThePortItself)
