@@ -194,7 +194,7 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
                 ++offlineLooks;
             }
         }
-        std::this_thread::sleep_for(kLookInterval);
+        std::this_thread::sleep_for(kWatchLook);
     }
 }
 

@@ -100,6 +100,10 @@ public:
     // Watch's looks for an offline link, and how many in a row replace
     // the device object: the window's refresh and its count.
     static constexpr std::chrono::milliseconds kOfflineLook{200};
+    // How often watch looks for a new poll: four times a poll period, so
+    // that no poll is missed and a line follows its poll closely, without
+    // waking the program 200 times a second for it.
+    static constexpr std::chrono::milliseconds kWatchLook{25};
     static constexpr int kOfflineLooksBeforeReplace = 16;
     // A write that is neither acknowledged nor failed within this long is
     // reported as lost (the link itself gives up after 100 ms).
