@@ -12,6 +12,7 @@
 #include "ClockDateTime.h"
 #include "ClockRecords.h"
 #include "Frame.h"
+#include "FuzzConfigs.h"
 #include "Profile.h"
 
 #include <cstdio>
@@ -97,24 +98,7 @@ ClockTime Raw(uint8_t high, uint32_t seconds, uint16_t fraction = 0)
 // A configuration as the clock might hold it: Europe's rules in UTC.
 ClockConfig EuConfig()
 {
-    ClockConfig c;
-    c.valid = 1;
-    c.configured = 1;
-    c.biasPositive = 1;
-    c.biasSeconds = 3600;
-    ResetDstDefaults(c);
-    c.dstMode = kDstByWeekday;
-    c.dstStartWeek = 5;
-    c.dstEndWeek = 5;
-    c.dstStartMonth = 3;
-    c.dstEndMonth = 10;
-    c.dstStartDayOfWeek = 1;
-    c.dstEndDayOfWeek = 1;
-    c.dstStartHour = 1;
-    c.dstEndHour = 1;
-    c.dstBiasPositive = 1;
-    c.dstBiasSeconds = 3600;
-    NormaliseConfig(c);
+    ClockConfig c = EuRulesConfig();
     c.illumination = 6;
     return c;
 }

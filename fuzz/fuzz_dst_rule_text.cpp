@@ -21,6 +21,7 @@
 // and the text; for the command the start rule, end rule and shift texts
 // separated by '|' and a last byte for --utc / --local.
 #include "FuzzSupport.h"
+#include "FuzzConfigs.h"
 
 #include "CliSettings.h"
 #include "ClockRecords.h"
@@ -128,30 +129,6 @@ void ShiftText(FuzzReader& in)
                "'" + again + "' reads back as " + std::to_string(seconds) + ": " + reread.error);
 }
 
-// The config a clock with Europe's rules holds.
-ClockConfig ClockWithEuRules()
-{
-    ClockConfig c;
-    c.valid = 1;
-    c.configured = 1;
-    c.biasPositive = 1;
-    c.biasSeconds = 3600;
-    ResetDstDefaults(c);
-    c.dstMode = kDstByWeekday;
-    c.dstStartWeek = 5;
-    c.dstEndWeek = 5;
-    c.dstStartMonth = 3;
-    c.dstEndMonth = 10;
-    c.dstStartDayOfWeek = 1;
-    c.dstEndDayOfWeek = 1;
-    c.dstStartHour = 1;
-    c.dstEndHour = 1;
-    c.dstBiasPositive = 1;
-    c.dstBiasSeconds = 3600;
-    NormaliseConfig(c);
-    return c;
-}
-
 void Command(FuzzReader& in)
 {
     const unsigned reference = in.U8();
@@ -171,7 +148,7 @@ void Command(FuzzReader& in)
     }
     // A fixed moment, so a finding replays the same.
     const std::chrono::sys_seconds now{std::chrono::seconds{1798761600}};
-    const Checked<DstOutcome> outcome = ApplyDst(ClockWithEuRules(), std::get<DstRequest>(request), now);
+    const Checked<DstOutcome> outcome = ApplyDst(EuRulesConfig(), std::get<DstRequest>(request), now);
     if (const Refusal* refusal = RefusalOf(outcome)) {
         FUZZ_CHECK(!refusal->message.empty(), "a refusal says why");
         return;
