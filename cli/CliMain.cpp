@@ -50,10 +50,15 @@ using namespace std::chrono_literals;
 std::atomic<int> g_interrupted{0};
 static_assert(std::atomic<int>::is_always_lock_free);
 
+// The wake-up that the session's waits sleep on, or -1: the handler gives
+// it after the flag is set, so a sleeping watch hears of the signal.
+std::atomic<int> g_wakeFd{-1};
+
 // Keeps the signal's number: SIGTERM ends with its own exit status.
 void OnSignal(int signal)
 {
     g_interrupted.store(signal, std::memory_order_relaxed);
+    CWakeup::Notify(g_wakeFd.load(std::memory_order_relaxed));
 }
 
 std::string Text(const QString& text)
@@ -1059,6 +1064,8 @@ int main(int argc, char** argv)
     if (const std::optional<int> done = ParseArguments(QCoreApplication::arguments(), run))
         return *done;
 
+    const auto wakeup = std::make_shared<CWakeup>();
+    g_wakeFd.store(wakeup->Fd(), std::memory_order_relaxed);
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
 
@@ -1078,11 +1085,15 @@ int main(int argc, char** argv)
         options.timeoutSeconds = run.timeoutSeconds;
         options.observer = trace;
         options.interrupted = &g_interrupted;
+        options.wakeup = wakeup;
         CClockSession session(options);
         status = RunCommand(session, run);
         // The link's last events reach the trace before it is closed.
         session.Close();
     }
+    // A signal from here on finds nobody waiting, and no descriptor that
+    // may be closed under it.
+    g_wakeFd.store(-1, std::memory_order_relaxed);
     if (trace) {
         std::string error;
         if (!trace->Close(&error))

@@ -11,9 +11,47 @@ void PrintError(const std::string& text)
     std::fprintf(stderr, "kerovant-cli: %s\n", text.c_str());
 }
 
+namespace {
+
+// Wakes watch when the link's state or port changes, and passes every event
+// on to the observer the session was given. A poll's start and a write
+// pass's start wake nobody: their ends (the idle state, or the failed one)
+// are what watch waits for.
+class CWakingObserver final : public ILinkObserver {
+public:
+    CWakingObserver(std::shared_ptr<CWakeup> wakeup, std::shared_ptr<ILinkObserver> next)
+        : wakeup_(std::move(wakeup)), next_(std::move(next))
+    {
+    }
+    void OnLinkEvent(const LinkEvent& event) override
+    {
+        if (next_)
+            next_->OnLinkEvent(event);
+        const bool stateChange = event.kind == LinkEvent::Kind::StateChanged &&
+            event.code != CClockDevice::kStatePoll && event.code != CClockDevice::kStateWrite;
+        if (stateChange || event.kind == LinkEvent::Kind::PortChanged)
+            wakeup_->Notify();
+    }
+
+private:
+    std::shared_ptr<CWakeup> wakeup_;
+    std::shared_ptr<ILinkObserver> next_;
+};
+
+CClockSession::Options WithWakeup(CClockSession::Options options)
+{
+    if (!options.wakeup)
+        options.wakeup = std::make_shared<CWakeup>();
+    return options;
+}
+
+}  // namespace
+
 CClockSession::CClockSession(Options options)
-    : options_(std::move(options)),
-      connection_([settings = options_.settings, observer = options_.observer, failures = failures_] {
+    : options_(WithWakeup(std::move(options))),
+      connection_([settings = options_.settings,
+                   observer = std::make_shared<CWakingObserver>(options_.wakeup, options_.observer),
+                   failures = failures_] {
           // The link goes on at once: nobody is there to close a message.
           LinkMessageHandler handler = [failures](std::shared_ptr<LinkMessage> message) {
               {
@@ -118,8 +156,8 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
     std::string path;
     uint64_t seenGeneration = 0;
     uint32_t seenPoll = 0;
-    int offlineLooks = 0;
-    auto nextLook = SteadyClock::now() + kOfflineLook;
+    // While the clock does not answer: when its device object is replaced.
+    auto replaceAt = SteadyClock::time_point::max();
     for (;;) {
         if (Interrupted()) {
             const int status = InterruptedExit();
@@ -128,7 +166,9 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
         std::shared_ptr<CClockDevice> device = connection_.Device();
         if (device)
             path = device->GetDevicePath();
-        const bool ready = device && device->IsReady();
+        // A link that has just failed still says ready until its failed
+        // state has run once; the state is what changed, and what woke us.
+        const bool ready = device && device->IsReady() && device->GetState() != CClockDevice::kStateFailed;
         if (ready) {
             if (!answering && !cause.empty())
                 PrintError("the clock on " + path + (everOnline_ ? " answers again." : " answers."));
@@ -136,6 +176,7 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
             everOnline_ = true;
             cause.clear();
             causePort = PortState::Open;
+            replaceAt = SteadyClock::time_point::max();
             {
                 std::lock_guard<std::mutex> lock(failures_->mutex);
                 failures_->last.clear();
@@ -147,23 +188,30 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
                 seenPoll = poll;
                 onPoll(*device);
             }
-        } else if (device) {
-            // One line an outage; another only when the cause changes (a
-            // cable plugged back into a clock that now fails otherwise).
-            // A device that was unplugged and is missing for the objects
-            // that follow is the same outage.
-            const PortState port = device->GetPortState();
-            const bool stillUnplugged = causePort == PortState::Gone && port == PortState::NoBridge;
-            const std::string now = CauseOf(*device);
-            if (!now.empty() && now != cause && !stillUnplugged) {
-                causePort = port;
-                std::fflush(stdout);
-                PrintError(now);
-                cause = now;
-                answering = false;
+        } else {
+            // Offline, or online and not identified yet: the identification
+            // read may still finish before the replacement is due.
+            if (replaceAt == SteadyClock::time_point::max())
+                replaceAt = SteadyClock::now() + kOfflineBeforeReplace;
+            if (device) {
+                // One line an outage; another only when the cause changes
+                // (a cable plugged back into a clock that now fails
+                // otherwise). A device that was unplugged and is missing
+                // for the objects that follow is the same outage.
+                const PortState port = device->GetPortState();
+                const bool stillUnplugged = causePort == PortState::Gone && port == PortState::NoBridge;
+                const std::string now = CauseOf(*device);
+                if (!now.empty() && now != cause && !stillUnplugged) {
+                    causePort = port;
+                    std::fflush(stdout);
+                    PrintError(now);
+                    cause = now;
+                    answering = false;
+                }
             }
         }
-        if (SteadyClock::now() >= end) {
+        const auto now = SteadyClock::now();
+        if (now >= end) {
             if (answering)
                 return kExitOk;
             // Still greeting the clock: the link has not given up yet, but
@@ -175,26 +223,15 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
                                   : "the clock on " + path + " does not answer.");
             return kExitLink;
         }
-        if (SteadyClock::now() >= nextLook) {
-            nextLook += kOfflineLook;
-            if (!device || !device->IsOnline()) {
-                if (++offlineLooks >= kOfflineLooksBeforeReplace) {
-                    offlineLooks = 0;
-                    // The old object must go before the new one opens the
-                    // port: a copy kept here would hold it, and the new
-                    // object would find the device busy.
-                    device.reset();
-                    connection_.Replace();
-                }
-            } else if (ready) {
-                offlineLooks = 0;
-            } else {
-                // Online, not identified yet: the look counts, the
-                // identification read may still finish.
-                ++offlineLooks;
-            }
+        if (now >= replaceAt) {
+            // The old object must go before the new one opens the port: a
+            // copy kept here would hold it, and the new object would find
+            // the device busy.
+            device.reset();
+            connection_.Replace();
+            replaceAt = now + kOfflineBeforeReplace;
         }
-        std::this_thread::sleep_for(kWatchLook);
+        options_.wakeup->WaitUntil(std::min(end, replaceAt));
     }
 }
 

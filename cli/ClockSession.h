@@ -2,9 +2,11 @@
 // owned by a CClockConnection so that a fresh identification read (after an
 // import's write) is a replacement like the window's.
 //
-// Every wait here looks at the link every few milliseconds and ends on the
-// first of: the condition, the link failing (exit 1, the cause printed in
-// words), the --timeout, an interrupt (exit 130, 143 for SIGTERM).
+// Every wait here ends on the first of: the condition, the link failing
+// (exit 1, the cause printed in words), the --timeout, an interrupt (exit
+// 130, 143 for SIGTERM). A command's short waits look at the link every few
+// milliseconds; watch, which may run for days, sleeps until the link tells
+// it something changed.
 // Watch alone rides through a failing link: it replaces the device object
 // at the window's cadence and says when the clock is lost and back. No device object is kept
 // by this class between calls: a copy kept would hold the port open and the
@@ -18,6 +20,7 @@
 #include "ClockDevice.h"
 #include "LinkObserver.h"
 #include "Profile.h"
+#include "Wakeup.h"
 
 #include <atomic>
 #include <chrono>
@@ -46,6 +49,10 @@ public:
         std::shared_ptr<ILinkObserver> observer;
         // Set to the signal's number by the signal handler.
         const std::atomic<int>* interrupted = nullptr;
+        // Given by the signal handler after it set `interrupted`, so that
+        // watch, which sleeps until something happens, hears of it; the
+        // session makes its own when none is given.
+        std::shared_ptr<CWakeup> wakeup;
     };
 
     explicit CClockSession(Options options);
@@ -85,7 +92,10 @@ public:
     // look, 200 ms apart, that finds it offline); a line says when the
     // clock answers again. Exit 0 on SIGINT once the clock has answered
     // (130 before), 143 on SIGTERM, and at the end of the run 0 when the
-    // clock answers then, else 1.
+    // clock answers then, else 1. Between looks it sleeps until the link
+    // changes its state or port, a signal comes, or the next deadline (the
+    // replacement, the end of the run): once a poll while the clock
+    // answers, a few times a replacement while it does not.
     int Watch(const std::function<void(const CClockDevice&)>& onPoll);
 
     // The identified clock, for a profile.
@@ -97,14 +107,12 @@ public:
 
     // How often the waits look.
     static constexpr std::chrono::milliseconds kLookInterval{5};
-    // Watch's looks for an offline link, and how many in a row replace
-    // the device object: the window's refresh and its count.
+    // How long watch lets a device object be offline (or online but not
+    // identified) before it replaces it: the window's 16 refreshes of
+    // 200 ms.
     static constexpr std::chrono::milliseconds kOfflineLook{200};
-    // How often watch looks for a new poll: four times a poll period, so
-    // that no poll is missed and a line follows its poll closely, without
-    // waking the program 200 times a second for it.
-    static constexpr std::chrono::milliseconds kWatchLook{25};
     static constexpr int kOfflineLooksBeforeReplace = 16;
+    static constexpr std::chrono::milliseconds kOfflineBeforeReplace = kOfflineLook * kOfflineLooksBeforeReplace;
     // A write that is neither acknowledged nor failed within this long is
     // reported as lost (the link itself gives up after 100 ms).
     static constexpr std::chrono::seconds kWriteDeadline{10};

@@ -644,7 +644,7 @@ TEST_F(CliTest, WatchRidesThroughFaultsAndSaysWhy)
 }
 
 // How watch and a failing status end: --timeout is watch's whole run,
-// SIGTERM is 143 while waiting too.
+// SIGTERM is 143 while waiting too, and a signal ends the wait at once.
 TEST(Cli, WatchEndsOnTimeoutOrSignal)
 {
     SimServer sim;
@@ -690,7 +690,11 @@ TEST(Cli, WatchEndsOnTimeoutOrSignal)
         ASSERT_TRUE(cli.Running());
         // Its handlers are set up before it greets the clock.
         ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdHello) > hellos; }, std::chrono::seconds(5)));
+        const auto signalled = std::chrono::steady_clock::now();
         EXPECT_EQ(cli.Stop(row.signal), row.status) << cli.Output();
+        // watch sleeps until its replacement is due, 3.2 s on: the signal
+        // itself must wake it.
+        EXPECT_LT(std::chrono::steady_clock::now() - signalled, std::chrono::milliseconds(1500));
     }
 }
 
