@@ -108,7 +108,9 @@ CClockSession::Wait CClockSession::WaitFor(const std::function<bool(const CClock
             return Wait::Interrupted;
         if (std::chrono::steady_clock::now() >= deadline)
             return Wait::TimedOut;
-        std::this_thread::sleep_for(kLookInterval);
+        // The link's state changes wake the wait (every condition here is
+        // met on one); the look is a backstop.
+        options_.wakeup->WaitUntil(std::min(deadline, std::chrono::steady_clock::now() + kLookInterval));
     }
 }
 

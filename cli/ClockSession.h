@@ -4,9 +4,9 @@
 //
 // Every wait here ends on the first of: the condition, the link failing
 // (exit 1, the cause printed in words), the --timeout, an interrupt (exit
-// 130, 143 for SIGTERM). A command's short waits look at the link every few
-// milliseconds; watch, which may run for days, sleeps until the link tells
-// it something changed.
+// 130, 143 for SIGTERM). The waits sleep until the link tells them that its
+// state or port changed (or a signal comes); a command's short waits look
+// every 100 ms besides.
 // Watch alone rides through a failing link: it replaces the device object
 // at the window's cadence and says when the clock is lost and back. No device object is kept
 // by this class between calls: a copy kept would hold the port open and the
@@ -105,8 +105,9 @@ public:
     // must be complete before it is closed.
     void Close();
 
-    // How often the waits look.
-    static constexpr std::chrono::milliseconds kLookInterval{5};
+    // How often a command's waits look at the link at the least; a change
+    // of its state wakes them at once.
+    static constexpr std::chrono::milliseconds kLookInterval{100};
     // How long watch lets a device object be offline (or online but not
     // identified) before it replaces it: the window's 16 refreshes of
     // 200 ms.
