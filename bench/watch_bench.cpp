@@ -123,6 +123,18 @@ std::string LinkPath()
     return "/tmp/kerovant-watch-bench-" + std::to_string(getpid());
 }
 
+// Starts the simulated clock behind this run's link path, or plugs it in
+// again after an unplug.
+bool Plug(SimServer& sim)
+{
+    sim.SetLinkPath(LinkPath());
+    std::string error;
+    if (sim.Start(&error))
+        return true;
+    std::fprintf(stderr, "the simulated clock did not start: %s\n", error.c_str());
+    return false;
+}
+
 void Report(const char* what, const std::vector<double>& values, int tries)
 {
     std::printf("%-44s median %8.1f ms   max %8.1f ms   (%zu of %d)\n", what, Median(values), Percentile(values, 1),
@@ -136,12 +148,8 @@ bool MeasureSignals(int tries, bool unplugged, std::mt19937& random)
     std::vector<double> times;
     for (int i = 0; i < tries; ++i) {
         SimServer sim;
-        sim.SetLinkPath(LinkPath());
-        std::string error;
-        if (!sim.Start(&error)) {
-            std::fprintf(stderr, "the simulated clock did not start: %s\n", error.c_str());
+        if (!Plug(sim))
             return false;
-        }
         Watch watch(sim.LinkPath());
         if (!WaitUntil([&] { return sim.Clock().CountReceived(kCmdCurrentTime) > 2; }, 10000ms, 1ms)) {
             std::fprintf(stderr, "watch did not reach the clock\n");
@@ -168,12 +176,8 @@ bool MeasureSignals(int tries, bool unplugged, std::mt19937& random)
 bool MeasureReplugs(int cycles, std::mt19937& random)
 {
     SimServer sim;
-    sim.SetLinkPath(LinkPath());
-    std::string error;
-    if (!sim.Start(&error)) {
-        std::fprintf(stderr, "the simulated clock did not start: %s\n", error.c_str());
+    if (!Plug(sim))
         return false;
-    }
     Watch watch(sim.LinkPath());
     std::vector<double> times;
     for (int i = 0; i < cycles; ++i) {
@@ -186,10 +190,8 @@ bool MeasureReplugs(int cycles, std::mt19937& random)
         sim.Unplug();
         const int out = std::uniform_int_distribution<int>(500, 4000)(random);
         std::this_thread::sleep_for(std::chrono::milliseconds(out));
-        if (!sim.Start(&error)) {
-            std::fprintf(stderr, "the simulated clock could not be plugged in again: %s\n", error.c_str());
+        if (!Plug(sim))
             return false;
-        }
         const auto replugged = Clock::now();
         std::optional<Clock::time_point> back;
         WaitUntil([&] { return (back = watch.LineSince("answers again.", replugged)).has_value(); }, 15000ms, 1ms);
