@@ -13,6 +13,7 @@
 #include "ClockCodec.h"
 #include "ClockOffset.h"
 #include "ClockSession.h"
+#include "ConfigText.h"
 #include "DstText.h"
 #include "HandCommands.h"
 #include "LinkTrace.h"
@@ -77,7 +78,7 @@ const char kDescription[] =
     "Shows and sets what an Orvessa wall clock on a USB cable reports, for scripts.\n"
     "\n"
     "Commands:\n"
-    "  status                          identity, times, offset, time code and configuration\n"
+    "  status [--raw]                  identity, times, offset, time code and settings\n"
     "  watch [--every-poll]            times, offset and time code, a line when they change\n"
     "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"
     "  set dst off|us|us-pre2007|eu|system|zone ZONE\n"
@@ -106,11 +107,13 @@ struct CommandHelp {
 };
 
 const CommandHelp kCommandHelp[] = {
-    {"status", "",
+    {"status", "[--raw]",
      "Waits until the clock is identified and polled once, prints its product, family ID,\n"
      "firmware version, serial number and protocol version, its UTC and local time, how far\n"
-     "its time is from this computer's, the time code it receives and every field of its\n"
-     "configuration, and exits."},
+     "its time is from this computer's and the time code it receives, then its settings in\n"
+     "words: time zone, daylight-saving rules, illumination, whether it takes the date from\n"
+     "the time code, hand motion. With --raw every field of its configuration record instead\n"
+     "of the settings in words."},
     {"watch", "[--every-poll]",
      "Prints the clock's UTC and local time, the time code it receives and how far the clock\n"
      "is from this computer whenever the times or the time code change (about once a second;\n"
@@ -235,6 +238,9 @@ struct GlobalOptions {
 struct CommandOptions {
     QCommandLineOption everyPoll{QStringLiteral("every-poll"),
                                  QStringLiteral("watch: a line on every poll, changed or not.")};
+    QCommandLineOption raw{QStringLiteral("raw"),
+                           QStringLiteral("status: every field of the configuration record, not the settings in "
+                                          "words.")};
     QCommandLineOption start{QStringLiteral("start"), QStringLiteral("set dst: when daylight time starts."),
                              QStringLiteral("RULE")};
     QCommandLineOption end{QStringLiteral("end"), QStringLiteral("set dst: when daylight time ends."),
@@ -261,6 +267,7 @@ struct Invocation {
     bool utc = false;
     bool local = false;
     bool everyPoll = false;
+    bool raw = false;
     bool dryRun = false;
     std::optional<std::string> motion;  // hands set, hands start
 };
@@ -360,6 +367,8 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     QStringList valueOptions = {QStringLiteral("--port"), QStringLiteral("--timeout"), QStringLiteral("--trace")};
     if (run.command == "watch")
         second.addOption(commandOptions.everyPoll);
+    if (run.command == "status")
+        second.addOption(commandOptions.raw);
     if (words == "set dst") {
         for (const QCommandLineOption* option : {&commandOptions.start, &commandOptions.end, &commandOptions.shift,
                                                  &commandOptions.utc, &commandOptions.local})
@@ -418,6 +427,8 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
         run.words.push_back(Text(word));
     if (run.command == "watch")
         run.everyPoll = second.isSet(commandOptions.everyPoll);
+    if (run.command == "status")
+        run.raw = second.isSet(commandOptions.raw);
     if (run.command == "import")
         run.dryRun = second.isSet(commandOptions.dryRun);
     if ((run.command == "hands set" || run.command == "hands start") && second.isSet(commandOptions.motion))
@@ -507,7 +518,8 @@ std::string CurrentOffsetLine(const CClockDevice& device)
     return OffsetLine(EstimateClockOffset(history));
 }
 
-void PrintStatus(const CClockDevice& device)
+// raw: the configuration record field by field, else the settings in words.
+void PrintStatus(const CClockDevice& device, bool raw)
 {
     const uint8_t product = device.GetProductIndex();
     char family[16];
@@ -538,6 +550,11 @@ void PrintStatus(const CClockDevice& device)
     std::printf("%s\n", Column("Time code:", TimeCodeText(status)).c_str());
     ClockConfig config;
     device.GetConfig(config);
+    if (!raw) {
+        for (const ConfigLine& line : DescribeConfig(config, protocol))
+            std::printf("%s\n", Column(line.label, line.value).c_str());
+        return;
+    }
     std::printf("Configuration:\n");
     FieldPrinter printer;
     VisitConfig(printer, config, protocol);
@@ -1023,7 +1040,7 @@ int RunCommand(CClockSession& session, const Invocation& run)
             return Usage(QStringLiteral("status takes no arguments"));
         if (const int status = session.Connect(true))
             return status;
-        PrintStatus(*session.Device());
+        PrintStatus(*session.Device(), run.raw);
         return kExitOk;
     }
     if (c == "watch") {

@@ -114,12 +114,20 @@ TEST_F(CliTest, StatusPrintsWhatTheClockReportsInColumns)
     for (const char* line :
          {"Product:           QVR-Set (QVR-K58E20, Quorvane)", "Family ID:         0x0350", "Firmware Version:  1.2.4",
           "Serial Number:     0x05F5E100", "Protocol version:  1", "UTC time:          06-15-2011  12:00:0",
-          "Time code:         IRIG-B(1) : amplitude modulated"})
+          "Time code:         IRIG-B(1) : amplitude modulated", "Time zone:         UTC+0:00", "Daylight saving:   off",
+          "Illumination:      not supported (protocol version 1)", "Time code date:    not used",
+          "Hand motion:       sweep"})
         EXPECT_TRUE(Contains(run.output, std::string("\n") + line) || run.output.rfind(line, 0) == 0) << line << "\n"
                                                                                                       << run.output;
-    EXPECT_TRUE(Contains(run.output, "biasSeconds"));
-    EXPECT_TRUE(Contains(run.output, "useTimeCodeDate")) << "tcOptions are listed";
-    EXPECT_FALSE(Contains(run.output, "illumination")) << "not part of protocol version 1";
+    EXPECT_FALSE(Contains(run.output, "biasSeconds")) << "the record's fields only with --raw";
+
+    const CliRun raw = RunCli(Port() + "status --raw");
+    EXPECT_EQ(raw.status, 0) << raw.output;
+    EXPECT_TRUE(Contains(raw.output, "\nConfiguration:\n  valid")) << raw.output;
+    EXPECT_TRUE(Contains(raw.output, "biasSeconds"));
+    EXPECT_TRUE(Contains(raw.output, "useTimeCodeDate")) << "tcOptions are listed";
+    EXPECT_FALSE(Contains(raw.output, "illumination")) << "not part of protocol version 1";
+    EXPECT_FALSE(Contains(raw.output, "Daylight saving:"));
     EXPECT_EQ(Writes(Clock()), 0u) << "status only reads";
 }
 
@@ -720,6 +728,7 @@ TEST(Cli, UsageAndHelp)
         {"set dst --help", 0, "--shift <SHIFT>"},
         {"import --help", 0, "--dry-run"},
         {"watch --help", 0, "--every-poll"},
+        {"status --help", 0, "--raw"},
     };
     for (const Row& row : rows) {
         const CliRun run = RunCli(row.arguments);
