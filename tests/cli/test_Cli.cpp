@@ -212,6 +212,60 @@ TEST_F(CliTest, EachSetterChangesTheClock)
     EXPECT_LT(seconds, 3517128000u + 30) << "the clock runs on from the time set";
 }
 
+// Each setter exits 0 only when its write landed, 1 naming what became of
+// it otherwise, 3 naming the fields when the clock acknowledged it and kept
+// other values; a write that did not land leaves the clock as it was.
+TEST_F(CliTest, SettersSayWhatBecameOfTheirWrite)
+{
+    const std::string profile = TempPath("outcome.json");
+    ASSERT_EQ(RunCli(Port() + "export " + profile).status, 0);
+    WriteFile(profile, Replace(ReadFile(profile), "\"biasSeconds\": 0", "\"biasSeconds\": 7200"));
+    const ClockConfig before = Clock().Config();
+    struct Row {
+        const char* legend;
+        std::function<void(SimFaults&)> fault;
+        std::string arguments;
+        int status;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"refused configuration", [](SimFaults& f) { f.nakCode = kCmdWriteConfig; }, "set timezone +02:00", 1,
+         "kerovant-cli: the clock refused the time zone.\n"},
+        {"unanswered configuration", [](SimFaults& f) { f.ignoreCode = kCmdWriteConfig; }, "set illumination 3", 1,
+         "kerovant-cli: the clock did not answer the illumination level; whether it took it is not known.\n"},
+        {"refused profile", [](SimFaults& f) { f.nakCode = kCmdWriteConfig; }, "import " + profile, 1,
+         "kerovant-cli: the clock refused the profile.\n"},
+        {"refused time", [](SimFaults& f) { f.nakCode = kCmdSetTime; }, "set time '2011-06-15 12:00:00'", 1,
+         "kerovant-cli: the clock refused the time.\n"},
+        {"unanswered time", [](SimFaults& f) { f.ignoreCode = kCmdSetTime; }, "set time '2011-06-15 12:00:00'", 1,
+         "kerovant-cli: the clock did not answer the time"},
+        {"refused time on the second", [](SimFaults& f) { f.nakCode = kCmdSetTime; }, "set time now", 1,
+         "kerovant-cli: the clock refused the time or did not answer it.\n"},
+        {"acknowledged, other values kept", [](SimFaults& f) { f.keepCode = kCmdWriteConfig; }, "set timezone +02:00",
+         3,
+         "kerovant-cli: the clock holds other values than were sent for the time zone: biasSeconds\n"
+         "  biasSeconds            asked 7200, holds 0\n"},
+        {"accepted", [](SimFaults&) {}, "set timezone +02:00", 0, "Time zone bias set to UTC+2:00."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        SimFaults faults;
+        row.fault(faults);
+        Clock().SetFaults(faults);
+        const CliRun run = RunCli(Port() + row.arguments);
+        Clock().SetFaults({});
+        EXPECT_EQ(run.status, row.status) << run.output;
+        EXPECT_TRUE(Contains(run.output, row.says)) << run.output;
+        if (row.status != 0) {
+            EXPECT_EQ(Clock().Config(), before) << "nothing changed";
+            EXPECT_TRUE(Clock().Sets().empty()) << "nor the time";
+        } else {
+            EXPECT_FALSE(Contains(run.output, "kerovant-cli:")) << run.output;
+        }
+    }
+    std::remove(profile.c_str());
+}
+
 TEST_F(CliTest, SetTimeNowLandsOnTheSecond)
 {
     Clock().SetTiming(SimTiming{false, kLineBaudRate});
