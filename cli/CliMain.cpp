@@ -8,11 +8,15 @@
 // Every command that changes the clock reads the argument first and refuses
 // a bad one before the clock is reached (exit 2, nothing sent), then waits
 // for the clock to be identified, reads its configuration, changes what the
-// command names, sends it and waits until the clock has acknowledged it.
+// command names, sends it and waits for the link's word on that write: exit
+// 0 only when it landed (acknowledged, and a configuration read back as
+// sent), 1 naming what became of it otherwise, 3 when the clock holds other
+// values than were sent.
 #include "CliSettings.h"
 #include "ClockCodec.h"
 #include "ClockOffset.h"
 #include "ClockSession.h"
+#include "ConfigText.h"
 #include "DstText.h"
 #include "HandCommands.h"
 #include "LinkTrace.h"
@@ -77,7 +81,7 @@ const char kDescription[] =
     "Shows and sets what an Orvessa wall clock on a USB cable reports, for scripts.\n"
     "\n"
     "Commands:\n"
-    "  status                          identity, times, offset, time code and configuration\n"
+    "  status [--raw]                  identity, times, offset, time code and settings\n"
     "  watch [--every-poll]            times, offset and time code, a line when they change\n"
     "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"
     "  set dst off|us|us-pre2007|eu|system|zone ZONE\n"
@@ -95,9 +99,10 @@ const char kDescription[] =
     "  import FILE|- [--dry-run]       write a profile, then read it back and compare\n"
     "\n"
     "'kerovant-cli COMMAND --help' describes a command. Exit status: 0 success,\n"
-    "1 no clock, link lost or a file not written, 2 bad usage or a refused value\n"
-    "(nothing sent), 3 the clock holds other values than the profile asked for,\n"
-    "130 interrupted (Ctrl-C) while waiting for the clock, 143 ended by SIGTERM.";
+    "1 no clock, link lost, a write the clock refused or did not answer, or a file\n"
+    "not written, 2 bad usage or a refused value (nothing sent), 3 the clock holds\n"
+    "other values than were sent or the profile asked for, 130 interrupted (Ctrl-C)\n"
+    "while waiting for the clock, 143 ended by SIGTERM.";
 
 struct CommandHelp {
     const char* words;  // "set dst"
@@ -106,11 +111,13 @@ struct CommandHelp {
 };
 
 const CommandHelp kCommandHelp[] = {
-    {"status", "",
+    {"status", "[--raw]",
      "Waits until the clock is identified and polled once, prints its product, family ID,\n"
      "firmware version, serial number and protocol version, its UTC and local time, how far\n"
-     "its time is from this computer's, the time code it receives and every field of its\n"
-     "configuration, and exits."},
+     "its time is from this computer's and the time code it receives, then its settings in\n"
+     "words: time zone, daylight-saving rules, illumination, whether it takes the date from\n"
+     "the time code, hand motion. With --raw every field of its configuration record instead\n"
+     "of the settings in words."},
     {"watch", "[--every-poll]",
      "Prints the clock's UTC and local time, the time code it receives and how far the clock\n"
      "is from this computer whenever the times or the time code change (about once a second;\n"
@@ -129,7 +136,9 @@ const CommandHelp kCommandHelp[] = {
      "  set timecode-date on|off\n"
      "  set motion sweep|step\n"
      "Each reads the clock's configuration, changes what it names, sends it and waits until\n"
-     "the clock has acknowledged it."},
+     "the clock has acknowledged it and, for a configuration, reads it back. Exit 0 when it\n"
+     "holds what was sent; 1 saying so when the clock refused the write (NAK), did not\n"
+     "answer it or the link was lost; 3 naming the fields when it holds other values."},
     {"set timezone", "ZONE|+HH:MM[:SS]|-HH:MM[:SS]",
      "Sets the clock's time zone bias: the standard offset of a zone of the tz database\n"
      "(Europe/Berlin gives +1:00, America/New_York -5:00, as picking it in the window's\n"
@@ -235,6 +244,9 @@ struct GlobalOptions {
 struct CommandOptions {
     QCommandLineOption everyPoll{QStringLiteral("every-poll"),
                                  QStringLiteral("watch: a line on every poll, changed or not.")};
+    QCommandLineOption raw{QStringLiteral("raw"),
+                           QStringLiteral("status: every field of the configuration record, not the settings in "
+                                          "words.")};
     QCommandLineOption start{QStringLiteral("start"), QStringLiteral("set dst: when daylight time starts."),
                              QStringLiteral("RULE")};
     QCommandLineOption end{QStringLiteral("end"), QStringLiteral("set dst: when daylight time ends."),
@@ -261,6 +273,7 @@ struct Invocation {
     bool utc = false;
     bool local = false;
     bool everyPoll = false;
+    bool raw = false;
     bool dryRun = false;
     std::optional<std::string> motion;  // hands set, hands start
 };
@@ -360,6 +373,8 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     QStringList valueOptions = {QStringLiteral("--port"), QStringLiteral("--timeout"), QStringLiteral("--trace")};
     if (run.command == "watch")
         second.addOption(commandOptions.everyPoll);
+    if (run.command == "status")
+        second.addOption(commandOptions.raw);
     if (words == "set dst") {
         for (const QCommandLineOption* option : {&commandOptions.start, &commandOptions.end, &commandOptions.shift,
                                                  &commandOptions.utc, &commandOptions.local})
@@ -418,6 +433,8 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
         run.words.push_back(Text(word));
     if (run.command == "watch")
         run.everyPoll = second.isSet(commandOptions.everyPoll);
+    if (run.command == "status")
+        run.raw = second.isSet(commandOptions.raw);
     if (run.command == "import")
         run.dryRun = second.isSet(commandOptions.dryRun);
     if ((run.command == "hands set" || run.command == "hands start") && second.isSet(commandOptions.motion))
@@ -507,7 +524,8 @@ std::string CurrentOffsetLine(const CClockDevice& device)
     return OffsetLine(EstimateClockOffset(history));
 }
 
-void PrintStatus(const CClockDevice& device)
+// raw: the configuration record field by field, else the settings in words.
+void PrintStatus(const CClockDevice& device, bool raw)
 {
     const uint8_t product = device.GetProductIndex();
     char family[16];
@@ -538,6 +556,11 @@ void PrintStatus(const CClockDevice& device)
     std::printf("%s\n", Column("Time code:", TimeCodeText(status)).c_str());
     ClockConfig config;
     device.GetConfig(config);
+    if (!raw) {
+        for (const ConfigLine& line : DescribeConfig(config, protocol))
+            std::printf("%s\n", Column(line.label, line.value).c_str());
+        return;
+    }
     std::printf("Configuration:\n");
     FieldPrinter printer;
     VisitConfig(printer, config, protocol);
@@ -573,8 +596,40 @@ int Watch(CClockSession& session, bool everyPoll)
 
 // --- setters ---
 
+// The fields in which the clock differs from what was asked of it, on
+// standard error after the sentence that introduces them.
+void PrintDifferences(const std::string& sentence, const std::vector<FieldDifference>& differences)
+{
+    std::string names;
+    for (const FieldDifference& d : differences)
+        names += (names.empty() ? "" : ", ") + d.name;
+    PrintError(sentence + (names.empty() ? std::string(".") : ": " + names));
+    for (const FieldDifference& d : differences)
+        std::fprintf(stderr, "  %-22s asked %s, holds %s\n", d.name.c_str(), d.before.c_str(), d.after.c_str());
+}
+
+// Sends a configuration and waits for its outcome. When the clock
+// acknowledged it but its read-back holds other values (exit 3), the
+// fields are named: what was sent, as every write normalises it, against
+// what the clock holds.
+int SendConfig(CClockSession& session, const ClockConfig& config, const std::string& what)
+{
+    const int status = session.Write(
+        [&config](CClockDevice& device, WriteTicket& ticket) { return device.SetConfig(config, ticket); }, what);
+    if (status != kExitMismatch)
+        return status;
+    ClockConfig expected = config;
+    PrepareConfigForWrite(expected);
+    ClockConfig held;
+    const std::shared_ptr<CClockDevice> device = session.Device();
+    device->GetConfig(held);
+    PrintDifferences("the clock holds other values than were sent for the " + what,
+                     CompareConfigs(expected, held, device->GetProtocolVersion()));
+    return status;
+}
+
 // The setters' common road: identified, configuration read and changed,
-// sent, acknowledged.
+// sent, and the write's outcome awaited.
 int ChangeConfig(CClockSession& session, const std::function<std::optional<Refusal>(ClockConfig&)>& change,
                  const std::string& what)
 {
@@ -584,7 +639,7 @@ int ChangeConfig(CClockSession& session, const std::function<std::optional<Refus
     session.Device()->GetConfig(config);
     if (const std::optional<Refusal> refusal = change(config))
         return Refuse(*refusal);
-    return session.Write([&config](CClockDevice& device) { return device.SetConfig(config); }, what);
+    return SendConfig(session, config, what);
 }
 
 std::string Bias(int32_t bias)
@@ -677,7 +732,11 @@ int SetTimeNow(CClockSession& session)
     case SecondSetResult::Outcome::Refused:
         PrintError("the clock's link did not take the time; nothing was sent.");
         return kExitLink;
-    case SecondSetResult::Outcome::NoAck: PrintError("the clock did not acknowledge the time."); return kExitLink;
+    case SecondSetResult::Outcome::NoAck:
+        // The timed write tells an acknowledgement only, not a NAK from
+        // silence.
+        PrintError("the clock refused the time or did not answer it.");
+        return kExitLink;
     case SecondSetResult::Outcome::Lost:
         if (device->GetState() == CClockDevice::kStateFailed)
             return session.LinkLost();
@@ -705,7 +764,8 @@ int SetTime(CClockSession& session, const Invocation& run)
     if (const int status = session.Connect(false))
         return status;
     const ClockTime time = CalendarToTimeValue(when);
-    const int status = session.Write([&time](CClockDevice& device) { return device.SetClockTime(time); }, "time");
+    const int status = session.Write(
+        [&time](CClockDevice& device, WriteTicket& ticket) { return device.SetClockTime(time, ticket); }, "time");
     if (status == kExitOk)
         std::printf("Clock set to %s UTC.\n", FormatDateTime(when).c_str());
     return status;
@@ -798,21 +858,16 @@ ClockConfig Running(ClockConfig config, uint8_t motion)
     return config;
 }
 
-int SendConfig(CClockSession& session, const ClockConfig& config, const std::string& what)
-{
-    return session.Write([&config](CClockDevice& device) { return device.SetConfig(config); }, what);
-}
-
 int SendHandCommand(CClockSession& session, void (*fill)(DisplayConfig&, uint32_t), uint32_t value,
                     const std::string& what)
 {
     return session.Write(
-        [&](CClockDevice& device) {
+        [&](CClockDevice& device, WriteTicket& ticket) {
             // All other bytes of the record stay as the clock last had them.
             DisplayConfig display;
             device.GetDisplayConfig(display);
             fill(display, value);
-            return device.SetDisplayConfig(display);
+            return device.SetDisplayConfig(display, ticket);
         },
         what);
 }
@@ -860,7 +915,7 @@ int Hands(CClockSession& session, const Invocation& run)
         }
         ClockConfig stop = config;
         stop.handMotion = kHandsStopped;
-        if (const int status = SendConfig(session, stop, "stop"))
+        if (const int status = SendConfig(session, stop, "stop of the hands"))
             return status;
         std::printf("Hands stopped.\n");
         return kExitOk;
@@ -874,7 +929,7 @@ int Hands(CClockSession& session, const Invocation& run)
             // One hand command is queued at a time: each waits for the one
             // before it to be acknowledged.
             if (const int status = SendHandCommand(
-                    session, [](DisplayConfig& d, uint32_t) { FillNudge(d); }, 0, "nudge"))
+                    session, [](DisplayConfig& d, uint32_t) { FillNudge(d); }, 0, "nudge of the seconds hand"))
                 return status;
         }
         std::printf("Seconds hand moved on %u fifth%s of a second.\n", nudges, nudges == 1 ? "" : "s");
@@ -886,14 +941,14 @@ int Hands(CClockSession& session, const Invocation& run)
         if (!stopped) {
             ClockConfig stop = config;
             stop.handMotion = kHandsStopped;
-            if (const int status = SendConfig(session, stop, "stop"))
+            if (const int status = SendConfig(session, stop, "stop of the hands"))
                 return status;
         }
         // 00:00:00 is sent like any other face time: typed here, it is no
         // field left untouched, which is what the dialog asks about.
         if (const int status = SendHandCommand(session, FillSetFace, CalendarToTimeValue(*face).seconds, "face time"))
             return status;
-        if (const int status = SendConfig(session, Running(config, restart), "restart"))
+        if (const int status = SendConfig(session, Running(config, restart), "restart of the hands"))
             return status;
         std::printf("Face time set to %02u:%02u:%02u; the hands run again (%s).\n", face->hour, face->minute,
                     face->second, MotionName(restart).c_str());
@@ -904,7 +959,7 @@ int Hands(CClockSession& session, const Invocation& run)
         std::printf("The hands run already (%s).\n", MotionName(restart).c_str());
         return kExitOk;
     }
-    if (const int status = SendConfig(session, Running(config, restart), "start"))
+    if (const int status = SendConfig(session, Running(config, restart), "start of the hands"))
         return status;
     std::printf("Hands running (%s).\n", MotionName(restart).c_str());
     return kExitOk;
@@ -992,9 +1047,12 @@ int Import(CClockSession& session, const Invocation& run)
     if (run.dryRun)
         return kExitOk;
 
-    if (const int status =
-            session.Write([&target](CClockDevice& device) { return device.SetConfig(target); }, "profile"))
-        return status;
+    // A write the clock acknowledged but whose read-back differs goes on to
+    // the comparison below, which names the fields.
+    const int written = session.Write(
+        [&target](CClockDevice& device, WriteTicket& ticket) { return device.SetConfig(target, ticket); }, "profile");
+    if (written != kExitOk && written != kExitMismatch)
+        return written;
     // A fresh identification read: what the clock holds now, not what the
     // link last sent.
     if (const int status = session.Reconnect())
@@ -1006,12 +1064,7 @@ int Import(CClockSession& session, const Invocation& run)
         std::printf("The clock holds the profile.\n");
         return kExitOk;
     }
-    std::string names;
-    for (const FieldDifference& d : differences)
-        names += (names.empty() ? "" : ", ") + d.name;
-    PrintError("the clock holds other values than the profile asked for: " + names);
-    for (const FieldDifference& d : differences)
-        std::fprintf(stderr, "  %-22s asked %s, holds %s\n", d.name.c_str(), d.before.c_str(), d.after.c_str());
+    PrintDifferences("the clock holds other values than the profile asked for", differences);
     return kExitMismatch;
 }
 
@@ -1023,7 +1076,7 @@ int RunCommand(CClockSession& session, const Invocation& run)
             return Usage(QStringLiteral("status takes no arguments"));
         if (const int status = session.Connect(true))
             return status;
-        PrintStatus(*session.Device());
+        PrintStatus(*session.Device(), run.raw);
         return kExitOk;
     }
     if (c == "watch") {

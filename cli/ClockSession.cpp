@@ -256,31 +256,51 @@ int CClockSession::Connect(bool firstPoll)
     return wait == Wait::Met ? kExitOk : Report(wait);
 }
 
-int CClockSession::Write(const std::function<bool(CClockDevice&)>& queue, const std::string& what)
+int CClockSession::Write(const std::function<bool(CClockDevice&, WriteTicket&)>& queue, const std::string& what)
 {
     const std::shared_ptr<CClockDevice> device = connection_.Device();
     if (!device || !device->IsOnline())
         return Report(Wait::Failed);
-    if (!queue(*device)) {
+    WriteTicket ticket;
+    if (!queue(*device, ticket) || !ticket) {
         PrintError("the clock's link did not take the " + what + "; nothing was sent.");
         return kExitLink;
     }
-    return WaitForWrites();
-}
-
-int CClockSession::WaitForWrites()
-{
-    const auto deadline = std::chrono::steady_clock::now() + kWriteDeadline;
-    Wait wait = WaitFor([](const CClockDevice& d) { return d.NoWritePending(); }, deadline);
-    if (wait != Wait::Met)
-        return Report(wait);
-    // The write pass has sent everything; it ends with the last
-    // acknowledgement (or in the failed state), and the poll that follows
-    // completes only after it.
-    const std::shared_ptr<CClockDevice> device = connection_.Device();
-    const uint32_t polls = device ? device->GetPollCount() : 0;
-    wait = WaitFor([polls](const CClockDevice& d) { return d.GetPollCount() > polls && d.NoWritePending(); }, deadline);
-    return wait == Wait::Met ? kExitOk : Report(wait);
+    // The ticket's outcome, not the link's state, says what became of this
+    // write: a link that fails afterwards has still delivered it, and one
+    // that stays up may have had it refused. A failed link decides every
+    // ticket at once (LinkLost), so the wait ends on the outcome.
+    WriteOutcome outcome = WriteOutcome::Pending;
+    const Wait wait = WaitFor(
+        [&](const CClockDevice& d) {
+            outcome = d.GetWriteOutcome(ticket);
+            return IsFinal(outcome);
+        },
+        std::chrono::steady_clock::now() + kWriteDeadline);
+    if (wait == Wait::Interrupted)
+        return InterruptedExit();
+    switch (outcome) {
+    case WriteOutcome::Landed: return kExitOk;
+    case WriteOutcome::Differs: return kExitMismatch;
+    case WriteOutcome::Refused: PrintError("the clock refused the " + what + "."); break;
+    case WriteOutcome::Unanswered:
+        PrintError("the clock did not answer the " + what + "; whether it took it is not known.");
+        break;
+    case WriteOutcome::LinkLost: {
+        const std::string cause = CauseOf(*device);
+        PrintError("the link was lost before the " + what + " was confirmed" +
+                   (cause.empty() ? std::string(".") : ": " + cause));
+        break;
+    }
+    case WriteOutcome::Replaced:
+        PrintError("the " + what + " was replaced by a later write before it went out.");
+        break;
+    case WriteOutcome::Pending:
+        PrintError("the link gave no word on the " + what + " within " + std::to_string(kWriteDeadline.count()) +
+                   " s; whether the clock took it is not known.");
+        break;
+    }
+    return kExitLink;
 }
 
 int CClockSession::Reconnect()

@@ -21,6 +21,7 @@
 #include "LinkObserver.h"
 #include "Profile.h"
 #include "Wakeup.h"
+#include "WriteOutcome.h"
 
 #include <atomic>
 #include <chrono>
@@ -33,7 +34,7 @@ enum CliExit : int {
     kExitOk = 0,
     kExitLink = 1,           // no clock, or the link was lost
     kExitUsage = 2,          // bad usage, or an argument refused: nothing sent
-    kExitMismatch = 3,       // the clock holds other values than a profile asked for
+    kExitMismatch = 3,       // the clock holds other values than were sent (or a profile asked for)
     kExitInterrupted = 130,  // SIGINT (Ctrl-C) while waiting for the clock
     kExitTerminated = 143,   // SIGTERM
 };
@@ -68,14 +69,14 @@ public:
     // The current device object, for the moment only.
     std::shared_ptr<CClockDevice> Device() const { return connection_.Device(); }
 
-    // Queues writes through `queue` (false: a setter refused, exit 1 with
-    // `what`), then waits until the clock has acknowledged them: nothing
-    // left to send, and a poll completed since, which the link only starts
-    // once the write pass has had its acknowledgements.
-    int Write(const std::function<bool(CClockDevice&)>& queue, const std::string& what);
-
-    // Waits until every queued write is acknowledged, as Write does.
-    int WaitForWrites();
+    // Queues one write through `queue`, which hands back the write's
+    // ticket (false: the device object took no write, exit 1 naming
+    // `what`), then waits for the link's word on that write. Exit 0 when it
+    // landed; 1 with a line naming what became of it (refused by the clock,
+    // no answer, link lost, replaced); 3 without a line when the clock
+    // acknowledged a configuration but holds other values: the caller
+    // names them. `what` completes "the clock refused the ...".
+    int Write(const std::function<bool(CClockDevice&, WriteTicket&)>& queue, const std::string& what);
 
     // Reads the clock afresh: the device object is replaced and the new one
     // identified.
@@ -114,8 +115,9 @@ public:
     static constexpr std::chrono::milliseconds kOfflineLook{200};
     static constexpr int kOfflineLooksBeforeReplace = 16;
     static constexpr std::chrono::milliseconds kOfflineBeforeReplace = kOfflineLook * kOfflineLooksBeforeReplace;
-    // A write that is neither acknowledged nor failed within this long is
-    // reported as lost (the link itself gives up after 100 ms).
+    // A write whose outcome is still open after this long is reported as
+    // unknown. The link decides every write within about 2 s (its ACK and
+    // read-back waits); this only guards against a link that never says.
     static constexpr std::chrono::seconds kWriteDeadline{10};
 
 private:

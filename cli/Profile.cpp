@@ -1,8 +1,7 @@
 #include "Profile.h"
 
 #include "ClockCodec.h"
-#include "DstConvert.h"
-#include "DstText.h"
+#include "ConfigText.h"
 #include "Frame.h"
 
 #include <QByteArray>
@@ -71,18 +70,6 @@ std::string HexFamily(uint16_t familyId)
 std::string FirmwareString(const FirmwareVersion& f)
 {
     return std::to_string(f.major) + "." + std::to_string(f.minor) + "." + std::to_string(f.build);
-}
-
-std::string DstSummary(const ClockConfig& config)
-{
-    const DstSettings dst = DstSettingsFromConfig(config);
-    if (dst.mode == kDstDisabled)
-        return "off";
-    if (dst.mode != kDstByWeekday && dst.mode != kDstByDate)
-        return "unknown mode " + std::to_string(dst.mode);
-    const bool utc = dst.utcReference == 1;
-    return "starts on " + DescribeRule(dst.rules.startRule, utc) + ", ends on " + DescribeRule(dst.rules.endRule, utc) +
-        ", shift " + FormatShift(dst.rules.daylightBias);
 }
 
 // --- import ---
@@ -385,7 +372,6 @@ std::string ExportProfile(const ClockConfig& config, const ProfileClock& clock)
 {
     JsonFieldWriter fields;
     VisitConfig(fields, config, clock.protocolVersion);
-    const int64_t bias = config.biasPositive ? int64_t{config.biasSeconds} : -int64_t{config.biasSeconds};
     std::string text = "{\n";
     text += "  \"format\": " + JsonString(kProfileFormat) + ",\n";
     text += "  \"version\": " + std::to_string(kProfileVersion) + ",\n";
@@ -400,8 +386,8 @@ std::string ExportProfile(const ClockConfig& config, const ProfileClock& clock)
     text += "  },\n";
     text += "  \"summary\": {\n";
     text += "    \"note\": \"for reading only; import ignores this part\",\n";
-    text += "    \"timeZone\": " + JsonString("UTC" + FormatShift(bias)) + ",\n";
-    text += "    \"daylightSaving\": " + JsonString(DstSummary(config)) + "\n";
+    text += "    \"timeZone\": " + JsonString(TimeZoneText(config)) + ",\n";
+    text += "    \"daylightSaving\": " + JsonString(DaylightSavingText(config)) + "\n";
     text += "  },\n";
     text += "  \"config\": {\n";
     const std::vector<std::string>& lines = fields.Lines();

@@ -232,6 +232,8 @@ SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
             answer.kind = Answer::Kind::None;
         } else if (faults_.nakCode == code) {
             answer.kind = Answer::Kind::Nak;
+        } else if (faults_.keepCode == code) {
+            answer.kind = Answer::Kind::Ack;
         } else {
             answer = AnswerLocked(code, payload);
         }

@@ -92,6 +92,7 @@ struct SimFaults {
     bool silent = false;       // answer nothing, not even the hello
     int ignoreCode = -1;       // never answer this command
     int nakCode = -1;          // answer this command with NAK
+    int keepCode = -1;         // acknowledge this command and do nothing (a write: keep what it held)
     int badChecksumEvery = 0;  // every Nth reply frame has a wrong checksum
     int slowCode = -1;         // answer this command late (-1: every command)
     std::chrono::milliseconds slowDelay{0};

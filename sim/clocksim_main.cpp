@@ -46,6 +46,8 @@ const char kUsage[] =
     "  --silent                answer nothing, not even the hello\n"
     "  --ignore CODE           never answer command CODE (hex)\n"
     "  --nak CODE              answer command CODE (hex) with NAK\n"
+    "  --keep CODE             acknowledge command CODE (hex) and do nothing: a write\n"
+    "                          leaves the clock as it was\n"
     "  --short CODE            answer command CODE (hex) two characters short\n"
     "  --wrong-code CODE       answer command CODE (hex) under the next code\n"
     "  --bad-checksum-every N  give every Nth reply frame a wrong checksum\n"
@@ -272,6 +274,8 @@ Options ParseOptions(int argc, char** argv, bool& help)
             o.faults.ignoreCode = static_cast<int>(Hex(arg, value(), 0xFF));
         } else if (arg == "--nak") {
             o.faults.nakCode = static_cast<int>(Hex(arg, value(), 0xFF));
+        } else if (arg == "--keep") {
+            o.faults.keepCode = static_cast<int>(Hex(arg, value(), 0xFF));
         } else if (arg == "--short") {
             o.faults.shortCode = static_cast<int>(Hex(arg, value(), 0xFF));
         } else if (arg == "--wrong-code") {

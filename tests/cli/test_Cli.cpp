@@ -114,12 +114,20 @@ TEST_F(CliTest, StatusPrintsWhatTheClockReportsInColumns)
     for (const char* line :
          {"Product:           QVR-Set (QVR-K58E20, Quorvane)", "Family ID:         0x0350", "Firmware Version:  1.2.4",
           "Serial Number:     0x05F5E100", "Protocol version:  1", "UTC time:          06-15-2011  12:00:0",
-          "Time code:         IRIG-B(1) : amplitude modulated"})
+          "Time code:         IRIG-B(1) : amplitude modulated", "Time zone:         UTC+0:00", "Daylight saving:   off",
+          "Illumination:      not supported (protocol version 1)", "Time code date:    not used",
+          "Hand motion:       sweep"})
         EXPECT_TRUE(Contains(run.output, std::string("\n") + line) || run.output.rfind(line, 0) == 0) << line << "\n"
                                                                                                       << run.output;
-    EXPECT_TRUE(Contains(run.output, "biasSeconds"));
-    EXPECT_TRUE(Contains(run.output, "useTimeCodeDate")) << "tcOptions are listed";
-    EXPECT_FALSE(Contains(run.output, "illumination")) << "not part of protocol version 1";
+    EXPECT_FALSE(Contains(run.output, "biasSeconds")) << "the record's fields only with --raw";
+
+    const CliRun raw = RunCli(Port() + "status --raw");
+    EXPECT_EQ(raw.status, 0) << raw.output;
+    EXPECT_TRUE(Contains(raw.output, "\nConfiguration:\n  valid")) << raw.output;
+    EXPECT_TRUE(Contains(raw.output, "biasSeconds"));
+    EXPECT_TRUE(Contains(raw.output, "useTimeCodeDate")) << "tcOptions are listed";
+    EXPECT_FALSE(Contains(raw.output, "illumination")) << "not part of protocol version 1";
+    EXPECT_FALSE(Contains(raw.output, "Daylight saving:"));
     EXPECT_EQ(Writes(Clock()), 0u) << "status only reads";
 }
 
@@ -202,6 +210,60 @@ TEST_F(CliTest, EachSetterChangesTheClock)
     const uint32_t seconds = Clock().Utc().seconds;
     EXPECT_GE(seconds, 3517128000u);
     EXPECT_LT(seconds, 3517128000u + 30) << "the clock runs on from the time set";
+}
+
+// Each setter exits 0 only when its write landed, 1 naming what became of
+// it otherwise, 3 naming the fields when the clock acknowledged it and kept
+// other values; a write that did not land leaves the clock as it was.
+TEST_F(CliTest, SettersSayWhatBecameOfTheirWrite)
+{
+    const std::string profile = TempPath("outcome.json");
+    ASSERT_EQ(RunCli(Port() + "export " + profile).status, 0);
+    WriteFile(profile, Replace(ReadFile(profile), "\"biasSeconds\": 0", "\"biasSeconds\": 7200"));
+    const ClockConfig before = Clock().Config();
+    struct Row {
+        const char* legend;
+        std::function<void(SimFaults&)> fault;
+        std::string arguments;
+        int status;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"refused configuration", [](SimFaults& f) { f.nakCode = kCmdWriteConfig; }, "set timezone +02:00", 1,
+         "kerovant-cli: the clock refused the time zone.\n"},
+        {"unanswered configuration", [](SimFaults& f) { f.ignoreCode = kCmdWriteConfig; }, "set illumination 3", 1,
+         "kerovant-cli: the clock did not answer the illumination level; whether it took it is not known.\n"},
+        {"refused profile", [](SimFaults& f) { f.nakCode = kCmdWriteConfig; }, "import " + profile, 1,
+         "kerovant-cli: the clock refused the profile.\n"},
+        {"refused time", [](SimFaults& f) { f.nakCode = kCmdSetTime; }, "set time '2011-06-15 12:00:00'", 1,
+         "kerovant-cli: the clock refused the time.\n"},
+        {"unanswered time", [](SimFaults& f) { f.ignoreCode = kCmdSetTime; }, "set time '2011-06-15 12:00:00'", 1,
+         "kerovant-cli: the clock did not answer the time"},
+        {"refused time on the second", [](SimFaults& f) { f.nakCode = kCmdSetTime; }, "set time now", 1,
+         "kerovant-cli: the clock refused the time or did not answer it.\n"},
+        {"acknowledged, other values kept", [](SimFaults& f) { f.keepCode = kCmdWriteConfig; }, "set timezone +02:00",
+         3,
+         "kerovant-cli: the clock holds other values than were sent for the time zone: biasSeconds\n"
+         "  biasSeconds            asked 7200, holds 0\n"},
+        {"accepted", [](SimFaults&) {}, "set timezone +02:00", 0, "Time zone bias set to UTC+2:00."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        SimFaults faults;
+        row.fault(faults);
+        Clock().SetFaults(faults);
+        const CliRun run = RunCli(Port() + row.arguments);
+        Clock().SetFaults({});
+        EXPECT_EQ(run.status, row.status) << run.output;
+        EXPECT_TRUE(Contains(run.output, row.says)) << run.output;
+        if (row.status != 0) {
+            EXPECT_EQ(Clock().Config(), before) << "nothing changed";
+            EXPECT_TRUE(Clock().Sets().empty()) << "nor the time";
+        } else {
+            EXPECT_FALSE(Contains(run.output, "kerovant-cli:")) << run.output;
+        }
+    }
+    std::remove(profile.c_str());
 }
 
 TEST_F(CliTest, SetTimeNowLandsOnTheSecond)
@@ -373,9 +435,10 @@ TEST_F(CliTest, ExportEditImport)
     EXPECT_TRUE(Contains(imported.output, "The clock holds the profile.")) << imported.output;
     EXPECT_EQ(Clock().Config().biasSeconds, 7200u);
     EXPECT_EQ(Clock().Config().illumination, 11);
-    // Read back through a fresh identification.
+    // Read back by the link after the write, and again through a fresh
+    // identification.
     EXPECT_EQ(Clock().CountReceived(kCmdHello), 2u);
-    EXPECT_EQ(Clock().CountReceived(kCmdReadConfig), 2u);
+    EXPECT_EQ(Clock().CountReceived(kCmdReadConfig), 3u);
 
     // From standard input, unchanged now.
     const CliRun piped = RunShell("cat " + profile + " | " + KEROVANT_CLI + " " + Port() + "import -");
@@ -720,6 +783,7 @@ TEST(Cli, UsageAndHelp)
         {"set dst --help", 0, "--shift <SHIFT>"},
         {"import --help", 0, "--dry-run"},
         {"watch --help", 0, "--every-poll"},
+        {"status --help", 0, "--raw"},
     };
     for (const Row& row : rows) {
         const CliRun run = RunCli(row.arguments);

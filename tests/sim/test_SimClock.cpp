@@ -489,15 +489,21 @@ TEST(SimClockFaults, SilenceIgnoreAndNak)
     faults = SimFaults{};
     faults.ignoreCode = kCmdFamilyId;
     faults.nakCode = kCmdCurrentTime;
+    faults.keepCode = kCmdWriteConfig;
     clock.SetFaults(faults);
     EXPECT_EQ(clock.Handle(kCmdFamilyId, "").kind, Kind::None);
     EXPECT_EQ(clock.Handle(kCmdCurrentTime, "").kind, Kind::Nak);
+    ClockConfig other = clock.Config();
+    other.biasSeconds += 3600;
+    EXPECT_EQ(clock.Handle(kCmdWriteConfig, EncodeConfig(other, 2)).kind, Kind::Ack);
+    EXPECT_NE(clock.Config(), other) << "acknowledged, kept";
     EXPECT_EQ(clock.Handle(kCmdHello, "").kind, Kind::Ack);
     EXPECT_EQ(clock.Handle(kCmdCpuType, "").kind, Kind::Reply);
     EXPECT_EQ(clock.Faults().ignoreCode, kCmdFamilyId);
 
     // Every frame is logged, answered or not.
-    const std::vector<uint8_t> expected{kCmdHello, kCmdFamilyId, kCmdFamilyId, kCmdCurrentTime, kCmdHello, kCmdCpuType};
+    const std::vector<uint8_t> expected{kCmdHello,       kCmdFamilyId, kCmdFamilyId, kCmdCurrentTime,
+                                        kCmdWriteConfig, kCmdHello,    kCmdCpuType};
     EXPECT_EQ(clock.ReceivedCodes(), expected);
     EXPECT_EQ(clock.CountReceived(kCmdFamilyId), 2u);
     clock.Handle(kCmdSetTime, "0100D1DB250000");
