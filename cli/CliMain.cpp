@@ -153,6 +153,7 @@ const CommandHelp kCommandHelp[] = {
      "  eu           last Sunday of March to last Sunday of October, 01:00 UTC\n"
      "  system       the rules of this computer's time zone\n"
      "  zone ZONE    the rules of a zone of the tz database, such as Europe/Berlin\n"
+     "(a zone without daylight saving turns it off)\n"
      "or by hand, both rules of one form:\n"
      "  --start RULE --end RULE [--shift [-]H:MM[:SS]] [--utc|--local]\n"
      "RULE is a weekday rule \"last Sun Mar 01:00\", \"2nd Sun Mar 02:00:00\" (1st, 2nd, 3rd,\n"

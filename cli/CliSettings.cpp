@@ -162,10 +162,11 @@ Checked<DstOutcome> ApplyDst(const ClockConfig& config, const DstRequest& reques
             request.kind == DstRequest::Kind::System ? ImportSystemDstZone(now) : ImportDstZone(request.zoneId, now);
         if (!imported.found)
             return Refusal{imported.message};
-        if (!imported.hasDst)
-            return Refusal{imported.zoneId +
-                           " has no daylight saving time; \"kerovant-cli set dst off\" turns it off on the clock."};
-        outcome.importNote = imported.message;
+        // A zone without daylight saving turns it off, as the dialog's import
+        // does.
+        outcome.importNote = imported.hasDst
+            ? imported.message
+            : imported.zoneId + " has no daylight saving time: daylight saving turned off.";
         editor.emplace(opened);
         editor->ClickDisableDst(false);
         editor->ApplyImport(imported);

@@ -42,6 +42,8 @@ FieldRange RangeOf(FieldKind kind)
     switch (kind) {
     case FieldKind::Hour: return {0, 23};
     case FieldKind::RuleHour: return {0, 24};
+    case FieldKind::RuleMinute:
+    case FieldKind::RuleSecond: return {0, 60};
     case FieldKind::Minute:
     case FieldKind::Second: return {0, 59};
     case FieldKind::Month: return {1, 12};

@@ -21,10 +21,11 @@
 #include <cstdint>
 #include <optional>
 
-// RuleHour is the hour of a daylight-saving change, 0 to 24: the clock takes
-// 24:00 as the end of the day, and a rule that holds it must not be changed
-// by merely showing it.
-enum class FieldKind : uint8_t { Hour, Minute, Second, Month, Day, Year, RuleHour };
+// RuleHour, RuleMinute and RuleSecond are the time of a daylight-saving
+// change: hour 0 to 24, minute and second 0 to 60, as the clock's checks
+// take them (24:00 is the end of the day); a rule that holds such a value
+// must not be changed by merely showing it.
+enum class FieldKind : uint8_t { Hour, Minute, Second, Month, Day, Year, RuleHour, RuleMinute, RuleSecond };
 
 // The dialogs differ only in how a field over range is corrected.
 enum class FieldVariant : uint8_t {
@@ -47,7 +48,8 @@ struct FieldRange {
 };
 
 // The spin's range for a kind: hour 0..23, minute and second 0..59, month
-// 1..12, day 1..31, year 1980..2099.
+// 1..12, day 1..31, year 1980..2099; a rule's hour 0..24, its minute and
+// second 0..60.
 FieldRange RangeOf(FieldKind kind);
 
 // The value of a field's text, reading at most maxChars characters (all

@@ -1,5 +1,7 @@
 #include "TimeZoneCatalogue.h"
 
+#include "DstZoneData.h"
+
 #include <QRegularExpression>
 #include <QTimeZone>
 
@@ -9,18 +11,13 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
-#include <array>
+#include <chrono>
 #include <cmath>
 #include <map>
 #include <memory>
 #include <string>
 
 namespace {
-
-// Negative daylight saving seen at this many consecutive monthly samples (a
-// season or more) is the zone's base rather than an interruption of it.
-constexpr int kSamples = 12;
-constexpr int kSeasonSamples = 3;
 
 icu::UnicodeString ToIcu(const QByteArray& id)
 {
@@ -121,29 +118,9 @@ std::vector<QByteArray> CanonicalZoneIds(const QList<QByteArray>& candidates)
 
 int32_t BaseBiasMinutes(const QTimeZone& zone, const QDateTime& atUtc)
 {
-    int offset = zone.standardTimeOffset(atUtc);
-    // Monthly samples over a year; the longest run of consecutive months
-    // (around the year's end too) in negative daylight saving tells a season
-    // from an interruption of a few weeks.
-    std::array<bool, kSamples> negative{};
-    int lowest = offset;
-    for (int month = 0; month < kSamples; ++month) {
-        const QTimeZone::OffsetData data = zone.offsetData(atUtc.addMonths(month));
-        // Qt's UTC has no transitions and answers with an invalid sample
-        // whose offsets are the most negative int: no daylight saving.
-        negative[static_cast<size_t>(month)] = data.atUtc.isValid() && data.daylightTimeOffset < 0;
-        if (negative[static_cast<size_t>(month)])
-            lowest = std::min(lowest, data.offsetFromUtc);
-    }
-    int longestRun = 0;
-    int run = 0;
-    for (int i = 0; i < 2 * kSamples && longestRun < kSamples; ++i) {
-        run = negative[static_cast<size_t>(i % kSamples)] ? run + 1 : 0;
-        longestRun = std::max(longestRun, run);
-    }
-    if (longestRun >= kSeasonSamples)
-        offset = lowest;
-    return static_cast<int32_t>(-std::lround(offset / 60.0));
+    // The zone as the clock keeps it, as the daylight-saving import takes it.
+    const std::chrono::sys_seconds at{std::chrono::seconds(atUtc.toSecsSinceEpoch())};
+    return static_cast<int32_t>(-std::lround(ZoneStandardOffset(zone, at) / 60.0));
 }
 
 QString OffsetText(int32_t biasMinutes)

@@ -14,13 +14,11 @@
 //   few milliseconds from ICU's name table.
 //
 // Base bias: minutes, UTC = local time + bias (Asia/Kolkata -330,
-// America/New_York +300), from the zone's standard time. The tz data
-// describes Irish winter time as a negative daylight saving from a summer
-// "standard" time; the clock's rules only know daylight saving that moves
-// the clock forward, so where the negative part lasts a season it is the
-// zone's base (Europe/Dublin 0, as Europe/London). A short one, such as
-// Morocco's hour back during Ramadan, is an interruption and leaves the
-// standard time as the base.
+// America/New_York +300), from the zone's standard time as the clock keeps
+// it (ZoneStandardOffset, DstZoneData.h), the same the daylight-saving
+// import builds its shift on: Europe/Dublin 0, as Europe/London, with a
+// summer shift forward; Africa/Casablanca UTC+01:00 with its hour back in
+// Ramadan as an interruption.
 //
 // Order: by base bias, largest first (farthest west first), then by zone ID
 // (people scan names alphabetically).

@@ -126,9 +126,9 @@ const GroupPlace kEndPlace = {
 };
 
 constexpr FieldKind kTimeKinds[3] = {FieldKind::Hour, FieldKind::Minute, FieldKind::Second};
-// A change may fall at 24:00, which the clock takes; the bias stays below a
-// day.
-constexpr FieldKind kRuleTimeKinds[3] = {FieldKind::RuleHour, FieldKind::Minute, FieldKind::Second};
+// A change may fall at 24:00 or on a minute or second 60, which the clock
+// takes; the bias stays below a day.
+constexpr FieldKind kRuleTimeKinds[3] = {FieldKind::RuleHour, FieldKind::RuleMinute, FieldKind::RuleSecond};
 
 int Id(DstId id)
 {

@@ -447,11 +447,17 @@ void DstEditor::ApplyImport(const DstZoneImport& imported)
 {
     if (controls_.Checked(DstId::DisableDst) || !imported.found)
         return;
+    sourceZone_ = imported.zoneId;
+    if (!imported.hasDst) {
+        // Nothing to load: daylight time goes off, and the rules shown stay
+        // for whoever switches it on again.
+        ClickDisableDst(true);
+        return;
+    }
     settings_.rules.daylightBias = imported.rules.daylightBias;
     settings_.rules.startRule = imported.rules.startRule;
     settings_.rules.endRule = imported.rules.endRule;
     settings_.utcReference = imported.utcReference;
-    sourceZone_ = imported.zoneId;
     Load();
 }
 

@@ -171,9 +171,10 @@ public:
     void ApplyPreset(DstPreset preset);
     // An import's rules: the rule set's daylight bias and both rules and the
     // reference are replaced and loaded, and the zone is remembered for the
-    // preview. Nothing changes while daylight time is off, when its buttons
-    // are disabled, or when the import found no zone. The caller shows the
-    // import's message either way.
+    // preview. A zone without daylight saving ticks "Disable daylight time"
+    // instead (the rules shown stay). Nothing changes while daylight time is
+    // off, when its buttons are disabled, or when the import found no zone.
+    // The caller shows the import's message either way.
     void ApplyImport(const DstZoneImport& imported);
 
     // OK. With daylight time off: mode 0, nothing else collected. Otherwise

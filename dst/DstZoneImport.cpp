@@ -194,10 +194,13 @@ struct Derived {
     std::vector<Miss> misses;
 };
 
+// Which forms of rule DeriveRule may choose.
+enum class Forms { Any, Weekday, FixedDate };
+
 // The clock rule that matches the most of the changes (given on the rule's
-// scale): a weekday rule, or with allowFixed a fixed date; the most common
-// time of day. On a tie a weekday rule wins, as the usual form.
-Derived DeriveRule(const std::vector<sys_seconds>& when, bool allowFixed)
+// scale) among the forms allowed: a weekday rule or a fixed date; the most
+// common time of day. On a tie a weekday rule wins, as the usual form.
+Derived DeriveRule(const std::vector<sys_seconds>& when, Forms forms)
 {
     std::map<seconds, int> timeCounts;
     for (sys_seconds t : when)
@@ -212,9 +215,10 @@ Derived DeriveRule(const std::vector<sys_seconds>& when, bool allowFixed)
         const year_month_day date{d};
         const auto monthNumber = static_cast<uint8_t>(static_cast<unsigned>(date.month()));
         const auto weekdayNumber = static_cast<uint8_t>(weekday{d}.c_encoding());
-        for (uint8_t week = 1; week <= 5; ++week)
-            candidates.push_back(DstRule{0, monthNumber, weekdayNumber, week, 0, 0, 0});
-        if (allowFixed)
+        if (forms != Forms::FixedDate)
+            for (uint8_t week = 1; week <= 5; ++week)
+                candidates.push_back(DstRule{0, monthNumber, weekdayNumber, week, 0, 0, 0});
+        if (forms != Forms::Weekday)
             candidates.push_back(
                 DstRule{1, monthNumber, 0, static_cast<uint8_t>(static_cast<unsigned>(date.day())), 0, 0, 0});
     }
@@ -281,8 +285,9 @@ DstZoneImport NoDaylightSaving(DstZoneImport result)
     result.rules = DstRuleSet{};
     result.utcReference = 0;
     result.exact = true;
-    result.message =
-        result.zoneId + " has no daylight saving time; \"Disable daylight time\" turns it off on the clock.";
+    result.message = result.zoneId +
+        " has no daylight saving time: \"Disable daylight time\" is ticked, so the clock keeps standard time all "
+        "year.";
     return result;
 }
 
@@ -328,15 +333,21 @@ DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYe
     };
     const std::vector<sys_seconds> startTimes = onScale(starts);
     const std::vector<sys_seconds> endTimes = onScale(ends);
-    Derived start = DeriveRule(startTimes, true);
-    Derived end = DeriveRule(endTimes, true);
-    // The clock keeps one form for both rules; a fixed date beside a weekday
-    // rule becomes the weekday rule nearest to it.
+    Derived start = DeriveRule(startTimes, Forms::Any);
+    Derived end = DeriveRule(endTimes, Forms::Any);
+    // The clock keeps one form for both rules (one mode, 16 as soon as either
+    // is a fixed date, which would read the weekday rule's week as a day of
+    // the month). A fixed date beside a weekday rule: both rules in the form
+    // that misses fewer changes, weekday rules on a tie.
     if (start.rule.kind != end.rule.kind) {
-        if (start.rule.kind != 0)
-            start = DeriveRule(startTimes, false);
-        else
-            end = DeriveRule(endTimes, false);
+        Derived weekdayStart = start.rule.kind == 0 ? start : DeriveRule(startTimes, Forms::Weekday);
+        Derived weekdayEnd = end.rule.kind == 0 ? end : DeriveRule(endTimes, Forms::Weekday);
+        Derived fixedStart = start.rule.kind != 0 ? start : DeriveRule(startTimes, Forms::FixedDate);
+        Derived fixedEnd = end.rule.kind != 0 ? end : DeriveRule(endTimes, Forms::FixedDate);
+        const bool fixed =
+            fixedStart.misses.size() + fixedEnd.misses.size() < weekdayStart.misses.size() + weekdayEnd.misses.size();
+        start = std::move(fixed ? fixedStart : weekdayStart);
+        end = std::move(fixed ? fixedEnd : weekdayEnd);
     }
     result.rules.startRule = start.rule;
     result.rules.endRule = end.rule;
@@ -348,7 +359,7 @@ DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYe
     const auto shift =
         std::max_element(shifts.begin(), shifts.end(), [](auto& a, auto& b) { return a.second < b.second; });
     result.rules.daylightBias = shift->first;
-    result.exact = start.misses.empty() && end.misses.empty() && shifts.size() == 1;
+    result.exact = start.misses.empty() && end.misses.empty() && shifts.size() == 1 && zone.otherChanges.empty();
 
     std::string& m = result.message;
     m = "Imported the rules of " + result.zoneId + ": daylight time starts on " + DescribeRule(start.rule, utc) +

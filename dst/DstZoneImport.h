@@ -29,12 +29,16 @@
 
 struct DstZoneImport {
     std::string zoneId;
-    bool found = false;               // the tz data knows the zone
-    bool hasDst = false;              // the zone changes to daylight time in the coming years
-    bool exact = false;               // the clock's rules follow every change of the coming years
+    bool found = false;   // the tz data knows the zone
+    bool hasDst = false;  // the zone changes to daylight time in the coming years
+    // The clock's rules follow every change of the coming years, and the
+    // zone's standard time does not change.
+    bool exact = false;
     bool referenceConfirmed = false;  // ICU's rule agreed: the time reference is the zone's own
-    // daylightBias and both rules; `bias` stays 0. A zone without daylight
-    // saving gives month 0, week 0, Sunday, 00:00:00 and shift 0 in both.
+    // daylightBias and both rules, on the zone's standard time as the clock
+    // keeps it (DstZoneData.h); `bias` stays 0. A zone without daylight
+    // saving gives month 0, week 0, Sunday, 00:00:00 and shift 0 in both, and
+    // the editor turns daylight time off for it.
     DstRuleSet rules;
     uint8_t utcReference = 0;
     // What was imported, for a message box with the caption

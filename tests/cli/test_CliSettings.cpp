@@ -202,9 +202,22 @@ TEST(CliSettings, DaylightSavingFromAZone)
     EXPECT_NE(berlin.importNote.find("Imported the rules of Europe/Berlin"), std::string::npos) << berlin.importNote;
     EXPECT_FALSE(berlin.zoneCheck.empty());
 
-    EXPECT_NE(Refused(ApplyDst(FactoryConfig(), Value(ParseDstWords({"zone", "Asia/Tokyo"})), kJanuary2027))
-                  .find("Asia/Tokyo has no daylight saving time"),
-              std::string::npos);
+    // "set timezone Europe/Dublin", then "set dst zone Europe/Dublin":
+    // UTC+00:00 and an hour forward in summer, which the check confirms.
+    ClockConfig irish = FactoryConfig();
+    ApplyTimeZone(irish, Value(ParseTimeZoneArgument("Europe/Dublin", kJanuary2027)).bias);
+    const DstOutcome dublin = Value(ApplyDst(irish, Value(ParseDstWords({"zone", "Europe/Dublin"})), kJanuary2027));
+    EXPECT_EQ(std::tie(dublin.config.dstStartMonth, dublin.config.dstEndMonth, dublin.config.dstBiasPositive,
+                       dublin.config.dstBiasSeconds),
+              std::make_tuple(uint8_t{3}, uint8_t{10}, uint8_t{1}, 3600u));
+    EXPECT_EQ(dublin.zoneCheck, "Agrees with Europe/Dublin in the time zone data over the next ten years.");
+
+    // A zone without daylight saving turns it off.
+    const DstOutcome kolkata =
+        Value(ApplyDst(berlin.config, Value(ParseDstWords({"zone", "Asia/Kolkata"})), kJanuary2027));
+    EXPECT_EQ(kolkata.config.dstMode, kDstDisabled);
+    EXPECT_EQ(kolkata.importNote, "Asia/Kolkata has no daylight saving time: daylight saving turned off.");
+    EXPECT_EQ(kolkata.preview, "Daylight time off");
     EXPECT_NE(Refused(ApplyDst(FactoryConfig(), Value(ParseDstWords({"zone", "Nowhere/Land"})), kJanuary2027))
                   .find("not in this computer's time zone data"),
               std::string::npos);

@@ -25,6 +25,8 @@ TEST(FieldRules, KindsSetTheSpinRange)
 {
     EXPECT_EQ(RangeOf(FieldKind::Hour), (FieldRange{0, 23}));
     EXPECT_EQ(RangeOf(FieldKind::RuleHour), (FieldRange{0, 24}));
+    EXPECT_EQ(RangeOf(FieldKind::RuleMinute), (FieldRange{0, 60}));
+    EXPECT_EQ(RangeOf(FieldKind::RuleSecond), (FieldRange{0, 60}));
     EXPECT_EQ(RangeOf(FieldKind::Minute), (FieldRange{0, 59}));
     EXPECT_EQ(RangeOf(FieldKind::Second), (FieldRange{0, 59}));
     EXPECT_EQ(RangeOf(FieldKind::Month), (FieldRange{1, 12}));

@@ -22,6 +22,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 using namespace std::chrono;
 
@@ -278,15 +279,23 @@ void TestDstDlg::tabOrderFollowsTheTemplateAndTheSelectedRadio()
 void TestDstDlg::everyEventShowsTheEditorAgain()
 {
     ScopedModalAnswers answers;
-    // A change at 24:00 is one the clock takes: showing it changes nothing,
-    // and 25 is still corrected as it is typed.
-    Rig rig(Rules(Weekday(3, 2, 2), Weekday(11, 1, 24)));
+    // A change at 24:00 or on a minute or second 60 is one the clock takes:
+    // showing it changes nothing, and 25 or 61 is still corrected as it is
+    // typed.
+    DstRule start = Weekday(3, 2, 2);
+    start.minute = 60;
+    start.second = 60;
+    Rig rig(Rules(start, Weekday(11, 1, 24)));
     QVERIFY(rig.Activate());
     QVERIFY2(Differences(*rig.dialog).isEmpty(), qPrintable(Differences(*rig.dialog).join(", ")));
-    QCOMPARE(rig.Get<QLineEdit>(DstId::EndHour)->text(), QStringLiteral("24"));
-    rig.Get<QLineEdit>(DstId::EndHour)->setText(QStringLiteral("25"));
-    QCOMPARE(rig.Get<QLineEdit>(DstId::EndHour)->text(), QStringLiteral("5"));
-    rig.Get<QLineEdit>(DstId::EndHour)->setText(QStringLiteral("24"));
+    for (const auto& [field, kept, typed, corrected] :
+         {std::tuple{DstId::EndHour, "24", "25", "5"}, std::tuple{DstId::StartMinute, "60", "61", "1"},
+          std::tuple{DstId::StartSecond, "60", "61", "1"}}) {
+        QCOMPARE(rig.Get<QLineEdit>(field)->text(), QString::fromLatin1(kept));
+        rig.Get<QLineEdit>(field)->setText(QString::fromLatin1(typed));
+        QCOMPARE(rig.Get<QLineEdit>(field)->text(), QString::fromLatin1(corrected));
+        rig.Get<QLineEdit>(field)->setText(QString::fromLatin1(kept));
+    }
 
     struct Step {
         const char* what;
@@ -520,6 +529,21 @@ void TestDstDlg::presetsAndImportsThroughTheirButtons()
     QVERIFY(answers.Messages().empty());
     QCOMPARE(rig.dialog->Editor().Settings(), before);
     QCOMPARE(answers.DialogsRun(), 2);
+
+    // A computer in a zone without daylight saving: daylight time goes off,
+    // the message says so, and OK takes it (no empty rules to refuse).
+    {
+        const ScopedZone utc("Etc/UTC");
+        Click(rig.Get(DstId::ImportSystem));
+    }
+    QVERIFY(checked(DstId::DisableDst));
+    QVERIFY(!rig.Get(DstId::StartWeek1)->isEnabled());
+    QCOMPARE(answers.MessageTexts().back(), QString::fromStdString(ImportDstZone("Etc/UTC", kNow).message));
+    QVERIFY(answers.MessageTexts().back().contains(QStringLiteral("\"Disable daylight time\" is ticked")));
+    QVERIFY(Differences(*rig.dialog).isEmpty());
+    Click(rig.Get(DstId::Ok));
+    QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(rig.mode, uint8_t{kDstDisabled});
 }
 
 QTEST_MAIN(TestDstDlg)

@@ -5,13 +5,16 @@
 #include "DstPreview.h"
 #include "DstRules.h"
 #include "DstZoneImport.h"
+#include "TimeZoneCatalogue.h"
 
 #include <QDateTime>
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,29 +37,61 @@ std::vector<sys_seconds> ZoneTransitions(const char* zoneId, sys_seconds from)
     return at;
 }
 
-int32_t StandardOffset(const char* zoneId)
+QDateTime ToQt(sys_seconds t)
 {
-    return QTimeZone(zoneId).standardTimeOffset(
-        QDateTime::fromSecsSinceEpoch(kNow.time_since_epoch().count(), QTimeZone::utc()));
+    return QDateTime::fromSecsSinceEpoch(t.time_since_epoch().count(), QTimeZone::utc());
 }
 
-// The changes the imported rules make on a clock set to the zone's standard
-// time, counted as the clock counts them.
-std::vector<sys_seconds> ClockTransitions(const DstZoneImport& imported, const char* zoneId, sys_seconds from)
+// The bias the time zone dialog and "set timezone" give the zone.
+int32_t StandardOffset(const char* zoneId, sys_seconds at = kNow)
+{
+    return -60 * BaseBiasMinutes(QTimeZone(zoneId), ToQt(at));
+}
+
+// The clock after "set timezone ZONE" and "set dst zone ZONE": the zone's
+// bias, and the imported rules as the editor's OK and the write check store
+// them.
+ClockConfig ClockInZone(const DstZoneImport& imported, const std::string& zoneId, sys_seconds at = kNow)
 {
     DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
     editor.ApplyImport(imported);
     const DstOkResult ok = editor.Ok();
     EXPECT_TRUE(ok.accepted) << zoneId;
     ClockConfig config;
-    const int32_t bias = StandardOffset(zoneId);
-    config.biasPositive = bias < 0 ? 0 : 1;
-    config.biasSeconds = static_cast<uint32_t>(std::abs(bias));
+    StoreStandardBias(config, StandardOffset(zoneId.c_str(), at));
     StoreDstSettings(editor.Settings(), config);
+    ApplyDstModeStep(config);
+    return config;
+}
+
+// The changes the imported rules make on the clock, counted as the clock
+// counts them.
+std::vector<sys_seconds> ClockTransitions(const DstZoneImport& imported, const char* zoneId, sys_seconds from)
+{
     std::vector<sys_seconds> at;
-    for (const DstChange& change : DstChanges(config, from, from + years{10}))
+    for (const DstChange& change : DstChanges(ClockInZone(imported, zoneId), from, from + years{10}))
         at.push_back(change.at);
     return at;
+}
+
+// The first moment of the ten years from `from` where the clock's local time
+// is not the zone's as QTimeZone gives it: checked at, and a second before,
+// every change of either, where alone the two can part.
+std::optional<sys_seconds> FirstMismatch(const ClockConfig& config, const char* zoneId, sys_seconds from)
+{
+    const QTimeZone zone(zoneId);
+    std::vector<sys_seconds> moments{from};
+    for (const auto& t : zone.transitions(ToQt(from), ToQt(from + years{10})))
+        moments.push_back(sys_seconds{seconds(t.atUtc.toSecsSinceEpoch())});
+    for (const DstChange& c : DstChanges(config, from, from + years{10}))
+        moments.push_back(c.at);
+    const int64_t bias = SignedSeconds(config.biasPositive, config.biasSeconds);
+    const int64_t shift = SignedSeconds(config.dstBiasPositive, config.dstBiasSeconds);
+    for (sys_seconds m : moments)
+        for (sys_seconds at : {m - 1s, m})
+            if (at >= from && bias + (DstInForce(config, at) ? shift : 0) != zone.offsetFromUtc(ToQt(at)))
+                return at;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -79,6 +114,16 @@ TEST(DstZoneImport, ZonesWithDaylightSaving)
          1,
          true,
          "Imported the rules of Europe/Berlin: daylight time starts on the last Sunday of March at 01:00 UTC and "
+         "ends on the last Sunday of October at 01:00 UTC."},
+        // Irish winter time is the tz data's negative daylight saving: the
+        // clock keeps UTC+00:00 and moves forward in summer, as London.
+        {"Europe/Dublin",
+         {0, 3, 0, 5, 1, 0, 0},
+         {0, 10, 0, 5, 1, 0, 0},
+         3600,
+         1,
+         true,
+         "Imported the rules of Europe/Dublin: daylight time starts on the last Sunday of March at 01:00 UTC and "
          "ends on the last Sunday of October at 01:00 UTC."},
         // "Sunday on or after the 8th" is exactly the second Sunday.
         {"America/New_York",
@@ -135,6 +180,7 @@ TEST(DstZoneImport, ZonesWithDaylightSaving)
         if (row.exact) {
             EXPECT_EQ(imported.message.find("cannot follow"), std::string::npos) << imported.message;
             EXPECT_EQ(ours, theirs) << row.zone;
+            EXPECT_EQ(FirstMismatch(ClockInZone(imported, row.zone), row.zone, kNow), std::nullopt) << row.zone;
         } else {
             EXPECT_NE(ours, theirs) << row.zone;
         }
@@ -174,20 +220,21 @@ TEST(DstZoneImport, ZonesWithoutDaylightSavingAndUnknownZones)
         EXPECT_EQ(imported.utcReference, 0) << zone;
         EXPECT_EQ(imported.message,
                   std::string(zone) +
-                      " has no daylight saving time; \"Disable daylight time\" turns it off on the "
-                      "clock.");
+                      " has no daylight saving time: \"Disable daylight time\" is ticked, so the clock keeps "
+                      "standard time all year.");
 
-        // Loaded, it leaves daylight time on with nothing chosen.
+        // Loaded, it turns daylight time off (no dead end of empty rules)
+        // and leaves the rules shown for whoever turns it on again.
         DstEditor editor(DstSettings{{}, kDstByWeekday, 1});
+        editor.ApplyPreset(DstPreset::Eu);
+        const DstSettings before = editor.Settings();
         editor.ApplyImport(imported);
-        const DstControls& c = editor.Controls();
-        EXPECT_FALSE(c.Checked(DstId::DisableDst));
-        EXPECT_FALSE(c.Checked(DstId::UseUtc));
-        EXPECT_EQ(c.Selection(DstId::StartMonth), -1);
-        EXPECT_EQ(c.Selection(DstId::StartDayOfWeek), 0);
-        EXPECT_FALSE(c.Checked(DstId::StartWeek1));
-        EXPECT_EQ(c.Text(DstId::BiasHours), "00");
-        EXPECT_EQ(c.Text(DstId::EndHour), "00");
+        EXPECT_TRUE(editor.Controls().Checked(DstId::DisableDst));
+        EXPECT_EQ(editor.SourceZone(), zone);
+        const DstOkResult ok = editor.Ok();
+        EXPECT_TRUE(ok.accepted);
+        EXPECT_EQ(ok.mode, kDstDisabled);
+        EXPECT_EQ(editor.Settings().rules, before.rules);
     }
 
     const DstZoneImport unknown = ImportDstZone("Nowhere/Atlantis", kNow);
@@ -209,7 +256,7 @@ TEST(DstZoneImport, ConversionOfMadeUpZones)
     // Changes on 22 March and 22 September at 00:00 local time, UTC+03:30,
     // for five years: fixed dates in both rules.
     const int32_t standard = 12600;
-    ZoneDstData fixed{"Test/Fixed", true, standard, {}, {}};
+    ZoneDstData fixed{"Test/Fixed", true, standard, {}, {}, 0, {}};
     for (int y = 2026; y < 2031; ++y) {
         const sys_seconds start = sys_days{year{y} / March / 22} - seconds(standard);
         const sys_seconds end = sys_days{year{y} / September / 22} - seconds(standard + 3600);
@@ -248,7 +295,7 @@ TEST(DstZoneImport, ConversionOfMadeUpZones)
     EXPECT_EQ(imported.utcReference, 0);
 
     // A shift that varies: the one used most, and the message says so.
-    ZoneDstData varying{"Test/Varying", true, 0, {}, {}};
+    ZoneDstData varying{"Test/Varying", true, 0, {}, {}, 0, {}};
     for (int y = 2026; y < 2029; ++y) {
         const int32_t shift = y == 2028 ? 1800 : 3600;
         varying.changes.push_back({sys_days{year{y} / April / 1}, true, 0, 0, shift});
@@ -263,9 +310,9 @@ TEST(DstZoneImport, ConversionOfMadeUpZones)
 
     // Starts without ends is no daylight saving the clock can keep; a zone
     // the data does not know imports nothing.
-    ZoneDstData onlyStarts{"Test/Starts", true, 0, {{kNow, true, 0, 0, 3600}}, {}};
+    ZoneDstData onlyStarts{"Test/Starts", true, 0, {{kNow, true, 0, 0, 3600}}, {}, 0, {}};
     EXPECT_FALSE(ImportDstChanges(onlyStarts, {}, kNow).hasDst);
-    ZoneDstData unknown{"Test/Unknown", false, 0, {}, {}};
+    ZoneDstData unknown{"Test/Unknown", false, 0, {}, {}, 0, {}};
     const DstZoneImport none = ImportDstChanges(unknown, {}, kNow);
     EXPECT_FALSE(none.found);
     EXPECT_EQ(none.message,
@@ -364,11 +411,8 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
     const DstZoneImport tokyo = ImportDstZone("Asia/Tokyo", kNow);
     DstEditor none(DstSettings{{}, kDstByWeekday, 0});
     none.ApplyImport(tokyo);
-    const DstPreview incomplete = PreviewDst(none.Shown(), {32400, kNow, none.SourceZone()});
-    EXPECT_EQ(incomplete.next, "Daylight savings time start: choose a week (First to Last) or Absolute.");
-    EXPECT_EQ(incomplete.zoneCheck, tokyo.message);
-    none.ClickDisableDst(true);
     const DstPreview off = PreviewDst(none.Shown(), {32400, kNow, none.SourceZone()});
+    EXPECT_EQ(off.next, "Daylight time off");
     EXPECT_TRUE(off.agrees);
     EXPECT_EQ(off.zoneCheck, "Agrees with Asia/Tokyo, which has no daylight saving time.");
     none.ClickDisableDst(false);
@@ -379,4 +423,140 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
     EXPECT_EQ(differs.zoneCheck,
               "Differs from Asia/Tokyo in the time zone data: there nothing changes, with these rules daylight time "
               "starts on Sun 29 Mar 2026 01:00 UTC (+1:00).");
+}
+
+// The preview's agreement line is about the clock as it stands: its bias,
+// the rules shown and their shift, checked against the zone's local time
+// at every moment (FirstMismatch) whatever it says.
+TEST(DstPreview, AgreementIsTheClocksLocalTime)
+{
+    struct Row {
+        const char* zone;   // imported
+        int32_t bias;       // the clock's time zone bias
+        const char* shift;  // typed over the imported shift's minutes, or null
+        bool off;           // daylight time switched off after the import
+        const char* check;  // the line, or how it starts
+    };
+    const Row rows[] = {
+        {"Europe/Dublin", 0, nullptr, false,
+         "Agrees with Europe/Dublin in the time zone data over the next ten years."},
+        // The tz data's own standard time for Dublin, an hour ahead all year.
+        {"Europe/Dublin", 3600, nullptr, false,
+         "Differs from Europe/Dublin in the time zone data: the clock's time zone bias is UTC+01:00, the zone's "
+         "standard time UTC+00:00."},
+        // UTC rules change at the zone's moments on any bias: the bias
+        // still counts.
+        {"Europe/Berlin", 0, nullptr, false,
+         "Differs from Europe/Berlin in the time zone data: the clock's time zone bias is UTC+00:00, the zone's "
+         "standard time UTC+01:00."},
+        {"Europe/Berlin", 3600, "30", false,
+         "Differs from Europe/Berlin in the time zone data: there daylight time starts on Sun 29 Mar 2026 01:00 UTC "
+         "(+1:00), with these rules daylight time starts on Sun 29 Mar 2026 01:00 UTC (+1:30)."},
+        {"Australia/Lord_Howe", 37800, nullptr, false,
+         "Agrees with Australia/Lord_Howe in the time zone data over the next ten years."},
+        {"Asia/Kolkata", 19800, nullptr, false, "Agrees with Asia/Kolkata, which has no daylight saving time."},
+        {"Asia/Kolkata", 0, nullptr, false,
+         "Differs from Asia/Kolkata in the time zone data: the clock's time zone bias is UTC+00:00, the zone's "
+         "standard time UTC+05:30."},
+        {"America/New_York", -18000, nullptr, true,
+         "Differs from America/New_York in the time zone data: there daylight time starts on Sun 8 Mar 2026 07:00 "
+         "UTC (+1:00)."},
+    };
+    for (const Row& row : rows) {
+        DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+        editor.ApplyImport(ImportDstZone(row.zone, kNow));
+        if (row.shift)
+            editor.SetText(DstId::BiasMinutes, row.shift);
+        if (row.off)
+            editor.ClickDisableDst(true);
+        const DstPreview preview = PreviewDst(editor.Shown(), {row.bias, kNow, row.zone});
+        EXPECT_EQ(preview.zoneCheck, row.check) << row.zone << " " << row.bias;
+        ClockConfig config;
+        StoreStandardBias(config, row.bias);
+        DstSettings settings = *editor.Shown().settings;
+        StoreDstSettings(settings, config);
+        ApplyDstModeStep(config);
+        EXPECT_EQ(preview.agrees, !FirstMismatch(config, row.zone, kNow)) << row.zone << " " << row.bias;
+    }
+
+    // Dublin's rules read as Berlin's, an hour earlier on the clock's face.
+    DstEditor dublin(DstSettings{{}, kDstByWeekday, 0});
+    dublin.ApplyImport(ImportDstZone("Europe/Dublin", kNow));
+    EXPECT_EQ(PreviewDst(dublin.Shown(), {0, sys_days{2026y / November / 1}, ""}).next,
+              "Next: Sun 28 Mar 2027 01:00 UTC (+1:00), Sun 31 Oct 2027 01:00 UTC (-1:00)");
+}
+
+// A fixed-date start beside a weekday-rule end: the clock keeps one form
+// for both (mode 16 reads a week as a day of the month), so the import
+// gives both in one form, OK takes them, and the import does not claim
+// the clock follows the zone.
+TEST(DstZoneImport, AFixedDateBesideAWeekdayRuleImportsInOneForm)
+{
+    const int32_t standard = 7200;
+    ZoneDstData mixed{"Test/Mixed", true, standard, {}, {}, 0, {}};
+    for (int y = 2026; y < 2054; ++y) {
+        const sys_seconds start = sys_days{year{y} / March / 22} - seconds(standard);
+        const sys_seconds end = sys_days{year{y} / October / Sunday[last]} + 1h - seconds(standard + 3600);
+        mixed.changes.push_back({start, true, standard, standard, 3600});
+        mixed.changes.push_back({end, false, standard + 3600, standard, 3600});
+    }
+    const DstZoneImport imported = ImportDstChanges(mixed, {}, kNow);
+    EXPECT_EQ(imported.rules.startRule.kind, imported.rules.endRule.kind);
+    EXPECT_FALSE(imported.exact);
+    EXPECT_NE(imported.message.find("The clock cannot follow"), std::string::npos) << imported.message;
+
+    DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+    editor.ApplyImport(imported);
+    const DstOkResult ok = editor.Ok();
+    ASSERT_TRUE(ok.accepted) << (ok.refusal ? ok.refusal->message : "");
+    EXPECT_EQ(ok.mode, imported.rules.startRule.kind != 0 ? kDstByDate : kDstByWeekday);
+    ClockConfig config;
+    StoreStandardBias(config, standard);
+    StoreDstSettings(editor.Settings(), config);
+    ApplyDstModeStep(config);
+    std::vector<sys_seconds> theirs;
+    for (const ZoneDstChange& c : mixed.changes)
+        theirs.push_back(c.at);
+    std::vector<sys_seconds> ours;
+    for (const DstChange& c : DstChanges(config, kNow, sys_days{2054y / January / 1}))
+        ours.push_back(c.at);
+    EXPECT_NE(ours, theirs);
+}
+
+// Every zone of the tz data through "set timezone ZONE" and "set dst zone
+// ZONE": wherever the preview says the clock agrees, the clock's local time
+// is the zone's at every moment of the ten years, and where it does not, it
+// says how it differs. An import that calls itself exact agrees.
+TEST(DstZoneImport, EveryZoneOfTheTzData)
+{
+    int agrees = 0;
+    int differs = 0;
+    int withoutDst = 0;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        const std::string zone = id.toStdString();
+        const DstZoneImport imported = ImportDstZone(zone, kNow);
+        ASSERT_TRUE(imported.found) << zone;
+        DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+        editor.ApplyImport(imported);
+        ASSERT_EQ(editor.Controls().Checked(DstId::DisableDst), !imported.hasDst) << zone;
+        const ClockConfig config = ClockInZone(imported, zone);
+        const int32_t bias = StandardOffset(zone.c_str());
+        const DstPreview preview = PreviewDst(editor.Shown(), {bias, kNow, zone});
+        const std::optional<sys_seconds> mismatch = FirstMismatch(config, zone.c_str(), kNow);
+        EXPECT_EQ(preview.agrees, !mismatch) << zone << ": " << preview.zoneCheck;
+        if (imported.hasDst && imported.exact) {
+            EXPECT_TRUE(preview.agrees) << zone << ": " << preview.zoneCheck;
+        }
+        if (!preview.agrees) {
+            EXPECT_EQ(preview.zoneCheck.rfind("Differs from " + zone, 0), 0u) << preview.zoneCheck;
+        }
+        if (!imported.hasDst)
+            ++withoutDst;
+        else if (preview.agrees)
+            ++agrees;
+        else
+            ++differs;
+    }
+    std::printf("%zu zones: %d agree, %d differ as announced, %d without daylight saving\n",
+                static_cast<size_t>(QTimeZone::availableTimeZoneIds().size()), agrees, differs, withoutDst);
 }
