@@ -65,6 +65,17 @@ constexpr IdentifyStep kIdentifySteps[] = {
     {kCmdAuxCounter, nullptr},
 };
 
+// What a read that ran out of time met, for the trace of its retry.
+const char* FailureWords(LinkFailure failure)
+{
+    switch (failure) {
+    case LinkFailure::Damaged: return "damaged reply";
+    case LinkFailure::Nak: return "NAK";
+    case LinkFailure::Ack: return "ACK instead of a reply";
+    default: return "no reply";
+    }
+}
+
 }  // namespace
 
 void LinkMessage::Dismiss()
@@ -104,15 +115,15 @@ void LinkMessage::Wait()
 }
 
 CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler handler,
-                           std::shared_ptr<ILinkObserver> observer)
-    : observer_(std::move(observer)), messageHandler_(std::move(handler))
+                           std::shared_ptr<ILinkObserver> observer, LinkOptions options)
+    : observer_(std::move(observer)), options_(options), messageHandler_(std::move(handler))
 {
     Start(std::make_unique<CZvSerialMaster>(settings, observer_));
 }
 
 CClockDevice::CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler,
-                           std::shared_ptr<ILinkObserver> observer)
-    : observer_(std::move(observer)), messageHandler_(std::move(handler))
+                           std::shared_ptr<ILinkObserver> observer, LinkOptions options)
+    : observer_(std::move(observer)), options_(options), messageHandler_(std::move(handler))
 {
     Start(std::make_unique<CZvSerialMaster>(std::move(port), observer_));
 }
@@ -756,13 +767,33 @@ bool CClockDevice::ReadFailed(uint8_t code, std::string why, LinkFailure kind)
 {
     if (kind != LinkFailure::None)
         lastFailure_.store(kind, std::memory_order_release);
+    readFailure_ = kind == LinkFailure::None ? FailureWords(lastFailure_.load(std::memory_order_acquire)) : why;
     if (observer_)
         Notify(LinkEvent::Kind::ReadFailed, code, std::move(why));
     return false;
 }
 
+bool CClockDevice::ReadRetrying(uint8_t code, ClockConfig* readBack)
+{
+    if (Read(code, readBack))
+        return true;
+    if (!options_.retryFailedReads || !running_.load(std::memory_order_acquire))
+        return false;
+    // Whatever is left of the failed answer arrives within the read's own
+    // wait; the command goes again once that has run out.
+    const auto deadline = readSentAt_ + ReadWaitTicks(code) * kTick;
+    while (running_.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < deadline)
+        IdleWait(wake_.Count(), deadline);
+    if (!running_.load(std::memory_order_acquire))
+        return false;
+    if (observer_)
+        Notify(LinkEvent::Kind::ReadRetried, code, "sent once more after: " + readFailure_);
+    return Read(code, readBack);
+}
+
 bool CClockDevice::Read(uint8_t code, ClockConfig* readBack)
 {
+    readSentAt_ = std::chrono::steady_clock::now();
     master_->SendCommand(code);
     if (!WaitForReply(code, ReadWaitTicks(code)))
         return ReadFailed(code, "timeout", LinkFailure::None);
@@ -859,7 +890,7 @@ bool CClockDevice::Poll()
 {
     const auto started = std::chrono::steady_clock::now();
     for (uint8_t code : kPollOrder) {
-        if (!Read(code))
+        if (!ReadRetrying(code))
             return false;
     }
     NotePollDuration(std::chrono::steady_clock::now() - started);
@@ -940,7 +971,7 @@ bool CClockDevice::ConfirmConfig()
         return true;
     readBack_.due = false;
     ClockConfig held;
-    if (!Read(kCmdReadConfig, &held))
+    if (!ReadRetrying(kCmdReadConfig, &held))
         return false;
     ClockConfig expected = readBack_.expected;
     // Firmware before protocol version 2 does not carry the illumination.

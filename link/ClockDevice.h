@@ -85,6 +85,14 @@ using LinkMessageHandler = std::function<void(std::shared_ptr<LinkMessage>)>;
 
 inline constexpr const char* kCommunicationErrorCaption = "Communication Error";
 
+// How a device object runs its link; the defaults are the program's.
+struct LinkOptions {
+    // A poll read (or the read-back of a configuration) whose answer failed
+    // is sent once more, after its wait from the first send has run out,
+    // before the link gives up. Off only to measure what it brings.
+    bool retryFailedReads = true;
+};
+
 class CClockDevice {
 public:
     enum State : uint8_t {
@@ -102,12 +110,12 @@ public:
     // on at once. The observer, if any, hears every frame and every event
     // of this link (see LinkObserver.h) for the object's whole life.
     explicit CClockDevice(const LinkSettings& settings, LinkMessageHandler handler = {},
-                          std::shared_ptr<ILinkObserver> observer = {});
+                          std::shared_ptr<ILinkObserver> observer = {}, LinkOptions options = {});
     // Runs over another byte source, already open: a test's fake port or a
     // simulated clock in the same process. A null port gives an inert
     // object, offline for good.
     explicit CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler = {},
-                          std::shared_ptr<ILinkObserver> observer = {});
+                          std::shared_ptr<ILinkObserver> observer = {}, LinkOptions options = {});
     ~CClockDevice();
     CClockDevice(const CClockDevice&) = delete;
     CClockDevice& operator=(const CClockDevice&) = delete;
@@ -257,6 +265,9 @@ private:
     // the clock sent as it was, before any check: a read-back decodes into
     // the shadow but queues no correction.
     bool Read(uint8_t code, ClockConfig* readBack = nullptr);
+    // A read of the poll or a read-back: one that failed is sent once more
+    // (LinkOptions), once the wait from its first send has run out.
+    bool ReadRetrying(uint8_t code, ClockConfig* readBack = nullptr);
     bool DecodeReply(uint8_t code, const std::string& payload);
     bool ReadAll();
     bool Poll();
@@ -342,6 +353,11 @@ private:
 
     std::unique_ptr<CZvSerialMaster> master_;
     const std::shared_ptr<ILinkObserver> observer_;
+    const LinkOptions options_;
+    // The latest read: when its command went out, and why it failed.
+    // Link thread only.
+    std::chrono::steady_clock::time_point readSentAt_{};
+    std::string readFailure_;
     PortState reportedPortState_ = PortState::NotOpened;  // link thread only
 
     LinkMessageHandler messageHandler_;

@@ -1114,6 +1114,60 @@ TEST_F(ClockDeviceInProcess, EveryWriteEndsWithItsOutcome)
     EXPECT_EQ(successor->GetWriteOutcome(WriteTicket{}), WriteOutcome::LinkLost);
 }
 
+// A poll read whose answer failed goes once more, after its own wait from
+// the first send; a second failure in a row takes the link down.
+TEST_F(ClockDeviceInProcess, AFailedPollReadIsSentOnceMore)
+{
+    struct Row {
+        const char* legend;
+        std::function<void(SimFaults&)> fault;  // on the time code status read
+    };
+    const Row rows[] = {
+        {"damaged", [](SimFaults& f) { f.badChecksumEvery = 1; }},
+        {"wrong length", [](SimFaults& f) { f.shortCode = kCmdTimeCodeStatus; }},
+        {"wrong code", [](SimFaults& f) { f.wrongCode = kCmdTimeCodeStatus; }},
+        {"missing", [](SimFaults& f) { f.ignoreCode = kCmdTimeCodeStatus; }},
+        {"NAK", [](SimFaults& f) { f.nakCode = kCmdTimeCodeStatus; }},
+        {"ACK inside the reply", [](SimFaults& f) { f.ackInFrameCode = kCmdTimeCodeStatus; }},
+    };
+    for (const Row& row : rows) {
+        for (const bool twice : {false, true}) {
+            SCOPED_TRACE(testing::Message() << row.legend << (twice ? ", twice" : ", once"));
+            line = std::make_shared<SimLine>();
+            auto log = std::make_shared<EventLog>();
+            auto device = Connect(log);
+            ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+            ExchangeHooks hooks(line->Clock());
+            // Set as the read before it is answered, so it hits the next
+            // frame; cleared again as the faulted answer goes out.
+            hooks.On(kCmdAuxStatus, [&] {
+                line->Clock().ClearReceived();
+                SimFaults f;
+                row.fault(f);
+                line->Clock().SetFaults(f);
+            });
+            if (!twice)
+                hooks.On(kCmdTimeCodeStatus, [&] { line->Clock().SetFaults({}); });
+            ASSERT_TRUE(hooks.AllFired(2s));
+            if (twice) {
+                ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+            } else {
+                const uint32_t polls = device->GetPollCount();
+                ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 3s));
+                EXPECT_TRUE(device->IsReady());
+            }
+            const std::vector<SimReceived> frames = FromFirst(line->Clock(), kCmdTimeCodeStatus);
+            ASSERT_GE(frames.size(), 2u);
+            EXPECT_EQ(frames[1].code, kCmdTimeCodeStatus) << "sent again at once after its wait";
+            EXPECT_GE(frames[1].when - frames[0].when, 190ms) << "not before the first send's wait ran out";
+            if (twice) {
+                EXPECT_EQ(line->Clock().CountReceived(kCmdTimeCodeStatus), 2u) << "no third try";
+            }
+            EXPECT_GE(log->Find(LinkEvent::Kind::ReadRetried, kCmdTimeCodeStatus), 0);
+        }
+    }
+}
+
 TEST_F(ClockDeviceInProcess, PortStateComesFromThePortItself)
 {
     auto log = std::make_shared<EventLog>();
