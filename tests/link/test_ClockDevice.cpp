@@ -1362,6 +1362,43 @@ TEST_F(ClockTimeLink, LaterRequestsReplaceATimedWriteOrWaitBehindIt)
     EXPECT_FALSE(device->GetTimedWrite(replaced, report)) << "only the latest timed write is reported";
 }
 
+// Runs an action on the link thread as it hands the first timed write to the
+// write pass, a few milliseconds before the write's instant.
+class AtHandOver final : public ILinkObserver {
+public:
+    explicit AtHandOver(std::function<void()> action) : action_(std::move(action)) { }
+    void OnLinkEvent(const LinkEvent& event) override
+    {
+        if (event.kind == LinkEvent::Kind::StateChanged && event.code == CClockDevice::kStateWrite && armed.load() &&
+            !fired_.exchange(true))
+            action_();
+    }
+    std::atomic<bool> armed{false};
+
+private:
+    std::function<void()> action_;
+    std::atomic<bool> fired_{false};
+};
+
+TEST_F(ClockTimeLink, ATimeSetInTheLastMillisecondsReplacesTheTimedWrite)
+{
+    const ClockTime newer{1, 0, 3517128600u, 0};
+    CClockDevice* target = nullptr;
+    auto handOver = std::make_shared<AtHandOver>([&] { EXPECT_TRUE(target->SetClockTime(newer)); });
+    auto device = Connect(handOver);
+    target = device.get();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= 2; }, 5s));
+    handOver->armed = true;
+    const uint32_t ticket = device->SetClockTimeAt(k2011, Clock::now() + 300ms, 20ms);
+    ASSERT_TRUE(WaitUntil([&] { return line->Clock().Sets().size() == 1; }, 2s));
+    EXPECT_EQ(WaitDone(*device, ticket).outcome, TimedWrite::Outcome::Replaced);
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    ASSERT_EQ(line->Clock().Sets().size(), 1u) << "only the newer time goes out";
+    EXPECT_EQ(line->Clock().Sets().front().time, newer);
+}
+
 TEST_F(ClockTimeLink, EveryTimeReadingKeepsItsArrival)
 {
     const auto before = std::chrono::system_clock::now();
