@@ -80,7 +80,7 @@ class LateFirstHandOver final : public ILinkObserver {
 public:
     void OnLinkEvent(const LinkEvent& event) override
     {
-        if (event.kind != LinkEvent::Kind::StateChanged || event.code != CClockDevice::kStateWrite ||
+        if (event.kind != LinkEvent::Kind::StateChanged || event.code != LinkStateCode(LinkState::Write) ||
             held_.exchange(true))
             return;
         TimedWrite first;

@@ -313,7 +313,7 @@ TEST_F(ClockDeviceTest, SilentClockGivesUpAfterTwentyFourHellos)
     const auto start = Clock::now();
     auto log = std::make_shared<EventLog>();
     auto device = Connect({}, log);
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 8s));
     const auto took = Clock::now() - start;
     EXPECT_FALSE(device->IsOnline());
     EXPECT_FALSE(device->IsReady());
@@ -340,14 +340,14 @@ TEST_F(ClockDeviceTest, SilentClockGivesUpAfterTwentyFourHellos)
     // Final: nothing more goes out.
     std::this_thread::sleep_for(150ms);
     EXPECT_EQ(sim.Clock().ReceivedCodes().size(), 24u);
-    EXPECT_EQ(device->GetState(), CClockDevice::kStateFailed);
+    EXPECT_EQ(device->GetState(), LinkState::Failed);
 }
 
 TEST(ClockDeviceNoPort, MissingDeviceIsOfflineAndFails)
 {
     auto device = std::make_unique<CClockDevice>(SettingsFor("/dev/kerovant-no-such-device"));
     EXPECT_EQ(device->GetPortState(), PortState::NoBridge);
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 8s));
     EXPECT_FALSE(device->IsOnline());
     EXPECT_FALSE(device->SetConfig(ClockConfig{}) && device->IsOnline());
 }
@@ -360,7 +360,7 @@ TEST_F(ClockDeviceTest, FamilyIdNeverAnsweredShowsFourMessages)
     MessageLog log;
     auto device = Connect(log.Handler());
     log.device = device.get();
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 8s));
     ASSERT_EQ(log.texts.size(), 4u);
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(log.texts[i], "Failed reading Family ID");
@@ -506,7 +506,7 @@ TEST_F(ClockDeviceTest, FaultsInThePollTakeTheLinkDown)
     SimFaults faults;
     faults.badChecksumEvery = 1;
     sim.Clock().SetFaults(faults);
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
     EXPECT_FALSE(device->IsOnline());
     EXPECT_FALSE(device->IsReady());
 }
@@ -516,7 +516,7 @@ TEST_F(ClockDeviceTest, UnpluggedCableTakesTheLinkDown)
     auto device = Connect();
     ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
     sim.Unplug();
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
     EXPECT_EQ(device->GetPortState(), PortState::Gone);
 }
 
@@ -730,7 +730,7 @@ TEST_F(ClockDeviceTest, AWriteWithoutAckTakesTheLinkDown)
         default: ASSERT_TRUE(device->SetDisplayConfig(kSetFace)); break;
         }
         const auto queued = Clock::now();
-        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 2s));
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 2s));
         // A NAK does not end the wait early: the ACK wait runs out.
         EXPECT_GE(Clock::now() - queued, 80ms);
         EXPECT_FALSE(device->IsOnline());
@@ -767,17 +767,18 @@ TEST_F(ClockDeviceInProcess, EventsOfOneHelloIdentifyPollRunInOrder)
     device.reset();
 
     std::vector<std::pair<Kind, uint8_t>> expected = {{Kind::PortChanged, uint8_t(PortState::Open)},
-                                                      {Kind::StateChanged, CClockDevice::kStateHello},
+                                                      {Kind::StateChanged, LinkStateCode(LinkState::Hello)},
                                                       {Kind::FrameSent, kCmdHello},
                                                       {Kind::AckReceived, 0},
-                                                      {Kind::StateChanged, CClockDevice::kStateIdentify}};
+                                                      {Kind::StateChanged, LinkStateCode(LinkState::Identify)}};
     for (uint8_t code : std::vector<uint8_t>(kIdentification.begin() + 1, kIdentification.end()))
         expected.insert(expected.end(), {{Kind::FrameSent, code}, {Kind::FrameReceived, code}});
-    expected.insert(expected.end(),
-                    {{Kind::StateChanged, CClockDevice::kStateIdle}, {Kind::StateChanged, CClockDevice::kStatePoll}});
+    expected.insert(
+        expected.end(),
+        {{Kind::StateChanged, LinkStateCode(LinkState::Idle)}, {Kind::StateChanged, LinkStateCode(LinkState::Poll)}});
     for (uint8_t code : kPoll)
         expected.insert(expected.end(), {{Kind::FrameSent, code}, {Kind::FrameReceived, code}});
-    expected.push_back({Kind::StateChanged, CClockDevice::kStateIdle});
+    expected.push_back({Kind::StateChanged, LinkStateCode(LinkState::Idle)});
 
     std::vector<LinkEvent> events = log->Events();
     ASSERT_GE(events.size(), expected.size());
@@ -856,14 +857,14 @@ TEST_F(ClockDeviceInProcess, EventsSayWhyAnExchangeFailed)
         auto log = std::make_shared<EventLog>();
         auto device = Connect(log);
         ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
-        const int start = log->Find(Kind::StateChanged, CClockDevice::kStateIdle);
+        const int start = log->Find(Kind::StateChanged, LinkStateCode(LinkState::Idle));
         line->Clock().SetFaults(row.faults);
         if (row.code == kCmdWriteConfig) {
             ClockConfig config;
             device->GetConfig(config);
             ASSERT_TRUE(device->SetConfig(config));
         }
-        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
         device.reset();
 
         const std::vector<LinkEvent> events = log->Events();
@@ -877,7 +878,7 @@ TEST_F(ClockDeviceInProcess, EventsSayWhyAnExchangeFailed)
             ASSERT_NE(it, events.end()) << LinkEventKindName(kind) << " " << text;
             at = static_cast<size_t>(it - events.begin());
         }
-        const int failed = log->Find(Kind::StateChanged, CClockDevice::kStateFailed, at);
+        const int failed = log->Find(Kind::StateChanged, LinkStateCode(LinkState::Failed), at);
         EXPECT_GE(failed, 0) << "the failed state follows";
     }
 }
@@ -967,7 +968,7 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
             device->GetConfig(config);
             ASSERT_TRUE(device->SetConfig(config));
         }
-        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
         EXPECT_EQ(device->GetLastFailure(), row.kind);
         EXPECT_EQ(OfflineCause(device->GetPortState(), device->GetDevicePath(), LinkPhase::StoppedAnswering, {},
                                device->GetLastFailure()),
@@ -979,7 +980,7 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
     auto device = Connect();
     ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
     line->Unplug();
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
     EXPECT_EQ(OfflineCause(device->GetPortState(), device->GetDevicePath(), LinkPhase::StoppedAnswering, {},
                            device->GetLastFailure()),
               "sim-clock was unplugged.");
@@ -987,7 +988,7 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
     // An ACK where the identification's replies belong: the hello is
     // answered, every read is not.
     auto acking = std::make_unique<CClockDevice>(std::make_unique<AckEverythingPort>());
-    ASSERT_TRUE(WaitUntil([&] { return acking->GetState() == CClockDevice::kStateFailed; }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return acking->GetState() == LinkState::Failed; }, 5s));
     EXPECT_EQ(acking->GetLastFailure(), LinkFailure::Ack);
     EXPECT_EQ(OfflineCause(acking->GetPortState(), acking->GetDevicePath(), LinkPhase::NoAnswer,
                            "Failed reading Family ID", acking->GetLastFailure()),
@@ -1150,7 +1151,7 @@ TEST_F(ClockDeviceInProcess, AFailedPollReadIsSentOnceMore)
                 hooks.On(kCmdTimeCodeStatus, [&] { line->Clock().SetFaults({}); });
             ASSERT_TRUE(hooks.AllFired(2s));
             if (twice) {
-                ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+                ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
             } else {
                 const uint32_t polls = device->GetPollCount();
                 ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 3s));
@@ -1177,7 +1178,7 @@ TEST_F(ClockDeviceInProcess, PortStateComesFromThePortItself)
     EXPECT_EQ(device->GetDevicePath(), "sim-clock");
 
     line->Unplug();
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
     EXPECT_EQ(device->GetPortState(), PortState::Gone);
     ASSERT_TRUE(WaitUntil([&] { return log->Find(LinkEvent::Kind::PortChanged, uint8_t(PortState::Gone)) >= 0; }, 1s));
     const LinkEvent gone =
@@ -1369,8 +1370,8 @@ public:
     explicit AtHandOver(std::function<void()> action) : action_(std::move(action)) { }
     void OnLinkEvent(const LinkEvent& event) override
     {
-        if (event.kind == LinkEvent::Kind::StateChanged && event.code == CClockDevice::kStateWrite && armed.load() &&
-            !fired_.exchange(true))
+        if (event.kind == LinkEvent::Kind::StateChanged && event.code == LinkStateCode(LinkState::Write) &&
+            armed.load() && !fired_.exchange(true))
             action_();
     }
     std::atomic<bool> armed{false};
