@@ -384,8 +384,7 @@ void CKerovantDlg::Refresh()
 
 std::string CKerovantDlg::CauseLine(const CClockDevice& device) const
 {
-    const LinkPhase phase =
-        device.GetState() == CClockDevice::kStateFailed ? LinkPhase::NoAnswer : LinkPhase::Searching;
+    const LinkPhase phase = device.GetState() == LinkState::Failed ? LinkPhase::NoAnswer : LinkPhase::Searching;
     return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase, connection_->LastIdentificationFailure(),
                         device.GetLastFailure());
 }

@@ -187,7 +187,7 @@ inline Shot FireOnce(Phase phase, std::mt19937& random)
         break;
     case Phase::Write:
     case Phase::Poll: {
-        if (!trigger->WaitState(CClockDevice::kStateIdle, deadline)) {
+        if (!trigger->WaitState(LinkStateCode(LinkState::Idle), deadline)) {
             shot.trigger = "the identification";
             break;
         }
@@ -228,7 +228,7 @@ inline Shot FireOnce(Phase phase, std::mt19937& random)
     }
     }
     std::this_thread::sleep_for(std::chrono::microseconds(settleMicros));
-    shot.state = device->GetState();
+    shot.state = LinkStateCode(device->GetState());
     const auto start = Clock::now();
     device.reset();
     shot.destruction = Clock::now() - start;

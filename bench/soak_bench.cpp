@@ -363,14 +363,14 @@ bool SameDevice(const std::weak_ptr<CClockDevice>& a, const std::weak_ptr<CClock
 // states the link waits for its owner, who replaces it after 16 refreshes.
 std::chrono::milliseconds StateLimit(uint8_t state)
 {
-    switch (state) {
-    case CClockDevice::kStateStart:
-    case CClockDevice::kStateFailed: return 8000ms;     // 3.2 s of refreshes, then the replacement
-    case CClockDevice::kStateHello: return 6000ms;      // 24 hellos of 100 ms
-    case CClockDevice::kStateIdentify: return 12000ms;  // 4 runs of ten reads, 1.66 s of waits each
-    case CClockDevice::kStatePoll: return 3000ms;       // five reads, 0.82 s of waits
-    case CClockDevice::kStateWrite: return 3000ms;      // three writes of 100 ms
-    case CClockDevice::kStateIdle: return 2000ms;       // a poll every 100 ms
+    switch (static_cast<LinkState>(state)) {
+    case LinkState::Start:
+    case LinkState::Failed: return 8000ms;     // 3.2 s of refreshes, then the replacement
+    case LinkState::Hello: return 6000ms;      // 24 hellos of 100 ms
+    case LinkState::Identify: return 12000ms;  // 4 runs of ten reads, 1.66 s of waits each
+    case LinkState::Poll: return 3000ms;       // five reads, 0.82 s of waits
+    case LinkState::Write: return 3000ms;      // three writes of 100 ms
+    case LinkState::Idle: return 2000ms;       // a poll every 100 ms
     default: return 2000ms;
     }
 }
@@ -404,7 +404,7 @@ private:
         {
             using Kind = LinkEvent::Kind;
             if (event.kind == Kind::WaitExpired || event.kind == Kind::ReadFailed || event.kind == Kind::PortChanged ||
-                (event.kind == Kind::StateChanged && event.code == CClockDevice::kStateFailed))
+                (event.kind == Kind::StateChanged && event.code == LinkStateCode(LinkState::Failed)))
                 std::fprintf(stderr, "%9.3f link: %s %02X %s\n", Seconds(event.time), LinkEventKindName(event.kind),
                              event.code, event.text.c_str());
         }
@@ -554,7 +554,7 @@ void Soak::Watchdog()
         const void* nowDevice = nullptr;
         if (const std::shared_ptr<CClockDevice> d = connection_.Device()) {
             nowDevice = d.get();
-            nowState = d->GetState();
+            nowState = LinkStateCode(d->GetState());
             nowPolls = d->GetPollCount();
         }
         if (nowDevice != device || nowState != state || nowPolls != polls) {

@@ -506,8 +506,8 @@ ClockOffset SettledOffset(const CClockDevice& device)
         device.GetTimeHistory(history);
         const ClockOffset offset = EstimateClockOffset(history);
         const bool enough = offset.known && (offset.approximate || offset.count >= kOffsetReadings);
-        if (enough || g_interrupted.load(std::memory_order_relaxed) != 0 ||
-            device.GetState() == CClockDevice::kStateFailed || std::chrono::steady_clock::now() > deadline)
+        if (enough || g_interrupted.load(std::memory_order_relaxed) != 0 || device.GetState() == LinkState::Failed ||
+            std::chrono::steady_clock::now() > deadline)
             return offset;
         std::this_thread::sleep_for(20ms);
     }
@@ -739,7 +739,7 @@ int SetTimeNow(CClockSession& session)
         PrintError("the clock refused the time or did not answer it.");
         return kExitLink;
     case SecondSetResult::Outcome::Lost:
-        if (device->GetState() == CClockDevice::kStateFailed)
+        if (device->GetState() == LinkState::Failed)
             return session.LinkLost();
         PrintError("the link did not say whether the time went out; set it again.");
         return kExitLink;

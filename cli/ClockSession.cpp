@@ -28,7 +28,7 @@ public:
         if (next_)
             next_->OnLinkEvent(event);
         const bool stateChange = event.kind == LinkEvent::Kind::StateChanged &&
-            event.code != CClockDevice::kStatePoll && event.code != CClockDevice::kStateWrite;
+            event.code != LinkStateCode(LinkState::Poll) && event.code != LinkStateCode(LinkState::Write);
         if (stateChange || event.kind == LinkEvent::Kind::PortChanged)
             wakeup_->Notify();
     }
@@ -101,7 +101,7 @@ CClockSession::Wait CClockSession::WaitFor(const std::function<bool(const CClock
             everOnline_ |= device->IsOnline();
             if (condition(*device))
                 return Wait::Met;
-            if (device->GetState() == CClockDevice::kStateFailed)
+            if (device->GetState() == LinkState::Failed)
                 return Wait::Failed;
         }
         if (Interrupted())
@@ -137,7 +137,7 @@ std::string CClockSession::CauseOf(const CClockDevice& device) const
 {
     const PortState port = device.GetPortState();
     const bool portFailed = port != PortState::Open && port != PortState::NotOpened;
-    if (!portFailed && device.GetState() != CClockDevice::kStateFailed)
+    if (!portFailed && device.GetState() != LinkState::Failed)
         return {};
     const LinkPhase phase = everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer;
     return OfflineCause(port, device.GetDevicePath(), phase, LastIdentificationFailure(), device.GetLastFailure());
@@ -170,7 +170,7 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
             path = device->GetDevicePath();
         // A link that has just failed still says ready until its failed
         // state has run once; the state is what changed, and what woke us.
-        const bool ready = device && device->IsReady() && device->GetState() != CClockDevice::kStateFailed;
+        const bool ready = device && device->IsReady() && device->GetState() != LinkState::Failed;
         if (ready) {
             if (!answering && !cause.empty())
                 PrintError("the clock on " + path + (everOnline_ ? " answers again." : " answers."));

@@ -13,15 +13,8 @@ using namespace std::chrono_literals;
 
 constexpr auto kLockWait = 5000ms;
 constexpr auto kTick = 10ms;
-// A wait for the clock sleeps until its deadline; an acknowledgement or
-// reply wakes it at once. Should the lock not be had to learn the deadline,
-// the condition is looked at again this often.
-constexpr auto kWaitSlice = 4ms;
+// A failed link with an observer looks at its port this often.
 constexpr auto kFailedWait = 50ms;
-// The idle link thread sleeps until the next poll and is woken by every
-// other event it acts on; this bound serves only when the lock could not be
-// had to learn when the poll is due.
-constexpr auto kIdleGuard = 100ms;
 
 constexpr int kHelloAttempts = 25;    // 24 hellos
 constexpr int kIdentifyAttempts = 5;  // 4 identification runs
@@ -47,12 +40,12 @@ constexpr auto kSendLimit = 100ms;
 constexpr uint8_t kPollOrder[] = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
                                   kCmdAuxCounter};
 
-struct IdentifyStep {
+struct IdentifyRead {
     uint8_t code;
     const char* failure;  // message shown when the step fails; none for the last two
 };
 
-constexpr IdentifyStep kIdentifySteps[] = {
+constexpr IdentifyRead kIdentifySteps[] = {
     {kCmdFamilyId, "Failed reading Family ID"},
     {kCmdCpuType, "Failed reading CPU type"},
     {kCmdFirmware, "Failed reading firmware version"},
@@ -64,6 +57,17 @@ constexpr IdentifyStep kIdentifySteps[] = {
     {kCmdAuxStatus, nullptr},
     {kCmdAuxCounter, nullptr},
 };
+
+// What a read that ran out of time met, for the trace of its retry.
+const char* FailureWords(LinkFailure failure)
+{
+    switch (failure) {
+    case LinkFailure::Damaged: return "damaged reply";
+    case LinkFailure::Nak: return "NAK";
+    case LinkFailure::Ack: return "ACK instead of a reply";
+    default: return "no reply";
+    }
+}
 
 }  // namespace
 
@@ -104,15 +108,15 @@ void LinkMessage::Wait()
 }
 
 CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler handler,
-                           std::shared_ptr<ILinkObserver> observer)
-    : observer_(std::move(observer)), messageHandler_(std::move(handler))
+                           std::shared_ptr<ILinkObserver> observer, LinkOptions options)
+    : observer_(std::move(observer)), options_(options), messageHandler_(std::move(handler))
 {
     Start(std::make_unique<CZvSerialMaster>(settings, observer_));
 }
 
 CClockDevice::CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler,
-                           std::shared_ptr<ILinkObserver> observer)
-    : observer_(std::move(observer)), messageHandler_(std::move(handler))
+                           std::shared_ptr<ILinkObserver> observer, LinkOptions options)
+    : observer_(std::move(observer)), options_(options), messageHandler_(std::move(handler))
 {
     Start(std::make_unique<CZvSerialMaster>(std::move(port), observer_));
 }
@@ -122,7 +126,7 @@ void CClockDevice::Start(std::unique_ptr<CZvSerialMaster> master)
     master_ = std::move(master);
     std::this_thread::sleep_for(2ms);
     tickBase_ = std::chrono::steady_clock::now();
-    state_.store(kStateStart, std::memory_order_release);
+    state_.store(LinkState::Start, std::memory_order_release);
     running_.store(true, std::memory_order_release);
     try {
         linkThread_ = std::thread(&CClockDevice::LinkThread, this);
@@ -296,7 +300,7 @@ WriteOutcome CClockDevice::GetWriteOutcome(const WriteTicket& ticket) const
             break;
         // A link that has failed, or is shutting down, sends nothing more.
         if (entry.outcome == WriteOutcome::Pending &&
-            (state_.load(std::memory_order_acquire) == kStateFailed || !running_.load(std::memory_order_acquire)))
+            (state_.load(std::memory_order_acquire) == LinkState::Failed || !running_.load(std::memory_order_acquire)))
             return WriteOutcome::LinkLost;
         return entry.outcome;
     }
@@ -412,7 +416,7 @@ bool CClockDevice::GetTimedWrite(uint32_t ticket, TimedWrite& report) const
     // Decided by what happened since it was queued, not by the link thread.
     if (report.outcome == TimedWrite::Outcome::Queued && pendingTime_.generation != timedGeneration_)
         report.outcome = TimedWrite::Outcome::Replaced;
-    if (!report.Done() && state_.load(std::memory_order_acquire) == kStateFailed)
+    if (!report.Done() && state_.load(std::memory_order_acquire) == LinkState::Failed)
         report.outcome = TimedWrite::Outcome::Failed;
     return true;
 }
@@ -440,23 +444,19 @@ std::string CClockDevice::GetDevicePath() const
 
 // --- link events ---
 
-namespace {
-
-const char* StateName(uint8_t state)
+const char* LinkStateName(LinkState state)
 {
     switch (state) {
-    case CClockDevice::kStateStart: return "start";
-    case CClockDevice::kStateIdle: return "idle";
-    case CClockDevice::kStateHello: return "hello";
-    case CClockDevice::kStateIdentify: return "identification read";
-    case CClockDevice::kStatePoll: return "poll";
-    case CClockDevice::kStateWrite: return "write pass";
-    case CClockDevice::kStateFailed: return "failed";
-    default: return "unknown";
+    case LinkState::Start: return "start";
+    case LinkState::Idle: return "idle";
+    case LinkState::Hello: return "hello";
+    case LinkState::Identify: return "identification read";
+    case LinkState::Poll: return "poll";
+    case LinkState::Write: return "write pass";
+    case LinkState::Failed: return "failed";
     }
+    return "unknown";
 }
-
-}  // namespace
 
 void CClockDevice::Notify(LinkEvent::Kind kind, uint8_t code, std::string text) const
 {
@@ -477,34 +477,22 @@ void CClockDevice::NotifyPortChange()
     Notify(LinkEvent::Kind::PortChanged, static_cast<uint8_t>(state), DescribePortState(state, GetDevicePath()));
 }
 
-// --- the tick counters ---
+// --- the tick grid ---
 
-void CClockDevice::AdvanceTicks()
+CClockDevice::TimePoint CClockDevice::TicksFromNow(int ticks)
 {
-    const auto now = std::chrono::steady_clock::now();
-    const auto passed = (now - tickBase_) / kTick;
-    if (passed <= 0)
-        return;
-    const auto step = [passed](uint16_t& counter) {
-        counter = static_cast<uint16_t>(counter > passed ? counter - passed : 0);
-    };
-    step(replyTicks_);
-    step(pollTicks_);
-    tickBase_ += passed * kTick;
+    const auto passed = (std::chrono::steady_clock::now() - tickBase_) / kTick;
+    if (passed > 0)
+        tickBase_ += passed * kTick;
+    return tickBase_ + ticks * kTick;
 }
 
-void CClockDevice::SetTicks(uint16_t& counter, uint16_t ticks)
+CClockDevice::TimePoint CClockDevice::PollDueAt() const
 {
-    AdvanceTicks();
-    counter = ticks;
+    return std::chrono::steady_clock::now() >= pollDue_ ? TimePoint::max() : pollDue_;
 }
 
-std::chrono::steady_clock::time_point CClockDevice::PollDueLocked() const
-{
-    return pollTicks_ > 0 ? tickBase_ + pollTicks_ * kTick : std::chrono::steady_clock::time_point::max();
-}
-
-// --- link thread ---
+// --- link thread: the state machine ---
 
 void CClockDevice::LinkThread()
 {
@@ -512,15 +500,15 @@ void CClockDevice::LinkThread()
         LinkStep();
 }
 
-void CClockDevice::SetState(uint8_t state)
+void CClockDevice::SetState(LinkState state)
 {
     // Whatever was queued or awaited will not go out or be confirmed now.
-    if (state == kStateFailed) {
+    if (state == LinkState::Failed) {
         if (Lock lock = Acquire())
             FailPendingLocked();
     }
     if (state_.exchange(state, std::memory_order_acq_rel) != state && observer_)
-        Notify(LinkEvent::Kind::StateChanged, state, StateName(state));
+        Notify(LinkEvent::Kind::StateChanged, LinkStateCode(state), LinkStateName(state));
 }
 
 void CClockDevice::LinkStep()
@@ -530,159 +518,149 @@ void CClockDevice::LinkStep()
     if (observer_)
         NotifyPortChange();
     switch (state_.load(std::memory_order_acquire)) {
-    case kStateStart: {
-        ready_.store(false, std::memory_order_release);
-        online_.store(false, std::memory_order_release);
-        attemptsLeft_ = kHelloAttempts;
-        if (Lock lock = Acquire()) {
-            UpdateWritePendingLocked();
-            SetTicks(pollTicks_, kPollTicks);
-        }
-        if (master_->IsStarted()) {
-            SetState(kStateHello);
-        } else {
-            // An inert object: nothing will change until shutdown.
-            const uint64_t seen = wake_.Count();
-            wake_.WaitUntil(seen, std::chrono::steady_clock::time_point::max(),
-                            [this] { return !running_.load(std::memory_order_acquire); });
-        }
+    case LinkState::Start: StartStep(); return;
+    case LinkState::Hello: HelloStep(); return;
+    case LinkState::Identify: IdentifyStep(); return;
+    case LinkState::Idle: IdleStep(); return;
+    case LinkState::Poll: PollStep(); return;
+    case LinkState::Write: WriteStep(); return;
+    case LinkState::Failed: FailedStep(); return;
+    }
+    SetState(LinkState::Failed);
+}
+
+bool CClockDevice::TakeAttemptOrFail()
+{
+    if (TakeAttempt())
+        return true;
+    SetState(LinkState::Failed);
+    return false;
+}
+
+void CClockDevice::WaitForShutdown()
+{
+    const uint64_t seen = wake_.Count();
+    wake_.WaitUntil(seen, TimePoint::max(), [this] { return !running_.load(std::memory_order_acquire); });
+}
+
+void CClockDevice::StartStep()
+{
+    ready_.store(false, std::memory_order_release);
+    online_.store(false, std::memory_order_release);
+    attemptsLeft_ = kHelloAttempts;
+    if (Lock lock = Acquire())
+        UpdateWritePendingLocked();
+    pollDue_ = TicksFromNow(kPollTicks);
+    if (master_->IsStarted())
+        SetState(LinkState::Hello);
+    else
+        WaitForShutdown();  // an inert object: nothing will change until shutdown
+}
+
+void CClockDevice::HelloStep()
+{
+    if (!TakeAttemptOrFail())
+        return;
+    if (GetPortState() != PortState::Open) {
+        WaitOutHellos();
         return;
     }
-    case kStateHello:
-        if (!TakeAttempt()) {
-            SetState(kStateFailed);
-            return;
-        }
-        if (GetPortState() != PortState::Open) {
-            WaitOutHellos();
-            return;
-        }
-        if (Hello()) {
-            online_.store(true, std::memory_order_release);
-            attemptsLeft_ = kIdentifyAttempts;
-            SetState(kStateIdentify);
-        }
-        return;
-    case kStateIdentify:
-        if (!TakeAttempt()) {
-            SetState(kStateFailed);
-            return;
-        }
-        if (ReadAll()) {
-            ready_.store(true, std::memory_order_release);
-            SetState(kStateIdle);
-        }
-        return;
-    case kStateIdle: {
-        // Taken before the checks, so a wake-up between them is not lost.
-        const uint64_t seen = wake_.Count();
-        ready_.store(true, std::memory_order_release);
-        if (IdleBeforeTimedWrite(seen))
-            return;
-        if (writePending_.load(std::memory_order_acquire)) {
-            attemptsLeft_ = kExchangeAttempts;
-            if (Lock lock = Acquire())
-                SetTicks(pollTicks_, 1);
-            SetState(kStateWrite);
-            return;
-        }
-        bool pollDue = false;
-        // Without the lock the poll's time is unknown: look again soon.
-        auto wakeAt = std::chrono::steady_clock::now() + kIdleGuard;
-        if (Lock lock = Acquire()) {
-            AdvanceTicks();
-            pollDue = pollTicks_ == 0;
-            if (pollDue)
-                SetTicks(pollTicks_, kPollTicks);
-            else
-                wakeAt = PollDueLocked();
-        }
-        if (pollDue) {
-            attemptsLeft_ = kExchangeAttempts;
-            SetState(kStatePoll);
-        } else {
-            IdleWait(seen, wakeAt);
-        }
-        return;
-    }
-    case kStatePoll:
-        if (!TakeAttempt()) {
-            SetState(kStateFailed);
-            return;
-        }
-        if (Poll()) {
-            polls_.fetch_add(1, std::memory_order_acq_rel);
-            attemptsLeft_ = kExchangeAttempts;
-            SetState(kStateIdle);
-        } else {
-            SetState(kStateFailed);
-        }
-        return;
-    case kStateWrite:
-        if (!TakeAttempt()) {
-            SetState(kStateFailed);
-            return;
-        }
-        if (WritePass()) {
-            attemptsLeft_ = kExchangeAttempts;
-            SetState(kStateIdle);
-        } else {
-            SetState(kStateFailed);
-        }
-        return;
-    case kStateFailed:
-        ready_.store(false, std::memory_order_release);
-        online_.store(false, std::memory_order_release);
-        attemptsLeft_ = kFailedAttempts;
-        // Nothing is left to do but to report a change of the port to the
-        // observer, looked at once a step; a port that is not open any more
-        // will not change again, and without an observer nobody asks.
-        if (observer_ && GetPortState() == PortState::Open) {
-            IdleWait(wake_.Count(), std::chrono::steady_clock::now() + kFailedWait);
-        } else {
-            const uint64_t seen = wake_.Count();
-            wake_.WaitUntil(seen, std::chrono::steady_clock::time_point::max(),
-                            [this] { return !running_.load(std::memory_order_acquire); });
-        }
-        return;
-    default: SetState(kStateFailed); return;
+    if (Hello()) {
+        online_.store(true, std::memory_order_release);
+        attemptsLeft_ = kIdentifyAttempts;
+        SetState(LinkState::Identify);
     }
 }
 
+void CClockDevice::IdentifyStep()
+{
+    if (!TakeAttemptOrFail())
+        return;
+    if (ReadAll()) {
+        ready_.store(true, std::memory_order_release);
+        SetState(LinkState::Idle);
+    }
+}
+
+void CClockDevice::IdleStep()
+{
+    // Taken before the checks, so a wake-up between them is not lost.
+    const uint64_t seen = wake_.Count();
+    ready_.store(true, std::memory_order_release);
+    if (IdleBeforeTimedWrite(seen))
+        return;
+    if (writePending_.load(std::memory_order_acquire)) {
+        attemptsLeft_ = kExchangeAttempts;
+        // The poll follows the write pass at once.
+        pollDue_ = TicksFromNow(1);
+        SetState(LinkState::Write);
+        return;
+    }
+    if (std::chrono::steady_clock::now() >= pollDue_) {
+        pollDue_ = TicksFromNow(kPollTicks);
+        attemptsLeft_ = kExchangeAttempts;
+        SetState(LinkState::Poll);
+    } else {
+        IdleWait(seen, pollDue_);
+    }
+}
+
+void CClockDevice::PollStep()
+{
+    if (!TakeAttemptOrFail())
+        return;
+    if (!Poll()) {
+        SetState(LinkState::Failed);
+        return;
+    }
+    polls_.fetch_add(1, std::memory_order_acq_rel);
+    attemptsLeft_ = kExchangeAttempts;
+    SetState(LinkState::Idle);
+}
+
+void CClockDevice::WriteStep()
+{
+    if (!TakeAttemptOrFail())
+        return;
+    if (!WritePass()) {
+        SetState(LinkState::Failed);
+        return;
+    }
+    attemptsLeft_ = kExchangeAttempts;
+    SetState(LinkState::Idle);
+}
+
+void CClockDevice::FailedStep()
+{
+    ready_.store(false, std::memory_order_release);
+    online_.store(false, std::memory_order_release);
+    attemptsLeft_ = kFailedAttempts;
+    // Nothing is left to do but to report a change of the port to the
+    // observer, looked at once a step; a port that is not open any more
+    // will not change again, and without an observer nobody asks.
+    if (observer_ && GetPortState() == PortState::Open)
+        IdleWait(wake_.Count(), std::chrono::steady_clock::now() + kFailedWait);
+    else
+        WaitForShutdown();
+}
+
+// --- link thread: exchanges ---
+
 bool CClockDevice::WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*condition)() const)
 {
-    using TimePoint = std::chrono::steady_clock::time_point;
-    // The wait ends when its tick counter runs out, that is on the tick grid;
-    // the thread sleeps until then unless an answer (or shutdown) wakes it.
-    const auto expiry = [this] { return tickBase_ + replyTicks_ * kTick; };
-    TimePoint deadline = TimePoint::min();
-    if (Lock lock = Acquire()) {
-        SetTicks(replyTicks_, static_cast<uint16_t>(ticks));
-        deadline = expiry();
-    }
+    // The wait ends on the tick grid, ticks boundaries from now; the thread
+    // sleeps until then unless an answer (or shutdown) wakes it.
+    const TimePoint deadline = TicksFromNow(ticks);
     for (;;) {
         const uint64_t seen = master_->EventCount();
         // Looked at after the count: the destructor clears running, then
         // wakes this wait.
-        if (!running_.load(std::memory_order_acquire))
+        if (!running_.load(std::memory_order_acquire) || (master_.get()->*condition)())
             break;
-        if ((master_.get()->*condition)()) {
-            if (Lock lock = Acquire())
-                SetTicks(replyTicks_, 0);
-        } else {
-            const auto now = std::chrono::steady_clock::now();
-            // Without the lock the deadline is unknown: look again soon.
-            const auto timeout = deadline == TimePoint::min() ? std::chrono::nanoseconds(kWaitSlice)
-                                                              : std::max(deadline - now, std::chrono::nanoseconds(0));
-            master_->WaitForEvent(seen, std::chrono::ceil<std::chrono::microseconds>(timeout));
-        }
-        Lock lock = Acquire();
-        if (!lock)
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline)
             break;
-        AdvanceTicks();
-        if (replyTicks_ == 0 || !running_.load(std::memory_order_acquire))
-            break;
-        deadline = expiry();
+        master_->WaitForEvent(seen, std::chrono::ceil<std::chrono::microseconds>(deadline - now));
     }
     const bool met = (master_.get()->*condition)();
     const bool ack = condition == &CZvSerialMaster::IsAcknowledged;
@@ -756,13 +734,33 @@ bool CClockDevice::ReadFailed(uint8_t code, std::string why, LinkFailure kind)
 {
     if (kind != LinkFailure::None)
         lastFailure_.store(kind, std::memory_order_release);
+    readFailure_ = kind == LinkFailure::None ? FailureWords(lastFailure_.load(std::memory_order_acquire)) : why;
     if (observer_)
         Notify(LinkEvent::Kind::ReadFailed, code, std::move(why));
     return false;
 }
 
+bool CClockDevice::ReadRetrying(uint8_t code, ClockConfig* readBack)
+{
+    if (Read(code, readBack))
+        return true;
+    if (!options_.retryFailedReads || !running_.load(std::memory_order_acquire))
+        return false;
+    // Whatever is left of the failed answer arrives within the read's own
+    // wait; the command goes again once that has run out.
+    const auto deadline = readSentAt_ + ReadWaitTicks(code) * kTick;
+    while (running_.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < deadline)
+        IdleWait(wake_.Count(), deadline);
+    if (!running_.load(std::memory_order_acquire))
+        return false;
+    if (observer_)
+        Notify(LinkEvent::Kind::ReadRetried, code, "sent once more after: " + readFailure_);
+    return Read(code, readBack);
+}
+
 bool CClockDevice::Read(uint8_t code, ClockConfig* readBack)
 {
+    readSentAt_ = std::chrono::steady_clock::now();
     master_->SendCommand(code);
     if (!WaitForReply(code, ReadWaitTicks(code)))
         return ReadFailed(code, "timeout", LinkFailure::None);
@@ -830,7 +828,7 @@ bool CClockDevice::DecodeReply(uint8_t code, const std::string& payload)
 
 bool CClockDevice::ReadAll()
 {
-    for (const IdentifyStep& step : kIdentifySteps) {
+    for (const IdentifyRead& step : kIdentifySteps) {
         if (!Read(step.code)) {
             if (step.failure)
                 ShowMessage(step.failure);
@@ -859,7 +857,7 @@ bool CClockDevice::Poll()
 {
     const auto started = std::chrono::steady_clock::now();
     for (uint8_t code : kPollOrder) {
-        if (!Read(code))
+        if (!ReadRetrying(code))
             return false;
     }
     NotePollDuration(std::chrono::steady_clock::now() - started);
@@ -940,7 +938,7 @@ bool CClockDevice::ConfirmConfig()
         return true;
     readBack_.due = false;
     ClockConfig held;
-    if (!Read(kCmdReadConfig, &held))
+    if (!ReadRetrying(kCmdReadConfig, &held))
         return false;
     ClockConfig expected = readBack_.expected;
     // Firmware before protocol version 2 does not carry the illumination.
@@ -1019,9 +1017,7 @@ std::chrono::steady_clock::time_point CClockDevice::TimedStartLocked() const
 
 bool CClockDevice::IdleBeforeTimedWrite(uint64_t seen)
 {
-    auto start = std::chrono::steady_clock::time_point::max();
-    auto pollDue = std::chrono::steady_clock::time_point::max();
-    bool pollNow = false;
+    TimePoint start = TimePoint::max();
     const auto now = std::chrono::steady_clock::now();
     {
         Lock lock = Acquire();
@@ -1030,24 +1026,21 @@ bool CClockDevice::IdleBeforeTimedWrite(uint64_t seen)
         start = TimedStartLocked();
         // Another write goes out in the usual pass; the time write, first in
         // it, waits there for its instant, and the order stays as it is.
-        if (start == std::chrono::steady_clock::time_point::max() || pendingConfig_.pending || pendingDisplay_.pending)
+        if (start == TimePoint::max() || pendingConfig_.pending || pendingDisplay_.pending)
             return false;
-        if (now >= start - kTimedHandOver)
-            return false;
-        AdvanceTicks();
-        pollNow = pollTicks_ == 0 && now + PollHoldOff() < start - kTimedHandOver;
-        if (pollNow)
-            SetTicks(pollTicks_, kPollTicks);
-        pollDue = PollDueLocked();
     }
-    if (pollNow) {
+    const TimePoint handOver = start - kTimedHandOver;
+    if (now >= handOver)
+        return false;
+    if (now >= pollDue_ && now + PollHoldOff() < handOver) {
+        pollDue_ = TicksFromNow(kPollTicks);
         attemptsLeft_ = kExchangeAttempts;
-        SetState(kStatePoll);
+        SetState(LinkState::Poll);
         return true;
     }
     // Wakes when a poll falls due (which is held off again if it would not
     // end in time), for a new request and for shutdown.
-    IdleWait(seen, std::min(start - kTimedHandOver, pollDue));
+    IdleWait(seen, std::min(handOver, PollDueAt()));
     return true;
 }
 

@@ -13,14 +13,15 @@
 // - The serial master's receive thread (see ZvSerialMaster.h).
 // - The observer is called on the link and receive threads, never with the
 //   lock held.
-// One lock (lock_) guards the records, the queued writes and the two tick
-// counters; it is never held while waiting for the clock or writing to the
+// One lock (lock_) guards the records, the queued writes and the write
+// outcomes; it is never held while waiting for the clock or writing to the
 // port, and never taken twice. ready, online, running, writePending, state
 // and the identification results are atomics, read without the lock;
 // writePending is written only under the lock, together with the queue it
-// sums up. The tick counters count 10 ms ticks, but no thread wakes per
-// tick: whoever looks at them brings them up to date (AdvanceTicks), and
-// every wait of the link thread ends at its deadline or when woken. Idle,
+// sums up. The link's waits are deadlines on a grid of 10 ms ticks (the
+// clock's protocol counts its waits in ticks), the link thread's own; no
+// thread wakes per tick, and every wait of the link thread ends at its
+// deadline or when woken. Idle,
 // it sleeps on wake_ until the next poll falls due; the setters wake it
 // sooner, so it reacts at once. A wait for the clock sleeps until its
 // deadline on the master's event count; a failed or inert object sleeps
@@ -85,29 +86,47 @@ using LinkMessageHandler = std::function<void(std::shared_ptr<LinkMessage>)>;
 
 inline constexpr const char* kCommunicationErrorCaption = "Communication Error";
 
+// How a device object runs its link; the defaults are the program's.
+struct LinkOptions {
+    // A poll read (or the read-back of a configuration) whose answer failed
+    // is sent once more, after its wait from the first send has run out,
+    // before the link gives up. Off only to measure what it brings.
+    bool retryFailedReads = true;
+};
+
+// The connection's states; their values are what GetState, the trace and
+// the state events (LinkEvent::code) show.
+enum class LinkState : uint8_t {
+    Start = 0,
+    Idle = 3,
+    Hello = 8,
+    Identify = 10,
+    Poll = 12,
+    Write = 13,
+    Failed = 128,
+};
+
+constexpr uint8_t LinkStateCode(LinkState state)
+{
+    return static_cast<uint8_t>(state);
+}
+
+// "idle", "poll", ...; "unknown" for a value that is no state.
+const char* LinkStateName(LinkState state);
+
 class CClockDevice {
 public:
-    enum State : uint8_t {
-        kStateStart = 0,
-        kStateIdle = 3,
-        kStateHello = 8,
-        kStateIdentify = 10,
-        kStatePoll = 12,
-        kStateWrite = 13,
-        kStateFailed = 128,
-    };
-
     // Opens the USB port the settings name. Without a message handler the
     // identification read's messages go to standard error and the link goes
     // on at once. The observer, if any, hears every frame and every event
     // of this link (see LinkObserver.h) for the object's whole life.
     explicit CClockDevice(const LinkSettings& settings, LinkMessageHandler handler = {},
-                          std::shared_ptr<ILinkObserver> observer = {});
+                          std::shared_ptr<ILinkObserver> observer = {}, LinkOptions options = {});
     // Runs over another byte source, already open: a test's fake port or a
     // simulated clock in the same process. A null port gives an inert
     // object, offline for good.
     explicit CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler = {},
-                          std::shared_ptr<ILinkObserver> observer = {});
+                          std::shared_ptr<ILinkObserver> observer = {}, LinkOptions options = {});
     ~CClockDevice();
     CClockDevice(const CClockDevice&) = delete;
     CClockDevice& operator=(const CClockDevice&) = delete;
@@ -164,7 +183,7 @@ public:
     // Status polls completed since the object started.
     uint32_t GetPollCount() const { return polls_.load(std::memory_order_acquire); }
     // Connection state, for tests and diagnostics.
-    uint8_t GetState() const { return state_.load(std::memory_order_acquire); }
+    LinkState GetState() const { return state_.load(std::memory_order_acquire); }
     // Why the port is silent, if it is: the reason the port recorded and the
     // device it chose.
     PortState GetPortState() const;
@@ -193,9 +212,24 @@ private:
     void Notify(LinkEvent::Kind kind, uint8_t code, std::string text) const;
     void NotifyPortChange();
 
+    using TimePoint = std::chrono::steady_clock::time_point;
+
     void LinkThread();
+    // One step of the state machine: the state's own step below.
     void LinkStep();
-    void SetState(uint8_t state);
+    void StartStep();
+    void HelloStep();
+    void IdentifyStep();
+    void IdleStep();
+    void PollStep();
+    void WriteStep();
+    void FailedStep();
+    void SetState(LinkState state);
+    // Takes one try of the current state; when none is left, the link has
+    // failed (false).
+    bool TakeAttemptOrFail();
+    // Sleeps until the object shuts down.
+    void WaitForShutdown();
     // Waits for the clock's answer to the command just sent; true when the
     // condition holds at the end.
     bool WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*condition)() const);
@@ -209,13 +243,12 @@ private:
     // Sleeps on the link thread until the deadline; returns early when
     // woken (a write was queued, shutdown) since the wake count was seen.
     void IdleWait(uint64_t seen, std::chrono::steady_clock::time_point deadline);
-    // The tick counters. Under the lock: AdvanceTicks applies the ticks that
-    // have passed since the last call; SetTicks advances, then sets a
-    // counter; PollDueLocked is when the poll counter runs out (max when it
-    // has run out already).
-    void AdvanceTicks();
-    void SetTicks(uint16_t& counter, uint16_t ticks);
-    std::chrono::steady_clock::time_point PollDueLocked() const;
+    // The deadline this many ticks after the latest tick boundary: a wait
+    // of n ticks ends on the n-th boundary from now. Link thread only.
+    TimePoint TicksFromNow(int ticks);
+    // When the next poll is due; max when it is due already (a timed write
+    // holds it off).
+    TimePoint PollDueAt() const;
 
     // One write of each kind can be queued: the record the next write of
     // that kind sends, whether it is queued and not yet sent (timePending,
@@ -257,6 +290,9 @@ private:
     // the clock sent as it was, before any check: a read-back decodes into
     // the shadow but queues no correction.
     bool Read(uint8_t code, ClockConfig* readBack = nullptr);
+    // A read of the poll or a read-back: one that failed is sent once more
+    // (LinkOptions), once the wait from its first send has run out.
+    bool ReadRetrying(uint8_t code, ClockConfig* readBack = nullptr);
     bool DecodeReply(uint8_t code, const std::string& payload);
     bool ReadAll();
     bool Poll();
@@ -300,9 +336,9 @@ private:
     mutable CTimedMutex lock_;
 
     uint8_t attemptsLeft_ = 0;  // link thread only
-    std::atomic<uint8_t> state_{kStateStart};
-    uint16_t replyTicks_ = 0;
-    uint16_t pollTicks_ = 0;
+    std::atomic<LinkState> state_{LinkState::Start};
+    // When the next poll is due. Link thread only.
+    TimePoint pollDue_{};
 
     uint16_t familyId_ = 0;
     uint16_t cpuType_ = 0;
@@ -342,6 +378,11 @@ private:
 
     std::unique_ptr<CZvSerialMaster> master_;
     const std::shared_ptr<ILinkObserver> observer_;
+    const LinkOptions options_;
+    // The latest read: when its command went out, and why it failed.
+    // Link thread only.
+    std::chrono::steady_clock::time_point readSentAt_{};
+    std::string readFailure_;
     PortState reportedPortState_ = PortState::NotOpened;  // link thread only
 
     LinkMessageHandler messageHandler_;
@@ -351,6 +392,7 @@ private:
     // Bumped by every event the idle link thread acts on.
     CEventCount wake_;
 
-    // The tick grid: ticks fall every 10 ms from tickBase_ on.
-    std::chrono::steady_clock::time_point tickBase_;
+    // The tick grid: ticks fall every 10 ms from tickBase_ on. Link thread
+    // only, after Start.
+    TimePoint tickBase_;
 };

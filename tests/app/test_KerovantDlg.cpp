@@ -495,7 +495,7 @@ void TestKerovantDlg::faultedClockIsBackAfterOneReplacement()
         SimFaults faults;
         faults.badChecksumEvery = 1;
         sim.sim.Clock().SetFaults(faults);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.window->Device()->GetState() == CClockDevice::kStateFailed, kClockTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.window->Device()->GetState() == LinkState::Failed, kClockTimeoutMs);
         sim.sim.Clock().SetFaults({});
         CKerovantDlg::ResetOfflineTicks();
         rig.window->Refresh();
@@ -622,7 +622,7 @@ void TestKerovantDlg::identificationFailureIsNotRepeatedWithinOneOutage()
     SimClock& clock = sim.sim.Clock();
     const auto failed = [&] {
         const std::shared_ptr<CClockDevice> device = rig.window->Device();
-        return device && device->GetState() == CClockDevice::kStateFailed;
+        return device && device->GetState() == LinkState::Failed;
     };
 
     // The first object shows its four runs' messages, each waiting for the

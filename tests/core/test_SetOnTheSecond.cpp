@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -22,13 +23,13 @@ using namespace std::chrono_literals;
 
 class SetOnTheSecond : public ::testing::Test {
 protected:
-    void Start(bool wholeSeconds, nanoseconds offset = {})
+    void Start(bool wholeSeconds, nanoseconds offset = {}, std::shared_ptr<ILinkObserver> observer = {})
     {
         sim.Clock().SetTiming(SimTiming{wholeSeconds, kLineBaudRate});
         sim.Clock().SetUtcOffset(offset);
         std::string error;
         ASSERT_TRUE(sim.Start(&error)) << error;
-        device = std::make_unique<CClockDevice>(SettingsFor(sim.DevicePath()));
+        device = std::make_unique<CClockDevice>(SettingsFor(sim.DevicePath()), LinkMessageHandler{}, observer);
         ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
     }
     // The offset once the link has read the clock for a while: a dozen
@@ -70,6 +71,39 @@ TEST_F(SetOnTheSecond, TheWholeSecondReachesTheClockAtItsBoundary)
     EXPECT_FALSE(offset.approximate);
     EXPECT_LT(abs(offset.value), 50ms) << FormatClockOffset(offset);
     EXPECT_LT(abs(offset.value - set.error), 10ms) << FormatClockOffset(offset);
+}
+
+// Holds the link thread the first time it hands a timed write to the write
+// pass, until that write's instant is well past its late limit: that try
+// cannot go out in time.
+class LateFirstHandOver final : public ILinkObserver {
+public:
+    void OnLinkEvent(const LinkEvent& event) override
+    {
+        if (event.kind != LinkEvent::Kind::StateChanged || event.code != LinkStateCode(LinkState::Write) ||
+            held_.exchange(true))
+            return;
+        TimedWrite first;
+        const CClockDevice* d = device.load();
+        if (d && d->GetTimedWrite(1, first))
+            std::this_thread::sleep_until(first.frameStart + 10 * kSecondSetLateLimit);
+    }
+    std::atomic<const CClockDevice*> device{nullptr};
+
+private:
+    std::atomic<bool> held_{false};
+};
+
+TEST_F(SetOnTheSecond, AMissedSecondLandsOnTheNext)
+{
+    auto late = std::make_shared<LateFirstHandOver>();
+    Start(false, {}, late);
+    late->device = device.get();
+    const SecondSetResult result = SetClockOnTheSecond(*device, Sleep);
+    EXPECT_EQ(result.outcome, SecondSetResult::Outcome::Sent);
+    EXPECT_EQ(result.tries, 2);
+    ASSERT_EQ(sim.Clock().Sets().size(), 1u) << "the missed second sends nothing";
+    EXPECT_EQ(sim.Clock().Sets().front().time, result.plan.time);
 }
 
 TEST_F(SetOnTheSecond, AClockStartedTwelveSecondsOffReadsSo)

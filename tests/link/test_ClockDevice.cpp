@@ -313,7 +313,7 @@ TEST_F(ClockDeviceTest, SilentClockGivesUpAfterTwentyFourHellos)
     const auto start = Clock::now();
     auto log = std::make_shared<EventLog>();
     auto device = Connect({}, log);
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 8s));
     const auto took = Clock::now() - start;
     EXPECT_FALSE(device->IsOnline());
     EXPECT_FALSE(device->IsReady());
@@ -340,14 +340,14 @@ TEST_F(ClockDeviceTest, SilentClockGivesUpAfterTwentyFourHellos)
     // Final: nothing more goes out.
     std::this_thread::sleep_for(150ms);
     EXPECT_EQ(sim.Clock().ReceivedCodes().size(), 24u);
-    EXPECT_EQ(device->GetState(), CClockDevice::kStateFailed);
+    EXPECT_EQ(device->GetState(), LinkState::Failed);
 }
 
 TEST(ClockDeviceNoPort, MissingDeviceIsOfflineAndFails)
 {
     auto device = std::make_unique<CClockDevice>(SettingsFor("/dev/kerovant-no-such-device"));
     EXPECT_EQ(device->GetPortState(), PortState::NoBridge);
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 8s));
     EXPECT_FALSE(device->IsOnline());
     EXPECT_FALSE(device->SetConfig(ClockConfig{}) && device->IsOnline());
 }
@@ -360,7 +360,7 @@ TEST_F(ClockDeviceTest, FamilyIdNeverAnsweredShowsFourMessages)
     MessageLog log;
     auto device = Connect(log.Handler());
     log.device = device.get();
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 8s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 8s));
     ASSERT_EQ(log.texts.size(), 4u);
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(log.texts[i], "Failed reading Family ID");
@@ -506,7 +506,7 @@ TEST_F(ClockDeviceTest, FaultsInThePollTakeTheLinkDown)
     SimFaults faults;
     faults.badChecksumEvery = 1;
     sim.Clock().SetFaults(faults);
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
     EXPECT_FALSE(device->IsOnline());
     EXPECT_FALSE(device->IsReady());
 }
@@ -516,7 +516,7 @@ TEST_F(ClockDeviceTest, UnpluggedCableTakesTheLinkDown)
     auto device = Connect();
     ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
     sim.Unplug();
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
     EXPECT_EQ(device->GetPortState(), PortState::Gone);
 }
 
@@ -730,7 +730,7 @@ TEST_F(ClockDeviceTest, AWriteWithoutAckTakesTheLinkDown)
         default: ASSERT_TRUE(device->SetDisplayConfig(kSetFace)); break;
         }
         const auto queued = Clock::now();
-        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 2s));
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 2s));
         // A NAK does not end the wait early: the ACK wait runs out.
         EXPECT_GE(Clock::now() - queued, 80ms);
         EXPECT_FALSE(device->IsOnline());
@@ -767,17 +767,18 @@ TEST_F(ClockDeviceInProcess, EventsOfOneHelloIdentifyPollRunInOrder)
     device.reset();
 
     std::vector<std::pair<Kind, uint8_t>> expected = {{Kind::PortChanged, uint8_t(PortState::Open)},
-                                                      {Kind::StateChanged, CClockDevice::kStateHello},
+                                                      {Kind::StateChanged, LinkStateCode(LinkState::Hello)},
                                                       {Kind::FrameSent, kCmdHello},
                                                       {Kind::AckReceived, 0},
-                                                      {Kind::StateChanged, CClockDevice::kStateIdentify}};
+                                                      {Kind::StateChanged, LinkStateCode(LinkState::Identify)}};
     for (uint8_t code : std::vector<uint8_t>(kIdentification.begin() + 1, kIdentification.end()))
         expected.insert(expected.end(), {{Kind::FrameSent, code}, {Kind::FrameReceived, code}});
-    expected.insert(expected.end(),
-                    {{Kind::StateChanged, CClockDevice::kStateIdle}, {Kind::StateChanged, CClockDevice::kStatePoll}});
+    expected.insert(
+        expected.end(),
+        {{Kind::StateChanged, LinkStateCode(LinkState::Idle)}, {Kind::StateChanged, LinkStateCode(LinkState::Poll)}});
     for (uint8_t code : kPoll)
         expected.insert(expected.end(), {{Kind::FrameSent, code}, {Kind::FrameReceived, code}});
-    expected.push_back({Kind::StateChanged, CClockDevice::kStateIdle});
+    expected.push_back({Kind::StateChanged, LinkStateCode(LinkState::Idle)});
 
     std::vector<LinkEvent> events = log->Events();
     ASSERT_GE(events.size(), expected.size());
@@ -856,14 +857,14 @@ TEST_F(ClockDeviceInProcess, EventsSayWhyAnExchangeFailed)
         auto log = std::make_shared<EventLog>();
         auto device = Connect(log);
         ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
-        const int start = log->Find(Kind::StateChanged, CClockDevice::kStateIdle);
+        const int start = log->Find(Kind::StateChanged, LinkStateCode(LinkState::Idle));
         line->Clock().SetFaults(row.faults);
         if (row.code == kCmdWriteConfig) {
             ClockConfig config;
             device->GetConfig(config);
             ASSERT_TRUE(device->SetConfig(config));
         }
-        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
         device.reset();
 
         const std::vector<LinkEvent> events = log->Events();
@@ -877,7 +878,7 @@ TEST_F(ClockDeviceInProcess, EventsSayWhyAnExchangeFailed)
             ASSERT_NE(it, events.end()) << LinkEventKindName(kind) << " " << text;
             at = static_cast<size_t>(it - events.begin());
         }
-        const int failed = log->Find(Kind::StateChanged, CClockDevice::kStateFailed, at);
+        const int failed = log->Find(Kind::StateChanged, LinkStateCode(LinkState::Failed), at);
         EXPECT_GE(failed, 0) << "the failed state follows";
     }
 }
@@ -967,7 +968,7 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
             device->GetConfig(config);
             ASSERT_TRUE(device->SetConfig(config));
         }
-        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+        ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
         EXPECT_EQ(device->GetLastFailure(), row.kind);
         EXPECT_EQ(OfflineCause(device->GetPortState(), device->GetDevicePath(), LinkPhase::StoppedAnswering, {},
                                device->GetLastFailure()),
@@ -979,7 +980,7 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
     auto device = Connect();
     ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
     line->Unplug();
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
     EXPECT_EQ(OfflineCause(device->GetPortState(), device->GetDevicePath(), LinkPhase::StoppedAnswering, {},
                            device->GetLastFailure()),
               "sim-clock was unplugged.");
@@ -987,7 +988,7 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
     // An ACK where the identification's replies belong: the hello is
     // answered, every read is not.
     auto acking = std::make_unique<CClockDevice>(std::make_unique<AckEverythingPort>());
-    ASSERT_TRUE(WaitUntil([&] { return acking->GetState() == CClockDevice::kStateFailed; }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return acking->GetState() == LinkState::Failed; }, 5s));
     EXPECT_EQ(acking->GetLastFailure(), LinkFailure::Ack);
     EXPECT_EQ(OfflineCause(acking->GetPortState(), acking->GetDevicePath(), LinkPhase::NoAnswer,
                            "Failed reading Family ID", acking->GetLastFailure()),
@@ -1114,6 +1115,60 @@ TEST_F(ClockDeviceInProcess, EveryWriteEndsWithItsOutcome)
     EXPECT_EQ(successor->GetWriteOutcome(WriteTicket{}), WriteOutcome::LinkLost);
 }
 
+// A poll read whose answer failed goes once more, after its own wait from
+// the first send; a second failure in a row takes the link down.
+TEST_F(ClockDeviceInProcess, AFailedPollReadIsSentOnceMore)
+{
+    struct Row {
+        const char* legend;
+        std::function<void(SimFaults&)> fault;  // on the time code status read
+    };
+    const Row rows[] = {
+        {"damaged", [](SimFaults& f) { f.badChecksumEvery = 1; }},
+        {"wrong length", [](SimFaults& f) { f.shortCode = kCmdTimeCodeStatus; }},
+        {"wrong code", [](SimFaults& f) { f.wrongCode = kCmdTimeCodeStatus; }},
+        {"missing", [](SimFaults& f) { f.ignoreCode = kCmdTimeCodeStatus; }},
+        {"NAK", [](SimFaults& f) { f.nakCode = kCmdTimeCodeStatus; }},
+        {"ACK inside the reply", [](SimFaults& f) { f.ackInFrameCode = kCmdTimeCodeStatus; }},
+    };
+    for (const Row& row : rows) {
+        for (const bool twice : {false, true}) {
+            SCOPED_TRACE(testing::Message() << row.legend << (twice ? ", twice" : ", once"));
+            line = std::make_shared<SimLine>();
+            auto log = std::make_shared<EventLog>();
+            auto device = Connect(log);
+            ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+            ExchangeHooks hooks(line->Clock());
+            // Set as the read before it is answered, so it hits the next
+            // frame; cleared again as the faulted answer goes out.
+            hooks.On(kCmdAuxStatus, [&] {
+                line->Clock().ClearReceived();
+                SimFaults f;
+                row.fault(f);
+                line->Clock().SetFaults(f);
+            });
+            if (!twice)
+                hooks.On(kCmdTimeCodeStatus, [&] { line->Clock().SetFaults({}); });
+            ASSERT_TRUE(hooks.AllFired(2s));
+            if (twice) {
+                ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
+            } else {
+                const uint32_t polls = device->GetPollCount();
+                ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 3s));
+                EXPECT_TRUE(device->IsReady());
+            }
+            const std::vector<SimReceived> frames = FromFirst(line->Clock(), kCmdTimeCodeStatus);
+            ASSERT_GE(frames.size(), 2u);
+            EXPECT_EQ(frames[1].code, kCmdTimeCodeStatus) << "sent again at once after its wait";
+            EXPECT_GE(frames[1].when - frames[0].when, 190ms) << "not before the first send's wait ran out";
+            if (twice) {
+                EXPECT_EQ(line->Clock().CountReceived(kCmdTimeCodeStatus), 2u) << "no third try";
+            }
+            EXPECT_GE(log->Find(LinkEvent::Kind::ReadRetried, kCmdTimeCodeStatus), 0);
+        }
+    }
+}
+
 TEST_F(ClockDeviceInProcess, PortStateComesFromThePortItself)
 {
     auto log = std::make_shared<EventLog>();
@@ -1123,7 +1178,7 @@ TEST_F(ClockDeviceInProcess, PortStateComesFromThePortItself)
     EXPECT_EQ(device->GetDevicePath(), "sim-clock");
 
     line->Unplug();
-    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 3s));
     EXPECT_EQ(device->GetPortState(), PortState::Gone);
     ASSERT_TRUE(WaitUntil([&] { return log->Find(LinkEvent::Kind::PortChanged, uint8_t(PortState::Gone)) >= 0; }, 1s));
     const LinkEvent gone =
@@ -1306,6 +1361,43 @@ TEST_F(ClockTimeLink, LaterRequestsReplaceATimedWriteOrWaitBehindIt)
     EXPECT_EQ(IndexOf(frames, kCmdWriteConfig), set + 1);
     EXPECT_GE(frames[set].when, start);
     EXPECT_FALSE(device->GetTimedWrite(replaced, report)) << "only the latest timed write is reported";
+}
+
+// Runs an action on the link thread as it hands the first timed write to the
+// write pass, a few milliseconds before the write's instant.
+class AtHandOver final : public ILinkObserver {
+public:
+    explicit AtHandOver(std::function<void()> action) : action_(std::move(action)) { }
+    void OnLinkEvent(const LinkEvent& event) override
+    {
+        if (event.kind == LinkEvent::Kind::StateChanged && event.code == LinkStateCode(LinkState::Write) &&
+            armed.load() && !fired_.exchange(true))
+            action_();
+    }
+    std::atomic<bool> armed{false};
+
+private:
+    std::function<void()> action_;
+    std::atomic<bool> fired_{false};
+};
+
+TEST_F(ClockTimeLink, ATimeSetInTheLastMillisecondsReplacesTheTimedWrite)
+{
+    const ClockTime newer{1, 0, 3517128600u, 0};
+    CClockDevice* target = nullptr;
+    auto handOver = std::make_shared<AtHandOver>([&] { EXPECT_TRUE(target->SetClockTime(newer)); });
+    auto device = Connect(handOver);
+    target = device.get();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= 2; }, 5s));
+    handOver->armed = true;
+    const uint32_t ticket = device->SetClockTimeAt(k2011, Clock::now() + 300ms, 20ms);
+    ASSERT_TRUE(WaitUntil([&] { return line->Clock().Sets().size() == 1; }, 2s));
+    EXPECT_EQ(WaitDone(*device, ticket).outcome, TimedWrite::Outcome::Replaced);
+    ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    const uint32_t polls = device->GetPollCount();
+    ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 2s));
+    ASSERT_EQ(line->Clock().Sets().size(), 1u) << "only the newer time goes out";
+    EXPECT_EQ(line->Clock().Sets().front().time, newer);
 }
 
 TEST_F(ClockTimeLink, EveryTimeReadingKeepsItsArrival)

@@ -156,7 +156,7 @@ TEST(QuietLink, DeviceOnAMissingPortFailsOnTimeWithoutWakingUp)
     const auto start = Clock::now();
     auto device =
         std::make_unique<CClockDevice>(SettingsFor("/dev/kerovant-no-such-device"), LinkMessageHandler{}, trigger);
-    ASSERT_TRUE(trigger->WaitState(CClockDevice::kStateFailed, start + 8s));
+    ASSERT_TRUE(trigger->WaitState(LinkStateCode(LinkState::Failed), start + 8s));
     const auto failedAfter = Clock::now() - start;
     const long failed = NewThreadSwitches(threads);
     EXPECT_GE(failedAfter, 2300ms);
@@ -207,9 +207,9 @@ TEST(ShutdownUnderFire, ObjectsDestroyedAtRandomMomentsGoPromptlyAndLeaveNothing
         EXPECT_EQ(reached[phase], 200) << fire::PhaseName(phase);
     EXPECT_EQ(messagesShown, 200);
     // The moments fell in every busy state of the link.
-    for (const uint8_t state : {CClockDevice::kStateHello, CClockDevice::kStateIdentify, CClockDevice::kStatePoll,
-                                CClockDevice::kStateWrite, CClockDevice::kStateIdle})
-        EXPECT_TRUE(states.count(state)) << "no object destroyed in state " << int(state);
+    for (const LinkState named :
+         {LinkState::Hello, LinkState::Identify, LinkState::Poll, LinkState::Write, LinkState::Idle})
+        EXPECT_TRUE(states.count(LinkStateCode(named))) << "no object destroyed in state " << int(LinkStateCode(named));
 
     EXPECT_EQ(Threads(), threads);
     EXPECT_EQ(OpenFds(), fds);
