@@ -27,21 +27,15 @@
 #include <QSlider>
 #include <QTimer>
 
-namespace {
-
-// Marks a command as running for as long as it lives.
-class CommandScope {
-public:
-    explicit CommandScope(bool& running) : running_(running) { running_ = true; }
-    ~CommandScope() { running_ = false; }
-    CommandScope(const CommandScope&) = delete;
-    CommandScope& operator=(const CommandScope&) = delete;
-
-private:
-    bool& running_;
-};
-
-}  // namespace
+bool CKerovantDlg::CommandAllowed() const
+{
+    // A second command inside the first would open its dialog inside the
+    // first one's wait or on top of its dialog, and the first would go on
+    // with the device object and the message of a moment long gone. The
+    // busy scope keeps the keyboard and the mouse away; what comes without
+    // an event (an assistive technology's press on a button) is refused here.
+    return !commandRunning_ && !BusyScope::Active();
+}
 
 CClockConnection::Hold CKerovantDlg::BeginCommand()
 {
@@ -70,6 +64,14 @@ bool CKerovantDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CKerovantDlg::OnIlluminationMoved()
 {
+    if (!CommandAllowed()) {
+        // Only an assistive technology reaches the slider now: the level
+        // stays where it was.
+        const QSignalBlocker quiet(illumination_);
+        illumination_->setValue(illuminationLevel_);
+        return;
+    }
+    illuminationLevel_ = illumination_->value();
     // While the handle is dragged the release sends; other moves (keys,
     // wheel, clicks on the groove) are sent once the slider rests.
     if (!illumination_->isSliderDown())
@@ -79,7 +81,7 @@ void CKerovantDlg::OnIlluminationMoved()
 void CKerovantDlg::SetIlluminationFromSlider()
 {
     illuminationRest_->stop();
-    if (commandRunning_) {
+    if (!CommandAllowed()) {
         // Another command's wait or dialog is on; this one follows it.
         illuminationRest_->start();
         return;
@@ -128,6 +130,8 @@ void CKerovantDlg::SetDaylightSaving()
 
 void CKerovantDlg::SetDateTime()
 {
+    if (!CommandAllowed())
+        return;
     const CommandScope running(commandRunning_);
     CClockConnection::Hold device = BeginCommand();
     if (!device)
@@ -175,6 +179,8 @@ void CKerovantDlg::SetTimeCodeSettings()
 
 void CKerovantDlg::ChangeConfig(const char* message, const std::function<bool()>& edit)
 {
+    if (!CommandAllowed())
+        return;
     const CommandScope running(commandRunning_);
     CClockConnection::Hold device = BeginCommand();
     if (!device)
@@ -189,6 +195,8 @@ void CKerovantDlg::ChangeConfig(const char* message, const std::function<bool()>
 
 void CKerovantDlg::SetClockHandPosition()
 {
+    if (!CommandAllowed())
+        return;
     const CommandScope running(commandRunning_);
     // The hold keeps this object the current one while the dialog talks to
     // it; a replacement the refresh asks for meanwhile waits for the hold.
@@ -223,7 +231,7 @@ void CKerovantDlg::OfferToStartHands(const std::shared_ptr<CClockDevice>& device
 {
     // A command's dialog (the hand position dialog above all) may have the
     // hands stopped on purpose.
-    if (commandRunning_ || !opened_ || !stoppedHands_.TakeQuestion(device))
+    if (!CommandAllowed() || !opened_ || !stoppedHands_.TakeQuestion(device))
         return;
     // Asked once the refresh is over: the question waits for the user, and
     // the refresh's copy of the device object must not keep it (and its
@@ -233,7 +241,7 @@ void CKerovantDlg::OfferToStartHands(const std::shared_ptr<CClockDevice>& device
 
 void CKerovantDlg::AskToStartHands()
 {
-    if (commandRunning_ || !opened_) {
+    if (!CommandAllowed() || !opened_) {
         stoppedHands_.ForgetAsked();  // a command came first; ask after it
         return;
     }

@@ -137,6 +137,7 @@ signals:
     void connectionChosen(const QString& devicePath);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -144,6 +145,19 @@ private:
     struct OpenMessage {
         QPointer<QMessageBox> box;
         std::shared_ptr<LinkMessage> message;
+    };
+
+    // Marks a command (or another modal step of the window) as running for
+    // as long as it lives.
+    class CommandScope {
+    public:
+        explicit CommandScope(bool& running) : running_(running) { running_ = true; }
+        ~CommandScope() { running_ = false; }
+        CommandScope(const CommandScope&) = delete;
+        CommandScope& operator=(const CommandScope&) = delete;
+
+    private:
+        bool& running_;
     };
 
     void BuildControls();
@@ -168,6 +182,10 @@ private:
 
     void OnDeviceChanged();
 
+    // Nothing runs (no command, no modal step of the window, no wait): a
+    // command, the About box, the file dialog or closing the window may
+    // start.
+    bool CommandAllowed() const;
     // The start of every command: waits for the clock and holds its device
     // object for the command; says "No communication with clock." and gives
     // an empty hold when it does not come.
@@ -196,8 +214,10 @@ private:
 
     CWindowConnection* connection_;
     bool illuminationPending_ = false;
-    // A command is running (its wait or its dialog); the slider's rest timer
-    // waits for it to end.
+    // The level the slider stands at, as loaded or as the user last set it.
+    int illuminationLevel_ = 0;
+    // A command is running (its wait or its dialog), or the About box or
+    // the file dialog is open; the slider's rest timer waits for it to end.
     bool commandRunning_ = false;
     // The configuration and display configuration the commands work on, and
     // the rule set they exchange with the time zone and daylight-saving

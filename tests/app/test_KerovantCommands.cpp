@@ -15,9 +15,13 @@
 #include "SimClock.h"
 #include "Strings.h"
 #include "WindowConnection.h"
+#include "WindowTestSupport.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QRegularExpression>
@@ -46,6 +50,42 @@ int64_t Seconds(const ClockTime& time)
     return (int64_t{time.secondsHigh} << 32) | time.seconds;
 }
 
+// What a screen reader does when its user "presses" a button: no event,
+// a call on the button.
+void PressByAssistiveTechnology(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// Ways a user tries to start something while a command waits.
+enum class Input { F1, ClickCommand, PressCommand, PressOk, MoveSlider, MenuKeys, ContextMenu, Escape, Close };
+
+void TryInput(CKerovantDlg& window, Input input)
+{
+    QWidget* daylight = window.Control(CKerovantDlg::kIdDaylightSavings);
+    switch (input) {
+    case Input::F1: QTest::keyClick(&window, Qt::Key_F1); break;
+    case Input::ClickCommand: QTest::mouseClick(daylight, Qt::LeftButton); break;
+    case Input::PressCommand: PressByAssistiveTechnology(daylight); break;
+    case Input::PressOk: PressByAssistiveTechnology(window.Control(CKerovantDlg::kIdOk)); break;
+    case Input::MoveSlider: {
+        QWidget* slider = window.Control(CKerovantDlg::kIdIllumination);
+        QAccessible::queryAccessibleInterface(slider)->valueInterface()->setCurrentValue(5);
+        break;
+    }
+    case Input::MenuKeys: QTest::keyClick(&window, Qt::Key_F10, Qt::ShiftModifier); break;
+    case Input::ContextMenu: {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), window.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&window, &menu);
+        break;
+    }
+    case Input::Escape: QTest::keyClick(&window, Qt::Key_Escape); break;
+    case Input::Close: window.close(); break;
+    }
+}
+
 }  // namespace
 
 class TestKerovantCommands : public QObject {
@@ -63,6 +103,8 @@ private slots:
     void sliderSendsOnlyTheIllumination();
     void sliderMovedByKeyboardSendsOnceItRests();
     void withoutClockEveryCommandSaysSoAfterTwoSeconds();
+    void nothingStartsWhileACommandWaits_data();
+    void nothingStartsWhileACommandWaits();
 };
 
 void TestKerovantCommands::timeZoneStoresTheSignedBias_data()
@@ -461,6 +503,89 @@ void TestKerovantCommands::withoutClockEveryCommandSaysSoAfterTwoSeconds()
         QCOMPARE(answers.Messages().front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(answers.DialogsRun(), 0);
     }
+}
+
+void TestKerovantCommands::nothingStartsWhileACommandWaits_data()
+{
+    QTest::addColumn<bool>("setNow");  // else the wait for a clock that is not there
+    QTest::addColumn<int>("input");
+    const std::pair<const char*, Input> inputs[] = {
+        {"F1", Input::F1},
+        {"click on a command", Input::ClickCommand},
+        {"screen reader presses a command", Input::PressCommand},
+        {"screen reader presses OK", Input::PressOk},
+        {"screen reader moves the slider", Input::MoveSlider},
+        {"Shift+F10", Input::MenuKeys},
+        {"context menu", Input::ContextMenu},
+        {"Escape", Input::Escape},
+        {"close", Input::Close},
+    };
+    for (const auto& [name, input] : inputs)
+        QTest::addRow("clock wait, %s", name) << false << int(input);
+    QTest::newRow("Set Now, F1") << true << int(Input::F1);
+    QTest::newRow("Set Now, screen reader presses a command") << true << int(Input::PressCommand);
+}
+
+void TestKerovantCommands::nothingStartsWhileACommandWaits()
+{
+    QFETCH(bool, setNow);
+    QFETCH(int, input);
+    // Set Now waits for its second and the clock's answer (at least
+    // 100 ms, the answer a little late here); the other command for a clock
+    // that never comes (2 s).
+    ClockAndWindow rig([](SimClock& clock) {
+        SimFaults late;
+        late.slowCode = kCmdSetTime;
+        late.slowDelay = std::chrono::milliseconds(60);
+        clock.SetFaults(late);
+    });
+    Window missing(kMissingDevice);
+    Window& shown = setNow ? *rig.window : missing;
+    CKerovantDlg& window = *shown.window;
+    QVERIFY(!setNow || (rig.started && shown.WaitReady()));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.Refresh();  // loads the slider from the clock
+
+    auto* slider = qobject_cast<QSlider*>(window.Control(CKerovantDlg::kIdIllumination));
+    const int level = slider->value();
+    ScopedModalAnswers answers;
+    QStringList dialogs;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialogs << dialog.metaObject()->className();
+        auto* setDateTime = qobject_cast<CSetDateTime*>(&dialog);
+        if (!setDateTime)
+            return int(QDialog::Rejected);
+        setDateTime->show();
+        Click(*setDateTime, CSetDateTime::kIdSetNow);
+        // As soon as the command waits for the second.
+        QTimer::singleShot(0, &window, [&] { TryInput(window, Input(input)); });
+        return setDateTime->result();
+    });
+    bool menuOpened = false;
+    WhenPopup(
+        [&](QWidget* menu) {
+            menuOpened = true;
+            menu->close();
+        },
+        3000);
+    if (setNow) {
+        window.SetDateTime();
+    } else {
+        QTimer::singleShot(300, &window, [&] { TryInput(window, Input(input)); });
+        window.SetTimeZone();
+    }
+    // A press by a screen reader lets go of the button 100 ms later.
+    for (int id : {int(CKerovantDlg::kIdDaylightSavings), int(CKerovantDlg::kIdOk)})
+        QTRY_VERIFY(!qobject_cast<QPushButton*>(window.Control(id))->isDown());
+
+    QCOMPARE(dialogs, setNow ? QStringList{QStringLiteral("CSetDateTime")} : QStringList{});
+    QCOMPARE(answers.MessageTexts(), setNow ? QStringList{} : QStringList{QString::fromUtf8(kStrNoCommunication)});
+    QVERIFY(!menuOpened);
+    QVERIFY(window.isVisible());
+    QCOMPARE(slider->value(), level);
+    QVERIFY(!BusyScope::Active());
 }
 
 QTEST_MAIN(TestKerovantCommands)
