@@ -433,7 +433,9 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
     device.GetClockTimes(utc, local);
     TimeCodeStatus status;
     device.GetTimeCodeStatus(status);
-    if (illuminationPending_) {
+    // Not under the user's hand: a level being dragged stays until it is
+    // let go (and sent).
+    if (illuminationPending_ && !illumination_->isSliderDown()) {
         illuminationPending_ = false;
         // Loading the slider is not a change by the user.
         const QSignalBlocker quiet(illumination_);
@@ -512,6 +514,11 @@ void CKerovantDlg::ReplaceDevice()
 
 void CKerovantDlg::OnDeviceChanged()
 {
+    // The new object may talk to another clock (swapped on the port, or
+    // another bridge chosen): the slider shows its level, not the last
+    // one's.
+    if (opened_)
+        illuminationPending_ = true;
     CloseOrphanedMessages();
     emit deviceReplaced();
 }
