@@ -5,8 +5,15 @@
 // device object, let a dialog edit a copy, and hand the result to the device
 // object, which sends it from its own thread. The command then only learns
 // whether the link is still up; Set DateTime from the PC clock alone waits
-// for its write to go out, on a second boundary. The device object is held
-// for the whole command, so the refresh cannot replace it meanwhile.
+// for its write to go out, on a second boundary.
+//
+// Only the hand position dialog talks to the clock while it is open; its
+// command holds the device object throughout, so the refresh cannot replace
+// it meanwhile. The other commands hold it only while they read and while
+// they send: a clock unplugged and plugged back while their dialog is open
+// gets its new object at once. On OK they wait for the clock again and send
+// to it only when it is the same clock (by its serial number), changing only
+// the fields their dialog edits on the configuration it holds then.
 #include "KerovantDlg.h"
 
 #include "ClockDateTime.h"
@@ -39,10 +46,25 @@ bool CKerovantDlg::CommandAllowed() const
 
 CClockConnection::Hold CKerovantDlg::BeginCommand()
 {
-    if (connection_->WaitForClock())
-        return connection_->HoldDevice();
+    if (connection_->WaitForClock()) {
+        // A replacement may have begun since the last check.
+        CClockConnection::Hold device = connection_->HoldDevice();
+        if (device && device->IsOnline() && device->IsReady())
+            return device;
+    }
     ShowProgramMessage(this, QString::fromUtf8(kStrNoCommunication));
     return {};
+}
+
+CClockConnection::Hold CKerovantDlg::ResumeCommand(uint32_t serialNumber)
+{
+    CClockConnection::Hold device = BeginCommand();
+    if (device && device->GetSerialNumber() != serialNumber) {
+        // What the user chose was chosen for the other clock.
+        ShowProgramMessage(this, QString::fromUtf8(kStrClockChanged));
+        return {};
+    }
+    return device;
 }
 
 void CKerovantDlg::CheckLink(const CClockDevice& device, const char* message)
@@ -87,44 +109,46 @@ void CKerovantDlg::SetIlluminationFromSlider()
         return;
     }
     // The level the user chose, before the wait for the clock.
-    const int level = illumination_->value();
-    ChangeConfig(kStrErrorSettingTime, [this, level]() {
-        config_.illumination = static_cast<uint8_t>(level);
-        return true;
-    });
+    const auto level = static_cast<uint8_t>(illumination_->value());
+    const CommandScope running(commandRunning_);
+    CClockConnection::Hold device = BeginCommand();
+    if (device)
+        SendConfig(device, kStrErrorSettingTime, [level](ClockConfig& config) { config.illumination = level; });
 }
 
 void CKerovantDlg::SetTimeZone()
 {
-    ChangeConfig(kStrErrorSettingConfig, [this]() {
-        exchange_.bias = ClockStandardBias(config_);
+    ChangeConfig(kStrErrorSettingConfig, [this](const ClockConfig& read) -> ConfigEdit {
+        exchange_.bias = ClockStandardBias(read);
         CTzDlg dialog(this, exchange_);
         if (RunModal(dialog) != QDialog::Accepted)
-            return false;
+            return {};
         exchange_ = dialog.Result();
-        StoreStandardBias(config_, exchange_.bias);
-        config_.configured = 1;
-        config_.valid = 1;
-        return true;
+        return [bias = exchange_.bias](ClockConfig& config) {
+            StoreStandardBias(config, bias);
+            config.configured = 1;
+            config.valid = 1;
+        };
     });
 }
 
 void CKerovantDlg::SetDaylightSaving()
 {
-    ChangeConfig(kStrErrorSettingConfig, [this]() {
+    ChangeConfig(kStrErrorSettingConfig, [this](const ClockConfig& read) -> ConfigEdit {
         // The exchange block starts over from the clock's rules alone.
-        const DstSettings read = DstSettingsFromConfig(config_);
-        exchange_ = read.rules;
-        uint8_t mode = read.mode;
-        CDstDlg dialog(this, exchange_, read.utcReference, &mode);
+        const DstSettings rules = DstSettingsFromConfig(read);
+        exchange_ = rules.rules;
+        uint8_t mode = rules.mode;
+        CDstDlg dialog(this, exchange_, rules.utcReference, &mode);
         // Local rules change on the clock's own face: the preview needs
         // its bias.
-        dialog.SetClockBias(ClockStandardBias(config_));
+        dialog.SetClockBias(ClockStandardBias(read));
         if (RunModal(dialog) != QDialog::Accepted)
-            return false;
+            return {};
         exchange_ = dialog.Rules();
-        StoreDstSettings(DstSettings{exchange_, mode, dialog.UtcReference()}, config_);
-        return true;
+        return [chosen = DstSettings{exchange_, mode, dialog.UtcReference()}](ClockConfig& config) {
+            StoreDstSettings(chosen, config);
+        };
     });
 }
 
@@ -133,11 +157,19 @@ void CKerovantDlg::SetDateTime()
     if (!CommandAllowed())
         return;
     const CommandScope running(commandRunning_);
-    CClockConnection::Hold device = BeginCommand();
-    if (!device)
-        return;
+    uint32_t serialNumber = 0;
+    {
+        // Not held while the dialog is open (see ChangeConfig).
+        const CClockConnection::Hold device = BeginCommand();
+        if (!device)
+            return;
+        serialNumber = device->GetSerialNumber();
+    }
     CSetDateTime dialog(this);
     if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    const CClockConnection::Hold device = ResumeCommand(serialNumber);
+    if (!device)
         return;
     if (!dialog.CustomMode()) {
         SetDateTimeOnTheSecond(*device);
@@ -165,30 +197,51 @@ void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
 
 void CKerovantDlg::SetTimeCodeSettings()
 {
-    ChangeConfig(kStrErrorSettingTime, [this]() {
-        uint8_t useDate = config_.useTimeCodeDate() | config_.useTimeCodeDateAlt();
+    ChangeConfig(kStrErrorSettingTime, [this](const ClockConfig& read) -> ConfigEdit {
+        uint8_t useDate = read.useTimeCodeDate() | read.useTimeCodeDateAlt();
         CTimeCodeSettings dialog(this, &useDate);
         if (RunModal(dialog) != QDialog::Accepted)
-            return false;
-        const uint8_t flag = useDate != 0 ? 1 : 0;
-        config_.useTimeCodeDate() = flag;
-        config_.useTimeCodeDateAlt() = flag;
-        return true;
+            return {};
+        return [flag = uint8_t{useDate != 0 ? uint8_t{1} : uint8_t{0}}](ClockConfig& config) {
+            config.useTimeCodeDate() = flag;
+            config.useTimeCodeDateAlt() = flag;
+        };
     });
 }
 
-void CKerovantDlg::ChangeConfig(const char* message, const std::function<bool()>& edit)
+void CKerovantDlg::ChangeConfig(const char* message, const std::function<ConfigEdit(const ClockConfig&)>& ask)
 {
     if (!CommandAllowed())
         return;
     const CommandScope running(commandRunning_);
-    CClockConnection::Hold device = BeginCommand();
-    if (!device)
+    ClockConfig read;
+    uint32_t serialNumber = 0;
+    {
+        // Not held while the dialog is open: the dialog does not talk to
+        // the clock, and a clock unplugged and plugged back meanwhile gets
+        // its new device object at once, instead of the window showing it
+        // offline until the dialog closes.
+        const CClockConnection::Hold device = BeginCommand();
+        if (!device)
+            return;
+        device->GetConfig(read);
+        serialNumber = device->GetSerialNumber();
+    }
+    const ConfigEdit edit = ask(read);
+    if (!edit)
         return;
+    CClockConnection::Hold device = ResumeCommand(serialNumber);
+    if (device)
+        SendConfig(device, message, edit);
+}
+
+void CKerovantDlg::SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit)
+{
+    // The fields the user changed, on the configuration the clock holds now:
+    // whatever else changed since the dialog opened stays as it is.
     config_ = ClockConfig{};
     device->GetConfig(config_);
-    if (!edit())
-        return;
+    edit(config_);
     device->SetConfig(config_);
     CheckLink(*device, message);
 }

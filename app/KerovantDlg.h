@@ -190,13 +190,24 @@ private:
     // object for the command; says "No communication with clock." and gives
     // an empty hold when it does not come.
     CClockConnection::Hold BeginCommand();
+    // After a dialog that let go of the device object: waits for the clock
+    // as BeginCommand does and holds it, if it is still the clock with this
+    // serial number; says that the clock changed and gives an empty hold
+    // when it is another.
+    CClockConnection::Hold ResumeCommand(uint32_t serialNumber);
     // After a write: says the message when the link is down.
     void CheckLink(const CClockDevice& device, const char* message);
+    // What a dialog changed, applied to the configuration the clock holds
+    // when it is sent.
+    using ConfigEdit = std::function<void(ClockConfig&)>;
     // The configuration commands' common road: waits for the clock, reads
-    // its configuration afresh into config_, lets `edit` change it (false:
-    // the user cancelled, nothing is sent), sends it and says `message`
-    // when the link is down.
-    void ChangeConfig(const char* message, const std::function<bool()>& edit);
+    // its configuration, lets `ask` run the dialog on it (an empty edit:
+    // the user cancelled, nothing is sent), then waits for the same clock
+    // again and sends (SendConfig).
+    void ChangeConfig(const char* message, const std::function<ConfigEdit(const ClockConfig&)>& ask);
+    // Reads the held clock's configuration afresh into config_, applies the
+    // edit, sends it and says `message` when it fails.
+    void SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit);
     // A ready clock with its hands stopped and no command running: asks
     // once per connection whether to start them again (AskToStartHands,
     // after the refresh has let go of the device object).

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -105,6 +106,8 @@ private slots:
     void withoutClockEveryCommandSaysSoAfterTwoSeconds();
     void nothingStartsWhileACommandWaits_data();
     void nothingStartsWhileACommandWaits();
+    void replugWhileADialogIsOpen_data();
+    void replugWhileADialogIsOpen();
 };
 
 void TestKerovantCommands::timeZoneStoresTheSignedBias_data()
@@ -586,6 +589,131 @@ void TestKerovantCommands::nothingStartsWhileACommandWaits()
     QVERIFY(window.isVisible());
     QCOMPARE(slider->value(), level);
     QVERIFY(!BusyScope::Active());
+}
+
+namespace {
+
+// A settings command, what its dialog's user does, and what the clock then
+// holds when it landed.
+enum class Command { TimeZone, DaylightSaving, TimeCode, DateTime };
+
+struct CommandCase {
+    void (CKerovantDlg::*run)();
+    uint8_t code;  // of the write it sends
+    std::function<void(QDialog&)> work;
+    std::function<bool(const SimClock&)> landed;
+};
+
+CommandCase CaseOf(Command command)
+{
+    switch (command) {
+    case Command::TimeZone:
+        return {&CKerovantDlg::SetTimeZone, kCmdWriteConfig,
+                [](QDialog& d) {
+                    auto& dialog = static_cast<CTzDlg&>(d);
+                    Type(dialog, CTzDlg::kIdHours, QStringLiteral("03"));
+                    Click(dialog, CTzDlg::kIdOk);
+                },
+                [](const SimClock& clock) { return clock.Config().biasSeconds == 3 * 3600; }};
+    case Command::DaylightSaving:
+        return {&CKerovantDlg::SetDaylightSaving, kCmdWriteConfig,
+                [](QDialog& d) {
+                    auto& dialog = static_cast<CDstDlg&>(d);
+                    Click(dialog, static_cast<int>(DstId::DisableDst));  // the clock has it off
+                    Click(dialog, static_cast<int>(DstId::PresetEu));
+                    Click(dialog, static_cast<int>(DstId::Ok));
+                },
+                [](const SimClock& clock) { return clock.Config().dstMode == kDstByWeekday; }};
+    case Command::TimeCode:
+        return {&CKerovantDlg::SetTimeCodeSettings, kCmdWriteConfig,
+                [](QDialog& d) {
+                    auto& dialog = static_cast<CTimeCodeSettings&>(d);
+                    Click(dialog, CTimeCodeSettings::kIdIgnoreDate);
+                    Click(dialog, CTimeCodeSettings::kIdOk);
+                },
+                [](const SimClock& clock) { return clock.Config().useTimeCodeDate() == 0; }};
+    case Command::DateTime:
+        return {&CKerovantDlg::SetDateTime, kCmdSetTime,
+                [](QDialog& d) {
+                    auto& dialog = static_cast<CSetDateTime&>(d);
+                    Click(dialog, CSetDateTime::kIdCustom);
+                    Type(dialog, CSetDateTime::kIdYear, QStringLiteral("2011"));
+                    Click(dialog, CSetDateTime::kIdSetNow);
+                },
+                [](const SimClock& clock) { return clock.Sets().size() == 1; }};
+    }
+    return {};
+}
+
+}  // namespace
+
+void TestKerovantCommands::replugWhileADialogIsOpen_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("sameClock");
+    const std::pair<const char*, Command> commands[] = {{"time zone", Command::TimeZone},
+                                                        {"daylight saving", Command::DaylightSaving},
+                                                        {"time code", Command::TimeCode},
+                                                        {"date and time", Command::DateTime}};
+    for (const auto& [name, command] : commands) {
+        QTest::addRow("%s, same clock", name) << int(command) << true;
+        QTest::addRow("%s, another clock", name) << int(command) << false;
+    }
+}
+
+void TestKerovantCommands::replugWhileADialogIsOpen()
+{
+    QFETCH(int, command);
+    QFETCH(bool, sameClock);
+    const CommandCase test = CaseOf(Command(command));
+    ClockAndWindow rig([](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.illumination = 3;
+        config.useTimeCodeDate() = 1;
+        config.useTimeCodeDateAlt() = 1;
+        clock.SetConfig(config);
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+
+    ScopedModalAnswers answers;
+    bool replaced = false;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        // The clock is unplugged and plugged back (or another one put in
+        // its place), its illumination changed meanwhile at the clock: the
+        // window gets a new device object while the dialog is open.
+        ClockConfig config = rig.sim.Clock().Config();
+        config.illumination = 7;
+        rig.sim.Clock().SetConfig(config);
+        if (!sameClock) {
+            SimIdentity other = rig.sim.Clock().Identity();
+            other.serialNumber += 1;
+            rig.sim.Clock().SetIdentity(other);
+        }
+        QSignalSpy changed(&window, &CKerovantDlg::deviceReplaced);
+        window.ReplaceDevice();
+        replaced = changed.wait(kClockTimeoutMs) && rig.window->WaitReady();
+        rig.sim.Clock().ClearReceived();
+        test.work(dialog);
+        return dialog.result();
+    });
+    (window.*test.run)();
+    QVERIFY(replaced);
+
+    if (sameClock) {
+        QVERIFY(QTest::qWaitFor([&] { return rig.sim.Clock().CountReceived(test.code) == 1; }, kClockTimeoutMs));
+        QVERIFY(answers.Messages().empty());
+        QVERIFY(test.landed(rig.sim.Clock()));
+        // What changed at the clock, and the dialog does not edit, stays.
+        QCOMPARE(int(rig.sim.Clock().Config().illumination), 7);
+    } else {
+        QCOMPARE(answers.MessageTexts(), QStringList{QString::fromUtf8(kStrClockChanged)});
+        QTest::qWait(300);  // three polls' time: a write would be there
+        QCOMPARE(rig.sim.Clock().CountReceived(test.code), size_t{0});
+        QVERIFY(!test.landed(rig.sim.Clock()));
+    }
 }
 
 QTEST_MAIN(TestKerovantCommands)
