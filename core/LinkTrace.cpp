@@ -98,7 +98,8 @@ std::string CLinkTraceFormatter::Line(const LinkEvent& event)
     case Kind::NakSent:
     case Kind::FrameRejected: line += withText(TraceFrameText(event.bytes)); break;
     case Kind::WaitExpired:
-    case Kind::ReadFailed: line += withText(Command(event.code)); break;
+    case Kind::ReadFailed:
+    case Kind::ReadRetried: line += withText(Command(event.code)); break;
     case Kind::StateChanged: line += event.text + " (" + std::to_string(event.code) + ")"; break;
     case Kind::PortChanged: line += event.text; break;
     }

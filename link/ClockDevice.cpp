@@ -3,7 +3,9 @@
 #include "ClockCodec.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <type_traits>
 
 namespace {
 
@@ -63,6 +65,17 @@ constexpr IdentifyStep kIdentifySteps[] = {
     {kCmdAuxCounter, nullptr},
 };
 
+// What a read that ran out of time met, for the trace of its retry.
+const char* FailureWords(LinkFailure failure)
+{
+    switch (failure) {
+    case LinkFailure::Damaged: return "damaged reply";
+    case LinkFailure::Nak: return "NAK";
+    case LinkFailure::Ack: return "ACK instead of a reply";
+    default: return "no reply";
+    }
+}
+
 }  // namespace
 
 void LinkMessage::Dismiss()
@@ -102,15 +115,15 @@ void LinkMessage::Wait()
 }
 
 CClockDevice::CClockDevice(const LinkSettings& settings, LinkMessageHandler handler,
-                           std::shared_ptr<ILinkObserver> observer)
-    : observer_(std::move(observer)), messageHandler_(std::move(handler))
+                           std::shared_ptr<ILinkObserver> observer, LinkOptions options)
+    : observer_(std::move(observer)), options_(options), messageHandler_(std::move(handler))
 {
     Start(std::make_unique<CZvSerialMaster>(settings, observer_));
 }
 
 CClockDevice::CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler,
-                           std::shared_ptr<ILinkObserver> observer)
-    : observer_(std::move(observer)), messageHandler_(std::move(handler))
+                           std::shared_ptr<ILinkObserver> observer, LinkOptions options)
+    : observer_(std::move(observer)), options_(options), messageHandler_(std::move(handler))
 {
     Start(std::make_unique<CZvSerialMaster>(std::move(port), observer_));
 }
@@ -214,10 +227,14 @@ uint8_t CClockDevice::GetIllumination() const
     return lock ? configShadow_.illumination : 0;
 }
 
-template <class Record> void CClockDevice::QueueLocked(PendingWrite<Record>& write, const Record& record)
+template <class Record>
+void CClockDevice::QueueLocked(PendingWrite<Record>& write, const Record& record, uint32_t ticket)
 {
+    if (write.pending && write.ticket != 0)
+        DecideLocked(write.ticket, WriteOutcome::Replaced);
     write.record = record;
     write.pending = true;
+    write.ticket = ticket;
     ++write.generation;
     writePending_.store(true, std::memory_order_release);
 }
@@ -228,24 +245,124 @@ void CClockDevice::UpdateWritePendingLocked()
                         std::memory_order_release);
 }
 
+// --- write outcomes ---
+
+namespace {
+
+// Ticket ids count across all objects of the process, so a ticket of one
+// object is never taken for one of another.
+std::atomic<uint32_t> g_lastWriteTicket{0};
+
+uint32_t NextWriteTicket()
+{
+    uint32_t id = 0;
+    while (id == 0)
+        id = g_lastWriteTicket.fetch_add(1, std::memory_order_relaxed) + 1;
+    return id;
+}
+
+}  // namespace
+
+uint32_t CClockDevice::IssueLocked(WriteKind kind)
+{
+    const uint32_t id = NextWriteTicket();
+    outcomes_.push_back({id, kind, WriteOutcome::Pending});
+    while (outcomes_.size() > kOutcomeLimit)
+        outcomes_.pop_front();
+    return id;
+}
+
+void CClockDevice::DecideLocked(uint32_t id, WriteOutcome outcome)
+{
+    if (id == 0)
+        return;
+    for (OutcomeEntry& entry : outcomes_) {
+        if (entry.id == id) {
+            if (entry.outcome == WriteOutcome::Pending)
+                entry.outcome = outcome;
+            return;
+        }
+    }
+}
+
+void CClockDevice::FailPendingLocked()
+{
+    for (OutcomeEntry& entry : outcomes_) {
+        if (entry.outcome == WriteOutcome::Pending)
+            entry.outcome = WriteOutcome::LinkLost;
+    }
+}
+
+WriteOutcome CClockDevice::GetWriteOutcome(const WriteTicket& ticket) const
+{
+    if (ticket.id == 0)
+        return WriteOutcome::LinkLost;
+    Lock lock = Acquire();
+    if (!lock)
+        return WriteOutcome::Pending;
+    for (const OutcomeEntry& entry : outcomes_) {
+        if (entry.id != ticket.id)
+            continue;
+        if (entry.kind != ticket.kind)
+            break;
+        // A link that has failed, or is shutting down, sends nothing more.
+        if (entry.outcome == WriteOutcome::Pending &&
+            (state_.load(std::memory_order_acquire) == kStateFailed || !running_.load(std::memory_order_acquire)))
+            return WriteOutcome::LinkLost;
+        return entry.outcome;
+    }
+    return WriteOutcome::LinkLost;
+}
+
+WriteOutcome CClockDevice::AckOutcome(bool acknowledged) const
+{
+    if (acknowledged)
+        return WriteOutcome::Landed;
+    // A wait cut short by shutdown: the clock may yet have answered.
+    if (!running_.load(std::memory_order_acquire))
+        return WriteOutcome::LinkLost;
+    return master_->AckStateValue() == CZvSerialMaster::kNakReceived ? WriteOutcome::Refused : WriteOutcome::Unanswered;
+}
+
 // Every setter checks its request before it touches the queue, so a refused
 // request never replaces an accepted one that is still waiting.
 
 bool CClockDevice::SetClockTime(const ClockTime& time)
 {
+    WriteTicket ticket;
+    return SetClockTime(time, ticket);
+}
+
+bool CClockDevice::SetConfig(const ClockConfig& config)
+{
+    WriteTicket ticket;
+    return SetConfig(config, ticket);
+}
+
+bool CClockDevice::SetDisplayConfig(const DisplayConfig& display)
+{
+    WriteTicket ticket;
+    return SetDisplayConfig(display, ticket);
+}
+
+bool CClockDevice::SetClockTime(const ClockTime& time, WriteTicket& ticket)
+{
+    ticket = WriteTicket{WriteKind::Time, 0};
     if (!time.set)
         return false;
     Lock lock = Acquire();
     if (!lock)
         return false;
-    QueueLocked(pendingTime_, time);
+    ticket.id = IssueLocked(WriteKind::Time);
+    QueueLocked(pendingTime_, time, ticket.id);
     lock.unlock();
     wake_.Signal();
     return true;
 }
 
-bool CClockDevice::SetConfig(const ClockConfig& config)
+bool CClockDevice::SetConfig(const ClockConfig& config, WriteTicket& ticket)
 {
+    ticket = WriteTicket{WriteKind::Config, 0};
     ClockConfig prepared = config;
     PrepareConfigForWrite(prepared);
     if (!prepared.valid)
@@ -253,21 +370,24 @@ bool CClockDevice::SetConfig(const ClockConfig& config)
     Lock lock = Acquire();
     if (!lock)
         return false;
-    QueueLocked(pendingConfig_, prepared);
+    ticket.id = IssueLocked(WriteKind::Config);
+    QueueLocked(pendingConfig_, prepared, ticket.id);
     lock.unlock();
     wake_.Signal();
     return true;
 }
 
-bool CClockDevice::SetDisplayConfig(const DisplayConfig& display)
+bool CClockDevice::SetDisplayConfig(const DisplayConfig& display, WriteTicket& ticket)
 {
+    ticket = WriteTicket{WriteKind::Display, 0};
     if ((display.flag3 && !display.flag4) || display.mode > kDisplayModeMax)
         return false;
     Lock lock = Acquire();
     // The clock takes hand commands only while its hands are stopped.
     if (!lock || configShadow_.handMotion != kHandsStopped)
         return false;
-    QueueLocked(pendingDisplay_, display);
+    ticket.id = IssueLocked(WriteKind::Display);
+    QueueLocked(pendingDisplay_, display, ticket.id);
     lock.unlock();
     wake_.Signal();
     return true;
@@ -281,7 +401,7 @@ uint32_t CClockDevice::SetClockTimeAt(const ClockTime& time, std::chrono::steady
     Lock lock = Acquire();
     if (!lock)
         return 0;
-    QueueLocked(pendingTime_, time);
+    QueueLocked(pendingTime_, time, 0);
     timedGeneration_ = pendingTime_.generation;
     timed_ = TimedWrite{};
     timed_.ticket = ++timedTickets_;
@@ -405,6 +525,11 @@ void CClockDevice::LinkThread()
 
 void CClockDevice::SetState(uint8_t state)
 {
+    // Whatever was queued or awaited will not go out or be confirmed now.
+    if (state == kStateFailed) {
+        if (Lock lock = Acquire())
+            FailPendingLocked();
+    }
     if (state_.exchange(state, std::memory_order_acq_rel) != state && observer_)
         Notify(LinkEvent::Kind::StateChanged, state, StateName(state));
 }
@@ -642,13 +767,33 @@ bool CClockDevice::ReadFailed(uint8_t code, std::string why, LinkFailure kind)
 {
     if (kind != LinkFailure::None)
         lastFailure_.store(kind, std::memory_order_release);
+    readFailure_ = kind == LinkFailure::None ? FailureWords(lastFailure_.load(std::memory_order_acquire)) : why;
     if (observer_)
         Notify(LinkEvent::Kind::ReadFailed, code, std::move(why));
     return false;
 }
 
-bool CClockDevice::Read(uint8_t code)
+bool CClockDevice::ReadRetrying(uint8_t code, ClockConfig* readBack)
 {
+    if (Read(code, readBack))
+        return true;
+    if (!options_.retryFailedReads || !running_.load(std::memory_order_acquire))
+        return false;
+    // Whatever is left of the failed answer arrives within the read's own
+    // wait; the command goes again once that has run out.
+    const auto deadline = readSentAt_ + ReadWaitTicks(code) * kTick;
+    while (running_.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < deadline)
+        IdleWait(wake_.Count(), deadline);
+    if (!running_.load(std::memory_order_acquire))
+        return false;
+    if (observer_)
+        Notify(LinkEvent::Kind::ReadRetried, code, "sent once more after: " + readFailure_);
+    return Read(code, readBack);
+}
+
+bool CClockDevice::Read(uint8_t code, ClockConfig* readBack)
+{
+    readSentAt_ = std::chrono::steady_clock::now();
     master_->SendCommand(code);
     if (!WaitForReply(code, ReadWaitTicks(code)))
         return ReadFailed(code, "timeout", LinkFailure::None);
@@ -676,10 +821,18 @@ bool CClockDevice::Read(uint8_t code)
         RecordTimeSample(payload.size(), arrival);
     if (code == kCmdReadConfig) {
         Lock lock = Acquire();
-        if (lock && ValidateConfigShadow(configShadow_)) {
+        if (!lock)
+            return true;
+        if (readBack) {
+            *readBack = configShadow_;
+            // The shadow is kept in range; the write's outcome tells the
+            // rest. A correction here could chase a clock that keeps a
+            // value out of range, write after write.
+            (void)ValidateConfigShadow(configShadow_);
+        } else if (ValidateConfigShadow(configShadow_)) {
             ClockConfig correction = configShadow_;
             NormaliseConfig(correction);
-            QueueLocked(pendingConfig_, correction);
+            QueueLocked(pendingConfig_, correction, 0);
         }
     }
     return true;
@@ -737,7 +890,7 @@ bool CClockDevice::Poll()
 {
     const auto started = std::chrono::steady_clock::now();
     for (uint8_t code : kPollOrder) {
-        if (!Read(code))
+        if (!ReadRetrying(code))
             return false;
     }
     NotePollDuration(std::chrono::steady_clock::now() - started);
@@ -753,7 +906,7 @@ bool CClockDevice::WritePass()
     const bool sent = SendQueuedTime() &&
         SendQueued(kCmdWriteConfig, pendingConfig_, configShadow_,
                    [protocol](const ClockConfig& config) { return EncodeConfig(config, protocol); }) &&
-        SendQueued(kCmdWriteDisplay, pendingDisplay_, displayShadow_, EncodeDisplayConfig);
+        ConfirmConfig() && SendQueued(kCmdWriteDisplay, pendingDisplay_, displayShadow_, EncodeDisplayConfig);
     if (Lock lock = Acquire())
         UpdateWritePendingLocked();
     return sent;
@@ -764,6 +917,7 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
 {
     Record record;
     uint32_t generation = 0;
+    uint32_t ticket = 0;
     {
         Lock lock = Acquire();
         if (!lock)
@@ -772,10 +926,14 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
             return true;
         record = write.record;
         generation = write.generation;
+        // On its way now: a later request no longer replaces it.
+        ticket = write.ticket;
+        write.ticket = 0;
     }
     // Sent without the lock, so the user interface never waits for the
     // port; only this thread sends.
-    master_->SendCommand(code, encode(record));
+    const std::string payload = encode(record);
+    master_->SendCommand(code, payload);
     {
         Lock lock = Acquire();
         if (!lock)
@@ -788,7 +946,44 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
         }
     }
     // A failed write is not sent again: the link goes to its failed state.
-    return WaitForAck(code, kAckTicks);
+    const bool acknowledged = WaitForAck(code, kAckTicks);
+    if constexpr (std::is_same_v<Record, ClockConfig>) {
+        // Landed only once the clock is seen to hold it: ConfirmConfig.
+        if (acknowledged) {
+            readBack_.due = true;
+            readBack_.ticket = ticket;
+            readBack_.protocol = g_protocolVersion.load();
+            // What a faithful clock sends back: the record after a trip
+            // through the wire format (flags read as 0 or 1).
+            readBack_.expected = record;
+            (void)DecodeConfig(payload, readBack_.protocol, readBack_.expected);
+            return true;
+        }
+    }
+    if (Lock lock = Acquire())
+        DecideLocked(ticket, AckOutcome(acknowledged));
+    return acknowledged;
+}
+
+bool CClockDevice::ConfirmConfig()
+{
+    if (!readBack_.due)
+        return true;
+    readBack_.due = false;
+    ClockConfig held;
+    if (!ReadRetrying(kCmdReadConfig, &held))
+        return false;
+    ClockConfig expected = readBack_.expected;
+    // Firmware before protocol version 2 does not carry the illumination.
+    if (readBack_.protocol != 2)
+        held.illumination = expected.illumination;
+    Lock lock = Acquire();
+    if (!lock)
+        return false;
+    if (readBack_.protocol != 2)
+        configShadow_.illumination = expected.illumination;
+    DecideLocked(readBack_.ticket, held == expected ? WriteOutcome::Landed : WriteOutcome::Differs);
+    return true;
 }
 
 void CClockDevice::ShowMessage(const char* text)

@@ -39,6 +39,7 @@
 #include "LinkTiming.h"
 #include "SerialPort.h"
 #include "TimedMutex.h"
+#include "WriteOutcome.h"
 #include "ZvSerialMaster.h"
 
 #include <array>
@@ -84,6 +85,14 @@ using LinkMessageHandler = std::function<void(std::shared_ptr<LinkMessage>)>;
 
 inline constexpr const char* kCommunicationErrorCaption = "Communication Error";
 
+// How a device object runs its link; the defaults are the program's.
+struct LinkOptions {
+    // A poll read (or the read-back of a configuration) whose answer failed
+    // is sent once more, after its wait from the first send has run out,
+    // before the link gives up. Off only to measure what it brings.
+    bool retryFailedReads = true;
+};
+
 class CClockDevice {
 public:
     enum State : uint8_t {
@@ -101,12 +110,12 @@ public:
     // on at once. The observer, if any, hears every frame and every event
     // of this link (see LinkObserver.h) for the object's whole life.
     explicit CClockDevice(const LinkSettings& settings, LinkMessageHandler handler = {},
-                          std::shared_ptr<ILinkObserver> observer = {});
+                          std::shared_ptr<ILinkObserver> observer = {}, LinkOptions options = {});
     // Runs over another byte source, already open: a test's fake port or a
     // simulated clock in the same process. A null port gives an inert
     // object, offline for good.
     explicit CClockDevice(std::unique_ptr<ISerialPort> port, LinkMessageHandler handler = {},
-                          std::shared_ptr<ILinkObserver> observer = {});
+                          std::shared_ptr<ILinkObserver> observer = {}, LinkOptions options = {});
     ~CClockDevice();
     CClockDevice(const CClockDevice&) = delete;
     CClockDevice& operator=(const CClockDevice&) = delete;
@@ -127,6 +136,18 @@ public:
     bool SetClockTime(const ClockTime& time);
     bool SetConfig(const ClockConfig& config);
     bool SetDisplayConfig(const DisplayConfig& display);
+    // The same, with a ticket for GetWriteOutcome; its id is 0 when the
+    // setter returns false.
+    bool SetClockTime(const ClockTime& time, WriteTicket& ticket);
+    bool SetConfig(const ClockConfig& config, WriteTicket& ticket);
+    bool SetDisplayConfig(const DisplayConfig& display, WriteTicket& ticket);
+    // What became of a write; Pending while undecided. Every write is
+    // decided within the link's own waits (the ACK's 100 ms, and for a
+    // configuration the read-back's 400 ms), after the poll or write pass
+    // already under way, or at once when the link fails or the object shuts
+    // down. A ticket this object did not issue (or one so old that it has
+    // been forgotten) gives LinkLost.
+    WriteOutcome GetWriteOutcome(const WriteTicket& ticket) const;
 
     // Queues a time write whose frame is to start at frameStart: the link
     // goes on polling while a poll can end before then, holds off one that
@@ -208,13 +229,31 @@ private:
     // that kind sends, whether it is queued and not yet sent (timePending,
     // configPending, displayPending), and a count of the requests accepted,
     // so a write can tell whether a newer request arrived while it sent.
+    // ticket is the id of the queued request while it waits (0 for one the
+    // link queued itself, and once it is being sent).
     template <class Record> struct PendingWrite {
         Record record{};
         bool pending = false;
         uint32_t generation = 0;
+        uint32_t ticket = 0;
     };
-    // Under the lock: queues a request, replacing one still unsent.
-    template <class Record> void QueueLocked(PendingWrite<Record>& write, const Record& record);
+    // Under the lock: queues a request, replacing one still unsent, whose
+    // outcome is then Replaced.
+    template <class Record> void QueueLocked(PendingWrite<Record>& write, const Record& record, uint32_t ticket);
+    // The outcomes of the latest writes, under the lock. IssueLocked makes a
+    // ticket's entry (Pending); DecideLocked gives an undecided one its
+    // outcome; FailPendingLocked makes every undecided one LinkLost.
+    struct OutcomeEntry {
+        uint32_t id = 0;
+        WriteKind kind = WriteKind::Config;
+        WriteOutcome outcome = WriteOutcome::Pending;
+    };
+    static constexpr size_t kOutcomeLimit = 256;
+    uint32_t IssueLocked(WriteKind kind);
+    void DecideLocked(uint32_t id, WriteOutcome outcome);
+    void FailPendingLocked();
+    // After a write that went out: the outcome its wait for the ACK gives.
+    WriteOutcome AckOutcome(bool acknowledged) const;
     // Under the lock: writePending := some write is queued and unsent.
     void UpdateWritePendingLocked();
 
@@ -222,7 +261,13 @@ private:
     // The hellos left, on a port that is not open: their time, without them.
     void WaitOutHellos();
     bool Hello();
-    bool Read(uint8_t code);
+    // A read; for the configuration (0x60) readBack, when given, gets what
+    // the clock sent as it was, before any check: a read-back decodes into
+    // the shadow but queues no correction.
+    bool Read(uint8_t code, ClockConfig* readBack = nullptr);
+    // A read of the poll or a read-back: one that failed is sent once more
+    // (LinkOptions), once the wait from its first send has run out.
+    bool ReadRetrying(uint8_t code, ClockConfig* readBack = nullptr);
     bool DecodeReply(uint8_t code, const std::string& payload);
     bool ReadAll();
     bool Poll();
@@ -231,6 +276,10 @@ private:
     // nothing was queued or the clock acknowledged.
     template <class Record, class Encode>
     bool SendQueued(uint8_t code, PendingWrite<Record>& write, Record& cached, Encode encode);
+    // After a configuration write the clock acknowledged: reads the
+    // configuration back and decides the write's outcome by it. False when
+    // the read failed.
+    bool ConfirmConfig();
 
     // The timed time write. Under the lock: the instant the queued time
     // write is to start, TimePoint::max() when none is queued or it is not
@@ -286,6 +335,16 @@ private:
     uint32_t timedGeneration_ = 0;
     uint32_t timedTickets_ = 0;
     std::deque<ClockTimeSample> timeSamples_;
+    std::deque<OutcomeEntry> outcomes_;
+    // A configuration write acknowledged and still to be read back: its
+    // ticket and the record as the clock should hold it. Link thread only.
+    struct ReadBack {
+        bool due = false;
+        uint32_t ticket = 0;
+        ClockConfig expected;
+        uint8_t protocol = 2;
+    };
+    ReadBack readBack_;
     bool fractionSeen_ = false;
     uint32_t timeReads_ = 0;
     // How long the latest polls took; link thread only.
@@ -294,6 +353,11 @@ private:
 
     std::unique_ptr<CZvSerialMaster> master_;
     const std::shared_ptr<ILinkObserver> observer_;
+    const LinkOptions options_;
+    // The latest read: when its command went out, and why it failed.
+    // Link thread only.
+    std::chrono::steady_clock::time_point readSentAt_{};
+    std::string readFailure_;
     PortState reportedPortState_ = PortState::NotOpened;  // link thread only
 
     LinkMessageHandler messageHandler_;

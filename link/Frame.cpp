@@ -14,10 +14,11 @@ bool IsControl(uint8_t byte)
     return byte <= 0x1F || byte == 0x7F;
 }
 
-// Both ends write the code and the checksum as uppercase digits (HexDigit).
+// Both ends write the code and the checksum as uppercase digits (HexDigit);
+// lowercase ones are the same digits, read as such.
 bool IsFrameDigit(uint8_t c)
 {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
 int HexValue(uint8_t c)
@@ -88,10 +89,9 @@ FrameFault CheckFrame(const uint8_t* buffer, size_t etx)
             return FrameFault::ControlCharacter;
         sum = static_cast<uint8_t>(sum + buffer[i]);
     }
-    // Code and checksum must be two uppercase hex digits each, as BuildFrame
-    // writes them. Read as far as their digits go, a damaged "G0" would pass
-    // for a checksum of 0 and "c8" for code C8: the frame taken would not
-    // be the one that was sent.
+    // Code and checksum must be two hex digits each ("c8" is code C8).
+    // Read as far as their digits go, a damaged "G0" would pass for a
+    // checksum of 0: the frame taken would not be the one that was sent.
     if (!IsFrameDigit(buffer[1]) || !IsFrameDigit(buffer[2]))
         return FrameFault::BadCode;
     if (!IsFrameDigit(buffer[etx - 2]) || !IsFrameDigit(buffer[etx - 1]))

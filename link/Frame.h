@@ -4,8 +4,9 @@
 //   checksum as 2 hex digits | ETX
 //
 // The checksum is the sum modulo 256 of the code digits and the payload
-// bytes. Code and checksum are uppercase hex digits; a frame with anything
-// else there is damaged and rejected like a wrong checksum. Outside frames
+// bytes. Code and checksum are hex digits (written uppercase, read in either
+// case); a frame with anything else there is damaged and rejected like a
+// wrong checksum. Outside frames
 // travel the single bytes ACK and NAK.
 //
 // CFrameReceiver turns received bytes into frames. It does no I/O: the owner
@@ -47,8 +48,8 @@ enum class FrameFault : uint8_t {
     TooLong,           // more than kMaxFrameBytes bytes
     TooShort,          // fewer bytes than STX, code, checksum and ETX
     ControlCharacter,  // a control character in the code or payload
-    BadCode,           // the code is not two uppercase hex digits
-    BadChecksum,       // the checksum is not two uppercase hex digits or does not match
+    BadCode,           // the code is not two hex digits
+    BadChecksum,       // the checksum is not two hex digits or does not match
     AnswerInFrame,     // ACK or NAK inside a frame
     Restarted,         // an STX inside a frame began a new one
 };

@@ -13,6 +13,7 @@ const char* LinkEventKindName(LinkEvent::Kind kind)
     case Kind::StateChanged: return "state changed";
     case Kind::WaitExpired: return "wait ran out";
     case Kind::ReadFailed: return "read failed";
+    case Kind::ReadRetried: return "read retried";
     case Kind::PortChanged: return "port changed";
     }
     return "?";

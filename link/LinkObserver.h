@@ -29,6 +29,7 @@ struct LinkEvent {
         StateChanged,   // code: the device's new state, text: its name
         WaitExpired,    // code: the command waited for, text: what for
         ReadFailed,     // code: the read's command, text: why
+        ReadRetried,    // code: the read's command, sent once more; text: what the first answer ran into
         PortChanged,    // code: the PortState, text: the sentence for the user
     };
     enum class Direction : uint8_t {

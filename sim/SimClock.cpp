@@ -423,7 +423,22 @@ void SimClock::SetFaults(const SimFaults& faults)
 
 uint32_t SimClock::DrawFaultLocked(const Answer& answer)
 {
-    if (faults_.faultPercent <= 0 || faults_.silent)
+    if (faults_.silent)
+        return kSimFaultNone;
+    if (!faults_.faultMix.empty()) {
+        int draw = std::uniform_int_distribution<int>(0, 99)(faultRandom_);
+        for (const auto& [kind, percent] : faults_.faultMix) {
+            if (draw >= percent) {
+                draw -= percent;
+                continue;
+            }
+            const bool fits = answer.kind == Answer::Kind::Reply ||
+                (answer.kind != Answer::Kind::None && (kind & kSimFaultReplyOnly) == 0);
+            return fits ? kind : kSimFaultNone;
+        }
+        return kSimFaultNone;
+    }
+    if (faults_.faultPercent <= 0)
         return kSimFaultNone;
     // One draw decides whether this exchange is faulted, whatever the
     // answer, so the faulted share does not depend on the mix of commands.

@@ -46,6 +46,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <utility>
 #include <vector>
 
 struct SimIdentity {
@@ -106,6 +107,11 @@ struct SimFaults {
     int faultPercent = 0;
     uint32_t faultKinds = kSimFaultAll;
     uint64_t faultSeed = 1;
+    // Instead of faultPercent and faultKinds, when not empty: each entry's
+    // kind (one bit) hits its own share (percent) of the exchanges, one
+    // draw deciding for all, so two kinds never hit the same exchange. A
+    // kind that does not fit the answer leaves it alone.
+    std::vector<std::pair<uint32_t, int>> faultMix;
 };
 
 // How the clock keeps and answers time.

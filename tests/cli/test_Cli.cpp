@@ -373,9 +373,10 @@ TEST_F(CliTest, ExportEditImport)
     EXPECT_TRUE(Contains(imported.output, "The clock holds the profile.")) << imported.output;
     EXPECT_EQ(Clock().Config().biasSeconds, 7200u);
     EXPECT_EQ(Clock().Config().illumination, 11);
-    // Read back through a fresh identification.
+    // Read back by the link after the write, and again through a fresh
+    // identification.
     EXPECT_EQ(Clock().CountReceived(kCmdHello), 2u);
-    EXPECT_EQ(Clock().CountReceived(kCmdReadConfig), 2u);
+    EXPECT_EQ(Clock().CountReceived(kCmdReadConfig), 3u);
 
     // From standard input, unchanged now.
     const CliRun piped = RunShell("cat " + profile + " | " + KEROVANT_CLI + " " + Port() + "import -");

@@ -679,15 +679,17 @@ TEST_F(ClockDeviceTest, WritesQueuedDuringAPollFollowItInOrderAndAPollFollowsThe
     ASSERT_TRUE(WaitUntil([&] { return FromFirst(sim.Clock(), kCmdWriteDisplay).size() >= 2; }, 2s));
 
     std::vector<SimReceived> frames = FromFirst(sim.Clock(), kCmdCurrentTime);
-    ASSERT_GE(frames.size(), 9u);
-    frames.resize(9);
+    ASSERT_GE(frames.size(), 10u);
+    frames.resize(10);
     std::vector<uint8_t> expected = kPoll;
-    expected.insert(expected.end(), {kCmdSetTime, kCmdWriteConfig, kCmdWriteDisplay, kCmdCurrentTime});
+    // The acknowledged configuration is read back at once, before the
+    // display write.
+    expected.insert(expected.end(), {kCmdSetTime, kCmdWriteConfig, kCmdReadConfig, kCmdWriteDisplay, kCmdCurrentTime});
     EXPECT_EQ(CodesOf(frames), expected);
     // Served right after the poll, and polled right after the pass; either
     // would otherwise wait for the next 100 ms poll.
     EXPECT_LT(frames[5].when - frames[4].when, 40ms);
-    EXPECT_LT(frames[8].when - frames[7].when, 40ms);
+    EXPECT_LT(frames[9].when - frames[8].when, 40ms);
 
     // A written configuration is sent once, not again with later writes.
     ASSERT_TRUE(device->SetClockTime(ClockTime{1, 0, 0xD1DB2600, 0}));
@@ -990,6 +992,180 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
     EXPECT_EQ(OfflineCause(acking->GetPortState(), acking->GetDevicePath(), LinkPhase::NoAnswer,
                            "Failed reading Family ID", acking->GetLastFailure()),
               "The clock on ack-clock answers ACK where a reply belongs: Failed reading Family ID");
+}
+
+// What became of each write, told apart for every way it can end.
+TEST_F(ClockDeviceInProcess, EveryWriteEndsWithItsOutcome)
+{
+    struct Row {
+        const char* legend;
+        WriteKind kind;
+        // Arms faults or hooks once the clock is ready, before the write is
+        // queued; the hooks run as the clock receives a frame.
+        std::function<void(SimClock&, ExchangeHooks&, CClockDevice&)> arrange;
+        WriteOutcome outcome;
+        bool queueFromPoll;  // queued while a poll is on the line
+    };
+    const auto faults = [](auto set) {
+        return [set](SimClock& clock, ExchangeHooks&, CClockDevice&) {
+            SimFaults f;
+            set(f);
+            clock.SetFaults(f);
+        };
+    };
+    const auto none = [](SimClock&, ExchangeHooks&, CClockDevice&) {};
+    const Row rows[] = {
+        {"ACK to a time write", WriteKind::Time, none, WriteOutcome::Landed, false},
+        {"ACK to a configuration, read back the same", WriteKind::Config, none, WriteOutcome::Landed, false},
+        {"ACK to a display write", WriteKind::Display, none, WriteOutcome::Landed, false},
+        {"NAK to a time write", WriteKind::Time, faults([](SimFaults& f) { f.nakCode = kCmdSetTime; }),
+         WriteOutcome::Refused, false},
+        {"NAK to a configuration", WriteKind::Config, faults([](SimFaults& f) { f.nakCode = kCmdWriteConfig; }),
+         WriteOutcome::Refused, false},
+        {"no answer to a display write", WriteKind::Display,
+         faults([](SimFaults& f) { f.ignoreCode = kCmdWriteDisplay; }), WriteOutcome::Unanswered, false},
+        {"read back with other values", WriteKind::Config,
+         [](SimClock& clock, ExchangeHooks& hooks, CClockDevice&) {
+             hooks.On(kCmdWriteConfig, [&clock] {
+                 ClockConfig other = clock.Config();
+                 other.biasSeconds = 7;
+                 clock.SetConfig(other);
+             });
+         },
+         WriteOutcome::Differs, false},
+        {"read-back never answered", WriteKind::Config, faults([](SimFaults& f) { f.ignoreCode = kCmdReadConfig; }),
+         WriteOutcome::LinkLost, false},
+        {"link lost before it went out", WriteKind::Config,
+         [](SimClock& clock, ExchangeHooks& hooks, CClockDevice&) {
+             // Silent from the poll's second read on.
+             hooks.On(kCmdDisplayHardware, [&clock] {
+                 SimFaults f;
+                 f.silent = true;
+                 clock.SetFaults(f);
+             });
+         },
+         WriteOutcome::LinkLost, true},
+    };
+    const auto queue = [](CClockDevice& device, WriteKind kind, uint32_t value, WriteTicket& ticket) {
+        ClockConfig config;
+        device.GetConfig(config);
+        config.handMotion = kHandsStopped;
+        config.biasSeconds = value;
+        switch (kind) {
+        case WriteKind::Time: return device.SetClockTime(ClockTime{1, 0, value, 0}, ticket);
+        case WriteKind::Config: return device.SetConfig(config, ticket);
+        case WriteKind::Display: return device.SetDisplayConfig(kSetFace, ticket);
+        }
+        return false;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        line = std::make_shared<SimLine>();
+        ClockConfig stopped = line->Clock().Config();
+        stopped.handMotion = kHandsStopped;
+        line->Clock().SetConfig(stopped);
+        auto device = Connect();
+        ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+        ExchangeHooks hooks(line->Clock());
+        row.arrange(line->Clock(), hooks, *device);
+        WriteTicket ticket;
+        if (row.queueFromPoll) {
+            hooks.On(kCmdCurrentTime, [&] { EXPECT_TRUE(queue(*device, row.kind, 3600, ticket)); });
+            ASSERT_TRUE(hooks.AllFired(2s));
+        } else {
+            ASSERT_TRUE(queue(*device, row.kind, 3600, ticket));
+        }
+        EXPECT_EQ(ticket.kind, row.kind);
+        ASSERT_TRUE(ticket);
+        ASSERT_TRUE(WaitUntil([&] { return IsFinal(device->GetWriteOutcome(ticket)); }, 3s));
+        EXPECT_EQ(device->GetWriteOutcome(ticket), row.outcome);
+        const uint8_t code = row.kind == WriteKind::Time ? kCmdSetTime
+            : row.kind == WriteKind::Config              ? kCmdWriteConfig
+                                                         : kCmdWriteDisplay;
+        EXPECT_EQ(line->Clock().CountReceived(code), row.queueFromPoll ? 0u : 1u) << "never sent again";
+    }
+
+    // Replaced: two configurations queued during one poll; only the second
+    // goes out. Tickets are this object's own: a ticket of a destroyed
+    // object, asked of its successor, is LinkLost, as is one of a kind it
+    // was not issued for.
+    line = std::make_shared<SimLine>();
+    auto device = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+    WriteTicket first, second;
+    {
+        ExchangeHooks hooks(line->Clock());
+        hooks.On(kCmdCurrentTime, [&] {
+            EXPECT_TRUE(queue(*device, WriteKind::Config, 60, first));
+            EXPECT_TRUE(queue(*device, WriteKind::Config, 120, second));
+            EXPECT_EQ(device->GetWriteOutcome(first), WriteOutcome::Replaced);
+            EXPECT_EQ(device->GetWriteOutcome(second), WriteOutcome::Pending);
+        });
+        ASSERT_TRUE(hooks.AllFired(2s));
+    }
+    ASSERT_TRUE(WaitUntil([&] { return IsFinal(device->GetWriteOutcome(second)); }, 3s));
+    EXPECT_EQ(device->GetWriteOutcome(second), WriteOutcome::Landed);
+    EXPECT_EQ(PayloadsOf(line->Clock(), kCmdWriteConfig).size(), 1u);
+    EXPECT_EQ(line->Clock().Config().biasSeconds, 120u);
+    EXPECT_EQ(device->GetWriteOutcome(WriteTicket{WriteKind::Time, second.id}), WriteOutcome::LinkLost);
+    device.reset();
+    auto successor = Connect();
+    EXPECT_EQ(successor->GetWriteOutcome(second), WriteOutcome::LinkLost);
+    EXPECT_EQ(successor->GetWriteOutcome(WriteTicket{}), WriteOutcome::LinkLost);
+}
+
+// A poll read whose answer failed goes once more, after its own wait from
+// the first send; a second failure in a row takes the link down.
+TEST_F(ClockDeviceInProcess, AFailedPollReadIsSentOnceMore)
+{
+    struct Row {
+        const char* legend;
+        std::function<void(SimFaults&)> fault;  // on the time code status read
+    };
+    const Row rows[] = {
+        {"damaged", [](SimFaults& f) { f.badChecksumEvery = 1; }},
+        {"wrong length", [](SimFaults& f) { f.shortCode = kCmdTimeCodeStatus; }},
+        {"wrong code", [](SimFaults& f) { f.wrongCode = kCmdTimeCodeStatus; }},
+        {"missing", [](SimFaults& f) { f.ignoreCode = kCmdTimeCodeStatus; }},
+        {"NAK", [](SimFaults& f) { f.nakCode = kCmdTimeCodeStatus; }},
+        {"ACK inside the reply", [](SimFaults& f) { f.ackInFrameCode = kCmdTimeCodeStatus; }},
+    };
+    for (const Row& row : rows) {
+        for (const bool twice : {false, true}) {
+            SCOPED_TRACE(testing::Message() << row.legend << (twice ? ", twice" : ", once"));
+            line = std::make_shared<SimLine>();
+            auto log = std::make_shared<EventLog>();
+            auto device = Connect(log);
+            ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
+            ExchangeHooks hooks(line->Clock());
+            // Set as the read before it is answered, so it hits the next
+            // frame; cleared again as the faulted answer goes out.
+            hooks.On(kCmdAuxStatus, [&] {
+                line->Clock().ClearReceived();
+                SimFaults f;
+                row.fault(f);
+                line->Clock().SetFaults(f);
+            });
+            if (!twice)
+                hooks.On(kCmdTimeCodeStatus, [&] { line->Clock().SetFaults({}); });
+            ASSERT_TRUE(hooks.AllFired(2s));
+            if (twice) {
+                ASSERT_TRUE(WaitUntil([&] { return device->GetState() == CClockDevice::kStateFailed; }, 3s));
+            } else {
+                const uint32_t polls = device->GetPollCount();
+                ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 2; }, 3s));
+                EXPECT_TRUE(device->IsReady());
+            }
+            const std::vector<SimReceived> frames = FromFirst(line->Clock(), kCmdTimeCodeStatus);
+            ASSERT_GE(frames.size(), 2u);
+            EXPECT_EQ(frames[1].code, kCmdTimeCodeStatus) << "sent again at once after its wait";
+            EXPECT_GE(frames[1].when - frames[0].when, 190ms) << "not before the first send's wait ran out";
+            if (twice) {
+                EXPECT_EQ(line->Clock().CountReceived(kCmdTimeCodeStatus), 2u) << "no third try";
+            }
+            EXPECT_GE(log->Find(LinkEvent::Kind::ReadRetried, kCmdTimeCodeStatus), 0);
+        }
+    }
 }
 
 TEST_F(ClockDeviceInProcess, PortStateComesFromThePortItself)

@@ -89,6 +89,13 @@ TEST(FrameReceiver, DecodesFamilyIdReply)
     EXPECT_EQ(out.rejects, 0);
     EXPECT_EQ(out.code, 0xB0);
     EXPECT_EQ(out.payload, "0150");
+
+    // Lowercase digits are the same digits: "c8" is code C8.
+    CFrameReceiver lower;
+    const Outcome time = FeedAll(lower, FrameWithDigits("c8", "0102"));
+    EXPECT_EQ(time.frames, 1);
+    EXPECT_EQ(time.code, 0xC8);
+    EXPECT_EQ(time.payload, "0102");
 }
 
 struct Row {
@@ -159,9 +166,10 @@ std::vector<Row> FailureTable()
         {"ACK and NAK between frames", {0x06, 0x15, 0x06}, 0, 0, 2, 1, ""},
         {"two frames back to back", twoFrames, 2, 0, 0, 0, "00000001"},
         {"lone STX leaves nothing", {0x02}, 0, 0, 0, 0, ""},
-        // Code and checksum are uppercase hex digits. Read as far as their
-        // digits go, each of these would pass for a good frame.
-        {"lowercase code digits", FrameWithDigits("af", "", "C7"), 0, 1, 0, 0, "", {FrameFault::BadCode}},
+        // Code and checksum are hex digits, in either case; read as far as
+        // their digits go, each of the rejected ones would pass for a good
+        // frame.
+        {"lowercase code digits", FrameWithDigits("af", "", "C7"), 1, 0, 0, 0, ""},
         {"code digits that are no hex digits",
          FrameWithDigits("ZZ", "01", "15"),
          0,
@@ -180,7 +188,15 @@ std::vector<Row> FailureTable()
          0,
          "",
          {FrameFault::BadChecksum}},
-        {"lowercase checksum digits", FrameWithDigits("B3", "0A"), 0, 1, 0, 0, "", {FrameFault::BadChecksum}},
+        {"lowercase checksum digits", FrameWithDigits("B3", "0A"), 1, 0, 0, 0, "0A"},
+        {"lowercase checksum of a wrong sum",
+         FrameWithDigits("B3", "0A", "3f"),
+         0,
+         1,
+         0,
+         0,
+         "",
+         {FrameFault::BadChecksum}},
         {"uppercase of the same frame", BuildFrame(0xB3, "0A"), 1, 0, 0, 0, "0A"},
     };
 }
