@@ -3,9 +3,10 @@
 // Every command follows one pattern: wait until the clock is online and
 // identified (at most 40 checks 50 ms apart), take what it edits from the
 // device object, let a dialog edit a copy, and hand the result to the device
-// object, which sends it from its own thread. The command then only learns
-// whether the link is still up; Set DateTime from the PC clock alone waits
-// for its write to go out, on a second boundary.
+// object, which sends it from its own thread. The command then waits for
+// what became of that write (the window painting, busy and taking no other
+// input) and says what failed unless it landed; Set DateTime from the PC
+// clock waits for its write on a second boundary.
 //
 // Only the hand position dialog talks to the clock while it is open; its
 // command holds the device object throughout, so the refresh cannot replace
@@ -25,6 +26,7 @@
 #include "SetClockFace.h"
 #include "SecondSet.h"
 #include "SetDateTime.h"
+#include "StatusText.h"
 #include "Strings.h"
 #include "TimeCodeSettings.h"
 #include "TzDlg.h"
@@ -67,10 +69,29 @@ CClockConnection::Hold CKerovantDlg::ResumeCommand(uint32_t serialNumber)
     return device;
 }
 
-void CKerovantDlg::CheckLink(const CClockDevice& device, const char* message)
+bool CKerovantDlg::AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message)
 {
-    if (!device.IsOnline())
-        ShowProgramMessage(this, QString::fromUtf8(message));
+    // No ticket: the device object took no write (its lock was not had).
+    WriteOutcome outcome = WriteOutcome::LinkLost;
+    if (ticket) {
+        // The link decides every write within its own waits (about 2 s at
+        // the most); the limit only keeps a window that misses the outcome
+        // from waiting for ever. Meanwhile the window keeps painting, shows
+        // it is busy and takes no other input.
+        const BusyScope busy;
+        RunEventsUntil(
+            [&] {
+                outcome = device.GetWriteOutcome(ticket);
+                return IsFinal(outcome);
+            },
+            kWriteOutcomeWaitMs);
+    }
+    if (outcome == WriteOutcome::Landed)
+        return true;
+    // The write's own outcome, not the link's state now: a write the clock
+    // acknowledged before the cable was pulled has landed.
+    ShowProgramMessage(this, QString::fromStdString(WriteFailureText(message, outcome)));
+    return false;
 }
 
 bool CKerovantDlg::eventFilter(QObject* watched, QEvent* event)
@@ -112,8 +133,14 @@ void CKerovantDlg::SetIlluminationFromSlider()
     const auto level = static_cast<uint8_t>(illumination_->value());
     const CommandScope running(commandRunning_);
     CClockConnection::Hold device = BeginCommand();
-    if (device)
-        SendConfig(device, kStrErrorSettingTime, [level](ClockConfig& config) { config.illumination = level; });
+    if (!device)
+        return;
+    if (!SendConfig(device, kStrErrorSettingIllumination,
+                    [level](ClockConfig& config) { config.illumination = level; })) {
+        // The slider shows again what the device object knows of the clock
+        // (a new object reads it afresh).
+        illuminationPending_ = true;
+    }
 }
 
 void CKerovantDlg::SetTimeZone()
@@ -177,8 +204,9 @@ void CKerovantDlg::SetDateTime()
     }
     ClockDateTime when = dialog.Result();
     when.valid = 1;
-    device->SetClockTime(CalendarToTimeValue(when));
-    CheckLink(*device, kStrErrorSettingTime);
+    WriteTicket ticket;
+    device->SetClockTime(CalendarToTimeValue(when), ticket);
+    AwaitWrite(*device, ticket, kStrErrorSettingTime);
 }
 
 void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
@@ -190,14 +218,15 @@ void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
     const SecondSetResult result = SetClockOnTheSecond(
         device, [](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); });
     // Whatever kept the time from going out is a failure to set it, even
-    // with the link still up.
-    if (result.outcome != SecondSetResult::Outcome::Sent || !device.IsOnline())
+    // with the link still up; a time the clock acknowledged has been set,
+    // whatever became of the link since.
+    if (result.outcome != SecondSetResult::Outcome::Sent)
         ShowProgramMessage(this, QString::fromUtf8(kStrErrorSettingTime));
 }
 
 void CKerovantDlg::SetTimeCodeSettings()
 {
-    ChangeConfig(kStrErrorSettingTime, [this](const ClockConfig& read) -> ConfigEdit {
+    ChangeConfig(kStrErrorSettingTimeCode, [this](const ClockConfig& read) -> ConfigEdit {
         uint8_t useDate = read.useTimeCodeDate() | read.useTimeCodeDateAlt();
         CTimeCodeSettings dialog(this, &useDate);
         if (RunModal(dialog) != QDialog::Accepted)
@@ -235,15 +264,16 @@ void CKerovantDlg::ChangeConfig(const char* message, const std::function<ConfigE
         SendConfig(device, message, edit);
 }
 
-void CKerovantDlg::SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit)
+bool CKerovantDlg::SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit)
 {
     // The fields the user changed, on the configuration the clock holds now:
     // whatever else changed since the dialog opened stays as it is.
     config_ = ClockConfig{};
     device->GetConfig(config_);
     edit(config_);
-    device->SetConfig(config_);
-    CheckLink(*device, message);
+    WriteTicket ticket;
+    device->SetConfig(config_, ticket);
+    return AwaitWrite(*device, ticket, message);
 }
 
 void CKerovantDlg::SetClockHandPosition()
@@ -273,11 +303,12 @@ void CKerovantDlg::SetClockHandPosition()
     // moving again, in the chosen motion or as before.
     config_.configured = 1;
     config_.valid = 1;
-    device->SetConfig(config_);
+    WriteTicket ticket;
+    device->SetConfig(config_, ticket);
     // Should this send never arrive, the next connection finds the hands
     // stopped and offers to start them in this motion.
     stoppedHands_.Remember(device->GetSerialNumber(), config_.handMotion);
-    CheckLink(*device, kStrErrorSettingConfig);
+    AwaitWrite(*device, ticket, kStrErrorSettingConfig);
 }
 
 void CKerovantDlg::OfferToStartHands(const std::shared_ptr<CClockDevice>& device)
@@ -315,6 +346,7 @@ void CKerovantDlg::AskToStartHands()
     if (config.handMotion != kHandsStopped)
         return;
     config.handMotion = stoppedHands_.RestartMotion(device->GetSerialNumber());
-    device->SetConfig(config);
-    CheckLink(*device, kStrErrorSettingConfig);
+    WriteTicket ticket;
+    device->SetConfig(config, ticket);
+    AwaitWrite(*device, ticket, kStrErrorSettingConfig);
 }

@@ -73,6 +73,9 @@ public:
     // A level set with the keyboard or the wheel goes to the clock once the
     // slider has rested this long.
     static constexpr int kIlluminationRestMs = 300;
+    // The longest a command waits for what became of its write; the link
+    // decides each within about 2 s.
+    static constexpr int kWriteOutcomeWaitMs = 5000;
 
     // connection: the owner of the device object; it outlives the window.
     CKerovantDlg(QWidget* parent, CWindowConnection* connection);
@@ -195,8 +198,10 @@ private:
     // serial number; says that the clock changed and gives an empty hold
     // when it is another.
     CClockConnection::Hold ResumeCommand(uint32_t serialNumber);
-    // After a write: says the message when the link is down.
-    void CheckLink(const CClockDevice& device, const char* message);
+    // After a write: waits for its outcome (at most kWriteOutcomeWaitMs)
+    // and, unless it landed, says `message` with what became of the write on
+    // a second line. True when it landed.
+    bool AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message);
     // What a dialog changed, applied to the configuration the clock holds
     // when it is sent.
     using ConfigEdit = std::function<void(ClockConfig&)>;
@@ -206,8 +211,8 @@ private:
     // again and sends (SendConfig).
     void ChangeConfig(const char* message, const std::function<ConfigEdit(const ClockConfig&)>& ask);
     // Reads the held clock's configuration afresh into config_, applies the
-    // edit, sends it and says `message` when it fails.
-    void SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit);
+    // edit, sends it and waits for it (AwaitWrite); true when it landed.
+    bool SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit);
     // A ready clock with its hands stopped and no command running: asks
     // once per connection whether to start them again (AskToStartHands,
     // after the refresh has let go of the device object).

@@ -13,6 +13,7 @@
 #include "TzDlg.h"
 #include "ModalSeam.h"
 #include "SimClock.h"
+#include "StatusText.h"
 #include "Strings.h"
 #include "WindowConnection.h"
 #include "WindowTestSupport.h"
@@ -108,6 +109,8 @@ private slots:
     void nothingStartsWhileACommandWaits();
     void replugWhileADialogIsOpen_data();
     void replugWhileADialogIsOpen();
+    void everyCommandSaysWhetherItsWriteLanded_data();
+    void everyCommandSaysWhetherItsWriteLanded();
 };
 
 void TestKerovantCommands::timeZoneStoresTheSignedBias_data()
@@ -593,15 +596,16 @@ void TestKerovantCommands::nothingStartsWhileACommandWaits()
 
 namespace {
 
-// A settings command, what its dialog's user does, and what the clock then
-// holds when it landed.
-enum class Command { TimeZone, DaylightSaving, TimeCode, DateTime };
+// A command, what its user does, what the clock holds when its write
+// landed, and what the window says when it did not.
+enum class Command { TimeZone, DaylightSaving, TimeCode, DateTime, DateTimeNow, Illumination };
 
 struct CommandCase {
     void (CKerovantDlg::*run)();
     uint8_t code;  // of the write it sends
     std::function<void(QDialog&)> work;
     std::function<bool(const SimClock&)> landed;
+    const char* failure = nullptr;
 };
 
 CommandCase CaseOf(Command command)
@@ -614,7 +618,7 @@ CommandCase CaseOf(Command command)
                     Type(dialog, CTzDlg::kIdHours, QStringLiteral("03"));
                     Click(dialog, CTzDlg::kIdOk);
                 },
-                [](const SimClock& clock) { return clock.Config().biasSeconds == 3 * 3600; }};
+                [](const SimClock& clock) { return clock.Config().biasSeconds == 3 * 3600; }, kStrErrorSettingConfig};
     case Command::DaylightSaving:
         return {&CKerovantDlg::SetDaylightSaving, kCmdWriteConfig,
                 [](QDialog& d) {
@@ -623,7 +627,7 @@ CommandCase CaseOf(Command command)
                     Click(dialog, static_cast<int>(DstId::PresetEu));
                     Click(dialog, static_cast<int>(DstId::Ok));
                 },
-                [](const SimClock& clock) { return clock.Config().dstMode == kDstByWeekday; }};
+                [](const SimClock& clock) { return clock.Config().dstMode == kDstByWeekday; }, kStrErrorSettingConfig};
     case Command::TimeCode:
         return {&CKerovantDlg::SetTimeCodeSettings, kCmdWriteConfig,
                 [](QDialog& d) {
@@ -631,7 +635,7 @@ CommandCase CaseOf(Command command)
                     Click(dialog, CTimeCodeSettings::kIdIgnoreDate);
                     Click(dialog, CTimeCodeSettings::kIdOk);
                 },
-                [](const SimClock& clock) { return clock.Config().useTimeCodeDate() == 0; }};
+                [](const SimClock& clock) { return clock.Config().useTimeCodeDate() == 0; }, kStrErrorSettingTimeCode};
     case Command::DateTime:
         return {&CKerovantDlg::SetDateTime, kCmdSetTime,
                 [](QDialog& d) {
@@ -640,7 +644,18 @@ CommandCase CaseOf(Command command)
                     Type(dialog, CSetDateTime::kIdYear, QStringLiteral("2011"));
                     Click(dialog, CSetDateTime::kIdSetNow);
                 },
-                [](const SimClock& clock) { return clock.Sets().size() == 1; }};
+                [](const SimClock& clock) { return clock.Sets().size() == 1; }, kStrErrorSettingTime};
+    case Command::DateTimeNow:
+        return {&CKerovantDlg::SetDateTime, kCmdSetTime,
+                [](QDialog& dialog) { Click(static_cast<CSetDateTime&>(dialog), CSetDateTime::kIdSetNow); },
+                [](const SimClock& clock) { return clock.Sets().size() == 1; }, kStrErrorSettingTime};
+    case Command::Illumination:
+        // No dialog: the slider stands at 9 when it is let go.
+        return {&CKerovantDlg::SetIlluminationFromSlider,
+                kCmdWriteConfig,
+                {},
+                [](const SimClock& clock) { return clock.Config().illumination == 9; },
+                kStrErrorSettingIllumination};
     }
     return {};
 }
@@ -713,6 +728,69 @@ void TestKerovantCommands::replugWhileADialogIsOpen()
         QTest::qWait(300);  // three polls' time: a write would be there
         QCOMPARE(rig.sim.Clock().CountReceived(test.code), size_t{0});
         QVERIFY(!test.landed(rig.sim.Clock()));
+    }
+}
+
+void TestKerovantCommands::everyCommandSaysWhetherItsWriteLanded_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("refuses");
+    const std::pair<const char*, Command> commands[] = {{"time zone", Command::TimeZone},
+                                                        {"daylight saving", Command::DaylightSaving},
+                                                        {"time code", Command::TimeCode},
+                                                        {"typed date and time", Command::DateTime},
+                                                        {"date and time from the PC", Command::DateTimeNow},
+                                                        {"illumination", Command::Illumination}};
+    for (const auto& [name, command] : commands) {
+        QTest::addRow("%s, clock accepts", name) << int(command) << false;
+        QTest::addRow("%s, clock refuses", name) << int(command) << true;
+    }
+}
+
+void TestKerovantCommands::everyCommandSaysWhetherItsWriteLanded()
+{
+    QFETCH(int, command);
+    QFETCH(bool, refuses);
+    const CommandCase test = CaseOf(Command(command));
+    ClockAndWindow rig([&](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.useTimeCodeDate() = 1;
+        config.useTimeCodeDateAlt() = 1;
+        clock.SetConfig(config);
+        SimFaults faults;
+        faults.nakCode = refuses ? test.code : -1;
+        clock.SetFaults(faults);
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    const ClockConfig before = rig.sim.Clock().Config();
+    auto* slider = rig.window->Find<QSlider>(CKerovantDlg::kIdIllumination);
+    {
+        const QSignalBlocker quiet(slider);
+        slider->setValue(9);
+    }
+
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        test.work(dialog);
+        return dialog.result();
+    });
+    (rig.window->window.get()->*test.run)();
+
+    if (refuses) {
+        // Said once the clock has refused; nothing at the clock changed.
+        QCOMPARE(FirstLines(answers), QStringList{QString::fromUtf8(test.failure)});
+        if (Command(command) != Command::DateTimeNow)
+            QCOMPARE(answers.MessageTexts().front(),
+                     QString::fromStdString(WriteFailureText(test.failure, WriteOutcome::Refused)));
+        QCOMPARE(rig.sim.Clock().CountReceived(test.code), size_t{1});
+        QVERIFY(!test.landed(rig.sim.Clock()));
+        QCOMPARE(rig.sim.Clock().Config(), before);
+    } else {
+        QVERIFY2(answers.Messages().empty(), qPrintable(answers.MessageTexts().join(QLatin1Char('|'))));
+        // Landed before the command ended.
+        QVERIFY(test.landed(rig.sim.Clock()));
     }
 }
 
