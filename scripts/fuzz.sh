@@ -21,6 +21,7 @@ case "$seconds" in
 esac
 
 bash scripts/setup.sh || exit 1
+. scripts/ccache-env.sh
 
 build=build-fuzz
 mkdir -p "$build"

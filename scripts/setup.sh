@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config clang-format git
+  # The compiler cache the test command builds through (scripts/ccache-env.sh).
+  ccache
   libudev-dev libgtest-dev libicu-dev
   qt6-base-dev qt6-svg-dev
   # The Debian package and its checks: CPack's dependency computation

@@ -10,6 +10,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh || exit 1
+. scripts/ccache-env.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 status=0
