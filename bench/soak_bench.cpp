@@ -929,7 +929,18 @@ bool Soak::FinalRound()
     }
     {
         CClockConnection::Hold hold = connection_.HoldDevice();
-        if (!hold || !SetRandomDisplay(*hold, hold.Device())) {
+        if (connection_.Generation() != generation || !hold || !hold->IsReady()) {
+            findings_.Add("the link was replaced during the last round, with no faults");
+            return false;
+        }
+        ClockConfig shadow;
+        hold->GetConfig(shadow);
+        if (shadow.handMotion != kHandsStopped) {
+            findings_.Add("the last round's configuration left the hands running (hand motion " +
+                          std::to_string(shadow.handMotion) + ")");
+            return false;
+        }
+        if (!SetRandomDisplay(*hold, hold.Device())) {
             findings_.Add("the last round's hand setting was refused with the hands stopped");
             return false;
         }
