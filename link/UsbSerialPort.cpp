@@ -289,7 +289,8 @@ void CUsbSerialPort::RequestLowLatency()
     // 1 ms. Any user who may open the device may ask for it; a device that
     // has no such setting (a pseudo-terminal) or refuses it is used as it is.
     // The latency_timer attribute is not written: that needs root and would
-    // outlive this program. The udev rule sets it to 1 ms for every bridge.
+    // outlive this program; the udev rule the package installs sets it to
+    // 1 ms for every FTDI bridge as it is plugged in.
     serial_struct info{};
     if (const int error = driver_.get(fd_, info); error != 0) {
         lowLatency_ = {error == ENOTTY || error == EINVAL ? LowLatency::NotSupported : LowLatency::Off, false, error};
