@@ -546,6 +546,10 @@ void PrintStatus(const CClockDevice& device, bool raw)
     std::printf("%s\n", Column(SerialText(device.GetSerialNumber())).c_str());
     const uint8_t protocol = device.GetProtocolVersion();
     std::printf("%s\n", Column("Protocol version:", std::to_string(protocol)).c_str());
+    // Whether the bridge hands replies on at once; the offset below is only
+    // as good as that.
+    if (const std::string latency = LowLatencyText(device.GetLowLatency().state); !latency.empty())
+        std::printf("%s\n", Column("USB latency:", latency).c_str());
     ClockTime utc;
     ClockTime local;
     device.GetClockTimes(utc, local);

@@ -442,6 +442,12 @@ std::string CClockDevice::GetDevicePath() const
     return port ? port->DevicePath() : std::string();
 }
 
+LowLatencyReport CClockDevice::GetLowLatency() const
+{
+    const ISerialPort* port = master_->Port();
+    return port ? port->LowLatencyResult() : LowLatencyReport{};
+}
+
 // --- link events ---
 
 const char* LinkStateName(LinkState state)
@@ -475,6 +481,12 @@ void CClockDevice::NotifyPortChange()
         return;
     reportedPortState_ = state;
     Notify(LinkEvent::Kind::PortChanged, static_cast<uint8_t>(state), DescribePortState(state, GetDevicePath()));
+    // Whether the bridge hands replies on at once: on real hardware, what
+    // tells a user whether the offset shown can be trusted to a millisecond.
+    // A port opens once, so this comes once.
+    const LowLatencyReport latency = GetLowLatency();
+    if (state == PortState::Open && latency.state != LowLatency::NotAsked)
+        Notify(LinkEvent::Kind::PortLatency, static_cast<uint8_t>(latency.state), LowLatencyTraceText(latency));
 }
 
 // --- the tick grid ---

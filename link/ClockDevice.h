@@ -188,6 +188,9 @@ public:
     // device it chose.
     PortState GetPortState() const;
     std::string GetDevicePath() const;
+    // What opening the port did about the driver's low latency (see
+    // LowLatency in SerialPort.h).
+    LowLatencyReport GetLowLatency() const;
     // What the exchange that failed last ran into; once the object has
     // failed, what made it give up. None until an exchange fails; a later
     // success does not clear it, so read it while the object is offline.

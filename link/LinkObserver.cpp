@@ -15,6 +15,7 @@ const char* LinkEventKindName(LinkEvent::Kind kind)
     case Kind::ReadFailed: return "read failed";
     case Kind::ReadRetried: return "read retried";
     case Kind::PortChanged: return "port changed";
+    case Kind::PortLatency: return "port latency";
     }
     return "?";
 }

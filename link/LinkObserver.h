@@ -31,6 +31,7 @@ struct LinkEvent {
         ReadFailed,     // code: the read's command, text: why
         ReadRetried,    // code: the read's command, sent once more; text: what the first answer ran into
         PortChanged,    // code: the PortState, text: the sentence for the user
+        PortLatency,    // once the port is open: code: its LowLatency, text: what became of the request
     };
     enum class Direction : uint8_t {
         None,

@@ -31,6 +31,30 @@ enum class PortState : uint8_t {
 // A sentence a user can act on, naming the device where there is one.
 std::string DescribePortState(PortState state, const std::string& device);
 
+// Whether the driver hands received bytes on at once. A USB bridge's chip
+// holds them for its latency timer (16 ms unless told otherwise), and every
+// reply, and with it the clock's measured offset, comes that much late.
+enum class LowLatency : uint8_t {
+    NotAsked,      // a byte source without a driver, or a port that did not open
+    On,            // set on opening, or it was on already
+    Off,           // the driver refused it
+    NotSupported,  // the device has no such setting (not a USB bridge: a pseudo-terminal, say)
+};
+
+// What opening the port did about low latency.
+struct LowLatencyReport {
+    LowLatency state = LowLatency::NotAsked;
+    bool changed = false;  // On: this port set it, and puts it back on close
+    int error = 0;         // Off, NotSupported: the driver's errno
+};
+
+// "low (1 ms)", "normal (the driver refused low latency)", ...: the value
+// of a status line. Empty for NotAsked.
+std::string LowLatencyText(LowLatency state);
+// The same with how it came about, for the link trace: "low (1 ms), set on
+// opening", "not supported by the device (Inappropriate ioctl for device)".
+std::string LowLatencyTraceText(const LowLatencyReport& report);
+
 class ISerialPort {
 public:
     virtual ~ISerialPort() = default;
@@ -40,6 +64,9 @@ public:
     virtual PortState State() const { return PortState::Open; }
     // The device the port opened or tried to open; empty when there is none.
     virtual std::string DevicePath() const { return {}; }
+    // What the open did about the driver's low latency; NotAsked for a byte
+    // source without a driver.
+    virtual LowLatencyReport LowLatencyResult() const { return {}; }
 
     // True when a received byte is waiting.
     virtual bool BytesAvailable() = 0;

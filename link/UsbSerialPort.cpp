@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
@@ -30,7 +29,6 @@ constexpr auto kPurgeWait = std::chrono::milliseconds(50);
 constexpr auto kSettleWait = std::chrono::milliseconds(10);
 constexpr auto kReadTimeout = std::chrono::milliseconds(10);
 constexpr auto kWriteTimeout = std::chrono::milliseconds(100);
-constexpr int kLatencyTimerMs = 40;
 
 speed_t SpeedFor(uint32_t baudRate)
 {
@@ -60,6 +58,33 @@ PortState StateForOpenError(int error)
 }
 
 }  // namespace
+
+SerialDriverAccess KernelSerialDriverAccess()
+{
+    return {[](int fd, serial_struct& info) { return ::ioctl(fd, TIOCGSERIAL, &info) == 0 ? 0 : errno; },
+            [](int fd, const serial_struct& info) { return ::ioctl(fd, TIOCSSERIAL, &info) == 0 ? 0 : errno; }};
+}
+
+std::string LowLatencyText(LowLatency state)
+{
+    switch (state) {
+    case LowLatency::NotAsked: return {};
+    case LowLatency::On: return "low (1 ms)";
+    case LowLatency::Off: return "normal (the driver refused low latency)";
+    case LowLatency::NotSupported: return "not supported by the device (not a USB bridge)";
+    }
+    return {};
+}
+
+std::string LowLatencyTraceText(const LowLatencyReport& report)
+{
+    std::string text = LowLatencyText(report.state);
+    if (report.state == LowLatency::On)
+        text += report.changed ? ", set on opening" : ", on already";
+    if (report.error != 0)
+        text += std::string(": ") + std::strerror(report.error);
+    return text;
+}
 
 std::string DescribePortState(PortState state, const std::string& device)
 {
@@ -151,7 +176,10 @@ std::vector<std::string> FindBridgeDevices(uint16_t vendorId)
     return nodes;
 }
 
-CUsbSerialPort::CUsbSerialPort() : wakeFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) { }
+CUsbSerialPort::CUsbSerialPort(SerialDriverAccess driver)
+    : wakeFd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), driver_(std::move(driver))
+{
+}
 
 CUsbSerialPort::~CUsbSerialPort()
 {
@@ -184,6 +212,7 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
     Close();
     receiveCount_ = 0;
     receivePosition_ = 0;
+    lowLatency_ = {};
 
     const size_t nameLength = strnlen(settings.deviceName, sizeof settings.deviceName);
     if (nameLength > 0) {
@@ -241,7 +270,7 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
     state_.store(PortState::Open, std::memory_order_release);
 
     Purge();
-    SetLatencyTimer(kLatencyTimerMs);
+    RequestLowLatency();
     // The bridge's USB transfer size is the kernel driver's affair here; there
     // is no per-open setting for it.
     std::this_thread::sleep_for(kSettleWait);
@@ -249,20 +278,50 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
     // 10 ms for a byte, Write gives up after 100 ms.
 }
 
-void CUsbSerialPort::SetLatencyTimer(int milliseconds)
+void CUsbSerialPort::RequestLowLatency()
 {
-    // Best effort: only the bridge's driver has the attribute, and writing it
-    // may need more rights than opening the device.
-    std::error_code ec;
-    const auto real = std::filesystem::canonical(devicePath_, ec);
-    if (ec)
+    // The bridge's chip sends what it has received when 62 bytes have
+    // gathered or its latency timer runs out, 16 ms by default. A reply of
+    // the clock is shorter than that, so each one waits out the timer: the
+    // link gets slower, and the clock's offset from this computer, which
+    // takes the reply's arrival for the moment it was sent, comes out up to
+    // 16 ms wrong. Low latency makes the kernel's driver set the timer to
+    // 1 ms. Any user who may open the device may ask for it; a device that
+    // has no such setting (a pseudo-terminal) or refuses it is used as it is.
+    // The latency_timer attribute is not written: that needs root and would
+    // outlive this program; the udev rule the package installs sets it to
+    // 1 ms for every FTDI bridge as it is plugged in.
+    serial_struct info{};
+    if (const int error = driver_.get(fd_, info); error != 0) {
+        lowLatency_ = {error == ENOTTY || error == EINVAL ? LowLatency::NotSupported : LowLatency::Off, false, error};
         return;
-    const auto attribute = std::filesystem::path("/sys/class/tty") / real.filename() / "device" / "latency_timer";
-    FILE* f = std::fopen(attribute.c_str(), "we");
-    if (!f)
+    }
+    if ((info.flags & ASYNC_LOW_LATENCY) != 0) {
+        lowLatency_ = {LowLatency::On, false, 0};
         return;
-    std::fprintf(f, "%d", milliseconds);
-    std::fclose(f);
+    }
+    info.flags |= ASYNC_LOW_LATENCY;
+    if (const int error = driver_.set(fd_, info); error != 0) {
+        lowLatency_ = {LowLatency::Off, false, error};
+        return;
+    }
+    lowLatency_ = {LowLatency::On, true, 0};
+}
+
+void CUsbSerialPort::RestoreLowLatency()
+{
+    // Only what this port changed, and only that flag: the device is left as
+    // the next program expects to find it. A device that went away takes
+    // its settings with it; the calls then fail, which is fine.
+    if (lowLatency_.state != LowLatency::On || !lowLatency_.changed)
+        return;
+    serial_struct info{};
+    if (driver_.get(fd_, info) != 0)
+        return;
+    if ((info.flags & ASYNC_LOW_LATENCY) == 0)
+        return;
+    info.flags &= ~static_cast<int>(ASYNC_LOW_LATENCY);
+    driver_.set(fd_, info);
 }
 
 bool CUsbSerialPort::Usable() const
@@ -422,6 +481,7 @@ void CUsbSerialPort::Close()
 {
     if (fd_ < 0)
         return;
+    RestoreLowLatency();
     // Lift the exclusive mode, which otherwise outlives this descriptor when
     // someone else still has the terminal open.
     ::ioctl(fd_, TIOCNXCL);

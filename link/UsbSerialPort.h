@@ -6,8 +6,14 @@
 // device path. A failed open behaves like a cable on which nothing arrives;
 // State() keeps the reason so the user interface can explain it.
 //
-// DescribePortState, declared with PortState in SerialPort.h, is defined
-// here: its advice is about this port's devices.
+// On opening, the port asks the driver for low latency (ASYNC_LOW_LATENCY
+// through TIOCSSERIAL), which the kernel's driver for the bridge turns into
+// a latency timer of 1 ms, and clears the flag again on closing when it was
+// the one to set it. A device that cannot (a pseudo-terminal, a driver that
+// refuses) is used as it is; LowLatencyResult() tells which.
+//
+// DescribePortState and the low-latency texts, declared in SerialPort.h,
+// are defined here: they are about this port's devices.
 //
 // Thread rules: Open and Close run while no other thread uses the port. One
 // reader thread calls BytesAvailable, ReadByte and WaitForInput; the local
@@ -23,6 +29,8 @@
 #include "SerialPort.h"
 
 #include <atomic>
+#include <functional>
+#include <linux/serial.h>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -36,9 +44,19 @@ std::vector<std::string> FindBridgeDevices(uint16_t vendorId);
 
 inline constexpr uint16_t kBridgeVendorId = 0x0403;
 
+// The driver's serial settings, read with TIOCGSERIAL and written with
+// TIOCSSERIAL; each call returns 0 or the call's errno. The port takes them
+// as a pair so that a test can play a driver.
+struct SerialDriverAccess {
+    std::function<int(int fd, serial_struct& info)> get;
+    std::function<int(int fd, const serial_struct& info)> set;
+};
+// The kernel's ioctls.
+SerialDriverAccess KernelSerialDriverAccess();
+
 class CUsbSerialPort final : public ISerialPort {
 public:
-    CUsbSerialPort();
+    explicit CUsbSerialPort(SerialDriverAccess driver = KernelSerialDriverAccess());
     ~CUsbSerialPort() override;
     CUsbSerialPort(const CUsbSerialPort&) = delete;
     CUsbSerialPort& operator=(const CUsbSerialPort&) = delete;
@@ -60,13 +78,17 @@ public:
     // The device path that Open chose (empty when none was found). Written
     // only by Open, before any other thread uses the port.
     std::string DevicePath() const override { return devicePath_; }
+    // Written only by Open, before any other thread uses the port; kept
+    // after Close.
+    LowLatencyReport LowLatencyResult() const override { return lowLatency_; }
 
 private:
     bool Usable() const;
     bool HungUp() const;
     void MarkGone();
     void FailOpen(PortState reason);
-    void SetLatencyTimer(int milliseconds);
+    void RequestLowLatency();
+    void RestoreLowLatency();
 
     int fd_ = -1;
     // Readable once Interrupt has run; -1 when no eventfd could be made, and
@@ -75,6 +97,8 @@ private:
     int wakeFd_ = -1;
     std::string devicePath_;
     std::atomic<PortState> state_{PortState::NotOpened};
+    const SerialDriverAccess driver_;
+    LowLatencyReport lowLatency_;
 
     uint16_t receiveCount_ = 0;
     uint16_t receivePosition_ = 0;

@@ -25,7 +25,9 @@
 // was complete at the clock.
 //
 // SimPort (SimPort.h) puts a SimClock behind an in-process port instead,
-// for tests that need no terminal.
+// for tests that need no terminal. Both carriers pass the clock's answers
+// through a model of the USB bridge's latency timer when SimTiming asks for
+// one.
 //
 // Thread rules: every public member of SimClock and SimServer may be called
 // from any thread; SimClock keeps its state under one mutex. SimServer runs
@@ -33,6 +35,7 @@
 #pragma once
 
 #include "ClockRecords.h"
+#include "SimBridge.h"
 
 #include <atomic>
 #include <chrono>
@@ -123,6 +126,12 @@ struct SimTiming {
     // The cable's rate in baud (10 bits a byte); 0: frames and answers take
     // no time on the line.
     uint32_t lineBaud = 0;
+    // The latency timer of the USB bridge between the clock and the program
+    // (SimUsbBridge, SimBridge.h): the clock's answers reach the program in
+    // packets, held until 62 bytes have gathered or this long has passed
+    // since the first. 0: no bridge, each answer goes on whole when its last
+    // byte is out.
+    std::chrono::milliseconds usbLatency{0};
 };
 
 // One frame as the clock received it.
@@ -301,6 +310,14 @@ public:
 private:
     void Serve();
     void SendAnswer(const SimClock::Answer& answer);
+    // Hands the bytes to the bridge, arriving there in `delay` (the last
+    // one), and sends on what is due.
+    void SendThroughBridge(const std::vector<uint8_t>& bytes, std::chrono::nanoseconds delay);
+    // Writes what the bridge has released by now.
+    void FlushBridge();
+    // How long the serving thread may wait for input before the bridge has
+    // something to send on.
+    std::chrono::nanoseconds UntilBridgeRelease(std::chrono::nanoseconds most) const;
     void WriteAll(const uint8_t* data, size_t length);
     // Waits for the time or for Stop; false when stopped.
     bool WaitFor(std::chrono::nanoseconds duration);
@@ -310,6 +327,7 @@ private:
     void RemoveLinkLocked();
 
     SimClock clock_;
+    SimUsbBridge bridge_;           // the serving thread's
     mutable std::mutex pathMutex_;  // devicePath_ and linkPath_
     std::string devicePath_;
     std::string linkPath_;

@@ -1,5 +1,7 @@
 #include "SimPort.h"
 
+#include "LinkTiming.h"
+
 #include <algorithm>
 #include <thread>
 
@@ -10,6 +12,7 @@ void SimLine::Unplug()
     {
         std::lock_guard<std::mutex> lock(readMutex_);
         unplugged_ = true;
+        bridge_.Clear();
         chunks_.clear();
         offset_ = 0;
     }
@@ -51,6 +54,7 @@ void SimLine::Write(const uint8_t* data, size_t length)
 
 void SimLine::Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay)
 {
+    const SimTiming timing = clock_.Timing();
     {
         std::lock_guard<std::mutex> lock(readMutex_);
         if (unplugged_)
@@ -58,14 +62,19 @@ void SimLine::Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay)
         // The clock answers one request at a time: a late answer holds up
         // the ones behind it.
         busyUntil_ = std::max(busyUntil_, std::chrono::steady_clock::now()) + delay;
-        chunks_.push_back({busyUntil_, std::move(bytes)});
+        bridge_.SetLatency(timing.usbLatency);
+        bridge_.Arrive(bytes, busyUntil_, LineTime(1, timing.lineBaud));
     }
     readCv_.notify_all();
 }
 
-bool SimLine::ReadyLocked(TimePoint now) const
+bool SimLine::ReadyLocked(TimePoint now)
 {
-    return !unplugged_ && !chunks_.empty() && chunks_.front().readyAt <= now;
+    if (unplugged_)
+        return false;
+    for (SimUsbBridge::Packet& packet : bridge_.Release(now))
+        chunks_.push_back({packet.at, std::move(packet.bytes)});
+    return !chunks_.empty();
 }
 
 bool SimLine::BytesAvailable()
@@ -101,8 +110,8 @@ void SimLine::WaitForInput(std::chrono::milliseconds timeout, const std::atomic<
             return;
         // Until the next answer is due or something new is queued; an
         // unplugged line waits the whole timeout, as a dead port does.
-        const TimePoint until =
-            !unplugged_ && !chunks_.empty() ? std::min(deadline, chunks_.front().readyAt) : deadline;
+        const auto next = bridge_.NextRelease();
+        const TimePoint until = !unplugged_ && next ? std::min(deadline, *next) : deadline;
         if (until == TimePoint::max())
             readCv_.wait(lock);
         else

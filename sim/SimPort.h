@@ -6,7 +6,9 @@
 // Answers behave as over SimServer: a frame the clock cannot take draws a
 // NAK (unless the clock is silent), and a slow answer (SimFaults), or one
 // that takes its time on the line (SimTiming), becomes readable only when
-// its time has come, holding back the answers behind it.
+// its time has come, holding back the answers behind it. With a USB
+// latency (SimTiming) the answers pass through the bridge's model
+// (SimUsbBridge) and become readable as it releases them.
 // Unplug makes the port read as silence and report PortState::Gone.
 //
 // Thread rules: every member may be called from any thread. Writers are
@@ -18,6 +20,7 @@
 
 #include "Frame.h"
 #include "SerialPort.h"
+#include "SimBridge.h"
 #include "SimClock.h"
 
 #include <atomic>
@@ -58,7 +61,8 @@ private:
         std::vector<uint8_t> bytes;
     };
     void Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay);
-    bool ReadyLocked(TimePoint now) const;
+    // Moves what the bridge has released by now to the readable chunks.
+    bool ReadyLocked(TimePoint now);
 
     SimClock clock_;
 
@@ -67,9 +71,10 @@ private:
 
     mutable std::mutex readMutex_;
     std::condition_variable readCv_;
-    std::deque<Chunk> chunks_;
-    size_t offset_ = 0;      // into the front chunk
-    TimePoint busyUntil_{};  // the last queued answer's time
+    SimUsbBridge bridge_;       // answers on their way
+    std::deque<Chunk> chunks_;  // released by the bridge, readable
+    size_t offset_ = 0;         // into the front chunk
+    TimePoint busyUntil_{};     // the last queued answer's time
     bool unplugged_ = false;
 };
 

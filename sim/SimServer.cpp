@@ -1,6 +1,7 @@
 #include "SimClock.h"
 
 #include "Frame.h"
+#include "LinkTiming.h"
 #include "WriteFully.h"
 
 #include <algorithm>
@@ -179,6 +180,7 @@ bool SimServer::Start(std::string* error)
         return false;
     }
     stopping_.store(false, std::memory_order_release);
+    bridge_.Clear();
     try {
         thread_ = std::thread(&SimServer::Serve, this);
     } catch (const std::system_error& e) {
@@ -238,9 +240,14 @@ void SimServer::Serve()
     CFrameReceiver receiver;
     uint8_t buffer[256];
     while (!stopping_.load(std::memory_order_acquire)) {
-        const auto turnEnd = SteadyClock::now() + kPollInterval;
+        FlushBridge();
+        // Input, or the moment the bridge sends on what it holds.
+        const auto wait = UntilBridgeRelease(kPollInterval);
+        const auto turnEnd = SteadyClock::now() + wait;
         pollfd p{masterFd_, POLLIN, 0};
-        const int ready = ::poll(&p, 1, static_cast<int>(kPollInterval.count()));
+        const timespec timeout{static_cast<time_t>(wait.count() / 1000000000),
+                               static_cast<long>(wait.count() % 1000000000)};
+        const int ready = ::ppoll(&p, 1, &timeout, nullptr);
         if (ready == 0 || (ready < 0 && errno == EINTR))
             continue;
         bool idle = ready < 0 || !(p.revents & POLLIN);
@@ -258,7 +265,7 @@ void SimServer::Serve()
                     }
                     case CFrameReceiver::Event::Reject:
                         if (!clock_.Faults().silent)
-                            WriteAll(&kNak, 1);
+                            SendThroughBridge({kNak}, {});
                         break;
                     default:
                         // The program's ACK and NAK bytes mean nothing to
@@ -281,12 +288,41 @@ void SimServer::SendAnswer(const SimClock::Answer& answer)
 {
     if (answer.kind == SimClock::Answer::Kind::None)
         return;
+    SendThroughBridge(SimClock::AnswerBytes(answer), answer.delay);
+}
+
+void SimServer::SendThroughBridge(const std::vector<uint8_t>& bytes, std::chrono::nanoseconds delay)
+{
+    const SimTiming timing = clock_.Timing();
+    bridge_.SetLatency(timing.usbLatency);
+    const auto last = SteadyClock::now() + delay;
+    bridge_.Arrive(bytes, last, LineTime(1, timing.lineBaud));
     // The clock answers one request at a time, so a late answer holds up
-    // the next request like a busy clock would.
-    if (answer.delay.count() > 0 && !WaitFor(answer.delay))
-        return;
-    const std::vector<uint8_t> bytes = SimClock::AnswerBytes(answer);
-    WriteAll(bytes.data(), bytes.size());
+    // the next request like a busy clock would; meanwhile the bridge sends
+    // on what falls due.
+    for (;;) {
+        FlushBridge();
+        const auto now = SteadyClock::now();
+        if (now >= last)
+            return;
+        const auto next = bridge_.NextRelease();
+        if (!WaitFor(std::min(last, next ? *next : last) - now))
+            return;
+    }
+}
+
+void SimServer::FlushBridge()
+{
+    for (const SimUsbBridge::Packet& packet : bridge_.Release(SteadyClock::now()))
+        WriteAll(packet.bytes.data(), packet.bytes.size());
+}
+
+std::chrono::nanoseconds SimServer::UntilBridgeRelease(std::chrono::nanoseconds most) const
+{
+    const auto next = bridge_.NextRelease();
+    if (!next)
+        return most;
+    return std::clamp<std::chrono::nanoseconds>(*next - SteadyClock::now(), std::chrono::nanoseconds::zero(), most);
 }
 
 void SimServer::WriteAll(const uint8_t* data, size_t length)

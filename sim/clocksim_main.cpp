@@ -42,6 +42,10 @@ const char kUsage[] =
     "  --whole-seconds         report times without fractions of a second\n"
     "Device:\n"
     "  --link PATH             make PATH a symbolic link to the device while serving\n"
+    "  --usb-latency MS        deliver the answers as a USB bridge whose latency timer\n"
+    "                          is MS milliseconds (0-255) does: held until 62 bytes\n"
+    "                          have gathered or MS have passed since the first (default\n"
+    "                          0: no bridge, as soon as they leave the clock)\n"
     "Faults:\n"
     "  --silent                answer nothing, not even the hello\n"
     "  --ignore CODE           never answer command CODE (hex)\n"
@@ -267,6 +271,8 @@ Options ParseOptions(int argc, char** argv, bool& help)
             o.link = value();
             if (o.link.empty())
                 Bad(arg, o.link, "a path");
+        } else if (arg == "--usb-latency") {
+            o.timing.usbLatency = std::chrono::milliseconds(Decimal(arg, value(), 0, 255));
         } else if (arg == "--silent") {
             flag();
             o.faults.silent = true;

@@ -85,6 +85,9 @@ files)
         grep -q 'ATTRS{idVendor}=="0403"' "$rule" || fail "$(basename "$rule") does not match the vendor ID 0403"
         grep -q 'TAG+="uaccess"' "$rule" || fail "$(basename "$rule") does not tag the device for uaccess"
         grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$rule" || fail "$(basename "$rule") does not keep ModemManager off"
+        # The attribute is the FTDI driver's port device's, not the tty's.
+        grep -q '^SUBSYSTEM=="usb-serial", DRIVER=="ftdi_sio",.*ATTR{latency_timer}="1"' "$rule" ||
+            fail "$(basename "$rule") does not set the FTDI bridge's latency timer to 1 ms"
     done
     # The advice the programs give names the rule the package ships.
     grep -qa "70-kerovant.rules" "$root/usr/bin/kerovant-cli" ||

@@ -298,6 +298,83 @@ TEST_F(UsbSerialPortPty, SingleBytesNeverLandInsideAFrameFromAnotherThread)
     EXPECT_EQ(singleNaks, kNaks);
 }
 
+// The driver's low latency: asked for on opening through the driver seam,
+// put back on closing when this port set it, and never a reason to fail.
+TEST(UsbSerialPortLowLatency, AskedOnOpenPutBackOnCloseNeverFatal)
+{
+    constexpr int kOther = 0x0040;  // a flag that must survive both calls
+    constexpr int kLow = ASYNC_LOW_LATENCY;
+    struct Driver {
+        int flags = 0;
+        int getError = 0;
+        int setError = 0;
+        int sets = 0;
+    };
+    struct Row {
+        const char* legend;
+        Driver driver;
+        bool kernel;  // the pseudo-terminal's own driver instead of the fake
+        LowLatencyReport expected;
+        int flagsOpen;
+        int flagsClosed;
+        int sets;
+    } rows[] = {
+        {"off: set, then cleared", {kOther, 0, 0, 0}, false, {LowLatency::On, true, 0}, kOther | kLow, kOther, 2},
+        {"on already: left alone",
+         {kOther | kLow, 0, 0, 0},
+         false,
+         {LowLatency::On, false, 0},
+         kOther | kLow,
+         kOther | kLow,
+         0},
+        {"refused", {kOther, 0, EPERM, 0}, false, {LowLatency::Off, false, EPERM}, kOther, kOther, 1},
+        {"no such setting",
+         {kOther, ENOTTY, 0, 0},
+         false,
+         {LowLatency::NotSupported, false, ENOTTY},
+         kOther,
+         kOther,
+         0},
+        {"setting not valid",
+         {kOther, EINVAL, 0, 0},
+         false,
+         {LowLatency::NotSupported, false, EINVAL},
+         kOther,
+         kOther,
+         0},
+        {"real pseudo-terminal", {}, true, {LowLatency::NotSupported, false, ENOTTY}, 0, 0, 0},
+    };
+    for (Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        Pty pty;
+        ASSERT_FALSE(pty.slavePath.empty());
+        Driver& d = row.driver;
+        SerialDriverAccess fake{[&d](int, serial_struct& info) {
+                                    info.flags = d.flags;
+                                    return d.getError;
+                                },
+                                [&d](int, const serial_struct& info) {
+                                    ++d.sets;
+                                    if (d.setError == 0)
+                                        d.flags = info.flags;
+                                    return d.setError;
+                                }};
+        CUsbSerialPort port(row.kernel ? KernelSerialDriverAccess() : fake);
+        port.Open(SettingsFor(pty.slavePath));
+        EXPECT_EQ(port.State(), PortState::Open);
+        const LowLatencyReport got = port.LowLatencyResult();
+        EXPECT_EQ(got.state, row.expected.state);
+        EXPECT_EQ(got.changed, row.expected.changed);
+        EXPECT_EQ(got.error, row.expected.error);
+        EXPECT_EQ(d.flags, row.flagsOpen);
+        pty.Send({'k'});
+        EXPECT_EQ(ReadThroughPort(port, 1), Bytes{'k'});
+        port.Close();
+        EXPECT_EQ(d.flags, row.flagsClosed);
+        EXPECT_EQ(d.sets, row.sets);
+    }
+}
+
 TEST(UsbSerialPortNames, DeviceNamesSortNaturally)
 {
     EXPECT_TRUE(DeviceNameLess("/dev/ttyUSB2", "/dev/ttyUSB10"));

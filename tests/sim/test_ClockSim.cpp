@@ -174,6 +174,7 @@ TEST(ClockSimProgram, RefusesBadFaultOptionsNamingThem)
         {{"--noise", "XYZ"}, "invalid value 'XYZ' for --noise"},
         {{"--ack-in-frame"}, "option --ack-in-frame needs a value"},
         {{"--replug-after", "1"}, "option --replug-after needs --unplug-after"},
+        {{"--usb-latency", "256"}, "invalid value '256' for --usb-latency"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0]);

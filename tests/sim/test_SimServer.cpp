@@ -4,6 +4,8 @@
 
 #include "ClockCodec.h"
 #include "Frame.h"
+#include "SimBridge.h"
+#include "SimPort.h"
 #include "UsbSerialPort.h"
 #include "ZvSerialMaster.h"
 
@@ -271,6 +273,100 @@ TEST(SimServer, ReplugServesANewDeviceAtTheLinkPath)
     EXPECT_FALSE(server.IsRunning());
     ::unlink(link.c_str());
     ::rmdir(folder);
+}
+
+// The USB bridge's model on given moments: bytes go on when 62 have
+// gathered, the rest when the latency timer has run since the first held
+// byte, never before; a latency of 0 hands each batch on whole.
+TEST(SimUsbBridge, ReleasesAtSixtyTwoBytesOrWhenTheTimerRunsOut)
+{
+    using us = std::chrono::microseconds;
+    struct Batch {
+        size_t bytes;
+        us last;
+        us spacing;
+    };
+    struct Packet {
+        us at;
+        size_t bytes;
+    };
+    struct Row {
+        const char* legend;
+        std::chrono::milliseconds latency;
+        std::vector<Batch> batches;
+        std::vector<Packet> packets;
+    } rows[] = {
+        {"a short answer waits out the timer", 16ms, {{10, 1000us, 100us}}, {{16100us, 10}}},
+        {"62 bytes go at once, the rest on the timer", 16ms, {{100, 10000us, 100us}}, {{6200us, 62}, {22300us, 38}}},
+        {"a second answer joins the held bytes", 16ms, {{5, 1000us, 0us}, {5, 5000us, 0us}}, {{17000us, 10}}},
+        {"the timer ran out between two answers",
+         1ms,
+         {{5, 500us, 100us}, {3, 3000us, 0us}},
+         {{1100us, 5}, {4000us, 3}}},
+        {"no bridge", 0ms, {{10, 1000us, 100us}, {3, 3000us, 0us}}, {{1000us, 10}, {3000us, 3}}},
+    };
+    const SteadyClock::time_point t0{};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        SimUsbBridge bridge(row.latency);
+        Bytes sent;
+        for (const Batch& batch : row.batches) {
+            Bytes bytes(batch.bytes);
+            for (uint8_t& b : bytes)
+                b = static_cast<uint8_t>(sent.size() + (&b - bytes.data()));
+            sent.insert(sent.end(), bytes.begin(), bytes.end());
+            bridge.Arrive(bytes, t0 + batch.last, batch.spacing);
+        }
+        Bytes got;
+        for (const Packet& packet : row.packets) {
+            ASSERT_EQ(bridge.NextRelease(), t0 + packet.at);
+            EXPECT_TRUE(bridge.Release(t0 + packet.at - 1ns).empty()) << "not before " << packet.at.count() << " us";
+            const auto released = bridge.Release(t0 + packet.at);
+            ASSERT_EQ(released.size(), 1u);
+            EXPECT_EQ(released[0].bytes.size(), packet.bytes);
+            got.insert(got.end(), released[0].bytes.begin(), released[0].bytes.end());
+        }
+        EXPECT_FALSE(bridge.NextRelease().has_value());
+        EXPECT_EQ(got, sent) << "every byte, in order";
+    }
+}
+
+// Both carriers put the model between the clock and the program: over the
+// pseudo-terminal a full packet comes at once and the rest is held by the
+// timer; a short answer comes only once the timer has run, in process too.
+TEST(SimServer, UsbLatencyDeliversAnswersAsABridgeDoes)
+{
+    SimTiming timing;
+    timing.usbLatency = 10s;
+    SimServer held;
+    held.Clock().SetTiming(timing);
+    ASSERT_TRUE(held.Start());
+    CUsbSerialPort port;
+    port.Open(SettingsFor(held.DevicePath()));
+    const Bytes readConfig = BuildFrame(kCmdReadConfig, "");
+    port.Write(readConfig.data(), readConfig.size());
+    EXPECT_EQ(Receive(port, SimUsbBridge::kPacketBytes, 2000ms).size(), SimUsbBridge::kPacketBytes);
+    EXPECT_FALSE(port.BytesAvailable()) << "the rest waits for the timer";
+
+    timing.usbLatency = 200ms;
+    SimServer timed;
+    timed.Clock().SetTiming(timing);
+    ASSERT_TRUE(timed.Start());
+    CUsbSerialPort timedPort;
+    timedPort.Open(SettingsFor(timed.DevicePath()));
+    const Bytes hello = BuildFrame(kCmdHello, "");
+    auto sent = SteadyClock::now();
+    timedPort.Write(hello.data(), hello.size());
+    EXPECT_EQ(Receive(timedPort, 1, 2000ms), Bytes{kAck});
+    EXPECT_GE(SteadyClock::now() - sent, 200ms);
+
+    SimLine line;
+    line.Clock().SetTiming(timing);
+    sent = SteadyClock::now();
+    line.Write(hello.data(), hello.size());
+    ASSERT_TRUE(WaitUntil([&] { return line.BytesAvailable(); }, 2000ms));
+    EXPECT_GE(SteadyClock::now() - sent, 200ms);
+    EXPECT_EQ(line.ReadByte(), kAck);
 }
 
 }  // namespace
