@@ -3,10 +3,18 @@
 // Every command follows one pattern: wait until the clock is online and
 // identified (at most 40 checks 50 ms apart), take what it edits from the
 // device object, let a dialog edit a copy, and hand the result to the device
-// object, which sends it from its own thread. The command then only learns
-// whether the link is still up; Set DateTime from the PC clock alone waits
-// for its write to go out, on a second boundary. The device object is held
-// for the whole command, so the refresh cannot replace it meanwhile.
+// object, which sends it from its own thread. The command then waits for
+// what became of that write (the window painting, busy and taking no other
+// input) and says what failed unless it landed; Set DateTime from the PC
+// clock waits for its write on a second boundary.
+//
+// Only the hand position dialog talks to the clock while it is open; its
+// command holds the device object throughout, so the refresh cannot replace
+// it meanwhile. The other commands hold it only while they read and while
+// they send: a clock unplugged and plugged back while their dialog is open
+// gets its new object at once. On OK they wait for the clock again and send
+// to it only when it is the same clock (by its serial number), changing only
+// the fields their dialog edits on the configuration it holds then.
 #include "KerovantDlg.h"
 
 #include "ClockDateTime.h"
@@ -18,6 +26,7 @@
 #include "SetClockFace.h"
 #include "SecondSet.h"
 #include "SetDateTime.h"
+#include "StatusText.h"
 #include "Strings.h"
 #include "TimeCodeSettings.h"
 #include "TzDlg.h"
@@ -27,34 +36,62 @@
 #include <QSlider>
 #include <QTimer>
 
-namespace {
-
-// Marks a command as running for as long as it lives.
-class CommandScope {
-public:
-    explicit CommandScope(bool& running) : running_(running) { running_ = true; }
-    ~CommandScope() { running_ = false; }
-    CommandScope(const CommandScope&) = delete;
-    CommandScope& operator=(const CommandScope&) = delete;
-
-private:
-    bool& running_;
-};
-
-}  // namespace
+bool CKerovantDlg::CommandAllowed() const
+{
+    // A second command inside the first would open its dialog inside the
+    // first one's wait or on top of its dialog, and the first would go on
+    // with the device object and the message of a moment long gone. The
+    // busy scope keeps the keyboard and the mouse away; what comes without
+    // an event (an assistive technology's press on a button) is refused here.
+    return !commandRunning_ && !BusyScope::Active();
+}
 
 CClockConnection::Hold CKerovantDlg::BeginCommand()
 {
-    if (connection_->WaitForClock())
-        return connection_->HoldDevice();
+    if (connection_->WaitForClock()) {
+        // A replacement may have begun since the last check.
+        CClockConnection::Hold device = connection_->HoldDevice();
+        if (device && device->IsOnline() && device->IsReady())
+            return device;
+    }
     ShowProgramMessage(this, QString::fromUtf8(kStrNoCommunication));
     return {};
 }
 
-void CKerovantDlg::CheckLink(const CClockDevice& device, const char* message)
+CClockConnection::Hold CKerovantDlg::ResumeCommand(uint32_t serialNumber)
 {
-    if (!device.IsOnline())
-        ShowProgramMessage(this, QString::fromUtf8(message));
+    CClockConnection::Hold device = BeginCommand();
+    if (device && device->GetSerialNumber() != serialNumber) {
+        // What the user chose was chosen for the other clock.
+        ShowProgramMessage(this, QString::fromUtf8(kStrClockChanged));
+        return {};
+    }
+    return device;
+}
+
+bool CKerovantDlg::AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message)
+{
+    // No ticket: the device object took no write (its lock was not had).
+    WriteOutcome outcome = WriteOutcome::LinkLost;
+    if (ticket) {
+        // The link decides every write within its own waits (about 2 s at
+        // the most); the limit only keeps a window that misses the outcome
+        // from waiting for ever. Meanwhile the window keeps painting, shows
+        // it is busy and takes no other input.
+        const BusyScope busy;
+        RunEventsUntil(
+            [&] {
+                outcome = device.GetWriteOutcome(ticket);
+                return IsFinal(outcome);
+            },
+            kWriteOutcomeWaitMs);
+    }
+    if (outcome == WriteOutcome::Landed)
+        return true;
+    // The write's own outcome, not the link's state now: a write the clock
+    // acknowledged before the cable was pulled has landed.
+    ShowProgramMessage(this, QString::fromStdString(WriteFailureText(message, outcome)));
+    return false;
 }
 
 bool CKerovantDlg::eventFilter(QObject* watched, QEvent* event)
@@ -70,6 +107,14 @@ bool CKerovantDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CKerovantDlg::OnIlluminationMoved()
 {
+    if (!CommandAllowed()) {
+        // Only an assistive technology reaches the slider now: the level
+        // stays where it was.
+        const QSignalBlocker quiet(illumination_);
+        illumination_->setValue(illuminationLevel_);
+        return;
+    }
+    illuminationLevel_ = illumination_->value();
     // While the handle is dragged the release sends; other moves (keys,
     // wheel, clicks on the groove) are sent once the slider rests.
     if (!illumination_->isSliderDown())
@@ -79,61 +124,79 @@ void CKerovantDlg::OnIlluminationMoved()
 void CKerovantDlg::SetIlluminationFromSlider()
 {
     illuminationRest_->stop();
-    if (commandRunning_) {
+    if (!CommandAllowed()) {
         // Another command's wait or dialog is on; this one follows it.
         illuminationRest_->start();
         return;
     }
     // The level the user chose, before the wait for the clock.
-    const int level = illumination_->value();
-    ChangeConfig(kStrErrorSettingTime, [this, level]() {
-        config_.illumination = static_cast<uint8_t>(level);
-        return true;
-    });
+    const auto level = static_cast<uint8_t>(illumination_->value());
+    const CommandScope running(commandRunning_);
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    if (!SendConfig(device, kStrErrorSettingIllumination,
+                    [level](ClockConfig& config) { config.illumination = level; })) {
+        // The slider shows again what the device object knows of the clock
+        // (a new object reads it afresh).
+        illuminationPending_ = true;
+    }
 }
 
 void CKerovantDlg::SetTimeZone()
 {
-    ChangeConfig(kStrErrorSettingConfig, [this]() {
-        exchange_.bias = ClockStandardBias(config_);
+    ChangeConfig(kStrErrorSettingConfig, [this](const ClockConfig& read) -> ConfigEdit {
+        exchange_.bias = ClockStandardBias(read);
         CTzDlg dialog(this, exchange_);
         if (RunModal(dialog) != QDialog::Accepted)
-            return false;
+            return {};
         exchange_ = dialog.Result();
-        StoreStandardBias(config_, exchange_.bias);
-        config_.configured = 1;
-        config_.valid = 1;
-        return true;
+        return [bias = exchange_.bias](ClockConfig& config) {
+            StoreStandardBias(config, bias);
+            config.configured = 1;
+            config.valid = 1;
+        };
     });
 }
 
 void CKerovantDlg::SetDaylightSaving()
 {
-    ChangeConfig(kStrErrorSettingConfig, [this]() {
+    ChangeConfig(kStrErrorSettingConfig, [this](const ClockConfig& read) -> ConfigEdit {
         // The exchange block starts over from the clock's rules alone.
-        const DstSettings read = DstSettingsFromConfig(config_);
-        exchange_ = read.rules;
-        uint8_t mode = read.mode;
-        CDstDlg dialog(this, exchange_, read.utcReference, &mode);
+        const DstSettings rules = DstSettingsFromConfig(read);
+        exchange_ = rules.rules;
+        uint8_t mode = rules.mode;
+        CDstDlg dialog(this, exchange_, rules.utcReference, &mode);
         // Local rules change on the clock's own face: the preview needs
         // its bias.
-        dialog.SetClockBias(ClockStandardBias(config_));
+        dialog.SetClockBias(ClockStandardBias(read));
         if (RunModal(dialog) != QDialog::Accepted)
-            return false;
+            return {};
         exchange_ = dialog.Rules();
-        StoreDstSettings(DstSettings{exchange_, mode, dialog.UtcReference()}, config_);
-        return true;
+        return [chosen = DstSettings{exchange_, mode, dialog.UtcReference()}](ClockConfig& config) {
+            StoreDstSettings(chosen, config);
+        };
     });
 }
 
 void CKerovantDlg::SetDateTime()
 {
-    const CommandScope running(commandRunning_);
-    CClockConnection::Hold device = BeginCommand();
-    if (!device)
+    if (!CommandAllowed())
         return;
+    const CommandScope running(commandRunning_);
+    uint32_t serialNumber = 0;
+    {
+        // Not held while the dialog is open (see ChangeConfig).
+        const CClockConnection::Hold device = BeginCommand();
+        if (!device)
+            return;
+        serialNumber = device->GetSerialNumber();
+    }
     CSetDateTime dialog(this);
     if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    const CClockConnection::Hold device = ResumeCommand(serialNumber);
+    if (!device)
         return;
     if (!dialog.CustomMode()) {
         SetDateTimeOnTheSecond(*device);
@@ -141,8 +204,9 @@ void CKerovantDlg::SetDateTime()
     }
     ClockDateTime when = dialog.Result();
     when.valid = 1;
-    device->SetClockTime(CalendarToTimeValue(when));
-    CheckLink(*device, kStrErrorSettingTime);
+    WriteTicket ticket;
+    device->SetClockTime(CalendarToTimeValue(when), ticket);
+    AwaitWrite(*device, ticket, kStrErrorSettingTime);
 }
 
 void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
@@ -154,41 +218,68 @@ void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
     const SecondSetResult result = SetClockOnTheSecond(
         device, [](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); });
     // Whatever kept the time from going out is a failure to set it, even
-    // with the link still up.
-    if (result.outcome != SecondSetResult::Outcome::Sent || !device.IsOnline())
+    // with the link still up; a time the clock acknowledged has been set,
+    // whatever became of the link since.
+    if (result.outcome != SecondSetResult::Outcome::Sent)
         ShowProgramMessage(this, QString::fromUtf8(kStrErrorSettingTime));
 }
 
 void CKerovantDlg::SetTimeCodeSettings()
 {
-    ChangeConfig(kStrErrorSettingTime, [this]() {
-        uint8_t useDate = config_.useTimeCodeDate() | config_.useTimeCodeDateAlt();
+    ChangeConfig(kStrErrorSettingTimeCode, [this](const ClockConfig& read) -> ConfigEdit {
+        uint8_t useDate = read.useTimeCodeDate() | read.useTimeCodeDateAlt();
         CTimeCodeSettings dialog(this, &useDate);
         if (RunModal(dialog) != QDialog::Accepted)
-            return false;
-        const uint8_t flag = useDate != 0 ? 1 : 0;
-        config_.useTimeCodeDate() = flag;
-        config_.useTimeCodeDateAlt() = flag;
-        return true;
+            return {};
+        return [flag = uint8_t{useDate != 0 ? uint8_t{1} : uint8_t{0}}](ClockConfig& config) {
+            config.useTimeCodeDate() = flag;
+            config.useTimeCodeDateAlt() = flag;
+        };
     });
 }
 
-void CKerovantDlg::ChangeConfig(const char* message, const std::function<bool()>& edit)
+void CKerovantDlg::ChangeConfig(const char* message, const std::function<ConfigEdit(const ClockConfig&)>& ask)
 {
-    const CommandScope running(commandRunning_);
-    CClockConnection::Hold device = BeginCommand();
-    if (!device)
+    if (!CommandAllowed())
         return;
+    const CommandScope running(commandRunning_);
+    ClockConfig read;
+    uint32_t serialNumber = 0;
+    {
+        // Not held while the dialog is open: the dialog does not talk to
+        // the clock, and a clock unplugged and plugged back meanwhile gets
+        // its new device object at once, instead of the window showing it
+        // offline until the dialog closes.
+        const CClockConnection::Hold device = BeginCommand();
+        if (!device)
+            return;
+        device->GetConfig(read);
+        serialNumber = device->GetSerialNumber();
+    }
+    const ConfigEdit edit = ask(read);
+    if (!edit)
+        return;
+    CClockConnection::Hold device = ResumeCommand(serialNumber);
+    if (device)
+        SendConfig(device, message, edit);
+}
+
+bool CKerovantDlg::SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit)
+{
+    // The fields the user changed, on the configuration the clock holds now:
+    // whatever else changed since the dialog opened stays as it is.
     config_ = ClockConfig{};
     device->GetConfig(config_);
-    if (!edit())
-        return;
-    device->SetConfig(config_);
-    CheckLink(*device, message);
+    edit(config_);
+    WriteTicket ticket;
+    device->SetConfig(config_, ticket);
+    return AwaitWrite(*device, ticket, message);
 }
 
 void CKerovantDlg::SetClockHandPosition()
 {
+    if (!CommandAllowed())
+        return;
     const CommandScope running(commandRunning_);
     // The hold keeps this object the current one while the dialog talks to
     // it; a replacement the refresh asks for meanwhile waits for the hold.
@@ -212,18 +303,19 @@ void CKerovantDlg::SetClockHandPosition()
     // moving again, in the chosen motion or as before.
     config_.configured = 1;
     config_.valid = 1;
-    device->SetConfig(config_);
+    WriteTicket ticket;
+    device->SetConfig(config_, ticket);
     // Should this send never arrive, the next connection finds the hands
     // stopped and offers to start them in this motion.
     stoppedHands_.Remember(device->GetSerialNumber(), config_.handMotion);
-    CheckLink(*device, kStrErrorSettingConfig);
+    AwaitWrite(*device, ticket, kStrErrorSettingConfig);
 }
 
 void CKerovantDlg::OfferToStartHands(const std::shared_ptr<CClockDevice>& device)
 {
     // A command's dialog (the hand position dialog above all) may have the
     // hands stopped on purpose.
-    if (commandRunning_ || !opened_ || !stoppedHands_.TakeQuestion(device))
+    if (!CommandAllowed() || !opened_ || !stoppedHands_.TakeQuestion(device))
         return;
     // Asked once the refresh is over: the question waits for the user, and
     // the refresh's copy of the device object must not keep it (and its
@@ -233,7 +325,7 @@ void CKerovantDlg::OfferToStartHands(const std::shared_ptr<CClockDevice>& device
 
 void CKerovantDlg::AskToStartHands()
 {
-    if (commandRunning_ || !opened_) {
+    if (!CommandAllowed() || !opened_) {
         stoppedHands_.ForgetAsked();  // a command came first; ask after it
         return;
     }
@@ -254,6 +346,7 @@ void CKerovantDlg::AskToStartHands()
     if (config.handMotion != kHandsStopped)
         return;
     config.handMotion = stoppedHands_.RestartMotion(device->GetSerialNumber());
-    device->SetConfig(config);
-    CheckLink(*device, kStrErrorSettingConfig);
+    WriteTicket ticket;
+    device->SetConfig(config, ticket);
+    AwaitWrite(*device, ticket, kStrErrorSettingConfig);
 }

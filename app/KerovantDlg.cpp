@@ -7,6 +7,7 @@
 #include "ClockOffset.h"
 #include "ModalSeam.h"
 #include "DialogUnits.h"
+#include "EventLoopWait.h"
 #include "Images.h"
 #include "StatusText.h"
 #include "Strings.h"
@@ -316,8 +317,24 @@ void CKerovantDlg::Open()
     ok_->setFocus();
 }
 
+bool CKerovantDlg::event(QEvent* event)
+{
+    // The context menu opens nothing while a command runs, however it was
+    // asked for.
+    if (event->type() == QEvent::ContextMenu && !CommandAllowed()) {
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
 void CKerovantDlg::done(int result)
 {
+    // Not in the middle of a command: its wait or its dialog would go on
+    // in a window already closed. (The keys and the close box do not come
+    // through then; an assistive technology's press on OK does.)
+    if (!CommandAllowed())
+        return;
     // However the window closes (OK, Enter, Esc, the close box), the
     // refresh stops with it, and the link's open messages close with it.
     refreshTimer_->stop();
@@ -415,11 +432,14 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
     device.GetClockTimes(utc, local);
     TimeCodeStatus status;
     device.GetTimeCodeStatus(status);
-    if (illuminationPending_) {
+    // Not under the user's hand: a level being dragged stays until it is
+    // let go (and sent).
+    if (illuminationPending_ && !illumination_->isSliderDown()) {
         illuminationPending_ = false;
         // Loading the slider is not a change by the user.
         const QSignalBlocker quiet(illumination_);
         illumination_->setValue(device.GetIllumination());
+        illuminationLevel_ = illumination_->value();
     }
     SetText(utcTime_, FormatClockTime(utc));
     SetText(localTime_, FormatClockTime(local));
@@ -493,12 +513,20 @@ void CKerovantDlg::ReplaceDevice()
 
 void CKerovantDlg::OnDeviceChanged()
 {
+    // The new object may talk to another clock (swapped on the port, or
+    // another bridge chosen): the slider shows its level, not the last
+    // one's.
+    if (opened_)
+        illuminationPending_ = true;
     CloseOrphanedMessages();
     emit deviceReplaced();
 }
 
 void CKerovantDlg::SaveLinkTrace()
 {
+    if (!CommandAllowed())
+        return;
+    const CommandScope running(commandRunning_);
     const QString suggestion = QDir::home().filePath(QString::fromUtf8(kStrLinkTraceFile));
     const QString path = AskSaveFileName(this, QString::fromUtf8(kStrSaveLinkTraceCaption), suggestion,
                                          QString::fromUtf8(kStrLinkTraceFilter));
@@ -532,6 +560,9 @@ void CKerovantDlg::OpenContextMenu()
 
 void CKerovantDlg::ShowAbout()
 {
+    if (!CommandAllowed())
+        return;
+    const CommandScope running(commandRunning_);
     const std::shared_ptr<CClockDevice> device = connection_->Device();
     CAboutDlg about(this, device ? device->GetProductIndex() : kNoProduct);
     RunModal(about);

@@ -73,6 +73,9 @@ public:
     // A level set with the keyboard or the wheel goes to the clock once the
     // slider has rested this long.
     static constexpr int kIlluminationRestMs = 300;
+    // The longest a command waits for what became of its write; the link
+    // decides each within about 2 s.
+    static constexpr int kWriteOutcomeWaitMs = 5000;
 
     // connection: the owner of the device object; it outlives the window.
     CKerovantDlg(QWidget* parent, CWindowConnection* connection);
@@ -137,6 +140,7 @@ signals:
     void connectionChosen(const QString& devicePath);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -144,6 +148,19 @@ private:
     struct OpenMessage {
         QPointer<QMessageBox> box;
         std::shared_ptr<LinkMessage> message;
+    };
+
+    // Marks a command (or another modal step of the window) as running for
+    // as long as it lives.
+    class CommandScope {
+    public:
+        explicit CommandScope(bool& running) : running_(running) { running_ = true; }
+        ~CommandScope() { running_ = false; }
+        CommandScope(const CommandScope&) = delete;
+        CommandScope& operator=(const CommandScope&) = delete;
+
+    private:
+        bool& running_;
     };
 
     void BuildControls();
@@ -168,17 +185,34 @@ private:
 
     void OnDeviceChanged();
 
+    // Nothing runs (no command, no modal step of the window, no wait): a
+    // command, the About box, the file dialog or closing the window may
+    // start.
+    bool CommandAllowed() const;
     // The start of every command: waits for the clock and holds its device
     // object for the command; says "No communication with clock." and gives
     // an empty hold when it does not come.
     CClockConnection::Hold BeginCommand();
-    // After a write: says the message when the link is down.
-    void CheckLink(const CClockDevice& device, const char* message);
+    // After a dialog that let go of the device object: waits for the clock
+    // as BeginCommand does and holds it, if it is still the clock with this
+    // serial number; says that the clock changed and gives an empty hold
+    // when it is another.
+    CClockConnection::Hold ResumeCommand(uint32_t serialNumber);
+    // After a write: waits for its outcome (at most kWriteOutcomeWaitMs)
+    // and, unless it landed, says `message` with what became of the write on
+    // a second line. True when it landed.
+    bool AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message);
+    // What a dialog changed, applied to the configuration the clock holds
+    // when it is sent.
+    using ConfigEdit = std::function<void(ClockConfig&)>;
     // The configuration commands' common road: waits for the clock, reads
-    // its configuration afresh into config_, lets `edit` change it (false:
-    // the user cancelled, nothing is sent), sends it and says `message`
-    // when the link is down.
-    void ChangeConfig(const char* message, const std::function<bool()>& edit);
+    // its configuration, lets `ask` run the dialog on it (an empty edit:
+    // the user cancelled, nothing is sent), then waits for the same clock
+    // again and sends (SendConfig).
+    void ChangeConfig(const char* message, const std::function<ConfigEdit(const ClockConfig&)>& ask);
+    // Reads the held clock's configuration afresh into config_, applies the
+    // edit, sends it and waits for it (AwaitWrite); true when it landed.
+    bool SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit);
     // A ready clock with its hands stopped and no command running: asks
     // once per connection whether to start them again (AskToStartHands,
     // after the refresh has let go of the device object).
@@ -196,8 +230,10 @@ private:
 
     CWindowConnection* connection_;
     bool illuminationPending_ = false;
-    // A command is running (its wait or its dialog); the slider's rest timer
-    // waits for it to end.
+    // The level the slider stands at, as loaded or as the user last set it.
+    int illuminationLevel_ = 0;
+    // A command is running (its wait or its dialog), or the About box or
+    // the file dialog is open; the slider's rest timer waits for it to end.
     bool commandRunning_ = false;
     // The configuration and display configuration the commands work on, and
     // the rule set they exchange with the time zone and daylight-saving

@@ -3,6 +3,7 @@
 #include "EventLoopWait.h"
 #include "HandCommands.h"
 #include "ModalSeam.h"
+#include "StatusText.h"
 #include "Strings.h"
 #include "TimeFieldGroup.h"
 
@@ -178,31 +179,43 @@ void CSetClockFace::OnOk()
                             QString::fromUtf8(kStrZeroFaceTime), QMessageBox::Yes | QMessageBox::No);
             if (answer != QMessageBox::Yes)
                 return;
-        } else {
-            SendFaceTime();
+        } else if (!SendFaceTime()) {
+            return;  // said why; the hands stay stopped for another try
         }
     }
     config_.handMotion = motion_;
     accept();
 }
 
-void CSetClockFace::SendFaceTime()
+bool CSetClockFace::SendFaceTime()
 {
     FillSetFace(display_, CalendarToTimeValue(faceTime_).seconds);
-    device_.SetDisplayConfig(display_);
-    {
+    WriteTicket ticket;
+    device_.SetDisplayConfig(display_, ticket);
+    // No ticket: the device took no hand command (the stop had not reached
+    // the clock).
+    WriteOutcome outcome = WriteOutcome::LinkLost;
+    if (ticket) {
         // The clock takes a face time only while its hands are stopped, and
         // the device sends a queued configuration before a hand command: the
-        // restart must wait until the face time has gone. The window keeps
-        // painting meanwhile and takes no input. A link that has failed
-        // sends nothing more, so there is nothing left to wait for.
+        // restart must wait until the clock has taken the face time. The
+        // window keeps painting meanwhile and takes no input. The link
+        // decides the write within its own waits, a failed link at once.
         const BusyScope busy;
         for (int check = 0; check < kSendWaitChecks; ++check) {
             PauseEvents(kSendWaitIntervalMs);
-            if (device_.NoWritePending() || !device_.IsOnline())
+            outcome = device_.GetWriteOutcome(ticket);
+            if (IsFinal(outcome))
                 break;
         }
     }
+    if (outcome != WriteOutcome::Landed) {
+        // Restarting now would set the hands moving from a position the
+        // clock does not know.
+        ShowProgramMessage(this, QString::fromStdString(WriteFailureText(kStrErrorSettingFaceTime, outcome)));
+        return false;
+    }
     // The configuration as it came: the hands move again.
     device_.SetConfig(config_);
+    return true;
 }

@@ -10,8 +10,11 @@
 // - Forward asks the clock to move the seconds hand a fifth of a second on
 //   (the device drops it unless the stop has reached the clock);
 // - OK with the box ticked sends the face time as a hand command, waits
-//   until the device has sent it, then sends the working configuration as
+//   until the clock has taken it, then sends the working configuration as
 //   it came, so the clock takes the face time before the hands move again.
+//   A face time the clock refused or did not confirm is said, and the
+//   dialog stays open with the hands stopped: the user tries again or
+//   cancels.
 // Sweep and Step send nothing: OK stores the choice in the working
 // configuration, and the caller's send after the dialog carries it (that
 // send also restarts the hands after Cancel).
@@ -63,8 +66,8 @@ public:
     // Field indexes in the face time group, left to right.
     enum FieldIndex : int { kHours, kMinutes, kSeconds };
 
-    // The wait on OK for the face time to leave: up to this many pauses of
-    // this length, looking after each whether the device has sent it.
+    // The wait on OK for the face time's outcome: up to this many pauses of
+    // this length, looking after each whether the link has decided it.
     static constexpr int kSendWaitChecks = 200;
     static constexpr int kSendWaitIntervalMs = 50;
 
@@ -92,8 +95,10 @@ private:
     void OnFieldEvent(int index, unsigned value);
     void OnForward();
     void OnOk();
-    // Sends the face time and waits until the device has sent it.
-    void SendFaceTime();
+    // Sends the face time and waits until the clock has taken it, then
+    // restarts the hands; false, with a message and the hands left stopped,
+    // when the clock did not take it.
+    bool SendFaceTime();
 
     ClockConfig& config_;
     DisplayConfig& display_;

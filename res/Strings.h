@@ -29,6 +29,12 @@ inline constexpr const char* kStrOk = "OK";
 inline constexpr const char* kStrNoCommunication = "No communication with clock.";
 inline constexpr const char* kStrErrorSettingConfig = "Communication error setting clock configuration";
 inline constexpr const char* kStrErrorSettingTime = "Communication error setting clock time";
+inline constexpr const char* kStrErrorSettingIllumination = "Communication error setting dial illumination";
+inline constexpr const char* kStrErrorSettingTimeCode = "Communication error setting time code date use";
+inline constexpr const char* kStrErrorSettingFaceTime = "Communication error setting clock face time";
+// Another clock answers when a dialog's OK is pressed than when it opened.
+inline constexpr const char* kStrClockChanged =
+    "Another clock was connected while the dialog was open. Nothing was sent to it.";
 
 // About box.
 inline constexpr const char* kStrAboutCaption = "About Orvessa Configuration Utility";

@@ -21,6 +21,13 @@ bool IsUserInput(QEvent::Type type)
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::InputMethod:
     case QEvent::ContextMenu: return true;
     default: return false;
     }
@@ -58,8 +65,10 @@ bool BusyScope::Active()
 
 bool BusyScope::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!watched->isWidgetType())
-        return QObject::eventFilter(watched, event);
+    // Whoever the input is addressed to: not only widgets take it. A key
+    // that is a shortcut reaches the QAction or QShortcut that owns it (F1
+    // opens the About box through its action), and the window system's
+    // events reach the window before its widgets.
     // The window system's close (the close box) is refused while busy, so
     // the wait's owner is not pulled away under it; the window can be
     // closed once the wait ends. The program's own closes go through.

@@ -28,8 +28,14 @@ template <class Condition> bool RunEventsUntil(Condition condition, int timeoutM
 void PauseEvents(int milliseconds);
 
 // While one lives the program is busy: a busy cursor shows, and the user's
-// input (keys, mouse buttons, the wheel, touch, closing windows) is
-// swallowed, so windows keep painting but take no command. Nests.
+// input (keys and shortcuts, mouse buttons, the wheel, touch, context menus,
+// closing windows) is swallowed, whatever object it is addressed to, so
+// windows keep painting but take no command. Nests.
+//
+// What comes without an event is not seen here: an assistive technology's
+// action (a screen reader's "press" on a button) calls the widget directly.
+// Whoever starts things from such a widget refuses while busy (the main
+// window starts no command while one runs).
 class BusyScope : public QObject {
 public:
     BusyScope();

@@ -5,6 +5,7 @@
 
 #include "ClockCodec.h"
 #include "KerovantDlg.h"
+#include "ModalSeam.h"
 #include "SimClock.h"
 #include "TemplateDialog.h"
 #include "WindowConnection.h"
@@ -78,6 +79,16 @@ inline void Type(CTemplateDialog& dialog, int id, const QString& text)
     QVERIFY(field);
     field->selectAll();
     QTest::keyClicks(field, text);
+}
+
+// The first line of each message asked for: what failed (a second line
+// says what became of the write).
+inline QStringList FirstLines(const ScopedModalAnswers& answers)
+{
+    QStringList lines;
+    for (const QString& text : answers.MessageTexts())
+        lines << text.section(QLatin1Char('\n'), 0, 0);
+    return lines;
 }
 
 inline void Click(CTemplateDialog& dialog, int id)

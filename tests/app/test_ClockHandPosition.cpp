@@ -184,6 +184,7 @@ private slots:
     void handsLeftStoppedRestartInTheirLastMotion();
 
     void replacementWaitsUntilTheDialogHasClosed();
+    void refusedFaceTimeKeepsTheDialogOpen();
 };
 
 void TestClockHandPosition::init()
@@ -491,17 +492,20 @@ void TestClockHandPosition::replacementWaitsUntilTheDialogHasClosed()
         QCOMPARE(replaced.count(), 0);
 
         // The dialog goes on talking to its object; OK does not wait for a
-        // send that can never happen.
+        // send that can never happen, says the face time did not reach the
+        // clock and stays open.
         Click(dialog, Id::kIdForward);
         QElapsedTimer okTook;
         okTook.start();
         Click(dialog, Id::kIdOk);
         QVERIFY2(okTook.elapsed() < 2000, qPrintable(QString::number(okTook.elapsed())));
-        QVERIFY(!dialog.isVisible());
+        QVERIFY(dialog.isVisible());
+        Click(dialog, Id::kIdCancel);
         QCOMPARE(replaced.count(), 0);
     }));
     window.SetClockHandPosition();
-    QCOMPARE(answers.MessageTexts(), QStringList{QString::fromUtf8(kStrErrorSettingConfig)});
+    QCOMPARE(FirstLines(answers),
+             (QStringList{QString::fromUtf8(kStrErrorSettingFaceTime), QString::fromUtf8(kStrErrorSettingConfig)}));
 
     // Once the dialog has closed: exactly one replacement.
     QVERIFY(replaced.wait(kClockTimeoutMs));
@@ -509,6 +513,38 @@ void TestClockHandPosition::replacementWaitsUntilTheDialogHasClosed()
     QCOMPARE(replaced.count(), 1);
     QCOMPARE(connection.Generation(), generation + 1);
     QVERIFY(!connection.ReplacementPending());
+}
+
+void TestClockHandPosition::refusedFaceTimeKeepsTheDialogOpen()
+{
+    ClockAndWindow rig([](SimClock& clock) {
+        SimFaults faults;
+        faults.nakCode = kCmdWriteDisplay;
+        clock.SetFaults(faults);
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    ScopedModalAnswers answers;
+    bool stayedOpen = false;
+    answers.SetDialogRunner([&](QDialog& d) {
+        auto& dialog = static_cast<CSetClockFace&>(d);
+        dialog.show();
+        if (!TickAndWaitStopped(dialog, rig))
+            return int(QDialog::Rejected);
+        TypeFaceTime(dialog, "1", "2", "3");
+        Click(dialog, Id::kIdOk);
+        // Said; the hands stay stopped, for another try or Cancel.
+        stayedOpen = dialog.isVisible() && dialog.Setting() && FirstLines(answers).size() == 1 &&
+            rig.sim.Clock().Config().handMotion == kHandsStopped;
+        Click(dialog, Id::kIdCancel);
+        return dialog.result();
+    });
+    rig.window->window->SetClockHandPosition();
+    QVERIFY(stayedOpen);
+    QCOMPARE(FirstLines(answers).front(), QString::fromUtf8(kStrErrorSettingFaceTime));
+    QCOMPARE(answers.MessageTexts().front(),
+             QString::fromStdString(WriteFailureText(kStrErrorSettingFaceTime, WriteOutcome::Refused)));
+    QCOMPARE(rig.sim.Clock().CountReceived(kCmdWriteDisplay), size_t{1});
 }
 
 QTEST_MAIN(TestClockHandPosition)

@@ -13,17 +13,23 @@
 #include "TzDlg.h"
 #include "ModalSeam.h"
 #include "SimClock.h"
+#include "StatusText.h"
 #include "Strings.h"
 #include "WindowConnection.h"
+#include "WindowTestSupport.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +52,42 @@ int64_t Seconds(const ClockTime& time)
     return (int64_t{time.secondsHigh} << 32) | time.seconds;
 }
 
+// What a screen reader does when its user "presses" a button: no event,
+// a call on the button.
+void PressByAssistiveTechnology(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+// Ways a user tries to start something while a command waits.
+enum class Input { F1, ClickCommand, PressCommand, PressOk, MoveSlider, MenuKeys, ContextMenu, Escape, Close };
+
+void TryInput(CKerovantDlg& window, Input input)
+{
+    QWidget* daylight = window.Control(CKerovantDlg::kIdDaylightSavings);
+    switch (input) {
+    case Input::F1: QTest::keyClick(&window, Qt::Key_F1); break;
+    case Input::ClickCommand: QTest::mouseClick(daylight, Qt::LeftButton); break;
+    case Input::PressCommand: PressByAssistiveTechnology(daylight); break;
+    case Input::PressOk: PressByAssistiveTechnology(window.Control(CKerovantDlg::kIdOk)); break;
+    case Input::MoveSlider: {
+        QWidget* slider = window.Control(CKerovantDlg::kIdIllumination);
+        QAccessible::queryAccessibleInterface(slider)->valueInterface()->setCurrentValue(5);
+        break;
+    }
+    case Input::MenuKeys: QTest::keyClick(&window, Qt::Key_F10, Qt::ShiftModifier); break;
+    case Input::ContextMenu: {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), window.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(&window, &menu);
+        break;
+    }
+    case Input::Escape: QTest::keyClick(&window, Qt::Key_Escape); break;
+    case Input::Close: window.close(); break;
+    }
+}
+
 }  // namespace
 
 class TestKerovantCommands : public QObject {
@@ -63,6 +105,12 @@ private slots:
     void sliderSendsOnlyTheIllumination();
     void sliderMovedByKeyboardSendsOnceItRests();
     void withoutClockEveryCommandSaysSoAfterTwoSeconds();
+    void nothingStartsWhileACommandWaits_data();
+    void nothingStartsWhileACommandWaits();
+    void replugWhileADialogIsOpen_data();
+    void replugWhileADialogIsOpen();
+    void everyCommandSaysWhetherItsWriteLanded_data();
+    void everyCommandSaysWhetherItsWriteLanded();
 };
 
 void TestKerovantCommands::timeZoneStoresTheSignedBias_data()
@@ -460,6 +508,289 @@ void TestKerovantCommands::withoutClockEveryCommandSaysSoAfterTwoSeconds()
         QCOMPARE(answers.Messages().front().caption, QCoreApplication::applicationName());
         QCOMPARE(answers.Messages().front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(answers.DialogsRun(), 0);
+    }
+}
+
+void TestKerovantCommands::nothingStartsWhileACommandWaits_data()
+{
+    QTest::addColumn<bool>("setNow");  // else the wait for a clock that is not there
+    QTest::addColumn<int>("input");
+    const std::pair<const char*, Input> inputs[] = {
+        {"F1", Input::F1},
+        {"click on a command", Input::ClickCommand},
+        {"screen reader presses a command", Input::PressCommand},
+        {"screen reader presses OK", Input::PressOk},
+        {"screen reader moves the slider", Input::MoveSlider},
+        {"Shift+F10", Input::MenuKeys},
+        {"context menu", Input::ContextMenu},
+        {"Escape", Input::Escape},
+        {"close", Input::Close},
+    };
+    for (const auto& [name, input] : inputs)
+        QTest::addRow("clock wait, %s", name) << false << int(input);
+    QTest::newRow("Set Now, F1") << true << int(Input::F1);
+    QTest::newRow("Set Now, screen reader presses a command") << true << int(Input::PressCommand);
+}
+
+void TestKerovantCommands::nothingStartsWhileACommandWaits()
+{
+    QFETCH(bool, setNow);
+    QFETCH(int, input);
+    // Set Now waits for its second and the clock's answer (at least
+    // 100 ms, the answer a little late here); the other command for a clock
+    // that never comes (2 s).
+    ClockAndWindow rig([](SimClock& clock) {
+        SimFaults late;
+        late.slowCode = kCmdSetTime;
+        late.slowDelay = std::chrono::milliseconds(60);
+        clock.SetFaults(late);
+    });
+    Window missing(kMissingDevice);
+    Window& shown = setNow ? *rig.window : missing;
+    CKerovantDlg& window = *shown.window;
+    QVERIFY(!setNow || (rig.started && shown.WaitReady()));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.Refresh();  // loads the slider from the clock
+
+    auto* slider = qobject_cast<QSlider*>(window.Control(CKerovantDlg::kIdIllumination));
+    const int level = slider->value();
+    ScopedModalAnswers answers;
+    QStringList dialogs;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialogs << dialog.metaObject()->className();
+        auto* setDateTime = qobject_cast<CSetDateTime*>(&dialog);
+        if (!setDateTime)
+            return int(QDialog::Rejected);
+        setDateTime->show();
+        Click(*setDateTime, CSetDateTime::kIdSetNow);
+        // As soon as the command waits for the second.
+        QTimer::singleShot(0, &window, [&] { TryInput(window, Input(input)); });
+        return setDateTime->result();
+    });
+    bool menuOpened = false;
+    WhenPopup(
+        [&](QWidget* menu) {
+            menuOpened = true;
+            menu->close();
+        },
+        3000);
+    if (setNow) {
+        window.SetDateTime();
+    } else {
+        QTimer::singleShot(300, &window, [&] { TryInput(window, Input(input)); });
+        window.SetTimeZone();
+    }
+    // A press by a screen reader lets go of the button 100 ms later.
+    for (int id : {int(CKerovantDlg::kIdDaylightSavings), int(CKerovantDlg::kIdOk)})
+        QTRY_VERIFY(!qobject_cast<QPushButton*>(window.Control(id))->isDown());
+
+    QCOMPARE(dialogs, setNow ? QStringList{QStringLiteral("CSetDateTime")} : QStringList{});
+    QCOMPARE(answers.MessageTexts(), setNow ? QStringList{} : QStringList{QString::fromUtf8(kStrNoCommunication)});
+    QVERIFY(!menuOpened);
+    QVERIFY(window.isVisible());
+    QCOMPARE(slider->value(), level);
+    QVERIFY(!BusyScope::Active());
+}
+
+namespace {
+
+// A command, what its user does, what the clock holds when its write
+// landed, and what the window says when it did not.
+enum class Command { TimeZone, DaylightSaving, TimeCode, DateTime, DateTimeNow, Illumination };
+
+struct CommandCase {
+    void (CKerovantDlg::*run)();
+    uint8_t code;  // of the write it sends
+    std::function<void(QDialog&)> work;
+    std::function<bool(const SimClock&)> landed;
+    const char* failure = nullptr;
+};
+
+CommandCase CaseOf(Command command)
+{
+    switch (command) {
+    case Command::TimeZone:
+        return {&CKerovantDlg::SetTimeZone, kCmdWriteConfig,
+                [](QDialog& d) {
+                    auto& dialog = static_cast<CTzDlg&>(d);
+                    Type(dialog, CTzDlg::kIdHours, QStringLiteral("03"));
+                    Click(dialog, CTzDlg::kIdOk);
+                },
+                [](const SimClock& clock) { return clock.Config().biasSeconds == 3 * 3600; }, kStrErrorSettingConfig};
+    case Command::DaylightSaving:
+        return {&CKerovantDlg::SetDaylightSaving, kCmdWriteConfig,
+                [](QDialog& d) {
+                    auto& dialog = static_cast<CDstDlg&>(d);
+                    Click(dialog, static_cast<int>(DstId::DisableDst));  // the clock has it off
+                    Click(dialog, static_cast<int>(DstId::PresetEu));
+                    Click(dialog, static_cast<int>(DstId::Ok));
+                },
+                [](const SimClock& clock) { return clock.Config().dstMode == kDstByWeekday; }, kStrErrorSettingConfig};
+    case Command::TimeCode:
+        return {&CKerovantDlg::SetTimeCodeSettings, kCmdWriteConfig,
+                [](QDialog& d) {
+                    auto& dialog = static_cast<CTimeCodeSettings&>(d);
+                    Click(dialog, CTimeCodeSettings::kIdIgnoreDate);
+                    Click(dialog, CTimeCodeSettings::kIdOk);
+                },
+                [](const SimClock& clock) { return clock.Config().useTimeCodeDate() == 0; }, kStrErrorSettingTimeCode};
+    case Command::DateTime:
+        return {&CKerovantDlg::SetDateTime, kCmdSetTime,
+                [](QDialog& d) {
+                    auto& dialog = static_cast<CSetDateTime&>(d);
+                    Click(dialog, CSetDateTime::kIdCustom);
+                    Type(dialog, CSetDateTime::kIdYear, QStringLiteral("2011"));
+                    Click(dialog, CSetDateTime::kIdSetNow);
+                },
+                [](const SimClock& clock) { return clock.Sets().size() == 1; }, kStrErrorSettingTime};
+    case Command::DateTimeNow:
+        return {&CKerovantDlg::SetDateTime, kCmdSetTime,
+                [](QDialog& dialog) { Click(static_cast<CSetDateTime&>(dialog), CSetDateTime::kIdSetNow); },
+                [](const SimClock& clock) { return clock.Sets().size() == 1; }, kStrErrorSettingTime};
+    case Command::Illumination:
+        // No dialog: the slider stands at 9 when it is let go.
+        return {&CKerovantDlg::SetIlluminationFromSlider,
+                kCmdWriteConfig,
+                {},
+                [](const SimClock& clock) { return clock.Config().illumination == 9; },
+                kStrErrorSettingIllumination};
+    }
+    return {};
+}
+
+}  // namespace
+
+void TestKerovantCommands::replugWhileADialogIsOpen_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("sameClock");
+    const std::pair<const char*, Command> commands[] = {{"time zone", Command::TimeZone},
+                                                        {"daylight saving", Command::DaylightSaving},
+                                                        {"time code", Command::TimeCode},
+                                                        {"date and time", Command::DateTime}};
+    for (const auto& [name, command] : commands) {
+        QTest::addRow("%s, same clock", name) << int(command) << true;
+        QTest::addRow("%s, another clock", name) << int(command) << false;
+    }
+}
+
+void TestKerovantCommands::replugWhileADialogIsOpen()
+{
+    QFETCH(int, command);
+    QFETCH(bool, sameClock);
+    const CommandCase test = CaseOf(Command(command));
+    ClockAndWindow rig([](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.illumination = 3;
+        config.useTimeCodeDate() = 1;
+        config.useTimeCodeDateAlt() = 1;
+        clock.SetConfig(config);
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+
+    ScopedModalAnswers answers;
+    bool replaced = false;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        // The clock is unplugged and plugged back (or another one put in
+        // its place), its illumination changed meanwhile at the clock: the
+        // window gets a new device object while the dialog is open.
+        ClockConfig config = rig.sim.Clock().Config();
+        config.illumination = 7;
+        rig.sim.Clock().SetConfig(config);
+        if (!sameClock) {
+            SimIdentity other = rig.sim.Clock().Identity();
+            other.serialNumber += 1;
+            rig.sim.Clock().SetIdentity(other);
+        }
+        QSignalSpy changed(&window, &CKerovantDlg::deviceReplaced);
+        window.ReplaceDevice();
+        replaced = changed.wait(kClockTimeoutMs) && rig.window->WaitReady();
+        rig.sim.Clock().ClearReceived();
+        test.work(dialog);
+        return dialog.result();
+    });
+    (window.*test.run)();
+    QVERIFY(replaced);
+
+    if (sameClock) {
+        QVERIFY(QTest::qWaitFor([&] { return rig.sim.Clock().CountReceived(test.code) == 1; }, kClockTimeoutMs));
+        QVERIFY(answers.Messages().empty());
+        QVERIFY(test.landed(rig.sim.Clock()));
+        // What changed at the clock, and the dialog does not edit, stays.
+        QCOMPARE(int(rig.sim.Clock().Config().illumination), 7);
+    } else {
+        QCOMPARE(answers.MessageTexts(), QStringList{QString::fromUtf8(kStrClockChanged)});
+        QTest::qWait(300);  // three polls' time: a write would be there
+        QCOMPARE(rig.sim.Clock().CountReceived(test.code), size_t{0});
+        QVERIFY(!test.landed(rig.sim.Clock()));
+    }
+}
+
+void TestKerovantCommands::everyCommandSaysWhetherItsWriteLanded_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("refuses");
+    const std::pair<const char*, Command> commands[] = {{"time zone", Command::TimeZone},
+                                                        {"daylight saving", Command::DaylightSaving},
+                                                        {"time code", Command::TimeCode},
+                                                        {"typed date and time", Command::DateTime},
+                                                        {"date and time from the PC", Command::DateTimeNow},
+                                                        {"illumination", Command::Illumination}};
+    for (const auto& [name, command] : commands) {
+        QTest::addRow("%s, clock accepts", name) << int(command) << false;
+        QTest::addRow("%s, clock refuses", name) << int(command) << true;
+    }
+}
+
+void TestKerovantCommands::everyCommandSaysWhetherItsWriteLanded()
+{
+    QFETCH(int, command);
+    QFETCH(bool, refuses);
+    const CommandCase test = CaseOf(Command(command));
+    ClockAndWindow rig([&](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.useTimeCodeDate() = 1;
+        config.useTimeCodeDateAlt() = 1;
+        clock.SetConfig(config);
+        SimFaults faults;
+        faults.nakCode = refuses ? test.code : -1;
+        clock.SetFaults(faults);
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    const ClockConfig before = rig.sim.Clock().Config();
+    auto* slider = rig.window->Find<QSlider>(CKerovantDlg::kIdIllumination);
+    {
+        const QSignalBlocker quiet(slider);
+        slider->setValue(9);
+    }
+
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        test.work(dialog);
+        return dialog.result();
+    });
+    (rig.window->window.get()->*test.run)();
+
+    if (refuses) {
+        // Said once the clock has refused; nothing at the clock changed.
+        QCOMPARE(FirstLines(answers), QStringList{QString::fromUtf8(test.failure)});
+        if (Command(command) != Command::DateTimeNow)
+            QCOMPARE(answers.MessageTexts().front(),
+                     QString::fromStdString(WriteFailureText(test.failure, WriteOutcome::Refused)));
+        QCOMPARE(rig.sim.Clock().CountReceived(test.code), size_t{1});
+        QVERIFY(!test.landed(rig.sim.Clock()));
+        QCOMPARE(rig.sim.Clock().Config(), before);
+    } else {
+        QVERIFY2(answers.Messages().empty(), qPrintable(answers.MessageTexts().join(QLatin1Char('|'))));
+        // Landed before the command ended.
+        QVERIFY(test.landed(rig.sim.Clock()));
     }
 }
 

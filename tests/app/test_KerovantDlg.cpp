@@ -129,7 +129,7 @@ private slots:
     // Ready texts.
     void readyTexts_data();
     void readyTexts();
-    void sliderLoadedOncePerOpening();
+    void sliderShowsEachDeviceObjectsLevel();
     void sliderDisabledWithoutIllumination();
     void clockOffsetLine_data();
     void clockOffsetLine();
@@ -284,7 +284,7 @@ void TestKerovantDlg::readyTexts()
     QCOMPARE(CKerovantDlg::OfflineTicks(), 0);
 }
 
-void TestKerovantDlg::sliderLoadedOncePerOpening()
+void TestKerovantDlg::sliderShowsEachDeviceObjectsLevel()
 {
     // Firmware 1.3.0: the configuration carries the illumination.
     SimRig sim(SimIdentity{}, [](SimClock& clock) {
@@ -307,24 +307,36 @@ void TestKerovantDlg::sliderLoadedOncePerOpening()
     // Loading the slider is not a change the user made.
     QCOMPARE(moved.count(), 0);
 
-    // A new device object reads the new level, but the open window keeps
-    // what it loaded.
+    // A level set at the clock meanwhile is not followed by the same
+    // object ...
     ClockConfig config = sim.sim.Clock().Config();
     config.illumination = 3;
     sim.sim.Clock().SetConfig(config);
+    QVERIFY(QTest::qWaitFor([&] { return window.Device()->GetPollCount() > 2; }, kClockTimeoutMs));
+    window.Refresh();
+    QCOMPARE(slider->value(), 9);
+
+    // ... but a new device object (the clock swapped on the port, another
+    // bridge chosen) shows its clock's level.
     QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
     window.ReplaceDevice();
     QVERIFY(replaced.wait(kClockTimeoutMs));
     QVERIFY(sim.WaitIdentified());
     QCOMPARE(window.Device()->GetIllumination(), uint8_t{3});
     window.Refresh();
-    QCOMPARE(slider->value(), 9);
+    QCOMPARE(slider->value(), 3);
+    QCOMPARE(moved.count(), 0);
 
-    // The next opening loads it again.
+    // So does the next opening.
+    config.illumination = 5;
+    sim.sim.Clock().SetConfig(config);
     window.done(QDialog::Accepted);
+    window.ReplaceDevice();
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    QVERIFY(sim.WaitIdentified());
     window.show();
     window.Refresh();
-    QCOMPARE(slider->value(), 3);
+    QCOMPARE(slider->value(), 5);
 }
 
 void TestKerovantDlg::sliderDisabledWithoutIllumination()
