@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 
 CWindowConnection::CWindowConnection(const LinkSettings& settings, QObject* parent)
     : CWindowConnection(
@@ -38,6 +39,7 @@ CWindowConnection::CWindowConnection(SettingsDeviceMaker maker, const LinkSettin
 
 CWindowConnection::~CWindowConnection()
 {
+    watcher_.reset();
     connection_.Shutdown();
 }
 
@@ -48,14 +50,37 @@ void CWindowConnection::AddObserver(std::shared_ptr<ILinkObserver> observer)
 
 void CWindowConnection::Start()
 {
+    // Before the first object: a port that appears while it opens is news.
+    started_ = true;
+    WatchPort();
     connection_.Start();
 }
 
 void CWindowConnection::SetLinkSettings(const LinkSettings& settings)
 {
-    std::lock_guard<std::mutex> lock(settingsMutex_);
-    settings_ = settings;
-    ++settingsChanges_;
+    {
+        std::lock_guard<std::mutex> lock(settingsMutex_);
+        settings_ = settings;
+        ++settingsChanges_;
+    }
+    if (started_)
+        WatchPort();
+}
+
+void CWindowConnection::WatchPort()
+{
+    watcher_.reset();
+    if (!watcherMaker_)
+        return;
+    const LinkSettings settings = CurrentLinkSettings();
+    const std::string path(settings.deviceName, strnlen(settings.deviceName, sizeof settings.deviceName));
+    // On the watcher's thread: the connection takes the news on any thread;
+    // the window hears of it on its own. The watcher goes before this
+    // object, and Qt drops what was posted to an object that is gone.
+    watcher_ = watcherMaker_(path, [this](const PortEvent& event) {
+        connection_.OnPortEvent(event);
+        QMetaObject::invokeMethod(this, &CWindowConnection::portChanged, Qt::QueuedConnection);
+    });
 }
 
 LinkSettings CWindowConnection::CurrentLinkSettings() const

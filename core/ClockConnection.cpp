@@ -105,8 +105,14 @@ void CClockConnection::PortAppeared()
 void CClockConnection::PortVanished(const std::string& path)
 {
     std::shared_ptr<CClockDevice> device = Device();
-    if (device && (path.empty() || path == device->GetDevicePath()))
-        device->PortVanished();
+    if (!device || (!path.empty() && path != device->GetDevicePath()))
+        return;
+    device->PortVanished();
+    // Returns once the link has given up (a few milliseconds), so whoever
+    // shows the news next finds the object offline.
+    const auto until = std::chrono::steady_clock::now() + kVanishWait;
+    while (device->GetState() != LinkState::Failed && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 void CClockConnection::OnPortEvent(const PortEvent& event)

@@ -84,6 +84,8 @@ public:
 
     static constexpr int kReadyChecks = 40;
     static constexpr std::chrono::milliseconds kReadyInterval{50};
+    // How long PortVanished waits at most for the object's link to give up.
+    static constexpr std::chrono::milliseconds kVanishWait{100};
 
     explicit CClockConnection(Factory factory, ChangedHandler changed = {});
     // Shutdown, if it has not run. Holds must be gone by now.
@@ -112,7 +114,7 @@ public:
     // The port watcher's news (any thread). Appeared: replaces the current
     // object when it is offline; a replacement deferred or under way looks
     // again when it is done. Vanished: the current object gives up now when
-    // path is its device (or path is empty).
+    // path is its device (or path is empty); returns once it has.
     void PortAppeared();
     void PortVanished(const std::string& path);
     void OnPortEvent(const PortEvent& event);
