@@ -120,6 +120,7 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
     connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
     connect(connection_, &CWindowConnection::portChanged, this, &CKerovantDlg::ShowNow);
+    connect(connection_, &CWindowConnection::clockIdentified, this, &CKerovantDlg::ShowNow);
 }
 
 CKerovantDlg::~CKerovantDlg()

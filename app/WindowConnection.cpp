@@ -26,10 +26,38 @@ CWindowConnection::CWindowConnection(DeviceMaker maker, QObject* parent)
 {
 }
 
+namespace {
+
+// Hears the link move from its identification read to idle, once per
+// device object, and says so (on the link thread). Only one object's link
+// runs at a time: the old one is shut down before the next is made.
+class CIdentifiedObserver final : public ILinkObserver {
+public:
+    explicit CIdentifiedObserver(std::function<void()> identified) : identified_(std::move(identified)) { }
+    void OnLinkEvent(const LinkEvent& event) override
+    {
+        if (event.kind != LinkEvent::Kind::StateChanged)
+            return;
+        const uint8_t before = last_.exchange(event.code, std::memory_order_acq_rel);
+        if (event.code == LinkStateCode(LinkState::Idle) && before == LinkStateCode(LinkState::Identify))
+            identified_();
+    }
+
+private:
+    const std::function<void()> identified_;
+    std::atomic<uint8_t> last_{0};
+};
+
+}  // namespace
+
 CWindowConnection::CWindowConnection(SettingsDeviceMaker maker, const LinkSettings& settings, QObject* parent)
     : QObject(parent),
       maker_(std::move(maker)),
       settings_(settings),
+      observer_(CombineObservers({traceRing_, std::make_shared<CIdentifiedObserver>([this] {
+                                      QMetaObject::invokeMethod(this, &CWindowConnection::clockIdentified,
+                                                                Qt::QueuedConnection);
+                                  })})),
       self_(this),
       pause_([](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); }),
       connection_([this] { return Make(); },

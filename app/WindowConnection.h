@@ -8,7 +8,8 @@
 //   when the user picks another connection, and an object that was being
 //   made from the old ones as they changed is replaced once more;
 // - turns "the device object has changed" into the deviceChanged signal on
-//   the user-interface thread;
+//   the user-interface thread, and "the clock is identified" into
+//   clockIdentified, so the window need not wait for its next refresh;
 // - waits for the clock before a command (40 checks 50 ms apart) with the
 //   window painting, a busy cursor and no other input;
 // - watches the port the settings name (the first USB bridge when they name
@@ -119,6 +120,8 @@ signals:
     void deviceChanged();
     // The wanted port appeared or went (after the connection has heard).
     void portChanged();
+    // A device object has identified its clock.
+    void clockIdentified();
 
 private:
     // On the replacement thread: a new object from the settings of now.
@@ -139,7 +142,7 @@ private:
     const std::shared_ptr<CLinkTraceRing> traceRing_ = std::make_shared<CLinkTraceRing>();
     // What each device object is given; fixed before Start, read by the
     // replacement thread afterwards.
-    std::shared_ptr<ILinkObserver> observer_ = traceRing_;
+    std::shared_ptr<ILinkObserver> observer_;
     std::atomic<uint64_t> made_{0};
     QPointer<CWindowConnection> self_;
     Presenter presenter_;

@@ -2,8 +2,8 @@
 // first status shown, with the simulated clock behind a link path that is
 // pulled and put back at random points of the 3.2 s replacement cycle.
 // - watch: kerovant-cli watch's first line on a pipe (standard output);
-// - window: the main window, driven off-screen in this process (see
-//   hotplug_window.cpp), its serial number painted.
+// - window: the main window, driven off-screen in this process (Qt's
+//   offscreen platform unless another is named): its serial number painted.
 //
 //   hotplug_bench [--plugs N] [--seed S] [--program cli|window|both] [--cli PATH]
 //
@@ -11,6 +11,17 @@
 #include "BenchSupport.h"
 #include "ClockCodec.h"
 #include "SimClock.h"
+
+#ifdef KEROVANT_HOTPLUG_WINDOW
+#include "KerovantDlg.h"
+#include "WindowConnection.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QTimer>
+#endif
 
 #include <csignal>
 #include <cstdio>
@@ -145,6 +156,77 @@ bool MeasureWatch(const std::string& cli, int plugs, std::mt19937& random)
     return static_cast<int>(times.size()) == plugs;
 }
 
+#ifdef KEROVANT_HOTPLUG_WINDOW
+// Notes the first paint of the serial number line that shows a number.
+class SerialPaint : public QObject {
+public:
+    explicit SerialPaint(QLabel* label) : label_(label) { label_->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !when && !label_->text().contains(QStringLiteral("not available")))
+            when = Clock::now();
+        return QObject::eventFilter(watched, event);
+    }
+    std::optional<Clock::time_point> when;
+
+private:
+    QLabel* label_;
+};
+
+// Runs the event loop until the condition holds or the timeout passes.
+template <class Pred> bool RunUntil(Pred pred, std::chrono::milliseconds timeout)
+{
+    const auto deadline = Clock::now() + timeout;
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (pred() || Clock::now() > deadline)
+            loop.quit();
+    });
+    look.start(1);
+    loop.exec();
+    return pred();
+}
+
+bool MeasureWindow(int plugs, std::mt19937& random)
+{
+    SimServer sim;
+    if (!Plug(sim))
+        return false;
+    LinkSettings settings;
+    SetDeviceName(settings, LinkPath());
+    CWindowConnection connection(settings);
+    connection.Start();
+    CKerovantDlg window(nullptr, &connection);
+    window.show();
+    auto* serial = window.findChild<QLabel*>(QStringLiteral("serialNumber"));
+    std::vector<double> times;
+    for (int i = 0; i < plugs; ++i) {
+        if (!RunUntil([&] { return !serial->text().contains(QStringLiteral("not available")); }, 15000ms)) {
+            std::fprintf(stderr, "plug %d: the window did not reach the clock\n", i + 1);
+            break;
+        }
+        sim.Unplug();
+        const int out = std::uniform_int_distribution<int>(500, 500 + 3200)(random);
+        RunUntil([] { return false; }, std::chrono::milliseconds(out));
+        SerialPaint shown(serial);
+        const auto plugged = Clock::now();
+        if (!Plug(sim))
+            return false;
+        if (!RunUntil([&] { return shown.when.has_value(); }, 15000ms)) {
+            std::fprintf(stderr, "plug %d: no serial number within 15 s\n", i + 1);
+            continue;
+        }
+        times.push_back(Ms(*shown.when - plugged));
+        std::printf("plug %2d: out %4d ms, serial number painted %6.1f ms after the port appeared\n", i + 1, out,
+                    times.back());
+    }
+    Report("window: port appears to serial number", times, plugs);
+    connection.Shutdown();
+    return static_cast<int>(times.size()) == plugs;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -163,11 +245,23 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--cli") == 0)
             cli = argv[i + 1];
     }
+#ifdef KEROVANT_HOTPLUG_WINDOW
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+#endif
     signal(SIGPIPE, SIG_IGN);
     std::printf("seed %u\n", seed);
     std::mt19937 random(seed);
     bool ok = true;
     if (program == "cli" || program == "both")
         ok = MeasureWatch(cli, plugs, random) && ok;
+#ifdef KEROVANT_HOTPLUG_WINDOW
+    if (program == "window" || program == "both")
+        ok = MeasureWindow(plugs, random) && ok;
+#else
+    if (program == "window")
+        std::fprintf(stderr, "built without the window\n");
+#endif
     return ok ? 0 : 1;
 }
