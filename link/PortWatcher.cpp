@@ -22,6 +22,7 @@ namespace {
 // renamed over the old one), it goes, or its rights change (udev's rules ran
 // on a node that devtmpfs made before them).
 constexpr uint32_t kNameEvents = IN_CREATE | IN_DELETE | IN_MOVED_TO | IN_MOVED_FROM | IN_ATTRIB;
+constexpr const char* kPseudoTerminalFolder = "/dev/pts";
 // The folder itself going (a by-id folder after its last bridge).
 constexpr uint32_t kFolderGone = IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED;
 
@@ -84,7 +85,12 @@ CPortWatcher::CPortWatcher(std::string wantedPath, uint16_t vendorId, PortEventH
             : slash == 0                     ? std::string("/")
                                              : wanted_.substr(0, slash);
         name_ = slash == std::string::npos ? wanted_ : wanted_.substr(slash + 1);
-        inotifyFd_ = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+        // A pseudo-terminal's number goes to whichever program asks next: a
+        // node made in /dev/pts is no clock coming back, and every terminal
+        // opened on the system would wake the watcher. Links to one (a
+        // simulated clock's --link) are watched where they are.
+        if (folder_ != kPseudoTerminalFolder)
+            inotifyFd_ = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
         WatchFolder();
         // What is there now is the starting point, not news.
         struct stat st { };

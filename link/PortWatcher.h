@@ -14,7 +14,8 @@
 //   knows nothing of, such as a simulated clock's link, which a replug
 //   replaces with a link to a new pseudo-terminal (a rename over the old
 //   one). A folder that does not exist yet (/dev/serial/by-id before the
-//   first bridge) is watched from the next udev event on.
+//   first bridge) is watched from the next udev event on. /dev/pts is not
+//   watched: a pseudo-terminal's number goes to whichever program asks next.
 //
 // What it reports is the wanted port, not the events: Appeared when the path
 // leads to a device node it did not lead to at the last report (a new node,
