@@ -43,7 +43,31 @@ CConnectionMenu::CConnectionMenu(QWidget* parent, const CWindowConnection* conne
     menuAction()->setObjectName(QStringLiteral("connectionMenuAction"));
     // The device node of each bridge is in its item's tooltip.
     setToolTipsVisible(true);
-    connect(this, &QMenu::aboutToShow, this, &CConnectionMenu::Rebuild);
+    connect(this, &QMenu::aboutToShow, this, &CConnectionMenu::Opened);
+    connect(this, &QMenu::aboutToHide, this, &CConnectionMenu::Closed);
+}
+
+CConnectionMenu::~CConnectionMenu()
+{
+    watcher_.reset();
+}
+
+void CConnectionMenu::Opened()
+{
+    Rebuild();
+    if (!watcherMaker_)
+        return;
+    // Any bridge, whatever the current choice: the list shows them all. A
+    // rebuild that arrives after the menu closed redoes what the next
+    // opening redoes anyway.
+    watcher_ = watcherMaker_(std::string(), [this](const PortEvent&) {
+        QMetaObject::invokeMethod(this, &CConnectionMenu::Rebuild, Qt::QueuedConnection);
+    });
+}
+
+void CConnectionMenu::Closed()
+{
+    watcher_.reset();
 }
 
 QString CConnectionMenu::ItemText(const BridgeInfo& bridge)

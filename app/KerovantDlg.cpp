@@ -119,6 +119,8 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
 
     connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
     connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
+    connect(connection_, &CWindowConnection::portChanged, this, &CKerovantDlg::ShowNow);
+    connect(connection_, &CWindowConnection::clockIdentified, this, &CKerovantDlg::ShowNow);
 }
 
 CKerovantDlg::~CKerovantDlg()
@@ -361,6 +363,25 @@ void CKerovantDlg::SetText(QLabel* label, const std::string& text)
 
 void CKerovantDlg::Refresh()
 {
+    Update(true);
+}
+
+void CKerovantDlg::ShowNow()
+{
+    if (refreshTimer_->isActive())
+        Update(false);
+}
+
+void CKerovantDlg::Update(bool tick)
+{
+    // An object made because its port appeared is a fresh start: its 16
+    // offline ticks count from now, so one plug never makes two objects.
+    const uint64_t hotPlugs = connection_->Connection().HotPlugReplacements();
+    if (hotPlugs != hotPlugsSeen_) {
+        hotPlugsSeen_ = hotPlugs;
+        g_offlineTicks = 0;
+    }
+
     // The identification is the shown object's own: a new object starts
     // unidentified, so a clock swapped for one of another family does not
     // keep the old brand.
@@ -372,6 +393,8 @@ void CKerovantDlg::Refresh()
 
     if (!device || !device->IsOnline()) {
         ShowOffline(device.get());
+        if (!tick)
+            return;
         const int ticks = g_offlineTicks++;
         if (ticks >= kOfflineTicksBeforeReplace) {
             g_offlineTicks = 0;
@@ -388,7 +411,8 @@ void CKerovantDlg::Refresh()
         // The link is up but the clock is not identified yet: everything
         // keeps what it showed, but for the cause line of a clock that keeps
         // failing its identification.
-        ++g_offlineTicks;
+        if (tick)
+            ++g_offlineTicks;
         if (!connection_->LastIdentificationFailure().empty())
             ShowCause(CauseLine(*device));
         return;
@@ -519,6 +543,7 @@ void CKerovantDlg::OnDeviceChanged()
     if (opened_)
         illuminationPending_ = true;
     CloseOrphanedMessages();
+    ShowNow();
     emit deviceReplaced();
 }
 

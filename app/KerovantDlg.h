@@ -184,6 +184,11 @@ private:
     void SetText(QLabel* label, const std::string& text);
 
     void OnDeviceChanged();
+    // The status display brought up to date now, between refreshes, without
+    // counting a tick: a port that appeared or went, a new device object.
+    void ShowNow();
+    // One refresh; tick: counts towards the replacement of an offline object.
+    void Update(bool tick);
 
     // Nothing runs (no command, no modal step of the window, no wait): a
     // command, the About box, the file dialog or closing the window may
@@ -244,6 +249,9 @@ private:
     CStoppedHands stoppedHands_;
     QTimer* illuminationRest_ = nullptr;
     bool opened_ = false;
+    // The connection's hot-plug replacements the refresh has seen: one
+    // restarts the count to the next replacement.
+    uint64_t hotPlugsSeen_ = 0;
     // The size the window was last fitted to its font.
     TemplateSize templateSize_{320, 200};  // the template, in dialog units
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstring>
 
 CWindowConnection::CWindowConnection(const LinkSettings& settings, QObject* parent)
     : CWindowConnection(
@@ -25,10 +26,38 @@ CWindowConnection::CWindowConnection(DeviceMaker maker, QObject* parent)
 {
 }
 
+namespace {
+
+// Hears the link move from its identification read to idle, once per
+// device object, and says so (on the link thread). Only one object's link
+// runs at a time: the old one is shut down before the next is made.
+class CIdentifiedObserver final : public ILinkObserver {
+public:
+    explicit CIdentifiedObserver(std::function<void()> identified) : identified_(std::move(identified)) { }
+    void OnLinkEvent(const LinkEvent& event) override
+    {
+        if (event.kind != LinkEvent::Kind::StateChanged)
+            return;
+        const uint8_t before = last_.exchange(event.code, std::memory_order_acq_rel);
+        if (event.code == LinkStateCode(LinkState::Idle) && before == LinkStateCode(LinkState::Identify))
+            identified_();
+    }
+
+private:
+    const std::function<void()> identified_;
+    std::atomic<uint8_t> last_{0};
+};
+
+}  // namespace
+
 CWindowConnection::CWindowConnection(SettingsDeviceMaker maker, const LinkSettings& settings, QObject* parent)
     : QObject(parent),
       maker_(std::move(maker)),
       settings_(settings),
+      observer_(CombineObservers({traceRing_, std::make_shared<CIdentifiedObserver>([this] {
+                                      QMetaObject::invokeMethod(this, &CWindowConnection::clockIdentified,
+                                                                Qt::QueuedConnection);
+                                  })})),
       self_(this),
       pause_([](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); }),
       connection_([this] { return Make(); },
@@ -38,6 +67,7 @@ CWindowConnection::CWindowConnection(SettingsDeviceMaker maker, const LinkSettin
 
 CWindowConnection::~CWindowConnection()
 {
+    watcher_.reset();
     connection_.Shutdown();
 }
 
@@ -48,14 +78,37 @@ void CWindowConnection::AddObserver(std::shared_ptr<ILinkObserver> observer)
 
 void CWindowConnection::Start()
 {
+    // Before the first object: a port that appears while it opens is news.
+    started_ = true;
+    WatchPort();
     connection_.Start();
 }
 
 void CWindowConnection::SetLinkSettings(const LinkSettings& settings)
 {
-    std::lock_guard<std::mutex> lock(settingsMutex_);
-    settings_ = settings;
-    ++settingsChanges_;
+    {
+        std::lock_guard<std::mutex> lock(settingsMutex_);
+        settings_ = settings;
+        ++settingsChanges_;
+    }
+    if (started_)
+        WatchPort();
+}
+
+void CWindowConnection::WatchPort()
+{
+    watcher_.reset();
+    if (!watcherMaker_)
+        return;
+    const LinkSettings settings = CurrentLinkSettings();
+    const std::string path(settings.deviceName, strnlen(settings.deviceName, sizeof settings.deviceName));
+    // On the watcher's thread: the connection takes the news on any thread;
+    // the window hears of it on its own. The watcher goes before this
+    // object, and Qt drops what was posted to an object that is gone.
+    watcher_ = watcherMaker_(path, [this](const PortEvent& event) {
+        connection_.OnPortEvent(event);
+        QMetaObject::invokeMethod(this, &CWindowConnection::portChanged, Qt::QueuedConnection);
+    });
 }
 
 LinkSettings CWindowConnection::CurrentLinkSettings() const

@@ -8,17 +8,26 @@
 //   when the user picks another connection, and an object that was being
 //   made from the old ones as they changed is replaced once more;
 // - turns "the device object has changed" into the deviceChanged signal on
-//   the user-interface thread;
+//   the user-interface thread, and "the clock is identified" into
+//   clockIdentified, so the window need not wait for its next refresh;
 // - waits for the clock before a command (40 checks 50 ms apart) with the
 //   window painting, a busy cursor and no other input;
+// - watches the port the settings name (the first USB bridge when they name
+//   none) from Start on, and again whenever the settings change: a port that
+//   appears replaces an offline object at once, one that goes ends its link
+//   at once (CClockConnection::OnPortEvent), and portChanged tells the
+//   window so that it shows the news without waiting for its next refresh;
 // - hands every device object it makes the link trace's observers: a ring
 //   of the latest 2,000 events, always (the window's "Save Link Trace..."),
 //   and any other given before Start (kerovant --trace FILE).
 //
 // Thread rules: user-interface thread only, except the message handlers,
-// which the device objects' link threads call; they only post to the
-// user-interface thread. Replacement runs on CClockConnection's thread; it
-// reads the link settings under settingsMutex_.
+// which the device objects' link threads call, and the port watcher's
+// handler, which runs on the watcher's thread; they only post to the
+// user-interface thread (the watcher's also hands the news to
+// CClockConnection, which takes it on any thread). Replacement runs on
+// CClockConnection's thread; it reads the link settings under
+// settingsMutex_.
 #pragma once
 
 #include "ClockConnection.h"
@@ -27,6 +36,7 @@
 #include "LinkMessageFilter.h"
 #include "LinkObserver.h"
 #include "LinkTrace.h"
+#include "PortWatcher.h"
 
 #include <QObject>
 #include <QPointer>
@@ -69,7 +79,11 @@ public:
     // The latest events of the links of all the device objects made.
     const std::shared_ptr<CLinkTraceRing>& TraceRing() const { return traceRing_; }
 
-    // Makes the first device object.
+    // How the port is watched (tests: a fake; null: not watched); call
+    // before Start.
+    void SetPortWatcherMaker(PortWatcherMaker maker) { watcherMaker_ = std::move(maker); }
+
+    // Makes the first device object and watches its port.
     void Start();
     // The settings the next device objects are made from; they take effect
     // with the next replacement (Replace, or the window's ReplaceDevice).
@@ -104,6 +118,10 @@ public:
 signals:
     // The device object has been replaced.
     void deviceChanged();
+    // The wanted port appeared or went (after the connection has heard).
+    void portChanged();
+    // A device object has identified its clock.
+    void clockIdentified();
 
 private:
     // On the replacement thread: a new object from the settings of now.
@@ -112,6 +130,8 @@ private:
     bool MadeFromOldSettings() const;
     void OnReplaced();
     LinkMessageHandler HandlerFor(uint64_t generation);
+    // Watches the port of the settings of now (user-interface thread).
+    void WatchPort();
     void Present(uint64_t generation, const std::shared_ptr<LinkMessage>& message);
 
     SettingsDeviceMaker maker_;
@@ -122,12 +142,16 @@ private:
     const std::shared_ptr<CLinkTraceRing> traceRing_ = std::make_shared<CLinkTraceRing>();
     // What each device object is given; fixed before Start, read by the
     // replacement thread afterwards.
-    std::shared_ptr<ILinkObserver> observer_ = traceRing_;
+    std::shared_ptr<ILinkObserver> observer_;
     std::atomic<uint64_t> made_{0};
     QPointer<CWindowConnection> self_;
     Presenter presenter_;
     Pause pause_;
     CLinkMessageFilter filter_;
+    PortWatcherMaker watcherMaker_ = MakePortWatcher;
     // Last: its replacement thread uses the members above until Shutdown.
     CClockConnection connection_;
+    // Tells connection_; goes first.
+    std::unique_ptr<IPortWatcher> watcher_;
+    bool started_ = false;
 };

@@ -13,7 +13,12 @@
 // two samples is missed, which costs a few switches at most.
 //
 //   wakeup_bench [--seconds N] [--runs N] [--program window|cli]
-//                [--case polling|unplugged|both] [--bin DIR]
+//                [--case polling|unplugged|both] [--bin DIR] [--link-folder DIR]
+//
+// --link-folder puts the clock's link in DIR (default /tmp). The programs
+// watch the link's folder for the clock coming back, so every file made or
+// removed there wakes them once: a folder of its own, as udev's
+// /dev/serial/by-id is for a bridge, shows the programs' own wake-ups.
 //
 // --bin takes the three programs from DIR instead of this build, to
 // measure another build of them (an older one, say) the same way.
@@ -116,11 +121,12 @@ struct Programs {
     std::string clocksim = KEROVANT_CLOCKSIM;
 };
 Programs g_programs;
+std::string g_linkFolder = "/tmp";
 
 // One run's wake-ups per second.
 Rate MeasureOnce(const std::string& program, bool unplugged, int seconds)
 {
-    const std::string link = "/tmp/kerovant-wakeup-" + std::to_string(getpid());
+    const std::string link = g_linkFolder + "/kerovant-wakeup-" + std::to_string(getpid());
     std::vector<std::string> simArgs = {g_programs.clocksim, "--link", link};
     if (unplugged) {
         simArgs.push_back("--unplug-after");
@@ -214,6 +220,8 @@ int main(int argc, char** argv)
             program = argv[i + 1];
         else if (std::strcmp(argv[i], "--case") == 0)
             which = argv[i + 1];
+        else if (std::strcmp(argv[i], "--link-folder") == 0)
+            g_linkFolder = argv[i + 1];
         else if (std::strcmp(argv[i], "--bin") == 0)
             g_programs = {std::string(argv[i + 1]) + "/kerovant", std::string(argv[i + 1]) + "/kerovant-cli",
                           std::string(argv[i + 1]) + "/kerovant-clocksim"};

@@ -3,6 +3,7 @@
 #include "StatusText.h"
 
 #include <csignal>
+#include <cstring>
 #include <cstdio>
 #include <thread>
 
@@ -49,22 +50,40 @@ CClockSession::Options WithWakeup(CClockSession::Options options)
 
 CClockSession::CClockSession(Options options)
     : options_(WithWakeup(std::move(options))),
-      connection_([settings = options_.settings,
-                   observer = std::make_shared<CWakingObserver>(options_.wakeup, options_.observer),
-                   failures = failures_] {
-          // The link goes on at once: nobody is there to close a message.
-          LinkMessageHandler handler = [failures](std::shared_ptr<LinkMessage> message) {
-              {
-                  std::lock_guard<std::mutex> lock(failures->mutex);
-                  failures->last = message->Text();
-                  if (!failures->quiet)
-                      std::fprintf(stderr, "%s: %s\n", message->Caption().c_str(), message->Text().c_str());
-              }
-              message->Dismiss();
-          };
-          return std::make_shared<CClockDevice>(settings, std::move(handler), observer);
-      })
+      connection_(
+          [settings = options_.settings,
+           observer = std::make_shared<CWakingObserver>(options_.wakeup, options_.observer), failures = failures_] {
+              // The link goes on at once: nobody is there to close a message.
+              LinkMessageHandler handler = [failures](std::shared_ptr<LinkMessage> message) {
+                  {
+                      std::lock_guard<std::mutex> lock(failures->mutex);
+                      failures->last = message->Text();
+                      if (!failures->quiet)
+                          std::fprintf(stderr, "%s: %s\n", message->Caption().c_str(), message->Text().c_str());
+                  }
+                  message->Dismiss();
+              };
+              return std::make_shared<CClockDevice>(settings, std::move(handler), observer);
+          },
+          // A new object wakes watch, which sleeps until something happens.
+          [wakeup = options_.wakeup] { wakeup->Notify(); })
 {
+}
+
+void CClockSession::Start()
+{
+    if (!watcher_) {
+        const LinkSettings& settings = options_.settings;
+        const std::string path(settings.deviceName, strnlen(settings.deviceName, sizeof settings.deviceName));
+        const PortWatcherMaker& make = options_.watchPort ? options_.watchPort : PortWatcherMaker(MakePortWatcher);
+        // Made before the first object, so a port that appears while that
+        // object opens is not missed.
+        watcher_ = make(path, [this](const PortEvent& event) {
+            connection_.OnPortEvent(event);
+            options_.wakeup->Notify();
+        });
+    }
+    connection_.Start();
 }
 
 std::string CClockSession::LastIdentificationFailure() const
@@ -80,6 +99,7 @@ CClockSession::~CClockSession()
 
 void CClockSession::Close()
 {
+    watcher_.reset();
     connection_.Shutdown();
 }
 
@@ -151,15 +171,18 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
         std::lock_guard<std::mutex> lock(failures_->mutex);
         failures_->quiet = true;
     }
-    connection_.Start();
+    Start();
     bool answering = false;
     std::string cause;  // printed for this outage
     PortState causePort = PortState::Open;
     std::string path;
     uint64_t seenGeneration = 0;
     uint32_t seenPoll = 0;
-    // While the clock does not answer: when its device object is replaced.
+    // While the clock does not answer: when its device object is replaced,
+    // counted from when the object now current was first seen offline (a
+    // port that appears replaces it sooner, and the count starts again).
     auto replaceAt = SteadyClock::time_point::max();
+    uint64_t offlineGeneration = 0;
     for (;;) {
         if (Interrupted()) {
             const int status = InterruptedExit();
@@ -193,8 +216,11 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
         } else {
             // Offline, or online and not identified yet: the identification
             // read may still finish before the replacement is due.
-            if (replaceAt == SteadyClock::time_point::max())
+            const uint64_t generation = connection_.Generation();
+            if (replaceAt == SteadyClock::time_point::max() || generation != offlineGeneration) {
                 replaceAt = SteadyClock::now() + kOfflineBeforeReplace;
+                offlineGeneration = generation;
+            }
             if (device) {
                 // One line an outage; another only when the cause changes
                 // (a cable plugged back into a clock that now fails
@@ -239,7 +265,7 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
 
 int CClockSession::Connect(bool firstPoll)
 {
-    connection_.Start();
+    Start();
     // The port is opened as the object is made: a device that is missing,
     // not a terminal, forbidden or held by another program is known now,
     // and the link's hellos would only wait it out.

@@ -7,8 +7,12 @@
 // 130, 143 for SIGTERM). The waits sleep until the link tells them that its
 // state or port changed (or a signal comes); a command's short waits look
 // every 100 ms besides.
+// A port watcher tells the connection when the clock's port appears or
+// goes: a clock plugged in is greeted at once, one pulled out ends the wait
+// at once.
 // Watch alone rides through a failing link: it replaces the device object
-// at the window's cadence and says when the clock is lost and back. No device object is kept
+// at the window's cadence (and at once when the port appears) and says when
+// the clock is lost and back. No device object is kept
 // by this class between calls: a copy kept would hold the port open and the
 // replacement could not open it again.
 //
@@ -19,6 +23,7 @@
 #include "ClockConnection.h"
 #include "ClockDevice.h"
 #include "LinkObserver.h"
+#include "PortWatcher.h"
 #include "Profile.h"
 #include "Wakeup.h"
 #include "WriteOutcome.h"
@@ -54,6 +59,9 @@ public:
         // watch, which sleeps until something happens, hears of it; the
         // session makes its own when none is given.
         std::shared_ptr<CWakeup> wakeup;
+        // Makes the watcher of the clock's port (tests: a fake); none: the
+        // program's, on the device named in settings or the first bridge.
+        PortWatcherMaker watchPort;
     };
 
     explicit CClockSession(Options options);
@@ -128,6 +136,8 @@ private:
     // the cause printed.
     int Report(Wait wait);
     std::chrono::steady_clock::time_point ConnectDeadline() const;
+    // Makes the first device object and starts watching its port.
+    void Start();
     int Signal() const { return options_.interrupted ? options_.interrupted->load(std::memory_order_relaxed) : 0; }
     bool Interrupted() const { return Signal() != 0; }
     int InterruptedExit() const;
@@ -148,6 +158,9 @@ private:
     Options options_;
     std::shared_ptr<IdentificationFailures> failures_ = std::make_shared<IdentificationFailures>();
     CClockConnection connection_;
+    // Hears of the port coming and going from Start on; goes before the
+    // connection it tells.
+    std::unique_ptr<IPortWatcher> watcher_;
     bool everOnline_ = false;
 };
 

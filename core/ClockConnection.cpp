@@ -1,5 +1,7 @@
 #include "ClockConnection.h"
 
+#include <utility>
+
 CClockConnection::Hold& CClockConnection::Hold::operator=(Hold&& other) noexcept
 {
     if (this != &other) {
@@ -61,6 +63,11 @@ uint64_t CClockConnection::Generation() const
 void CClockConnection::Replace()
 {
     std::lock_guard<std::mutex> lock(mutex_);
+    ReplaceLocked();
+}
+
+void CClockConnection::ReplaceLocked()
+{
     if (!started_ || stopping_ || replacing_ || deferred_)
         return;
     if (holds_ > 0) {
@@ -68,6 +75,58 @@ void CClockConnection::Replace()
         return;
     }
     RequestReplacementLocked();
+}
+
+bool CClockConnection::OfflineLocked() const
+{
+    if (!device_)
+        return false;
+    const PortState port = device_->GetPortState();
+    // NotOpened: an object without a port of its own (a test's byte source
+    // reports Open); it is greeting, not offline.
+    return (port != PortState::Open && port != PortState::NotOpened) || device_->GetState() == LinkState::Failed;
+}
+
+void CClockConnection::PortAppeared()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!started_ || stopping_)
+        return;
+    if (replacing_ || deferred_) {
+        lookAgain_ = true;
+        return;
+    }
+    if (OfflineLocked()) {
+        ++hotPlugs_;
+        ReplaceLocked();
+    }
+}
+
+void CClockConnection::PortVanished(const std::string& path)
+{
+    std::shared_ptr<CClockDevice> device = Device();
+    if (!device || (!path.empty() && path != device->GetDevicePath()))
+        return;
+    device->PortVanished();
+    // Returns once the link has given up (a few milliseconds), so whoever
+    // shows the news next finds the object offline.
+    const auto until = std::chrono::steady_clock::now() + kVanishWait;
+    while (device->GetState() != LinkState::Failed && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void CClockConnection::OnPortEvent(const PortEvent& event)
+{
+    if (event.kind == PortEvent::Kind::Appeared)
+        PortAppeared();
+    else
+        PortVanished(event.path);
+}
+
+uint64_t CClockConnection::HotPlugReplacements() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return hotPlugs_;
 }
 
 bool CClockConnection::ReplacementPending() const
@@ -136,6 +195,12 @@ void CClockConnection::ReplacementThread()
         if (changed_)
             changed_();
         lock.lock();
+        // The port appeared while this object was being made: if it could
+        // not open it (made a moment too early), once more.
+        if (std::exchange(lookAgain_, false) && !stopping_ && OfflineLocked()) {
+            ++hotPlugs_;
+            ReplaceLocked();
+        }
     }
 }
 

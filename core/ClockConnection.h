@@ -10,12 +10,22 @@
 // lives, a replacement asked for is deferred until the last hold is gone, so
 // the object a dialog talks to is never shut down under it.
 //
-// When to replace is the caller's decision (the window's refresh replaces on
-// its 16th offline tick); this class only carries it out.
+// When to replace is mostly the caller's decision (the window's refresh
+// replaces on its 16th offline tick); this class carries it out. The one
+// replacement it starts itself is on news from a port watcher
+// (PortWatcher.h): the wanted port has appeared while the current object is
+// offline (failed, or its port missing or not open), so a fresh object
+// greets the clock now instead of at the caller's next turn. News that comes
+// while a replacement is deferred or under way is looked at again once the
+// new object is in place, so one plug never makes two objects that live
+// side by side, and an object made a moment before its port was ready is
+// made once more. A port that vanished ends the current object's link at
+// once (CClockDevice::PortVanished).
 //
 // Thread rules:
 // - Owner thread (the window's or the command-line tool's): every public
-//   member. Holds may be released on any thread.
+//   member. Holds may be released on any thread; PortAppeared and
+//   PortVanished come from the port watcher's thread.
 // - Replacement thread: shuts the old object down, calls the factory, puts
 //   the new object in place and calls the changed handler. It touches only
 //   those objects and the fields under mutex_.
@@ -25,6 +35,7 @@
 #pragma once
 
 #include "ClockDevice.h"
+#include "PortWatcher.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -32,6 +43,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 
 class CClockConnection {
@@ -72,6 +84,8 @@ public:
 
     static constexpr int kReadyChecks = 40;
     static constexpr std::chrono::milliseconds kReadyInterval{50};
+    // How long PortVanished waits at most for the object's link to give up.
+    static constexpr std::chrono::milliseconds kVanishWait{100};
 
     explicit CClockConnection(Factory factory, ChangedHandler changed = {});
     // Shutdown, if it has not run. Holds must be gone by now.
@@ -97,6 +111,16 @@ public:
     // A replacement asked for waits for a hold to go.
     bool ReplacementDeferred() const;
 
+    // The port watcher's news (any thread). Appeared: replaces the current
+    // object when it is offline; a replacement deferred or under way looks
+    // again when it is done. Vanished: the current object gives up now when
+    // path is its device (or path is empty); returns once it has.
+    void PortAppeared();
+    void PortVanished(const std::string& path);
+    void OnPortEvent(const PortEvent& event);
+    // Replacements started by PortAppeared, for tests and benchmarks.
+    uint64_t HotPlugReplacements() const;
+
     // Holds the current object for a command.
     Hold HoldDevice();
 
@@ -117,6 +141,11 @@ private:
     // mutex_ held: hands the replacement to the replacement thread.
     void RequestReplacementLocked();
     void ReplacementThread();
+    // mutex_ held: the current object cannot reach the clock and will not
+    // by itself.
+    bool OfflineLocked() const;
+    // mutex_ held: a replacement now, or when the last hold goes.
+    void ReplaceLocked();
 
     Factory factory_;
     ChangedHandler changed_;
@@ -132,5 +161,7 @@ private:
     bool replacing_ = false;  // requested or under way
     bool stopping_ = false;
     bool started_ = false;
+    bool lookAgain_ = false;  // the port appeared while a replacement was deferred or under way
+    uint64_t hotPlugs_ = 0;
     std::thread replacer_;
 };

@@ -523,12 +523,43 @@ void CClockDevice::SetState(LinkState state)
         Notify(LinkEvent::Kind::StateChanged, LinkStateCode(state), LinkStateName(state));
 }
 
+namespace {
+constexpr auto kHangUpGrace = std::chrono::milliseconds(20);
+}  // namespace
+
+void CClockDevice::PortVanished()
+{
+    portVanished_.store(true, std::memory_order_release);
+    // Ends the idle wait and any wait for an answer; the step that follows
+    // gives up.
+    wake_.Signal();
+    master_->WakeWaiters();
+}
+
+bool CClockDevice::PortLost() const
+{
+    return portVanished_.load(std::memory_order_acquire) || GetPortState() == PortState::Gone;
+}
+
 void CClockDevice::LinkStep()
 {
     // The port changes on its own (a hang-up on the receive thread); it is
     // looked at once a step, which is often enough for a trace.
     if (observer_)
         NotifyPortChange();
+    // A port that went away fails the link now: shown offline at once, not
+    // after the next poll has waited out its answers.
+    const LinkState state = state_.load(std::memory_order_acquire);
+    if (state != LinkState::Start && state != LinkState::Failed && PortLost()) {
+        // A pulled cable's name may go a moment before its descriptor hangs
+        // up; the hang-up is what tells the user it was unplugged.
+        if (GetPortState() == PortState::Open)
+            master_->WaitForEvent(master_->EventCount(), kHangUpGrace);
+        ready_.store(false, std::memory_order_release);
+        online_.store(false, std::memory_order_release);
+        SetState(LinkState::Failed);
+        return;
+    }
     switch (state_.load(std::memory_order_acquire)) {
     case LinkState::Start: StartStep(); return;
     case LinkState::Hello: HelloStep(); return;
@@ -666,8 +697,8 @@ bool CClockDevice::WaitFor(uint8_t code, int ticks, bool (CZvSerialMaster::*cond
     for (;;) {
         const uint64_t seen = master_->EventCount();
         // Looked at after the count: the destructor clears running, then
-        // wakes this wait.
-        if (!running_.load(std::memory_order_acquire) || (master_.get()->*condition)())
+        // wakes this wait; so does a port that goes away.
+        if (!running_.load(std::memory_order_acquire) || (master_.get()->*condition)() || PortLost())
             break;
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline)
@@ -756,7 +787,7 @@ bool CClockDevice::ReadRetrying(uint8_t code, ClockConfig* readBack)
 {
     if (Read(code, readBack))
         return true;
-    if (!options_.retryFailedReads || !running_.load(std::memory_order_acquire))
+    if (!options_.retryFailedReads || !running_.load(std::memory_order_acquire) || PortLost())
         return false;
     // Whatever is left of the failed answer arrives within the read's own
     // wait; the command goes again once that has run out.

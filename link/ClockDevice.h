@@ -196,6 +196,11 @@ public:
     // success does not clear it, so read it while the object is offline.
     LinkFailure GetLastFailure() const { return lastFailure_.load(std::memory_order_acquire); }
 
+    // The owner has heard that this object's port went away (its device
+    // node or link is gone): the link gives up at once instead of waiting
+    // for its next exchange to fail. Any thread.
+    void PortVanished();
+
     // What this object's identification read found: the row of g_products
     // the family ID matched (kNoProduct until then, and for good when the
     // family matches no row), and the protocol version of the firmware (0
@@ -228,6 +233,9 @@ private:
     void WriteStep();
     void FailedStep();
     void SetState(LinkState state);
+    // The port has hung up, or the owner said it vanished: no answer can
+    // come any more.
+    bool PortLost() const;
     // Takes one try of the current state; when none is left, the link has
     // failed (false).
     bool TakeAttemptOrFail();
@@ -330,6 +338,7 @@ private:
     std::atomic<bool> online_{false};
     std::atomic<bool> running_{false};
     std::atomic<bool> writePending_{false};
+    std::atomic<bool> portVanished_{false};
     std::atomic<uint32_t> polls_{0};
     std::atomic<uint8_t> productIndex_{kNoProduct};
     std::atomic<uint8_t> protocolVersion_{0};

@@ -178,12 +178,24 @@ void CZvSerialMaster::ReceiveLoop()
         port_->WriteByte(kNak);
     };
     const auto idleWait = port_->Interruptible() ? ISerialPort::kWaitForever : kIdleWait;
+    // A port that hangs up ends the link's wait for an answer at once: none
+    // can come now.
+    PortState portState = port_->State();
+    const auto notePortState = [this, &portState] {
+        const PortState now = port_->State();
+        if (now != portState) {
+            portState = now;
+            events_.Signal();
+        }
+    };
     while (running_.load(std::memory_order_acquire)) {
         if (!port_->BytesAvailable()) {
             port_->WaitForInput(idleWait);
+            notePortState();
             continue;
         }
         const uint8_t byte = port_->ReadByte();
+        notePortState();
         // An STX inside a frame overwrites the frame it ends: keep its bytes
         // for the observer first.
         const bool restarted = byte == kStx && receiver_.InFrame();

@@ -19,11 +19,13 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <atomic>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 Q_DECLARE_METATYPE(std::vector<BridgeInfo>)
@@ -103,6 +105,54 @@ QString Cause(const CKerovantDlg& window)
     return window.findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
 }
 
+QString Label(const CKerovantDlg& window, const char* name)
+{
+    return window.findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+// A port watcher the test speaks for: Send delivers news as the watcher's
+// thread would, while one is alive.
+struct FakeWatchers {
+    struct Watcher : IPortWatcher {
+        Watcher(FakeWatchers& owner, PortEventHandler handler) : owner_(owner)
+        {
+            std::lock_guard<std::mutex> lock(owner_.mutex);
+            owner_.handler = std::move(handler);
+            ++owner_.alive;
+        }
+        ~Watcher() override
+        {
+            std::lock_guard<std::mutex> lock(owner_.mutex);
+            owner_.handler = {};
+            --owner_.alive;
+        }
+        FakeWatchers& owner_;
+    };
+    PortWatcherMaker Maker()
+    {
+        return [this](const std::string& path, PortEventHandler handler) {
+            wanted = path;
+            return std::make_unique<Watcher>(*this, std::move(handler));
+        };
+    }
+    void Send(PortEvent::Kind kind, const std::string& path)
+    {
+        PortEventHandler copy;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            copy = handler;
+        }
+        std::thread([copy, kind, path] {
+            if (copy)
+                copy({kind, path});
+        }).join();
+    }
+    std::mutex mutex;
+    PortEventHandler handler;
+    int alive = 0;
+    std::string wanted;
+};
+
 }  // namespace
 
 class TestConnection : public QObject {
@@ -118,6 +168,10 @@ private slots:
     void itemsNameTheirPath();
     void openingTheMenuReadsTheBridgesAgain();
     void keyboardOpensTheMenu();
+    void openMenuFollowsBridgesPluggedIn();
+
+    // Plugging in.
+    void clockPluggedInIsShownWithoutWaitingForTheCycle();
 
     // Choosing.
     void choosingABridgeReplacesTheObjectOnItsPath();
@@ -247,6 +301,69 @@ void TestConnection::openingTheMenuReadsTheBridgesAgain()
         // Plugged in while the menu was closed.
         attached = {kBridgeBare};
     }
+}
+
+void TestConnection::openMenuFollowsBridgesPluggedIn()
+{
+    CWindowConnection connection(SettingsFor(""));
+    CConnectionMenu menu(nullptr, &connection);
+    FakeWatchers watchers;
+    menu.SetPortWatcherMaker(watchers.Maker());
+    std::vector<BridgeInfo> attached;
+    menu.SetBridgeLister([&] { return attached; });
+    menu.popup(QPoint(10, 10));
+    QTRY_VERIFY_WITH_TIMEOUT(menu.isVisible(), kClockTimeoutMs);
+    QCOMPARE(watchers.alive, 1);
+    QCOMPARE(watchers.wanted, std::string());  // every bridge, not only the chosen one
+
+    attached = {kBridgeBare};
+    watchers.Send(PortEvent::Kind::Appeared, kBridgeBare.devicePath);
+    QTRY_COMPARE_WITH_TIMEOUT(Items(menu).last(), QStringLiteral(" /dev/ttyUSB1"), kClockTimeoutMs);
+    attached.clear();
+    watchers.Send(PortEvent::Kind::Vanished, kBridgeBare.devicePath);
+    QTRY_COMPARE_WITH_TIMEOUT(Items(menu).last(), QStringLiteral("-No USB bridge found"), kClockTimeoutMs);
+    menu.close();
+    QCOMPARE(watchers.alive, 0);  // nothing watched while the menu is closed
+}
+
+// A clock plugged in behind the path the window wants: the port's news
+// makes the new object (not the window's 16th offline refresh), the cause
+// line gives way to the clock's status, and pulling it out shows offline
+// as soon as the news is in.
+void TestConnection::clockPluggedInIsShownWithoutWaitingForTheCycle()
+{
+    QTemporaryDir folder;
+    const std::string link = folder.filePath(QStringLiteral("clock")).toStdString();
+    CWindowConnection connection(SettingsFor(link));
+    FakeWatchers watchers;
+    connection.SetPortWatcherMaker(watchers.Maker());
+    connection.Start();
+    QCOMPARE(watchers.wanted, link);
+    CKerovantDlg window(nullptr, &connection);
+    window.show();
+    QTRY_VERIFY_WITH_TIMEOUT(Cause(window).contains(QStringLiteral("does not exist")), kClockTimeoutMs);
+
+    SimServer sim;
+    sim.SetLinkPath(link);
+    QVERIFY(sim.Start());
+    QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
+    watchers.Send(PortEvent::Kind::Appeared, link);
+    watchers.Send(PortEvent::Kind::Appeared, link);  // one plug, two events
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    QVERIFY(!Cause(window).contains(QStringLiteral("does not exist")));
+    QTRY_VERIFY_WITH_TIMEOUT(Label(window, "serialNumber") != QStringLiteral("Serial Number:  not available"),
+                             kClockTimeoutMs);
+    QCOMPARE(connection.Connection().HotPlugReplacements(), 1u);
+    QCOMPARE(connection.Connection().Generation(), 2u);
+    QVERIFY(Cause(window).isEmpty());
+
+    window.findChild<QTimer*>(QStringLiteral("refreshTimer"))->setInterval(60 * 60 * 1000);
+    QSignalSpy news(&connection, &CWindowConnection::portChanged);
+    sim.Unplug();
+    watchers.Send(PortEvent::Kind::Vanished, link);
+    QVERIFY(news.wait(kClockTimeoutMs));
+    QCOMPARE(Label(window, "serialNumber"), QStringLiteral("Serial Number:  not available"));
+    QVERIFY(Cause(window).contains(QStringLiteral("unplugged")));
 }
 
 void TestConnection::keyboardOpensTheMenu()

@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <unistd.h>
 #include <set>
 
 using namespace std::chrono_literals;
@@ -157,4 +160,138 @@ TEST(ClockConnection, WaitUntilReadyChecksFortyTimesFiftyMillisecondsApart)
     EXPECT_TRUE(device->IsReady());
     EXPECT_EQ(device, online.Device());
     EXPECT_LT(checks, 40);
+}
+
+namespace {
+
+// A factory that can be held at its gate, to send news while a replacement
+// is under way.
+struct GatedFactory : CountingFactory {
+    using CountingFactory::CountingFactory;
+    CClockConnection::Factory Factory()
+    {
+        return [this, make = CountingFactory::Factory()] {
+            std::unique_lock<std::mutex> lock(mutex);
+            ++waiting;
+            changed.notify_all();
+            changed.wait(lock, [this] { return open; });
+            --waiting;
+            return make();
+        };
+    }
+    void SetOpen(bool value)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        open = value;
+        changed.notify_all();
+    }
+    bool WaitForWaiter()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return changed.wait_for(lock, 5s, [this] { return waiting > 0; });
+    }
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool open = true;
+    int waiting = 0;
+};
+
+std::string LinkInTemp(const char* name)
+{
+    return ::testing::TempDir() + "kerovant-connection-" + std::to_string(::getpid()) + "-" + name;
+}
+
+}  // namespace
+
+// The port watcher's news, sent here as a fake watcher would: a port that
+// appears replaces an offline object at once (the connection never does so
+// by itself), once for one plug however many events it makes; one that
+// vanishes fails the current object's link at once, even before its port
+// hangs up.
+TEST(ClockConnection, PortNewsStartsAndEndsDeviceObjectsAtOnce)
+{
+    const std::string link = LinkInTemp("plug");
+    ::unlink(link.c_str());
+    CountingFactory factory(link);
+    std::atomic<int> changes{0};
+    CClockConnection connection(factory.Factory(), [&] { ++changes; });
+    connection.Start();
+    ASSERT_EQ(connection.Device()->GetPortState(), PortState::NoBridge);
+
+    SimServer sim;
+    sim.SetLinkPath(link);
+    ASSERT_TRUE(sim.Start());
+    // udev's event and the link's own, for one plug.
+    connection.OnPortEvent({PortEvent::Kind::Appeared, link});
+    connection.OnPortEvent({PortEvent::Kind::Appeared, link});
+    ASSERT_TRUE(WaitUntil([&] { return changes.load() == 1; }, 5s));
+    connection.OnPortEvent({PortEvent::Kind::Appeared, link});  // late news of the same plug
+    const std::shared_ptr<CClockDevice> device =
+        connection.WaitUntilReady([](std::chrono::milliseconds pause) { std::this_thread::sleep_for(pause); });
+    ASSERT_NE(device, nullptr);
+    EXPECT_EQ(factory.made.load(), 2);
+    EXPECT_EQ(connection.HotPlugReplacements(), 1u);
+
+    struct Row {
+        const char* legend;
+        std::string path;
+        bool fails;
+    };
+    const Row rows[] = {
+        {"another bridge went", "/dev/ttyUSB7", false},
+        {"this port went", link, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        connection.PortVanished(row.path);
+        if (row.fails) {
+            EXPECT_TRUE(WaitUntil([&] { return device->GetState() == LinkState::Failed; }, 5s));
+        }
+        EXPECT_EQ(device->IsOnline(), !row.fails);
+    }
+    EXPECT_EQ(factory.made.load(), 2);  // a vanished port ends the object; the next plug makes one
+    ::unlink(link.c_str());
+}
+
+// News while a replacement is under way waits for it: the new object stays
+// when it opened its port, and is made once more when it came a moment too
+// early to open it.
+TEST(ClockConnection, PortNewsDuringAReplacementIsLookedAtAfterwards)
+{
+    const std::string link = LinkInTemp("early");
+    ::unlink(link.c_str());
+    GatedFactory factory(link);
+    std::atomic<int> changes{0};
+    CClockConnection connection(factory.Factory(), [&] { ++changes; });
+    connection.Start();
+
+    struct Row {
+        const char* legend;
+        bool plugged;
+        int objects;
+    };
+    const Row rows[] = {{"port still missing", false, 2}, {"port there", true, 1}};
+    SimServer sim;
+    sim.SetLinkPath(link);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        if (row.plugged) {
+            ASSERT_TRUE(sim.Start());
+        }
+        const int made = factory.made.load();
+        const int changed = changes.load();
+        factory.SetOpen(false);
+        connection.Replace();
+        ASSERT_TRUE(factory.WaitForWaiter());
+        connection.PortAppeared();
+        connection.PortAppeared();
+        EXPECT_EQ(factory.made.load(), made);
+        factory.SetOpen(true);
+        ASSERT_TRUE(WaitUntil([&] { return changes.load() == changed + row.objects; }, 5s));
+        ASSERT_TRUE(WaitUntil([&] { return !connection.ReplacementPending(); }, 5s));
+        EXPECT_EQ(factory.made.load(), made + row.objects);
+    }
+    connection.Shutdown();
+    EXPECT_EQ(factory.freed.load(), factory.made.load());
+    ::unlink(link.c_str());
 }
