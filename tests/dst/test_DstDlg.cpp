@@ -4,6 +4,7 @@
 // editor says after every event, the tab order, the names, what a refused
 // OK does, and the presets and imports through their buttons.
 #include "DstDlg.h"
+#include "DstYearStripView.h"
 #include "DstZoneChooser.h"
 #include "DstZoneImport.h"
 #include "ModalSeam.h"
@@ -191,6 +192,7 @@ private slots:
     void tabOrderFollowsTheTemplateAndTheSelectedRadio();
     void everyEventShowsTheEditorAgain();
     void previewFollowsEveryEdit();
+    void yearStripFollowsEveryEdit();
     void refusedOkKeepsTheDialogOpenOnTheNamedControl();
     void modeByteIsWrittenOnOkOnly();
     void presetsAndImportsThroughTheirButtons();
@@ -215,6 +217,11 @@ void TestDstDlg::namedPlacedAndUnclipped()
         }
         QVERIFY(rig.Preview().contains(QLatin1Char('\n')));
         QVERIFY2(ClippedTexts(*rig.dialog).isEmpty(), qPrintable(ClippedTexts(*rig.dialog).join(" | ")));
+        // The year strip under the preview's text, clear of the presets.
+        const QRect strip = rig.dialog->StripView()->geometry();
+        QVERIFY(strip.top() > rig.dialog->Preview()->geometry().bottom());
+        QVERIFY(strip.bottom() < rig.Get(DstId::PresetUsCanada)->geometry().top());
+        QVERIFY(strip.height() >= rig.dialog->StripView()->NeededHeight());
         Click(rig.Get(DstId::StartAbsolute));
         QVERIFY2(ClippedTexts(*rig.dialog).isEmpty(), qPrintable(ClippedTexts(*rig.dialog).join(" | ")));
     }
@@ -381,6 +388,40 @@ void TestDstDlg::previewFollowsEveryEdit()
     QCOMPARE(rig.Preview(), QStringLiteral("Daylight savings time start: choose a month."));
     Click(rig.Get(DstId::DisableDst));
     QCOMPARE(rig.Preview(), QStringLiteral("Daylight time off"));
+}
+
+void TestDstDlg::yearStripFollowsEveryEdit()
+{
+    ScopedModalAnswers answers;
+    Rig rig(Rules(Weekday(3, 2, 2), Weekday(11, 1, 2)));
+    const CDstYearStripView& view = *rig.dialog->StripView();
+    const auto days = [&] {
+        QStringList days;
+        for (const DstStripMarker& change : view.Strip().changes)
+            days << QString::fromStdString(change.day);
+        return days.join(QLatin1Char(' '));
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        const char* days;
+        size_t shaded;
+    };
+    const Step steps[] = {
+        {"as opened", [] {}, "14 Mar 7 Nov", 1},
+        {"the EU preset", [&] { Click(rig.Get(DstId::PresetEu)); }, "28 Mar 31 Oct", 1},
+        {"another month", [&] { Type(rig.Get(DstId::EndMonth), QStringLiteral("September")); }, "28 Mar 26 Sep", 1},
+        {"a month that is none", [&] { Type(rig.Get(DstId::EndMonth), QStringLiteral("Foo")); }, "", 0},
+        {"daylight time off", [&] { Click(rig.Get(DstId::DisableDst)); }, "", 0},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        QCOMPARE(days(), QString::fromUtf8(step.days));
+        QCOMPARE(view.Strip().daylight.size(), step.shaded);
+        // A screen reader hears what the preview line says.
+        QCOMPARE(view.accessibleDescription(), rig.Preview());
+    }
+    QCOMPARE(view.accessibleName(), QStringLiteral("daylight saving over the coming year"));
 }
 
 void TestDstDlg::refusedOkKeepsTheDialogOpenOnTheNamedControl()
