@@ -189,6 +189,7 @@ class TestDstDlg : public QObject {
 
 private slots:
     void namedPlacedAndUnclipped();
+    void ruleGroupsLineUp();
     void tabOrderFollowsTheTemplateAndTheSelectedRadio();
     void everyEventShowsTheEditorAgain();
     void previewFollowsEveryEdit();
@@ -249,6 +250,32 @@ void TestDstDlg::namedPlacedAndUnclipped()
         const bool weekdays = id == DstId::StartDayOfWeek || id == DstId::EndDayOfWeek;
         QCOMPARE(list->count(), weekdays ? 7 : 12);
         QCOMPARE(list->itemText(weekdays ? 6 : 11), weekdays ? QStringLiteral("Saturday") : QStringLiteral("December"));
+    }
+}
+
+void TestDstDlg::ruleGroupsLineUp()
+{
+    // Each control of the end group at the height of its partner in the
+    // start group, and as far from the group's left edge (dialog units, so
+    // no pixel is rounded apart).
+    Rig rig(Rules(Weekday(3, 2, 2), Weekday(11, 1, 2)));
+    const std::pair<DstId, DstId> partners[] = {
+        {DstId::StartWeek1, DstId::EndWeek1},       {DstId::StartWeekLast, DstId::EndWeekLast},
+        {DstId::StartAbsolute, DstId::EndAbsolute}, {DstId::StartDayOfWeek, DstId::EndDayOfWeek},
+        {DstId::StartMonth, DstId::EndMonth},       {DstId::StartDay, DstId::EndDay},
+        {DstId::StartHour, DstId::EndHour},         {DstId::StartSecond, DstId::EndSecond},
+        {DstId::StartTimeSpin, DstId::EndTimeSpin}, {DstId::StartTimeFrame, DstId::EndTimeFrame},
+    };
+    const auto units = [&](const QWidget* widget) { return rig.dialog->TemplateRect(widget); };
+    const QRect startBox = units(rig.dialog->findChild<QWidget*>(QStringLiteral("startBox")));
+    const QRect endBox = units(rig.dialog->findChild<QWidget*>(QStringLiteral("endBox")));
+    QCOMPARE(endBox.top(), startBox.top());
+    QCOMPARE(endBox.height(), startBox.height());
+    for (const auto& [start, end] : partners) {
+        const QRect a = units(rig.Get(start));
+        const QRect b = units(rig.Get(end));
+        QVERIFY2(a.top() == b.top() && a.size() == b.size(), qPrintable(QString::number(Id(end))));
+        QVERIFY2(a.left() - startBox.left() == b.left() - endBox.left(), qPrintable(QString::number(Id(end))));
     }
 }
 
