@@ -66,8 +66,10 @@ CommandLine ParseCommandLine(const QStringList& arguments)
                                            QStringLiteral("Shows the version and exits."));
     const QCommandLineOption portOption(
         QStringLiteral("port"),
-        QStringLiteral("The clock's serial device for this run (default: the one chosen\n"
-                       "in the window's Connection menu, else the first USB bridge)."),
+        // No line breaks of our own: the parser breaks the options' texts to
+        // its width, and a break of ours would leave a short line mid-sentence.
+        QStringLiteral("The clock's serial device for this run. Default: the one chosen in the "
+                       "Connection menu, else the first USB bridge."),
         QStringLiteral("PATH"));
     const QCommandLineOption demoOption(QStringLiteral("demo"),
                                         QStringLiteral("Talk to a simulated clock started inside the program."));

@@ -2,6 +2,7 @@
 
 #include "DstPreview.h"
 #include "DstText.h"
+#include "DstYearStripView.h"
 #include "DstZoneChooser.h"
 #include "DstZoneImport.h"
 #include "ModalSeam.h"
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 
+#include <algorithm>
 #include <array>
 
 using namespace std::chrono;
@@ -27,16 +29,19 @@ namespace {
 
 // The template is 274 by 302 dialog units. The preview is our addition below
 // the rule groups, five lines at most (the next changes, and where imported
-// rules differ from their zone, what differs): the presets, the import
-// buttons, OK and Cancel sit this much lower and the dialog is as much
-// taller. Three controls whose texts the template's widths do not hold in
+// rules differ from their zone, what differs), and under it the strip of the
+// coming year: the presets, the import buttons, OK and Cancel sit this much
+// lower and the dialog is as much taller. The preview takes the lines its
+// text needs and the strip follows right under them. Three controls whose texts the template's widths do not hold in
 // this platform's fonts are wider: "Bias is negative?" (one unit to the
 // left, to the edge of its frame), "Disable daylight time" and the import
 // button, whose text names this platform's setting.
 constexpr int kWidthUnits = 274;
-constexpr int kPreviewRoom = 44;
-constexpr int kHeightUnits = 302 + kPreviewRoom;
 constexpr QRect kPreviewUnits(7, 215, 262, 42);
+constexpr int kStripGapUnits = 2;
+constexpr int kStripUnits = 26;  // a row of days, the bar, a row of months
+constexpr int kPreviewRoom = 44 + kStripGapUnits + kStripUnits;
+constexpr int kHeightUnits = 302 + kPreviewRoom;
 
 QRect Lower(int x, int y, int width, int height)
 {
@@ -103,26 +108,29 @@ const GroupPlace kStartPlace = {
     {{{77, 195, 5, 8}, {95, 195, 7, 8}}},
 };
 
+// The end group is the start group moved right: the template puts its
+// "First" on the group's frame and its lists, day field and time row a
+// unit or two off those of the start group.
 const GroupPlace kEndPlace = {
     kStrDstEnd,
-    {138, 64, 131, 149},
-    {{{DstId::EndWeek1, kStrWeekFirst, "endFirst", {145, 73, 71, 10}},
-      {DstId::EndWeek2, kStrWeekSecond, "endSecond", {145, 85, 61, 10}},
-      {DstId::EndWeek3, kStrWeekThird, "endThird", {145, 96, 75, 10}},
-      {DstId::EndWeek4, kStrWeekFourth, "endFourth", {145, 107, 68, 10}},
-      {DstId::EndWeekLast, kStrWeekLast, "endLast", {145, 118, 74, 10}},
-      {DstId::EndAbsolute, kStrAbsolute, "endAbsolute", {145, 129, 88, 10}}}},
-    {DstId::EndDayOfWeek, "endDayOfWeek", kStrEndDayOfWeek, {191, 140, 71, 14}},
-    {DstId::EndMonth, "endMonth", kStrEndMonth, {191, 157, 71, 14}},
-    {DstId::EndDay, "endDay", kStrEndDayOfMonth, {191, 173, 40, 12}},
-    {{{DstId::EndHour, "endHour", kStrEndHour, {186, 195, 13, 12}},
-      {DstId::EndMinute, "endMinute", kStrEndMinute, {206, 195, 13, 12}},
-      {DstId::EndSecond, "endSecond", kStrEndSecond, {227, 195, 13, 12}}}},
-    {DstId::EndTimeSpin, "endSpin", kStrEndSpin, {245, 195, 10, 14}},
+    {138, 64, 131, 148},
+    {{{DstId::EndWeek1, kStrWeekFirst, "endFirst", {144, 74, 71, 10}},
+      {DstId::EndWeek2, kStrWeekSecond, "endSecond", {144, 85, 61, 10}},
+      {DstId::EndWeek3, kStrWeekThird, "endThird", {144, 96, 75, 10}},
+      {DstId::EndWeek4, kStrWeekFourth, "endFourth", {144, 107, 68, 10}},
+      {DstId::EndWeekLast, kStrWeekLast, "endLast", {144, 118, 74, 10}},
+      {DstId::EndAbsolute, kStrAbsolute, "endAbsolute", {144, 129, 88, 10}}}},
+    {DstId::EndDayOfWeek, "endDayOfWeek", kStrEndDayOfWeek, {191, 141, 71, 14}},
+    {DstId::EndMonth, "endMonth", kStrEndMonth, {191, 158, 71, 14}},
+    {DstId::EndDay, "endDay", kStrEndDayOfMonth, {191, 174, 40, 12}},
+    {{{DstId::EndHour, "endHour", kStrEndHour, {195, 194, 13, 12}},
+      {DstId::EndMinute, "endMinute", kStrEndMinute, {213, 194, 13, 12}},
+      {DstId::EndSecond, "endSecond", kStrEndSecond, {233, 194, 13, 12}}}},
+    {DstId::EndTimeSpin, "endSpin", kStrEndSpin, {251, 193, 10, 14}},
     "end time",
-    {DstId::EndTimeFrame, "endFrame", kStrEndFrame, {181, 189, 63, 22}},
-    {{{142, 143, 48, 8}, {142, 160, 48, 8}, {142, 175, 48, 8}, {142, 197, 38, 8}}},
-    {{{199, 196, 7, 8}, {219, 196, 8, 8}}},
+    {DstId::EndTimeFrame, "endFrame", kStrEndFrame, {191, 187, 59, 23}},
+    {{{142, 144, 48, 8}, {142, 161, 48, 8}, {142, 176, 48, 8}, {142, 196, 48, 8}}},
+    {{{208, 195, 5, 8}, {226, 195, 7, 8}}},
 };
 
 constexpr FieldKind kTimeKinds[3] = {FieldKind::Hour, FieldKind::Minute, FieldKind::Second};
@@ -296,6 +304,7 @@ void CDstDlg::PlaceButtons()
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setAccessibleName(Text(kStrDstPreview));
     preview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    strip_ = new CDstYearStripView(this);
 
     // Last in the template, so last in the tab order.
     Place(new QPushButton(Text(kStrPresetUsCanada)), Id(DstId::PresetUsCanada), "presetUsCanada",
@@ -398,6 +407,31 @@ void CDstDlg::ShowPreview()
     if (!preview.zoneCheck.empty())
         text += QLatin1Char('\n') + QString::fromStdString(preview.zoneCheck);
     preview_->setText(text);
+    strip_->SetStrip(YearStrip(editor_.Shown(), {clockBias_, now_(), editor_.SourceZone()}), text);
+    PlacePreviewAndStrip();
+}
+
+void CDstDlg::PlacePreviewAndStrip()
+{
+    const DialogUnits du(font());
+    const QRect most = du.rect(kPreviewUnits.x(), kPreviewUnits.y(), kPreviewUnits.width(), kPreviewUnits.height());
+    const int lines = preview_->heightForWidth(most.width());
+    preview_->setGeometry(most.x(), most.y(), most.width(), std::max(lines, preview_->fontMetrics().height()));
+    strip_->setGeometry(most.x(), preview_->geometry().bottom() + 1 + du.y(kStripGapUnits), most.width(),
+                        std::max(du.y(kStripUnits), strip_->NeededHeight()));
+}
+
+void CDstDlg::changeEvent(QEvent* event)
+{
+    CTemplateDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange && preview_)
+        PlacePreviewAndStrip();
+}
+
+void CDstDlg::showEvent(QShowEvent* event)
+{
+    CTemplateDialog::showEvent(event);
+    PlacePreviewAndStrip();
 }
 
 void CDstDlg::MoveTabStop(QButtonGroup* group)

@@ -26,6 +26,7 @@
 #include <functional>
 #include <map>
 
+class CDstYearStripView;
 class CNarrowSpin;
 class CTimeFieldGroup;
 class QAbstractButton;
@@ -62,9 +63,13 @@ public:
     const DstEditor& Editor() const { return editor_; }
     // The preview line below the rule groups.
     QLabel* Preview() const { return preview_; }
+    // The coming year under the preview line.
+    CDstYearStripView* StripView() const { return strip_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -77,6 +82,8 @@ private:
     // enabled, and the preview.
     void Show();
     void ShowPreview();
+    // The preview as tall as its text, the strip right under it.
+    void PlacePreviewAndStrip();
     // Where Tab enters a radio group: the selected radio, or the first.
     void MoveTabStop(QButtonGroup* group);
 
@@ -106,4 +113,5 @@ private:
     CTimeFieldGroup* startFields_ = nullptr;
     CTimeFieldGroup* endFields_ = nullptr;
     QLabel* preview_ = nullptr;
+    CDstYearStripView* strip_ = nullptr;
 };

@@ -46,6 +46,16 @@ int32_t ClockStandardBias(const ClockConfig& config)
     return static_cast<int32_t>(SignedSeconds(config.biasPositive, config.biasSeconds));
 }
 
+ClockConfig ClockConfigWith(const DstSettings& settings, int32_t standardBias)
+{
+    ClockConfig config;
+    config.biasPositive = standardBias < 0 ? 0 : 1;
+    config.biasSeconds = static_cast<uint32_t>(std::llabs(standardBias));
+    StoreDstSettings(settings, config);
+    ApplyDstModeStep(config);
+    return config;
+}
+
 namespace {
 
 // The clock's UTC offset at a moment: its bias, and the shift while its
@@ -97,12 +107,7 @@ DstPreview PreviewDst(const DstShown& shown, const DstPreviewContext& context)
     const DstSettings& settings = *shown.settings;
     preview.complete = true;
 
-    // The configuration the clock would hold, with its bias as it stands.
-    ClockConfig config;
-    config.biasPositive = context.standardBias < 0 ? 0 : 1;
-    config.biasSeconds = static_cast<uint32_t>(std::llabs(context.standardBias));
-    StoreDstSettings(settings, config);
-    ApplyDstModeStep(config);
+    const ClockConfig config = ClockConfigWith(settings, context.standardBias);
     const bool off = settings.mode == kDstDisabled;
     const bool utc = settings.utcReference != 0;
     const int64_t shift = settings.rules.daylightBias;

@@ -34,3 +34,8 @@ DstPreview PreviewDst(const DstShown& shown, const DstPreviewContext& context);
 
 // The clock's time zone bias in seconds east of UTC.
 int32_t ClockStandardBias(const ClockConfig& config);
+
+// The configuration the clock would hold with these settings and its bias
+// as it stands, as the clock's configuration write leaves it: what the
+// preview and the year strip count with.
+ClockConfig ClockConfigWith(const DstSettings& settings, int32_t standardBias);

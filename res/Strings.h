@@ -159,6 +159,7 @@ inline constexpr const char* kStrEndDayOfWeek = "end day of week";
 inline constexpr const char* kStrEndMonth = "end month";
 inline constexpr const char* kStrEndDayOfMonth = "end day of month";
 inline constexpr const char* kStrDstPreview = "next changes";
+inline constexpr const char* kStrDstYearStrip = "daylight saving over the coming year";
 
 // The zone chooser behind "From Zone...".
 inline constexpr const char* kStrZoneChooserCaption = "Daylight Savings Time from a Time Zone";

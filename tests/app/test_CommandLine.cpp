@@ -14,6 +14,7 @@ class TestCommandLine : public QObject {
 private slots:
     void parse_data();
     void parse();
+    void helpBreaksOptionTextsOnlyWhenALineIsFull();
     void answersWithoutADesktop();
     void qtTakesItsOwnOptions();
 };
@@ -112,6 +113,22 @@ void TestCommandLine::parse()
     QCOMPARE(QString::fromStdString(result.options.port), port);
     QCOMPARE(result.options.demo, demo);
     QCOMPARE(result.windowSystemNamed, windowSystemNamed);
+}
+
+void TestCommandLine::helpBreaksOptionTextsOnlyWhenALineIsFull()
+{
+    // A line of an option's text ends early only where the next word would
+    // not have fitted the parser's width of 79 columns.
+    const CommandLine help = ParseCommandLine({QStringLiteral("kerovant"), QStringLiteral("--help")});
+    const QStringList lines = help.text.section(QStringLiteral("Options:\n"), 1).split(QLatin1Char('\n'));
+    QVERIFY(lines.size() > 4);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString next = lines[i].trimmed();
+        if (next.isEmpty() || next.startsWith(QLatin1Char('-')))
+            continue;  // the first line of an option
+        const qsizetype firstWord = next.indexOf(QLatin1Char(' ')) < 0 ? next.size() : next.indexOf(QLatin1Char(' '));
+        QVERIFY2(lines[i - 1].size() + 1 + firstWord > 79, qPrintable(lines[i - 1] + QLatin1Char('|') + next));
+    }
 }
 
 void TestCommandLine::answersWithoutADesktop()

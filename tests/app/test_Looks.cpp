@@ -6,6 +6,8 @@
 #include "AboutDlg.h"
 #include "ClockCodec.h"
 #include "DarkPalette.h"
+#include "DstDlg.h"
+#include "DstYearStripView.h"
 #include "Images.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
@@ -22,6 +24,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <map>
 
@@ -30,9 +33,11 @@ namespace {
 constexpr int kClockTimeoutMs = 5000;
 constexpr const char* kMissingDevice = "/dev/kerovant-test-no-such-tty";
 // WCAG's least contrast for text, and for what a disabled control shows
-// (which WCAG leaves out, but which must still be made out).
+// (which WCAG leaves out, but which must still be made out) or a shape
+// carries.
 constexpr double kTextContrast = 4.5;
 constexpr double kDisabledContrast = 3.0;
+constexpr double kShapeContrast = 3.0;
 
 double Luminance(QRgb rgb)
 {
@@ -141,6 +146,7 @@ private slots:
     void aboutBoxReadable_data();
     void aboutBoxReadable();
     void linkMessageReadable();
+    void daylightStripReadable();
 
     // Pixel ratio.
     void picturesDrawnForTheScreen();
@@ -239,6 +245,43 @@ void TestLooks::linkMessageReadable()
     const QStringList unreadable = UnreadableParts(*box);
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1String("; "))));
     program.app->Shutdown();
+}
+
+void TestLooks::daylightStripReadable()
+{
+    // The EU rules for a clock in Central Europe: shaded from March to
+    // October of the year shown.
+    using namespace std::chrono;
+    DstRuleSet rules;
+    rules.daylightBias = 3600;
+    rules.startRule = {0, 3, 0, 5, 1, 0, 0};
+    rules.endRule = {0, 10, 0, 5, 1, 0, 0};
+    uint8_t mode = kDstByWeekday;
+    CDstDlg dialog(nullptr, rules, 1, &mode);
+    dialog.SetUtcClock([] { return sys_seconds{sys_days{2027y / January / 1}}; });
+    dialog.SetClockBias(3600);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QStringList unreadable = UnreadableParts(dialog);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QLatin1String("; "))));
+
+    // The days above the bar, the months under it, and the shading against
+    // the bar, in the middle of July and of February.
+    CDstYearStripView& view = *dialog.StripView();
+    const QImage shot = view.grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    const int row = view.fontMetrics().height();
+    for (const int top : {0, 2 * row}) {
+        const double contrast = ContrastIn(shot, QRect(0, top * ratio, view.width() * ratio, row * ratio));
+        QVERIFY2(contrast >= kTextContrast, qPrintable(QString::number(contrast)));
+    }
+    const auto middleOf = [&](size_t month) {
+        const DstStripMonth& m = view.Strip().months.at(month);
+        return shot.pixel(int((m.from + m.to) / 2 * view.width() * ratio), int(1.5 * row * ratio));
+    };
+    QCOMPARE(view.Strip().months.at(6).name, std::string("Jul"));
+    const double shading = Contrast(middleOf(6), middleOf(1));
+    QVERIFY2(shading >= kShapeContrast, qPrintable(QString::number(shading)));
 }
 
 // --- pixel ratio ---

@@ -4,6 +4,7 @@
 // editor says after every event, the tab order, the names, what a refused
 // OK does, and the presets and imports through their buttons.
 #include "DstDlg.h"
+#include "DstYearStripView.h"
 #include "DstZoneChooser.h"
 #include "DstZoneImport.h"
 #include "ModalSeam.h"
@@ -188,9 +189,11 @@ class TestDstDlg : public QObject {
 
 private slots:
     void namedPlacedAndUnclipped();
+    void ruleGroupsLineUp();
     void tabOrderFollowsTheTemplateAndTheSelectedRadio();
     void everyEventShowsTheEditorAgain();
     void previewFollowsEveryEdit();
+    void yearStripFollowsEveryEdit();
     void refusedOkKeepsTheDialogOpenOnTheNamedControl();
     void modeByteIsWrittenOnOkOnly();
     void presetsAndImportsThroughTheirButtons();
@@ -215,6 +218,11 @@ void TestDstDlg::namedPlacedAndUnclipped()
         }
         QVERIFY(rig.Preview().contains(QLatin1Char('\n')));
         QVERIFY2(ClippedTexts(*rig.dialog).isEmpty(), qPrintable(ClippedTexts(*rig.dialog).join(" | ")));
+        // The year strip under the preview's text, clear of the presets.
+        const QRect strip = rig.dialog->StripView()->geometry();
+        QVERIFY(strip.top() > rig.dialog->Preview()->geometry().bottom());
+        QVERIFY(strip.bottom() < rig.Get(DstId::PresetUsCanada)->geometry().top());
+        QVERIFY(strip.height() >= rig.dialog->StripView()->NeededHeight());
         Click(rig.Get(DstId::StartAbsolute));
         QVERIFY2(ClippedTexts(*rig.dialog).isEmpty(), qPrintable(ClippedTexts(*rig.dialog).join(" | ")));
     }
@@ -242,6 +250,32 @@ void TestDstDlg::namedPlacedAndUnclipped()
         const bool weekdays = id == DstId::StartDayOfWeek || id == DstId::EndDayOfWeek;
         QCOMPARE(list->count(), weekdays ? 7 : 12);
         QCOMPARE(list->itemText(weekdays ? 6 : 11), weekdays ? QStringLiteral("Saturday") : QStringLiteral("December"));
+    }
+}
+
+void TestDstDlg::ruleGroupsLineUp()
+{
+    // Each control of the end group at the height of its partner in the
+    // start group, and as far from the group's left edge (dialog units, so
+    // no pixel is rounded apart).
+    Rig rig(Rules(Weekday(3, 2, 2), Weekday(11, 1, 2)));
+    const std::pair<DstId, DstId> partners[] = {
+        {DstId::StartWeek1, DstId::EndWeek1},       {DstId::StartWeekLast, DstId::EndWeekLast},
+        {DstId::StartAbsolute, DstId::EndAbsolute}, {DstId::StartDayOfWeek, DstId::EndDayOfWeek},
+        {DstId::StartMonth, DstId::EndMonth},       {DstId::StartDay, DstId::EndDay},
+        {DstId::StartHour, DstId::EndHour},         {DstId::StartSecond, DstId::EndSecond},
+        {DstId::StartTimeSpin, DstId::EndTimeSpin}, {DstId::StartTimeFrame, DstId::EndTimeFrame},
+    };
+    const auto units = [&](const QWidget* widget) { return rig.dialog->TemplateRect(widget); };
+    const QRect startBox = units(rig.dialog->findChild<QWidget*>(QStringLiteral("startBox")));
+    const QRect endBox = units(rig.dialog->findChild<QWidget*>(QStringLiteral("endBox")));
+    QCOMPARE(endBox.top(), startBox.top());
+    QCOMPARE(endBox.height(), startBox.height());
+    for (const auto& [start, end] : partners) {
+        const QRect a = units(rig.Get(start));
+        const QRect b = units(rig.Get(end));
+        QVERIFY2(a.top() == b.top() && a.size() == b.size(), qPrintable(QString::number(Id(end))));
+        QVERIFY2(a.left() - startBox.left() == b.left() - endBox.left(), qPrintable(QString::number(Id(end))));
     }
 }
 
@@ -381,6 +415,40 @@ void TestDstDlg::previewFollowsEveryEdit()
     QCOMPARE(rig.Preview(), QStringLiteral("Daylight savings time start: choose a month."));
     Click(rig.Get(DstId::DisableDst));
     QCOMPARE(rig.Preview(), QStringLiteral("Daylight time off"));
+}
+
+void TestDstDlg::yearStripFollowsEveryEdit()
+{
+    ScopedModalAnswers answers;
+    Rig rig(Rules(Weekday(3, 2, 2), Weekday(11, 1, 2)));
+    const CDstYearStripView& view = *rig.dialog->StripView();
+    const auto days = [&] {
+        QStringList days;
+        for (const DstStripMarker& change : view.Strip().changes)
+            days << QString::fromStdString(change.day);
+        return days.join(QLatin1Char(' '));
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        const char* days;
+        size_t shaded;
+    };
+    const Step steps[] = {
+        {"as opened", [] {}, "14 Mar 7 Nov", 1},
+        {"the EU preset", [&] { Click(rig.Get(DstId::PresetEu)); }, "28 Mar 31 Oct", 1},
+        {"another month", [&] { Type(rig.Get(DstId::EndMonth), QStringLiteral("September")); }, "28 Mar 26 Sep", 1},
+        {"a month that is none", [&] { Type(rig.Get(DstId::EndMonth), QStringLiteral("Foo")); }, "", 0},
+        {"daylight time off", [&] { Click(rig.Get(DstId::DisableDst)); }, "", 0},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        QCOMPARE(days(), QString::fromUtf8(step.days));
+        QCOMPARE(view.Strip().daylight.size(), step.shaded);
+        // A screen reader hears what the preview line says.
+        QCOMPARE(view.accessibleDescription(), rig.Preview());
+    }
+    QCOMPARE(view.accessibleName(), QStringLiteral("daylight saving over the coming year"));
 }
 
 void TestDstDlg::refusedOkKeepsTheDialogOpenOnTheNamedControl()

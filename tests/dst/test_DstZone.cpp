@@ -4,6 +4,7 @@
 #include "DstEditor.h"
 #include "DstPreview.h"
 #include "DstRules.h"
+#include "DstYearStrip.h"
 #include "DstZoneImport.h"
 #include "TimeZoneCatalogue.h"
 
@@ -12,10 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace std::chrono;
@@ -363,6 +366,101 @@ TEST(DstPreview, NextChangesInTheUsersTerms)
     const DstPreview incomplete = PreviewDst(us.Shown(), {0, kNow, ""});
     EXPECT_FALSE(incomplete.complete);
     EXPECT_EQ(incomplete.next, "Daylight savings time end: choose a month.");
+}
+
+TEST(DstYearStrip, ShadedPeriodAndChangesOnTheClocksFace)
+{
+    // Positions are read back as UTC moments, so each row states when the
+    // shading starts and stops; its edges stand for the strip's own.
+    const sys_seconds from = sys_days{2027y / January / 1};
+    const sys_seconds edge{};
+    struct Row {
+        const char* what;
+        DstRule start;
+        DstRule end;
+        uint8_t utc;
+        int32_t bias;
+        std::vector<std::pair<sys_seconds, sys_seconds>> daylight;
+        std::vector<std::tuple<sys_seconds, bool, std::string>> changes;
+    };
+    const Row rows[] = {
+        {"north, EU rules in UTC",
+         {0, 3, 0, 5, 1, 0, 0},
+         {0, 10, 0, 5, 1, 0, 0},
+         1,
+         3600,
+         {{sys_days{2027y / March / 28} + 1h, sys_days{2027y / October / 31} + 1h}},
+         {{sys_days{2027y / March / 28} + 1h, true, "28 Mar"}, {sys_days{2027y / October / 31} + 1h, false, "31 Oct"}}},
+        // The period wraps the new year: shaded from today and up to a year
+        // on; the face is ten hours ahead of UTC, a day ahead at 16:00.
+        {"south, local rules",
+         {0, 10, 0, 1, 2, 0, 0},
+         {0, 4, 0, 1, 3, 0, 0},
+         0,
+         36000,
+         {{edge, sys_days{2027y / April / 3} + 16h}, {sys_days{2027y / October / 2} + 16h, edge}},
+         {{sys_days{2027y / April / 3} + 16h, false, "4 Apr"}, {sys_days{2027y / October / 2} + 16h, true, "3 Oct"}}},
+        // 03:00 UTC is the evening before on a face five hours behind.
+        {"UTC reference",
+         {0, 3, 0, 2, 3, 0, 0},
+         {0, 11, 0, 1, 3, 0, 0},
+         1,
+         -18000,
+         {{sys_days{2027y / March / 14} + 3h, sys_days{2027y / November / 7} + 3h}},
+         {{sys_days{2027y / March / 14} + 3h, true, "13 Mar"}, {sys_days{2027y / November / 7} + 3h, false, "6 Nov"}}},
+        {"local reference",
+         {0, 3, 0, 2, 3, 0, 0},
+         {0, 11, 0, 1, 3, 0, 0},
+         0,
+         -18000,
+         {{sys_days{2027y / March / 14} + 8h, sys_days{2027y / November / 7} + 7h}},
+         {{sys_days{2027y / March / 14} + 8h, true, "14 Mar"}, {sys_days{2027y / November / 7} + 7h, false, "7 Nov"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        DstRuleSet rules;
+        rules.startRule = row.start;
+        rules.endRule = row.end;
+        rules.daylightBias = 3600;
+        const DstYearStrip strip = YearStrip(DstEditor({rules, kDstByWeekday, row.utc}).Shown(), {row.bias, from, ""});
+        const auto moment = [&](double share) {
+            if (share == 0 || share == 1)
+                return edge;
+            return strip.from + seconds(std::llround(share * static_cast<double>((strip.to - strip.from).count())));
+        };
+        EXPECT_TRUE(strip.complete && !strip.off);
+        ASSERT_EQ(strip.daylight.size(), row.daylight.size());
+        for (size_t i = 0; i < row.daylight.size(); ++i) {
+            EXPECT_EQ(moment(strip.daylight[i].from), row.daylight[i].first) << i;
+            EXPECT_EQ(moment(strip.daylight[i].to), row.daylight[i].second) << i;
+        }
+        ASSERT_EQ(strip.changes.size(), row.changes.size());
+        for (size_t i = 0; i < row.changes.size(); ++i) {
+            const auto& [at, start, day] = row.changes[i];
+            EXPECT_EQ(moment(strip.changes[i].at), at) << i;
+            EXPECT_EQ(strip.changes[i].start, start) << i;
+            EXPECT_EQ(strip.changes[i].day, day) << i;
+        }
+        // Twelve months of the clock's calendar, the next January a sliver
+        // where the face is ahead of UTC.
+        ASSERT_GE(strip.months.size(), 12u);
+        EXPECT_EQ(strip.months.front().name, row.bias < 0 ? "Dec" : "Jan");
+        EXPECT_EQ(strip.months.front().from, 0.0);
+        EXPECT_EQ(strip.months.back().to, 1.0);
+    }
+
+    // Off, and values that name no day: nothing shaded, nothing marked.
+    DstEditor off(DstSettings{{}, kDstDisabled, 0});
+    const DstYearStrip offStrip = YearStrip(off.Shown(), {3600, from, ""});
+    EXPECT_TRUE(offStrip.off);
+    EXPECT_TRUE(offStrip.daylight.empty() && offStrip.changes.empty());
+    EXPECT_FALSE(offStrip.months.empty());
+    DstEditor incomplete(DstSettings{{}, kDstByWeekday, 0});
+    incomplete.ApplyPreset(DstPreset::Eu);
+    incomplete.SelectEntry(DstId::EndMonth, -1);
+    const DstYearStrip none = YearStrip(incomplete.Shown(), {3600, from, ""});
+    EXPECT_FALSE(none.complete);
+    EXPECT_TRUE(none.daylight.empty() && none.changes.empty());
 }
 
 TEST(DstPreview, AgreementWithTheZoneOverTenYears)
