@@ -1,0 +1,141 @@
+// check: the clock for a monitoring system that runs plugins (Nagios, Icinga
+// and the like). One line on standard output that starts with the state, a
+// short reason, then '|' and performance data; the exit status is the
+// state's: 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.
+//
+// It identifies the clock once and reads what it needs: the configuration
+// that came with the identification and the few time readings of the
+// offset.
+#include "CliCommands.h"
+
+#include "DstConvert.h"
+#include "DstPreview.h"
+#include "DstZoneData.h"
+
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+enum PluginState : int { kOk = 0, kWarning = 1, kCritical = 2, kUnknown = 3 };
+
+constexpr double kDefaultWarning = 0.5;
+constexpr double kDefaultCritical = 2;
+
+int Report(PluginState state, const std::string& reason, const std::string& performance = {})
+{
+    static const char* const kWords[] = {"OK", "WARNING", "CRITICAL", "UNKNOWN"};
+    std::printf("%s - %s%s\n", kWords[state], reason.c_str(), performance.empty() ? "" : (" | " + performance).c_str());
+    std::fflush(stdout);
+    return state;
+}
+
+// "0.5", "2": as a person writes a threshold.
+std::string Threshold(double seconds)
+{
+    std::ostringstream text;
+    text << seconds;
+    return text.str();
+}
+
+// A threshold option: a number of seconds, 0 or more.
+std::optional<double> ThresholdOption(const Invocation& run, const char* name, double fallback, std::string& error)
+{
+    const std::optional<std::string> given = run.Value(name);
+    if (!given)
+        return fallback;
+    bool ok = false;
+    const double seconds = QString::fromStdString(*given).toDouble(&ok);
+    if (!ok || !(seconds >= 0) || !std::isfinite(seconds)) {
+        error = std::string("--") + name + " takes a number of seconds, 0 or more, not '" + *given + "'";
+        return std::nullopt;
+    }
+    return seconds;
+}
+
+}  // namespace
+
+int PluginUnknown(const std::string& reason)
+{
+    return Report(kUnknown, reason);
+}
+
+int RunCheck(CClockSession& session, const Invocation& run)
+{
+    // Everything the command line says is checked before the clock is
+    // reached.
+    if (!run.words.empty())
+        return PluginUnknown("check takes no arguments, only --warning, --critical and --zone");
+    std::string error;
+    const std::optional<double> warning = ThresholdOption(run, "warning", kDefaultWarning, error);
+    const std::optional<double> critical = ThresholdOption(run, "critical", kDefaultCritical, error);
+    if (!warning || !critical)
+        return PluginUnknown(error);
+    if (*warning > *critical)
+        return PluginUnknown("--warning " + Threshold(*warning) + " is beyond --critical " + Threshold(*critical));
+    const std::string zone = run.Value("zone").value_or("");
+    const std::chrono::sys_seconds now = Now();
+    if (run.Has("zone") && !ZoneStandardOffset(zone, now))
+        return PluginUnknown("unknown time zone '" + zone + "'");
+
+    // The session's messages make the reason of the one line.
+    CaptureErrors(true);
+    const int connected = session.Connect(false);
+    if (connected == kExitInterrupted || connected == kExitTerminated)
+        return connected;
+    if (connected != kExitOk)
+        return Report(kCritical, LastError());
+    const std::shared_ptr<CClockDevice> device = session.Device();
+    if (!device)
+        return Report(kCritical, "the clock's device could not be opened again.");
+    ClockConfig config;
+    device->GetConfig(config);
+    if (config.valid == 0 || IsDstInvalid(config, true))
+        return Report(kCritical, "the clock's configuration is not valid");
+
+    const ClockOffset offset = SettledOffset(*device);
+    if (g_interrupted.load(std::memory_order_relaxed) == SIGTERM)
+        return kExitTerminated;
+    if (g_interrupted.load(std::memory_order_relaxed) != 0)
+        return kExitInterrupted;
+    if (device->GetState() == LinkState::Failed) {
+        session.LinkLost();
+        return Report(kCritical, LastError());
+    }
+    if (!offset.known)
+        return Report(kCritical, "the clock reports no time to measure its offset by");
+
+    const double seconds = std::chrono::duration<double>(offset.value).count();
+    char value[32];
+    std::snprintf(value, sizeof value, "%.3f", seconds);
+    const std::string performance =
+        "offset=" + std::string(value) + "s;" + Threshold(*warning) + ";" + Threshold(*critical);
+    PluginState state = kOk;
+    std::string reason = "offset " + FormatClockOffset(offset) + " from this computer";
+    if (std::fabs(seconds) > *critical) {
+        state = kCritical;
+        reason += " (beyond " + Threshold(*critical) + " s)";
+    } else if (std::fabs(seconds) > *warning) {
+        state = kWarning;
+        reason += " (beyond " + Threshold(*warning) + " s)";
+    }
+
+    if (!zone.empty()) {
+        DstShown shown;
+        shown.settings = DstSettingsFromConfig(config);
+        DstPreviewContext context;
+        context.standardBias = ClockStandardBias(config);
+        context.now = now;
+        context.zoneId = zone;
+        const DstPreview preview = PreviewDst(shown, context);
+        if (preview.agrees) {
+            reason += "; time zone and daylight saving agree with " + zone;
+        } else {
+            state = std::max(state, kWarning);
+            reason += "; " + preview.zoneCheck;
+        }
+    }
+    return Report(state, reason, performance);
+}
