@@ -109,7 +109,8 @@ int RunCheck(CClockSession& session, const Invocation& run)
 
     const double seconds = std::chrono::duration<double>(offset.value).count();
     char value[32];
-    std::snprintf(value, sizeof value, "%.3f", seconds);
+    // Not "-0.000": a monitor graphs the sign.
+    std::snprintf(value, sizeof value, "%.3f", std::fabs(seconds) < 0.0005 ? 0.0 : seconds);
     const std::string performance =
         "offset=" + std::string(value) + "s;" + Threshold(*warning) + ";" + Threshold(*critical);
     PluginState state = kOk;
