@@ -12,6 +12,7 @@
 #include "Profile.h"
 #include "CliSettings.h"
 
+#include <QJsonObject>
 #include <QString>
 
 #include <atomic>
@@ -97,6 +98,8 @@ int Usage(const QString& message);
 // The clock's offset from this computer once enough readings are in, or
 // what is known when the wait ends (CommandsStatus.cpp).
 ClockOffset SettledOffset(const CClockDevice& device);
+// --json: one object on standard output.
+void PrintJson(const QJsonObject& object);
 // "Clock vs this computer: +0.004 s", or "... not known".
 std::string OffsetLine(const ClockOffset& offset);
 
@@ -107,6 +110,7 @@ void PrintDifferences(const std::string& sentence, const std::vector<FieldDiffer
 // the clock kept otherwise.
 int SendConfig(CClockSession& session, const ClockConfig& config, const std::string& what);
 
-// A monitoring plugin's bad usage: "UNKNOWN - reason" on standard output, exit 3
+// A monitoring plugin's bad usage: "UNKNOWN - reason" (or with json its
+// object) on standard output, exit 3
 // (CommandsCheck.cpp).
-int PluginUnknown(const std::string& reason);
+int PluginUnknown(const std::string& reason, bool json);

@@ -199,8 +199,9 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     if (!command)
         return Usage(QStringLiteral("unknown command '%1'").arg(QString::fromStdString(words)));
     // A monitoring plugin says what is wrong with its usage in its own way.
-    const auto usage = [command](const QString& message) {
-        return command->plugin ? PluginUnknown(Text(message)) : Usage(message);
+    const bool json = rest.contains(QStringLiteral("--json"));
+    const auto usage = [command, json](const QString& message) {
+        return command->plugin ? PluginUnknown(Text(message), json) : Usage(message);
     };
 
     QCommandLineParser second;

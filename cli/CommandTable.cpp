@@ -15,20 +15,21 @@ const OptionSpec kOptions[] = {
     {"local", nullptr, "set dst: the rules' times are local time."},
     {"dry-run", nullptr, "import: show the changes, send nothing."},
     {"motion", "MOTION", "hands set, hands start: how the hands move afterwards, sweep or step."},
+    {"json", nullptr, "status, check: one JSON object, the keys as the manual page lists them."},
     {"warning", "SECONDS", "check: WARNING beyond this offset from this computer (default 0.5)."},
     {"critical", "SECONDS", "check: CRITICAL beyond this offset from this computer (default 2)."},
     {"zone", "ZONE", "check: WARNING when the time zone and daylight-saving rules differ from this zone's."},
 };
 
 const CommandSpec kCommands[] = {
-    {"status", "[--raw]",
+    {"status", "[--raw|--json]",
      "Waits until the clock is identified and polled once, prints its product, family ID,\n"
      "firmware version, serial number and protocol version, its UTC and local time, how far\n"
      "its time is from this computer's and the time code it receives, then its settings in\n"
      "words: time zone, daylight-saving rules, illumination, whether it takes the date from\n"
      "the time code, hand motion. With --raw every field of its configuration record instead\n"
-     "of the settings in words.",
-     "raw", RunStatus, nullptr},
+     "of the settings in words; with --json one JSON object with all of it.",
+     "raw json", RunStatus, nullptr},
     {"watch", "[--every-poll]",
      "Prints the clock's UTC and local time, the time code it receives and how far the clock\n"
      "is from this computer whenever the times or the time code change (about once a second;\n"
@@ -38,7 +39,7 @@ const CommandSpec kCommands[] = {
      "answers again. It runs until Ctrl-C (exit 0), SIGTERM (exit 143) or the end of\n"
      "--timeout SECONDS, the whole run's length (exit 0 when the clock answers then, else 1).",
      "every-poll", RunWatch, nullptr},
-    {"check", "[--warning SECONDS] [--critical SECONDS] [--zone ZONE]",
+    {"check", "[--warning SECONDS] [--critical SECONDS] [--zone ZONE] [--json]",
      "A monitoring plugin (Nagios, Icinga and the like): one line that starts with OK,\n"
      "WARNING, CRITICAL or UNKNOWN, a short reason, then '|' and performance data\n"
      "(offset=0.003s;0.5;2). Exit 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.\n"
@@ -46,8 +47,9 @@ const CommandSpec kCommands[] = {
      "0.5), or with --zone ZONE its time zone bias or daylight-saving rules differ from\n"
      "that zone's in the tz data over the next ten years (the first difference named).\n"
      "CRITICAL: no clock, the link failing, a configuration the clock marks not valid, or\n"
-     "the offset beyond --critical SECONDS (default 2). UNKNOWN: bad usage.",
-     "warning critical zone", RunCheck, nullptr, true},
+     "the offset beyond --critical SECONDS (default 2). UNKNOWN: bad usage. With --json\n"
+     "one JSON object instead of the line, with the same exit status.",
+     "warning critical zone json", RunCheck, nullptr, true},
     {"set", "timezone|dst|time|illumination|timecode-date|motion ...",
      "Changes one setting of the clock. 'kerovant-cli set WHAT --help' describes each:\n"
      "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"

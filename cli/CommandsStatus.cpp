@@ -5,6 +5,11 @@
 #include "ConfigText.h"
 #include "StatusText.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+
 #include <cstdio>
 #include <thread>
 
@@ -134,6 +139,83 @@ void PrintStatus(const CClockDevice& device, bool raw)
     printer.Flag(config.useTimeCodeDateAlt(), "useTimeCodeDateAlt");
 }
 
+// Collects a record's fields by name.
+class JsonFields {
+public:
+    explicit JsonFields(QJsonObject& object) : object_(object) { }
+    void Flag(uint8_t v, const char* name) { object_.insert(QLatin1String(name), v); }
+    void U8(uint8_t v, const char* name) { object_.insert(QLatin1String(name), v); }
+    void U16(uint16_t v, const char* name) { object_.insert(QLatin1String(name), v); }
+    void U32(uint32_t v, const char* name) { object_.insert(QLatin1String(name), static_cast<qint64>(v)); }
+    template <size_t N> void U8s(const std::array<uint8_t, N>& values, const char* name)
+    {
+        QJsonArray array;
+        for (uint8_t v : values)
+            array.append(v);
+        object_.insert(QLatin1String(name), array);
+    }
+
+private:
+    QJsonObject& object_;
+};
+
+// "2027-03-28T00:59:30", or null for a time the clock does not hold.
+QJsonValue IsoTime(const ClockTime& time)
+{
+    const ClockDateTime calendar = TimeValueToCalendar(time);
+    if (!time.set || !calendar.valid)
+        return QJsonValue::Null;
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02u:%02u:%02u", calendar.year, calendar.month, calendar.day,
+                  calendar.hour, calendar.minute, calendar.second);
+    return QString::fromLatin1(text);
+}
+
+// status --json: what the clock reports, under the keys the manual page
+// lists.
+void PrintStatusJson(const CClockDevice& device)
+{
+    QJsonObject status;
+    const uint8_t product = device.GetProductIndex();
+    status.insert(QStringLiteral("product"),
+                  product < kProductCount ? QJsonValue(QString::fromStdString(ProductTitle(product))) : QJsonValue());
+    status.insert(QStringLiteral("familyId"), device.GetFamilyId());
+    FirmwareVersion firmware;
+    device.GetFirmwareVersion(firmware);
+    status.insert(QStringLiteral("firmware"),
+                  QStringLiteral("%1.%2.%3").arg(firmware.major).arg(firmware.minor).arg(firmware.build));
+    status.insert(QStringLiteral("serialNumber"), static_cast<qint64>(device.GetSerialNumber()));
+    const uint8_t protocol = device.GetProtocolVersion();
+    status.insert(QStringLiteral("protocolVersion"), protocol);
+    ClockTime utc;
+    ClockTime local;
+    device.GetClockTimes(utc, local);
+    status.insert(QStringLiteral("utc"), IsoTime(utc));
+    status.insert(QStringLiteral("local"), IsoTime(local));
+    const ClockOffset offset = SettledOffset(device);
+    status.insert(QStringLiteral("offsetSeconds"),
+                  offset.known ? QJsonValue(std::chrono::duration<double>(offset.value).count()) : QJsonValue());
+    status.insert(QStringLiteral("offsetApproximate"), offset.known && offset.approximate);
+    TimeCodeStatus timeCode;
+    device.GetTimeCodeStatus(timeCode);
+    status.insert(QStringLiteral("timeCode"), QString::fromStdString(TimeCodeText(timeCode)));
+    ClockConfig config;
+    device.GetConfig(config);
+    // The settings in words, in DescribeConfig's order.
+    static const char* const kSettingKeys[] = {"timeZone", "daylightSaving", "illumination", "timeCodeDate",
+                                               "handMotion"};
+    const std::vector<ConfigLine> lines = DescribeConfig(config, protocol);
+    QJsonObject settings;
+    for (size_t i = 0; i < lines.size() && i < std::size(kSettingKeys); ++i)
+        settings.insert(QLatin1String(kSettingKeys[i]), QString::fromStdString(lines[i].value));
+    status.insert(QStringLiteral("settings"), settings);
+    QJsonObject fields;
+    JsonFields visitor(fields);
+    VisitConfig(visitor, config, protocol);
+    status.insert(QStringLiteral("config"), fields);
+    PrintJson(status);
+}
+
 std::string WatchLine(const CClockDevice& device)
 {
     ClockTime utc;
@@ -162,13 +244,22 @@ int Watch(CClockSession& session, bool everyPoll)
 
 }  // namespace
 
+void PrintJson(const QJsonObject& object)
+{
+    std::fputs(QJsonDocument(object).toJson(QJsonDocument::Indented).constData(), stdout);
+    std::fflush(stdout);
+}
+
 int RunStatus(CClockSession& session, const Invocation& run)
 {
     if (!run.words.empty())
         return Usage(QStringLiteral("status takes no arguments"));
     if (const int status = session.Connect(true))
         return status;
-    PrintStatus(*session.Device(), run.Has("raw"));
+    if (run.Has("json"))
+        PrintStatusJson(*session.Device());
+    else
+        PrintStatus(*session.Device(), run.Has("raw"));
     return kExitOk;
 }
 
