@@ -7,9 +7,29 @@
 #include <cstdio>
 #include <thread>
 
+namespace {
+
+// The program's main thread only, as every caller of PrintError.
+bool g_captureErrors = false;
+std::string g_lastError;
+
+}  // namespace
+
 void PrintError(const std::string& text)
 {
-    std::fprintf(stderr, "kerovant-cli: %s\n", text.c_str());
+    g_lastError = text;
+    if (!g_captureErrors)
+        std::fprintf(stderr, "kerovant-cli: %s\n", text.c_str());
+}
+
+void CaptureErrors(bool capture)
+{
+    g_captureErrors = capture;
+}
+
+std::string LastError()
+{
+    return g_lastError;
 }
 
 namespace {

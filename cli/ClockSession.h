@@ -164,5 +164,10 @@ private:
     bool everOnline_ = false;
 };
 
-// Prints "kerovant-cli: text" to standard error.
+// Prints "kerovant-cli: text" to standard error; while errors are captured
+// (a monitoring plugin, which says all on one line of standard output),
+// keeps it for LastError instead.
 void PrintError(const std::string& text);
+void CaptureErrors(bool capture);
+// The last error printed or captured; empty when none.
+std::string LastError();

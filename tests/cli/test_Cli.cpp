@@ -26,6 +26,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -802,6 +803,123 @@ TEST(Cli, UsageAndHelp)
     const CliRun sim = RunShell(std::string(KEROVANT_CLOCKSIM) + " --version");
     EXPECT_EQ(sim.status, 0);
     EXPECT_TRUE(Contains(sim.output, "kerovant-clocksim 1.")) << sim.output;
+}
+
+}  // namespace
+
+namespace {
+
+// check as a monitoring system runs it: each state's exit status and first
+// word, and the performance data after '|'.
+TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
+{
+    SimServer sim;
+    sim.Clock().SetTiming(SimTiming{false, kLineBaudRate});
+    ASSERT_TRUE(sim.Start());
+    const ClockConfig fresh = sim.Clock().Config();
+    // What follows '|' with the default thresholds.
+    const std::string offsetData = "\\| offset=-?[0-9]+\\.[0-9]{3}s;0\\.5;2\n$";
+    struct Row {
+        const char* legend;
+        std::function<void(SimServer&)> setup;
+        std::string arguments;  // after --port
+        int status;
+        std::string line;  // the whole line, a regular expression
+    };
+    const Row rows[] = {
+        {"in time", [](SimServer&) {}, "check", 0, "^OK - offset [+-]0\\.0[0-4]\\d s from this computer " + offsetData},
+        {"drifted", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(1)); }, "check", 1,
+         "^WARNING - offset \\+(0\\.9|1\\.0)\\d\\d s from this computer \\(beyond 0\\.5 s\\) " + offsetData},
+        {"far off", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(12)); }, "check", 2,
+         "^CRITICAL - offset \\+12\\.0 s .*\\(beyond 2 s\\) " + offsetData},
+        {"thresholds given", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(12)); },
+         "check --warning 0.25 --critical 20", 1, "^WARNING - .* \\| offset=1[12]\\.\\d{3}s;0\\.25;20\n$"},
+        {"rules of another zone", [](SimServer&) {}, "check --zone Europe/Berlin", 1,
+         "^WARNING - offset .*; Differs from Europe/Berlin in the time zone data: the clock's time zone bias is "
+         "UTC\\+00:00, .* " +
+             offsetData},
+        {"rules of its zone",
+         [](SimServer& s) {
+             const std::string port = "--port " + s.DevicePath() + " ";
+             ASSERT_EQ(RunCli(port + "set timezone Europe/Berlin").status, 0);
+             ASSERT_EQ(RunCli(port + "set dst zone Europe/Berlin").status, 0);
+         },
+         "check --zone Europe/Berlin", 0,
+         "^OK - .*; time zone and daylight saving agree with Europe/Berlin " + offsetData},
+        {"configuration not valid",
+         [&fresh](SimServer& s) {
+             ClockConfig config = fresh;
+             config.valid = 0;
+             s.Clock().SetConfig(config);
+         },
+         "check", 2, "^CRITICAL - the clock's configuration is not valid\n$"},
+        {"no answer",
+         [](SimServer& s) {
+             SimFaults faults;
+             faults.silent = true;
+             s.Clock().SetFaults(faults);
+         },
+         "check", 2, "^CRITICAL - No clock answers on .*\n$"},
+        {"bad number", [](SimServer&) {}, "check --warning soon", 3,
+         "^UNKNOWN - --warning takes a number of seconds, 0 or more, not 'soon'\n$"},
+        {"missing value", [](SimServer&) {}, "check --critical", 3, "^UNKNOWN - Missing value after '--critical'.\n$"},
+        {"warning beyond critical", [](SimServer&) {}, "check --warning 3", 3,
+         "^UNKNOWN - --warning 3 is beyond --critical 2\n$"},
+        {"unknown zone", [](SimServer&) {}, "check --zone Mars/Olympus", 3,
+         "^UNKNOWN - unknown time zone 'Mars/Olympus'\n$"},
+        {"an argument", [](SimServer&) {}, "check now", 3, "^UNKNOWN - check takes no arguments.*\n$"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        sim.Clock().SetFaults({});
+        sim.Clock().SetUtcOffset(std::chrono::seconds(0));
+        sim.Clock().SetConfig(fresh);
+        row.setup(sim);
+        sim.Clock().ClearReceived();
+        const CliRun run = RunCli("--port " + sim.DevicePath() + " " + row.arguments);
+        EXPECT_EQ(run.status, row.status) << run.output;
+        EXPECT_TRUE(std::regex_search(run.output, std::regex(row.line))) << row.line << "\n" << run.output;
+        EXPECT_EQ(Writes(sim.Clock()), 0u) << "check only reads";
+    }
+
+    // No clock at all.
+    const CliRun missing = RunCli("--port /dev/kerovant-no-such-device check");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_TRUE(std::regex_match(missing.output, std::regex("CRITICAL - Device .* does not exist.*\n")))
+        << missing.output;
+}
+
+// --json: one object on standard output, with the keys the manual page
+// lists; check's exit status as without it.
+TEST_F(CliTest, StatusAndCheckAsJson)
+{
+    struct Row {
+        const char* arguments;
+        int status;
+        std::vector<std::string> parts;
+    };
+    const Row rows[] = {
+        {"status --json",
+         0,
+         {"\"product\": \"", "\"familyId\": ", "\"firmware\": \"", "\"serialNumber\": ", "\"protocolVersion\": 2",
+          "\"utc\": \"20", "\"offsetSeconds\": ", "\"timeCode\": \"", "\"timeZone\": \"UTC+0:00\"",
+          "\"daylightSaving\": \"off\"", "\"config\": {", "\"biasSeconds\": 0"}},
+        {"check --json",
+         0,
+         {"\"state\": \"OK\"", "\"exitStatus\": 0", "\"reason\": \"offset ", "\"warningSeconds\": 0.5",
+          "\"criticalSeconds\": 2", "\"zone\": null", "\"zoneAgrees\": null"}},
+        {"check --json --zone Europe/Berlin", 1, {"\"state\": \"WARNING\"", "\"zoneAgrees\": false"}},
+        {"check --json --warning x", 3, {"\"state\": \"UNKNOWN\"", "\"offsetSeconds\": null"}},
+        {"check --json --zone", 3, {"\"state\": \"UNKNOWN\"", "Missing value after '--zone'."}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        const CliRun run = RunCli(Port() + row.arguments);
+        EXPECT_EQ(run.status, row.status) << run.output;
+        EXPECT_TRUE(run.output.rfind("{\n", 0) == 0 && run.output.ends_with("\n}\n")) << "one object\n" << run.output;
+        for (const std::string& part : row.parts)
+            EXPECT_TRUE(Contains(run.output, part)) << part << "\n" << run.output;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,180 @@
+// The command table: every command's words, arguments, help text, options
+// and the function that runs it. A new command is one row here and one
+// function in a Commands*.cpp file.
+#include "CliCommands.h"
+
+namespace {
+
+const OptionSpec kOptions[] = {
+    {"every-poll", nullptr, "watch: a line on every poll, changed or not."},
+    {"raw", nullptr, "status: every field of the configuration record, not the settings in words."},
+    {"start", "RULE", "set dst: when daylight time starts."},
+    {"end", "RULE", "set dst: when daylight time ends."},
+    {"shift", "SHIFT", "set dst: the daylight shift, [-]H:MM[:SS]."},
+    {"utc", nullptr, "set dst: the rules' times are UTC."},
+    {"local", nullptr, "set dst: the rules' times are local time."},
+    {"dry-run", nullptr, "import: show the changes, send nothing."},
+    {"motion", "MOTION", "hands set, hands start: how the hands move afterwards, sweep or step."},
+    {"json", nullptr, "status, check: one JSON object, the keys as the manual page lists them."},
+    {"warning", "SECONDS", "check: WARNING beyond this offset from this computer (default 0.5)."},
+    {"critical", "SECONDS", "check: CRITICAL beyond this offset from this computer (default 2)."},
+    {"zone", "ZONE", "check: WARNING when the time zone and daylight-saving rules differ from this zone's."},
+};
+
+const CommandSpec kCommands[] = {
+    {"status", "[--raw|--json]",
+     "Waits until the clock is identified and polled once, prints its product, family ID,\n"
+     "firmware version, serial number and protocol version, its UTC and local time, how far\n"
+     "its time is from this computer's and the time code it receives, then its settings in\n"
+     "words: time zone, daylight-saving rules, illumination, whether it takes the date from\n"
+     "the time code, hand motion. With --raw every field of its configuration record instead\n"
+     "of the settings in words; with --json one JSON object with all of it.",
+     "raw json", RunStatus, nullptr},
+    {"watch", "[--every-poll]",
+     "Prints the clock's UTC and local time, the time code it receives and how far the clock\n"
+     "is from this computer whenever the times or the time code change (about once a second;\n"
+     "with --every-poll on every poll). When the clock cannot be reached a line on standard\n"
+     "error says why (unplugged, no answer, damaged replies, replies of the wrong length, a\n"
+     "NAK, ...); watch keeps trying, every 3.2 s as the window does, and says when the clock\n"
+     "answers again. It runs until Ctrl-C (exit 0), SIGTERM (exit 143) or the end of\n"
+     "--timeout SECONDS, the whole run's length (exit 0 when the clock answers then, else 1).",
+     "every-poll", RunWatch, nullptr},
+    {"check", "[--warning SECONDS] [--critical SECONDS] [--zone ZONE] [--json]",
+     "A monitoring plugin (Nagios, Icinga and the like): one line that starts with OK,\n"
+     "WARNING, CRITICAL or UNKNOWN, a short reason, then '|' and performance data\n"
+     "(offset=0.003s;0.5;2). Exit 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.\n"
+     "WARNING: the clock's offset from this computer is beyond --warning SECONDS (default\n"
+     "0.5), or with --zone ZONE its time zone bias or daylight-saving rules differ from\n"
+     "that zone's in the tz data over the next ten years (the first difference named).\n"
+     "CRITICAL: no clock, the link failing, a configuration the clock marks not valid, or\n"
+     "the offset beyond --critical SECONDS (default 2). UNKNOWN: bad usage. With --json\n"
+     "one JSON object instead of the line, with the same exit status.",
+     "warning critical zone json", RunCheck, nullptr, true},
+    {"set", "timezone|dst|time|illumination|timecode-date|motion ...",
+     "Changes one setting of the clock. 'kerovant-cli set WHAT --help' describes each:\n"
+     "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"
+     "  set dst off|us|us-pre2007|eu|system|zone ZONE\n"
+     "  set dst --start RULE --end RULE [--shift [-]H:MM[:SS]] [--utc|--local]\n"
+     "  set time now|\"YYYY-MM-DD hh:mm:ss\"\n"
+     "  set illumination 0..12\n"
+     "  set timecode-date on|off\n"
+     "  set motion sweep|step\n"
+     "Each reads the clock's configuration, changes what it names, sends it and waits until\n"
+     "the clock has acknowledged it and, for a configuration, reads it back. Exit 0 when it\n"
+     "holds what was sent; 1 saying so when the clock refused the write (NAK), did not\n"
+     "answer it or the link was lost; 3 naming the fields when it holds other values.",
+     "", nullptr, "set what? timezone, dst, time, illumination, timecode-date or motion"},
+    {"set timezone", "ZONE|+HH:MM[:SS]|-HH:MM[:SS]",
+     "Sets the clock's time zone bias: the standard offset of a zone of the tz database\n"
+     "(Europe/Berlin gives +1:00, America/New_York -5:00, as picking it in the window's\n"
+     "Time Zone dialog does), or an offset east (+) or west (-) of UTC, hours 0 to 23.\n"
+     "Daylight saving is set with 'set dst'. Write a negative offset after '--' or as\n"
+     "the last word: kerovant-cli set timezone -05:00.",
+     "", SetTimeZone, nullptr},
+    {"set dst", "off|us|us-pre2007|eu|system|zone ZONE  or  --start RULE --end RULE ...",
+     "Sets the clock's daylight-saving rules, with the checks of the window's dialog:\n"
+     "  off          daylight saving off\n"
+     "  us           second Sunday of March to first Sunday of November, 02:00 local\n"
+     "  us-pre2007   first Sunday of April to last Sunday of October, 02:00 local\n"
+     "  eu           last Sunday of March to last Sunday of October, 01:00 UTC\n"
+     "  system       the rules of this computer's time zone\n"
+     "  zone ZONE    the rules of a zone of the tz database, such as Europe/Berlin\n"
+     "(a zone without daylight saving turns it off)\n"
+     "or by hand, both rules of one form:\n"
+     "  --start RULE --end RULE [--shift [-]H:MM[:SS]] [--utc|--local]\n"
+     "RULE is a weekday rule \"last Sun Mar 01:00\", \"2nd Sun Mar 02:00:00\" (1st, 2nd, 3rd,\n"
+     "4th or last) or a fixed date \"Mar 29 02:00\". Without --shift or --utc/--local the\n"
+     "clock's own stay. Prints the next two changes the clock will make.",
+     "start end shift utc local", SetDst, nullptr},
+    {"set time", "now|\"YYYY-MM-DD hh:mm:ss\"",
+     "Sets the clock's UTC date and time. 'now' takes this computer's UTC: the next whole\n"
+     "second is sent so that it reaches the clock on that second's boundary (a wait of up\n"
+     "to about a second), then the clock's offset measured afterwards is printed. A typed\n"
+     "date must exist and lie in 2001 to 2099, the years the clock counts right; it is\n"
+     "sent at once.",
+     "", SetTime, nullptr},
+    {"set illumination", "0..12", "Sets the level of the dial illumination (clocks of protocol version 2).", "",
+     SetIllumination, nullptr},
+    {"set timecode-date", "on|off", "Whether the clock takes the date from the time code it receives.", "",
+     SetTimeCodeDate, nullptr},
+    {"set motion", "sweep|step", "How the hands move: sweep or step.", "", SetMotion, nullptr},
+    {"hands", "stop|set|nudge|start ...",
+     "The steps of the window's hand position dialog, one at a time:\n"
+     "  hands stop                                stop the hands for setting\n"
+     "  hands set HH:MM:SS [--motion sweep|step]  tell the clock the time its hands show, then\n"
+     "                                            start them again\n"
+     "  hands nudge [N]                           move the stopped seconds hand on by N fifths\n"
+     "                                            of a second (default 1)\n"
+     "  hands start [--motion sweep|step]         start stopped hands again\n"
+     "'kerovant-cli hands WHAT --help' describes each.",
+     "", nullptr, "hands what? stop, set, nudge or start"},
+    {"hands stop", "",
+     "Stops the clock's hands for setting, as ticking \"Check to set clock\" in the window's\n"
+     "hand position dialog does. 'hands set' or 'hands start' sets them moving again.",
+     "", Hands, nullptr},
+    {"hands set", "HH:MM:SS [--motion sweep|step]",
+     "Tells the clock the time its hands show now (hours 0 to 23), as the hand position\n"
+     "dialog's OK does: the hands are stopped if they are not, the face time is sent, and\n"
+     "the hands start again, in the motion given, else the one they had (sweep when they\n"
+     "were stopped).",
+     "motion", Hands, nullptr},
+    {"hands nudge", "[N]",
+     "Moves the stopped seconds hand on by N fifths of a second (1 to 300, default 1), as\n"
+     "the hand position dialog's Forward does. The hands must be stopped ('hands stop').",
+     "", Hands, nullptr},
+    {"hands start", "[--motion sweep|step]",
+     "Starts the hands again after 'hands stop', in the motion given, else sweep. Hands that\n"
+     "run already change only to the motion given.",
+     "motion", Hands, nullptr},
+    {"export", "FILE|-",
+     "Writes the clock's configuration as a profile: JSON with every field by name, the\n"
+     "clock's family ID, serial number and firmware for reference and a summary in words\n"
+     "(not read on import). '-' writes to standard output.",
+     "", Export, nullptr},
+    {"import", "FILE|- [--dry-run]",
+     "Reads a profile (from standard input for '-'), shows field by field what would\n"
+     "change on this clock and writes it; then reads the configuration back from the\n"
+     "clock and compares. Exit 0 when the clock holds what the profile asked for (after\n"
+     "the normalisation every write applies), 3 naming the fields that differ. A profile\n"
+     "from another family or protocol version is written with a warning; the\n"
+     "illumination level is skipped for a clock of protocol version 1. --dry-run shows the\n"
+     "changes and sends nothing.",
+     "dry-run", Import, nullptr},
+};
+
+}  // namespace
+
+std::span<const CommandSpec> Commands()
+{
+    return kCommands;
+}
+
+std::span<const OptionSpec> CommandOptions()
+{
+    return kOptions;
+}
+
+const CommandSpec* FindCommand(const std::string& words)
+{
+    for (const CommandSpec& command : kCommands)
+        if (words == command.words)
+            return &command;
+    return nullptr;
+}
+
+const OptionSpec* FindOption(const std::string& name)
+{
+    for (const OptionSpec& option : kOptions)
+        if (name == option.name)
+            return &option;
+    return nullptr;
+}
+
+bool IsCommandGroup(const std::string& word)
+{
+    const std::string prefix = word + " ";
+    for (const CommandSpec& command : kCommands)
+        if (std::string_view(command.words).starts_with(prefix))
+            return true;
+    return false;
+}

@@ -1,0 +1,110 @@
+// A clock's configuration as a profile file, and a profile written back
+// with a check.
+#include "CliCommands.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+int Export(CClockSession& session, const Invocation& run)
+{
+    if (run.words.size() != 1)
+        return Usage(QStringLiteral("export takes one file name, or - for standard output"));
+    if (const int status = session.Connect(false))
+        return status;
+    ClockConfig config;
+    session.Device()->GetConfig(config);
+    const std::string text = ExportProfile(config, session.Identity());
+    const std::string& file = run.words[0];
+    if (file == "-") {
+        std::fputs(text.c_str(), stdout);
+        return std::fflush(stdout) == 0 ? kExitOk : kExitLink;
+    }
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) {
+        PrintError("cannot write " + file + ": " + std::strerror(errno));
+        return kExitLink;
+    }
+    return kExitOk;
+}
+
+int Import(CClockSession& session, const Invocation& run)
+{
+    if (run.words.size() != 1)
+        return Usage(QStringLiteral("import takes one file name, or - for standard input"));
+    const std::string& file = run.words[0];
+    std::ifstream in;
+    if (file != "-") {
+        in.open(file, std::ios::binary);
+        if (!in) {
+            PrintError("cannot read " + file + ": " + std::strerror(errno));
+            return kExitUsage;
+        }
+    }
+    std::istream& source = file == "-" ? std::cin : in;
+    // A profile is a few kilobytes; anything far larger is no profile, and
+    // is not read whole into memory to find that out.
+    constexpr size_t kLargestProfile = 1 << 20;
+    std::string text(kLargestProfile + 1, '\0');
+    source.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(source.gcount()));
+    if (text.size() > kLargestProfile) {
+        PrintError((file == "-" ? std::string("standard input") : file) + " is larger than a profile can be (1 MiB).");
+        return kExitUsage;
+    }
+    const ProfileImport imported = ImportProfile(text);
+    if (!imported.profile) {
+        PrintError((file == "-" ? std::string("standard input") : file) + ", " + imported.error);
+        return kExitUsage;
+    }
+    const Profile& profile = *imported.profile;
+
+    if (const int status = session.Connect(false))
+        return status;
+    const ProfileClock clock = session.Identity();
+    for (const std::string& warning : ImportWarnings(profile, clock))
+        std::fprintf(stderr, "kerovant-cli: warning: %s\n", warning.c_str());
+    ClockConfig current;
+    session.Device()->GetConfig(current);
+    const ClockConfig target = ProfileTarget(current, profile, clock.protocolVersion);
+    // What the clock will hold: the profile as every write normalises it.
+    ClockConfig expected = target;
+    NormaliseForWrite(expected);
+    if (IsDstInvalid(expected, true))
+        std::fprintf(stderr,
+                     "kerovant-cli: warning: the profile's daylight-saving rules fail the clock's checks; the write "
+                     "replaces them with the defaults.\n");
+    const std::vector<FieldDifference> changes = CompareConfigs(current, expected, clock.protocolVersion);
+    if (changes.empty())
+        std::printf("No field changes: the clock holds this profile already.\n");
+    else
+        std::printf("%s:\n", run.Has("dry-run") ? "Would change" : "Changing");
+    for (const FieldDifference& change : changes)
+        std::printf("  %-22s %s -> %s\n", change.name.c_str(), change.before.c_str(), change.after.c_str());
+    if (run.Has("dry-run"))
+        return kExitOk;
+
+    // A write the clock acknowledged but whose read-back differs goes on to
+    // the comparison below, which names the fields.
+    const int written = session.Write(
+        [&target](CClockDevice& device, WriteTicket& ticket) { return device.SetConfig(target, ticket); }, "profile");
+    if (written != kExitOk && written != kExitMismatch)
+        return written;
+    // A fresh identification read: what the clock holds now, not what the
+    // link last sent.
+    if (const int status = session.Reconnect())
+        return status;
+    ClockConfig held;
+    session.Device()->GetConfig(held);
+    const std::vector<FieldDifference> differences = CompareConfigs(expected, held, clock.protocolVersion);
+    if (differences.empty()) {
+        std::printf("The clock holds the profile.\n");
+        return kExitOk;
+    }
+    PrintDifferences("the clock holds other values than the profile asked for", differences);
+    return kExitMismatch;
+}
