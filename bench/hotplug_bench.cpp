@@ -9,6 +9,7 @@
 //
 // --cli runs another build of kerovant-cli (an older one, for comparison).
 #include "BenchSupport.h"
+#include "WatchProcess.h"
 #include "ClockCodec.h"
 #include "SimClock.h"
 
@@ -42,78 +43,14 @@ namespace {
 using namespace bench;
 using namespace std::chrono_literals;
 
-// A running kerovant-cli watch; its standard output is read on a thread of
-// its own, with the moment each line arrived.
-class Watch {
-public:
-    Watch(const std::string& cli, const std::string& link)
-    {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            const int devNull = open("/dev/null", O_WRONLY);
-            dup2(devNull, STDERR_FILENO);
-            dup2(fds[1], STDOUT_FILENO);
-            close(fds[0]);
-            setenv("XDG_CONFIG_HOME", ("/tmp/kerovant-hotplug-bench-" + std::to_string(getppid())).c_str(), 1);
-            execl(cli.c_str(), cli.c_str(), "--port", link.c_str(), "watch", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        reader_ = std::thread([this, fd = fds[0]] {
-            char buffer[512];
-            for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) {
-                std::lock_guard<std::mutex> lock(mutex_);
-                for (ssize_t i = 0; i < n; ++i)
-                    if (buffer[i] == '\n')
-                        lines_.push_back(Clock::now());
-            }
-            close(fd);
-        });
-    }
-    ~Watch()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (reader_.joinable())
-            reader_.join();
-    }
-    Watch(const Watch&) = delete;
-    Watch& operator=(const Watch&) = delete;
-
-    std::optional<Clock::time_point> LineSince(Clock::time_point since) const
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        for (Clock::time_point at : lines_)
-            if (at >= since)
-                return at;
-        return std::nullopt;
-    }
-
-private:
-    pid_t pid_ = -1;
-    std::thread reader_;
-    mutable std::mutex mutex_;
-    std::vector<Clock::time_point> lines_;
-};
-
 std::string LinkPath()
 {
-    return "/tmp/kerovant-hotplug-bench-" + std::to_string(getpid());
+    return BenchPath("hotplug-bench");
 }
 
 bool Plug(SimServer& sim)
 {
-    sim.SetLinkPath(LinkPath());
-    std::string error;
-    if (sim.Start(&error))
-        return true;
-    std::fprintf(stderr, "the simulated clock did not start: %s\n", error.c_str());
-    return false;
+    return PlugIn(sim, LinkPath());
 }
 
 void Report(const char* what, const std::vector<double>& values, int tries)
@@ -127,7 +64,7 @@ bool MeasureWatch(const std::string& cli, int plugs, std::mt19937& random)
     SimServer sim;
     if (!Plug(sim))
         return false;
-    Watch watch(cli, LinkPath());
+    WatchProcess watch(cli, LinkPath(), WatchProcess::Stream::Output, LinkPath());
     std::vector<double> times;
     for (int i = 0; i < plugs; ++i) {
         const size_t reads = sim.Clock().CountReceived(kCmdCurrentTime);
@@ -144,7 +81,7 @@ bool MeasureWatch(const std::string& cli, int plugs, std::mt19937& random)
         if (!Plug(sim))
             return false;
         std::optional<Clock::time_point> shown;
-        WaitUntil([&] { return (shown = watch.LineSince(plugged)).has_value(); }, 15000ms, 1ms);
+        WaitUntil([&] { return (shown = watch.LineSince("", plugged)).has_value(); }, 15000ms, 1ms);
         if (!shown) {
             std::fprintf(stderr, "plug %d: no line within 15 s\n", i + 1);
             continue;

@@ -8,6 +8,7 @@
 //
 //   watch_bench [--signals N] [--cycles N] [--seed S]
 #include "BenchSupport.h"
+#include "WatchProcess.h"
 #include "ClockCodec.h"
 #include "SimClock.h"
 
@@ -30,110 +31,21 @@ namespace {
 using namespace bench;
 using namespace std::chrono_literals;
 
-// A running kerovant-cli watch; its standard error is read on a thread of
-// its own, every line with the moment it arrived.
-class Watch {
-public:
-    explicit Watch(const std::string& link)
-    {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            const int devNull = open("/dev/null", O_WRONLY);
-            dup2(devNull, STDOUT_FILENO);
-            dup2(fds[1], STDERR_FILENO);
-            close(fds[0]);
-            setenv("XDG_CONFIG_HOME", ("/tmp/kerovant-watch-bench-" + std::to_string(getppid())).c_str(), 1);
-            execl(KEROVANT_CLI, KEROVANT_CLI, "--port", link.c_str(), "watch", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        reader_ = std::thread([this, fd = fds[0]] {
-            std::string partial;
-            char buffer[512];
-            for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) {
-                partial.append(buffer, static_cast<size_t>(n));
-                for (size_t end; (end = partial.find('\n')) != std::string::npos; partial.erase(0, end + 1)) {
-                    std::lock_guard<std::mutex> lock(mutex_);
-                    lines_.push_back({Clock::now(), partial.substr(0, end)});
-                }
-            }
-            close(fd);
-        });
-    }
-    ~Watch()
-    {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        if (reader_.joinable())
-            reader_.join();
-    }
-    Watch(const Watch&) = delete;
-    Watch& operator=(const Watch&) = delete;
-
-    // The moment the first line containing `part` arrived after `since`.
-    std::optional<Clock::time_point> LineSince(const std::string& part, Clock::time_point since) const
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        for (const Line& line : lines_)
-            if (line.at >= since && line.text.find(part) != std::string::npos)
-                return line.at;
-        return std::nullopt;
-    }
-
-    // Sends the signal and waits for the exit: milliseconds to the exit,
-    // negative when it did not end within 5 s or not with the signal's
-    // exit status.
-    double StopWith(int signal)
-    {
-        const auto sent = Clock::now();
-        kill(pid_, signal);
-        int status = 0;
-        const bool ended = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, 5000ms, 100us);
-        if (!ended)
-            return -1;
-        pid_ = -1;
-        const double ms = Ms(Clock::now() - sent);
-        // 0 for Ctrl-C once the clock has answered, 143 for SIGTERM.
-        const int expected = signal == SIGTERM ? 143 : 0;
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != expected) {
-            std::fprintf(stderr, "watch ended with status %d after signal %d\n", status, signal);
-            return -1;
-        }
-        return ms;
-    }
-
-private:
-    struct Line {
-        Clock::time_point at;
-        std::string text;
-    };
-    pid_t pid_ = -1;
-    std::thread reader_;
-    mutable std::mutex mutex_;
-    std::vector<Line> lines_;
-};
-
 std::string LinkPath()
 {
-    return "/tmp/kerovant-watch-bench-" + std::to_string(getpid());
+    return BenchPath("watch-bench");
 }
 
-// Starts the simulated clock behind this run's link path, or plugs it in
-// again after an unplug.
 bool Plug(SimServer& sim)
 {
-    sim.SetLinkPath(LinkPath());
-    std::string error;
-    if (sim.Start(&error))
-        return true;
-    std::fprintf(stderr, "the simulated clock did not start: %s\n", error.c_str());
-    return false;
+    return PlugIn(sim, LinkPath());
 }
+
+// watch's standard error: the lines that say the clock went and came back.
+class Watch : public WatchProcess {
+public:
+    explicit Watch(const std::string& link) : WatchProcess(KEROVANT_CLI, link, Stream::Error, LinkPath()) { }
+};
 
 void Report(const char* what, const std::vector<double>& values, int tries)
 {
