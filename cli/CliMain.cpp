@@ -213,16 +213,16 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     QStringList valueOptions = {QStringLiteral("--port"), QStringLiteral("--timeout"), QStringLiteral("--trace")};
     std::vector<std::pair<std::string, QCommandLineOption>> options;
     for (const QString& name : QString::fromLatin1(command->options).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const OptionSpec* spec = FindOption(Text(name));
-        if (!spec)
+        const OptionSpec* row = FindOption(Text(name));
+        if (!row)
             continue;
-        QCommandLineOption option(name, QString::fromLatin1(spec->description));
-        if (spec->valueName) {
-            option.setValueName(QString::fromLatin1(spec->valueName));
+        QCommandLineOption option(name, QString::fromLatin1(row->description));
+        if (row->valueName) {
+            option.setValueName(QString::fromLatin1(row->valueName));
             valueOptions << QStringLiteral("--") + name;
         }
         second.addOption(option);
-        options.emplace_back(spec->name, option);
+        options.emplace_back(row->name, option);
     }
     QStringList secondArguments{QStringLiteral("kerovant-cli ") + QString::fromStdString(words)};
     secondArguments += ProtectNegativeNumbers(rest, valueOptions);
