@@ -97,9 +97,7 @@ int Import(CClockSession& session, const Invocation& run)
     if (const int status = session.Connect(false))
         return status;
     const ProfileClock clock = session.Identity();
-    const std::vector<std::string> warnings = ImportWarnings(profile, clock);
-    for (const std::string& warning : warnings)
-        std::fprintf(stderr, "kerovant-cli: warning: %s\n", warning.c_str());
+    std::vector<std::string> warnings = ImportWarnings(profile, clock);
     ClockConfig current;
     session.Device()->GetConfig(current);
     const ClockConfig target = ProfileTarget(current, profile, clock.protocolVersion);
@@ -107,9 +105,11 @@ int Import(CClockSession& session, const Invocation& run)
     ClockConfig expected = target;
     NormaliseForWrite(expected);
     if (IsDstInvalid(expected, true))
-        std::fprintf(stderr,
-                     "kerovant-cli: warning: the profile's daylight-saving rules fail the clock's checks; the write "
-                     "replaces them with the defaults.\n");
+        warnings.push_back(
+            "the profile's daylight-saving rules fail the clock's checks; the write replaces them with "
+            "the defaults.");
+    for (const std::string& warning : warnings)
+        std::fprintf(stderr, "kerovant-cli: warning: %s\n", warning.c_str());
     const std::vector<FieldDifference> changes = CompareConfigs(current, expected, clock.protocolVersion);
     if (json) {
         PrintDryRunJson(changes, warnings);
