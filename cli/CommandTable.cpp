@@ -15,7 +15,8 @@ const OptionSpec kOptions[] = {
     {"local", nullptr, "set dst: the rules' times are local time."},
     {"dry-run", nullptr, "import: show the changes, send nothing."},
     {"motion", "MOTION", "hands set, hands start: how the hands move afterwards, sweep or step."},
-    {"json", nullptr, "status, check: one JSON object, the keys as the manual page lists them."},
+    {"json", nullptr,
+     "status, check, export, import --dry-run: one JSON object, the keys as the manual page lists them."},
     {"warning", "SECONDS", "check: WARNING beyond this offset from this computer (default 0.5)."},
     {"critical", "SECONDS", "check: CRITICAL beyond this offset from this computer (default 2)."},
     {"zone", "ZONE", "check: WARNING when the time zone and daylight-saving rules differ from this zone's."},
@@ -126,20 +127,20 @@ const CommandSpec kCommands[] = {
      "Starts the hands again after 'hands stop', in the motion given, else sweep. Hands that\n"
      "run already change only to the motion given.",
      "motion", Hands, nullptr},
-    {"export", "FILE|-",
+    {"export", "FILE|-|--json",
      "Writes the clock's configuration as a profile: JSON with every field by name, the\n"
      "clock's family ID, serial number and firmware for reference and a summary in words\n"
-     "(not read on import). '-' writes to standard output.",
-     "", Export, nullptr},
-    {"import", "FILE|- [--dry-run]",
+     "(not read on import). '-' writes to standard output, as does --json.",
+     "json", Export, nullptr},
+    {"import", "FILE|- [--dry-run [--json]]",
      "Reads a profile (from standard input for '-'), shows field by field what would\n"
      "change on this clock and writes it; then reads the configuration back from the\n"
      "clock and compares. Exit 0 when the clock holds what the profile asked for (after\n"
      "the normalisation every write applies), 3 naming the fields that differ. A profile\n"
      "from another family or protocol version is written with a warning; the\n"
      "illumination level is skipped for a clock of protocol version 1. --dry-run shows the\n"
-     "changes and sends nothing.",
-     "dry-run", Import, nullptr},
+     "changes and sends nothing; with --json as one JSON object, the exit status the same.",
+     "dry-run json", Import, nullptr},
 };
 
 }  // namespace

@@ -2,22 +2,50 @@
 // with a check.
 #include "CliCommands.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 
+namespace {
+
+// import --dry-run --json: whether the import would change anything, and
+// each field's value on the clock and in the profile.
+void PrintDryRunJson(const std::vector<FieldDifference>& changes, const std::vector<std::string>& warnings)
+{
+    QJsonArray differences;
+    for (const FieldDifference& change : changes)
+        differences.append(QJsonObject{{QStringLiteral("field"), QString::fromStdString(change.name)},
+                                       {QStringLiteral("clock"), QString::fromStdString(change.before)},
+                                       {QStringLiteral("profile"), QString::fromStdString(change.after)}});
+    QJsonArray warningTexts;
+    for (const std::string& warning : warnings)
+        warningTexts.append(QString::fromStdString(warning));
+    PrintJson(QJsonObject{{QStringLiteral("changed"), !changes.empty()},
+                          {QStringLiteral("differences"), differences},
+                          {QStringLiteral("warnings"), warningTexts}});
+}
+
+}  // namespace
+
 int Export(CClockSession& session, const Invocation& run)
 {
-    if (run.words.size() != 1)
+    // --json: the profile, itself one JSON object, on standard output.
+    const bool json = run.Has("json");
+    if (json && (run.words.size() > 1 || (run.words.size() == 1 && run.words[0] != "-")))
+        return Usage(QStringLiteral("export --json writes to standard output and takes no file name"));
+    if (!json && run.words.size() != 1)
         return Usage(QStringLiteral("export takes one file name, or - for standard output"));
     if (const int status = session.Connect(false))
         return status;
     ClockConfig config;
     session.Device()->GetConfig(config);
     const std::string text = ExportProfile(config, session.Identity());
-    const std::string& file = run.words[0];
+    const std::string file = json ? "-" : run.words[0];
     if (file == "-") {
         std::fputs(text.c_str(), stdout);
         return std::fflush(stdout) == 0 ? kExitOk : kExitLink;
@@ -36,6 +64,9 @@ int Import(CClockSession& session, const Invocation& run)
 {
     if (run.words.size() != 1)
         return Usage(QStringLiteral("import takes one file name, or - for standard input"));
+    const bool json = run.Has("json");
+    if (json && !run.Has("dry-run"))
+        return Usage(QStringLiteral("import --json goes with --dry-run"));
     const std::string& file = run.words[0];
     std::ifstream in;
     if (file != "-") {
@@ -66,8 +97,7 @@ int Import(CClockSession& session, const Invocation& run)
     if (const int status = session.Connect(false))
         return status;
     const ProfileClock clock = session.Identity();
-    for (const std::string& warning : ImportWarnings(profile, clock))
-        std::fprintf(stderr, "kerovant-cli: warning: %s\n", warning.c_str());
+    std::vector<std::string> warnings = ImportWarnings(profile, clock);
     ClockConfig current;
     session.Device()->GetConfig(current);
     const ClockConfig target = ProfileTarget(current, profile, clock.protocolVersion);
@@ -75,10 +105,16 @@ int Import(CClockSession& session, const Invocation& run)
     ClockConfig expected = target;
     NormaliseForWrite(expected);
     if (IsDstInvalid(expected, true))
-        std::fprintf(stderr,
-                     "kerovant-cli: warning: the profile's daylight-saving rules fail the clock's checks; the write "
-                     "replaces them with the defaults.\n");
+        warnings.push_back(
+            "the profile's daylight-saving rules fail the clock's checks; the write replaces them with "
+            "the defaults.");
+    for (const std::string& warning : warnings)
+        std::fprintf(stderr, "kerovant-cli: warning: %s\n", warning.c_str());
     const std::vector<FieldDifference> changes = CompareConfigs(current, expected, clock.protocolVersion);
+    if (json) {
+        PrintDryRunJson(changes, warnings);
+        return kExitOk;
+    }
     if (changes.empty())
         std::printf("No field changes: the clock holds this profile already.\n");
     else

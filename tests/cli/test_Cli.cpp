@@ -891,14 +891,25 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
 
 // --json: one object on standard output, with the keys the manual page
 // lists; check's exit status as without it.
-TEST_F(CliTest, StatusAndCheckAsJson)
+TEST_F(CliTest, StatusCheckExportAndImportAsJson)
 {
+    const std::string same = TempPath("same.json");
+    const std::string other = TempPath("other.json");
+    ASSERT_EQ(RunCli(Port() + "export " + same).status, 0);
+    WriteFile(other, Replace(ReadFile(same), "\"biasSeconds\": 0", "\"biasSeconds\": 7200"));
     struct Row {
-        const char* arguments;
+        std::string arguments;
         int status;
         std::vector<std::string> parts;
     };
     const Row rows[] = {
+        {"export --json", 0, {"\"format\": \"kerovant-clock-profile\"", "\"serialNumber\": ", "\"biasSeconds\": 0"}},
+        {"import " + same + " --dry-run --json", 0, {"\"changed\": false", "\"differences\": ["}},
+        {"import " + other + " --dry-run --json",
+         0,
+         {"\"changed\": true", "\"field\": \"biasSeconds\"", "\"clock\": \"0\"", "\"profile\": \"7200\""}},
+        {"import " + other + " --json", 2, {"import --json goes with --dry-run"}},
+        {"export " + same + " --json", 2, {"takes no file name"}},
         {"status --json",
          0,
          {"\"product\": \"", "\"familyId\": ", "\"firmware\": \"", "\"serialNumber\": ", "\"protocolVersion\": 2",
@@ -916,10 +927,13 @@ TEST_F(CliTest, StatusAndCheckAsJson)
         SCOPED_TRACE(row.arguments);
         const CliRun run = RunCli(Port() + row.arguments);
         EXPECT_EQ(run.status, row.status) << run.output;
-        EXPECT_TRUE(run.output.rfind("{\n", 0) == 0 && run.output.ends_with("\n}\n")) << "one object\n" << run.output;
+        // Bad usage (exit 2) prints no object, only the message.
+        EXPECT_EQ(run.output.rfind("{\n", 0) == 0 && run.output.ends_with("\n}\n"), row.status != 2) << "one object\n"
+                                                                                                     << run.output;
         for (const std::string& part : row.parts)
             EXPECT_TRUE(Contains(run.output, part)) << part << "\n" << run.output;
     }
+    EXPECT_EQ(Writes(Clock()), 0u) << "a dry run sends nothing";
 }
 
 }  // namespace
