@@ -413,6 +413,27 @@ TEST_F(ClockDeviceTest, LateReplyOfAnotherCodeFailsTheRead)
     EXPECT_EQ(device->GetFamilyId(), 0x0150) << "the CPU type payload was not taken as the family ID";
 }
 
+TEST_F(ClockDeviceTest, OneLateAnswerCostsOneIdentificationRun)
+{
+    // Messages dismissed at once, as kerovant-cli does: the clock holds the
+    // second run's family ID request until its late answer is out, so that
+    // request's answer comes after the second run failed. The third run
+    // must not take it for its own and stay one answer behind. On the
+    // cable's rate that answer takes its line time after the late one.
+    sim.Clock().SetTiming(SimTiming{false, kLineBaudRate});
+    SimFaults faults;
+    faults.slowCode = kCmdCpuType;
+    faults.slowDelay = 160ms;
+    faults.slowCount = 1;
+    sim.Clock().SetFaults(faults);
+    MessageLog log;
+    auto device = Connect(log.Handler());
+    ASSERT_TRUE(WaitUntil([&] { return device->IsReady() || device->GetState() == LinkState::Failed; }, 8s));
+    EXPECT_TRUE(device->IsReady());
+    std::lock_guard<std::mutex> lock(log.mutex);
+    EXPECT_LE(log.texts.size(), 2u);
+}
+
 TEST_F(ClockDeviceTest, SetConfigReachesTheClock)
 {
     auto device = Connect();
