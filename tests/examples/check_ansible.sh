@@ -65,6 +65,7 @@ profile=$scratch/studio.json
 "$cli" --port "$clock" set illumination 2 >/dev/null || { echo "FAIL: set illumination"; exit 1; }
 absent=$scratch/absent
 absent_message=$("$cli" --port "$absent" status 2>&1 >/dev/null)
+[ -n "$absent_message" ] || { echo "FAIL: kerovant-cli says nothing about a missing clock"; exit 1; }
 
 # In order: each row's clock is as the rows before left it. The run after
 # --check still changes the clock, so --check wrote nothing.
@@ -92,7 +93,7 @@ for row in "${rows[@]}"; do
         echo "$out"
     fi
 done
-echo "$(( ${#rows[@]} )) playbook runs in $((SECONDS - started)) s"
+echo "${#rows[@]} playbook runs in $((SECONDS - started)) s"
 
 # The clock holds the profile: it exports as the profile did.
 if ! "$cli" --port "$clock" export - | cmp -s - "$profile"; then
