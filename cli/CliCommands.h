@@ -72,8 +72,9 @@ bool IsCommandGroup(const std::string& word);
 // The commands, by topic.
 int RunStatus(CClockSession& session, const Invocation& run);  // CommandsStatus.cpp
 int RunWatch(CClockSession& session, const Invocation& run);
-int RunCheck(CClockSession& session, const Invocation& run);     // CommandsCheck.cpp
-int SetTimeZone(CClockSession& session, const Invocation& run);  // CommandsSet.cpp
+int WatchMetrics(CClockSession& session, const Invocation& run);  // CommandsMetrics.cpp
+int RunCheck(CClockSession& session, const Invocation& run);      // CommandsCheck.cpp
+int SetTimeZone(CClockSession& session, const Invocation& run);   // CommandsSet.cpp
 int SetDst(CClockSession& session, const Invocation& run);
 int SetTime(CClockSession& session, const Invocation& run);
 int SetIllumination(CClockSession& session, const Invocation& run);
@@ -114,3 +115,8 @@ int SendConfig(CClockSession& session, const ClockConfig& config, const std::str
 // object) on standard output, exit 3
 // (CommandsCheck.cpp).
 int PluginUnknown(const std::string& reason, bool json);
+// Whether the clock's time zone bias and daylight-saving rules agree with
+// the zone's (of the tz database) over the next ten years; when not, the
+// first difference in words in `difference`.
+bool ZoneRulesAgree(const ClockConfig& config, const std::string& zone, std::chrono::sys_seconds now,
+                    std::string* difference = nullptr);
