@@ -141,8 +141,10 @@ bool ReplaceFile(const std::string& path, const std::string& text, std::string& 
         return false;
     }
     temporary = buffer.data();
+    // The messages name the file, not the temporary one: a failure that
+    // repeats every cycle reads the same each time.
     const auto fail = [&](const char* what) {
-        error = std::string(what) + " " + temporary + ": " + std::strerror(errno);
+        error = std::string(what) + " " + path + ": " + std::strerror(errno);
         ::close(fd);
         ::unlink(temporary.c_str());
         return false;
@@ -160,7 +162,7 @@ bool ReplaceFile(const std::string& path, const std::string& text, std::string& 
         done += static_cast<size_t>(n);
     }
     if (::close(fd) != 0) {
-        error = "cannot write " + temporary + ": " + std::strerror(errno);
+        error = "cannot write " + path + ": " + std::strerror(errno);
         ::unlink(temporary.c_str());
         return false;
     }
