@@ -72,9 +72,8 @@ bool IsCommandGroup(const std::string& word);
 // The commands, by topic.
 int RunStatus(CClockSession& session, const Invocation& run);  // CommandsStatus.cpp
 int RunWatch(CClockSession& session, const Invocation& run);
-int WatchMetrics(CClockSession& session, const Invocation& run);  // CommandsMetrics.cpp
-int RunCheck(CClockSession& session, const Invocation& run);      // CommandsCheck.cpp
-int SetTimeZone(CClockSession& session, const Invocation& run);   // CommandsSet.cpp
+int RunCheck(CClockSession& session, const Invocation& run);     // CommandsCheck.cpp
+int SetTimeZone(CClockSession& session, const Invocation& run);  // CommandsSet.cpp
 int SetDst(CClockSession& session, const Invocation& run);
 int SetTime(CClockSession& session, const Invocation& run);
 int SetIllumination(CClockSession& session, const Invocation& run);
@@ -83,6 +82,8 @@ int SetMotion(CClockSession& session, const Invocation& run);
 int Hands(CClockSession& session, const Invocation& run);   // CommandsHands.cpp
 int Export(CClockSession& session, const Invocation& run);  // CommandsProfile.cpp
 int Import(CClockSession& session, const Invocation& run);
+// watch --metrics FILE (CommandsMetrics.cpp).
+int WatchMetrics(CClockSession& session, const Invocation& run);
 
 // Shared by the commands.
 
