@@ -82,6 +82,8 @@ int SetMotion(CClockSession& session, const Invocation& run);
 int Hands(CClockSession& session, const Invocation& run);   // CommandsHands.cpp
 int Export(CClockSession& session, const Invocation& run);  // CommandsProfile.cpp
 int Import(CClockSession& session, const Invocation& run);
+// watch --metrics FILE (CommandsMetrics.cpp).
+int WatchMetrics(CClockSession& session, const Invocation& run);
 
 // Shared by the commands.
 
@@ -114,3 +116,8 @@ int SendConfig(CClockSession& session, const ClockConfig& config, const std::str
 // object) on standard output, exit 3
 // (CommandsCheck.cpp).
 int PluginUnknown(const std::string& reason, bool json);
+// Whether the clock's time zone bias and daylight-saving rules agree with
+// the zone's (of the tz database) over the next ten years; when not, the
+// first difference in words in `difference`.
+bool ZoneRulesAgree(const ClockConfig& config, const std::string& zone, std::chrono::sys_seconds now,
+                    std::string* difference = nullptr);

@@ -183,7 +183,7 @@ std::string CClockSession::CauseOf(const CClockDevice& device) const
     return OfflineCause(port, device.GetDevicePath(), phase, LastIdentificationFailure(), device.GetLastFailure());
 }
 
-int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
+int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll, const WatchFollower& follower)
 {
     using SteadyClock = std::chrono::steady_clock;
     const auto end = ConnectDeadline();
@@ -214,9 +214,14 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
         // A link that has just failed still says ready until its failed
         // state has run once; the state is what changed, and what woke us.
         const bool ready = device && device->IsReady() && device->GetState() != LinkState::Failed;
+        if (follower.look)
+            follower.look(device.get(), ready);
         if (ready) {
-            if (!answering && !cause.empty())
+            if (!answering && !cause.empty()) {
                 PrintError("the clock on " + path + (everOnline_ ? " answers again." : " answers."));
+                if (everOnline_ && follower.back)
+                    follower.back();
+            }
             answering = true;
             everOnline_ = true;
             cause.clear();
@@ -253,6 +258,8 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
                     causePort = port;
                     std::fflush(stdout);
                     PrintError(now);
+                    if (follower.lost)
+                        follower.lost(*device);
                     cause = now;
                     answering = false;
                 }
@@ -279,7 +286,10 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll)
             connection_.Replace();
             replaceAt = now + kOfflineBeforeReplace;
         }
-        options_.wakeup->WaitUntil(std::min(end, replaceAt));
+        auto wakeAt = std::min(end, replaceAt);
+        if (follower.look)
+            wakeAt = std::min(wakeAt, SteadyClock::now() + follower.every);
+        options_.wakeup->WaitUntil(wakeAt);
     }
 }
 

@@ -44,6 +44,22 @@ enum CliExit : int {
     kExitTerminated = 143,   // SIGTERM
 };
 
+// What CClockSession::Watch tells besides the polls (watch --metrics):
+// each look at the link, and each outage and return as the lines on
+// standard error say them.
+struct WatchFollower {
+    // On every look at the link, and at least every `every`: the
+    // current device object (null while none is made) and whether the
+    // clock answers on it.
+    std::function<void(const CClockDevice* device, bool answering)> look;
+    // An outage, once its cause is known, and again when the cause
+    // changes: the object that cannot reach the clock.
+    std::function<void(const CClockDevice& device)> lost;
+    // The clock answers again after it had answered and was lost.
+    std::function<void()> back;
+    std::chrono::milliseconds every{1000};
+};
+
 class CClockSession {
 public:
     struct Options {
@@ -104,8 +120,9 @@ public:
     // clock answers then, else 1. Between looks it sleeps until the link
     // changes its state or port, a signal comes, or the next deadline (the
     // replacement, the end of the run): once a poll while the clock
-    // answers, a few times a replacement while it does not.
-    int Watch(const std::function<void(const CClockDevice&)>& onPoll);
+    // answers, a few times a replacement while it does not; with a
+    // follower's look, at least every follower.every besides.
+    int Watch(const std::function<void(const CClockDevice&)>& onPoll, const WatchFollower& follower = {});
 
     // The identified clock, for a profile.
     ProfileClock Identity() const;

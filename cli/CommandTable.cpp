@@ -19,7 +19,10 @@ const OptionSpec kOptions[] = {
      "status, check, export, import --dry-run: one JSON object, the keys as the manual page lists them."},
     {"warning", "SECONDS", "check: WARNING beyond this offset from this computer (default 0.5)."},
     {"critical", "SECONDS", "check: CRITICAL beyond this offset from this computer (default 2)."},
-    {"zone", "ZONE", "check: WARNING when the time zone and daylight-saving rules differ from this zone's."},
+    {"zone", "ZONE",
+     "check: WARNING when the time zone and daylight-saving rules differ from this zone's; watch --metrics: "
+     "whether they agree."},
+    {"metrics", "FILE", "watch: the clock as Prometheus metrics in FILE, for node_exporter's textfile collector."},
 };
 
 const CommandSpec kCommands[] = {
@@ -31,15 +34,19 @@ const CommandSpec kCommands[] = {
      "the time code, hand motion. With --raw every field of its configuration record instead\n"
      "of the settings in words; with --json one JSON object with all of it.",
      "raw json", RunStatus, nullptr},
-    {"watch", "[--every-poll]",
+    {"watch", "[--every-poll | --metrics FILE [--zone ZONE]]",
      "Prints the clock's UTC and local time, the time code it receives and how far the clock\n"
      "is from this computer whenever the times or the time code change (about once a second;\n"
      "with --every-poll on every poll). When the clock cannot be reached a line on standard\n"
      "error says why (unplugged, no answer, damaged replies, replies of the wrong length, a\n"
      "NAK, ...); watch keeps trying, every 3.2 s as the window does, and says when the clock\n"
      "answers again. It runs until Ctrl-C (exit 0), SIGTERM (exit 143) or the end of\n"
-     "--timeout SECONDS, the whole run's length (exit 0 when the clock answers then, else 1).",
-     "every-poll", RunWatch, nullptr},
+     "--timeout SECONDS, the whole run's length (exit 0 when the clock answers then, else 1).\n"
+     "With --metrics FILE no lines: FILE holds the clock as Prometheus metrics (up, offset,\n"
+     "info, time code, failures and reconnections; with --zone ZONE whether the rules agree\n"
+     "with that zone's), replaced whole every second and when the clock is lost or back, for\n"
+     "node_exporter's textfile collector. FILE is removed when watch ends.",
+     "every-poll metrics zone", RunWatch, nullptr},
     {"check", "[--warning SECONDS] [--critical SECONDS] [--zone ZONE] [--json]",
      "A monitoring plugin (Nagios, Icinga and the like): one line that starts with OK,\n"
      "WARNING, CRITICAL or UNKNOWN, a short reason, then '|' and performance data\n"

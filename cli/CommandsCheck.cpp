@@ -108,6 +108,21 @@ int PluginUnknown(const std::string& reason, bool json)
     return Report(result, json);
 }
 
+bool ZoneRulesAgree(const ClockConfig& config, const std::string& zone, std::chrono::sys_seconds now,
+                    std::string* difference)
+{
+    DstShown shown;
+    shown.settings = DstSettingsFromConfig(config);
+    DstPreviewContext context;
+    context.standardBias = ClockStandardBias(config);
+    context.now = now;
+    context.zoneId = zone;
+    const DstPreview preview = PreviewDst(shown, context);
+    if (difference)
+        *difference = preview.zoneCheck;
+    return preview.agrees;
+}
+
 int RunCheck(CClockSession& session, const Invocation& run)
 {
     const bool json = run.Has("json");
@@ -175,19 +190,13 @@ int RunCheck(CClockSession& session, const Invocation& run)
     }
 
     if (!result.zone.empty()) {
-        DstShown shown;
-        shown.settings = DstSettingsFromConfig(config);
-        DstPreviewContext context;
-        context.standardBias = ClockStandardBias(config);
-        context.now = now;
-        context.zoneId = result.zone;
-        const DstPreview preview = PreviewDst(shown, context);
-        result.zoneAgrees = preview.agrees;
-        if (preview.agrees) {
+        std::string difference;
+        result.zoneAgrees = ZoneRulesAgree(config, result.zone, now, &difference);
+        if (*result.zoneAgrees) {
             reason += "; time zone and daylight saving agree with " + result.zone;
         } else {
             state = std::max(state, kWarning);
-            reason += "; " + preview.zoneCheck;
+            reason += "; " + difference;
         }
     }
     return finish(state, reason);

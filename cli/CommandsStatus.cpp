@@ -267,5 +267,9 @@ int RunWatch(CClockSession& session, const Invocation& run)
 {
     if (!run.words.empty())
         return Usage(QStringLiteral("watch takes no arguments"));
+    if (run.Has("metrics"))
+        return WatchMetrics(session, run);
+    if (run.Has("zone"))
+        return Usage(QStringLiteral("--zone goes with --metrics"));
     return Watch(session, run.Has("every-poll"));
 }

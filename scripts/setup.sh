@@ -13,6 +13,9 @@ packages=(
   # (dpkg-shlibdeps, file), the validators of the desktop entry and the
   # AppStream metadata, and man to render the manual pages.
   dpkg-dev file desktop-file-utils appstream man-db
+  # watch --metrics read by Prometheus's tools: promtool and node_exporter
+  # (tests/dist/check_metrics.sh).
+  prometheus prometheus-node-exporter
   # The fuzz harnesses: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
   # The Ansible example's test runs the playbook.

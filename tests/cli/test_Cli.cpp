@@ -937,3 +937,61 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
 }
 
 }  // namespace
+
+// watch --metrics: the file follows the clock (up, the clock's info, its
+// offset), says up 0 with the cause counted as soon as it is unplugged and
+// leaves the offset out then, counts the return, and is gone when watch
+// ends. Bad usage and a folder that cannot be written end it at once.
+TEST_F(CliTest, WatchWritesMetricsThatFollowTheClock)
+{
+    const std::string link = TempPath("metrics-link");
+    const std::string file = TempPath("clock.prom");
+    PointLink(link, sim_.DevicePath());
+    BackgroundCli watch({"--port", link, "watch", "--metrics", file, "--zone", "UTC"}, TempPath("metrics.txt"));
+    ASSERT_TRUE(watch.Running());
+    const auto fileHolds = [&](const std::vector<std::string>& parts) {
+        return WaitUntil(
+            [&] {
+                const std::string text = ReadFile(file);
+                for (const std::string& part : parts)
+                    if (!Contains(text, part))
+                        return false;
+                return true;
+            },
+            std::chrono::seconds(10));
+    };
+    ASSERT_TRUE(
+        fileHolds({"kerovant_clock_up 1\n", "kerovant_clock_offset_seconds ", "kerovant_clock_time_code_received 1\n",
+                   "kerovant_clock_zone_rules_agree 1\n", "serial=\"00010472\"", "port=\"" + link + "\""}))
+        << ReadFile(file);
+
+    sim_.Unplug();
+    ASSERT_TRUE(fileHolds({"kerovant_clock_up 0\n", "kerovant_link_failures_total{kind=\"unplugged\"} 1\n"}))
+        << ReadFile(file);
+    EXPECT_FALSE(Contains(ReadFile(file), "kerovant_clock_offset_seconds")) << ReadFile(file);
+    EXPECT_TRUE(Contains(ReadFile(file), "serial=\"00010472\"")) << "the last clock is named";
+
+    ASSERT_TRUE(sim_.Start());
+    PointLink(link, sim_.DevicePath());
+    ASSERT_TRUE(fileHolds({"kerovant_clock_up 1\n", "kerovant_link_reconnects_total 1\n"})) << ReadFile(file);
+
+    EXPECT_EQ(watch.Stop(SIGTERM), 143);
+    EXPECT_NE(::access(file.c_str(), F_OK), 0) << "removed when watch ends";
+    EXPECT_EQ(BackgroundCli::Count(watch.Output(), "UTC "), 0u) << "no lines with --metrics\n" << watch.Output();
+    ::unlink(link.c_str());
+
+    struct Row {
+        const char* arguments;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"watch --zone UTC", "--zone goes with --metrics"},
+        {"watch --metrics m.prom --zone Nowhere/Atlantis", "unknown time zone 'Nowhere/Atlantis'"},
+        {"watch --metrics /kerovant-no-such-folder/m.prom", "/kerovant-no-such-folder/"},
+    };
+    for (const Row& row : rows) {
+        const CliRun run = RunCli(Port() + row.arguments);
+        EXPECT_EQ(run.status, 2) << row.arguments << "\n" << run.output;
+        EXPECT_TRUE(Contains(run.output, row.says)) << row.arguments << "\n" << run.output;
+    }
+}

@@ -63,6 +63,7 @@ files)
         usr/share/man/man1/kerovant-cli.1.gz
         usr/share/man/man1/kerovant-clocksim.1.gz
         usr/lib/udev/rules.d/70-kerovant.rules
+        "usr/lib/systemd/system/kerovant-watch@.service"
     )
     # Exactly these files: nothing missing, nothing that slipped in (tests,
     # libraries, build leftovers).

@@ -1,0 +1,175 @@
+#include "Metrics.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// The port's own causes first, then what the exchanges ran into with the
+// port open.
+const char* const kFailureKinds[] = {
+    "unplugged",     // the device went away while open
+    "missing",       // no such device, or no bridge found
+    "permission",    // the device may not be opened
+    "busy",          // another program holds it
+    "not_serial",    // the path is not a terminal device
+    "port_error",    // any other error opening it
+    "no_answer",     // nothing came back in time
+    "damaged",       // frames that failed their checks
+    "wrong_length",  // replies of the wrong length
+    "wrong_reply",   // replies under another command's code
+    "unreadable",    // replies whose fields could not be read
+    "ack",           // an ACK where a reply belongs
+    "nak",           // the clock did not take a command
+};
+
+class Writer {
+public:
+    void Metric(const char* name, const char* type, const char* help)
+    {
+        text_ += std::string("# HELP ") + name + " " + help + "\n";
+        text_ += std::string("# TYPE ") + name + " " + type + "\n";
+    }
+    void Sample(const char* name, const std::string& labels, const std::string& value)
+    {
+        text_ += name;
+        if (!labels.empty())
+            text_ += "{" + labels + "}";
+        text_ += " " + value + "\n";
+    }
+    std::string Take() { return std::move(text_); }
+
+private:
+    std::string text_;
+};
+
+std::string Label(const char* name, std::string_view value)
+{
+    return std::string(name) + "=\"" + EscapeLabelValue(value) + "\"";
+}
+
+std::string Number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
+}
+
+std::string Flag(bool value)
+{
+    return value ? "1" : "0";
+}
+
+}  // namespace
+
+std::span<const char* const> LinkFailureKinds()
+{
+    return kFailureKinds;
+}
+
+std::string EscapeLabelValue(std::string_view value)
+{
+    std::string escaped;
+    escaped.reserve(value.size());
+    for (const char c : value) {
+        switch (c) {
+        case '\\': escaped += "\\\\"; break;
+        case '"': escaped += "\\\""; break;
+        case '\n': escaped += "\\n"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string FormatMetrics(const ClockMetrics& m)
+{
+    Writer w;
+    w.Metric("kerovant_clock_up", "gauge", "Whether the clock answers on its port (1) or not (0).");
+    w.Sample("kerovant_clock_up", "", Flag(m.up));
+    if (m.info) {
+        w.Metric("kerovant_clock_info", "gauge",
+                 "The clock identified on the port, the last one while none answers; always 1.");
+        const ClockInfo& i = *m.info;
+        w.Sample("kerovant_clock_info",
+                 Label("serial", i.serial) + "," + Label("firmware", i.firmware) + "," + Label("family", i.family) +
+                     "," + Label("product", i.product) + "," + Label("port", i.port),
+                 "1");
+    }
+    if (m.up && m.offsetSeconds) {
+        w.Metric("kerovant_clock_offset_seconds", "gauge",
+                 "How far the clock's time is ahead of this computer's (negative: behind).");
+        w.Sample("kerovant_clock_offset_seconds", "", Number(*m.offsetSeconds));
+    }
+    if (m.up && m.timeCodeReceived) {
+        w.Metric("kerovant_clock_time_code_received", "gauge", "Whether the clock receives a time code.");
+        w.Sample("kerovant_clock_time_code_received", "", Flag(*m.timeCodeReceived));
+    }
+    if (m.up && m.zoneRulesAgree) {
+        w.Metric("kerovant_clock_zone_rules_agree", "gauge",
+                 "Whether the clock's time zone and daylight-saving rules agree with the zone's for ten years.");
+        w.Sample("kerovant_clock_zone_rules_agree", "", Flag(*m.zoneRulesAgree));
+    }
+    w.Metric("kerovant_link_failures_total", "counter", "Times the clock could not be reached, by cause.");
+    for (const char* kind : kFailureKinds) {
+        const auto found = m.failures.find(kind);
+        w.Sample("kerovant_link_failures_total", Label("kind", kind),
+                 std::to_string(found == m.failures.end() ? 0 : found->second));
+    }
+    w.Metric("kerovant_link_reconnects_total", "counter", "Times the clock answered again after a failure.");
+    w.Sample("kerovant_link_reconnects_total", "", std::to_string(m.reconnects));
+    return w.Take();
+}
+
+bool ReplaceFile(const std::string& path, const std::string& text, std::string& error)
+{
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    // Hidden and ending in random letters: the collector reads *.prom only.
+    std::string temporary = folder + "." + name + ".XXXXXX";
+    std::vector<char> buffer(temporary.begin(), temporary.end());
+    buffer.push_back('\0');
+    const int fd = ::mkstemp(buffer.data());
+    if (fd < 0) {
+        error = "cannot create a file in " + (folder.empty() ? std::string(".") : folder) + ": " + std::strerror(errno);
+        return false;
+    }
+    temporary = buffer.data();
+    // The messages name the file, not the temporary one: a failure that
+    // repeats every cycle reads the same each time.
+    const auto fail = [&](const char* what) {
+        error = std::string(what) + " " + path + ": " + std::strerror(errno);
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return false;
+    };
+    // No fsync: a file lost in a power cut is written again a second after
+    // the restart, and a sync a second would wear the disk for nothing.
+    if (::fchmod(fd, 0644) != 0)
+        return fail("cannot set the permissions of");
+    for (size_t done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail("cannot write");
+        done += static_cast<size_t>(n);
+    }
+    if (::close(fd) != 0) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = "cannot replace " + path + ": " + std::strerror(errno);
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}

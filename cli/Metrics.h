@@ -1,0 +1,62 @@
+// The clock as Prometheus metrics, in the text format that node_exporter's
+// textfile collector reads: one file per clock, replaced whole on every
+// cycle of watch --metrics. Plain values in, text out; the one piece of I/O
+// is the replacement of the file.
+//
+// What is written while the clock does not answer: kerovant_clock_up 0, the
+// counters, and the info of the last clock identified on the port (so that
+// an alert on up can name the clock). What the clock reports about itself
+// now (its offset, the time code, its rules) is left out rather than shown
+// from a reading that is no longer current.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The labels of kerovant_clock_info.
+struct ClockInfo {
+    std::string serial;    // as the status shows it: "00012345", "0x05F5E100"
+    std::string firmware;  // "1.2.4"
+    std::string family;    // "0x0350"
+    std::string product;   // the product's name, empty while unknown
+    std::string port;      // the device path watch was given, or the bridge it found
+};
+
+struct ClockMetrics {
+    bool up = false;
+    // While up only: the clock's offset from this computer once measured,
+    // whether it receives a time code, and (with a zone to compare with)
+    // whether its rules agree with the zone's.
+    std::optional<double> offsetSeconds;
+    std::optional<bool> timeCodeReceived;
+    std::optional<bool> zoneRulesAgree;
+    std::optional<ClockInfo> info;
+    // The times the clock could not be reached, by the kind of the cause
+    // (one of LinkFailureKinds()), and the times it answered again.
+    std::map<std::string, uint64_t> failures;
+    uint64_t reconnects = 0;
+};
+
+// Every kind of failure, each written with its count (0 until it happens):
+// a series that appears only on its first failure hides that failure from
+// rate() and increase().
+std::span<const char* const> LinkFailureKinds();
+
+// A label value as the text format wants it: backslash, double quote and
+// line feed escaped.
+std::string EscapeLabelValue(std::string_view value);
+
+// The whole file: each metric with its # HELP and # TYPE lines.
+std::string FormatMetrics(const ClockMetrics& metrics);
+
+// Replaces the file at path with text as one step: the text goes to a
+// temporary file in the same folder (a name the collector skips, which does
+// not end in .prom), which is then renamed over path, so that a reader
+// opens the old file or the new one, never part of one. The file is made
+// readable by all (the collector runs as its own user). False with the
+// reason in error; no temporary file is left behind then.
+bool ReplaceFile(const std::string& path, const std::string& text, std::string& error);

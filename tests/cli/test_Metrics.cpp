@@ -1,0 +1,160 @@
+// The metrics file of watch --metrics without a clock: what each state of
+// the clock writes, and the file replaced as one step under a reader.
+#include "Metrics.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+ClockMetrics Answering()
+{
+    ClockMetrics m;
+    m.up = true;
+    m.offsetSeconds = -0.0125;
+    m.timeCodeReceived = true;
+    m.info = ClockInfo{"00010472", "1.3.0", "0x0150", "Set", "/dev/ttyUSB0"};
+    return m;
+}
+
+TEST(Metrics, EachStateWritesWhatIsKnown)
+{
+    struct Row {
+        const char* legend;
+        std::function<void(ClockMetrics&)> change;
+        std::vector<std::string> present;
+        std::vector<std::string> absent;
+    };
+    const Row rows[] = {
+        {"answering",
+         [](ClockMetrics&) {},
+         {"# TYPE kerovant_clock_up gauge\nkerovant_clock_up 1\n",
+          "# TYPE kerovant_clock_info gauge\nkerovant_clock_info{serial=\"00010472\",firmware=\"1.3.0\","
+          "family=\"0x0150\",product=\"Set\",port=\"/dev/ttyUSB0\"} 1\n",
+          "# TYPE kerovant_clock_offset_seconds gauge\nkerovant_clock_offset_seconds -0.012500\n",
+          "# TYPE kerovant_clock_time_code_received gauge\nkerovant_clock_time_code_received 1\n",
+          "# TYPE kerovant_link_failures_total counter\nkerovant_link_failures_total{kind=\"unplugged\"} 0\n",
+          "kerovant_link_failures_total{kind=\"nak\"} 0\n",
+          "# TYPE kerovant_link_reconnects_total counter\nkerovant_link_reconnects_total 0\n"},
+         {"kerovant_clock_zone_rules_agree"}},
+        {"rules compared with a zone",
+         [](ClockMetrics& m) { m.zoneRulesAgree = false; },
+         {"# TYPE kerovant_clock_zone_rules_agree gauge\nkerovant_clock_zone_rules_agree 0\n"},
+         {}},
+        {"gone: no reading shown as current, the last clock and the counters kept",
+         [](ClockMetrics& m) {
+             m.up = false;
+             m.zoneRulesAgree = true;
+             m.failures["unplugged"] = 2;
+             m.failures["damaged"] = 1;
+             m.reconnects = 1;
+         },
+         {"kerovant_clock_up 0\n", "kerovant_clock_info{serial=\"00010472\"",
+          "kerovant_link_failures_total{kind=\"unplugged\"} 2\n", "kerovant_link_failures_total{kind=\"damaged\"} 1\n",
+          "kerovant_link_failures_total{kind=\"no_answer\"} 0\n", "kerovant_link_reconnects_total 1\n"},
+         {"kerovant_clock_offset_seconds", "kerovant_clock_time_code_received", "kerovant_clock_zone_rules_agree"}},
+        {"label values escaped",
+         [](ClockMetrics& m) { m.info->port = "/dev/a\"b\\c\nd"; },
+         {"port=\"/dev/a\\\"b\\\\c\\nd\"} 1\n"},
+         {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        ClockMetrics metrics = Answering();
+        row.change(metrics);
+        const std::string text = FormatMetrics(metrics);
+        for (const std::string& part : row.present)
+            EXPECT_TRUE(Contains(text, part)) << part << "\n" << text;
+        for (const std::string& part : row.absent)
+            EXPECT_FALSE(Contains(text, part)) << part << "\n" << text;
+        // Every sample follows its metric's HELP and TYPE.
+        std::istringstream lines(text);
+        std::string line;
+        std::string typed;
+        while (std::getline(lines, line)) {
+            if (line.starts_with("# TYPE "))
+                typed = line.substr(7, line.find(' ', 7) - 7);
+            else if (!line.starts_with("# HELP ")) {
+                EXPECT_TRUE(line.starts_with(typed + " ") || line.starts_with(typed + "{")) << line;
+            }
+        }
+    }
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// A reader that opens the file over and over while it is replaced sees one
+// whole version or the other, never part of one; nothing else is left in
+// the folder, and the collector's user may read the file.
+TEST(Metrics, TheFileIsReplacedAsOneStep)
+{
+    std::string folder = ::testing::TempDir() + "kerovant-metrics-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const std::string path = folder + "/clock.prom";
+    // Versions of different lengths: a half-written file would end short.
+    const std::string versions[] = {std::string(20000, 'a') + "\n", std::string(70000, 'b') + "\n",
+                                    std::string(300, 'c') + "\n"};
+    std::string error;
+    ASSERT_TRUE(ReplaceFile(path, versions[0], error)) << error;
+
+    std::atomic<bool> done{false};
+    std::atomic<int> reads{0};
+    std::atomic<int> torn{0};
+    std::thread reader([&] {
+        while (!done.load()) {
+            std::ifstream in(path);
+            std::stringstream text;
+            text << in.rdbuf();
+            bool whole = false;
+            for (const std::string& version : versions)
+                whole |= text.str() == version;
+            torn += whole ? 0 : 1;
+            ++reads;
+        }
+    });
+    for (int i = 0; i < 600; ++i)
+        ASSERT_TRUE(ReplaceFile(path, versions[i % 3], error)) << error;
+    // The reader has looked often while the writes went on, and once more.
+    const int seen = reads.load();
+    while (reads.load() < seen + 2)
+        std::this_thread::yield();
+    done = true;
+    reader.join();
+    EXPECT_EQ(torn.load(), 0);
+    EXPECT_GT(reads.load(), 2);
+
+    EXPECT_EQ(FolderEntries(folder), std::vector<std::string>{"clock.prom"});
+    struct stat info { };
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+
+    EXPECT_FALSE(ReplaceFile(folder + "/no-such-folder/clock.prom", "x\n", error));
+    EXPECT_TRUE(Contains(error, "no-such-folder")) << error;
+    EXPECT_EQ(FolderEntries(folder).size(), 1u);
+
+    ::unlink(path.c_str());
+    ::rmdir(folder.c_str());
+}
+
+}  // namespace

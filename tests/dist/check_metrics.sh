@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# kerovant-cli watch --metrics and its service as the tools that read them
+# meet them, against the simulated clock:
+#
+#   check_metrics.sh promtool      CLI CLOCKSIM  promtool check metrics accepts the file
+#   check_metrics.sh node-exporter CLI CLOCKSIM  node_exporter's textfile collector serves it over HTTP
+#   check_metrics.sh unit          CLI UNIT      systemd-analyze verify accepts the service
+#
+# Exits 77 (skipped) when the tool is not installed; scripts/setup.sh
+# installs them. Every process it starts is ended when it ends, and each of
+# them is also run under `timeout`, so none outlives a test that is killed.
+set -uo pipefail
+
+mode=${1:-} cli=${2:-} third=${3:-}
+case "$mode" in
+promtool) tool=promtool ;;
+node-exporter) tool=prometheus-node-exporter ;;
+unit) tool=systemd-analyze ;;
+*)
+    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac
+PATH=$PATH:/usr/sbin:/usr/bin
+if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed"
+    exit 77
+fi
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# wait_for SECONDS COMMAND...: until the command succeeds, looking every
+# tenth of a second; false at the deadline.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+if [ "$mode" = unit ]; then
+    # The unit names the program as installed; verify checks that it
+    # exists, so a copy names the build's. --man=no: the page it names is
+    # not installed where man would look.
+    mkdir -p "$scratch/units"
+    sed "s|^ExecStart=kerovant-cli |ExecStart=$cli |" "$third" >"$scratch/units/$(basename "$third")"
+    grep -q "^ExecStart=$cli " "$scratch/units/$(basename "$third")" || { echo "FAIL: no ExecStart=kerovant-cli"; exit 1; }
+    output=$(cd "$scratch/units" && systemd-analyze verify --man=no "$scratch/units/$(basename "$third")" 2>&1)
+    status=$?
+    if [ $status -ne 0 ] || [ -n "$output" ]; then
+        echo "FAIL: systemd-analyze verify (exit $status):"
+        echo "$output"
+        exit 1
+    fi
+    exit 0
+fi
+
+# The simulated clock, and watch writing its metrics into a textfile folder.
+clocksim=$third
+folder="$scratch/textfile"
+mkdir -p "$folder"
+timeout 120 "$clocksim" --link "$scratch/clock" >"$scratch/sim.log" 2>&1 &
+pids+=($!)
+wait_for 10 test -e "$scratch/clock" || { echo "FAIL: the simulated clock did not start"; cat "$scratch/sim.log"; exit 1; }
+file="$folder/kerovant-clock.prom"
+timeout 120 "$cli" --port "$scratch/clock" watch --metrics "$file" --zone UTC >"$scratch/watch.log" 2>&1 &
+pids+=($!)
+complete() { grep -q '^kerovant_clock_up 1$' "$file" 2>/dev/null && grep -q '^kerovant_clock_offset_seconds ' "$file"; }
+if ! wait_for 10 complete; then
+    echo "FAIL: no metrics of an answering clock in $file:"
+    cat "$file" "$scratch/watch.log"
+    exit 1
+fi
+
+if [ "$mode" = promtool ]; then
+    cp "$file" "$scratch/metrics.prom"
+    if ! promtool check metrics <"$scratch/metrics.prom" >"$scratch/promtool.log" 2>&1; then
+        echo "FAIL: promtool check metrics:"
+        cat "$scratch/promtool.log" "$scratch/metrics.prom"
+        exit 1
+    fi
+    exit 0
+fi
+
+# node_exporter with the textfile collector alone, on a loopback port; a
+# port another program holds makes it exit, and the next is tried.
+fetch() {
+    exec 3<>"/dev/tcp/127.0.0.1/$port" || return 1
+    printf 'GET /metrics HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n' >&3
+    cat <&3 >"$scratch/scrape.txt"
+    exec 3<&-
+    grep -q '^kerovant_clock_up' "$scratch/scrape.txt"
+}
+served=no
+for _ in 1 2 3 4 5; do
+    port=$((20000 + RANDOM % 20000))
+    timeout 60 prometheus-node-exporter --web.listen-address="127.0.0.1:$port" --collector.disable-defaults \
+        --collector.textfile --collector.textfile.directory="$folder" >"$scratch/exporter.log" 2>&1 &
+    exporter=$!
+    pids+=($exporter)
+    deadline=$((SECONDS + 10))
+    while kill -0 "$exporter" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do
+        if fetch 2>/dev/null; then
+            served=yes
+            break 2
+        fi
+        sleep 0.1
+    done
+done
+if [ $served != yes ]; then
+    echo "FAIL: node_exporter did not serve the metrics:"
+    cat "$scratch/exporter.log"
+    exit 1
+fi
+for wanted in '^kerovant_clock_up 1$' '^kerovant_clock_info\{.*serial="00010472"' '^kerovant_clock_zone_rules_agree 1$' \
+    '^kerovant_link_failures_total\{kind="unplugged"\} 0$' '^kerovant_link_reconnects_total 0$' \
+    '^node_textfile_scrape_error 0$'; do
+    grep -Eq "$wanted" "$scratch/scrape.txt" || {
+        echo "FAIL: node_exporter's answer lacks $wanted:"
+        cat "$scratch/scrape.txt"
+        exit 1
+    }
+done
+exit 0
