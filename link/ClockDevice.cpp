@@ -789,16 +789,22 @@ bool CClockDevice::ReadRetrying(uint8_t code, ClockConfig* readBack)
         return true;
     if (!options_.retryFailedReads || !running_.load(std::memory_order_acquire) || PortLost())
         return false;
-    // Whatever is left of the failed answer arrives within the read's own
-    // wait; the command goes again once that has run out.
-    const auto deadline = readSentAt_ + ReadWaitTicks(code) * kTick;
-    while (running_.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < deadline)
-        IdleWait(wake_.Count(), deadline);
+    // The command goes again once the failed read's wait has run out.
+    WaitOutRead(code);
     if (!running_.load(std::memory_order_acquire))
         return false;
     if (observer_)
         Notify(LinkEvent::Kind::ReadRetried, code, "sent once more after: " + readFailure_);
     return Read(code, readBack);
+}
+
+void CClockDevice::WaitOutRead(uint8_t code)
+{
+    // Whatever is left of a failed answer arrives within the read's own
+    // wait; the next command's send discards it.
+    const auto deadline = readSentAt_ + ReadWaitTicks(code) * kTick;
+    while (running_.load(std::memory_order_acquire) && std::chrono::steady_clock::now() < deadline)
+        IdleWait(wake_.Count(), deadline);
 }
 
 bool CClockDevice::Read(uint8_t code, ClockConfig* readBack)
@@ -873,6 +879,10 @@ bool CClockDevice::ReadAll()
 {
     for (const IdentifyRead& step : kIdentifySteps) {
         if (!Read(step.code)) {
+            // A late answer of another command failed this read early; this
+            // command's own answer is still to come and must not be taken
+            // for the next run's first read.
+            WaitOutRead(step.code);
             if (step.failure)
                 ShowMessage(step.failure);
             return false;

@@ -304,6 +304,8 @@ private:
     // A read of the poll or a read-back: one that failed is sent once more
     // (LinkOptions), once the wait from its first send has run out.
     bool ReadRetrying(uint8_t code, ClockConfig* readBack = nullptr);
+    // Waits until the last read's wait, counted from its send, has run out.
+    void WaitOutRead(uint8_t code);
     bool DecodeReply(uint8_t code, const std::string& payload);
     bool ReadAll();
     bool Poll();

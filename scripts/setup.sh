@@ -15,6 +15,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream man-db
   # The fuzz harnesses: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
+  # The Ansible example's test runs the playbook.
+  ansible-core
 )
 
 missing=()
