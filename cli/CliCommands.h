@@ -84,6 +84,7 @@ int Export(CClockSession& session, const Invocation& run);  // CommandsProfile.c
 int Import(CClockSession& session, const Invocation& run);
 // watch --metrics FILE (CommandsMetrics.cpp).
 int WatchMetrics(CClockSession& session, const Invocation& run);
+int Provision(CClockSession& session, const Invocation& run);  // CommandsProvision.cpp
 
 // Shared by the commands.
 
@@ -111,6 +112,27 @@ void PrintDifferences(const std::string& sentence, const std::vector<FieldDiffer
 // Sends a configuration and waits for its outcome; exit 3 names the fields
 // the clock kept otherwise.
 int SendConfig(CClockSession& session, const ClockConfig& config, const std::string& what);
+
+// A profile file ('-': standard input) read and checked; exit 2 with the
+// error printed, naming the file (CommandsProfile.cpp).
+int ReadProfileFile(const std::string& file, Profile& profile);
+// What writing a profile to the identified clock would do.
+struct ProfilePlan {
+    ClockConfig target;    // what is sent: the clock's configuration with the profile's fields
+    ClockConfig expected;  // what the clock will hold: the target as every write normalises it
+    std::vector<std::string> warnings;
+    std::vector<FieldDifference> changes;  // the clock's configuration against `expected`
+};
+ProfilePlan PlanProfile(CClockSession& session, const Profile& profile);
+// Sends the plan's configuration, reads the clock afresh and compares. Exit
+// 0 when it holds what the profile asked for; 3 with the fields that differ
+// in `differences` (not printed); else the write's status, its error
+// printed.
+int WriteProfile(CClockSession& session, const ProfilePlan& plan, std::vector<FieldDifference>& differences);
+// Sends this computer's next whole second to the identified clock, timed to
+// reach it on the boundary; exit 0 with the time sent, else the error
+// printed (CommandsSet.cpp).
+int SendTimeOnTheSecond(CClockSession& session, ClockDateTime& sent);
 
 // A monitoring plugin's bad usage: "UNKNOWN - reason" (or with json its
 // object) on standard output, exit 3

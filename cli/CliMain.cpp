@@ -95,6 +95,8 @@ const char kDescription[] =
     "                                  write a profile, then read it back and compare\n"
     "  check [--warning SECONDS] [--critical SECONDS] [--zone ZONE]\n"
     "                                  one line and exit status for a monitoring system\n"
+    "  provision PROFILE --log FILE.csv [--set-time]\n"
+    "                                  a crate of clocks, one after the other, with a CSV receipt\n"
     "\n"
     "'kerovant-cli COMMAND --help' describes a command. Exit status: 0 success,\n"
     "1 no clock, link lost, a write the clock refused or did not answer, or a file\n"

@@ -24,6 +24,8 @@ void PrintError(const std::string& text)
 
 void CaptureErrors(bool capture)
 {
+    if (capture && !g_captureErrors)
+        g_lastError.clear();
     g_captureErrors = capture;
 }
 
@@ -99,6 +101,8 @@ void CClockSession::Start()
         // Made before the first object, so a port that appears while that
         // object opens is not missed.
         watcher_ = make(path, [this](const PortEvent& event) {
+            if (event.kind == PortEvent::Kind::Vanished)
+                portLosses_.fetch_add(1, std::memory_order_acq_rel);
             connection_.OnPortEvent(event);
             options_.wakeup->Notify();
         });
@@ -368,6 +372,91 @@ int CClockSession::Reconnect()
         [this, generation](const CClockDevice& d) { return connection_.Generation() > generation && d.IsReady(); },
         ConnectDeadline());
     return wait == Wait::Met ? kExitOk : Report(wait);
+}
+
+std::chrono::steady_clock::time_point CClockSession::ReplaceWhenDue(std::shared_ptr<CClockDevice> device,
+                                                                    OfflineClock& offline)
+{
+    const auto now = std::chrono::steady_clock::now();
+    const uint64_t generation = connection_.Generation();
+    if (offline.replaceAt == std::chrono::steady_clock::time_point::max() || generation != offline.generation) {
+        offline.generation = generation;
+        offline.replaceAt = now + kOfflineBeforeReplace;
+    }
+    if (now < offline.replaceAt)
+        return std::min(offline.replaceAt, now + kLookInterval);
+    // The old object must go before the new one opens the port.
+    device.reset();
+    connection_.Replace();
+    offline.replaceAt = std::chrono::steady_clock::time_point::max();
+    return now + kLookInterval;
+}
+
+CClockSession::Arrival CClockSession::AwaitClock(std::string& cause)
+{
+    {
+        // The identification's messages join the cause instead.
+        std::lock_guard<std::mutex> lock(failures_->mutex);
+        failures_->quiet = true;
+        failures_->last.clear();
+    }
+    everOnline_ = false;
+    const bool first = connection_.Generation() == 0;
+    Start();
+    // The last clock's object goes: whatever it says is about that clock.
+    // Until the new one is in place Device() is null.
+    if (!first)
+        connection_.Replace();
+    std::string said;  // the port's trouble, said once
+    OfflineClock offline;
+    for (;;) {
+        if (Interrupted())
+            return Arrival::Interrupted;
+        auto next = std::chrono::steady_clock::now() + kLookInterval;
+        if (std::shared_ptr<CClockDevice> device = connection_.Device()) {
+            const LinkState state = device->GetState();
+            const PortState port = device->GetPortState();
+            if (device->IsReady() && state != LinkState::Failed) {
+                everOnline_ = true;
+                return Arrival::Identified;
+            }
+            // The port opened and the link gave up on it: a clock is there
+            // but not one that can be worked on.
+            if (port == PortState::Open && state == LinkState::Failed) {
+                cause = CauseOf(*device);
+                return Arrival::Failed;
+            }
+            const bool missing = port == PortState::NoBridge || port == PortState::Gone;
+            if (port != PortState::Open && port != PortState::NotOpened) {
+                const std::string trouble = missing ? std::string() : DescribePortState(port, device->GetDevicePath());
+                if (!trouble.empty() && trouble != said)
+                    PrintError(trouble);
+                said = trouble;
+                next = ReplaceWhenDue(std::move(device), offline);
+            }
+        }
+        options_.wakeup->WaitUntil(next);
+    }
+}
+
+bool CClockSession::AwaitUnplug(uint64_t losses)
+{
+    OfflineClock offline;
+    for (;;) {
+        if (Interrupted())
+            return false;
+        if (PortLosses() > losses)
+            return true;
+        auto next = std::chrono::steady_clock::now() + kLookInterval;
+        if (std::shared_ptr<CClockDevice> device = connection_.Device()) {
+            const PortState port = device->GetPortState();
+            if (port == PortState::NoBridge || port == PortState::Gone)
+                return true;
+            if (device->GetState() == LinkState::Failed || (port != PortState::Open && port != PortState::NotOpened))
+                next = ReplaceWhenDue(std::move(device), offline);
+        }
+        options_.wakeup->WaitUntil(next);
+    }
 }
 
 ProfileClock CClockSession::Identity() const

@@ -124,6 +124,27 @@ public:
     // follower's look, at least every follower.every besides.
     int Watch(const std::function<void(const CClockDevice&)>& onPoll, const WatchFollower& follower = {});
 
+    // provision's waits, one clock after another. They end on a signal, not
+    // on --timeout: a crate of clocks takes as long as it takes.
+    //
+    // Waits until a clock is identified at the port. A port that appears is
+    // greeted at once (the port watcher); while the port is missing or
+    // cannot be opened the device object is replaced as watch replaces it,
+    // and a port that cannot be opened is said once on standard error.
+    // Failed, with the cause, when a clock is at the port but its link
+    // fails before it is identified: it does not answer, or refuses the
+    // identification's reads.
+    enum class Arrival { Identified, Failed, Interrupted };
+    Arrival AwaitClock(std::string& cause);
+    // How many times the port watcher has seen the port go.
+    uint64_t PortLosses() const { return portLosses_.load(std::memory_order_acquire); }
+    // Waits until the clock is unplugged: the watcher saw the port go after
+    // PortLosses() was `losses`, or the device object finds the port gone
+    // (the failed object replaced at watch's cadence, so a port that went
+    // unseen is found missing). A clock that stays plugged is identified
+    // again at most, never written to. False on a signal.
+    bool AwaitUnplug(uint64_t losses);
+
     // The identified clock, for a profile.
     ProfileClock Identity() const;
 
@@ -158,6 +179,14 @@ private:
     int Signal() const { return options_.interrupted ? options_.interrupted->load(std::memory_order_relaxed) : 0; }
     bool Interrupted() const { return Signal() != 0; }
     int InterruptedExit() const;
+    // An offline device object (`device`, released here) is replaced once
+    // it has been offline for kOfflineBeforeReplace; returns when to look
+    // next.
+    struct OfflineClock {
+        uint64_t generation = 0;
+        std::chrono::steady_clock::time_point replaceAt = std::chrono::steady_clock::time_point::max();
+    };
+    std::chrono::steady_clock::time_point ReplaceWhenDue(std::shared_ptr<CClockDevice> device, OfflineClock& offline);
     // Why this object cannot reach the clock, once that is known (the port
     // failed, or the link gave up); empty while the link is still trying.
     std::string CauseOf(const CClockDevice& device) const;
@@ -179,6 +208,8 @@ private:
     // connection it tells.
     std::unique_ptr<IPortWatcher> watcher_;
     bool everOnline_ = false;
+    // Counted on the watcher's thread.
+    std::atomic<uint64_t> portLosses_{0};
 };
 
 // Prints "kerovant-cli: text" to standard error; while errors are captured

@@ -23,6 +23,8 @@ const OptionSpec kOptions[] = {
      "check: WARNING when the time zone and daylight-saving rules differ from this zone's; watch --metrics: "
      "whether they agree."},
     {"metrics", "FILE", "watch: the clock as Prometheus metrics in FILE, for node_exporter's textfile collector."},
+    {"log", "FILE", "provision: the CSV file a row is appended to for each clock."},
+    {"set-time", nullptr, "provision: set each clock's time on the second after the profile."},
 };
 
 const CommandSpec kCommands[] = {
@@ -148,6 +150,17 @@ const CommandSpec kCommands[] = {
      "illumination level is skipped for a clock of protocol version 1. --dry-run shows the\n"
      "changes and sends nothing; with --json as one JSON object, the exit status the same.",
      "dry-run json", Import, nullptr},
+    {"provision", "PROFILE --log FILE.csv [--set-time]",
+     "For a crate of clocks on one cable, one after the other: waits for a clock at the\n"
+     "port, writes the profile and reads it back (as import does), with --set-time sets\n"
+     "its time on the second, appends a row to the CSV log (date, port, serial number,\n"
+     "family, firmware, result 'ok' or 'failed: reason', offset afterwards), prints one\n"
+     "line, and waits until the clock is unplugged before it takes the next; a clock\n"
+     "that failed is not written again while it stays plugged in. Ctrl-C or SIGTERM\n"
+     "ends it with a summary (\"12 clocks: 11 ok, 1 failed\"): exit 0 when none failed,\n"
+     "else 1. A profile or log that cannot be read or written is exit 2, before any\n"
+     "clock is awaited.",
+     "log set-time", Provision, nullptr},
 };
 
 }  // namespace

@@ -60,14 +60,9 @@ int Export(CClockSession& session, const Invocation& run)
     return kExitOk;
 }
 
-int Import(CClockSession& session, const Invocation& run)
+int ReadProfileFile(const std::string& file, Profile& profile)
 {
-    if (run.words.size() != 1)
-        return Usage(QStringLiteral("import takes one file name, or - for standard input"));
-    const bool json = run.Has("json");
-    if (json && !run.Has("dry-run"))
-        return Usage(QStringLiteral("import --json goes with --dry-run"));
-    const std::string& file = run.words[0];
+    const std::string name = file == "-" ? std::string("standard input") : file;
     std::ifstream in;
     if (file != "-") {
         in.open(file, std::ios::binary);
@@ -84,48 +79,43 @@ int Import(CClockSession& session, const Invocation& run)
     source.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<size_t>(source.gcount()));
     if (text.size() > kLargestProfile) {
-        PrintError((file == "-" ? std::string("standard input") : file) + " is larger than a profile can be (1 MiB).");
+        PrintError(name + " is larger than a profile can be (1 MiB).");
         return kExitUsage;
     }
     const ProfileImport imported = ImportProfile(text);
     if (!imported.profile) {
-        PrintError((file == "-" ? std::string("standard input") : file) + ", " + imported.error);
+        PrintError(name + ", " + imported.error);
         return kExitUsage;
     }
-    const Profile& profile = *imported.profile;
+    profile = *imported.profile;
+    return kExitOk;
+}
 
-    if (const int status = session.Connect(false))
-        return status;
+ProfilePlan PlanProfile(CClockSession& session, const Profile& profile)
+{
+    ProfilePlan plan;
     const ProfileClock clock = session.Identity();
-    std::vector<std::string> warnings = ImportWarnings(profile, clock);
+    plan.warnings = ImportWarnings(profile, clock);
     ClockConfig current;
     session.Device()->GetConfig(current);
-    const ClockConfig target = ProfileTarget(current, profile, clock.protocolVersion);
+    plan.target = ProfileTarget(current, profile, clock.protocolVersion);
     // What the clock will hold: the profile as every write normalises it.
-    ClockConfig expected = target;
-    NormaliseForWrite(expected);
-    if (IsDstInvalid(expected, true))
-        warnings.push_back(
+    plan.expected = plan.target;
+    NormaliseForWrite(plan.expected);
+    if (IsDstInvalid(plan.expected, true))
+        plan.warnings.push_back(
             "the profile's daylight-saving rules fail the clock's checks; the write replaces them with "
             "the defaults.");
-    for (const std::string& warning : warnings)
-        std::fprintf(stderr, "kerovant-cli: warning: %s\n", warning.c_str());
-    const std::vector<FieldDifference> changes = CompareConfigs(current, expected, clock.protocolVersion);
-    if (json) {
-        PrintDryRunJson(changes, warnings);
-        return kExitOk;
-    }
-    if (changes.empty())
-        std::printf("No field changes: the clock holds this profile already.\n");
-    else
-        std::printf("%s:\n", run.Has("dry-run") ? "Would change" : "Changing");
-    for (const FieldDifference& change : changes)
-        std::printf("  %-22s %s -> %s\n", change.name.c_str(), change.before.c_str(), change.after.c_str());
-    if (run.Has("dry-run"))
-        return kExitOk;
+    plan.changes = CompareConfigs(current, plan.expected, clock.protocolVersion);
+    return plan;
+}
 
+int WriteProfile(CClockSession& session, const ProfilePlan& plan, std::vector<FieldDifference>& differences)
+{
+    const uint8_t protocol = session.Identity().protocolVersion;
     // A write the clock acknowledged but whose read-back differs goes on to
     // the comparison below, which names the fields.
+    const ClockConfig& target = plan.target;
     const int written = session.Write(
         [&target](CClockDevice& device, WriteTicket& ticket) { return device.SetConfig(target, ticket); }, "profile");
     if (written != kExitOk && written != kExitMismatch)
@@ -136,11 +126,46 @@ int Import(CClockSession& session, const Invocation& run)
         return status;
     ClockConfig held;
     session.Device()->GetConfig(held);
-    const std::vector<FieldDifference> differences = CompareConfigs(expected, held, clock.protocolVersion);
-    if (differences.empty()) {
+    differences = CompareConfigs(plan.expected, held, protocol);
+    return differences.empty() ? kExitOk : kExitMismatch;
+}
+
+int Import(CClockSession& session, const Invocation& run)
+{
+    if (run.words.size() != 1)
+        return Usage(QStringLiteral("import takes one file name, or - for standard input"));
+    const bool json = run.Has("json");
+    if (json && !run.Has("dry-run"))
+        return Usage(QStringLiteral("import --json goes with --dry-run"));
+    Profile profile;
+    if (const int status = ReadProfileFile(run.words[0], profile))
+        return status;
+
+    if (const int status = session.Connect(false))
+        return status;
+    const ProfilePlan plan = PlanProfile(session, profile);
+    for (const std::string& warning : plan.warnings)
+        std::fprintf(stderr, "kerovant-cli: warning: %s\n", warning.c_str());
+    if (json) {
+        PrintDryRunJson(plan.changes, plan.warnings);
+        return kExitOk;
+    }
+    if (plan.changes.empty())
+        std::printf("No field changes: the clock holds this profile already.\n");
+    else
+        std::printf("%s:\n", run.Has("dry-run") ? "Would change" : "Changing");
+    for (const FieldDifference& change : plan.changes)
+        std::printf("  %-22s %s -> %s\n", change.name.c_str(), change.before.c_str(), change.after.c_str());
+    if (run.Has("dry-run"))
+        return kExitOk;
+
+    std::vector<FieldDifference> differences;
+    const int status = WriteProfile(session, plan, differences);
+    if (status == kExitOk) {
         std::printf("The clock holds the profile.\n");
         return kExitOk;
     }
-    PrintDifferences("the clock holds other values than the profile asked for", differences);
-    return kExitMismatch;
+    if (status == kExitMismatch)
+        PrintDifferences("the clock holds other values than the profile asked for", differences);
+    return status;
 }

@@ -139,14 +139,8 @@ int SetDst(CClockSession& session, const Invocation& run)
     return kExitOk;
 }
 
-namespace {
-
-// "set time now": the computer's next whole second, timed to reach the
-// clock on its boundary.
-int SetTimeNow(CClockSession& session)
+int SendTimeOnTheSecond(CClockSession& session, ClockDateTime& sent)
 {
-    if (const int status = session.Connect(false))
-        return status;
     const std::shared_ptr<CClockDevice> device = session.Device();
     if (!device)
         return session.LinkLost();
@@ -168,7 +162,23 @@ int SetTimeNow(CClockSession& session)
         PrintError("the link did not say whether the time went out; set it again.");
         return kExitLink;
     }
-    std::printf("Clock set to %s UTC on the second.\n", FormatDateTime(result.plan.calendar).c_str());
+    sent = result.plan.calendar;
+    return kExitOk;
+}
+
+namespace {
+
+// "set time now": the computer's next whole second, timed to reach the
+// clock on its boundary.
+int SetTimeNow(CClockSession& session)
+{
+    if (const int status = session.Connect(false))
+        return status;
+    const std::shared_ptr<CClockDevice> device = session.Device();
+    ClockDateTime sent;
+    if (const int status = SendTimeOnTheSecond(session, sent))
+        return status;
+    std::printf("Clock set to %s UTC on the second.\n", FormatDateTime(sent).c_str());
     // The readings from before the set were dropped with it: what follows is
     // measured afresh.
     std::printf("%s\n", OffsetLine(SettledOffset(*device)).c_str());

@@ -936,6 +936,141 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
     EXPECT_EQ(Writes(Clock()), 0u) << "a dry run sends nothing";
 }
 
+// provision over a crate of clocks plugged one after the other at one path:
+// a row of the CSV log and a line for each, the next taken once the last is
+// unplugged; a clock that refuses the profile or is pulled out during the
+// write is a failed row and is not written again while it stays plugged.
+// SIGINT ends it with the summary, exit 1 when one failed, else 0.
+TEST(Cli, ProvisionACrateOfClocks)
+{
+    // A port name the log must quote.
+    const std::string link = TempPath("crate, \"A\"");
+    const std::string csvPort = "\"" + Replace(link, "\"A\"", "\"\"A\"\"") + "\"";
+    const std::string log = TempPath("crate.csv");
+    const std::string profile = TempPath("crate.json");
+    ::unlink(log.c_str());
+    {
+        SimServer source;
+        ASSERT_TRUE(source.Start());
+        ASSERT_EQ(RunCli("--port " + source.DevicePath() + " export " + profile).status, 0);
+        WriteFile(profile, Replace(ReadFile(profile), "\"biasSeconds\": 0", "\"biasSeconds\": 3600"));
+    }
+
+    // Bad usage, told before any clock is awaited.
+    struct Usage {
+        std::string arguments;
+        const char* says;
+    };
+    const Usage usages[] = {
+        {"provision --log " + log, "provision takes one profile file"},
+        {"provision " + profile, "provision needs --log FILE.csv"},
+        {"provision /nonexistent/p.json --log " + log, "cannot read /nonexistent/p.json"},
+        {"provision " + profile + " --log /nonexistent/c.csv", "cannot write the log /nonexistent/c.csv"},
+    };
+    for (const Usage& usage : usages) {
+        const CliRun run = RunCli("--port /dev/kerovant-no-such-device " + usage.arguments);
+        EXPECT_EQ(run.status, 2) << run.output;
+        EXPECT_TRUE(Contains(run.output, usage.says)) << usage.says << "\n" << run.output;
+    }
+
+    struct Row {
+        const char* legend;
+        uint32_t serial;
+        std::function<void(SimFaults&)> fault;
+        bool pulledDuringWrite;
+        std::string result;  // the line and the row, after the firmware
+        bool written;        // the clock holds the profile
+    };
+    const Row rows[] = {
+        {"first", 1001, [](SimFaults&) {}, false, "ok", true},
+        {"second", 1002, [](SimFaults&) {}, false, "ok", true},
+        {"refuses", 1003, [](SimFaults& f) { f.nakCode = kCmdWriteConfig; }, false,
+         "failed: the clock refused the profile.", false},
+        {"pulled out", 1004,
+         [](SimFaults& f) {
+             f.slowCode = kCmdWriteConfig;
+             f.slowDelay = std::chrono::seconds(5);
+         },
+         true, "failed: the ", false},
+    };
+    BackgroundCli cli({"--port", link, "provision", profile, "--log", log, "--set-time"}, TempPath("crate.txt"));
+    ASSERT_TRUE(cli.Running());
+    size_t n = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        ++n;
+        ASSERT_TRUE(cli.WaitFor("Waiting for a clock on " + link, n)) << cli.Output();
+        SimIdentity id;
+        id.serialNumber = row.serial;
+        SimServer sim(id);
+        SimFaults faults;
+        row.fault(faults);
+        sim.Clock().SetFaults(faults);
+        sim.SetLinkPath(link);
+        ASSERT_TRUE(sim.Start());
+        if (row.pulledDuringWrite) {
+            ASSERT_TRUE(
+                WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) > 0; }, std::chrono::seconds(10)));
+            sim.Unplug();
+        }
+        ASSERT_TRUE(cli.WaitFor("Unplug this clock.", n)) << cli.Output();
+        EXPECT_TRUE(Contains(cli.Output(),
+                             "Clock " + std::to_string(row.serial) + " (family 0x0150, firmware 1.3.0) on " + link +
+                                 ": " + row.result))
+            << cli.Output();
+        // A clock pulled out may have taken the write or not.
+        if (!row.pulledDuringWrite) {
+            EXPECT_EQ(sim.Clock().Config().biasSeconds == 3600, row.written);
+        }
+        EXPECT_EQ(sim.Clock().CountReceived(kCmdSetTime), row.written ? 1u : 0u) << "--set-time after the profile";
+        if (!row.pulledDuringWrite && !row.written) {
+            // Left plugged in after its failure, it is greeted again at most.
+            const size_t hellos = sim.Clock().CountReceived(kCmdHello);
+            EXPECT_TRUE(
+                WaitUntil([&] { return sim.Clock().CountReceived(kCmdHello) > hellos; }, std::chrono::seconds(8)));
+            EXPECT_EQ(sim.Clock().CountReceived(kCmdWriteConfig), 1u);
+        }
+        sim.Unplug();
+    }
+    ASSERT_TRUE(cli.WaitFor("Waiting for a clock on " + link, n + 1)) << cli.Output();
+    EXPECT_EQ(cli.Stop(SIGINT), 1) << cli.Output();
+    EXPECT_TRUE(Contains(cli.Output(), "\n4 clocks: 2 ok, 2 failed\n")) << cli.Output();
+
+    // The log: a header, then a row for each clock. Another run appends to
+    // it; without --set-time the time is left alone, and with no clock
+    // failed it ends with 0.
+    {
+        SimServer sim;
+        sim.SetLinkPath(link);
+        ASSERT_TRUE(sim.Start());
+        BackgroundCli again({"--port", link, "provision", profile, "--log", log}, TempPath("again.txt"));
+        ASSERT_TRUE(again.WaitFor("Unplug this clock.")) << again.Output();
+        EXPECT_EQ(again.Stop(SIGINT), 0) << again.Output();
+        EXPECT_TRUE(Contains(again.Output(), "\n1 clock: 1 ok, 0 failed\n")) << again.Output();
+        EXPECT_EQ(sim.Clock().CountReceived(kCmdSetTime), 0u);
+    }
+    std::istringstream lines(ReadFile(log));
+    const std::string date = "^20\\d\\d-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ," +
+        std::regex_replace(csvPort, std::regex("[\\\\^$.|?*+()\\[\\]{}]"), "\\$&") + ",";
+    const std::string offset = ",[+-]\\d+\\.\\d{3}$";
+    const std::vector<std::string> expected = {
+        "^date,port,serial_number,family,firmware,result,offset_seconds$",
+        date + "1001,0x0150,1\\.3\\.0,ok" + offset,
+        date + "1002,0x0150,1\\.3\\.0,ok" + offset,
+        date + "1003,0x0150,1\\.3\\.0,failed: the clock refused the profile\\.,(|[+-]\\d+\\.\\d{3})$",
+        date + "1004,0x0150,1\\.3\\.0,\"?failed: the (clock did not answer|link was lost before) the profile.*,$",
+        date + "10472,0x0150,1\\.3\\.0,ok" + offset,
+    };
+    std::string line;
+    for (const std::string& pattern : expected) {
+        ASSERT_TRUE(std::getline(lines, line)) << ReadFile(log);
+        EXPECT_TRUE(std::regex_search(line, std::regex(pattern))) << pattern << "\n" << line;
+    }
+    EXPECT_FALSE(std::getline(lines, line)) << line;
+    ::unlink(log.c_str());
+    ::unlink(profile.c_str());
+}
+
 }  // namespace
 
 // watch --metrics: the file follows the clock (up, the clock's info, its
