@@ -101,18 +101,3 @@ std::string OfflineCause(PortState port, const std::string& path, LinkPhase phas
     }
     return "Looking for the clock on " + path + " ...";
 }
-
-std::string WriteFailureText(const char* failure, WriteOutcome outcome)
-{
-    const char* what = "";
-    switch (outcome) {
-    case WriteOutcome::Refused: what = "The clock refused it."; break;
-    case WriteOutcome::Pending:  // still undecided when the caller gave up
-    case WriteOutcome::Unanswered: what = "The clock did not answer."; break;
-    case WriteOutcome::LinkLost: what = "The connection to the clock was lost."; break;
-    case WriteOutcome::Replaced: what = "A later change took its place before it was sent."; break;
-    case WriteOutcome::Differs: what = "The clock holds other values than were sent."; break;
-    case WriteOutcome::Landed: return failure;
-    }
-    return std::string(failure) + "\n" + what;
-}

@@ -42,11 +42,6 @@ enum class LinkPhase : uint8_t {
 // for None and NoAnswer, which the link phase words better.
 std::string LinkFailureText(LinkFailure failure);
 
-// The message of a write that did not land: what failed, as the caller
-// names it ("Communication error setting clock time"), and on a second
-// line what became of the write ("The clock refused it.").
-std::string WriteFailureText(const char* failure, WriteOutcome outcome);
-
 // Why the clock cannot be reached, in words a user can act on. The port's
 // own reason comes first (no bridge, permission, busy, unplugged); with the
 // port open, what the failed exchanges ran into when the clock sent

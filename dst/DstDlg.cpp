@@ -102,7 +102,7 @@ const GroupPlace kStartPlace = {
       {DstId::StartMinute, "startMinute", kStrStartMinute, {82, 194, 13, 12}},
       {DstId::StartSecond, "startSecond", kStrStartSecond, {102, 194, 13, 12}}}},
     {DstId::StartTimeSpin, "startSpin", kStrStartSpin, {120, 193, 10, 14}},
-    "start time",
+    kStrStartArrows,
     {DstId::StartTimeFrame, "startFrame", kStrStartFrame, {60, 187, 59, 23}},
     {{{11, 144, 48, 8}, {11, 161, 48, 8}, {11, 176, 48, 8}, {11, 196, 48, 8}}},
     {{{77, 195, 5, 8}, {95, 195, 7, 8}}},
@@ -127,7 +127,7 @@ const GroupPlace kEndPlace = {
       {DstId::EndMinute, "endMinute", kStrEndMinute, {213, 194, 13, 12}},
       {DstId::EndSecond, "endSecond", kStrEndSecond, {233, 194, 13, 12}}}},
     {DstId::EndTimeSpin, "endSpin", kStrEndSpin, {251, 193, 10, 14}},
-    "end time",
+    kStrEndArrows,
     {DstId::EndTimeFrame, "endFrame", kStrEndFrame, {191, 187, 59, 23}},
     {{{142, 144, 48, 8}, {142, 161, 48, 8}, {142, 176, 48, 8}, {142, 196, 48, 8}}},
     {{{208, 195, 5, 8}, {226, 195, 7, 8}}},
@@ -143,9 +143,11 @@ int Id(DstId id)
     return static_cast<int>(id);
 }
 
+// A text of the string table, or of the rules' own names, as the user's
+// language has it.
 QString Text(const char* utf8)
 {
-    return QString::fromUtf8(utf8);
+    return Tr(utf8);
 }
 
 // The entry a list's text names, case aside; -1 for none.
@@ -220,7 +222,7 @@ void CDstDlg::PlaceBiasRow()
         biasFields_->AddField(edits_[f.id], kTimeKinds[i]);
     }
     auto* spin = Place(new CNarrowSpin, Id(DstId::BiasSpin), "biasSpin", QRect(76, 17, 10, 14), Text(kStrDstBiasSpin));
-    spin->SetNames(Text(kStrDstBiasSpin), QStringLiteral("bias"));
+    spin->SetNames(Text(kStrDstBiasSpin), Text(kStrDstBiasArrows));
     biasFields_->SetSpin(spin);
     checkBoxes_[DstId::BiasNegative] =
         Place(new QCheckBox(Text(kStrBiasNegative)), Id(DstId::BiasNegative), "biasNegative", QRect(91, 19, 70, 10));
@@ -245,8 +247,7 @@ void CDstDlg::PlaceRuleGroup(bool start)
         list->setInsertPolicy(QComboBox::NoInsert);
         const bool weekdays = f == &g.dayOfWeek;
         for (int i = 0; i < (weekdays ? kWeekdays : kMonths); ++i) {
-            const std::string_view name = weekdays ? kDstWeekdayNames[size_t(i)] : kDstMonthNames[size_t(i)];
-            list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+            list->addItem(Text(weekdays ? kDstWeekdayNames[size_t(i)].data() : kDstMonthNames[size_t(i)].data()));
         }
         list->setMaxVisibleItems(list->count());
         lists_[f->id] = list;
@@ -262,7 +263,7 @@ void CDstDlg::PlaceRuleGroup(bool start)
         fields->AddField(edits_[f.id], kRuleTimeKinds[i]);
     }
     auto* spin = Place(new CNarrowSpin, Id(g.spin.id), g.spin.name, g.spin.units, Text(g.spin.role));
-    spin->SetNames(Text(g.spin.role), QString::fromUtf8(g.arrows));
+    spin->SetNames(Text(g.spin.role), Text(g.arrows));
     fields->SetSpin(spin);
 }
 

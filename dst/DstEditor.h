@@ -15,6 +15,8 @@
 #include "DstRuleSet.h"
 #include "DstZoneImport.h"
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <initializer_list>
 #include <map>
@@ -71,13 +73,15 @@ enum class DstId : int {
     ImportZone = 1078,             // "From Zone...", beside the import
 };
 
-// The title of the dialog, also the caption of its refusal messages.
-inline constexpr const char* kDstDialogTitle = "Daylight Savings Time Configuration";
+// The title of the dialog, also the caption of its refusal messages. The
+// dialog shows these four in the user's language (the string table's
+// context); the command-line tool prints them as they are.
+inline constexpr const char* kDstDialogTitle = QT_TRANSLATE_NOOP("Kerovant", "Daylight Savings Time Configuration");
 // The caption of the message that reports an import.
-inline constexpr const char* kDstImportCaption = "Daylight savings time shift reference";
+inline constexpr const char* kDstImportCaption = QT_TRANSLATE_NOOP("Kerovant", "Daylight savings time shift reference");
 // The text of the import button on this platform and of ours beside it.
-inline constexpr const char* kDstImportSystemText = "Current &System Setting";
-inline constexpr const char* kDstImportZoneText = "From Zone...";
+inline constexpr const char* kDstImportSystemText = QT_TRANSLATE_NOOP("Kerovant", "Current &System Setting");
+inline constexpr const char* kDstImportZoneText = QT_TRANSLATE_NOOP("Kerovant", "From Zone...");
 
 // The state of the controls: which boxes and radios are ticked, which list
 // entry is selected, what the edit fields hold, and which controls are

@@ -5,6 +5,8 @@
 
 #include "DstRuleSet.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -12,12 +14,21 @@
 #include <string_view>
 
 // The entries of the day-of-week lists (index = DstRule::dayOfWeek) and of
-// the month lists (index = month - 1).
-inline constexpr std::array<std::string_view, 7> kDstWeekdayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                                     "Thursday", "Friday", "Saturday"};
-inline constexpr std::array<std::string_view, 12> kDstMonthNames = {"January",   "February", "March",    "April",
-                                                                    "May",       "June",     "July",     "August",
-                                                                    "September", "October",  "November", "December"};
+// the month lists (index = month - 1). Marked for translation: the dialog's
+// lists show them in the user's language; the rules' texts and the
+// command-line tool use them as they are.
+inline constexpr std::array<std::string_view, 7> kDstWeekdayNames = {
+    QT_TRANSLATE_NOOP("Kerovant", "Sunday"),   QT_TRANSLATE_NOOP("Kerovant", "Monday"),
+    QT_TRANSLATE_NOOP("Kerovant", "Tuesday"),  QT_TRANSLATE_NOOP("Kerovant", "Wednesday"),
+    QT_TRANSLATE_NOOP("Kerovant", "Thursday"), QT_TRANSLATE_NOOP("Kerovant", "Friday"),
+    QT_TRANSLATE_NOOP("Kerovant", "Saturday")};
+inline constexpr std::array<std::string_view, 12> kDstMonthNames = {
+    QT_TRANSLATE_NOOP("Kerovant", "January"),   QT_TRANSLATE_NOOP("Kerovant", "February"),
+    QT_TRANSLATE_NOOP("Kerovant", "March"),     QT_TRANSLATE_NOOP("Kerovant", "April"),
+    QT_TRANSLATE_NOOP("Kerovant", "May"),       QT_TRANSLATE_NOOP("Kerovant", "June"),
+    QT_TRANSLATE_NOOP("Kerovant", "July"),      QT_TRANSLATE_NOOP("Kerovant", "August"),
+    QT_TRANSLATE_NOOP("Kerovant", "September"), QT_TRANSLATE_NOOP("Kerovant", "October"),
+    QT_TRANSLATE_NOOP("Kerovant", "November"),  QT_TRANSLATE_NOOP("Kerovant", "December")};
 
 // "the last Sunday of March" for a weekday rule, "21 March" for a fixed
 // date; "?" stands for a field out of range.

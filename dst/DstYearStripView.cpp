@@ -10,7 +10,7 @@
 CDstYearStripView::CDstYearStripView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("yearStrip"));
-    setAccessibleName(QString::fromUtf8(kStrDstYearStrip));
+    setAccessibleName(Tr(kStrDstYearStrip));
     setFocusPolicy(Qt::NoFocus);
 }
 
