@@ -15,7 +15,7 @@
 #include "DstRuleSet.h"
 #include "DstZoneImport.h"
 
-#include <QtGlobal>
+#include "Translatable.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -76,12 +76,14 @@ enum class DstId : int {
 // The title of the dialog, also the caption of its refusal messages. The
 // dialog shows these four in the user's language (the string table's
 // context); the command-line tool prints them as they are.
-inline constexpr const char* kDstDialogTitle = QT_TRANSLATE_NOOP("Kerovant", "Daylight Savings Time Configuration");
+inline constexpr const char* kDstDialogTitle =
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight Savings Time Configuration");
 // The caption of the message that reports an import.
-inline constexpr const char* kDstImportCaption = QT_TRANSLATE_NOOP("Kerovant", "Daylight savings time shift reference");
+inline constexpr const char* kDstImportCaption =
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight savings time shift reference");
 // The text of the import button on this platform and of ours beside it.
-inline constexpr const char* kDstImportSystemText = QT_TRANSLATE_NOOP("Kerovant", "Current &System Setting");
-inline constexpr const char* kDstImportZoneText = QT_TRANSLATE_NOOP("Kerovant", "From Zone...");
+inline constexpr const char* kDstImportSystemText = KEROVANT_TRANSLATE_NOOP("Kerovant", "Current &System Setting");
+inline constexpr const char* kDstImportZoneText = KEROVANT_TRANSLATE_NOOP("Kerovant", "From Zone...");
 
 // The state of the controls: which boxes and radios are ticked, which list
 // entry is selected, what the edit fields hold, and which controls are

@@ -230,6 +230,9 @@ inline constexpr const char* kStrDstBiasArrows = QT_TRANSLATE_NOOP("Kerovant", "
 inline constexpr const char* kStrStartArrows = QT_TRANSLATE_NOOP("Kerovant", "start time");
 inline constexpr const char* kStrEndArrows = QT_TRANSLATE_NOOP("Kerovant", "end time");
 inline constexpr const char* kStrDstPreview = QT_TRANSLATE_NOOP("Kerovant", "next changes");
+//: The day of a change on the year strip: %1 the day of the month, %2 the
+//: month's short name ("28 Mar"); keep it short.
+inline constexpr const char* kStrStripDay = QT_TRANSLATE_NOOP("Kerovant", "%1 %2");
 inline constexpr const char* kStrDstYearStrip = QT_TRANSLATE_NOOP("Kerovant", "daylight saving over the coming year");
 
 // The zone chooser behind "From Zone...".
