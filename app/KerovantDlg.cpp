@@ -53,8 +53,10 @@ constexpr int kEditPadding = 10;
 // A page of the slider is a fifth of its range.
 constexpr int kIlluminationPageStep = 2;
 
-// The longest texts the three boxes show; each box is wide enough for them.
-const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amplitude modulated", "Unknown time code"};
+// The longest texts the three boxes show, in English; each box is wide enough
+// for them in the user's language.
+const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amplitude modulated", "Unknown time code",
+                                        kOfflineText};
 
 // The one offline tick counter of the program (signed 32-bit, from 0).
 int g_offlineTicks = 0;
@@ -261,7 +263,7 @@ void CKerovantDlg::ApplyMetrics()
     const QFontMetrics metrics(font());
     int textWidth = 0;
     for (const char* text : kLongestBoxTexts)
-        textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromUtf8(text)));
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(Tr(text)));
     for (QLineEdit* edit : {localTime_, utcTime_, timeCodeStatus_}) {
         edit->setMinimumWidth(textWidth + du.x(kEditPadding));
         edit->setMinimumHeight(du.y(kEditHeight));
@@ -348,15 +350,16 @@ void CKerovantDlg::done(int result)
 void CKerovantDlg::SetText(QLineEdit* edit, const std::string& text)
 {
     // Setting an unchanged text would still move the cursor and drop a
-    // selection the user is copying from.
-    const QString value = QString::fromStdString(text);
+    // selection the user is copying from. The fixed status texts are
+    // translated; times and numbers are not in the translation and stay.
+    const QString value = Tr(text.c_str());
     if (edit->text() != value)
         edit->setText(value);
 }
 
 void CKerovantDlg::SetText(QLabel* label, const std::string& text)
 {
-    const QString value = QString::fromStdString(text);
+    const QString value = Tr(text.c_str());
     if (label->text() != value)
         label->setText(value);
 }

@@ -25,15 +25,15 @@ std::string FormatClockTime(const ClockTime& time)
 std::string TimeCodeText(const TimeCodeStatus& status)
 {
     switch (status.type) {
-    case kTimeCodeNone: return "No time code";
+    case kTimeCodeNone: return KEROVANT_TRANSLATE_NOOP("Kerovant", "No time code");
     case kTimeCodeSmpte: {
         char text[kTextSize];
         std::snprintf(text, sizeof text, "SMPTE %d fps", status.smpteFrameMax + 1);
         return text;
     }
-    case kTimeCodeIrigBPwm: return "IRIG-B : pulse width modulated";
-    case kTimeCodeIrigBAm: return "IRIG-B(1) : amplitude modulated";
-    default: return "Unknown time code";
+    case kTimeCodeIrigBPwm: return KEROVANT_TRANSLATE_NOOP("Kerovant", "IRIG-B : pulse width modulated");
+    case kTimeCodeIrigBAm: return KEROVANT_TRANSLATE_NOOP("Kerovant", "IRIG-B(1) : amplitude modulated");
+    default: return KEROVANT_TRANSLATE_NOOP("Kerovant", "Unknown time code");
     }
 }
 

@@ -5,14 +5,17 @@
 #include "ClockDateTime.h"
 #include "ClockRecords.h"
 #include "LinkFailure.h"
+#include "Translatable.h"
 #include "SerialPort.h"
 #include "WriteOutcome.h"
 
 #include <string>
 
-inline constexpr const char* kOfflineText = "Clock is offline";
-inline constexpr const char* kFirmwareUnavailable = "Firmware Version:  not available";
-inline constexpr const char* kSerialUnavailable = "Serial Number:  not available";
+// The window shows these and the time code kinds in the user's language.
+inline constexpr const char* kOfflineText = KEROVANT_TRANSLATE_NOOP("Kerovant", "Clock is offline");
+inline constexpr const char* kFirmwareUnavailable =
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "Firmware Version:  not available");
+inline constexpr const char* kSerialUnavailable = KEROVANT_TRANSLATE_NOOP("Kerovant", "Serial Number:  not available");
 inline constexpr const char* kDefaultTitle = "Control for Orvessa";
 
 // "MM-DD-YYYY  hh:mm:ss", two blanks between date and time.

@@ -702,5 +702,33 @@
         <source>Dec</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No time code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRIG-B : pulse width modulated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IRIG-B(1) : amplitude modulated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown time code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock is offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Version:  not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number:  not available</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
