@@ -156,6 +156,18 @@ int EntryNamed(const QComboBox& list, const QString& text)
     return list.findText(text.trimmed(), Qt::MatchFixedString);
 }
 
+// A refusal in the user's language: its values are names of ours (a
+// month) or numbers, which the translation leaves as they are.
+QString RefusalText(const DstRefusal& refusal)
+{
+    if (!refusal.group || !refusal.problem)
+        return QString::fromStdString(refusal.message);
+    QString problem = Tr(refusal.problem);
+    if (!refusal.value1.empty())
+        problem = problem.arg(Tr(refusal.value1.c_str()), Tr(refusal.value2.c_str()));
+    return Tr(kStrDstRefusal).arg(Tr(refusal.group), problem);
+}
+
 sys_seconds ComputerUtc()
 {
     return floor<seconds>(system_clock::now());
@@ -522,7 +534,7 @@ void CDstDlg::OnOk()
         // The clock would replace a value it cannot use by its defaults;
         // the user corrects it here instead.
         const DstRefusal refusal = result.refusal.value_or(DstRefusal{});
-        ShowMessage(this, QMessageBox::NoIcon, windowTitle(), QString::fromStdString(refusal.message), QMessageBox::Ok);
+        ShowMessage(this, QMessageBox::NoIcon, windowTitle(), RefusalText(refusal), QMessageBox::Ok);
         if (QWidget* control = Control(Id(refusal.focus))) {
             control->setFocus(Qt::OtherFocusReason);
             if (auto* edit = qobject_cast<QLineEdit*>(control))

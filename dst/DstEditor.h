@@ -114,9 +114,19 @@ inline constexpr DstId kEndRadios[6] = {DstId::EndWeek1, DstId::EndWeek2,    Dst
 // Why OK cannot take the values shown: the message for the box (caption
 // kDstDialogTitle, one OK button) and the control to give the focus.
 struct DstRefusal {
-    std::string message;
+    std::string message;  // "Daylight savings time start: choose a month."
     DstId focus = DstId::Ok;
-    friend bool operator==(const DstRefusal&, const DstRefusal&) = default;
+    // The message in parts, for the window to show in the user's language:
+    // the group's title, the problem (its %1 and %2 stand for the values
+    // below: a month's name, a number) and those values.
+    const char* group = nullptr;
+    const char* problem = nullptr;
+    std::string value1;
+    std::string value2;
+    friend bool operator==(const DstRefusal& a, const DstRefusal& b)
+    {
+        return a.message == b.message && a.focus == b.focus;
+    }
 };
 
 // The values shown, checked: none when daylight time is off or the values

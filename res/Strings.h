@@ -226,6 +226,8 @@ inline constexpr const char* kStrEndFrame = QT_TRANSLATE_NOOP("Kerovant", "frame
 inline constexpr const char* kStrEndDayOfWeek = QT_TRANSLATE_NOOP("Kerovant", "end day of week");
 inline constexpr const char* kStrEndMonth = QT_TRANSLATE_NOOP("Kerovant", "end month");
 inline constexpr const char* kStrEndDayOfMonth = QT_TRANSLATE_NOOP("Kerovant", "end day of month");
+// A refusal of the rules: %1 the rule group's title, %2 what to correct.
+inline constexpr const char* kStrDstRefusal = QT_TRANSLATE_NOOP("Kerovant", "%1: %2");
 inline constexpr const char* kStrDstBiasArrows = QT_TRANSLATE_NOOP("Kerovant", "bias");
 inline constexpr const char* kStrStartArrows = QT_TRANSLATE_NOOP("Kerovant", "start time");
 inline constexpr const char* kStrEndArrows = QT_TRANSLATE_NOOP("Kerovant", "end time");

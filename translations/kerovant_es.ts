@@ -730,5 +730,45 @@
         <source>Serial Number:  not available</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a week (First to Last) or Absolute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose Absolute in both groups or a week in both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a day of the week.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a day of the month from 1 to 31.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type an hour from 0 to 24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a minute from 0 to 60.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a second from 0 to 60.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
