@@ -359,7 +359,11 @@ void CKerovantDlg::SetText(QLineEdit* edit, const std::string& text)
 
 void CKerovantDlg::SetText(QLabel* label, const std::string& text)
 {
-    const QString value = Tr(text.c_str());
+    SetTranslated(label, Tr(text.c_str()));
+}
+
+void CKerovantDlg::SetTranslated(QLabel* label, const QString& value)
+{
     if (label->text() != value)
         label->setText(value);
 }
@@ -473,8 +477,9 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
     SetText(timeCodeStatus_, TimeCodeText(status));
     FirmwareVersion firmware;
     device.GetFirmwareVersion(firmware);
-    SetText(firmwareVersion_, FirmwareText(firmware));
-    SetText(serialNumber_, SerialText(device.GetSerialNumber()));
+    SetTranslated(firmwareVersion_, Tr(kStrFirmwareLine).arg(QString::fromStdString(FirmwareNumber(firmware))));
+    SetTranslated(serialNumber_,
+                  Tr(kStrSerialLine).arg(QString::fromStdString(SerialNumber(device.GetSerialNumber()))));
     ShowIlluminationAvailable(firmware);
     ShowCause(std::string());
     ShowClockOffset(&device);

@@ -37,21 +37,31 @@ std::string TimeCodeText(const TimeCodeStatus& status)
     }
 }
 
-std::string FirmwareText(const FirmwareVersion& v)
+std::string FirmwareNumber(const FirmwareVersion& v)
 {
     char text[kTextSize];
-    std::snprintf(text, sizeof text, "Firmware Version:  %d.%d.%d", v.major, v.minor, v.build);
+    std::snprintf(text, sizeof text, "%d.%d.%d", v.major, v.minor, v.build);
+    return text;
+}
+
+std::string FirmwareText(const FirmwareVersion& v)
+{
+    return "Firmware Version:  " + FirmwareNumber(v);
+}
+
+std::string SerialNumber(uint32_t n)
+{
+    char text[kTextSize];
+    if (n >= 100000000u)
+        std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(n));
+    else
+        std::snprintf(text, sizeof text, "%08ld", static_cast<long>(n));
     return text;
 }
 
 std::string SerialText(uint32_t n)
 {
-    char text[kTextSize];
-    if (n >= 100000000u)
-        std::snprintf(text, sizeof text, "Serial Number:  0x%08lX", static_cast<unsigned long>(n));
-    else
-        std::snprintf(text, sizeof text, "Serial Number:  %08ld", static_cast<long>(n));
-    return text;
+    return "Serial Number:  " + SerialNumber(n);
 }
 
 uint32_t ProductBrand(uint8_t productIndex)

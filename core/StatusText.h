@@ -25,8 +25,12 @@ std::string FormatClockTime(const ClockTime& time);
 // The kind of time code received.
 std::string TimeCodeText(const TimeCodeStatus& status);
 std::string FirmwareText(const FirmwareVersion& version);
+// The version alone, "1.3.0".
+std::string FirmwareNumber(const FirmwareVersion& version);
 // Decimal below 100,000,000, hexadecimal from there on.
 std::string SerialText(uint32_t serialNumber);
+// The number alone.
+std::string SerialNumber(uint32_t serialNumber);
 // The window title for the identified product (kNoProduct: none yet).
 std::string ProductTitle(uint8_t productIndex);
 // The brand of the identified product, 0 while none.

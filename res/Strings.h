@@ -38,6 +38,10 @@ inline constexpr const char* kStrDaylightSavings = QT_TRANSLATE_NOOP("Kerovant",
 inline constexpr const char* kStrTimeCodeSettings = QT_TRANSLATE_NOOP("Kerovant", "Time Code Settings");
 inline constexpr const char* kStrSetDateTime = QT_TRANSLATE_NOOP("Kerovant", "Set DateTime");
 inline constexpr const char* kStrClockHandPosition = QT_TRANSLATE_NOOP("Kerovant", "Clock Hand Position");
+// The clock's firmware version ("1.3.0") and serial number; two blanks after
+// the colon.
+inline constexpr const char* kStrFirmwareLine = QT_TRANSLATE_NOOP("Kerovant", "Firmware Version:  %1");
+inline constexpr const char* kStrSerialLine = QT_TRANSLATE_NOOP("Kerovant", "Serial Number:  %1");
 // What a screen reader calls the line of how far the clock is off, and its
 // warning when it is off by more than half a second.
 inline constexpr const char* kStrClockOffsetName = QT_TRANSLATE_NOOP("Kerovant", "Clock vs this computer");

@@ -770,5 +770,13 @@
         <source>type a second from 0 to 60.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Firmware Version:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

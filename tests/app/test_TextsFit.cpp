@@ -38,11 +38,9 @@ public:
 };
 
 // Controls whose text the window composes from values and English texts of
-// the libraries it shares with the command-line tool (the clock's firmware,
-// serial number and offset, why it is offline, the daylight-saving preview):
-// not translated yet.
-const QStringList kComposedInEnglish = {QStringLiteral("firmwareVersion"), QStringLiteral("serialNumber"),
-                                        QStringLiteral("clockOffset"), QStringLiteral("offlineReason"),
+// the libraries it shares with the command-line tool (the clock's offset,
+// why it is offline, the daylight-saving preview): not translated yet.
+const QStringList kComposedInEnglish = {QStringLiteral("clockOffset"), QStringLiteral("offlineReason"),
                                         QStringLiteral("preview")};
 
 // The texts of the window shown as they were written, not as the
