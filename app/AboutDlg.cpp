@@ -58,7 +58,7 @@ Branding BrandingFor(uint8_t productIndex)
 CAboutDlg::CAboutDlg(QWidget* parent, uint8_t productIndex) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(QString::fromUtf8(kStrAboutCaption));
+    setWindowTitle(Tr(kStrAboutCaption));
     BuildControls();
     ApplyBranding(productIndex);
     ApplyMetrics();
@@ -82,15 +82,15 @@ void CAboutDlg::BuildControls()
     for (QLineEdit* edit : {productTitle_, copyright_})
         edit->setReadOnly(true);
 
-    description_ = new QLabel(QString::fromUtf8(kStrAboutDescription), this);
+    description_ = new QLabel(Tr(kStrAboutDescription), this);
     SetControlId(description_, kIdDescription, "description");
     description_->setWordWrap(true);
 
-    version_ = new QLabel(QString::fromUtf8(kStrAboutVersion), this);
+    version_ = new QLabel(Tr(kStrAboutVersion), this);
     version_->setObjectName(QStringLiteral("version"));
     version_->setAlignment(Qt::AlignHCenter);
 
-    ok_ = new QPushButton(QString::fromUtf8(kStrOk), this);
+    ok_ = new QPushButton(Tr(kStrOk), this);
     SetControlId(ok_, kIdOk, "ok");
     ok_->setDefault(true);
     ok_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -35,9 +35,7 @@ bool Exists(const std::string& path)
 }  // namespace
 
 CConnectionMenu::CConnectionMenu(QWidget* parent, const CWindowConnection* connection)
-    : QMenu(QString::fromUtf8(kStrConnection), parent),
-      connection_(connection),
-      lister_([] { return ListBridges(kBridgeVendorId); })
+    : QMenu(Tr(kStrConnection), parent), connection_(connection), lister_([] { return ListBridges(kBridgeVendorId); })
 {
     setObjectName(QStringLiteral("connectionMenu"));
     menuAction()->setObjectName(QStringLiteral("connectionMenuAction"));
@@ -105,7 +103,7 @@ void CConnectionMenu::Rebuild()
         return item;
     };
 
-    add(QString::fromUtf8(kStrFirstBridge), std::string(), current.empty());
+    add(Tr(kStrFirstBridge), std::string(), current.empty());
     addSeparator();
     const std::vector<BridgeInfo> bridges = lister_ ? lister_() : std::vector<BridgeInfo>();
     for (const BridgeInfo& bridge : bridges) {
@@ -117,7 +115,7 @@ void CConnectionMenu::Rebuild()
         item->setToolTip(QString::fromStdString(bridge.devicePath));
     }
     if (bridges.empty()) {
-        QAction* none = addAction(QString::fromUtf8(kStrNoBridgeListed));
+        QAction* none = addAction(Tr(kStrNoBridgeListed));
         none->setEnabled(false);
     }
     if (!currentListed) {
@@ -125,7 +123,7 @@ void CConnectionMenu::Rebuild()
         // is, so nobody takes another bridge's item for the clock in use.
         QString text = Printable(current);
         if (!Exists(current))
-            text += QString::fromUtf8(kStrNotFoundSuffix);
+            text += Tr(kStrNotFoundSuffix);
         add(text, current, true);
     }
 }

@@ -54,7 +54,7 @@ CClockConnection::Hold CKerovantDlg::BeginCommand()
         if (device && device->IsOnline() && device->IsReady())
             return device;
     }
-    ShowProgramMessage(this, QString::fromUtf8(kStrNoCommunication));
+    ShowProgramMessage(this, Tr(kStrNoCommunication));
     return {};
 }
 
@@ -63,7 +63,7 @@ CClockConnection::Hold CKerovantDlg::ResumeCommand(uint32_t serialNumber)
     CClockConnection::Hold device = BeginCommand();
     if (device && device->GetSerialNumber() != serialNumber) {
         // What the user chose was chosen for the other clock.
-        ShowProgramMessage(this, QString::fromUtf8(kStrClockChanged));
+        ShowProgramMessage(this, Tr(kStrClockChanged));
         return {};
     }
     return device;
@@ -90,7 +90,7 @@ bool CKerovantDlg::AwaitWrite(const CClockDevice& device, const WriteTicket& tic
         return true;
     // The write's own outcome, not the link's state now: a write the clock
     // acknowledged before the cable was pulled has landed.
-    ShowProgramMessage(this, QString::fromStdString(WriteFailureText(message, outcome)));
+    ShowProgramMessage(this, WriteFailureMessage(message, outcome));
     return false;
 }
 
@@ -221,7 +221,7 @@ void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
     // with the link still up; a time the clock acknowledged has been set,
     // whatever became of the link since.
     if (result.outcome != SecondSetResult::Outcome::Sent)
-        ShowProgramMessage(this, QString::fromUtf8(kStrErrorSettingTime));
+        ShowProgramMessage(this, Tr(kStrErrorSettingTime));
 }
 
 void CKerovantDlg::SetTimeCodeSettings()
@@ -331,8 +331,7 @@ void CKerovantDlg::AskToStartHands()
     }
     const CommandScope running(commandRunning_);
     const QMessageBox::StandardButton answer =
-        ShowMessage(this, QMessageBox::Question, QString(), QString::fromUtf8(kStrHandsStopped),
-                    QMessageBox::Yes | QMessageBox::No);
+        ShowMessage(this, QMessageBox::Question, QString(), Tr(kStrHandsStopped), QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     CClockConnection::Hold device = BeginCommand();

@@ -53,8 +53,10 @@ constexpr int kEditPadding = 10;
 // A page of the slider is a fifth of its range.
 constexpr int kIlluminationPageStep = 2;
 
-// The longest texts the three boxes show; each box is wide enough for them.
-const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amplitude modulated", "Unknown time code"};
+// The longest texts the three boxes show, in English; each box is wide enough
+// for them in the user's language.
+const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amplitude modulated", "Unknown time code",
+                                        kOfflineText};
 
 // The one offline tick counter of the program (signed 32-bit, from 0).
 int g_offlineTicks = 0;
@@ -75,7 +77,7 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
 
     // The desktop gives an application no window menu of its own; the About
     // item is offered in the window's context menu and on F1 instead.
-    aboutAction_ = new QAction(QString::fromUtf8(kStrAboutBox), this);
+    aboutAction_ = new QAction(Tr(kStrAboutBox), this);
     aboutAction_->setObjectName(QStringLiteral("aboutAction"));
     aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
     aboutAction_->setShortcutContext(Qt::WindowShortcut);
@@ -90,7 +92,7 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDi
     insertActions(aboutAction_, {connectionMenu_->menuAction(), separator});
     // The link's latest events, for a user to send when the clock
     // misbehaved; above the About item.
-    saveTraceAction_ = new QAction(QString::fromUtf8(kStrSaveLinkTrace), this);
+    saveTraceAction_ = new QAction(Tr(kStrSaveLinkTrace), this);
     saveTraceAction_->setObjectName(QStringLiteral("saveLinkTraceAction"));
     connect(saveTraceAction_, &QAction::triggered, this, &CKerovantDlg::SaveLinkTrace);
     insertAction(aboutAction_, saveTraceAction_);
@@ -135,7 +137,7 @@ void CKerovantDlg::BuildControls()
 {
     const auto captioned = [this](const char* caption, QLineEdit* edit, int id, const char* name) {
         auto* column = new QVBoxLayout;
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
+        auto* label = new QLabel(Tr(caption), this);
         SetControlId(edit, id, name);
         edit->setAccessibleName(label->text());
         column->addWidget(label);
@@ -159,7 +161,7 @@ void CKerovantDlg::BuildControls()
     // kept while it is hidden, so the lines below do not jump.
     clockOffset_ = new QLabel(this);
     clockOffset_->setObjectName(QStringLiteral("clockOffset"));
-    clockOffset_->setAccessibleName(QString::fromUtf8(kClockOffsetName));
+    clockOffset_->setAccessibleName(Tr(kStrClockOffsetName));
     clockOffset_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QSizePolicy keepPlace = clockOffset_->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
@@ -185,7 +187,7 @@ void CKerovantDlg::BuildControls()
     };
     buttonColumn_ = new QVBoxLayout;
     for (const CommandButton& entry : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(entry.text), this);
+        auto* button = new QPushButton(Tr(entry.text), this);
         SetControlId(button, entry.id, entry.name);
         button->setAutoDefault(false);
         buttonColumn_->addWidget(button);
@@ -209,7 +211,7 @@ void CKerovantDlg::BuildControls()
     illumination_->setTickInterval(1);
     illumination_->setSingleStep(1);
     illumination_->setPageStep(kIlluminationPageStep);
-    illuminationLabel_ = new QLabel(QString::fromUtf8(kStrIllumination), this);
+    illuminationLabel_ = new QLabel(Tr(kStrIllumination), this);
     SetControlId(illuminationLabel_, kIdIlluminationLabel, "illuminationLabel");
     illuminationLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     illumination_->setAccessibleName(illuminationLabel_->text());
@@ -217,7 +219,7 @@ void CKerovantDlg::BuildControls()
     sliderColumn_->addWidget(illumination_);
     sliderColumn_->addWidget(illuminationLabel_);
 
-    ok_ = new QPushButton(QString::fromUtf8(kStrOk), this);
+    ok_ = new QPushButton(Tr(kStrOk), this);
     SetControlId(ok_, kIdOk, "ok");
     ok_->setDefault(true);
     ok_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -261,7 +263,7 @@ void CKerovantDlg::ApplyMetrics()
     const QFontMetrics metrics(font());
     int textWidth = 0;
     for (const char* text : kLongestBoxTexts)
-        textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromUtf8(text)));
+        textWidth = std::max(textWidth, metrics.horizontalAdvance(Tr(text)));
     for (QLineEdit* edit : {localTime_, utcTime_, timeCodeStatus_}) {
         edit->setMinimumWidth(textWidth + du.x(kEditPadding));
         edit->setMinimumHeight(du.y(kEditHeight));
@@ -348,15 +350,20 @@ void CKerovantDlg::done(int result)
 void CKerovantDlg::SetText(QLineEdit* edit, const std::string& text)
 {
     // Setting an unchanged text would still move the cursor and drop a
-    // selection the user is copying from.
-    const QString value = QString::fromStdString(text);
+    // selection the user is copying from. The fixed status texts are
+    // translated; times and numbers are not in the translation and stay.
+    const QString value = Tr(text.c_str());
     if (edit->text() != value)
         edit->setText(value);
 }
 
 void CKerovantDlg::SetText(QLabel* label, const std::string& text)
 {
-    const QString value = QString::fromStdString(text);
+    SetTranslated(label, Tr(text.c_str()));
+}
+
+void CKerovantDlg::SetTranslated(QLabel* label, const QString& value)
+{
     if (label->text() != value)
         label->setText(value);
 }
@@ -470,8 +477,9 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
     SetText(timeCodeStatus_, TimeCodeText(status));
     FirmwareVersion firmware;
     device.GetFirmwareVersion(firmware);
-    SetText(firmwareVersion_, FirmwareText(firmware));
-    SetText(serialNumber_, SerialText(device.GetSerialNumber()));
+    SetTranslated(firmwareVersion_, Tr(kStrFirmwareLine).arg(QString::fromStdString(FirmwareNumber(firmware))));
+    SetTranslated(serialNumber_,
+                  Tr(kStrSerialLine).arg(QString::fromStdString(SerialNumber(device.GetSerialNumber()))));
     ShowIlluminationAvailable(firmware);
     ShowCause(std::string());
     ShowClockOffset(&device);
@@ -484,7 +492,7 @@ void CKerovantDlg::ShowIlluminationAvailable(const FirmwareVersion& firmware)
     const bool available = ProtocolVersionFor(firmware) >= 2;
     const QString why = available
         ? QString()
-        : QString::fromUtf8(kStrNoIllumination)
+        : Tr(kStrNoIllumination)
               .arg(QStringLiteral("%1.%2.%3").arg(firmware.major).arg(firmware.minor).arg(firmware.build));
     if (illumination_->isEnabled() == available && illumination_->toolTip() == why)
         return;
@@ -517,7 +525,7 @@ void CKerovantDlg::ShowClockOffset(const CClockDevice* device)
         shown.setColor(QPalette::WindowText, warning);
     if (clockOffset_->palette() != shown)
         clockOffset_->setPalette(shown);
-    const QString description = warn ? QStringLiteral("More than half a second off") : QString();
+    const QString description = warn ? Tr(kStrClockOffsetWarning) : QString();
     if (clockOffset_->accessibleDescription() != description)
         clockOffset_->setAccessibleDescription(description);
     clockOffset_->show();
@@ -553,13 +561,12 @@ void CKerovantDlg::SaveLinkTrace()
         return;
     const CommandScope running(commandRunning_);
     const QString suggestion = QDir::home().filePath(QString::fromUtf8(kStrLinkTraceFile));
-    const QString path = AskSaveFileName(this, QString::fromUtf8(kStrSaveLinkTraceCaption), suggestion,
-                                         QString::fromUtf8(kStrLinkTraceFilter));
+    const QString path = AskSaveFileName(this, Tr(kStrSaveLinkTraceCaption), suggestion, Tr(kStrLinkTraceFilter));
     if (path.isEmpty())
         return;
     std::string reason;
     if (!connection_->TraceRing()->Save(path.toStdString(), &reason))
-        ShowProgramMessage(this, QString::fromUtf8(kStrLinkTraceNotSaved).arg(path, QString::fromStdString(reason)));
+        ShowProgramMessage(this, Tr(kStrLinkTraceNotSaved).arg(path, QString::fromStdString(reason)));
 }
 
 void CKerovantDlg::ChooseConnection(const QString& devicePath)

@@ -182,6 +182,8 @@ private:
     void OpenContextMenu();
     void SetText(QLineEdit* edit, const std::string& text);
     void SetText(QLabel* label, const std::string& text);
+    // A text already in the user's language.
+    void SetTranslated(QLabel* label, const QString& text);
 
     void OnDeviceChanged();
     // The status display brought up to date now, between refreshes, without

@@ -15,17 +15,16 @@ constexpr int kHeightUnits = 121;
 }  // namespace
 
 CTimeCodeSettings::CTimeCodeSettings(QWidget* parent, uint8_t* choice)
-    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrTimeCodeSettings)), choice_(choice)
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrTimeCodeSettings)), choice_(choice)
 {
     setObjectName(QStringLiteral("timeCodeSettingsDialog"));
-    AddLabel(QString::fromUtf8(kStrTimeCodeNote), QRect(7, 7, 223, 10));
-    useDate_ =
-        Place(new QRadioButton(QString::fromUtf8(kStrUseTimeCodeDate)), kIdUseDate, "useDate", QRect(14, 30, 216, 10));
-    ignoreDate_ = Place(new QRadioButton(QString::fromUtf8(kStrIgnoreTimeCodeDate)), kIdIgnoreDate, "ignoreDate",
-                        QRect(14, 46, 216, 10));
-    auto* ok = Place(new QPushButton(QString::fromUtf8(kStrOk)), kIdOk, "ok", QRect(62, 100, 50, 14));
+    AddLabel(Tr(kStrTimeCodeNote), QRect(7, 7, 223, 10));
+    useDate_ = Place(new QRadioButton(Tr(kStrUseTimeCodeDate)), kIdUseDate, "useDate", QRect(14, 30, 216, 10));
+    ignoreDate_ =
+        Place(new QRadioButton(Tr(kStrIgnoreTimeCodeDate)), kIdIgnoreDate, "ignoreDate", QRect(14, 46, 216, 10));
+    auto* ok = Place(new QPushButton(Tr(kStrOk)), kIdOk, "ok", QRect(62, 100, 50, 14));
     ok->setDefault(true);
-    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", QRect(125, 100, 50, 14));
+    auto* cancel = Place(new QPushButton(Tr(kStrCancel)), kIdCancel, "cancel", QRect(125, 100, 50, 14));
 
     // Any value but 0 means the date is used.
     (*choice_ != 0 ? useDate_ : ignoreDate_)->setChecked(true);

@@ -10,6 +10,7 @@
 #include "CommandLine.h"
 #include "Images.h"
 #include "KerovantApp.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -71,6 +72,9 @@ int main(int argc, char** argv)
     // Qt takes its own options out of argv here.
     QApplication application(argc, argv);
     QApplication::setWindowIcon(ClockIcon());
+    // The window speaks the user's language; what the program prints on the
+    // terminal (above, and the errors below) stays English.
+    LoadUserLanguage();
 
     AppOptions options = command.options;
     options.settingsFile = CAppSettings::DefaultFile();

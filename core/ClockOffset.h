@@ -24,8 +24,7 @@
 #include <cstddef>
 #include <string>
 
-// What the line is called (its accessible name), and how it begins.
-inline constexpr const char* kClockOffsetName = "Clock vs this computer";
+// How the line begins.
 inline constexpr const char* kClockOffsetLabel = "Clock vs this computer: ";
 // An offset beyond this is shown as a warning.
 inline constexpr std::chrono::milliseconds kClockOffsetWarning{500};

@@ -25,33 +25,43 @@ std::string FormatClockTime(const ClockTime& time)
 std::string TimeCodeText(const TimeCodeStatus& status)
 {
     switch (status.type) {
-    case kTimeCodeNone: return "No time code";
+    case kTimeCodeNone: return KEROVANT_TRANSLATE_NOOP("Kerovant", "No time code");
     case kTimeCodeSmpte: {
         char text[kTextSize];
         std::snprintf(text, sizeof text, "SMPTE %d fps", status.smpteFrameMax + 1);
         return text;
     }
-    case kTimeCodeIrigBPwm: return "IRIG-B : pulse width modulated";
-    case kTimeCodeIrigBAm: return "IRIG-B(1) : amplitude modulated";
-    default: return "Unknown time code";
+    case kTimeCodeIrigBPwm: return KEROVANT_TRANSLATE_NOOP("Kerovant", "IRIG-B : pulse width modulated");
+    case kTimeCodeIrigBAm: return KEROVANT_TRANSLATE_NOOP("Kerovant", "IRIG-B(1) : amplitude modulated");
+    default: return KEROVANT_TRANSLATE_NOOP("Kerovant", "Unknown time code");
     }
+}
+
+std::string FirmwareNumber(const FirmwareVersion& v)
+{
+    char text[kTextSize];
+    std::snprintf(text, sizeof text, "%d.%d.%d", v.major, v.minor, v.build);
+    return text;
 }
 
 std::string FirmwareText(const FirmwareVersion& v)
 {
+    return "Firmware Version:  " + FirmwareNumber(v);
+}
+
+std::string SerialNumber(uint32_t n)
+{
     char text[kTextSize];
-    std::snprintf(text, sizeof text, "Firmware Version:  %d.%d.%d", v.major, v.minor, v.build);
+    if (n >= 100000000u)
+        std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(n));
+    else
+        std::snprintf(text, sizeof text, "%08ld", static_cast<long>(n));
     return text;
 }
 
 std::string SerialText(uint32_t n)
 {
-    char text[kTextSize];
-    if (n >= 100000000u)
-        std::snprintf(text, sizeof text, "Serial Number:  0x%08lX", static_cast<unsigned long>(n));
-    else
-        std::snprintf(text, sizeof text, "Serial Number:  %08ld", static_cast<long>(n));
-    return text;
+    return "Serial Number:  " + SerialNumber(n);
 }
 
 uint32_t ProductBrand(uint8_t productIndex)
@@ -100,19 +110,4 @@ std::string OfflineCause(PortState port, const std::string& path, LinkPhase phas
     case LinkPhase::Searching: break;
     }
     return "Looking for the clock on " + path + " ...";
-}
-
-std::string WriteFailureText(const char* failure, WriteOutcome outcome)
-{
-    const char* what = "";
-    switch (outcome) {
-    case WriteOutcome::Refused: what = "The clock refused it."; break;
-    case WriteOutcome::Pending:  // still undecided when the caller gave up
-    case WriteOutcome::Unanswered: what = "The clock did not answer."; break;
-    case WriteOutcome::LinkLost: what = "The connection to the clock was lost."; break;
-    case WriteOutcome::Replaced: what = "A later change took its place before it was sent."; break;
-    case WriteOutcome::Differs: what = "The clock holds other values than were sent."; break;
-    case WriteOutcome::Landed: return failure;
-    }
-    return std::string(failure) + "\n" + what;
 }

@@ -5,14 +5,17 @@
 #include "ClockDateTime.h"
 #include "ClockRecords.h"
 #include "LinkFailure.h"
+#include "Translatable.h"
 #include "SerialPort.h"
 #include "WriteOutcome.h"
 
 #include <string>
 
-inline constexpr const char* kOfflineText = "Clock is offline";
-inline constexpr const char* kFirmwareUnavailable = "Firmware Version:  not available";
-inline constexpr const char* kSerialUnavailable = "Serial Number:  not available";
+// The window shows these and the time code kinds in the user's language.
+inline constexpr const char* kOfflineText = KEROVANT_TRANSLATE_NOOP("Kerovant", "Clock is offline");
+inline constexpr const char* kFirmwareUnavailable =
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "Firmware Version:  not available");
+inline constexpr const char* kSerialUnavailable = KEROVANT_TRANSLATE_NOOP("Kerovant", "Serial Number:  not available");
 inline constexpr const char* kDefaultTitle = "Control for Orvessa";
 
 // "MM-DD-YYYY  hh:mm:ss", two blanks between date and time.
@@ -22,8 +25,12 @@ std::string FormatClockTime(const ClockTime& time);
 // The kind of time code received.
 std::string TimeCodeText(const TimeCodeStatus& status);
 std::string FirmwareText(const FirmwareVersion& version);
+// The version alone, "1.3.0".
+std::string FirmwareNumber(const FirmwareVersion& version);
 // Decimal below 100,000,000, hexadecimal from there on.
 std::string SerialText(uint32_t serialNumber);
+// The number alone.
+std::string SerialNumber(uint32_t serialNumber);
 // The window title for the identified product (kNoProduct: none yet).
 std::string ProductTitle(uint8_t productIndex);
 // The brand of the identified product, 0 while none.
@@ -41,11 +48,6 @@ enum class LinkPhase : uint8_t {
 // begins with the clock ("sends damaged replies (bad checksum)"); empty
 // for None and NoAnswer, which the link phase words better.
 std::string LinkFailureText(LinkFailure failure);
-
-// The message of a write that did not land: what failed, as the caller
-// names it ("Communication error setting clock time"), and on a second
-// line what became of the write ("The clock refused it.").
-std::string WriteFailureText(const char* failure, WriteOutcome outcome);
 
 // Why the clock cannot be reached, in words a user can act on. The port's
 // own reason comes first (no bridge, permission, busy, unplugged); with the

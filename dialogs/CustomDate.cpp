@@ -1,32 +1,44 @@
 #include "CustomDate.h"
 
 #include <QCalendar>
+#include <QCoreApplication>
 
 #include <array>
 
 namespace {
 
-// The program speaks English; the names do not follow the user's locale.
-constexpr std::array<const char*, 12> kMonthNames = {"January",   "February", "March",    "April",
-                                                     "May",       "June",     "July",     "August",
-                                                     "September", "October",  "November", "December"};
+// The messages are in the program's language: the window translates them,
+// the command-line tool loads no translation and prints them as they are.
+// The month names are the program's own, not the locale's.
+constexpr std::array<const char*, 12> kMonthNames = {
+    QT_TRANSLATE_NOOP("Kerovant", "January"),   QT_TRANSLATE_NOOP("Kerovant", "February"),
+    QT_TRANSLATE_NOOP("Kerovant", "March"),     QT_TRANSLATE_NOOP("Kerovant", "April"),
+    QT_TRANSLATE_NOOP("Kerovant", "May"),       QT_TRANSLATE_NOOP("Kerovant", "June"),
+    QT_TRANSLATE_NOOP("Kerovant", "July"),      QT_TRANSLATE_NOOP("Kerovant", "August"),
+    QT_TRANSLATE_NOOP("Kerovant", "September"), QT_TRANSLATE_NOOP("Kerovant", "October"),
+    QT_TRANSLATE_NOOP("Kerovant", "November"),  QT_TRANSLATE_NOOP("Kerovant", "December")};
+
+constexpr const char* kBadMonth = QT_TRANSLATE_NOOP("Kerovant", "Month: enter a month from 1 to 12.");
+// %1 and %2: the first and last year.
+constexpr const char* kBadYear = QT_TRANSLATE_NOOP("Kerovant", "Year: enter a year from %1 to %2.");
+// %1 the month's name, %2 the year, %3 its number of days.
+constexpr const char* kBadDay = QT_TRANSLATE_NOOP("Kerovant", "Day: %1 %2 has %3 days; enter 1 to %3.");
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Kerovant", text);
+}
 
 }  // namespace
 
 std::optional<DateProblem> CheckCustomDate(unsigned month, unsigned day, unsigned year)
 {
     if (month < 1 || month > 12)
-        return DateProblem{DateField::Month, QStringLiteral("Month: enter a month from 1 to 12.")};
+        return DateProblem{DateField::Month, Tr(kBadMonth)};
     if (year < kCustomYearFirst || year > kCustomYearLast)
-        return DateProblem{
-            DateField::Year,
-            QStringLiteral("Year: enter a year from %1 to %2.").arg(kCustomYearFirst).arg(kCustomYearLast)};
+        return DateProblem{DateField::Year, Tr(kBadYear).arg(kCustomYearFirst).arg(kCustomYearLast)};
     const int length = QCalendar().daysInMonth(static_cast<int>(month), static_cast<int>(year));
     if (day < 1 || day > static_cast<unsigned>(length))
-        return DateProblem{DateField::Day,
-                           QStringLiteral("Day: %1 %2 has %3 days; enter 1 to %3.")
-                               .arg(QLatin1String(kMonthNames[month - 1]))
-                               .arg(year)
-                               .arg(length)};
+        return DateProblem{DateField::Day, Tr(kBadDay).arg(Tr(kMonthNames[month - 1])).arg(year).arg(length)};
     return std::nullopt;
 }

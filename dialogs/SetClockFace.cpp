@@ -23,7 +23,7 @@ constexpr int kNudgeNoteHeight = 17;
 }  // namespace
 
 CSetClockFace::CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device)
-    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrClockFaceCaption)),
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrClockFaceCaption)),
       config_(config),
       display_(display),
       device_(device),
@@ -39,34 +39,30 @@ CSetClockFace::~CSetClockFace() = default;
 void CSetClockFace::BuildControls()
 {
     // Template order, which is also the tab order.
-    auto* ok = Place(new QPushButton(QString::fromUtf8(kStrOk)), kIdOk, "ok", QRect(232, 7, 50, 14));
+    auto* ok = Place(new QPushButton(Tr(kStrOk)), kIdOk, "ok", QRect(232, 7, 50, 14));
     ok->setDefault(true);
-    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", QRect(232, 24, 50, 14));
-    AddLabel(QString::fromUtf8(kStrClockFaceNote), QRect(14, 11, 173, 26));
+    auto* cancel = Place(new QPushButton(Tr(kStrCancel)), kIdCancel, "cancel", QRect(232, 24, 50, 14));
+    AddLabel(Tr(kStrClockFaceNote), QRect(14, 11, 173, 26));
     AddGroupBox(0, "settingFrame", QString(), QRect(7, 41, 275, 106));
-    faceTimeGroup_ =
-        AddGroupBox(kIdFaceTimeGroup, "faceTimeGroup", QString::fromUtf8(kStrFaceTimeGroup), QRect(14, 58, 230, 41));
-    alignGroup_ = AddGroupBox(kIdAlignGroup, "alignGroup", QString::fromUtf8(kStrAlignSeconds), QRect(13, 98, 237, 45));
+    faceTimeGroup_ = AddGroupBox(kIdFaceTimeGroup, "faceTimeGroup", Tr(kStrFaceTimeGroup), QRect(14, 58, 230, 41));
+    alignGroup_ = AddGroupBox(kIdAlignGroup, "alignGroup", Tr(kStrAlignSeconds), QRect(13, 98, 237, 45));
     // One line of 8 units in the template, but our fonts set the text wider
     // than the line: it may wrap onto a second, which the frame has room
     // for above Forward.
-    nudgeNote_ = Place(new QLabel(QString::fromUtf8(kStrNudgeNote)), kIdNudgeNote, "nudgeNote",
-                       QRect(18, 107, 227, kNudgeNoteHeight));
+    nudgeNote_ = Place(new QLabel(Tr(kStrNudgeNote)), kIdNudgeNote, "nudgeNote", QRect(18, 107, 227, kNudgeNoteHeight));
     nudgeNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     nudgeNote_->setWordWrap(true);
-    QGroupBox* motionGroup = AddGroupBox(0, "handMotion", QString::fromUtf8(kStrHandMotion), QRect(10, 155, 248, 41));
+    QGroupBox* motionGroup = AddGroupBox(0, "handMotion", Tr(kStrHandMotion), QRect(10, 155, 248, 41));
     motionGroup->setAlignment(Qt::AlignHCenter);
-    forward_ = Place(new QPushButton(QString::fromUtf8(kStrForward)), kIdForward, "forward", QRect(104, 125, 53, 11));
-    sweep_ = Place(new QPushButton(QString::fromUtf8(kStrSweep)), kIdSweep, "sweep", QRect(74, 168, 50, 14));
-    step_ = Place(new QPushButton(QString::fromUtf8(kStrStep)), kIdStep, "step", QRect(146, 168, 50, 14));
-    setClock_ = Place(new QCheckBox(QString::fromUtf8(kStrCheckToSet)), kIdSetClock, "setClock", QRect(14, 45, 79, 12));
-    auto* hours = Place(new QLineEdit, kIdHours, "hours", QRect(88, 75, 14, 12), QString::fromUtf8(kStrFaceHours));
-    auto* minutes =
-        Place(new QLineEdit, kIdMinutes, "minutes", QRect(111, 75, 14, 12), QString::fromUtf8(kStrFaceMinutes));
-    auto* seconds =
-        Place(new QLineEdit, kIdSeconds, "seconds", QRect(134, 75, 13, 12), QString::fromUtf8(kStrFaceSeconds));
-    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", QRect(153, 72, 12, 18), QString::fromUtf8(kStrFaceSpin));
-    spin_->SetNames(QString::fromUtf8(kStrFaceSpin), QString::fromUtf8(kStrFaceArrows));
+    forward_ = Place(new QPushButton(Tr(kStrForward)), kIdForward, "forward", QRect(104, 125, 53, 11));
+    sweep_ = Place(new QPushButton(Tr(kStrSweep)), kIdSweep, "sweep", QRect(74, 168, 50, 14));
+    step_ = Place(new QPushButton(Tr(kStrStep)), kIdStep, "step", QRect(146, 168, 50, 14));
+    setClock_ = Place(new QCheckBox(Tr(kStrCheckToSet)), kIdSetClock, "setClock", QRect(14, 45, 79, 12));
+    auto* hours = Place(new QLineEdit, kIdHours, "hours", QRect(88, 75, 14, 12), Tr(kStrFaceHours));
+    auto* minutes = Place(new QLineEdit, kIdMinutes, "minutes", QRect(111, 75, 14, 12), Tr(kStrFaceMinutes));
+    auto* seconds = Place(new QLineEdit, kIdSeconds, "seconds", QRect(134, 75, 13, 12), Tr(kStrFaceSeconds));
+    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", QRect(153, 72, 12, 18), Tr(kStrFaceSpin));
+    spin_->SetNames(Tr(kStrFaceSpin), Tr(kStrFaceArrows));
     AddGroupBox(kIdFaceFrame, "faceFrame", QString(), QRect(83, 67, 69, 25));
     AddLabel(QStringLiteral(":"), QRect(103, 77, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
     AddLabel(QStringLiteral(":"), QRect(126, 76, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
@@ -175,8 +171,8 @@ void CSetClockFace::OnOk()
             // Most likely fields left untouched: the user confirms, and then
             // no face time is sent.
             const QMessageBox::StandardButton answer =
-                ShowMessage(this, QMessageBox::Critical, QString::fromUtf8(kStrZeroFaceTimeCaption),
-                            QString::fromUtf8(kStrZeroFaceTime), QMessageBox::Yes | QMessageBox::No);
+                ShowMessage(this, QMessageBox::Critical, Tr(kStrZeroFaceTimeCaption), Tr(kStrZeroFaceTime),
+                            QMessageBox::Yes | QMessageBox::No);
             if (answer != QMessageBox::Yes)
                 return;
         } else if (!SendFaceTime()) {
@@ -212,7 +208,7 @@ bool CSetClockFace::SendFaceTime()
     if (outcome != WriteOutcome::Landed) {
         // Restarting now would set the hands moving from a position the
         // clock does not know.
-        ShowProgramMessage(this, QString::fromStdString(WriteFailureText(kStrErrorSettingFaceTime, outcome)));
+        ShowProgramMessage(this, WriteFailureMessage(kStrErrorSettingFaceTime, outcome));
         return false;
     }
     // The configuration as it came: the hands move again.

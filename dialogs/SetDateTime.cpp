@@ -36,7 +36,7 @@ CSetDateTime::FieldIndex FieldOf(DateField field)
 }  // namespace
 
 CSetDateTime::CSetDateTime(QWidget* parent, UtcClock clock)
-    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrSetDateTimeCaption)),
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrSetDateTimeCaption)),
       clock_(clock ? std::move(clock) : UtcClock([] { return QDateTime::currentDateTimeUtc(); }))
 {
     setObjectName(QStringLiteral("setDateTimeDialog"));
@@ -49,23 +49,23 @@ CSetDateTime::~CSetDateTime() = default;
 void CSetDateTime::BuildControls()
 {
     // Template order, which is also the tab order.
-    pcClock_ = Place(new QRadioButton(QString::fromUtf8(kStrPcClock)), kIdPcClock, "pcClock", QRect(10, 10, 125, 14));
-    custom_ = Place(new QRadioButton(QString::fromUtf8(kStrCustom)), kIdCustom, "custom", QRect(10, 39, 40, 15));
-    auto* hour = Place(new QLineEdit, kIdHour, "hour", QRect(61, 41, 14, 12), QString::fromUtf8(kStrHour));
-    auto* minute = Place(new QLineEdit, kIdMinute, "minute", QRect(82, 41, 14, 12), QString::fromUtf8(kStrMinute));
-    auto* second = Place(new QLineEdit, kIdSecond, "second", QRect(104, 41, 13, 12), QString::fromUtf8(kStrSecond));
-    auto* month = Place(new QLineEdit, kIdMonth, "month", QRect(126, 41, 14, 13), QString::fromUtf8(kStrMonth));
-    auto* day = Place(new QLineEdit, kIdDay, "day", QRect(147, 41, 14, 12), QString::fromUtf8(kStrDayOfMonth));
-    auto* year = Place(new QLineEdit, kIdYear, "year", QRect(169, 41, 28, 12), QString::fromUtf8(kStrYear));
-    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", QRect(210, 38, 12, 18), QString::fromUtf8(kStrDateTimeSpin));
-    spin_->SetNames(QString::fromUtf8(kStrDateTimeSpin), QString::fromUtf8(kStrDateTimeArrows));
-    auto* setNow = Place(new QPushButton(QString::fromUtf8(kStrSetNow)), kIdSetNow, "setNow", QRect(32, 86, 50, 14));
+    pcClock_ = Place(new QRadioButton(Tr(kStrPcClock)), kIdPcClock, "pcClock", QRect(10, 10, 125, 14));
+    custom_ = Place(new QRadioButton(Tr(kStrCustom)), kIdCustom, "custom", QRect(10, 39, 40, 15));
+    auto* hour = Place(new QLineEdit, kIdHour, "hour", QRect(61, 41, 14, 12), Tr(kStrHour));
+    auto* minute = Place(new QLineEdit, kIdMinute, "minute", QRect(82, 41, 14, 12), Tr(kStrMinute));
+    auto* second = Place(new QLineEdit, kIdSecond, "second", QRect(104, 41, 13, 12), Tr(kStrSecond));
+    auto* month = Place(new QLineEdit, kIdMonth, "month", QRect(126, 41, 14, 13), Tr(kStrMonth));
+    auto* day = Place(new QLineEdit, kIdDay, "day", QRect(147, 41, 14, 12), Tr(kStrDayOfMonth));
+    auto* year = Place(new QLineEdit, kIdYear, "year", QRect(169, 41, 28, 12), Tr(kStrYear));
+    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", QRect(210, 38, 12, 18), Tr(kStrDateTimeSpin));
+    spin_->SetNames(Tr(kStrDateTimeSpin), Tr(kStrDateTimeArrows));
+    auto* setNow = Place(new QPushButton(Tr(kStrSetNow)), kIdSetNow, "setNow", QRect(32, 86, 50, 14));
     setNow->setDefault(true);
-    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", QRect(129, 86, 50, 14));
+    auto* cancel = Place(new QPushButton(Tr(kStrCancel)), kIdCancel, "cancel", QRect(129, 86, 50, 14));
     const Qt::Alignment colon = Qt::AlignHCenter | Qt::AlignTop;
     AddLabel(QStringLiteral(":"), QRect(74, 42, 8, 8), colon);
     AddLabel(QStringLiteral(":"), QRect(140, 42, 8, 8), colon);
-    AddLabel(QString::fromUtf8(kStrUtcNote), QRect(7, 63, 189, 20));
+    AddLabel(Tr(kStrUtcNote), QRect(7, 63, 189, 20));
     timeFrame_ = AddGroupBox(kIdTimeFrame, "timeFrame", QString(), QRect(55, 33, 67, 25));
     AddLabel(QStringLiteral(":"), QRect(96, 42, 8, 8), colon);
     AddLabel(QStringLiteral(":"), QRect(161, 42, 8, 8), colon);
@@ -74,8 +74,8 @@ void CSetDateTime::BuildControls()
     // does not cut them, and never wrapped (a wrapped label asks for a line
     // a pixel taller than 8 units in some fonts).
     for (const auto& [text, x] : {std::pair{kStrTime, 83}, std::pair{kStrDate, 146}}) {
-        QLabel* caption = AddLabel(QString::fromUtf8(text), QRect(x - kCaptionRoom, 28, 16 + 2 * kCaptionRoom, 8),
-                                   Qt::AlignHCenter | Qt::AlignTop);
+        QLabel* caption =
+            AddLabel(Tr(text), QRect(x - kCaptionRoom, 28, 16 + 2 * kCaptionRoom, 8), Qt::AlignHCenter | Qt::AlignTop);
         caption->setWordWrap(false);
     }
     dateFrame_ = AddGroupBox(kIdDateFrame, "dateFrame", QString(), QRect(124, 33, 77, 25));

@@ -1,5 +1,7 @@
 #include "TimeFieldGroup.h"
 
+#include "Strings.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -50,8 +52,8 @@ CNarrowSpin::CNarrowSpin(QWidget* parent) : QWidget(parent), up_(new QToolButton
 void CNarrowSpin::SetNames(const QString& spinName, const QString& arrowName)
 {
     setAccessibleName(spinName);
-    up_->setAccessibleName(arrowName + QStringLiteral(" up"));
-    down_->setAccessibleName(arrowName + QStringLiteral(" down"));
+    up_->setAccessibleName(Tr(kStrArrowUp).arg(arrowName));
+    down_->setAccessibleName(Tr(kStrArrowDown).arg(arrowName));
 }
 
 void CNarrowSpin::resizeEvent(QResizeEvent* event)

@@ -30,7 +30,7 @@ QRect Below(int x, int y, int width, int height)
 CTzDlg::CTzDlg(QWidget* parent, const DstRuleSet& block) : CTzDlg(parent, block, LoadTimeZoneCatalogue()) { }
 
 CTzDlg::CTzDlg(QWidget* parent, const DstRuleSet& block, std::vector<TimeZoneEntry> catalogue)
-    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrTzCaption)),
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrTzCaption)),
       block_(block),
       catalogue_(std::move(catalogue))
 {
@@ -45,31 +45,27 @@ void CTzDlg::BuildControls()
 {
     // Template order, which is also the tab order; the filter goes just
     // before the list it narrows.
-    auto* ok = Place(new QPushButton(QString::fromUtf8(kStrOk)), kIdOk, "ok", Below(59, 170, 50, 14));
+    auto* ok = Place(new QPushButton(Tr(kStrOk)), kIdOk, "ok", Below(59, 170, 50, 14));
     ok->setDefault(true);
-    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", Below(149, 170, 50, 14));
-    AddLabel(QString::fromUtf8(kStrTzInstructions), QRect(7, 6, 254, 26));
+    auto* cancel = Place(new QPushButton(Tr(kStrCancel)), kIdCancel, "cancel", Below(149, 170, 50, 14));
+    AddLabel(Tr(kStrTzInstructions), QRect(7, 6, 254, 26));
 
-    filter_ =
-        Place(new QLineEdit, 0, "filter", QRect(7, kFilterTop, 254, kFilterHeight), QString::fromUtf8(kStrFilterZones));
-    filter_->setPlaceholderText(QString::fromUtf8(kStrFilterZonesHint));
+    filter_ = Place(new QLineEdit, 0, "filter", QRect(7, kFilterTop, 254, kFilterHeight), Tr(kStrFilterZones));
+    filter_->setPlaceholderText(Tr(kStrFilterZonesHint));
     filter_->setClearButtonEnabled(true);
 
-    list_ = Place(new QListView, kIdZoneList, "zoneList", Below(7, 41, 254, 83), QString::fromUtf8(kStrZoneListRole));
+    list_ = Place(new QListView, kIdZoneList, "zoneList", Below(7, 41, 254, 83), Tr(kStrZoneListRole));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);  // hundreds of rows of one height: no per-row measuring
 
-    AddLabel(QString::fromUtf8(kStrBias), Below(7, 134, 14, 10));
-    negative_ = Place(new QCheckBox(QString::fromUtf8(kStrBiasNegative)), kIdBiasNegative, "biasNegative",
-                      Below(108, 133, 82, 10));
-    auto* hours = Place(new QLineEdit, kIdHours, "hours", Below(25, 131, 14, 12), QString::fromUtf8(kStrBiasHours));
-    auto* minutes =
-        Place(new QLineEdit, kIdMinutes, "minutes", Below(47, 131, 14, 12), QString::fromUtf8(kStrBiasMinutes));
-    auto* seconds =
-        Place(new QLineEdit, kIdSeconds, "seconds", Below(69, 131, 13, 12), QString::fromUtf8(kStrBiasSeconds));
-    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", Below(89, 128, 12, 18), QString::fromUtf8(kStrBiasSpin));
-    spin_->SetNames(QString::fromUtf8(kStrBiasSpin), QString::fromUtf8(kStrBiasArrows));
+    AddLabel(Tr(kStrBias), Below(7, 134, 14, 10));
+    negative_ = Place(new QCheckBox(Tr(kStrBiasNegative)), kIdBiasNegative, "biasNegative", Below(108, 133, 82, 10));
+    auto* hours = Place(new QLineEdit, kIdHours, "hours", Below(25, 131, 14, 12), Tr(kStrBiasHours));
+    auto* minutes = Place(new QLineEdit, kIdMinutes, "minutes", Below(47, 131, 14, 12), Tr(kStrBiasMinutes));
+    auto* seconds = Place(new QLineEdit, kIdSeconds, "seconds", Below(69, 131, 13, 12), Tr(kStrBiasSeconds));
+    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", Below(89, 128, 12, 18), Tr(kStrBiasSpin));
+    spin_->SetNames(Tr(kStrBiasSpin), Tr(kStrBiasArrows));
     AddGroupBox(kIdBiasFrame, "biasFrame", QString(), Below(23, 123, 64, 25));
     AddLabel(QStringLiteral(":"), Below(39, 133, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
     AddLabel(QStringLiteral(":"), Below(61, 132, 8, 8), Qt::AlignHCenter | Qt::AlignTop);

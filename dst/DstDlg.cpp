@@ -102,7 +102,7 @@ const GroupPlace kStartPlace = {
       {DstId::StartMinute, "startMinute", kStrStartMinute, {82, 194, 13, 12}},
       {DstId::StartSecond, "startSecond", kStrStartSecond, {102, 194, 13, 12}}}},
     {DstId::StartTimeSpin, "startSpin", kStrStartSpin, {120, 193, 10, 14}},
-    "start time",
+    kStrStartArrows,
     {DstId::StartTimeFrame, "startFrame", kStrStartFrame, {60, 187, 59, 23}},
     {{{11, 144, 48, 8}, {11, 161, 48, 8}, {11, 176, 48, 8}, {11, 196, 48, 8}}},
     {{{77, 195, 5, 8}, {95, 195, 7, 8}}},
@@ -127,7 +127,7 @@ const GroupPlace kEndPlace = {
       {DstId::EndMinute, "endMinute", kStrEndMinute, {213, 194, 13, 12}},
       {DstId::EndSecond, "endSecond", kStrEndSecond, {233, 194, 13, 12}}}},
     {DstId::EndTimeSpin, "endSpin", kStrEndSpin, {251, 193, 10, 14}},
-    "end time",
+    kStrEndArrows,
     {DstId::EndTimeFrame, "endFrame", kStrEndFrame, {191, 187, 59, 23}},
     {{{142, 144, 48, 8}, {142, 161, 48, 8}, {142, 176, 48, 8}, {142, 196, 48, 8}}},
     {{{208, 195, 5, 8}, {226, 195, 7, 8}}},
@@ -143,15 +143,29 @@ int Id(DstId id)
     return static_cast<int>(id);
 }
 
+// A text of the string table, or of the rules' own names, as the user's
+// language has it.
 QString Text(const char* utf8)
 {
-    return QString::fromUtf8(utf8);
+    return Tr(utf8);
 }
 
 // The entry a list's text names, case aside; -1 for none.
 int EntryNamed(const QComboBox& list, const QString& text)
 {
     return list.findText(text.trimmed(), Qt::MatchFixedString);
+}
+
+// A refusal in the user's language: its values are names of ours (a
+// month) or numbers, which the translation leaves as they are.
+QString RefusalText(const DstRefusal& refusal)
+{
+    if (!refusal.group || !refusal.problem)
+        return QString::fromStdString(refusal.message);
+    QString problem = Tr(refusal.problem);
+    if (!refusal.value1.empty())
+        problem = problem.arg(Tr(refusal.value1.c_str()), Tr(refusal.value2.c_str()));
+    return Tr(kStrDstRefusal).arg(Tr(refusal.group), problem);
 }
 
 sys_seconds ComputerUtc()
@@ -220,7 +234,7 @@ void CDstDlg::PlaceBiasRow()
         biasFields_->AddField(edits_[f.id], kTimeKinds[i]);
     }
     auto* spin = Place(new CNarrowSpin, Id(DstId::BiasSpin), "biasSpin", QRect(76, 17, 10, 14), Text(kStrDstBiasSpin));
-    spin->SetNames(Text(kStrDstBiasSpin), QStringLiteral("bias"));
+    spin->SetNames(Text(kStrDstBiasSpin), Text(kStrDstBiasArrows));
     biasFields_->SetSpin(spin);
     checkBoxes_[DstId::BiasNegative] =
         Place(new QCheckBox(Text(kStrBiasNegative)), Id(DstId::BiasNegative), "biasNegative", QRect(91, 19, 70, 10));
@@ -245,8 +259,7 @@ void CDstDlg::PlaceRuleGroup(bool start)
         list->setInsertPolicy(QComboBox::NoInsert);
         const bool weekdays = f == &g.dayOfWeek;
         for (int i = 0; i < (weekdays ? kWeekdays : kMonths); ++i) {
-            const std::string_view name = weekdays ? kDstWeekdayNames[size_t(i)] : kDstMonthNames[size_t(i)];
-            list->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+            list->addItem(Text(weekdays ? kDstWeekdayNames[size_t(i)].data() : kDstMonthNames[size_t(i)].data()));
         }
         list->setMaxVisibleItems(list->count());
         lists_[f->id] = list;
@@ -262,7 +275,7 @@ void CDstDlg::PlaceRuleGroup(bool start)
         fields->AddField(edits_[f.id], kRuleTimeKinds[i]);
     }
     auto* spin = Place(new CNarrowSpin, Id(g.spin.id), g.spin.name, g.spin.units, Text(g.spin.role));
-    spin->SetNames(Text(g.spin.role), QString::fromUtf8(g.arrows));
+    spin->SetNames(Text(g.spin.role), Text(g.arrows));
     fields->SetSpin(spin);
 }
 
@@ -521,7 +534,7 @@ void CDstDlg::OnOk()
         // The clock would replace a value it cannot use by its defaults;
         // the user corrects it here instead.
         const DstRefusal refusal = result.refusal.value_or(DstRefusal{});
-        ShowMessage(this, QMessageBox::NoIcon, windowTitle(), QString::fromStdString(refusal.message), QMessageBox::Ok);
+        ShowMessage(this, QMessageBox::NoIcon, windowTitle(), RefusalText(refusal), QMessageBox::Ok);
         if (QWidget* control = Control(Id(refusal.focus))) {
             control->setFocus(Qt::OtherFocusReason);
             if (auto* edit = qobject_cast<QLineEdit*>(control))

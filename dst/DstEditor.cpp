@@ -24,14 +24,28 @@ struct Group {
     DstRule DstRuleSet::*rule;
 };
 
-const Group kStart = {
-    "Daylight savings time start", kStartRadios,     DstId::StartDayOfWeek, DstId::StartMonth,  DstId::StartDay,
-    DstId::StartTimeFrame,         DstId::StartHour, DstId::StartMinute,    DstId::StartSecond, DstId::StartTimeSpin,
-    &DstRuleSet::startRule};
-const Group kEnd = {
-    "Daylight savings time end", kEndRadios,     DstId::EndDayOfWeek, DstId::EndMonth,  DstId::EndDay,
-    DstId::EndTimeFrame,         DstId::EndHour, DstId::EndMinute,    DstId::EndSecond, DstId::EndTimeSpin,
-    &DstRuleSet::endRule};
+const Group kStart = {KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight savings time start"),
+                      kStartRadios,
+                      DstId::StartDayOfWeek,
+                      DstId::StartMonth,
+                      DstId::StartDay,
+                      DstId::StartTimeFrame,
+                      DstId::StartHour,
+                      DstId::StartMinute,
+                      DstId::StartSecond,
+                      DstId::StartTimeSpin,
+                      &DstRuleSet::startRule};
+const Group kEnd = {KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight savings time end"),
+                    kEndRadios,
+                    DstId::EndDayOfWeek,
+                    DstId::EndMonth,
+                    DstId::EndDay,
+                    DstId::EndTimeFrame,
+                    DstId::EndHour,
+                    DstId::EndMinute,
+                    DstId::EndSecond,
+                    DstId::EndTimeSpin,
+                    &DstRuleSet::endRule};
 // Start before end: the order of the tab stops, so a refusal names the first
 // wrong value the user reaches.
 const std::array<const Group*, 2> kGroups = {&kStart, &kEnd};
@@ -119,39 +133,45 @@ int SelectedRadio(const DstControls& c, const Group& g)
 
 std::optional<DstRefusal> CheckGroup(const DstControls& c, const Group& g, const Group& other)
 {
-    const auto refuse = [&](const std::string& what, DstId focus) {
-        return DstRefusal{std::string(g.name) + ": " + what, focus};
+    const auto refuse = [&](const char* problem, DstId focus, const std::string& value1 = {},
+                            const std::string& value2 = {}) {
+        std::string what = problem;
+        for (const auto& [mark, value] : {std::pair{"%1", &value1}, std::pair{"%2", &value2}}) {
+            if (const size_t at = what.find(mark); at != std::string::npos)
+                what.replace(at, 2, *value);
+        }
+        return DstRefusal{std::string(g.name) + ": " + what, focus, g.name, problem, value1, value2};
     };
     const int radio = SelectedRadio(c, g);
     if (radio < 0)
-        return refuse("choose a week (First to Last) or Absolute.", g.radios[0]);
+        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a week (First to Last) or Absolute."), g.radios[0]);
     const bool absolute = radio == kAbsolute;
     // One mode holds the form of both rules: a weekday rule beside a fixed
     // date would reach the clock as a day of the month equal to its week.
     const int otherRadio = SelectedRadio(c, other);
     if (otherRadio >= 0 && (otherRadio == kAbsolute) != absolute)
-        return refuse("choose Absolute in both groups or a week in both.", g.radios[radio]);
+        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "choose Absolute in both groups or a week in both."),
+                      g.radios[radio]);
     if (!absolute && c.Selection(g.dayOfWeek) < 0)
-        return refuse("choose a day of the week.", g.dayOfWeek);
+        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a day of the week."), g.dayOfWeek);
     const int month = c.Selection(g.month) + 1;
     if (month < 1 || month > 12)
-        return refuse("choose a month.", g.month);
+        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a month."), g.month);
     if (absolute) {
         const std::string text = c.Text(g.day);
         const int day = DayValue(text);
         if (!IsPlainNumber(text) || day < 1 || day > 31)
-            return refuse("type a day of the month from 1 to 31.", g.day);
+            return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "type a day of the month from 1 to 31."), g.day);
         if (static_cast<unsigned>(day) > DaysInMonth(static_cast<unsigned>(month)))
-            return refuse(std::string(kDstMonthNames[month - 1]) + " has " + std::to_string(DaysInMonth(month)) +
-                              " days.",
-                          g.day);
+            return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 has %2 days."), g.day,
+                          std::string(kDstMonthNames[month - 1]), std::to_string(DaysInMonth(month)));
     }
     if (FieldValue(c.Text(g.hour)) > 24)
-        return refuse("type an hour from 0 to 24.", g.hour);
+        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "type an hour from 0 to 24."), g.hour);
     if (FieldValue(c.Text(g.minute)) > 60)
-        return refuse("type a minute from 0 to 60.", g.minute);
+        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "type a minute from 0 to 60."), g.minute);
     if (FieldValue(c.Text(g.second)) > 60)
-        return refuse("type a second from 0 to 60.", g.second);
+        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "type a second from 0 to 60."), g.second);
     return std::nullopt;
 }
 

@@ -15,6 +15,8 @@
 #include "DstRuleSet.h"
 #include "DstZoneImport.h"
 
+#include "Translatable.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <map>
@@ -71,13 +73,17 @@ enum class DstId : int {
     ImportZone = 1078,             // "From Zone...", beside the import
 };
 
-// The title of the dialog, also the caption of its refusal messages.
-inline constexpr const char* kDstDialogTitle = "Daylight Savings Time Configuration";
+// The title of the dialog, also the caption of its refusal messages. The
+// dialog shows these four in the user's language (the string table's
+// context); the command-line tool prints them as they are.
+inline constexpr const char* kDstDialogTitle =
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight Savings Time Configuration");
 // The caption of the message that reports an import.
-inline constexpr const char* kDstImportCaption = "Daylight savings time shift reference";
+inline constexpr const char* kDstImportCaption =
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight savings time shift reference");
 // The text of the import button on this platform and of ours beside it.
-inline constexpr const char* kDstImportSystemText = "Current &System Setting";
-inline constexpr const char* kDstImportZoneText = "From Zone...";
+inline constexpr const char* kDstImportSystemText = KEROVANT_TRANSLATE_NOOP("Kerovant", "Current &System Setting");
+inline constexpr const char* kDstImportZoneText = KEROVANT_TRANSLATE_NOOP("Kerovant", "From Zone...");
 
 // The state of the controls: which boxes and radios are ticked, which list
 // entry is selected, what the edit fields hold, and which controls are
@@ -108,9 +114,19 @@ inline constexpr DstId kEndRadios[6] = {DstId::EndWeek1, DstId::EndWeek2,    Dst
 // Why OK cannot take the values shown: the message for the box (caption
 // kDstDialogTitle, one OK button) and the control to give the focus.
 struct DstRefusal {
-    std::string message;
+    std::string message;  // "Daylight savings time start: choose a month."
     DstId focus = DstId::Ok;
-    friend bool operator==(const DstRefusal&, const DstRefusal&) = default;
+    // The message in parts, for the window to show in the user's language:
+    // the group's title, the problem (its %1 and %2 stand for the values
+    // below: a month's name, a number) and those values.
+    const char* group = nullptr;
+    const char* problem = nullptr;
+    std::string value1;
+    std::string value2;
+    friend bool operator==(const DstRefusal& a, const DstRefusal& b)
+    {
+        return a.message == b.message && a.focus == b.focus;
+    }
 };
 
 // The values shown, checked: none when daylight time is off or the values

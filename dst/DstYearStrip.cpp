@@ -14,7 +14,7 @@ std::string DayAndMonth(sys_seconds onTheFace)
 {
     const year_month_day date{floor<days>(onTheFace)};
     return std::to_string(static_cast<unsigned>(date.day())) + ' ' +
-        std::string(kDstMonthNames[static_cast<unsigned>(date.month()) - 1].substr(0, 3));
+        std::string(kDstMonthShortNames[static_cast<unsigned>(date.month()) - 1]);
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ DstYearStrip YearStrip(const DstShown& shown, const DstPreviewContext& context)
             break;
         const sys_seconds ends = sys_days{(month + months{1}) / 1} - bias;
         strip.months.push_back({std::max(0.0, at(begins)), std::min(1.0, at(ends)),
-                                std::string(kDstMonthNames[static_cast<unsigned>(month.month()) - 1].substr(0, 3))});
+                                std::string(kDstMonthShortNames[static_cast<unsigned>(month.month()) - 1])});
     }
 
     if (!shown.settings)

@@ -7,10 +7,24 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// A change's day, "28 Mar", in the user's language: the strip names the
+// day of the month and the month's short name in English.
+QString DayText(const std::string& day)
+{
+    const size_t space = day.find(' ');
+    if (space == std::string::npos)
+        return QString::fromStdString(day);
+    return Tr(kStrStripDay).arg(QString::fromStdString(day.substr(0, space)), Tr(day.c_str() + space + 1));
+}
+
+}  // namespace
+
 CDstYearStripView::CDstYearStripView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("yearStrip"));
-    setAccessibleName(QString::fromUtf8(kStrDstYearStrip));
+    setAccessibleName(Tr(kStrDstYearStrip));
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -59,7 +73,7 @@ void CDstYearStripView::paintEvent(QPaintEvent*)
     }
     painter.setPen(text);
     for (const DstStripMonth& month : strip_.months) {
-        const QString name = QString::fromStdString(month.name);
+        const QString name = Tr(month.name.c_str());
         const QRectF room(x(month.from), bar.bottom(), x(month.to) - x(month.from), row);
         if (metrics.horizontalAdvance(name) < room.width())
             painter.drawText(room, Qt::AlignHCenter | Qt::AlignTop, name);
@@ -75,7 +89,7 @@ void CDstYearStripView::paintEvent(QPaintEvent*)
         const qreal at = x(change.at);
         painter.setPen(QPen(text, 2 * line));
         painter.drawLine(QPointF(at, bar.top() - line), QPointF(at, bar.bottom() + line));
-        const QString day = QString::fromStdString(change.day);
+        const QString day = DayText(change.day);
         const qreal wide = metrics.horizontalAdvance(day);
         const qreal left = std::min(std::max({at - wide / 2, free, qreal{0}}), std::max<qreal>(0, width() - wide));
         painter.setPen(text);

@@ -20,8 +20,7 @@ CDstZoneChooser::CDstZoneChooser(QWidget* parent, const QByteArray& current)
 }
 
 CDstZoneChooser::CDstZoneChooser(QWidget* parent, const QByteArray& current, std::vector<TimeZoneEntry> catalogue)
-    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, QString::fromUtf8(kStrZoneChooserCaption)),
-      catalogue_(std::move(catalogue))
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrZoneChooserCaption)), catalogue_(std::move(catalogue))
 {
     setObjectName(QStringLiteral("zoneChooser"));
     BuildControls();
@@ -33,18 +32,17 @@ CDstZoneChooser::~CDstZoneChooser() = default;
 void CDstZoneChooser::BuildControls()
 {
     // The filter comes first: a user who knows the zone types its name.
-    AddLabel(QString::fromUtf8(kStrZoneChooserNote), QRect(7, 6, 254, 18));
-    filter_ = Place(new QLineEdit, kIdFilter, "filter", QRect(7, 26, 254, 12), QString::fromUtf8(kStrFilterZones));
-    filter_->setPlaceholderText(QString::fromUtf8(kStrFilterZonesHint));
+    AddLabel(Tr(kStrZoneChooserNote), QRect(7, 6, 254, 18));
+    filter_ = Place(new QLineEdit, kIdFilter, "filter", QRect(7, 26, 254, 12), Tr(kStrFilterZones));
+    filter_->setPlaceholderText(Tr(kStrFilterZonesHint));
     filter_->setClearButtonEnabled(true);
-    list_ = Place(new QListView, kIdZoneList, "zoneList", QRect(7, 42, 254, 92),
-                  QString::fromUtf8(kStrZoneChooserListRole));
+    list_ = Place(new QListView, kIdZoneList, "zoneList", QRect(7, 42, 254, 92), Tr(kStrZoneChooserListRole));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
-    ok_ = Place(new QPushButton(QString::fromUtf8(kStrOk)), kIdOk, "ok", QRect(157, 140, 50, 14));
+    ok_ = Place(new QPushButton(Tr(kStrOk)), kIdOk, "ok", QRect(157, 140, 50, 14));
     ok_->setDefault(true);
-    auto* cancel = Place(new QPushButton(QString::fromUtf8(kStrCancel)), kIdCancel, "cancel", QRect(211, 140, 50, 14));
+    auto* cancel = Place(new QPushButton(Tr(kStrCancel)), kIdCancel, "cancel", QRect(211, 140, 50, 14));
 
     model_ = new CTimeZoneListModel(catalogue_, this);
     proxy_ = new CTimeZoneFilterModel(model_, this);

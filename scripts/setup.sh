@@ -9,6 +9,9 @@ packages=(
   ccache
   libudev-dev libgtest-dev libicu-dev
   qt6-base-dev qt6-svg-dev
+  # The translations: lupdate and lrelease, and Qt's own texts (qtbase_xx.qm)
+  # that the program loads with ours.
+  qt6-l10n-tools qt6-translations-l10n
   # The Debian package and its checks: CPack's dependency computation
   # (dpkg-shlibdeps, file), the validators of the desktop entry and the
   # AppStream metadata, and man to render the manual pages.

@@ -1,7 +1,7 @@
 // kerovant-render: draws the program's windows and the settings dialogs into
 // PNG files, without a desktop.
 //
-//   kerovant-render [--font-size POINTS] [--dark] [--scale FACTOR] [--all] OUTPUT_DIR
+//   kerovant-render [--font-size POINTS] [--dark] [--scale FACTOR] [--lang de|fr|es] [--all] OUTPUT_DIR
 //
 // Always writes into OUTPUT_DIR: main-window.png (demo clock, identified),
 // about.png (its About box), time-zone.png (a zone picked through the
@@ -20,7 +20,8 @@
 //   link-message.png           a message of the identification read
 // --dark draws them in the Fusion style with a dark palette, as on a dark
 // desktop; --scale sets the screen's scale factor (QT_SCALE_FACTOR), so the
-// pictures have that many pixels per point.
+// pictures have that many pixels per point; --lang draws them in that
+// language (English without it, whatever the locale says).
 //
 // A desktop draws the windows' title bars itself; the pictures get a plain
 // one drawn here, carrying the window's icon and title, so they show what
@@ -29,6 +30,7 @@
 #include "ClockCodec.h"
 #include "ConnectionMenu.h"
 #include "DarkPalette.h"
+#include "DialogTour.h"
 #include "DstDlg.h"
 #include "EventLoopWait.h"
 #include "Images.h"
@@ -39,6 +41,7 @@
 #include "SimClock.h"
 #include "TimeCodeSettings.h"
 #include "TimeFieldGroup.h"
+#include "Translations.h"
 #include "TzDlg.h"
 #include "ValueSlider.h"
 
@@ -130,95 +133,10 @@ bool Save(const QImage& image, const QDir& dir, const char* name)
     return true;
 }
 
-// Shows a dialog, lets it settle and saves its picture.
-bool SaveDialog(QDialog& dialog, const QDir& dir, const char* name)
+// Saves the picture of a dialog of the tour.
+DialogVisit SaveTo(const QDir& dir)
 {
-    dialog.show();
-    QCoreApplication::processEvents();
-    return Save(Framed(dialog), dir, name);
-}
-
-// The hand position dialog watching the hands, then setting them: the
-// demo clock's hands stop while the box is ticked, and move again after.
-bool SaveHandPositionDialog(QWidget& window, CClockDevice& device, const QDir& dir)
-{
-    ClockConfig config;
-    DisplayConfig display;
-    device.GetConfig(config);
-    device.GetDisplayConfig(display);
-    CSetClockFace dialog(&window, config, display, device);
-    bool ok = SaveDialog(dialog, dir, "clock-hand-position.png");
-    auto* setClock = qobject_cast<QCheckBox*>(dialog.Control(CSetClockFace::kIdSetClock));
-    setClock->setChecked(true);
-    const char* shown[] = {"10", "9", "30"};
-    for (int i = 0; i < dialog.Fields().FieldCount(); ++i)
-        dialog.Fields().Field(i)->setText(QString::fromLatin1(shown[i]));
-    ok = SaveDialog(dialog, dir, "clock-hand-position-setting.png") && ok;
-    setClock->setChecked(false);
-    return ok;
-}
-
-// The settings dialogs as a user meets them.
-bool SaveSettingsDialogs(QWidget& window, const QDir& dir)
-{
-    bool ok = true;
-    {
-        // Picking Berlin from the European zones, over a stored bias of
-        // New York's.
-        DstRuleSet block;
-        block.bias = -18000;
-        CTzDlg dialog(&window, block);
-        dialog.Filter()->setText(QStringLiteral("Europe/"));
-        QAbstractItemModel* listed = dialog.ZoneList()->model();
-        for (int row = 0; row < listed->rowCount(); ++row) {
-            const QModelIndex index = listed->index(row, 0);
-            if (index.data().toString().contains(QStringLiteral("Europe/Berlin"))) {
-                dialog.ZoneList()->setCurrentIndex(index);
-                dialog.ZoneList()->scrollTo(index, QAbstractItemView::PositionAtCenter);
-            }
-        }
-        ok = SaveDialog(dialog, dir, "time-zone.png") && ok;
-    }
-    {
-        CSetDateTime dialog(&window);
-        ok = SaveDialog(dialog, dir, "set-date-time.png") && ok;
-        qobject_cast<QRadioButton*>(dialog.Control(CSetDateTime::kIdCustom))->click();
-        ok = SaveDialog(dialog, dir, "set-date-time-custom.png") && ok;
-    }
-    {
-        uint8_t useDate = 1;
-        CTimeCodeSettings dialog(&window, &useDate);
-        ok = SaveDialog(dialog, dir, "time-code-settings.png") && ok;
-    }
-    {
-        // A clock in Central Europe, set by the EU preset.
-        uint8_t mode = kDstByWeekday;
-        CDstDlg dialog(&window, DstRuleSet{}, 0, &mode);
-        dialog.SetClockBias(3600);
-        qobject_cast<QPushButton*>(dialog.Control(static_cast<int>(DstId::PresetEu)))->click();
-        ok = SaveDialog(dialog, dir, "daylight-saving.png") && ok;
-    }
-    {
-        // Fixed dates: 21 March to 21 September at 02:00 local time.
-        DstRuleSet rules;
-        rules.daylightBias = 3600;
-        rules.startRule = {1, 3, 0, 21, 2, 0, 0};
-        rules.endRule = {1, 9, 0, 21, 2, 0, 0};
-        uint8_t mode = kDstByDate;
-        CDstDlg dialog(&window, rules, 0, &mode);
-        dialog.SetClockBias(3600);
-        ok = SaveDialog(dialog, dir, "daylight-saving-fixed-date.png") && ok;
-    }
-    {
-        DstRuleSet rules;
-        rules.daylightBias = 3600;
-        rules.startRule = {0, 3, 0, 2, 2, 0, 0};
-        rules.endRule = {0, 11, 0, 1, 2, 0, 0};
-        uint8_t mode = kDstDisabled;
-        CDstDlg dialog(&window, rules, 0, &mode);
-        ok = SaveDialog(dialog, dir, "daylight-saving-off.png") && ok;
-    }
-    return ok;
+    return [dir](QWidget& dialog, const char* picture) { return Save(Framed(dialog), dir, picture); };
 }
 
 // Starts an application on options and waits until its window shows what
@@ -249,10 +167,7 @@ bool Identified(CKerovantApp& app)
 
 bool SaveAbout(QWidget* parent, uint8_t productIndex, const QDir& dir, const char* name)
 {
-    CAboutDlg about(parent, productIndex);
-    about.show();
-    QCoreApplication::processEvents();
-    return Save(Framed(about), dir, name);
+    return VisitAbout(parent, productIndex, name, SaveTo(dir));
 }
 
 // The pictures beyond the two of the documentation.
@@ -343,12 +258,19 @@ int main(int argc, char** argv)
     const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette."));
     const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("The screen's scale factor."),
                                    QStringLiteral("FACTOR"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The language of the texts (de, fr, es)."),
+                                  QStringLiteral("LANGUAGE"));
     const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("Every case, not only the two pictures."));
-    parser.addOptions({fontSize, dark, scale, all});
+    parser.addOptions({fontSize, dark, scale, lang, all});
     parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("Where the pictures go."));
     parser.process(application);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
+    if (parser.isSet(lang) && !LoadLanguage(parser.value(lang))) {
+        std::fprintf(stderr, "kerovant-render: no translation for '%s' (have: %s)\n", qPrintable(parser.value(lang)),
+                     qPrintable(AvailableLanguages().join(QLatin1String(", "))));
+        return 2;
+    }
     if (parser.isSet(dark))
         UseDarkLook();
     if (parser.isSet(fontSize)) {
@@ -372,9 +294,9 @@ int main(int argc, char** argv)
     ok = SaveAbout(&window, app->Device() ? app->Device()->GetProductIndex() : kNoProduct, dir, "about.png") && ok;
     if (parser.isSet(all))
         ok = RenderMoreCases(*app, dir) && ok;
-    ok = SaveSettingsDialogs(window, dir) && ok;
+    ok = VisitSettingsDialogs(window, SaveTo(dir)) && ok;
     if (CClockConnection::Hold device = app->Connection()->HoldDevice())
-        ok = SaveHandPositionDialog(window, *device, dir) && ok;
+        ok = VisitHandPositionDialog(window, *device, SaveTo(dir)) && ok;
     else
         ok = false;
     window.close();

@@ -1,5 +1,7 @@
 #include "ModalSeam.h"
 
+#include "Strings.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -63,6 +65,21 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
 void ShowProgramMessage(QWidget* parent, const QString& text)
 {
     ShowMessage(parent, QMessageBox::NoIcon, QString(), text, QMessageBox::Ok);
+}
+
+QString WriteFailureMessage(const char* failure, WriteOutcome outcome)
+{
+    const char* what = nullptr;
+    switch (outcome) {
+    case WriteOutcome::Refused: what = kStrWriteRefused; break;
+    case WriteOutcome::Pending:  // still undecided when the caller gave up
+    case WriteOutcome::Unanswered: what = kStrWriteUnanswered; break;
+    case WriteOutcome::LinkLost: what = kStrWriteLinkLost; break;
+    case WriteOutcome::Replaced: what = kStrWriteReplaced; break;
+    case WriteOutcome::Differs: what = kStrWriteDiffers; break;
+    case WriteOutcome::Landed: break;
+    }
+    return what ? Tr(failure) + QLatin1Char('\n') + Tr(what) : Tr(failure);
 }
 
 int RunModal(QDialog& dialog)

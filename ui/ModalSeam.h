@@ -5,6 +5,8 @@
 // User-interface thread only.
 #pragma once
 
+#include "WriteOutcome.h"
+
 #include <QMessageBox>
 #include <QString>
 
@@ -32,6 +34,11 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
 // The program's own message with an OK button and the program's name as its
 // caption, as every command reports an error.
 void ShowProgramMessage(QWidget* parent, const QString& text);
+
+// The message of a write that did not land, in the user's language: what
+// failed (a text of the string table) and, on a second line, what became of
+// the write.
+QString WriteFailureMessage(const char* failure, WriteOutcome outcome);
 
 // Runs a dialog modally; returns QDialog::Accepted or QDialog::Rejected.
 int RunModal(QDialog& dialog);

@@ -542,8 +542,7 @@ void TestClockHandPosition::refusedFaceTimeKeepsTheDialogOpen()
     rig.window->window->SetClockHandPosition();
     QVERIFY(stayedOpen);
     QCOMPARE(FirstLines(answers).front(), QString::fromUtf8(kStrErrorSettingFaceTime));
-    QCOMPARE(answers.MessageTexts().front(),
-             QString::fromStdString(WriteFailureText(kStrErrorSettingFaceTime, WriteOutcome::Refused)));
+    QCOMPARE(answers.MessageTexts().front(), WriteFailureMessage(kStrErrorSettingFaceTime, WriteOutcome::Refused));
     QCOMPARE(rig.sim.Clock().CountReceived(kCmdWriteDisplay), size_t{1});
 }
 

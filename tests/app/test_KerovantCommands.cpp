@@ -782,8 +782,7 @@ void TestKerovantCommands::everyCommandSaysWhetherItsWriteLanded()
         // Said once the clock has refused; nothing at the clock changed.
         QCOMPARE(FirstLines(answers), QStringList{QString::fromUtf8(test.failure)});
         if (Command(command) != Command::DateTimeNow)
-            QCOMPARE(answers.MessageTexts().front(),
-                     QString::fromStdString(WriteFailureText(test.failure, WriteOutcome::Refused)));
+            QCOMPARE(answers.MessageTexts().front(), WriteFailureMessage(test.failure, WriteOutcome::Refused));
         QCOMPARE(rig.sim.Clock().CountReceived(test.code), size_t{1});
         QVERIFY(!test.landed(rig.sim.Clock()));
         QCOMPARE(rig.sim.Clock().Config(), before);

@@ -1,0 +1,65 @@
+// Which language the locale settings choose, and that each one we ship is
+// built into the program.
+#include "Translations.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace {
+
+struct Case {
+    const char* legend;
+    std::map<std::string, std::string> environment;
+    const char* language;  // "" for English
+};
+
+const Case kCases[] = {
+    {"nothing set: English", {}, ""},
+    {"LANG German", {{"LANG", "de_DE.UTF-8"}}, "de"},
+    {"LANG with a modifier", {{"LANG", "fr_BE.UTF-8@euro"}}, "fr"},
+    {"LANG a region we have no own file for", {{"LANG", "es_MX"}}, "es"},
+    {"LC_MESSAGES before LANG", {{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, "es"},
+    {"LC_ALL before LC_MESSAGES", {{"LC_ALL", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, "fr"},
+    {"LANGUAGE before the locale", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:es"}}, "fr"},
+    {"LANGUAGE: first one we have wins", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:it:es_AR:fr"}}, "es"},
+    {"LANGUAGE: English listed first", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, ""},
+    {"LANGUAGE none we have: the locale", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "nl:sv"}}, "de"},
+    {"C locale: English, LANGUAGE not read", {{"LANG", "C"}, {"LANGUAGE", "de"}}, ""},
+    {"POSIX locale: English", {{"LC_ALL", "POSIX"}, {"LANG", "de_DE.UTF-8"}}, ""},
+    {"C.UTF-8: English", {{"LANG", "C.UTF-8"}}, ""},
+    {"no locale, only LANGUAGE: English", {{"LANGUAGE", "de"}}, ""},
+    {"a language we do not have: English", {{"LANG", "ja_JP.UTF-8"}}, ""},
+    {"English locale", {{"LANG", "en_US.UTF-8"}}, ""},
+};
+
+TEST(Translations, LocaleChoosesLanguage)
+{
+    const QStringList available = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+    for (const Case& c : kCases) {
+        const auto getenv = [&c](const char* name) {
+            const auto found = c.environment.find(name);
+            return found == c.environment.end() ? QByteArray() : QByteArray(found->second.c_str());
+        };
+        EXPECT_EQ(ChooseLanguage(getenv, available).toStdString(), c.language) << c.legend;
+    }
+}
+
+TEST(Translations, EveryLanguageIsBuiltIn)
+{
+    int argc = 1;
+    char name[] = "test_translations";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    const QStringList expected = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+    EXPECT_EQ(AvailableLanguages(), expected);
+    for (const QString& language : expected)
+        EXPECT_TRUE(LoadLanguage(language)) << language.toStdString();
+    EXPECT_FALSE(LoadLanguage(QStringLiteral("xx")));
+    EXPECT_TRUE(LoadLanguage(QString()));
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+// The user's language: which of our translations the locale settings ask
+// for, and loading it with Qt's own texts.
+//
+// The choice follows gettext's rules, which the rest of the desktop follows
+// too: the messages locale is the first of LC_ALL, LC_MESSAGES and LANG that
+// is set; when it is C or POSIX (or nothing is set) the program speaks
+// English and LANGUAGE is not read. Otherwise LANGUAGE, a colon list such as
+// "fr:de", names the languages in order of preference: the first one we have
+// wins, English included (it is the texts as written), and the messages
+// locale comes last. A name's encoding and modifier are dropped
+// ("de_AT.UTF-8@euro" asks for de_AT, then de).
+//
+// The command-line tool never loads a translation: scripts parse what it
+// prints.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The languages with a translation, as their .qm files name them.
+QStringList AvailableLanguages();
+
+// The language to load ("de"), or empty for English. getenv reads one
+// environment variable (empty when unset).
+QString ChooseLanguage(const std::function<QByteArray(const char*)>& getenv, const QStringList& available);
+
+// Installs our translation of language and Qt's own (qtbase) on the
+// application, replacing those an earlier call installed; empty or "en"
+// removes them (English). False when our translation is missing; Qt's own
+// is optional (a system without its translations shows Qt's dialog buttons
+// in English).
+bool LoadLanguage(const QString& language);
+
+// LoadLanguage of what the environment asks for.
+void LoadUserLanguage();
