@@ -5,657 +5,705 @@
     <name>Kerovant</name>
     <message>
         <source>&amp;About Quintelle Configuration Utility...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber das Quintelle-Konfigurationsprogramm...</translation>
     </message>
     <message>
         <source>Save Link Trace...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsprotokoll speichern...</translation>
     </message>
     <message>
         <source>Save Link Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsprotokoll speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>File dialog filter: keep the patterns in parentheses and the &quot;;;&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The link trace could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verbindungsprotokoll konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortszeit</translation>
     </message>
     <message>
         <source>UTC Time</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC-Zeit</translation>
     </message>
     <message>
         <source>Time Code Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitcode-Status</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>Time Code Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitcode-Einstellungen</translation>
     </message>
     <message>
         <source>Set DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum/Uhrzeit stellen</translation>
     </message>
     <message>
         <source>Clock Hand Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigerstellung</translation>
     </message>
     <message>
         <source>Clock vs this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr gegenüber diesem Computer</translation>
     </message>
     <message>
         <source>More than half a second off</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als eine halbe Sekunde Abweichung</translation>
     </message>
     <message>
         <source>Illumination</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>A button of every dialog; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No communication with clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zur Uhr.</translation>
     </message>
     <message>
         <source>Communication error setting clock configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler beim Einstellen der Uhrkonfiguration</translation>
     </message>
     <message>
         <source>Communication error setting clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler beim Stellen der Uhrzeit</translation>
     </message>
     <message>
         <source>Communication error setting dial illumination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler beim Einstellen der Zifferblattbeleuchtung</translation>
     </message>
     <message>
         <source>Communication error setting time code date use</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler beim Einstellen der Datumsübernahme aus dem Zeitcode</translation>
     </message>
     <message>
         <source>Communication error setting clock face time</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler beim Einstellen der Zeigerstellung</translation>
     </message>
     <message>
         <source>The clock refused it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr hat dies abgelehnt.</translation>
     </message>
     <message>
         <source>The clock did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr hat nicht geantwortet.</translation>
     </message>
     <message>
         <source>The connection to the clock was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zur Uhr wurde unterbrochen.</translation>
     </message>
     <message>
         <source>A later change took its place before it was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine spätere Änderung hat sie ersetzt, bevor sie gesendet wurde.</translation>
     </message>
     <message>
         <source>The clock holds other values than were sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr enthält andere Werte als die gesendeten.</translation>
     </message>
     <message>
         <source>Another clock was connected while the dialog was open. Nothing was sent to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Während der Dialog geöffnet war, wurde eine andere Uhr angeschlossen. An sie wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>About Orvessa Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das Orvessa-Konfigurationsprogramm</translation>
     </message>
     <message>
         <source>This is a desktop application that configures an Orvessa via a USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Desktop-Programm konfiguriert eine Orvessa über ein USB-Kabel.</translation>
     </message>
     <message>
         <source>Version 1.4.0  07/28/2011</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.4.0  28.07.2011</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>A button of every settings dialog; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Time Zone Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen-Einstellungen</translation>
     </message>
     <message>
         <source>Select a time zone description from the list box or configure a custom bias with the edit controls.  The edit controls represent the current configuration of the device.  Note: daylight savings time is not configured here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Zeitzone aus der Liste oder geben Sie in den Feldern einen eigenen Versatz ein.  Die Felder zeigen die aktuelle Einstellung des Geräts.  Hinweis: Die Sommerzeit wird nicht hier eingestellt.</translation>
     </message>
     <message>
         <source>Bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz</translation>
     </message>
     <message>
         <source>Bias is negative?</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz negativ?</translation>
     </message>
     <message>
         <source>Filter time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen filtern</translation>
     </message>
     <message>
         <source>Filter by name or offset, such as berlin or +05:30</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Name oder Versatz filtern, z. B. berlin oder +05:30</translation>
     </message>
     <message>
         <source>the catalogue&apos;s display names in catalogue order</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzeigenamen des Katalogs in Katalogreihenfolge</translation>
     </message>
     <message>
         <source>bias hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz: Stunden</translation>
     </message>
     <message>
         <source>bias minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz: Minuten</translation>
     </message>
     <message>
         <source>bias seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz: Sekunden</translation>
     </message>
     <message>
         <source>spin of the three bias fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfeld der drei Versatzfelder</translation>
     </message>
     <message>
         <source>bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz</translation>
     </message>
     <message>
         <source>%1 up</source>
         <extracomment>%1 is what the arrows step, such as &quot;time and date&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 erhöhen</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verringern</translation>
     </message>
     <message>
         <source>Set Date Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit stellen</translation>
     </message>
     <message>
         <source>UTC Time from PC clock</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC-Zeit von der PC-Uhr</translation>
     </message>
     <message>
         <source>Custom</source>
         <extracomment>Radio button left of the date fields; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manuell</translation>
     </message>
     <message>
         <source>Set Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt stellen</translation>
     </message>
     <message>
         <source>Note: the time/date you are providing shall be treated as UTC-referenced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Die eingegebene Uhrzeit und das Datum gelten als UTC.</translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>Caption over the time fields, 16 dialog units wide; one short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Caption over the date fields, 16 dialog units wide; one short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag des Monats</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>spin of the six fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfeld der sechs Felder</translation>
     </message>
     <message>
         <source>time and date</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit und Datum</translation>
     </message>
     <message>
         <source>Enter The Current Time Shown On The Face Of The Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Zeigerstellung der Uhr eingeben</translation>
     </message>
     <message>
         <source>Note: The hands on the clock will be stopped while this dialog box is displayed. The hands will resume motion when this dialog box is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Die Zeiger der Uhr stehen still, solange dieses Dialogfeld angezeigt wird. Sie laufen weiter, sobald es geschlossen wird.</translation>
     </message>
     <message>
         <source>Enter the current time shown on the face of the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Die auf dem Zifferblatt angezeigte Zeit eingeben</translation>
     </message>
     <message>
         <source>Align Seconds hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundenzeiger ausrichten</translation>
     </message>
     <message>
         <source>Each cllick of the button will move the Seconds hand 1/5th of a second</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Klick auf die Schaltfläche bewegt den Sekundenzeiger um 1/5 Sekunde weiter</translation>
     </message>
     <message>
         <source>Hand Motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigerbewegung</translation>
     </message>
     <message>
         <source>Forward</source>
         <extracomment>A small button; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Sweep</source>
         <extracomment>A hand motion; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gleitend</translation>
     </message>
     <message>
         <source>Step</source>
         <extracomment>A hand motion; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Springend</translation>
     </message>
     <message>
         <source>Check to set clock</source>
         <extracomment>Check box in a narrow place; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uhr stellen</translation>
     </message>
     <message>
         <source>face time hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigerzeit: Stunden</translation>
     </message>
     <message>
         <source>face time minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigerzeit: Minuten</translation>
     </message>
     <message>
         <source>face time seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigerzeit: Sekunden</translation>
     </message>
     <message>
         <source>spin of the three face time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfeld der drei Zeigerzeitfelder</translation>
     </message>
     <message>
         <source>face time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigerzeit</translation>
     </message>
     <message>
         <source>The set time is 0:0:0 are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingestellte Zeit ist 0:0:0. Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sind Sie sicher?</translation>
     </message>
     <message>
         <source>The clock&apos;s hands are stopped. Start them again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiger der Uhr stehen still. Wieder starten?</translation>
     </message>
     <message>
         <source>See users manual for supported date encoding formats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstützte Datumsformate siehe Benutzerhandbuch.</translation>
     </message>
     <message>
         <source>Use date information encoded in time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Zeitcode enthaltenes Datum verwenden</translation>
     </message>
     <message>
         <source>Do not use date information encoded in time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Zeitcode enthaltenes Datum nicht verwenden</translation>
     </message>
     <message>
         <source>Daylight Bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit-Versatz</translation>
     </message>
     <message>
         <source>Disable daylight time</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Sommerzeit</translation>
     </message>
     <message>
         <source>Time reference for daylight savings time shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitbezug für die Sommerzeitumstellung</translation>
     </message>
     <message>
         <source>Use UTC instead of local time</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC statt Ortszeit verwenden</translation>
     </message>
     <message>
         <source>Daylight savings time start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn der Sommerzeit</translation>
     </message>
     <message>
         <source>Daylight savings time end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der Sommerzeit</translation>
     </message>
     <message>
         <source>First</source>
         <extracomment>Which week of the month a change falls in; radio buttons in a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erster</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>Dritter</translation>
     </message>
     <message>
         <source>Fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierter</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter</translation>
     </message>
     <message>
         <source>Absolute</source>
         <extracomment>A change on a fixed date rather than a week of the month; radio button in a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Festes Datum</translation>
     </message>
     <message>
         <source>Day of week:</source>
         <extracomment>Caption left of a list, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wochentag:</translation>
     </message>
     <message>
         <source>Month:</source>
         <extracomment>Caption left of a list, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Monat:</translation>
     </message>
     <message>
         <source>Day of month:</source>
         <extracomment>Caption left of a field, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Monatstag:</translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Caption left of the time fields, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit:</translation>
     </message>
     <message>
         <source>US/Canada Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>USA/Kanada-Standard</translation>
     </message>
     <message>
         <source>&amp;EU standard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;EU-Standard</translation>
     </message>
     <message>
         <source>&amp;US/Canada Standard pre 2007</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;USA/Kanada-Standard vor 2007</translation>
     </message>
     <message>
         <source>spin of the bias fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfeld der Versatzfelder</translation>
     </message>
     <message>
         <source>frame of the bias time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen der Versatzfelder</translation>
     </message>
     <message>
         <source>start hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn: Stunde</translation>
     </message>
     <message>
         <source>start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn: Minute</translation>
     </message>
     <message>
         <source>start second</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn: Sekunde</translation>
     </message>
     <message>
         <source>spin of the start time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfeld der Uhrzeitfelder des Beginns</translation>
     </message>
     <message>
         <source>frame of the start time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen der Uhrzeitfelder des Beginns</translation>
     </message>
     <message>
         <source>start day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn: Wochentag</translation>
     </message>
     <message>
         <source>start month</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn: Monat</translation>
     </message>
     <message>
         <source>start day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn: Tag des Monats</translation>
     </message>
     <message>
         <source>end hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Stunde</translation>
     </message>
     <message>
         <source>end minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Minute</translation>
     </message>
     <message>
         <source>end second</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Sekunde</translation>
     </message>
     <message>
         <source>spin of the end time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehfeld der Uhrzeitfelder des Endes</translation>
     </message>
     <message>
         <source>frame of the end time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen der Uhrzeitfelder des Endes</translation>
     </message>
     <message>
         <source>end day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Wochentag</translation>
     </message>
     <message>
         <source>end month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Monat</translation>
     </message>
     <message>
         <source>end day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: Tag des Monats</translation>
     </message>
     <message>
         <source>start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit des Beginns</translation>
     </message>
     <message>
         <source>end time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit des Endes</translation>
     </message>
     <message>
         <source>next changes</source>
-        <translation type="unfinished"></translation>
+        <translation>nächste Umstellungen</translation>
     </message>
     <message>
         <source>daylight saving over the coming year</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit im kommenden Jahr</translation>
     </message>
     <message>
         <source>Daylight Savings Time from a Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit aus einer Zeitzone</translation>
     </message>
     <message>
         <source>Choose the time zone whose daylight savings time rules the clock should follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Zeitzone, deren Sommerzeitregeln die Uhr befolgen soll.</translation>
     </message>
     <message>
         <source>time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>First USB bridge found</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste gefundene USB-Brücke</translation>
     </message>
     <message>
         <source>No USB bridge found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine USB-Brücke gefunden</translation>
     </message>
     <message>
         <source> (not found)</source>
         <extracomment>After the name of a chosen device that is not attached now; starts with a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (nicht gefunden)</translation>
     </message>
     <message>
         <source>This clock has no illumination: its firmware (%1) speaks protocol version 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Uhr hat keine Beleuchtung, denn ihre Firmware (%1) verwendet Protokollversion 1.</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>April</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>August</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>September</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>November</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezember</translation>
     </message>
     <message>
         <source>Month: enter a month from 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat: Geben Sie einen Monat von 1 bis 12 ein.</translation>
     </message>
     <message>
         <source>Year: enter a year from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr: Geben Sie ein Jahr von %1 bis %2 ein.</translation>
     </message>
     <message>
         <source>Day: %1 %2 has %3 days; enter 1 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag: %1 %2 hat %3 Tage; geben Sie 1 bis %3 ein.</translation>
     </message>
     <message>
         <source>Daylight Savings Time Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit-Einstellungen</translation>
     </message>
     <message>
         <source>Daylight savings time shift reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezug der Sommerzeitumstellung</translation>
     </message>
     <message>
         <source>Current &amp;System Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemeinstellung</translation>
     </message>
     <message>
         <source>From Zone...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Zeitzone...</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittwoch</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnerstag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Freitag</translation>
     </message>
     <message>
         <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Firmware Version:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a week (First to Last) or Absolute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose Absolute in both groups or a week in both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a day of the week.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a day of the month from 1 to 31.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type an hour from 0 to 24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a minute from 0 to 60.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a second from 0 to 60.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -728,54 +776,6 @@
     </message>
     <message>
         <source>Serial Number:  not available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a week (First to Last) or Absolute.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose Absolute in both groups or a week in both.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a day of the week.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a month.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a day of the month from 1 to 31.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has %2 days.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type an hour from 0 to 24.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a minute from 0 to 60.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a second from 0 to 60.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Firmware Version:  %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Serial Number:  %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,657 +5,705 @@
     <name>Kerovant</name>
     <message>
         <source>&amp;About Quintelle Configuration Utility...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de la utilidad de configuración Quintelle...</translation>
     </message>
     <message>
         <source>Save Link Trace...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro del enlace...</translation>
     </message>
     <message>
         <source>Save Link Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro del enlace</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>File dialog filter: keep the patterns in parentheses and the &quot;;;&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The link trace could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el registro del enlace en %1: %2</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora local</translation>
     </message>
     <message>
         <source>UTC Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora UTC</translation>
     </message>
     <message>
         <source>Time Code Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado del código de tiempo</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>Time Code Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del código de tiempo</translation>
     </message>
     <message>
         <source>Set DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar fecha y hora</translation>
     </message>
     <message>
         <source>Clock Hand Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de las agujas</translation>
     </message>
     <message>
         <source>Clock vs this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj frente a este equipo</translation>
     </message>
     <message>
         <source>More than half a second off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación de más de medio segundo</translation>
     </message>
     <message>
         <source>Illumination</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminación</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>A button of every dialog; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>No communication with clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay comunicación con el reloj.</translation>
     </message>
     <message>
         <source>Communication error setting clock configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de comunicación al ajustar la configuración del reloj</translation>
     </message>
     <message>
         <source>Communication error setting clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de comunicación al ajustar la hora del reloj</translation>
     </message>
     <message>
         <source>Communication error setting dial illumination</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de comunicación al ajustar la iluminación de la esfera</translation>
     </message>
     <message>
         <source>Communication error setting time code date use</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de comunicación al ajustar el uso de la fecha del código de tiempo</translation>
     </message>
     <message>
         <source>Communication error setting clock face time</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de comunicación al ajustar la hora de la esfera del reloj</translation>
     </message>
     <message>
         <source>The clock refused it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj lo rechazó.</translation>
     </message>
     <message>
         <source>The clock did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj no respondió.</translation>
     </message>
     <message>
         <source>The connection to the clock was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió la conexión con el reloj.</translation>
     </message>
     <message>
         <source>A later change took its place before it was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un cambio posterior lo sustituyó antes de enviarse.</translation>
     </message>
     <message>
         <source>The clock holds other values than were sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj tiene valores distintos de los enviados.</translation>
     </message>
     <message>
         <source>Another clock was connected while the dialog was open. Nothing was sent to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se conectó otro reloj mientras el cuadro de diálogo estaba abierto. No se le envió nada.</translation>
     </message>
     <message>
         <source>About Orvessa Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de la utilidad de configuración Orvessa</translation>
     </message>
     <message>
         <source>This is a desktop application that configures an Orvessa via a USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta aplicación de escritorio configura un Orvessa mediante un cable USB.</translation>
     </message>
     <message>
         <source>Version 1.4.0  07/28/2011</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 1.4.0  28/07/2011</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>A button of every settings dialog; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Time Zone Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de la zona horaria</translation>
     </message>
     <message>
         <source>Select a time zone description from the list box or configure a custom bias with the edit controls.  The edit controls represent the current configuration of the device.  Note: daylight savings time is not configured here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una zona horaria de la lista o configure un desfase personalizado con los campos de edición.  Los campos muestran la configuración actual del dispositivo.  Nota: el horario de verano no se configura aquí.</translation>
     </message>
     <message>
         <source>Bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase</translation>
     </message>
     <message>
         <source>Bias is negative?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desfase negativo?</translation>
     </message>
     <message>
         <source>Filter time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar zonas horarias</translation>
     </message>
     <message>
         <source>Filter by name or offset, such as berlin or +05:30</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar por nombre o desfase, p. ej. berlin o +05:30</translation>
     </message>
     <message>
         <source>the catalogue&apos;s display names in catalogue order</source>
-        <translation type="unfinished"></translation>
+        <translation>los nombres del catálogo en el orden del catálogo</translation>
     </message>
     <message>
         <source>bias hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas del desfase</translation>
     </message>
     <message>
         <source>bias minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos del desfase</translation>
     </message>
     <message>
         <source>bias seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos del desfase</translation>
     </message>
     <message>
         <source>spin of the three bias fields</source>
-        <translation type="unfinished"></translation>
+        <translation>botones de ajuste de los tres campos del desfase</translation>
     </message>
     <message>
         <source>bias</source>
-        <translation type="unfinished"></translation>
+        <translation>desfase</translation>
     </message>
     <message>
         <source>%1 up</source>
         <extracomment>%1 is what the arrows step, such as &quot;time and date&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: aumentar</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: disminuir</translation>
     </message>
     <message>
         <source>Set Date Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar fecha y hora</translation>
     </message>
     <message>
         <source>UTC Time from PC clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora UTC del reloj del PC</translation>
     </message>
     <message>
         <source>Custom</source>
         <extracomment>Radio button left of the date fields; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>Set Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar ya</translation>
     </message>
     <message>
         <source>Note: the time/date you are providing shall be treated as UTC-referenced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: la fecha y hora que indique se tomarán como referidas a UTC.</translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>Caption over the time fields, 16 dialog units wide; one short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Caption over the date fields, 16 dialog units wide; one short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>hora</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minuto</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>mes</translation>
     </message>
     <message>
         <source>day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>día del mes</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>año</translation>
     </message>
     <message>
         <source>spin of the six fields</source>
-        <translation type="unfinished"></translation>
+        <translation>botones de ajuste de los seis campos</translation>
     </message>
     <message>
         <source>time and date</source>
-        <translation type="unfinished"></translation>
+        <translation>hora y fecha</translation>
     </message>
     <message>
         <source>Enter The Current Time Shown On The Face Of The Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la hora actual de la esfera del reloj</translation>
     </message>
     <message>
         <source>Note: The hands on the clock will be stopped while this dialog box is displayed. The hands will resume motion when this dialog box is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: las agujas del reloj se detendrán mientras se muestre este cuadro de diálogo y volverán a moverse al cerrarlo.</translation>
     </message>
     <message>
         <source>Enter the current time shown on the face of the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la hora actual de la esfera del reloj</translation>
     </message>
     <message>
         <source>Align Seconds hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinear el segundero</translation>
     </message>
     <message>
         <source>Each cllick of the button will move the Seconds hand 1/5th of a second</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada clic en el botón mueve el segundero 1/5 de segundo</translation>
     </message>
     <message>
         <source>Hand Motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento de las agujas</translation>
     </message>
     <message>
         <source>Forward</source>
         <extracomment>A small button; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar</translation>
     </message>
     <message>
         <source>Sweep</source>
         <extracomment>A hand motion; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Continuo</translation>
     </message>
     <message>
         <source>Step</source>
         <extracomment>A hand motion; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A pasos</translation>
     </message>
     <message>
         <source>Check to set clock</source>
         <extracomment>Check box in a narrow place; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar reloj</translation>
     </message>
     <message>
         <source>face time hours</source>
-        <translation type="unfinished"></translation>
+        <translation>horas de la esfera</translation>
     </message>
     <message>
         <source>face time minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos de la esfera</translation>
     </message>
     <message>
         <source>face time seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>segundos de la esfera</translation>
     </message>
     <message>
         <source>spin of the three face time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>botones de ajuste de los tres campos de la esfera</translation>
     </message>
     <message>
         <source>face time</source>
-        <translation type="unfinished"></translation>
+        <translation>hora de la esfera</translation>
     </message>
     <message>
         <source>The set time is 0:0:0 are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>La hora indicada es 0:0:0. ¿Seguro que desea continuar?</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro?</translation>
     </message>
     <message>
         <source>The clock&apos;s hands are stopped. Start them again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Las agujas del reloj están detenidas. ¿Ponerlas de nuevo en marcha?</translation>
     </message>
     <message>
         <source>See users manual for supported date encoding formats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulte en el manual los formatos de fecha admitidos.</translation>
     </message>
     <message>
         <source>Use date information encoded in time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar la fecha del código de tiempo</translation>
     </message>
     <message>
         <source>Do not use date information encoded in time code</source>
-        <translation type="unfinished"></translation>
+        <translation>No usar la fecha del código de tiempo</translation>
     </message>
     <message>
         <source>Daylight Bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase de verano</translation>
     </message>
     <message>
         <source>Disable daylight time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin horario de verano</translation>
     </message>
     <message>
         <source>Time reference for daylight savings time shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia horaria para el cambio de horario</translation>
     </message>
     <message>
         <source>Use UTC instead of local time</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar UTC en vez de hora local</translation>
     </message>
     <message>
         <source>Daylight savings time start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del horario de verano</translation>
     </message>
     <message>
         <source>Daylight savings time end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del horario de verano</translation>
     </message>
     <message>
         <source>First</source>
         <extracomment>Which week of the month a change falls in; radio buttons in a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Primera</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercera</translation>
     </message>
     <message>
         <source>Fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarta</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Última</translation>
     </message>
     <message>
         <source>Absolute</source>
         <extracomment>A change on a fixed date rather than a week of the month; radio button in a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fecha fija</translation>
     </message>
     <message>
         <source>Day of week:</source>
         <extracomment>Caption left of a list, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Día semana:</translation>
     </message>
     <message>
         <source>Month:</source>
         <extracomment>Caption left of a list, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mes:</translation>
     </message>
     <message>
         <source>Day of month:</source>
         <extracomment>Caption left of a field, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Día del mes:</translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Caption left of the time fields, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hora:</translation>
     </message>
     <message>
         <source>US/Canada Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar EE. UU./Canadá</translation>
     </message>
     <message>
         <source>&amp;EU standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar &amp;UE</translation>
     </message>
     <message>
         <source>&amp;US/Canada Standard pre 2007</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;EE. UU./Canadá antes de 2007</translation>
     </message>
     <message>
         <source>spin of the bias fields</source>
-        <translation type="unfinished"></translation>
+        <translation>botones de ajuste de los campos del desfase</translation>
     </message>
     <message>
         <source>frame of the bias time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>marco de los campos del desfase</translation>
     </message>
     <message>
         <source>start hour</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio: horas</translation>
     </message>
     <message>
         <source>start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio: minutos</translation>
     </message>
     <message>
         <source>start second</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio: segundos</translation>
     </message>
     <message>
         <source>spin of the start time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>botones de ajuste de la hora de inicio</translation>
     </message>
     <message>
         <source>frame of the start time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>marco de la hora de inicio</translation>
     </message>
     <message>
         <source>start day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio: día de la semana</translation>
     </message>
     <message>
         <source>start month</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio: mes</translation>
     </message>
     <message>
         <source>start day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio: día del mes</translation>
     </message>
     <message>
         <source>end hour</source>
-        <translation type="unfinished"></translation>
+        <translation>fin: horas</translation>
     </message>
     <message>
         <source>end minute</source>
-        <translation type="unfinished"></translation>
+        <translation>fin: minutos</translation>
     </message>
     <message>
         <source>end second</source>
-        <translation type="unfinished"></translation>
+        <translation>fin: segundos</translation>
     </message>
     <message>
         <source>spin of the end time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>botones de ajuste de la hora de fin</translation>
     </message>
     <message>
         <source>frame of the end time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>marco de la hora de fin</translation>
     </message>
     <message>
         <source>end day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>fin: día de la semana</translation>
     </message>
     <message>
         <source>end month</source>
-        <translation type="unfinished"></translation>
+        <translation>fin: mes</translation>
     </message>
     <message>
         <source>end day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>fin: día del mes</translation>
     </message>
     <message>
         <source>start time</source>
-        <translation type="unfinished"></translation>
+        <translation>hora de inicio</translation>
     </message>
     <message>
         <source>end time</source>
-        <translation type="unfinished"></translation>
+        <translation>hora de fin</translation>
     </message>
     <message>
         <source>next changes</source>
-        <translation type="unfinished"></translation>
+        <translation>próximos cambios</translation>
     </message>
     <message>
         <source>daylight saving over the coming year</source>
-        <translation type="unfinished"></translation>
+        <translation>horario de verano durante el próximo año</translation>
     </message>
     <message>
         <source>Daylight Savings Time from a Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano de una zona horaria</translation>
     </message>
     <message>
         <source>Choose the time zone whose daylight savings time rules the clock should follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija la zona horaria cuyas reglas de horario de verano debe seguir el reloj.</translation>
     </message>
     <message>
         <source>time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>zonas horarias</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>First USB bridge found</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer puente USB encontrado</translation>
     </message>
     <message>
         <source>No USB bridge found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún puente USB</translation>
     </message>
     <message>
         <source> (not found)</source>
         <extracomment>After the name of a chosen device that is not attached now; starts with a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (no encontrado)</translation>
     </message>
     <message>
         <source>This clock has no illumination: its firmware (%1) speaks protocol version 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este reloj no tiene iluminación: su firmware (%1) usa la versión 1 del protocolo.</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>diciembre</translation>
     </message>
     <message>
         <source>Month: enter a month from 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes: introduzca un mes del 1 al 12.</translation>
     </message>
     <message>
         <source>Year: enter a year from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Año: introduzca un año del %1 al %2.</translation>
     </message>
     <message>
         <source>Day: %1 %2 has %3 days; enter 1 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Día: %1 de %2 tiene %3 días; introduzca un valor del 1 al %3.</translation>
     </message>
     <message>
         <source>Daylight Savings Time Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del horario de verano</translation>
     </message>
     <message>
         <source>Daylight savings time shift reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia del cambio de horario</translation>
     </message>
     <message>
         <source>Current &amp;System Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste del &amp;sistema</translation>
     </message>
     <message>
         <source>From Zone...</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde zona...</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>domingo</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>viernes</translation>
     </message>
     <message>
         <source>Saturday</source>
+        <translation>sábado</translation>
+    </message>
+    <message>
+        <source>Firmware Version:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a week (First to Last) or Absolute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose Absolute in both groups or a week in both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a day of the week.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a day of the month from 1 to 31.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type an hour from 0 to 24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a minute from 0 to 60.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a second from 0 to 60.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -728,54 +776,6 @@
     </message>
     <message>
         <source>Serial Number:  not available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a week (First to Last) or Absolute.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose Absolute in both groups or a week in both.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a day of the week.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a month.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a day of the month from 1 to 31.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has %2 days.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type an hour from 0 to 24.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a minute from 0 to 60.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a second from 0 to 60.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Firmware Version:  %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Serial Number:  %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

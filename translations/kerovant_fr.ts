@@ -5,657 +5,705 @@
     <name>Kerovant</name>
     <message>
         <source>&amp;About Quintelle Configuration Utility...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de l&apos;utilitaire de configuration Quintelle...</translation>
     </message>
     <message>
         <source>Save Link Trace...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la trace de liaison...</translation>
     </message>
     <message>
         <source>Save Link Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la trace de liaison</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>File dialog filter: keep the patterns in parentheses and the &quot;;;&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The link trace could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la trace de liaison dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Local Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure locale</translation>
     </message>
     <message>
         <source>UTC Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure UTC</translation>
     </message>
     <message>
         <source>Time Code Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État du code temporel</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été</translation>
     </message>
     <message>
         <source>Time Code Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du code temporel</translation>
     </message>
     <message>
         <source>Set DateTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler date et heure</translation>
     </message>
     <message>
         <source>Clock Hand Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position des aiguilles</translation>
     </message>
     <message>
         <source>Clock vs this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge par rapport à cet ordinateur</translation>
     </message>
     <message>
         <source>More than half a second off</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart de plus d&apos;une demi-seconde</translation>
     </message>
     <message>
         <source>Illumination</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclairage</translation>
     </message>
     <message>
         <source>OK</source>
         <extracomment>A button of every dialog; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>No communication with clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune communication avec l&apos;horloge.</translation>
     </message>
     <message>
         <source>Communication error setting clock configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication lors du réglage de la configuration de l&apos;horloge</translation>
     </message>
     <message>
         <source>Communication error setting clock time</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication lors du réglage de l&apos;heure de l&apos;horloge</translation>
     </message>
     <message>
         <source>Communication error setting dial illumination</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication lors du réglage de l&apos;éclairage du cadran</translation>
     </message>
     <message>
         <source>Communication error setting time code date use</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication lors du réglage de l&apos;usage de la date du code temporel</translation>
     </message>
     <message>
         <source>Communication error setting clock face time</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication lors du réglage de l&apos;heure affichée par le cadran</translation>
     </message>
     <message>
         <source>The clock refused it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge l&apos;a refusé.</translation>
     </message>
     <message>
         <source>The clock did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>The connection to the clock was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion avec l&apos;horloge a été perdue.</translation>
     </message>
     <message>
         <source>A later change took its place before it was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une modification ultérieure l&apos;a remplacé avant son envoi.</translation>
     </message>
     <message>
         <source>The clock holds other values than were sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge contient d&apos;autres valeurs que celles envoyées.</translation>
     </message>
     <message>
         <source>Another clock was connected while the dialog was open. Nothing was sent to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre horloge a été connectée pendant que la boîte de dialogue était ouverte. Rien ne lui a été envoyé.</translation>
     </message>
     <message>
         <source>About Orvessa Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de l&apos;utilitaire de configuration Orvessa</translation>
     </message>
     <message>
         <source>This is a desktop application that configures an Orvessa via a USB cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette application de bureau configure une horloge Orvessa par un câble USB.</translation>
     </message>
     <message>
         <source>Version 1.4.0  07/28/2011</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.4.0  28/07/2011</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>A button of every settings dialog; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Time Zone Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du fuseau horaire</translation>
     </message>
     <message>
         <source>Select a time zone description from the list box or configure a custom bias with the edit controls.  The edit controls represent the current configuration of the device.  Note: daylight savings time is not configured here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un fuseau horaire dans la liste ou saisissez un écart personnalisé dans les champs.  Les champs indiquent la configuration actuelle de l&apos;appareil.  Remarque&#xa0;: l&apos;heure d&apos;été ne se règle pas ici.</translation>
     </message>
     <message>
         <source>Bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Bias is negative?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart négatif&#xa0;?</translation>
     </message>
     <message>
         <source>Filter time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les fuseaux horaires</translation>
     </message>
     <message>
         <source>Filter by name or offset, such as berlin or +05:30</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer par nom ou décalage, par exemple berlin ou +05:30</translation>
     </message>
     <message>
         <source>the catalogue&apos;s display names in catalogue order</source>
-        <translation type="unfinished"></translation>
+        <translation>les noms affichés du catalogue, dans l&apos;ordre du catalogue</translation>
     </message>
     <message>
         <source>bias hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures de l&apos;écart</translation>
     </message>
     <message>
         <source>bias minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes de l&apos;écart</translation>
     </message>
     <message>
         <source>bias seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes de l&apos;écart</translation>
     </message>
     <message>
         <source>spin of the three bias fields</source>
-        <translation type="unfinished"></translation>
+        <translation>boutons fléchés des trois champs de l&apos;écart</translation>
     </message>
     <message>
         <source>bias</source>
-        <translation type="unfinished"></translation>
+        <translation>écart</translation>
     </message>
     <message>
         <source>%1 up</source>
         <extracomment>%1 is what the arrows step, such as &quot;time and date&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: augmenter</translation>
     </message>
     <message>
         <source>%1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: diminuer</translation>
     </message>
     <message>
         <source>Set Date Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la date et l&apos;heure</translation>
     </message>
     <message>
         <source>UTC Time from PC clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure UTC de l&apos;horloge du PC</translation>
     </message>
     <message>
         <source>Custom</source>
         <extracomment>Radio button left of the date fields; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manuel</translation>
     </message>
     <message>
         <source>Set Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler</translation>
     </message>
     <message>
         <source>Note: the time/date you are providing shall be treated as UTC-referenced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;: la date et l&apos;heure saisies seront considérées comme des valeurs UTC.</translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>Caption over the time fields, 16 dialog units wide; one short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Caption over the date fields, 16 dialog units wide; one short word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>hour</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>jour du mois</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>année</translation>
     </message>
     <message>
         <source>spin of the six fields</source>
-        <translation type="unfinished"></translation>
+        <translation>boutons fléchés des six champs</translation>
     </message>
     <message>
         <source>time and date</source>
-        <translation type="unfinished"></translation>
+        <translation>heure et date</translation>
     </message>
     <message>
         <source>Enter The Current Time Shown On The Face Of The Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;heure actuellement affichée sur le cadran de l&apos;horloge</translation>
     </message>
     <message>
         <source>Note: The hands on the clock will be stopped while this dialog box is displayed. The hands will resume motion when this dialog box is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;: les aiguilles de l&apos;horloge restent arrêtées tant que cette boîte de dialogue est affichée. Elles repartent à sa fermeture.</translation>
     </message>
     <message>
         <source>Enter the current time shown on the face of the clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;heure affichée sur le cadran de l&apos;horloge</translation>
     </message>
     <message>
         <source>Align Seconds hand</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner la trotteuse</translation>
     </message>
     <message>
         <source>Each cllick of the button will move the Seconds hand 1/5th of a second</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque clic sur le bouton avance la trotteuse de 1/5 de seconde</translation>
     </message>
     <message>
         <source>Hand Motion</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouvement des aiguilles</translation>
     </message>
     <message>
         <source>Forward</source>
         <extracomment>A small button; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avancer</translation>
     </message>
     <message>
         <source>Sweep</source>
         <extracomment>A hand motion; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>Step</source>
         <extracomment>A hand motion; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas à pas</translation>
     </message>
     <message>
         <source>Check to set clock</source>
         <extracomment>Check box in a narrow place; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Régler l&apos;horloge</translation>
     </message>
     <message>
         <source>face time hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures du cadran</translation>
     </message>
     <message>
         <source>face time minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes du cadran</translation>
     </message>
     <message>
         <source>face time seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes du cadran</translation>
     </message>
     <message>
         <source>spin of the three face time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>boutons fléchés des trois champs du cadran</translation>
     </message>
     <message>
         <source>face time</source>
-        <translation type="unfinished"></translation>
+        <translation>heure du cadran</translation>
     </message>
     <message>
         <source>The set time is 0:0:0 are you sure you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure saisie est 0:0:0. Voulez-vous vraiment continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>The clock&apos;s hands are stopped. Start them again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les aiguilles de l&apos;horloge sont arrêtées. Les remettre en marche&#xa0;?</translation>
     </message>
     <message>
         <source>See users manual for supported date encoding formats.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formats de date acceptés&#xa0;: voir le manuel d&apos;utilisation.</translation>
     </message>
     <message>
         <source>Use date information encoded in time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la date encodée dans le code temporel</translation>
     </message>
     <message>
         <source>Do not use date information encoded in time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer la date encodée dans le code temporel</translation>
     </message>
     <message>
         <source>Daylight Bias</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart d&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Disable daylight time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans heure d&apos;été</translation>
     </message>
     <message>
         <source>Time reference for daylight savings time shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence horaire du passage à l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Use UTC instead of local time</source>
-        <translation type="unfinished"></translation>
+        <translation>UTC au lieu de l&apos;heure locale</translation>
     </message>
     <message>
         <source>Daylight savings time start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Daylight savings time end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>First</source>
         <extracomment>Which week of the month a change falls in; radio buttons in a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Premier</translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième</translation>
     </message>
     <message>
         <source>Third</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième</translation>
     </message>
     <message>
         <source>Fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatrième</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier</translation>
     </message>
     <message>
         <source>Absolute</source>
         <extracomment>A change on a fixed date rather than a week of the month; radio button in a narrow column.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date fixe</translation>
     </message>
     <message>
         <source>Day of week:</source>
         <extracomment>Caption left of a list, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jour&#xa0;:</translation>
     </message>
     <message>
         <source>Month:</source>
         <extracomment>Caption left of a list, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mois&#xa0;:</translation>
     </message>
     <message>
         <source>Day of month:</source>
         <extracomment>Caption left of a field, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quantième&#xa0;:</translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Caption left of the time fields, 48 dialog units wide; keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heure&#xa0;:</translation>
     </message>
     <message>
         <source>US/Canada Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Norme États-Unis/Canada</translation>
     </message>
     <message>
         <source>&amp;EU standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Norme &amp;UE</translation>
     </message>
     <message>
         <source>&amp;US/Canada Standard pre 2007</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;tats-Unis/Canada avant 2007</translation>
     </message>
     <message>
         <source>spin of the bias fields</source>
-        <translation type="unfinished"></translation>
+        <translation>boutons fléchés des champs de l&apos;écart</translation>
     </message>
     <message>
         <source>frame of the bias time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>cadre des champs de l&apos;écart</translation>
     </message>
     <message>
         <source>start hour</source>
-        <translation type="unfinished"></translation>
+        <translation>heures du début</translation>
     </message>
     <message>
         <source>start minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes du début</translation>
     </message>
     <message>
         <source>start second</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes du début</translation>
     </message>
     <message>
         <source>spin of the start time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>boutons fléchés des champs de l&apos;heure de début</translation>
     </message>
     <message>
         <source>frame of the start time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>cadre des champs de l&apos;heure de début</translation>
     </message>
     <message>
         <source>start day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>jour de la semaine du début</translation>
     </message>
     <message>
         <source>start month</source>
-        <translation type="unfinished"></translation>
+        <translation>mois du début</translation>
     </message>
     <message>
         <source>start day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>jour du mois du début</translation>
     </message>
     <message>
         <source>end hour</source>
-        <translation type="unfinished"></translation>
+        <translation>heures de la fin</translation>
     </message>
     <message>
         <source>end minute</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes de la fin</translation>
     </message>
     <message>
         <source>end second</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes de la fin</translation>
     </message>
     <message>
         <source>spin of the end time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>boutons fléchés des champs de l&apos;heure de fin</translation>
     </message>
     <message>
         <source>frame of the end time fields</source>
-        <translation type="unfinished"></translation>
+        <translation>cadre des champs de l&apos;heure de fin</translation>
     </message>
     <message>
         <source>end day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>jour de la semaine de la fin</translation>
     </message>
     <message>
         <source>end month</source>
-        <translation type="unfinished"></translation>
+        <translation>mois de la fin</translation>
     </message>
     <message>
         <source>end day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>jour du mois de la fin</translation>
     </message>
     <message>
         <source>start time</source>
-        <translation type="unfinished"></translation>
+        <translation>heure de début</translation>
     </message>
     <message>
         <source>end time</source>
-        <translation type="unfinished"></translation>
+        <translation>heure de fin</translation>
     </message>
     <message>
         <source>next changes</source>
-        <translation type="unfinished"></translation>
+        <translation>prochains changements d&apos;heure</translation>
     </message>
     <message>
         <source>daylight saving over the coming year</source>
-        <translation type="unfinished"></translation>
+        <translation>heure d&apos;été sur l&apos;année à venir</translation>
     </message>
     <message>
         <source>Daylight Savings Time from a Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été d&apos;un fuseau horaire</translation>
     </message>
     <message>
         <source>Choose the time zone whose daylight savings time rules the clock should follow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le fuseau horaire dont l&apos;horloge doit suivre les règles d&apos;heure d&apos;été.</translation>
     </message>
     <message>
         <source>time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>fuseaux horaires</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>First USB bridge found</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier pont USB trouvé</translation>
     </message>
     <message>
         <source>No USB bridge found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun pont USB trouvé</translation>
     </message>
     <message>
         <source> (not found)</source>
         <extracomment>After the name of a chosen device that is not attached now; starts with a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (introuvable)</translation>
     </message>
     <message>
         <source>This clock has no illumination: its firmware (%1) speaks protocol version 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette horloge n&apos;a pas d&apos;éclairage&#xa0;: son micrologiciel (%1) utilise la version 1 du protocole.</translation>
     </message>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>décembre</translation>
     </message>
     <message>
         <source>Month: enter a month from 1 to 12.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois&#xa0;: saisissez un mois de 1 à 12.</translation>
     </message>
     <message>
         <source>Year: enter a year from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Année&#xa0;: saisissez une année de %1 à %2.</translation>
     </message>
     <message>
         <source>Day: %1 %2 has %3 days; enter 1 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour&#xa0;: %1 %2 compte %3 jours&#xa0;; saisissez un jour de 1 à %3.</translation>
     </message>
     <message>
         <source>Daylight Savings Time Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Daylight savings time shift reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence du passage à l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Current &amp;System Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du &amp;système</translation>
     </message>
     <message>
         <source>From Zone...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;un fuseau...</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>vendredi</translation>
     </message>
     <message>
         <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Firmware Version:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Number:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a week (First to Last) or Absolute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose Absolute in both groups or a week in both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a day of the week.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose a month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a day of the month from 1 to 31.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type an hour from 0 to 24.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a minute from 0 to 60.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>type a second from 0 to 60.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -728,54 +776,6 @@
     </message>
     <message>
         <source>Serial Number:  not available</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a week (First to Last) or Absolute.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose Absolute in both groups or a week in both.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a day of the week.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>choose a month.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a day of the month from 1 to 31.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has %2 days.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type an hour from 0 to 24.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a minute from 0 to 60.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>type a second from 0 to 60.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Firmware Version:  %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Serial Number:  %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
