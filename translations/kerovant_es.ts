@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Bias is negative?</source>
-        <translation>¿Desfase negativo?</translation>
+        <translation>Desfase negativo</translation>
     </message>
     <message>
         <source>Filter time zones</source>
