@@ -19,6 +19,11 @@ constexpr int kFilterHeight = 12;
 constexpr int kShift = 10;
 constexpr int kWidthUnits = 268;
 constexpr int kHeightUnits = 191 + kShift;
+// The bias label is wider than the template's 14 units so that its German,
+// French and Spanish words fit; the fields and the check box right of it
+// move right by as much.
+constexpr int kBiasLabelWidth = 27;
+constexpr int kBiasShift = kBiasLabelWidth - 14;
 
 QRect Below(int x, int y, int width, int height)
 {
@@ -59,16 +64,19 @@ void CTzDlg::BuildControls()
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);  // hundreds of rows of one height: no per-row measuring
 
-    AddLabel(Tr(kStrBias), Below(7, 134, 14, 10));
-    negative_ = Place(new QCheckBox(Tr(kStrBiasNegative)), kIdBiasNegative, "biasNegative", Below(108, 133, 82, 10));
-    auto* hours = Place(new QLineEdit, kIdHours, "hours", Below(25, 131, 14, 12), Tr(kStrBiasHours));
-    auto* minutes = Place(new QLineEdit, kIdMinutes, "minutes", Below(47, 131, 14, 12), Tr(kStrBiasMinutes));
-    auto* seconds = Place(new QLineEdit, kIdSeconds, "seconds", Below(69, 131, 13, 12), Tr(kStrBiasSeconds));
-    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", Below(89, 128, 12, 18), Tr(kStrBiasSpin));
+    AddLabel(Tr(kStrBias), Below(7, 134, kBiasLabelWidth, 10));
+    negative_ = Place(new QCheckBox(Tr(kStrBiasNegative)), kIdBiasNegative, "biasNegative",
+                      Below(108 + kBiasShift, 133, 82, 10));
+    auto* hours = Place(new QLineEdit, kIdHours, "hours", Below(25 + kBiasShift, 131, 14, 12), Tr(kStrBiasHours));
+    auto* minutes =
+        Place(new QLineEdit, kIdMinutes, "minutes", Below(47 + kBiasShift, 131, 14, 12), Tr(kStrBiasMinutes));
+    auto* seconds =
+        Place(new QLineEdit, kIdSeconds, "seconds", Below(69 + kBiasShift, 131, 13, 12), Tr(kStrBiasSeconds));
+    spin_ = Place(new CNarrowSpin, kIdSpin, "spin", Below(89 + kBiasShift, 128, 12, 18), Tr(kStrBiasSpin));
     spin_->SetNames(Tr(kStrBiasSpin), Tr(kStrBiasArrows));
-    AddGroupBox(kIdBiasFrame, "biasFrame", QString(), Below(23, 123, 64, 25));
-    AddLabel(QStringLiteral(":"), Below(39, 133, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
-    AddLabel(QStringLiteral(":"), Below(61, 132, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
+    AddGroupBox(kIdBiasFrame, "biasFrame", QString(), Below(23 + kBiasShift, 123, 64, 25));
+    AddLabel(QStringLiteral(":"), Below(39 + kBiasShift, 133, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
+    AddLabel(QStringLiteral(":"), Below(61 + kBiasShift, 132, 8, 8), Qt::AlignHCenter | Qt::AlignTop);
 
     fields_ = new CTimeFieldGroup(FieldVariant::TimeZone, this);
     fields_->AddField(hours, FieldKind::Hour);

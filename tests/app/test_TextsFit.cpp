@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 #include <QTranslator>
@@ -125,6 +126,15 @@ QStringList Clipped(QWidget& window)
             const int needed = label->heightForWidth(label->width());
             if (needed > label->height())
                 clipped << QStringLiteral("%1 needs %2 px high, has %3").arg(name).arg(needed).arg(label->height());
+            // A word longer than the line is not wrapped but cut.
+            int widest = 0;
+            for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s+"))))
+                widest = std::max(widest, label->fontMetrics().horizontalAdvance(word));
+            if (widest > label->contentsRect().width())
+                clipped << QStringLiteral("%1 needs %2 px across for a word, has %3")
+                               .arg(name)
+                               .arg(widest)
+                               .arg(label->contentsRect().width());
             continue;
         }
         const int needed = Needed(*control);
