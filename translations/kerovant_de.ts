@@ -655,128 +655,128 @@
     </message>
     <message>
         <source>Firmware Version:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Version:  %1</translation>
     </message>
     <message>
         <source>Serial Number:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer:  %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>choose a week (First to Last) or Absolute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Woche (Erster bis Letzter) oder Festes Datum.</translation>
     </message>
     <message>
         <source>choose Absolute in both groups or a week in both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie in beiden Gruppen Festes Datum oder in beiden eine Woche.</translation>
     </message>
     <message>
         <source>choose a day of the week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Wochentag.</translation>
     </message>
     <message>
         <source>choose a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Monat.</translation>
     </message>
     <message>
         <source>type a day of the month from 1 to 31.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Monatstag von 1 bis 31 ein.</translation>
     </message>
     <message>
         <source>%1 has %2 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 Tage.</translation>
     </message>
     <message>
         <source>type an hour from 0 to 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Stunde von 0 bis 24 ein.</translation>
     </message>
     <message>
         <source>type a minute from 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Minute von 0 bis 60 ein.</translation>
     </message>
     <message>
         <source>type a second from 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Sekunde von 0 bis 60 ein.</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>Jan</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>Feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mär</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>Apr</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>Jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>Jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>Aug</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Okt</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>Nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>Dez</translation>
     </message>
     <message>
         <source>No time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zeitcode</translation>
     </message>
     <message>
         <source>IRIG-B : pulse width modulated</source>
-        <translation type="unfinished"></translation>
+        <translation>IRIG-B : pulsweitenmoduliert</translation>
     </message>
     <message>
         <source>IRIG-B(1) : amplitude modulated</source>
-        <translation type="unfinished"></translation>
+        <translation>IRIG-B(1) : amplitudenmoduliert</translation>
     </message>
     <message>
         <source>Unknown time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Zeitcode</translation>
     </message>
     <message>
         <source>Clock is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr ist offline</translation>
     </message>
     <message>
         <source>Firmware Version:  not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Version:  nicht verfügbar</translation>
     </message>
     <message>
         <source>Serial Number:  not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer:  nicht verfügbar</translation>
     </message>
 </context>
 </TS>

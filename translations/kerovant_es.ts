@@ -655,128 +655,128 @@
     </message>
     <message>
         <source>Firmware Version:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de firmware:  %1</translation>
     </message>
     <message>
         <source>Serial Number:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie:  %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>choose a week (First to Last) or Absolute.</source>
-        <translation type="unfinished"></translation>
+        <translation>elija una semana (Primera a Última) o Fecha fija.</translation>
     </message>
     <message>
         <source>choose Absolute in both groups or a week in both.</source>
-        <translation type="unfinished"></translation>
+        <translation>elija Fecha fija en ambos grupos o una semana en ambos.</translation>
     </message>
     <message>
         <source>choose a day of the week.</source>
-        <translation type="unfinished"></translation>
+        <translation>elija un día de la semana.</translation>
     </message>
     <message>
         <source>choose a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>elija un mes.</translation>
     </message>
     <message>
         <source>type a day of the month from 1 to 31.</source>
-        <translation type="unfinished"></translation>
+        <translation>introduzca un día del mes del 1 al 31.</translation>
     </message>
     <message>
         <source>%1 has %2 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2 días.</translation>
     </message>
     <message>
         <source>type an hour from 0 to 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>introduzca una hora del 0 al 24.</translation>
     </message>
     <message>
         <source>type a minute from 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>introduzca un minuto del 0 al 60.</translation>
     </message>
     <message>
         <source>type a second from 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>introduzca un segundo del 0 al 60.</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>ene</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>feb</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mar</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>abr</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>jun</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>jul</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>ago</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>sep</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>oct</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>dic</translation>
     </message>
     <message>
         <source>No time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin código de tiempo</translation>
     </message>
     <message>
         <source>IRIG-B : pulse width modulated</source>
-        <translation type="unfinished"></translation>
+        <translation>IRIG-B : modulado por ancho de pulso</translation>
     </message>
     <message>
         <source>IRIG-B(1) : amplitude modulated</source>
-        <translation type="unfinished"></translation>
+        <translation>IRIG-B(1) : modulado en amplitud</translation>
     </message>
     <message>
         <source>Unknown time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de tiempo desconocido</translation>
     </message>
     <message>
         <source>Clock is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj desconectado</translation>
     </message>
     <message>
         <source>Firmware Version:  not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de firmware:  no disponible</translation>
     </message>
     <message>
         <source>Serial Number:  not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie:  no disponible</translation>
     </message>
 </context>
 </TS>

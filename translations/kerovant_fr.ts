@@ -655,128 +655,128 @@
     </message>
     <message>
         <source>Firmware Version:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel&#xa0;:  %1</translation>
     </message>
     <message>
         <source>Serial Number:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série&#xa0;:  %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>choose a week (First to Last) or Absolute.</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez une semaine (Premier à Dernier) ou Date fixe.</translation>
     </message>
     <message>
         <source>choose Absolute in both groups or a week in both.</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez Date fixe dans les deux groupes ou une semaine dans les deux.</translation>
     </message>
     <message>
         <source>choose a day of the week.</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez un jour de la semaine.</translation>
     </message>
     <message>
         <source>choose a month.</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez un mois.</translation>
     </message>
     <message>
         <source>type a day of the month from 1 to 31.</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez un jour du mois de 1 à 31.</translation>
     </message>
     <message>
         <source>%1 has %2 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 compte %2 jours.</translation>
     </message>
     <message>
         <source>type an hour from 0 to 24.</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez une heure de 0 à 24.</translation>
     </message>
     <message>
         <source>type a minute from 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez une minute de 0 à 60.</translation>
     </message>
     <message>
         <source>type a second from 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>saisissez une seconde de 0 à 60.</translation>
     </message>
     <message>
         <source>Jan</source>
-        <translation type="unfinished"></translation>
+        <translation>janv.</translation>
     </message>
     <message>
         <source>Feb</source>
-        <translation type="unfinished"></translation>
+        <translation>févr.</translation>
     </message>
     <message>
         <source>Mar</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>Apr</source>
-        <translation type="unfinished"></translation>
+        <translation>avr.</translation>
     </message>
     <message>
         <source>Jun</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>Jul</source>
-        <translation type="unfinished"></translation>
+        <translation>juil.</translation>
     </message>
     <message>
         <source>Aug</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>Sep</source>
-        <translation type="unfinished"></translation>
+        <translation>sept.</translation>
     </message>
     <message>
         <source>Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>oct.</translation>
     </message>
     <message>
         <source>Nov</source>
-        <translation type="unfinished"></translation>
+        <translation>nov.</translation>
     </message>
     <message>
         <source>Dec</source>
-        <translation type="unfinished"></translation>
+        <translation>déc.</translation>
     </message>
     <message>
         <source>No time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun code temporel</translation>
     </message>
     <message>
         <source>IRIG-B : pulse width modulated</source>
-        <translation type="unfinished"></translation>
+        <translation>IRIG-B&#xa0;: modulé en largeur d&apos;impulsion</translation>
     </message>
     <message>
         <source>IRIG-B(1) : amplitude modulated</source>
-        <translation type="unfinished"></translation>
+        <translation>IRIG-B(1)&#xa0;: modulé en amplitude</translation>
     </message>
     <message>
         <source>Unknown time code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code temporel inconnu</translation>
     </message>
     <message>
         <source>Clock is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge hors ligne</translation>
     </message>
     <message>
         <source>Firmware Version:  not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du micrologiciel&#xa0;:  non disponible</translation>
     </message>
     <message>
         <source>Serial Number:  not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série&#xa0;:  non disponible</translation>
     </message>
 </context>
 </TS>
