@@ -264,7 +264,7 @@ Sentence YearList(const std::vector<Derived::Miss>& misses)
     switch (years.size()) {
     case 2: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 and %2"), std::move(years));
     case 3: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1, %2 and %3"), std::move(years));
-    default: return years.empty() ? Sentence::Verbatim({}) : years.front();
+    default: return years.empty() ? Sentence() : years.front();
     }
 }
 

@@ -18,6 +18,11 @@ std::string FillPlaces(const std::string& pattern, const std::vector<std::string
     return filled;
 }
 
+Sentence Sentence::Verbatim(const char* value)
+{
+    return Verbatim(std::string(value));
+}
+
 std::string Sentence::English() const
 {
     if (kind != Kind::Pattern)

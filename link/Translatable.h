@@ -39,6 +39,9 @@ struct Sentence {
         s.text = std::move(value);
         return s;
     }
+    // A named constant's text, kept whole in the binary where scripts look
+    // for it (the inline overload would let the compiler copy it in pieces).
+    static Sentence Verbatim(const char* value);
     // A day and time on the scale the sentence names, with its English.
     static Sentence At(std::chrono::sys_seconds when, std::string english)
     {

@@ -102,13 +102,10 @@ Sentence PortStateSentence(PortState state, const std::string& device)
         return Sentence(
             KEROVANT_TRANSLATE_NOOP("Kerovant", "Device %1 does not exist: check the cable and the device name."),
             {path});
-    // The advice names groups, users and programs: English for now.
     case PortState::PermissionDenied:
-        return Sentence::Verbatim(
-            PermissionAdvice(name.English(), device.empty() ? std::nullopt : ReadNodeAccess(device)));
+        return PermissionSentence(name, device.empty() ? std::nullopt : ReadNodeAccess(device));
     case PortState::Busy:
-        return Sentence::Verbatim(
-            BusyAdvice(name.English(), device.empty() ? std::vector<DeviceHolder>() : CachedDeviceHolders(device)));
+        return BusySentence(name, device.empty() ? std::vector<DeviceHolder>() : CachedDeviceHolders(device));
     case PortState::NotSerial:
         return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 is not a serial device."), {path});
     case PortState::Gone: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 was unplugged."), {name});

@@ -668,7 +668,7 @@
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%2. %1 {1 %2?}</translation>
     </message>
     <message>
         <source>choose a week (First to Last) or Absolute.</source>
@@ -1130,6 +1130,58 @@
     <message>
         <source>This computer names no time zone; nothing was imported.</source>
         <translation>Dieser Computer nennt keine Zeitzone; nichts wurde übernommen.</translation>
+    </message>
+    <message>
+        <source>Kerovant&apos;s udev rule (%1) gives the user at the desktop access to the clock: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>Die udev-Regel von Kerovant (%1) gibt dem Benutzer am Desktop Zugriff auf die Uhr: Installieren Sie sie (das Paket kerovant tut das) und stecken Sie die Uhr dann neu ein.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. %2</source>
+        <translation>Zugriff auf %1 verweigert. %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group &apos;%2&apos; (for example: sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Zugriff auf %1 verweigert: Treten Sie der Gruppe „%2“ bei (zum Beispiel: sudo usermod -aG %2 $USER), melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>only the administrator may read and write it</source>
+        <translation>nur der Administrator darf es lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>only root may read and write it</source>
+        <translation>nur root darf es lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>only its owner, the user &apos;%1&apos;, may read and write it</source>
+        <translation>nur sein Eigentümer, der Benutzer „%1“, darf es lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>only its owner, user ID %1, may read and write it</source>
+        <translation>nur sein Eigentümer, Benutzer-ID %1, darf es lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: %2. %3</source>
+        <translation>Zugriff auf %1 verweigert: %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close that program and try again.</source>
+        <translation>%1 wird von einem anderen Programm verwendet: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>a program (process %1)</source>
+        <translation>ein Programm (Prozess %1)</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Kerovant&apos;s udev rule (%3) tells ModemManager to leave the clock alone: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>%1 wird von %2 verwendet. Die udev-Regel von Kerovant (%3) weist ModemManager an, die Uhr in Ruhe zu lassen: Installieren Sie sie (das Paket kerovant tut das) und stecken Sie die Uhr dann neu ein.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2: close that program and try again.</source>
+        <translation>%1 wird von %2 verwendet: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
     </message>
 </context>
 </TS>

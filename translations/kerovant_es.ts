@@ -668,7 +668,7 @@
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%2 de %1 {1 %2?}</translation>
     </message>
     <message>
         <source>choose a week (First to Last) or Absolute.</source>
@@ -1130,6 +1130,58 @@
     <message>
         <source>This computer names no time zone; nothing was imported.</source>
         <translation>Este equipo no indica ninguna zona horaria; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>Kerovant&apos;s udev rule (%1) gives the user at the desktop access to the clock: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>La regla udev de Kerovant (%1) da al usuario del escritorio acceso al reloj: instálela (el paquete kerovant lo hace) y vuelva a enchufar el reloj.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. %2</source>
+        <translation>Permiso denegado en %1. %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group &apos;%2&apos; (for example: sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Permiso denegado en %1: únase al grupo «%2» (por ejemplo: sudo usermod -aG %2 $USER) y luego cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>only the administrator may read and write it</source>
+        <translation>solo el administrador puede leerlo y escribirlo</translation>
+    </message>
+    <message>
+        <source>only root may read and write it</source>
+        <translation>solo root puede leerlo y escribirlo</translation>
+    </message>
+    <message>
+        <source>only its owner, the user &apos;%1&apos;, may read and write it</source>
+        <translation>solo su propietario, el usuario «%1», puede leerlo y escribirlo</translation>
+    </message>
+    <message>
+        <source>only its owner, user ID %1, may read and write it</source>
+        <translation>solo su propietario, con ID de usuario %1, puede leerlo y escribirlo</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: %2. %3</source>
+        <translation>Permiso denegado en %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close that program and try again.</source>
+        <translation>%1 está en uso por otro programa: cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>a program (process %1)</source>
+        <translation>un programa (proceso %1)</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (proceso %2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Kerovant&apos;s udev rule (%3) tells ModemManager to leave the clock alone: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>%1 está en uso por %2. La regla udev de Kerovant (%3) indica a ModemManager que deje en paz el reloj: instálela (el paquete kerovant lo hace) y vuelva a enchufar el reloj.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2: close that program and try again.</source>
+        <translation>%1 está en uso por %2: cierre ese programa e inténtelo de nuevo.</translation>
     </message>
 </context>
 </TS>

@@ -668,7 +668,7 @@
     <message>
         <source>%1 %2</source>
         <extracomment>The day of a change on the year strip: %1 the day of the month, %2 the month&apos;s short name (&quot;28 Mar&quot;); keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 %2</translation>
     </message>
     <message>
         <source>choose a week (First to Last) or Absolute.</source>
@@ -1130,6 +1130,58 @@
     <message>
         <source>This computer names no time zone; nothing was imported.</source>
         <translation>Cet ordinateur n&apos;indique aucun fuseau horaire&#xa0;; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Kerovant&apos;s udev rule (%1) gives the user at the desktop access to the clock: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>La règle udev de Kerovant (%1) donne à l&apos;utilisateur du bureau l&apos;accès à l&apos;horloge&#xa0;: installez-la (le paquet kerovant le fait), puis rebranchez l&apos;horloge.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. %2</source>
+        <translation>Accès refusé à %1. %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group &apos;%2&apos; (for example: sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Accès refusé à %1&#xa0;: rejoignez le groupe «&#xa0;%2&#xa0;» (par exemple&#xa0;: sudo usermod -aG %2 $USER), puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>only the administrator may read and write it</source>
+        <translation>seul l&apos;administrateur peut le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>only root may read and write it</source>
+        <translation>seul root peut le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>only its owner, the user &apos;%1&apos;, may read and write it</source>
+        <translation>seul son propriétaire, l&apos;utilisateur «&#xa0;%1&#xa0;», peut le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>only its owner, user ID %1, may read and write it</source>
+        <translation>seul son propriétaire, l&apos;utilisateur d&apos;ID %1, peut le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: %2. %3</source>
+        <translation>Accès refusé à %1&#xa0;: %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close that program and try again.</source>
+        <translation>%1 est utilisé par un autre programme&#xa0;: fermez ce programme et réessayez.</translation>
+    </message>
+    <message>
+        <source>a program (process %1)</source>
+        <translation>un programme (processus %1)</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Kerovant&apos;s udev rule (%3) tells ModemManager to leave the clock alone: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>%1 est utilisé par %2. La règle udev de Kerovant (%3) indique à ModemManager de laisser l&apos;horloge tranquille&#xa0;: installez-la (le paquet kerovant le fait), puis rebranchez l&apos;horloge.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2: close that program and try again.</source>
+        <translation>%1 est utilisé par %2&#xa0;: fermez ce programme et réessayez.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 // Which language the locale settings choose, and that each one we ship is
 // built into the program.
+#include "PortAccess.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
@@ -79,6 +80,7 @@ TEST(Translations, SentencesSpeakTheLanguageLoaded)
     const Sentence next(
         "Next: %1",
         {Sentence("%1 UTC (%2)", {Sentence::At(spring, "Sun 28 Mar 2027 01:00"), Sentence::Verbatim("+1:00")})});
+    const Sentence busy = BusySentence(Sentence::Verbatim("/dev/ttyUSB0"), {{812, "minicom"}});
     struct Row {
         const char* language;
         const Sentence& sentence;
@@ -91,6 +93,11 @@ TEST(Translations, SentencesSpeakTheLanguageLoaded)
          QStringLiteral("L'horloge ne répond pas\u00a0: Échec de la lecture de l'identifiant de famille")},
         {"", next, QStringLiteral("Next: Sun 28 Mar 2027 01:00 UTC (+1:00)")},
         {"de", next, QStringLiteral("Nächste Umstellung: So. 28 März 2027 01:00 UTC (+1:00)")},
+        {"", busy,
+         QStringLiteral("/dev/ttyUSB0 is in use by minicom (process 812): close that program and try again.")},
+        {"es", busy,
+         QStringLiteral(
+             "/dev/ttyUSB0 está en uso por minicom (proceso 812): cierre ese programa e inténtelo de nuevo.")},
     };
     for (const Row& row : rows) {
         ASSERT_TRUE(LoadLanguage(QString::fromLatin1(row.language)));
