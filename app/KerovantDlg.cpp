@@ -11,6 +11,7 @@
 #include "Images.h"
 #include "StatusText.h"
 #include "Strings.h"
+#include "Translations.h"
 #include "ValueSlider.h"
 
 #include <QAction>
@@ -430,11 +431,11 @@ void CKerovantDlg::Update(bool tick)
     OfferToStartHands(device);
 }
 
-std::string CKerovantDlg::CauseLine(const CClockDevice& device) const
+Sentence CKerovantDlg::CauseLine(const CClockDevice& device) const
 {
     const LinkPhase phase = device.GetState() == LinkState::Failed ? LinkPhase::NoAnswer : LinkPhase::Searching;
-    return OfflineCause(device.GetPortState(), device.GetDevicePath(), phase, connection_->LastIdentificationFailure(),
-                        device.GetLastFailure());
+    return OfflineCauseSentence(device.GetPortState(), device.GetDevicePath(), phase,
+                                connection_->LastIdentificationFailure(), device.GetLastFailure());
 }
 
 void CKerovantDlg::ShowOffline(const CClockDevice* device)
@@ -450,9 +451,9 @@ void CKerovantDlg::ShowOffline(const CClockDevice* device)
         ShowCause(CauseLine(*device));
 }
 
-void CKerovantDlg::ShowCause(const std::string& cause)
+void CKerovantDlg::ShowCause(const Sentence& cause)
 {
-    SetText(offlineReason_, cause);
+    SetTranslated(offlineReason_, Tr(cause));
     offlineReason_->setVisible(!cause.empty());
 }
 
@@ -481,7 +482,7 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
     SetTranslated(serialNumber_,
                   Tr(kStrSerialLine).arg(QString::fromStdString(SerialNumber(device.GetSerialNumber()))));
     ShowIlluminationAvailable(firmware);
-    ShowCause(std::string());
+    ShowCause(Sentence());
     ShowClockOffset(&device);
 }
 
@@ -512,7 +513,7 @@ void CKerovantDlg::ShowClockOffset(const CClockDevice* device)
     ClockTimeHistory history;
     device->GetTimeHistory(history);
     const ClockOffset offset = EstimateClockOffset(history);
-    SetText(clockOffset_, ClockOffsetText(offset));
+    SetTranslated(clockOffset_, Tr(ClockOffsetSentence(offset)));
     // A warning colour that reads on the palette in use: a dark amber on a
     // light window, a light one on a dark window. The accessible
     // description says it too, for whoever does not see the colour.
@@ -605,8 +606,9 @@ void CKerovantDlg::ShowAbout()
 void CKerovantDlg::OpenMessageBox(std::shared_ptr<LinkMessage> message)
 {
     CloseOrphanedMessages();
-    auto* box = new QMessageBox(QMessageBox::Warning, QString::fromStdString(message->Caption()),
-                                QString::fromStdString(message->Text()), QMessageBox::Ok, this);
+    // The link's messages and their caption are marked texts.
+    auto* box = new QMessageBox(QMessageBox::Warning, Tr(message->Caption().c_str()), Tr(message->Text().c_str()),
+                                QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("linkMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Not modal: the link waits for the user, the window does not, and can

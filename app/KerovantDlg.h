@@ -172,9 +172,9 @@ private:
     // The line under the UTC time: how far the clock is from this computer;
     // hidden while the clock is offline.
     void ShowClockOffset(const CClockDevice* device);
-    std::string CauseLine(const CClockDevice& device) const;
+    Sentence CauseLine(const CClockDevice& device) const;
     // The cause line under the status: shown only when there is a cause.
-    void ShowCause(const std::string& cause);
+    void ShowCause(const Sentence& cause);
     // A clock whose protocol has no illumination gets a disabled slider that
     // says why.
     void ShowIlluminationAvailable(const FirmwareVersion& firmware);

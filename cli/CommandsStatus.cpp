@@ -79,7 +79,7 @@ ClockOffset SettledOffset(const CClockDevice& device)
 
 std::string OffsetLine(const ClockOffset& offset)
 {
-    return offset.known ? ClockOffsetText(offset) : std::string(kClockOffsetLabel) + "not known";
+    return offset.known ? ClockOffsetText(offset) : FillPlaces(kClockOffsetLabel, {"not known"});
 }
 
 namespace {

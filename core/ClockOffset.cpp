@@ -103,10 +103,11 @@ ClockOffset EstimateClockOffset(const ClockTimeHistory& history, size_t window)
     return result;
 }
 
-std::string FormatClockOffset(const ClockOffset& offset)
+namespace {
+
+// "+0.004": the signed seconds, to the decimals the offset is good for.
+std::string OffsetSeconds(const ClockOffset& offset)
 {
-    if (!offset.known)
-        return {};
     const double seconds = static_cast<double>(offset.value.count()) / kNanosecondsPerSecond;
     const int decimals = std::fabs(seconds) >= kCoarseFrom ? 1 : (offset.approximate ? 2 : 3);
     const double scale = std::pow(10.0, decimals);
@@ -114,13 +115,34 @@ std::string FormatClockOffset(const ClockOffset& offset)
     if (rounded == 0)
         rounded = 0;  // no "-0.000"
     char text[64];
-    std::snprintf(text, sizeof text, "%s%+.*f s", offset.approximate ? "about " : "", decimals, rounded);
+    std::snprintf(text, sizeof text, "%+.*f", decimals, rounded);
     return text;
+}
+
+Sentence OffsetSentence(const ClockOffset& offset)
+{
+    const Sentence seconds = Sentence::Verbatim(OffsetSeconds(offset));
+    return offset.approximate ? Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "about %1 s"), {seconds})
+                              : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 s"), {seconds});
+}
+
+}  // namespace
+
+std::string FormatClockOffset(const ClockOffset& offset)
+{
+    return offset.known ? OffsetSentence(offset).English() : std::string();
+}
+
+Sentence ClockOffsetSentence(const ClockOffset& offset)
+{
+    return Sentence(
+        kClockOffsetLabel,
+        {offset.known ? OffsetSentence(offset) : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "measuring"))});
 }
 
 std::string ClockOffsetText(const ClockOffset& offset)
 {
-    return std::string(kClockOffsetLabel) + (offset.known ? FormatClockOffset(offset) : "measuring");
+    return ClockOffsetSentence(offset).English();
 }
 
 bool ClockOffsetWarns(const ClockOffset& offset)

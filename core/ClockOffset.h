@@ -19,13 +19,14 @@
 
 #include "ClockRecords.h"
 #include "LinkTiming.h"
+#include "Translatable.h"
 
 #include <chrono>
 #include <cstddef>
 #include <string>
 
-// How the line begins.
-inline constexpr const char* kClockOffsetLabel = "Clock vs this computer: ";
+// The line: the label, then the offset (or a word while it is not known).
+inline constexpr const char* kClockOffsetLabel = KEROVANT_TRANSLATE_NOOP("Kerovant", "Clock vs this computer: %1");
 // An offset beyond this is shown as a warning.
 inline constexpr std::chrono::milliseconds kClockOffsetWarning{500};
 // Readings (or seconds steps) in the running median.
@@ -68,5 +69,7 @@ std::string FormatClockOffset(const ClockOffset& offset);
 // The line the window and the command-line tool show: the label and the
 // offset, or the label and "measuring" while it is not known yet.
 std::string ClockOffsetText(const ClockOffset& offset);
+// The same, in parts for the window to translate.
+Sentence ClockOffsetSentence(const ClockOffset& offset);
 // More than kClockOffsetWarning either way.
 bool ClockOffsetWarns(const ClockOffset& offset);

@@ -93,21 +93,64 @@ std::string LinkFailureText(LinkFailure failure)
     return {};
 }
 
+namespace {
+
+// The sentence for what the clock did instead of answering: alone, and
+// followed by the identification read's failure.
+struct FailureSentences {
+    LinkFailure failure;
+    const char* alone;
+    const char* withRead;
+};
+
+constexpr FailureSentences kFailureSentences[] = {
+    {LinkFailure::Damaged, KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 sends damaged replies (bad checksum)."),
+     KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 sends damaged replies (bad checksum): %2")},
+    {LinkFailure::WrongLength,
+     KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 sends replies of the wrong length."),
+     KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 sends replies of the wrong length: %2")},
+    {LinkFailure::WrongReply,
+     KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 answers with the reply to another command."),
+     KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 answers with the reply to another command: %2")},
+    {LinkFailure::Unreadable, KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 sends replies that cannot be read."),
+     KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 sends replies that cannot be read: %2")},
+    {LinkFailure::Ack, KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 answers ACK where a reply belongs."),
+     KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 answers ACK where a reply belongs: %2")},
+    {LinkFailure::Nak, KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 answers NAK: it did not take the command."),
+     KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 answers NAK: it did not take the command: %2")},
+};
+
+}  // namespace
+
+Sentence OfflineCauseSentence(PortState port, const std::string& path, LinkPhase phase,
+                              const std::string& identificationFailure, LinkFailure failure)
+{
+    if (port != PortState::Open)
+        return PortStateSentence(port, path);
+    const Sentence device = Sentence::Verbatim(path);
+    // The identification read's failures are marked texts of the link.
+    const Sentence read(identificationFailure.c_str());
+    for (const FailureSentences& row : kFailureSentences) {
+        if (row.failure == failure)
+            return identificationFailure.empty() ? Sentence(row.alone, {device})
+                                                 : Sentence(row.withRead, {device, read});
+    }
+    if (!identificationFailure.empty())
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock does not answer: %1"), {read});
+    switch (phase) {
+    case LinkPhase::StoppedAnswering:
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "The clock on %1 stopped answering."), {device});
+    case LinkPhase::NoAnswer:
+        return Sentence(KEROVANT_TRANSLATE_NOOP(
+                            "Kerovant", "No clock answers on %1: check that the clock is powered and connected."),
+                        {device});
+    case LinkPhase::Searching: break;
+    }
+    return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Looking for the clock on %1 ..."), {device});
+}
+
 std::string OfflineCause(PortState port, const std::string& path, LinkPhase phase,
                          const std::string& identificationFailure, LinkFailure failure)
 {
-    if (port != PortState::Open)
-        return DescribePortState(port, path);
-    const std::string what = LinkFailureText(failure);
-    if (!what.empty())
-        return "The clock on " + path + " " + what +
-            (identificationFailure.empty() ? std::string(".") : ": " + identificationFailure);
-    if (!identificationFailure.empty())
-        return "The clock does not answer: " + identificationFailure;
-    switch (phase) {
-    case LinkPhase::StoppedAnswering: return "The clock on " + path + " stopped answering.";
-    case LinkPhase::NoAnswer: return "No clock answers on " + path + ": check that the clock is powered and connected.";
-    case LinkPhase::Searching: break;
-    }
-    return "Looking for the clock on " + path + " ...";
+    return OfflineCauseSentence(port, path, phase, identificationFailure, failure).English();
 }

@@ -59,3 +59,6 @@ std::string LinkFailureText(LinkFailure failure);
 // link saw.
 std::string OfflineCause(PortState port, const std::string& devicePath, LinkPhase phase,
                          const std::string& identificationFailure = {}, LinkFailure failure = LinkFailure::None);
+// The same, in parts for the window to translate.
+Sentence OfflineCauseSentence(PortState port, const std::string& devicePath, LinkPhase phase,
+                              const std::string& identificationFailure = {}, LinkFailure failure = LinkFailure::None);

@@ -8,6 +8,7 @@
 #include "ModalSeam.h"
 #include "Strings.h"
 #include "TimeFieldGroup.h"
+#include "Translations.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -415,10 +416,11 @@ void CDstDlg::Show()
 
 void CDstDlg::ShowPreview()
 {
-    const DstPreview preview = PreviewDst(editor_.Shown(), {clockBias_, now_(), editor_.SourceZone()});
-    QString text = QString::fromStdString(preview.next);
-    if (!preview.zoneCheck.empty())
-        text += QLatin1Char('\n') + QString::fromStdString(preview.zoneCheck);
+    const DstShown shown = editor_.Shown();
+    const DstPreview preview = PreviewDst(shown, {clockBias_, now_(), editor_.SourceZone()});
+    QString text = shown.refusal ? RefusalText(*shown.refusal) : Tr(preview.nextSentence);
+    if (!preview.zoneCheckSentence.empty())
+        text += QLatin1Char('\n') + Tr(preview.zoneCheckSentence);
     preview_->setText(text);
     strip_->SetStrip(YearStrip(editor_.Shown(), {clockBias_, now_(), editor_.SourceZone()}), text);
     PlacePreviewAndStrip();
@@ -523,8 +525,10 @@ void CDstDlg::Import(const DstZoneImport& imported)
     // The rules go in first, so the message stands over what was imported.
     editor_.ApplyImport(imported);
     Show();
-    ShowMessage(this, QMessageBox::NoIcon, Text(kDstImportCaption), QString::fromStdString(imported.message),
-                QMessageBox::Ok);
+    QStringList message;
+    for (const Sentence& sentence : imported.sentences)
+        message << Tr(sentence);
+    ShowMessage(this, QMessageBox::NoIcon, Text(kDstImportCaption), message.join(QLatin1Char(' ')), QMessageBox::Ok);
 }
 
 void CDstDlg::OnOk()

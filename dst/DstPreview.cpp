@@ -19,24 +19,38 @@ constexpr years kCheckSpan{10};
 
 // A change as the user reads it: its day and time on the rules' scale, and
 // the shift it applies.
-std::string DescribeChange(sys_seconds at, bool start, int64_t shift, bool utc, int64_t offsetBefore)
+Sentence Moment(sys_seconds at)
 {
-    const std::string when =
-        utc ? FormatDayAndTime(at) + " UTC" : FormatDayAndTime(at + seconds(offsetBefore)) + " local";
-    return when + " (" + FormatShift(start ? shift : -shift) + ")";
+    return Sentence::At(at, FormatDayAndTime(at));
 }
 
-std::string FormatOffset(int32_t offset)
+Sentence DescribeChange(sys_seconds at, bool start, int64_t shift, bool utc, int64_t offsetBefore)
+{
+    const Sentence applied = Sentence::Verbatim(FormatShift(start ? shift : -shift));
+    if (utc)
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 UTC (%2)"), {Moment(at), applied});
+    return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 local (%2)"),
+                    {Moment(at + seconds(offsetBefore)), applied});
+}
+
+Sentence FormatOffset(int32_t offset)
 {
     const int magnitude = std::abs(offset);
     char text[24];
     std::snprintf(text, sizeof text, "UTC%c%02d:%02d", offset < 0 ? '-' : '+', magnitude / 3600, magnitude / 60 % 60);
-    return text;
+    return Sentence::Verbatim(text);
 }
 
-std::string Event(const char* where, const std::string& description, bool start)
+// A change of one side, there (the zone) or here (these rules).
+Sentence Event(bool there, const Sentence& description, bool start)
 {
-    return std::string(where) + " daylight time " + (start ? "starts" : "ends") + " on " + description;
+    if (there)
+        return Sentence(start ? KEROVANT_TRANSLATE_NOOP("Kerovant", "there daylight time starts on %1")
+                              : KEROVANT_TRANSLATE_NOOP("Kerovant", "there daylight time ends on %1"),
+                        {description});
+    return Sentence(start ? KEROVANT_TRANSLATE_NOOP("Kerovant", "with these rules daylight time starts on %1")
+                          : KEROVANT_TRANSLATE_NOOP("Kerovant", "with these rules daylight time ends on %1"),
+                    {description});
 }
 
 }  // namespace
@@ -84,24 +98,27 @@ std::optional<sys_seconds> FirstDifference(const ClockConfig& config, const std:
     return std::nullopt;
 }
 
-}  // namespace
-
-DstPreview PreviewDst(const DstShown& shown, const DstPreviewContext& context)
+DstPreview PreviewSentences(const DstShown& shown, const DstPreviewContext& context)
 {
     DstPreview preview;
+    const Sentence zoneName = Sentence::Verbatim(context.zoneId);
     std::optional<ZoneDstData> zone;
     if (!context.zoneId.empty()) {
         zone = ReadZoneDst(context.zoneId, context.now, context.now + kCheckSpan);
         if (!zone->found)
-            preview.zoneCheck = "The time zone \"" + context.zoneId + "\" is not in this computer's time zone data.";
+            preview.zoneCheckSentence = Sentence(
+                KEROVANT_TRANSLATE_NOOP("Kerovant", "The time zone \"%1\" is not in this computer's time zone data."),
+                {zoneName});
     }
     const bool zoneReady = zone && zone->found;
 
     if (shown.refusal) {
-        preview.next = shown.refusal->message;
+        preview.nextSentence = Sentence::Verbatim(shown.refusal->message);
         if (zoneReady && zone->changes.empty())
-            preview.zoneCheck =
-                context.zoneId + " has no daylight saving time; \"Disable daylight time\" turns it off on the clock.";
+            preview.zoneCheckSentence = Sentence(
+                KEROVANT_TRANSLATE_NOOP(
+                    "Kerovant", "%1 has no daylight saving time; \"Disable daylight time\" turns it off on the clock."),
+                {zoneName});
         return preview;
     }
     const DstSettings& settings = *shown.settings;
@@ -118,15 +135,17 @@ DstPreview PreviewDst(const DstShown& shown, const DstPreviewContext& context)
     };
 
     if (off) {
-        preview.next = "Daylight time off";
+        preview.nextSentence = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time off"));
     } else {
         const std::vector<DstChange> next = DstChanges(config, context.now, context.now + kLookAhead);
         if (next.empty()) {
-            preview.next = "No change: daylight time starts and ends at the same moment.";
+            preview.nextSentence = Sentence(
+                KEROVANT_TRANSLATE_NOOP("Kerovant", "No change: daylight time starts and ends at the same moment."));
+        } else if (next.size() > 1) {
+            preview.nextSentence =
+                Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Next: %1, %2"), {ours(next[0]), ours(next[1])});
         } else {
-            preview.next = "Next: " + ours(next[0]);
-            if (next.size() > 1)
-                preview.next += ", " + ours(next[1]);
+            preview.nextSentence = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Next: %1"), {ours(next[0])});
         }
     }
     if (!zoneReady)
@@ -136,9 +155,11 @@ DstPreview PreviewDst(const DstShown& shown, const DstPreviewContext& context)
     const std::optional<sys_seconds> differs = FirstDifference(config, mine, *zone, context.now);
     if (!differs) {
         preview.agrees = true;
-        preview.zoneCheck = zone->changes.empty() && mine.empty()
-            ? "Agrees with " + context.zoneId + ", which has no daylight saving time."
-            : "Agrees with " + context.zoneId + " in the time zone data over the next ten years.";
+        preview.zoneCheckSentence = Sentence(
+            zone->changes.empty() && mine.empty()
+                ? KEROVANT_TRANSLATE_NOOP("Kerovant", "Agrees with %1, which has no daylight saving time.")
+                : KEROVANT_TRANSLATE_NOOP("Kerovant", "Agrees with %1 in the time zone data over the next ten years."),
+            {zoneName});
         return preview;
     }
 
@@ -155,28 +176,44 @@ DstPreview PreviewDst(const DstShown& shown, const DstPreviewContext& context)
     const auto myText = [&](const DstChange& c) {
         return inUtc ? DescribeChange(c.at, c.start, shift, true, 0) : ours(c);
     };
-    std::string what;
+    Sentence what;
     for (size_t i = 0; i < std::max(mine.size(), theirs.size()); ++i) {
         const bool haveMine = i < mine.size();
         const bool haveTheirs = i < theirs.size();
         if (haveMine && haveTheirs && mine[i].at == theirs[i].at && mine[i].start == theirs[i].start &&
             theirs[i].shift == shift)
             continue;
-        what = haveTheirs ? Event("there", theirText(theirs[i]), theirs[i].start) : "there nothing changes";
+        what = haveTheirs ? Event(true, theirText(theirs[i]), theirs[i].start)
+                          : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "there nothing changes"));
         if (!off)
-            what += ", " +
-                (haveMine ? Event("with these rules", myText(mine[i]), mine[i].start)
-                          : std::string("with these rules nothing changes"));
+            what = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1, %2"),
+                            {what,
+                             haveMine
+                                 ? Event(false, myText(mine[i]), mine[i].start)
+                                 : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "with these rules nothing changes"))});
         break;
     }
     if (what.empty() && !otherBias)
-        what = "from " + FormatDayAndTime(*differs) + " UTC the zone's time is " +
-            FormatOffset(ZoneOffsetAt(*zone, *differs)) + ", the clock's " +
-            FormatOffset(static_cast<int32_t>(ClockOffsetAt(config, *differs)));
-    preview.zoneCheck = "Differs from " + context.zoneId + " in the time zone data: ";
-    if (otherBias)
-        preview.zoneCheck += "the clock's time zone bias is " + FormatOffset(context.standardBias) +
-            ", the zone's standard time " + FormatOffset(zone->standardOffset) + (what.empty() ? "" : "; ");
-    preview.zoneCheck += what + ".";
+        what = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "from %1 UTC the zone's time is %2, the clock's %3"),
+                        {Moment(*differs), FormatOffset(ZoneOffsetAt(*zone, *differs)),
+                         FormatOffset(static_cast<int32_t>(ClockOffsetAt(config, *differs)))});
+    if (otherBias) {
+        const Sentence bias(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "the clock's time zone bias is %1, the zone's standard time %2"),
+            {FormatOffset(context.standardBias), FormatOffset(zone->standardOffset)});
+        what = what.empty() ? bias : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1; %2"), {bias, what});
+    }
+    preview.zoneCheckSentence =
+        Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Differs from %1 in the time zone data: %2."), {zoneName, what});
+    return preview;
+}
+
+}  // namespace
+
+DstPreview PreviewDst(const DstShown& shown, const DstPreviewContext& context)
+{
+    DstPreview preview = PreviewSentences(shown, context);
+    preview.next = preview.nextSentence.English();
+    preview.zoneCheck = preview.zoneCheckSentence.English();
     return preview;
 }

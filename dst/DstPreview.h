@@ -26,6 +26,10 @@ struct DstPreview {
     // Without a zone: empty. Otherwise whether the rules make the zone's
     // changes, or the first difference.
     std::string zoneCheck;
+    // The same two in parts, for the window to show in the user's
+    // language (a refusal stays as the editor words it).
+    Sentence nextSentence;
+    Sentence zoneCheckSentence;
     bool complete = false;  // the values name the days of both changes
     bool agrees = false;    // the zone check found no difference
 };

@@ -7,23 +7,42 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kWeekWords = {"first", "second", "third", "fourth", "last"};
+// "the last Sunday of March", one sentence for each week: the words around
+// the week's number change with it in most languages.
+constexpr std::array<const char*, 5> kWeekdayRules = {KEROVANT_TRANSLATE_NOOP("Kerovant", "the first %1 of %2"),
+                                                      KEROVANT_TRANSLATE_NOOP("Kerovant", "the second %1 of %2"),
+                                                      KEROVANT_TRANSLATE_NOOP("Kerovant", "the third %1 of %2"),
+                                                      KEROVANT_TRANSLATE_NOOP("Kerovant", "the fourth %1 of %2"),
+                                                      KEROVANT_TRANSLATE_NOOP("Kerovant", "the last %1 of %2")};
 
-std::string MonthName(unsigned month)
+Sentence Name(unsigned index, const std::string_view* names, unsigned count)
 {
-    return month >= 1 && month <= 12 ? std::string(kDstMonthNames[month - 1]) : "?";
+    return index < count ? Sentence(names[index].data()) : Sentence::Verbatim("?");
 }
 
 }  // namespace
 
-std::string DescribeRuleDay(const DstRule& rule)
+Sentence FixedDaySentence(unsigned day, unsigned month)
+{
+    //: A day of a month, "21 March": %1 the month's name, %2 the day.
+    return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%2 %1"),
+                    {Name(month - 1, kDstMonthNames.data(), 12), Sentence::Verbatim(std::to_string(day))});
+}
+
+Sentence RuleDaySentence(const DstRule& rule)
 {
     if (rule.kind != 0)
-        return std::to_string(rule.weekOrDay) + " " + MonthName(rule.month);
-    const std::string week =
-        rule.weekOrDay >= 1 && rule.weekOrDay <= 5 ? std::string(kWeekWords[rule.weekOrDay - 1]) : "?";
-    const std::string weekday = rule.dayOfWeek < 7 ? std::string(kDstWeekdayNames[rule.dayOfWeek]) : "?";
-    return "the " + week + " " + weekday + " of " + MonthName(rule.month);
+        return FixedDaySentence(rule.weekOrDay, rule.month);
+    const Sentence weekday = Name(rule.dayOfWeek, kDstWeekdayNames.data(), 7);
+    const Sentence month = Name(rule.month - 1u, kDstMonthNames.data(), 12);
+    if (rule.weekOrDay >= 1 && rule.weekOrDay <= 5)
+        return Sentence(kWeekdayRules[rule.weekOrDay - 1], {weekday, month});
+    return Sentence("the ? %1 of %2", {weekday, month});
+}
+
+std::string DescribeRuleDay(const DstRule& rule)
+{
+    return RuleDaySentence(rule).English();
 }
 
 std::string FormatTimeOfDay(unsigned hour, unsigned minute, unsigned second)
@@ -36,10 +55,17 @@ std::string FormatTimeOfDay(unsigned hour, unsigned minute, unsigned second)
     return text;
 }
 
+Sentence RuleSentence(const DstRule& rule, bool utcReference)
+{
+    const Sentence time = Sentence::Verbatim(FormatTimeOfDay(rule.hour, rule.minute, rule.second));
+    return Sentence(utcReference ? KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 at %2 UTC")
+                                 : KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 at %2 local time"),
+                    {RuleDaySentence(rule), time});
+}
+
 std::string DescribeRule(const DstRule& rule, bool utcReference)
 {
-    return DescribeRuleDay(rule) + " at " + FormatTimeOfDay(rule.hour, rule.minute, rule.second) +
-        (utcReference ? " UTC" : " local time");
+    return RuleSentence(rule, utcReference).English();
 }
 
 std::string FormatShift(int64_t seconds)

@@ -43,12 +43,16 @@ inline constexpr std::array<std::string_view, 12> kDstMonthShortNames = {
 // "the last Sunday of March" for a weekday rule, "21 March" for a fixed
 // date; "?" stands for a field out of range.
 std::string DescribeRuleDay(const DstRule& rule);
+Sentence RuleDaySentence(const DstRule& rule);
+// "21 March" (any month number out of range reads "?").
+Sentence FixedDaySentence(unsigned day, unsigned month);
 
 // "01:00", with ":30" when the seconds are not zero.
 std::string FormatTimeOfDay(unsigned hour, unsigned minute, unsigned second);
 
 // "the last Sunday of March at 01:00 UTC" or "... at 02:00 local time".
 std::string DescribeRule(const DstRule& rule, bool utcReference);
+Sentence RuleSentence(const DstRule& rule, bool utcReference);
 
 // A shift as the clock applies it: "+1:00", "-0:30", "+0:00:20".
 std::string FormatShift(int64_t seconds);

@@ -151,19 +151,21 @@ bool IcuReproduces(const std::vector<ZoneYearlyRule>& rules, const std::vector<Z
 }
 
 // How ICU states a rule's day: "the Friday on or after 23 March".
-std::string DescribeIcuDay(const ZoneYearlyRule& r)
+Sentence DescribeIcuDay(const ZoneYearlyRule& r)
 {
-    const std::string weekday(kDstWeekdayNames[r.dayOfWeek % 7]);
-    const std::string monthName(kDstMonthNames[(r.month - 1) % 12]);
+    const Sentence weekday(kDstWeekdayNames[r.dayOfWeek % 7].data());
+    const Sentence month(kDstMonthNames[(r.month - 1) % 12].data());
+    const Sentence day = FixedDaySentence(static_cast<unsigned>(r.dayOfMonth), (r.month - 1) % 12 + 1);
     switch (r.day) {
     case ZoneYearlyRule::Day::WeekdayOnOrAfter:
-        return "the " + weekday + " on or after " + std::to_string(r.dayOfMonth) + " " + monthName;
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the %1 on or after %2"), {weekday, day});
     case ZoneYearlyRule::Day::WeekdayOnOrBefore:
-        return "the " + weekday + " on or before " + std::to_string(r.dayOfMonth) + " " + monthName;
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the %1 on or before %2"), {weekday, day});
     case ZoneYearlyRule::Day::WeekdayOfMonth:
-        return "the " + weekday + " of week " + std::to_string(r.weekInMonth) + " of " + monthName;
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the %1 of week %2 of %3"),
+                        {weekday, Sentence::Verbatim(std::to_string(r.weekInMonth)), month});
     case ZoneYearlyRule::Day::OfMonth:
-    default: return std::to_string(r.dayOfMonth) + " " + monthName;
+    default: return day;
     }
 }
 
@@ -250,33 +252,61 @@ Derived DeriveRule(const std::vector<sys_seconds>& when, Forms forms)
     return derived;
 }
 
-std::string YearList(const std::vector<Derived::Miss>& misses)
+// "2027", "2027 and 2028", "2027, 2028 and 2029", "2027, 2028, 2029 and
+// later years".
+Sentence YearList(const std::vector<Derived::Miss>& misses)
 {
-    std::string text;
-    const size_t shown = std::min<size_t>(misses.size(), 3);
-    for (size_t i = 0; i < shown; ++i) {
-        if (i > 0)
-            text += i + 1 == shown && misses.size() <= 3 ? " and " : ", ";
-        text += std::to_string(static_cast<int>(misses[i].y));
-    }
+    std::vector<Sentence> years;
+    for (size_t i = 0; i < std::min<size_t>(misses.size(), 3); ++i)
+        years.push_back(Sentence::Verbatim(std::to_string(static_cast<int>(misses[i].y))));
     if (misses.size() > 3)
-        text += " and later years";
-    return text;
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1, %2, %3 and later years"), std::move(years));
+    switch (years.size()) {
+    case 2: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 and %2"), std::move(years));
+    case 3: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1, %2 and %3"), std::move(years));
+    default: return years.empty() ? Sentence() : years.front();
+    }
 }
 
-std::string InexactSentence(const char* which, const Derived& derived, const std::string& zoneId,
-                            const std::optional<ZoneYearlyRule>& icu, bool utc)
+Sentence InexactSentence(bool start, const Derived& derived, const std::string& zoneId,
+                         const std::optional<ZoneYearlyRule>& icu, bool utc)
 {
     const Derived::Miss& first = derived.misses.front();
-    const char* scale = utc ? " UTC" : " local time";
-    std::string text = std::string(" The clock cannot follow the ") + which + " exactly: ";
+    const auto onScale = [utc](sys_seconds at) {
+        return Sentence(utc ? KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 UTC")
+                            : KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 local time"),
+                        {Sentence::At(at, FormatDayAndTime(at))});
+    };
+    const Sentence zone = Sentence::Verbatim(zoneId);
+    const Sentence there = onScale(first.there);
+    const Sentence here = onScale(first.here);
     if (icu)
-        text += zoneId + (std::string(which) == "start" ? " starts" : " ends") + " daylight time on " +
-            DescribeIcuDay(*icu) + ", and ";
-    text += DescribeRuleDay(derived.rule) + (icu ? " differs in " : " differs from " + zoneId + " in ") +
-        YearList(derived.misses) + " (" + FormatDayAndTime(first.there) + scale + " there, " +
-        FormatDayAndTime(first.here) + scale + " on the clock).";
-    return text;
+        return Sentence(
+            start ? KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                            "The clock cannot follow the start exactly: %1 starts "
+                                            "daylight time on %2, and %3 differs in %4 (%5 "
+                                            "there, %6 on the clock).")
+                  : KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                            "The clock cannot follow the end exactly: %1 ends "
+                                            "daylight time on %2, and %3 differs in %4 (%5 "
+                                            "there, %6 on the clock)."),
+            {zone, DescribeIcuDay(*icu), RuleDaySentence(derived.rule), YearList(derived.misses), there, here});
+    return Sentence(start ? KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                                    "The clock cannot follow the start exactly: %1 differs "
+                                                    "from %2 in %3 (%4 there, %5 on the clock).")
+                          : KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                                    "The clock cannot follow the end exactly: %1 differs "
+                                                    "from %2 in %3 (%4 there, %5 on the clock)."),
+                    {RuleDaySentence(derived.rule), zone, YearList(derived.misses), there, here});
+}
+
+// The message: its sentences one after the other.
+void SetMessage(DstZoneImport& result, std::vector<Sentence> sentences)
+{
+    result.message.clear();
+    for (const Sentence& sentence : sentences)
+        result.message += (result.message.empty() ? "" : " ") + sentence.English();
+    result.sentences = std::move(sentences);
 }
 
 DstZoneImport NoDaylightSaving(DstZoneImport result)
@@ -285,9 +315,12 @@ DstZoneImport NoDaylightSaving(DstZoneImport result)
     result.rules = DstRuleSet{};
     result.utcReference = 0;
     result.exact = true;
-    result.message = result.zoneId +
-        " has no daylight saving time: \"Disable daylight time\" is ticked, so the clock keeps standard time all "
-        "year.";
+    SetMessage(result,
+               {Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                                 "%1 has no daylight saving time: \"Disable daylight "
+                                                 "time\" is ticked, so the clock keeps standard time "
+                                                 "all year."),
+                         {Sentence::Verbatim(result.zoneId)})});
     return result;
 }
 
@@ -303,8 +336,12 @@ DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYe
     DstZoneImport result;
     result.zoneId = zone.id;
     if (!zone.found) {
-        result.message =
-            "The time zone \"" + result.zoneId + "\" is not in this computer's time zone data; nothing was imported.";
+        SetMessage(result,
+                   {Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                                     "The time zone \"%1\" is not in this "
+                                                     "computer's time zone data; nothing was "
+                                                     "imported."),
+                             {Sentence::Verbatim(result.zoneId)})});
         return result;
     }
     result.found = true;
@@ -361,19 +398,24 @@ DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYe
     result.rules.daylightBias = shift->first;
     result.exact = start.misses.empty() && end.misses.empty() && shifts.size() == 1 && zone.otherChanges.empty();
 
-    std::string& m = result.message;
-    m = "Imported the rules of " + result.zoneId + ": daylight time starts on " + DescribeRule(start.rule, utc) +
-        " and ends on " + DescribeRule(end.rule, utc) + ".";
+    std::vector<Sentence> m;
+    m.emplace_back(
+        KEROVANT_TRANSLATE_NOOP("Kerovant", "Imported the rules of %1: daylight time starts on %2 and ends on %3."),
+        std::vector<Sentence>{Sentence::Verbatim(result.zoneId), RuleSentence(start.rule, utc),
+                              RuleSentence(end.rule, utc)});
     if (result.rules.daylightBias != 3600) {
         const int32_t b = result.rules.daylightBias;
-        m += " Daylight time moves the clock " + FormatShift(b < 0 ? -int64_t{b} : b).substr(1) +
-            (b < 0 ? " back." : " forward.");
+        m.emplace_back(b < 0 ? KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time moves the clock %1 back.")
+                             : KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time moves the clock %1 forward."),
+                       std::vector<Sentence>{Sentence::Verbatim(FormatShift(b < 0 ? -int64_t{b} : b).substr(1))});
     }
     if (!utc)
-        m += " Local times are those the clock shows just before each change.";
+        m.emplace_back(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "Local times are those the clock shows just before each change."));
     if (!result.referenceConfirmed)
-        m += " The time zone data does not confirm whether the changes follow UTC or local time; local time is "
-             "used.";
+        m.emplace_back(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                               "The time zone data does not confirm whether the changes "
+                                               "follow UTC or local time; local time is used."));
     const auto icuFor = [&](bool isStart) -> std::optional<ZoneYearlyRule> {
         if (!result.referenceConfirmed)
             return std::nullopt;
@@ -385,14 +427,21 @@ DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYe
         return std::nullopt;
     };
     if (!start.misses.empty())
-        m += InexactSentence("start", start, result.zoneId, icuFor(true), utc);
+        m.push_back(InexactSentence(true, start, result.zoneId, icuFor(true), utc));
     if (!end.misses.empty())
-        m += InexactSentence("end", end, result.zoneId, icuFor(false), utc);
+        m.push_back(InexactSentence(false, end, result.zoneId, icuFor(false), utc));
     if (shifts.size() > 1)
-        m += " The zone's shift varies over the years; the clock keeps " + FormatShift(result.rules.daylightBias) + ".";
-    if (!zone.otherChanges.empty())
-        m += " The zone also changes its standard time on " + FormatDayAndTime(zone.otherChanges.front()) +
-            " UTC; the clock's time zone bias does not follow.";
+        m.emplace_back(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "The zone's shift varies over the years; the clock keeps %1."),
+            std::vector<Sentence>{Sentence::Verbatim(FormatShift(result.rules.daylightBias))});
+    if (!zone.otherChanges.empty()) {
+        const sys_seconds other = zone.otherChanges.front();
+        m.emplace_back(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                               "The zone also changes its standard time on %1 UTC; the "
+                                               "clock's time zone bias does not follow."),
+                       std::vector<Sentence>{Sentence::At(other, FormatDayAndTime(other))});
+    }
+    SetMessage(result, std::move(m));
     return result;
 }
 
@@ -401,7 +450,9 @@ DstZoneImport ImportSystemDstZone(sys_seconds now)
     const std::string zoneId = SystemZoneId();
     if (zoneId.empty()) {
         DstZoneImport result;
-        result.message = "This computer names no time zone; nothing was imported.";
+        SetMessage(
+            result,
+            {Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "This computer names no time zone; nothing was imported."))});
         return result;
     }
     return ImportDstZone(zoneId, now);

@@ -20,6 +20,7 @@
 
 #include "DstRuleSet.h"
 #include "DstZoneData.h"
+#include "Translatable.h"
 
 #include <chrono>
 #include <cstdint>
@@ -44,6 +45,8 @@ struct DstZoneImport {
     // What was imported, for a message box with the caption
     // kDstImportCaption (DstEditor.h) and one OK button.
     std::string message;
+    // The same, sentence by sentence, for the window to translate.
+    std::vector<Sentence> sentences;
 };
 
 // One of a zone's yearly rules as ICU states it, in plain values, so that

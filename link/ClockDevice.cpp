@@ -46,14 +46,14 @@ struct IdentifyRead {
 };
 
 constexpr IdentifyRead kIdentifySteps[] = {
-    {kCmdFamilyId, "Failed reading Family ID"},
-    {kCmdCpuType, "Failed reading CPU type"},
-    {kCmdFirmware, "Failed reading firmware version"},
-    {kCmdSerialNumber, "Failed reading Serial Number"},
-    {kCmdCurrentTime, "Failed reading current time"},
-    {kCmdReadConfig, "Failed reading clock configuration"},
-    {kCmdDisplayHardware, "Failed reading display hardware configuration"},
-    {kCmdReadDisplay, "Failed reading display configuration"},
+    {kCmdFamilyId, KEROVANT_TRANSLATE_NOOP("Kerovant", "Failed reading Family ID")},
+    {kCmdCpuType, KEROVANT_TRANSLATE_NOOP("Kerovant", "Failed reading CPU type")},
+    {kCmdFirmware, KEROVANT_TRANSLATE_NOOP("Kerovant", "Failed reading firmware version")},
+    {kCmdSerialNumber, KEROVANT_TRANSLATE_NOOP("Kerovant", "Failed reading Serial Number")},
+    {kCmdCurrentTime, KEROVANT_TRANSLATE_NOOP("Kerovant", "Failed reading current time")},
+    {kCmdReadConfig, KEROVANT_TRANSLATE_NOOP("Kerovant", "Failed reading clock configuration")},
+    {kCmdDisplayHardware, KEROVANT_TRANSLATE_NOOP("Kerovant", "Failed reading display hardware configuration")},
+    {kCmdReadDisplay, KEROVANT_TRANSLATE_NOOP("Kerovant", "Failed reading display configuration")},
     {kCmdAuxStatus, nullptr},
     {kCmdAuxCounter, nullptr},
 };

@@ -84,7 +84,7 @@ private:
 // the user closes it. The link thread waits meanwhile.
 using LinkMessageHandler = std::function<void(std::shared_ptr<LinkMessage>)>;
 
-inline constexpr const char* kCommunicationErrorCaption = "Communication Error";
+inline constexpr const char* kCommunicationErrorCaption = KEROVANT_TRANSLATE_NOOP("Kerovant", "Communication Error");
 
 // How a device object runs its link; the defaults are the program's.
 struct LinkOptions {

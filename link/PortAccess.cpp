@@ -54,11 +54,13 @@ std::string GroupName(gid_t gid)
     }
 }
 
-std::string UdevRuleHint()
+Sentence UdevRuleHint()
 {
-    return std::string("Kerovant's udev rule (") + kUdevRuleFile +
-        ") gives the user at the desktop access to the clock: install it (the kerovant package does), then plug "
-        "the clock in again.";
+    return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                            "Kerovant's udev rule (%1) gives the user at the desktop access "
+                                            "to the clock: install it (the kerovant package does), then "
+                                            "plug the clock in again."),
+                    {Sentence::Verbatim(kUdevRuleFile)});
 }
 
 bool IsProcessId(const char* name)
@@ -138,47 +140,69 @@ std::optional<NodeAccess> ReadNodeAccess(const std::string& path)
     return access;
 }
 
-std::string PermissionAdvice(const std::string& deviceText, const std::optional<NodeAccess>& access)
+Sentence PermissionSentence(const Sentence& device, const std::optional<NodeAccess>& access)
 {
-    const std::string denied = "Permission denied on " + deviceText;
     if (!access)
-        return denied + ". " + UdevRuleHint();
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Permission denied on %1. %2"), {device, UdevRuleHint()});
 
     // A group is worth joining only when its members may read and write the
     // device; root's group never is, whatever its mode.
     if ((access->mode & kGroupReadWrite) == kGroupReadWrite && access->group != kRootGroup &&
         !access->groupName.empty()) {
-        return denied + ": join the group '" + access->groupName + "' (for example: sudo usermod -aG " +
-            access->groupName + " $USER), then log out and in again.";
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                                "Permission denied on %1: join the group '%2' (for "
+                                                "example: sudo usermod -aG %2 $USER), then log out and in "
+                                                "again."),
+                        {device, Sentence::Verbatim(access->groupName)});
     }
 
-    std::string who;
+    Sentence who;
     if ((access->mode & kOwnerReadWrite) != kOwnerReadWrite)
-        who = "only the administrator may read and write it";
+        who = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "only the administrator may read and write it"));
     else if (access->owner == 0)
-        who = "only root may read and write it";
+        who = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "only root may read and write it"));
     else if (!access->ownerName.empty())
-        who = "only its owner, the user '" + access->ownerName + "', may read and write it";
+        who = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "only its owner, the user '%1', may read and write it"),
+                       {Sentence::Verbatim(access->ownerName)});
     else
-        who = "only its owner, user ID " + std::to_string(access->owner) + ", may read and write it";
-    return denied + ": " + who + ". " + UdevRuleHint();
+        who = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "only its owner, user ID %1, may read and write it"),
+                       {Sentence::Verbatim(std::to_string(access->owner))});
+    return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Permission denied on %1: %2. %3"),
+                    {device, who, UdevRuleHint()});
+}
+
+std::string PermissionAdvice(const std::string& deviceText, const std::optional<NodeAccess>& access)
+{
+    return PermissionSentence(Sentence::Verbatim(deviceText), access).English();
+}
+
+Sentence BusySentence(const Sentence& device, const std::vector<DeviceHolder>& holders)
+{
+    if (holders.empty())
+        return Sentence(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 is in use by another program: close that program and try again."),
+            {device});
+    const DeviceHolder& holder = holders.front();
+    const Sentence pid = Sentence::Verbatim(std::to_string(holder.pid));
+    const Sentence who = holder.name.empty()
+        ? Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "a program (process %1)"), {pid})
+        : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 (process %2)"), {Sentence::Verbatim(holder.name), pid});
+    // ModemManager probes every new serial device for a modem; it is a
+    // system service, not a program the user can simply close.
+    if (holder.name == "ModemManager") {
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                                "%1 is in use by %2. Kerovant's udev rule (%3) tells "
+                                                "ModemManager to leave the clock alone: install it (the "
+                                                "kerovant package does), then plug the clock in again."),
+                        {device, who, Sentence::Verbatim(kUdevRuleFile)});
+    }
+    return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 is in use by %2: close that program and try again."),
+                    {device, who});
 }
 
 std::string BusyAdvice(const std::string& deviceText, const std::vector<DeviceHolder>& holders)
 {
-    if (holders.empty())
-        return deviceText + " is in use by another program: close that program and try again.";
-    const DeviceHolder& holder = holders.front();
-    const std::string who = (holder.name.empty() ? std::string("a program") : holder.name) + " (process " +
-        std::to_string(holder.pid) + ")";
-    // ModemManager probes every new serial device for a modem; it is a
-    // system service, not a program the user can simply close.
-    if (holder.name == "ModemManager") {
-        return deviceText + " is in use by " + who + ". Kerovant's udev rule (" + kUdevRuleFile +
-            ") tells ModemManager to leave the clock alone: install it (the kerovant package does), then plug the "
-            "clock in again.";
-    }
-    return deviceText + " is in use by " + who + ": close that program and try again.";
+    return BusySentence(Sentence::Verbatim(deviceText), holders).English();
 }
 
 std::vector<pid_t> LockHoldersIn(const std::string& locksText, dev_t device, ino_t inode)

@@ -9,6 +9,8 @@
 // CachedDeviceHolders).
 #pragma once
 
+#include "Translatable.h"
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -44,10 +46,12 @@ std::optional<NodeAccess> ReadNodeAccess(const std::string& path);
 // read and write the device and it is not root's; otherwise the sentence
 // says who may (the owner) and points to the udev rule.
 std::string PermissionAdvice(const std::string& deviceText, const std::optional<NodeAccess>& access);
+Sentence PermissionSentence(const Sentence& device, const std::optional<NodeAccess>& access);
 
 // The sentence for a device another program holds, naming the first holder
 // when one is known.
 std::string BusyAdvice(const std::string& deviceText, const std::vector<DeviceHolder>& holders);
+Sentence BusySentence(const Sentence& device, const std::vector<DeviceHolder>& holders);
 
 // Processes that have the device open, found through /proc/*/fd (which shows
 // only the processes this one may inspect: its user's, or all for root), and

@@ -12,6 +12,8 @@
 // any thread. Interrupt may be called from any thread.
 #pragma once
 
+#include "Translatable.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -28,8 +30,10 @@ enum class PortState : uint8_t {
     Failed,            // any other open error
 };
 
-// A sentence a user can act on, naming the device where there is one.
+// A sentence a user can act on, naming the device where there is one: in
+// English, and in parts for the window to translate.
 std::string DescribePortState(PortState state, const std::string& device);
+Sentence PortStateSentence(PortState state, const std::string& device);
 
 // Whether the driver hands received bytes on at once. A USB bridge's chip
 // holds them for its latency timer (16 ms unless told otherwise), and every

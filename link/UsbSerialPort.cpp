@@ -86,25 +86,37 @@ std::string LowLatencyTraceText(const LowLatencyReport& report)
     return text;
 }
 
-std::string DescribePortState(PortState state, const std::string& device)
+Sentence PortStateSentence(PortState state, const std::string& device)
 {
-    const std::string name = device.empty() ? std::string("the clock's USB device") : device;
+    const Sentence name = device.empty() ? Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the clock's USB device"))
+                                         : Sentence::Verbatim(device);
+    const Sentence path = Sentence::Verbatim(device);
     switch (state) {
-    case PortState::NotOpened: return "The USB port has not been opened yet.";
-    case PortState::Open: return "Connected through " + name + ".";
+    case PortState::NotOpened:
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "The USB port has not been opened yet."));
+    case PortState::Open: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Connected through %1."), {name});
     case PortState::NoBridge:
         if (device.empty())
-            return "No USB bridge found: check that the clock's USB cable is plugged in.";
-        return "Device " + device + " does not exist: check the cable and the device name.";
+            return Sentence(KEROVANT_TRANSLATE_NOOP(
+                "Kerovant", "No USB bridge found: check that the clock's USB cable is plugged in."));
+        return Sentence(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "Device %1 does not exist: check the cable and the device name."),
+            {path});
     case PortState::PermissionDenied:
-        return PermissionAdvice(name, device.empty() ? std::nullopt : ReadNodeAccess(device));
+        return PermissionSentence(name, device.empty() ? std::nullopt : ReadNodeAccess(device));
     case PortState::Busy:
-        return BusyAdvice(name, device.empty() ? std::vector<DeviceHolder>() : CachedDeviceHolders(device));
-    case PortState::NotSerial: return device + " is not a serial device.";
-    case PortState::Gone: return name + " was unplugged.";
-    case PortState::Failed: return name + " could not be opened.";
+        return BusySentence(name, device.empty() ? std::vector<DeviceHolder>() : CachedDeviceHolders(device));
+    case PortState::NotSerial:
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 is not a serial device."), {path});
+    case PortState::Gone: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 was unplugged."), {name});
+    case PortState::Failed: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 could not be opened."), {name});
     }
     return {};
+}
+
+std::string DescribePortState(PortState state, const std::string& device)
+{
+    return PortStateSentence(state, device).English();
 }
 
 bool DeviceNameLess(const std::string& a, const std::string& b)

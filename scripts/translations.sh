@@ -24,7 +24,7 @@ for candidate in "$bin/lupdate" /usr/lib/qt6/bin/lupdate "$(command -v lupdate |
 done
 [ -n "$lupdate" ] || { echo "translations.sh: lupdate not found (apt-get install qt6-l10n-tools)" >&2; exit 2; }
 
-sources=(res app dialogs dst ui core)
+sources=(res app dialogs dst ui core link)
 run_lupdate() {  # ts_file language [extra options]
   local ts=$1 language=$2
   shift 2

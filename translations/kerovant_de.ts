@@ -778,5 +778,410 @@
         <source>Serial Number:  not available</source>
         <translation>Seriennummer:  nicht verfügbar</translation>
     </message>
+    <message>
+        <source>about %1 s</source>
+        <translation>etwa %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>measuring</source>
+        <translation>wird gemessen</translation>
+    </message>
+    <message>
+        <source>Clock vs this computer: %1</source>
+        <translation>Uhr gegenüber diesem Computer: %1</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends damaged replies (bad checksum).</source>
+        <translation>Die Uhr an %1 sendet beschädigte Antworten (falsche Prüfsumme).</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends damaged replies (bad checksum): %2</source>
+        <translation>Die Uhr an %1 sendet beschädigte Antworten (falsche Prüfsumme): %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies of the wrong length.</source>
+        <translation>Die Uhr an %1 sendet Antworten falscher Länge.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies of the wrong length: %2</source>
+        <translation>Die Uhr an %1 sendet Antworten falscher Länge: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers with the reply to another command.</source>
+        <translation>Die Uhr an %1 antwortet mit der Antwort auf einen anderen Befehl.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers with the reply to another command: %2</source>
+        <translation>Die Uhr an %1 antwortet mit der Antwort auf einen anderen Befehl: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies that cannot be read.</source>
+        <translation>Die Uhr an %1 sendet Antworten, die sich nicht lesen lassen.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies that cannot be read: %2</source>
+        <translation>Die Uhr an %1 sendet Antworten, die sich nicht lesen lassen: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers ACK where a reply belongs.</source>
+        <translation>Die Uhr an %1 antwortet mit ACK, wo eine Antwort hingehört.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers ACK where a reply belongs: %2</source>
+        <translation>Die Uhr an %1 antwortet mit ACK, wo eine Antwort hingehört: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers NAK: it did not take the command.</source>
+        <translation>Die Uhr an %1 antwortet mit NAK: Sie hat den Befehl nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers NAK: it did not take the command: %2</source>
+        <translation>Die Uhr an %1 antwortet mit NAK: Sie hat den Befehl nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>The clock does not answer: %1</source>
+        <translation>Die Uhr antwortet nicht: %1</translation>
+    </message>
+    <message>
+        <source>The clock on %1 stopped answering.</source>
+        <translation>Die Uhr an %1 antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>No clock answers on %1: check that the clock is powered and connected.</source>
+        <translation>An %1 antwortet keine Uhr: Prüfen Sie, ob die Uhr Strom hat und angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Looking for the clock on %1 ...</source>
+        <translation>Suche die Uhr an %1 ...</translation>
+    </message>
+    <message>
+        <source>Failed reading Family ID</source>
+        <translation>Lesen der Familienkennung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed reading CPU type</source>
+        <translation>Lesen des CPU-Typs fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed reading firmware version</source>
+        <translation>Lesen der Firmware-Version fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed reading Serial Number</source>
+        <translation>Lesen der Seriennummer fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed reading current time</source>
+        <translation>Lesen der aktuellen Uhrzeit fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed reading clock configuration</source>
+        <translation>Lesen der Uhrkonfiguration fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed reading display hardware configuration</source>
+        <translation>Lesen der Anzeige-Hardwarekonfiguration fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed reading display configuration</source>
+        <translation>Lesen der Anzeigekonfiguration fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Communication Error</source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device</source>
+        <translation>das USB-Gerät der Uhr</translation>
+    </message>
+    <message>
+        <source>The USB port has not been opened yet.</source>
+        <translation>Der USB-Anschluss wurde noch nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Connected through %1.</source>
+        <translation>Verbunden über %1.</translation>
+    </message>
+    <message>
+        <source>No USB bridge found: check that the clock&apos;s USB cable is plugged in.</source>
+        <translation>Keine USB-Brücke gefunden: Prüfen Sie, ob das USB-Kabel der Uhr eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>Device %1 does not exist: check the cable and the device name.</source>
+        <translation>Das Gerät %1 existiert nicht: Prüfen Sie das Kabel und den Gerätenamen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 ist kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged.</source>
+        <translation>%1 wurde abgezogen.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 UTC (%2)</source>
+        <translation>%1 UTC (%2)</translation>
+    </message>
+    <message>
+        <source>%1 local (%2)</source>
+        <translation>%1 Ortszeit (%2)</translation>
+    </message>
+    <message>
+        <source>there daylight time starts on %1</source>
+        <translation>dort beginnt die Sommerzeit am %1</translation>
+    </message>
+    <message>
+        <source>there daylight time ends on %1</source>
+        <translation>dort endet die Sommerzeit am %1</translation>
+    </message>
+    <message>
+        <source>with these rules daylight time starts on %1</source>
+        <translation>mit diesen Regeln beginnt die Sommerzeit am %1</translation>
+    </message>
+    <message>
+        <source>with these rules daylight time ends on %1</source>
+        <translation>mit diesen Regeln endet die Sommerzeit am %1</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; is not in this computer&apos;s time zone data.</source>
+        <translation>Die Zeitzone „%1“ ist nicht in den Zeitzonendaten dieses Computers.</translation>
+    </message>
+    <message>
+        <source>%1 has no daylight saving time; &quot;Disable daylight time&quot; turns it off on the clock.</source>
+        <translation>%1 hat keine Sommerzeit; „Keine Sommerzeit“ schaltet sie an der Uhr aus.</translation>
+    </message>
+    <message>
+        <source>Daylight time off</source>
+        <translation>Sommerzeit aus</translation>
+    </message>
+    <message>
+        <source>No change: daylight time starts and ends at the same moment.</source>
+        <translation>Keine Umstellung: Die Sommerzeit beginnt und endet im selben Moment.</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Nächste Umstellungen: %1, %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Nächste Umstellung: %1</translation>
+    </message>
+    <message>
+        <source>Agrees with %1, which has no daylight saving time.</source>
+        <translation>Stimmt mit %1 überein, das keine Sommerzeit hat.</translation>
+    </message>
+    <message>
+        <source>Agrees with %1 in the time zone data over the next ten years.</source>
+        <translation>Stimmt in den nächsten zehn Jahren mit %1 aus den Zeitzonendaten überein.</translation>
+    </message>
+    <message>
+        <source>there nothing changes</source>
+        <translation>dort ändert sich nichts</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>with these rules nothing changes</source>
+        <translation>mit diesen Regeln ändert sich nichts</translation>
+    </message>
+    <message>
+        <source>from %1 UTC the zone&apos;s time is %2, the clock&apos;s %3</source>
+        <translation>ab %1 UTC gilt in der Zone %2, an der Uhr %3</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s time zone bias is %1, the zone&apos;s standard time %2</source>
+        <translation>der Zeitzonen-Versatz der Uhr ist %1, die Normalzeit der Zone %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from %1 in the time zone data: %2.</source>
+        <translation>Weicht von %1 aus den Zeitzonendaten ab: %2.</translation>
+    </message>
+    <message>
+        <source>the first %1 of %2</source>
+        <translation>erster %1 im %2</translation>
+    </message>
+    <message>
+        <source>the second %1 of %2</source>
+        <translation>zweiter %1 im %2</translation>
+    </message>
+    <message>
+        <source>the third %1 of %2</source>
+        <translation>dritter %1 im %2</translation>
+    </message>
+    <message>
+        <source>the fourth %1 of %2</source>
+        <translation>vierter %1 im %2</translation>
+    </message>
+    <message>
+        <source>the last %1 of %2</source>
+        <translation>letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>%2 %1</source>
+        <extracomment>A day of a month, &quot;21 March&quot;: %1 the month&apos;s name, %2 the day.</extracomment>
+        <translation>%2. %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2 UTC</source>
+        <translation>%1 um %2 UTC</translation>
+    </message>
+    <message>
+        <source>%1 at %2 local time</source>
+        <translation>%1 um %2 Ortszeit</translation>
+    </message>
+    <message>
+        <source>the %1 on or after %2</source>
+        <translation>erster %1 ab dem %2</translation>
+    </message>
+    <message>
+        <source>the %1 on or before %2</source>
+        <translation>letzter %1 bis zum %2</translation>
+    </message>
+    <message>
+        <source>the %1 of week %2 of %3</source>
+        <translation>%1 der %2. Woche im %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and later years</source>
+        <translation>%1, %2, %3 und spätere Jahre</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 UTC</source>
+        <translation>%1 UTC</translation>
+    </message>
+    <message>
+        <source>%1 local time</source>
+        <translation>%1 Ortszeit</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the start exactly: %1 starts daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
+        <translation>Die Uhr kann den Beginn nicht genau einhalten: In %1 beginnt die Sommerzeit „%2“, und „%3“ weicht ab (Jahre: %4; dort %5, an der Uhr %6).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the end exactly: %1 ends daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
+        <translation>Die Uhr kann das Ende nicht genau einhalten: In %1 endet die Sommerzeit „%2“, und „%3“ weicht ab (Jahre: %4; dort %5, an der Uhr %6).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the start exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
+        <translation>Die Uhr kann den Beginn nicht genau einhalten: „%1“ weicht von %2 ab (Jahre: %3; dort %4, an der Uhr %5).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the end exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
+        <translation>Die Uhr kann das Ende nicht genau einhalten: „%1“ weicht von %2 ab (Jahre: %3; dort %4, an der Uhr %5).</translation>
+    </message>
+    <message>
+        <source>%1 has no daylight saving time: &quot;Disable daylight time&quot; is ticked, so the clock keeps standard time all year.</source>
+        <translation>%1 hat keine Sommerzeit: „Keine Sommerzeit“ ist angekreuzt, die Uhr behält das ganze Jahr die Normalzeit.</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; is not in this computer&apos;s time zone data; nothing was imported.</source>
+        <translation>Die Zeitzone „%1“ ist nicht in den Zeitzonendaten dieses Computers; nichts wurde übernommen.</translation>
+    </message>
+    <message>
+        <source>Imported the rules of %1: daylight time starts on %2 and ends on %3.</source>
+        <translation>Regeln von %1 übernommen: Die Sommerzeit beginnt: %2; sie endet: %3.</translation>
+    </message>
+    <message>
+        <source>Daylight time moves the clock %1 back.</source>
+        <translation>Die Sommerzeit stellt die Uhr um %1 zurück.</translation>
+    </message>
+    <message>
+        <source>Daylight time moves the clock %1 forward.</source>
+        <translation>Die Sommerzeit stellt die Uhr um %1 vor.</translation>
+    </message>
+    <message>
+        <source>Local times are those the clock shows just before each change.</source>
+        <translation>Ortszeiten sind die Zeiten, die die Uhr kurz vor jeder Umstellung zeigt.</translation>
+    </message>
+    <message>
+        <source>The time zone data does not confirm whether the changes follow UTC or local time; local time is used.</source>
+        <translation>Die Zeitzonendaten bestätigen nicht, ob die Umstellungen UTC oder der Ortszeit folgen; die Ortszeit wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s shift varies over the years; the clock keeps %1.</source>
+        <translation>Die Verschiebung der Zone ändert sich über die Jahre; die Uhr behält %1.</translation>
+    </message>
+    <message>
+        <source>The zone also changes its standard time on %1 UTC; the clock&apos;s time zone bias does not follow.</source>
+        <translation>Die Zone ändert am %1 UTC auch ihre Normalzeit; der Zeitzonen-Versatz der Uhr folgt dem nicht.</translation>
+    </message>
+    <message>
+        <source>This computer names no time zone; nothing was imported.</source>
+        <translation>Dieser Computer nennt keine Zeitzone; nichts wurde übernommen.</translation>
+    </message>
+    <message>
+        <source>Kerovant&apos;s udev rule (%1) gives the user at the desktop access to the clock: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>Die udev-Regel von Kerovant (%1) gibt dem Benutzer am Desktop Zugriff auf die Uhr: Installieren Sie sie (das Paket kerovant tut das) und stecken Sie die Uhr dann neu ein.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. %2</source>
+        <translation>Zugriff auf %1 verweigert. %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group &apos;%2&apos; (for example: sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Zugriff auf %1 verweigert: Treten Sie der Gruppe „%2“ bei (zum Beispiel: sudo usermod -aG %2 $USER), melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>only the administrator may read and write it</source>
+        <translation>nur der Administrator darf es lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>only root may read and write it</source>
+        <translation>nur root darf es lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>only its owner, the user &apos;%1&apos;, may read and write it</source>
+        <translation>nur sein Eigentümer, der Benutzer „%1“, darf es lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>only its owner, user ID %1, may read and write it</source>
+        <translation>nur sein Eigentümer, Benutzer-ID %1, darf es lesen und schreiben</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: %2. %3</source>
+        <translation>Zugriff auf %1 verweigert: %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close that program and try again.</source>
+        <translation>%1 wird von einem anderen Programm verwendet: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>a program (process %1)</source>
+        <translation>ein Programm (Prozess %1)</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Kerovant&apos;s udev rule (%3) tells ModemManager to leave the clock alone: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>%1 wird von %2 verwendet. Die udev-Regel von Kerovant (%3) weist ModemManager an, die Uhr in Ruhe zu lassen: Installieren Sie sie (das Paket kerovant tut das) und stecken Sie die Uhr dann neu ein.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2: close that program and try again.</source>
+        <translation>%1 wird von %2 verwendet: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 </TS>

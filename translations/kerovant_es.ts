@@ -778,5 +778,410 @@
         <source>Serial Number:  not available</source>
         <translation>Número de serie:  no disponible</translation>
     </message>
+    <message>
+        <source>about %1 s</source>
+        <translation>aprox. %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>measuring</source>
+        <translation>midiendo</translation>
+    </message>
+    <message>
+        <source>Clock vs this computer: %1</source>
+        <translation>Reloj frente a este equipo: %1</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends damaged replies (bad checksum).</source>
+        <translation>El reloj en %1 envía respuestas dañadas (suma de control errónea).</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends damaged replies (bad checksum): %2</source>
+        <translation>El reloj en %1 envía respuestas dañadas (suma de control errónea): %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies of the wrong length.</source>
+        <translation>El reloj en %1 envía respuestas de longitud incorrecta.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies of the wrong length: %2</source>
+        <translation>El reloj en %1 envía respuestas de longitud incorrecta: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers with the reply to another command.</source>
+        <translation>El reloj en %1 responde con la respuesta a otro comando.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers with the reply to another command: %2</source>
+        <translation>El reloj en %1 responde con la respuesta a otro comando: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies that cannot be read.</source>
+        <translation>El reloj en %1 envía respuestas que no se pueden leer.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies that cannot be read: %2</source>
+        <translation>El reloj en %1 envía respuestas que no se pueden leer: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers ACK where a reply belongs.</source>
+        <translation>El reloj en %1 responde ACK donde corresponde una respuesta.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers ACK where a reply belongs: %2</source>
+        <translation>El reloj en %1 responde ACK donde corresponde una respuesta: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers NAK: it did not take the command.</source>
+        <translation>El reloj en %1 responde NAK: no aceptó el comando.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers NAK: it did not take the command: %2</source>
+        <translation>El reloj en %1 responde NAK: no aceptó el comando: %2</translation>
+    </message>
+    <message>
+        <source>The clock does not answer: %1</source>
+        <translation>El reloj no responde: %1</translation>
+    </message>
+    <message>
+        <source>The clock on %1 stopped answering.</source>
+        <translation>El reloj en %1 dejó de responder.</translation>
+    </message>
+    <message>
+        <source>No clock answers on %1: check that the clock is powered and connected.</source>
+        <translation>Ningún reloj responde en %1: compruebe que el reloj tiene alimentación y está conectado.</translation>
+    </message>
+    <message>
+        <source>Looking for the clock on %1 ...</source>
+        <translation>Buscando el reloj en %1...</translation>
+    </message>
+    <message>
+        <source>Failed reading Family ID</source>
+        <translation>Error al leer el ID de familia</translation>
+    </message>
+    <message>
+        <source>Failed reading CPU type</source>
+        <translation>Error al leer el tipo de CPU</translation>
+    </message>
+    <message>
+        <source>Failed reading firmware version</source>
+        <translation>Error al leer la versión del firmware</translation>
+    </message>
+    <message>
+        <source>Failed reading Serial Number</source>
+        <translation>Error al leer el número de serie</translation>
+    </message>
+    <message>
+        <source>Failed reading current time</source>
+        <translation>Error al leer la hora actual</translation>
+    </message>
+    <message>
+        <source>Failed reading clock configuration</source>
+        <translation>Error al leer la configuración del reloj</translation>
+    </message>
+    <message>
+        <source>Failed reading display hardware configuration</source>
+        <translation>Error al leer la configuración del hardware de la pantalla</translation>
+    </message>
+    <message>
+        <source>Failed reading display configuration</source>
+        <translation>Error al leer la configuración de la pantalla</translation>
+    </message>
+    <message>
+        <source>Communication Error</source>
+        <translation>Error de comunicación</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device</source>
+        <translation>el dispositivo USB del reloj</translation>
+    </message>
+    <message>
+        <source>The USB port has not been opened yet.</source>
+        <translation>El puerto USB aún no se ha abierto.</translation>
+    </message>
+    <message>
+        <source>Connected through %1.</source>
+        <translation>Conectado mediante %1.</translation>
+    </message>
+    <message>
+        <source>No USB bridge found: check that the clock&apos;s USB cable is plugged in.</source>
+        <translation>No se encontró ningún puente USB: compruebe que el cable USB del reloj está enchufado.</translation>
+    </message>
+    <message>
+        <source>Device %1 does not exist: check the cable and the device name.</source>
+        <translation>El dispositivo %1 no existe: compruebe el cable y el nombre del dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 no es un dispositivo serie.</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged.</source>
+        <translation>%1 se desconectó.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>No se pudo abrir %1.</translation>
+    </message>
+    <message>
+        <source>%1 UTC (%2)</source>
+        <translation>%1 UTC (%2)</translation>
+    </message>
+    <message>
+        <source>%1 local (%2)</source>
+        <translation>%1 hora local (%2)</translation>
+    </message>
+    <message>
+        <source>there daylight time starts on %1</source>
+        <translation>allí el horario de verano empieza el %1</translation>
+    </message>
+    <message>
+        <source>there daylight time ends on %1</source>
+        <translation>allí el horario de verano termina el %1</translation>
+    </message>
+    <message>
+        <source>with these rules daylight time starts on %1</source>
+        <translation>con estas reglas el horario de verano empieza el %1</translation>
+    </message>
+    <message>
+        <source>with these rules daylight time ends on %1</source>
+        <translation>con estas reglas el horario de verano termina el %1</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; is not in this computer&apos;s time zone data.</source>
+        <translation>La zona horaria «%1» no está en los datos de zonas horarias de este equipo.</translation>
+    </message>
+    <message>
+        <source>%1 has no daylight saving time; &quot;Disable daylight time&quot; turns it off on the clock.</source>
+        <translation>%1 no tiene horario de verano; «Sin horario de verano» lo desactiva en el reloj.</translation>
+    </message>
+    <message>
+        <source>Daylight time off</source>
+        <translation>Horario de verano desactivado</translation>
+    </message>
+    <message>
+        <source>No change: daylight time starts and ends at the same moment.</source>
+        <translation>Sin cambio: el horario de verano empieza y termina en el mismo instante.</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Próximos: %1, %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Próximo: %1</translation>
+    </message>
+    <message>
+        <source>Agrees with %1, which has no daylight saving time.</source>
+        <translation>Coincide con %1, que no tiene horario de verano.</translation>
+    </message>
+    <message>
+        <source>Agrees with %1 in the time zone data over the next ten years.</source>
+        <translation>Coincide con %1 de los datos de zonas horarias durante los próximos diez años.</translation>
+    </message>
+    <message>
+        <source>there nothing changes</source>
+        <translation>allí no cambia nada</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>with these rules nothing changes</source>
+        <translation>con estas reglas no cambia nada</translation>
+    </message>
+    <message>
+        <source>from %1 UTC the zone&apos;s time is %2, the clock&apos;s %3</source>
+        <translation>desde el %1 UTC la hora de la zona es %2, la del reloj %3</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s time zone bias is %1, the zone&apos;s standard time %2</source>
+        <translation>el desfase de zona horaria del reloj es %1, la hora estándar de la zona %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Differs from %1 in the time zone data: %2.</source>
+        <translation>Difiere de %1 de los datos de zonas horarias: %2.</translation>
+    </message>
+    <message>
+        <source>the first %1 of %2</source>
+        <translation>primer %1 de %2</translation>
+    </message>
+    <message>
+        <source>the second %1 of %2</source>
+        <translation>segundo %1 de %2</translation>
+    </message>
+    <message>
+        <source>the third %1 of %2</source>
+        <translation>tercer %1 de %2</translation>
+    </message>
+    <message>
+        <source>the fourth %1 of %2</source>
+        <translation>cuarto %1 de %2</translation>
+    </message>
+    <message>
+        <source>the last %1 of %2</source>
+        <translation>último %1 de %2</translation>
+    </message>
+    <message>
+        <source>%2 %1</source>
+        <extracomment>A day of a month, &quot;21 March&quot;: %1 the month&apos;s name, %2 the day.</extracomment>
+        <translation>%2 de %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2 UTC</source>
+        <translation>%1 a las %2 UTC</translation>
+    </message>
+    <message>
+        <source>%1 at %2 local time</source>
+        <translation>%1 a las %2 hora local</translation>
+    </message>
+    <message>
+        <source>the %1 on or after %2</source>
+        <translation>primer %1 a partir del %2</translation>
+    </message>
+    <message>
+        <source>the %1 on or before %2</source>
+        <translation>último %1 hasta el %2</translation>
+    </message>
+    <message>
+        <source>the %1 of week %2 of %3</source>
+        <translation>%1 de la semana %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and later years</source>
+        <translation>%1, %2, %3 y años posteriores</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 UTC</source>
+        <translation>%1 UTC</translation>
+    </message>
+    <message>
+        <source>%1 local time</source>
+        <translation>%1 hora local</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the start exactly: %1 starts daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
+        <translation>El reloj no puede seguir exactamente el inicio: %1 empieza el horario de verano «%2», y «%3» difiere en %4 (%5 allí, %6 en el reloj).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the end exactly: %1 ends daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
+        <translation>El reloj no puede seguir exactamente el final: %1 termina el horario de verano «%2», y «%3» difiere en %4 (%5 allí, %6 en el reloj).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the start exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
+        <translation>El reloj no puede seguir exactamente el inicio: «%1» difiere de %2 en %3 (%4 allí, %5 en el reloj).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the end exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
+        <translation>El reloj no puede seguir exactamente el final: «%1» difiere de %2 en %3 (%4 allí, %5 en el reloj).</translation>
+    </message>
+    <message>
+        <source>%1 has no daylight saving time: &quot;Disable daylight time&quot; is ticked, so the clock keeps standard time all year.</source>
+        <translation>%1 no tiene horario de verano: «Sin horario de verano» está marcado, así que el reloj mantiene la hora estándar todo el año.</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; is not in this computer&apos;s time zone data; nothing was imported.</source>
+        <translation>La zona horaria «%1» no está en los datos de zonas horarias de este equipo; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>Imported the rules of %1: daylight time starts on %2 and ends on %3.</source>
+        <translation>Reglas de %1 importadas: inicio del horario de verano: %2; fin: %3.</translation>
+    </message>
+    <message>
+        <source>Daylight time moves the clock %1 back.</source>
+        <translation>El horario de verano atrasa el reloj %1.</translation>
+    </message>
+    <message>
+        <source>Daylight time moves the clock %1 forward.</source>
+        <translation>El horario de verano adelanta el reloj %1.</translation>
+    </message>
+    <message>
+        <source>Local times are those the clock shows just before each change.</source>
+        <translation>Las horas locales son las que muestra el reloj justo antes de cada cambio.</translation>
+    </message>
+    <message>
+        <source>The time zone data does not confirm whether the changes follow UTC or local time; local time is used.</source>
+        <translation>Los datos de zonas horarias no confirman si los cambios siguen UTC o la hora local; se usa la hora local.</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s shift varies over the years; the clock keeps %1.</source>
+        <translation>El cambio de la zona varía con los años; el reloj mantiene %1.</translation>
+    </message>
+    <message>
+        <source>The zone also changes its standard time on %1 UTC; the clock&apos;s time zone bias does not follow.</source>
+        <translation>La zona también cambia su hora estándar el %1 UTC; el desfase de zona horaria del reloj no lo sigue.</translation>
+    </message>
+    <message>
+        <source>This computer names no time zone; nothing was imported.</source>
+        <translation>Este equipo no indica ninguna zona horaria; no se importó nada.</translation>
+    </message>
+    <message>
+        <source>Kerovant&apos;s udev rule (%1) gives the user at the desktop access to the clock: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>La regla udev de Kerovant (%1) da al usuario del escritorio acceso al reloj: instálela (el paquete kerovant lo hace) y vuelva a enchufar el reloj.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. %2</source>
+        <translation>Permiso denegado en %1. %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group &apos;%2&apos; (for example: sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Permiso denegado en %1: únase al grupo «%2» (por ejemplo: sudo usermod -aG %2 $USER) y luego cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>only the administrator may read and write it</source>
+        <translation>solo el administrador puede leerlo y escribirlo</translation>
+    </message>
+    <message>
+        <source>only root may read and write it</source>
+        <translation>solo root puede leerlo y escribirlo</translation>
+    </message>
+    <message>
+        <source>only its owner, the user &apos;%1&apos;, may read and write it</source>
+        <translation>solo su propietario, el usuario «%1», puede leerlo y escribirlo</translation>
+    </message>
+    <message>
+        <source>only its owner, user ID %1, may read and write it</source>
+        <translation>solo su propietario, con ID de usuario %1, puede leerlo y escribirlo</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: %2. %3</source>
+        <translation>Permiso denegado en %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close that program and try again.</source>
+        <translation>%1 está en uso por otro programa: cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>a program (process %1)</source>
+        <translation>un programa (proceso %1)</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (proceso %2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Kerovant&apos;s udev rule (%3) tells ModemManager to leave the clock alone: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>%1 está en uso por %2. La regla udev de Kerovant (%3) indica a ModemManager que deje en paz el reloj: instálela (el paquete kerovant lo hace) y vuelva a enchufar el reloj.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2: close that program and try again.</source>
+        <translation>%1 está en uso por %2: cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
 </context>
 </TS>

@@ -778,5 +778,410 @@
         <source>Serial Number:  not available</source>
         <translation>Numéro de série&#xa0;:  non disponible</translation>
     </message>
+    <message>
+        <source>about %1 s</source>
+        <translation>environ %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>measuring</source>
+        <translation>mesure en cours</translation>
+    </message>
+    <message>
+        <source>Clock vs this computer: %1</source>
+        <translation>Horloge par rapport à cet ordinateur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends damaged replies (bad checksum).</source>
+        <translation>L&apos;horloge sur %1 envoie des réponses endommagées (somme de contrôle erronée).</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends damaged replies (bad checksum): %2</source>
+        <translation>L&apos;horloge sur %1 envoie des réponses endommagées (somme de contrôle erronée)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies of the wrong length.</source>
+        <translation>L&apos;horloge sur %1 envoie des réponses de longueur erronée.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies of the wrong length: %2</source>
+        <translation>L&apos;horloge sur %1 envoie des réponses de longueur erronée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers with the reply to another command.</source>
+        <translation>L&apos;horloge sur %1 répond par la réponse à une autre commande.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers with the reply to another command: %2</source>
+        <translation>L&apos;horloge sur %1 répond par la réponse à une autre commande&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies that cannot be read.</source>
+        <translation>L&apos;horloge sur %1 envoie des réponses illisibles.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 sends replies that cannot be read: %2</source>
+        <translation>L&apos;horloge sur %1 envoie des réponses illisibles&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers ACK where a reply belongs.</source>
+        <translation>L&apos;horloge sur %1 répond ACK là où une réponse est attendue.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers ACK where a reply belongs: %2</source>
+        <translation>L&apos;horloge sur %1 répond ACK là où une réponse est attendue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers NAK: it did not take the command.</source>
+        <translation>L&apos;horloge sur %1 répond NAK&#xa0;: elle n&apos;a pas accepté la commande.</translation>
+    </message>
+    <message>
+        <source>The clock on %1 answers NAK: it did not take the command: %2</source>
+        <translation>L&apos;horloge sur %1 répond NAK&#xa0;: elle n&apos;a pas accepté la commande&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The clock does not answer: %1</source>
+        <translation>L&apos;horloge ne répond pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The clock on %1 stopped answering.</source>
+        <translation>L&apos;horloge sur %1 ne répond plus.</translation>
+    </message>
+    <message>
+        <source>No clock answers on %1: check that the clock is powered and connected.</source>
+        <translation>Aucune horloge ne répond sur %1&#xa0;: vérifiez que l&apos;horloge est alimentée et raccordée.</translation>
+    </message>
+    <message>
+        <source>Looking for the clock on %1 ...</source>
+        <translation>Recherche de l&apos;horloge sur %1...</translation>
+    </message>
+    <message>
+        <source>Failed reading Family ID</source>
+        <translation>Échec de la lecture de l&apos;identifiant de famille</translation>
+    </message>
+    <message>
+        <source>Failed reading CPU type</source>
+        <translation>Échec de la lecture du type de processeur</translation>
+    </message>
+    <message>
+        <source>Failed reading firmware version</source>
+        <translation>Échec de la lecture de la version du micrologiciel</translation>
+    </message>
+    <message>
+        <source>Failed reading Serial Number</source>
+        <translation>Échec de la lecture du numéro de série</translation>
+    </message>
+    <message>
+        <source>Failed reading current time</source>
+        <translation>Échec de la lecture de l&apos;heure actuelle</translation>
+    </message>
+    <message>
+        <source>Failed reading clock configuration</source>
+        <translation>Échec de la lecture de la configuration de l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>Failed reading display hardware configuration</source>
+        <translation>Échec de la lecture de la configuration matérielle de l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Failed reading display configuration</source>
+        <translation>Échec de la lecture de la configuration de l&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Communication Error</source>
+        <translation>Erreur de communication</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device</source>
+        <translation>le périphérique USB de l&apos;horloge</translation>
+    </message>
+    <message>
+        <source>The USB port has not been opened yet.</source>
+        <translation>Le port USB n&apos;a pas encore été ouvert.</translation>
+    </message>
+    <message>
+        <source>Connected through %1.</source>
+        <translation>Connecté par %1.</translation>
+    </message>
+    <message>
+        <source>No USB bridge found: check that the clock&apos;s USB cable is plugged in.</source>
+        <translation>Aucun pont USB trouvé&#xa0;: vérifiez que le câble USB de l&apos;horloge est branché.</translation>
+    </message>
+    <message>
+        <source>Device %1 does not exist: check the cable and the device name.</source>
+        <translation>Le périphérique %1 n&apos;existe pas&#xa0;: vérifiez le câble et le nom du périphérique.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device.</source>
+        <translation>%1 n&apos;est pas un périphérique série.</translation>
+    </message>
+    <message>
+        <source>%1 was unplugged.</source>
+        <translation>%1 a été débranché.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened.</source>
+        <translation>%1 n&apos;a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 UTC (%2)</source>
+        <translation>%1 UTC (%2)</translation>
+    </message>
+    <message>
+        <source>%1 local (%2)</source>
+        <translation>%1 heure locale (%2)</translation>
+    </message>
+    <message>
+        <source>there daylight time starts on %1</source>
+        <translation>là-bas l&apos;heure d&apos;été commence le %1</translation>
+    </message>
+    <message>
+        <source>there daylight time ends on %1</source>
+        <translation>là-bas l&apos;heure d&apos;été se termine le %1</translation>
+    </message>
+    <message>
+        <source>with these rules daylight time starts on %1</source>
+        <translation>avec ces règles l&apos;heure d&apos;été commence le %1</translation>
+    </message>
+    <message>
+        <source>with these rules daylight time ends on %1</source>
+        <translation>avec ces règles l&apos;heure d&apos;été se termine le %1</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; is not in this computer&apos;s time zone data.</source>
+        <translation>Le fuseau horaire «&#xa0;%1&#xa0;» ne figure pas dans les données de fuseaux horaires de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>%1 has no daylight saving time; &quot;Disable daylight time&quot; turns it off on the clock.</source>
+        <translation>%1 n&apos;a pas d&apos;heure d&apos;été&#xa0;; «&#xa0;Sans heure d&apos;été&#xa0;» la désactive sur l&apos;horloge.</translation>
+    </message>
+    <message>
+        <source>Daylight time off</source>
+        <translation>Heure d&apos;été désactivée</translation>
+    </message>
+    <message>
+        <source>No change: daylight time starts and ends at the same moment.</source>
+        <translation>Aucun changement&#xa0;: l&apos;heure d&apos;été commence et se termine au même instant.</translation>
+    </message>
+    <message>
+        <source>Next: %1, %2</source>
+        <translation>Prochains&#xa0;: %1, %2</translation>
+    </message>
+    <message>
+        <source>Next: %1</source>
+        <translation>Prochain&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Agrees with %1, which has no daylight saving time.</source>
+        <translation>Concorde avec %1, qui n&apos;a pas d&apos;heure d&apos;été.</translation>
+    </message>
+    <message>
+        <source>Agrees with %1 in the time zone data over the next ten years.</source>
+        <translation>Concorde avec %1 des données de fuseaux horaires pour les dix prochaines années.</translation>
+    </message>
+    <message>
+        <source>there nothing changes</source>
+        <translation>là-bas rien ne change</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>with these rules nothing changes</source>
+        <translation>avec ces règles rien ne change</translation>
+    </message>
+    <message>
+        <source>from %1 UTC the zone&apos;s time is %2, the clock&apos;s %3</source>
+        <translation>à partir du %1 UTC l&apos;heure du fuseau est %2, celle de l&apos;horloge %3</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s time zone bias is %1, the zone&apos;s standard time %2</source>
+        <translation>l&apos;écart de fuseau horaire de l&apos;horloge est %1, l&apos;heure normale du fuseau %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>Differs from %1 in the time zone data: %2.</source>
+        <translation>Diffère de %1 des données de fuseaux horaires&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>the first %1 of %2</source>
+        <translation>premier %1 de %2</translation>
+    </message>
+    <message>
+        <source>the second %1 of %2</source>
+        <translation>deuxième %1 de %2</translation>
+    </message>
+    <message>
+        <source>the third %1 of %2</source>
+        <translation>troisième %1 de %2</translation>
+    </message>
+    <message>
+        <source>the fourth %1 of %2</source>
+        <translation>quatrième %1 de %2</translation>
+    </message>
+    <message>
+        <source>the last %1 of %2</source>
+        <translation>dernier %1 de %2</translation>
+    </message>
+    <message>
+        <source>%2 %1</source>
+        <extracomment>A day of a month, &quot;21 March&quot;: %1 the month&apos;s name, %2 the day.</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>%1 at %2 UTC</source>
+        <translation>%1 à %2 UTC</translation>
+    </message>
+    <message>
+        <source>%1 at %2 local time</source>
+        <translation>%1 à %2 heure locale</translation>
+    </message>
+    <message>
+        <source>the %1 on or after %2</source>
+        <translation>premier %1 à partir du %2</translation>
+    </message>
+    <message>
+        <source>the %1 on or before %2</source>
+        <translation>dernier %1 jusqu&apos;au %2</translation>
+    </message>
+    <message>
+        <source>the %1 of week %2 of %3</source>
+        <translation>%1 de la semaine %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and later years</source>
+        <translation>%1, %2, %3 et les années suivantes</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 UTC</source>
+        <translation>%1 UTC</translation>
+    </message>
+    <message>
+        <source>%1 local time</source>
+        <translation>%1 heure locale</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the start exactly: %1 starts daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
+        <translation>L&apos;horloge ne peut pas suivre exactement le début&#xa0;: %1 commence l&apos;heure d&apos;été «&#xa0;%2&#xa0;», et «&#xa0;%3&#xa0;» diffère en %4 (%5 là-bas, %6 sur l&apos;horloge).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the end exactly: %1 ends daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
+        <translation>L&apos;horloge ne peut pas suivre exactement la fin&#xa0;: %1 termine l&apos;heure d&apos;été «&#xa0;%2&#xa0;», et «&#xa0;%3&#xa0;» diffère en %4 (%5 là-bas, %6 sur l&apos;horloge).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the start exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
+        <translation>L&apos;horloge ne peut pas suivre exactement le début&#xa0;: «&#xa0;%1&#xa0;» diffère de %2 en %3 (%4 là-bas, %5 sur l&apos;horloge).</translation>
+    </message>
+    <message>
+        <source>The clock cannot follow the end exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
+        <translation>L&apos;horloge ne peut pas suivre exactement la fin&#xa0;: «&#xa0;%1&#xa0;» diffère de %2 en %3 (%4 là-bas, %5 sur l&apos;horloge).</translation>
+    </message>
+    <message>
+        <source>%1 has no daylight saving time: &quot;Disable daylight time&quot; is ticked, so the clock keeps standard time all year.</source>
+        <translation>%1 n&apos;a pas d&apos;heure d&apos;été&#xa0;: «&#xa0;Sans heure d&apos;été&#xa0;» est coché, l&apos;horloge reste à l&apos;heure normale toute l&apos;année.</translation>
+    </message>
+    <message>
+        <source>The time zone &quot;%1&quot; is not in this computer&apos;s time zone data; nothing was imported.</source>
+        <translation>Le fuseau horaire «&#xa0;%1&#xa0;» ne figure pas dans les données de fuseaux horaires de cet ordinateur&#xa0;; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Imported the rules of %1: daylight time starts on %2 and ends on %3.</source>
+        <translation>Règles de %1 importées&#xa0;: début de l&apos;heure d&apos;été&#xa0;: %2&#xa0;; fin&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Daylight time moves the clock %1 back.</source>
+        <translation>L&apos;heure d&apos;été retarde l&apos;horloge de %1.</translation>
+    </message>
+    <message>
+        <source>Daylight time moves the clock %1 forward.</source>
+        <translation>L&apos;heure d&apos;été avance l&apos;horloge de %1.</translation>
+    </message>
+    <message>
+        <source>Local times are those the clock shows just before each change.</source>
+        <translation>Les heures locales sont celles que l&apos;horloge affiche juste avant chaque changement.</translation>
+    </message>
+    <message>
+        <source>The time zone data does not confirm whether the changes follow UTC or local time; local time is used.</source>
+        <translation>Les données de fuseaux horaires ne confirment pas si les changements suivent l&apos;UTC ou l&apos;heure locale&#xa0;; l&apos;heure locale est utilisée.</translation>
+    </message>
+    <message>
+        <source>The zone&apos;s shift varies over the years; the clock keeps %1.</source>
+        <translation>Le décalage du fuseau varie selon les années&#xa0;; l&apos;horloge garde %1.</translation>
+    </message>
+    <message>
+        <source>The zone also changes its standard time on %1 UTC; the clock&apos;s time zone bias does not follow.</source>
+        <translation>Le fuseau change aussi son heure normale le %1 UTC&#xa0;; l&apos;écart de fuseau horaire de l&apos;horloge ne suit pas.</translation>
+    </message>
+    <message>
+        <source>This computer names no time zone; nothing was imported.</source>
+        <translation>Cet ordinateur n&apos;indique aucun fuseau horaire&#xa0;; rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Kerovant&apos;s udev rule (%1) gives the user at the desktop access to the clock: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>La règle udev de Kerovant (%1) donne à l&apos;utilisateur du bureau l&apos;accès à l&apos;horloge&#xa0;: installez-la (le paquet kerovant le fait), puis rebranchez l&apos;horloge.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1. %2</source>
+        <translation>Accès refusé à %1. %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: join the group &apos;%2&apos; (for example: sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Accès refusé à %1&#xa0;: rejoignez le groupe «&#xa0;%2&#xa0;» (par exemple&#xa0;: sudo usermod -aG %2 $USER), puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>only the administrator may read and write it</source>
+        <translation>seul l&apos;administrateur peut le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>only root may read and write it</source>
+        <translation>seul root peut le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>only its owner, the user &apos;%1&apos;, may read and write it</source>
+        <translation>seul son propriétaire, l&apos;utilisateur «&#xa0;%1&#xa0;», peut le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>only its owner, user ID %1, may read and write it</source>
+        <translation>seul son propriétaire, l&apos;utilisateur d&apos;ID %1, peut le lire et l&apos;écrire</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: %2. %3</source>
+        <translation>Accès refusé à %1&#xa0;: %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program: close that program and try again.</source>
+        <translation>%1 est utilisé par un autre programme&#xa0;: fermez ce programme et réessayez.</translation>
+    </message>
+    <message>
+        <source>a program (process %1)</source>
+        <translation>un programme (processus %1)</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Kerovant&apos;s udev rule (%3) tells ModemManager to leave the clock alone: install it (the kerovant package does), then plug the clock in again.</source>
+        <translation>%1 est utilisé par %2. La règle udev de Kerovant (%3) indique à ModemManager de laisser l&apos;horloge tranquille&#xa0;: installez-la (le paquet kerovant le fait), puis rebranchez l&apos;horloge.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2: close that program and try again.</source>
+        <translation>%1 est utilisé par %2&#xa0;: fermez ce programme et réessayez.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,9 @@
 #include "Translations.h"
 
+#include "Strings.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -111,4 +114,34 @@ void LoadUserLanguage()
 {
     const auto getenv = [](const char* name) { return qgetenv(name); };
     LoadLanguage(ChooseLanguage(getenv, AvailableLanguages()));
+}
+
+QLocale TranslationLocale()
+{
+    return g_ours ? QLocale(g_ours->language()) : QLocale(QLocale::English, QLocale::UnitedKingdom);
+}
+
+QString Tr(const Sentence& sentence)
+{
+    switch (sentence.kind) {
+    case Sentence::Kind::Verbatim: return QString::fromStdString(sentence.text);
+    case Sentence::Kind::Moment: {
+        // English keeps the libraries' own words ("Sept" is British).
+        if (!g_ours)
+            return QString::fromStdString(sentence.text);
+        const QDateTime at = QDateTime::fromSecsSinceEpoch(sentence.moment.time_since_epoch().count(), Qt::UTC);
+        // Seconds only where a change falls between minutes, as in English.
+        const QString format = at.time().second() != 0 ? QStringLiteral("ddd d MMM yyyy HH:mm:ss")
+                                                       : QStringLiteral("ddd d MMM yyyy HH:mm");
+        return TranslationLocale().toString(at, format);
+    }
+    case Sentence::Kind::Pattern: break;
+    }
+    if (sentence.text.empty())
+        return {};
+    std::vector<std::string> parts;
+    parts.reserve(sentence.parts.size());
+    for (const Sentence& part : sentence.parts)
+        parts.push_back(Tr(part).toStdString());
+    return QString::fromStdString(FillPlaces(Tr(sentence.text.c_str()).toStdString(), parts));
 }

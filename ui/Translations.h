@@ -14,7 +14,10 @@
 // prints.
 #pragma once
 
+#include "Translatable.h"
+
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -36,3 +39,11 @@ bool LoadLanguage(const QString& language);
 
 // LoadLanguage of what the environment asks for.
 void LoadUserLanguage();
+
+// The locale of the language loaded: the one dates are written in.
+QLocale TranslationLocale();
+
+// A sentence of the libraries in the language loaded: the pattern and every
+// translatable part through the translation, the values as they are, the
+// moments with the language's day and month names.
+QString Tr(const Sentence& sentence);

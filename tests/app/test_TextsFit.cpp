@@ -38,19 +38,13 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-// Controls whose text the window composes from values and English texts of
-// the libraries it shares with the command-line tool (the clock's offset,
-// why it is offline, the daylight-saving preview): not translated yet.
-const QStringList kComposedInEnglish = {QStringLiteral("clockOffset"), QStringLiteral("offlineReason"),
-                                        QStringLiteral("preview")};
-
 // The texts of the window shown as they were written, not as the
 // translation gave them. Colons between fields are punctuation.
 QStringList Untranslated(QWidget& window)
 {
     QStringList texts;
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisible() || control->window() != &window || kComposedInEnglish.contains(control->objectName()))
+        if (!control->isVisible() || control->window() != &window)
             continue;
         QStringList shown;
         if (auto* label = qobject_cast<QLabel*>(control))

@@ -8,6 +8,7 @@
 #include "DstZoneChooser.h"
 #include "DstZoneImport.h"
 #include "ModalSeam.h"
+#include "Translations.h"
 #include "dialogs/DialogChecks.h"
 
 #include <QApplication>
@@ -197,6 +198,8 @@ private slots:
     void refusedOkKeepsTheDialogOpenOnTheNamedControl();
     void modeByteIsWrittenOnOkOnly();
     void presetsAndImportsThroughTheirButtons();
+    void importAndPreviewSpeakTheUserLanguage_data();
+    void importAndPreviewSpeakTheUserLanguage();
 };
 
 void TestDstDlg::namedPlacedAndUnclipped()
@@ -615,4 +618,56 @@ void TestDstDlg::presetsAndImportsThroughTheirButtons()
 }
 
 QTEST_MAIN(TestDstDlg)
+
+void TestDstDlg::importAndPreviewSpeakTheUserLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");  // the import of America/New_York
+    QTest::addColumn<QString>("preview");  // its first line begins so
+    const QChar nb(0xA0);
+    QTest::newRow("English") << QString() << QString() << QStringLiteral("Next: Sun 14 Mar 2027 02:00 local (+1:00)");
+    QTest::newRow("German") << QStringLiteral("de")
+                            << QStringLiteral(
+                                   "Regeln von America/New_York übernommen: Die Sommerzeit beginnt: zweiter "
+                                   "Sonntag im März um 02:00 Ortszeit; sie endet: erster Sonntag im November "
+                                   "um 02:00 Ortszeit. Ortszeiten sind die Zeiten, die die Uhr kurz vor "
+                                   "jeder Umstellung zeigt.")
+                            << QStringLiteral("Nächste Umstellungen: So. 14 März 2027 02:00 Ortszeit (+1:00)");
+    QTest::newRow("French") << QStringLiteral("fr")
+                            << QStringLiteral(
+                                   "Règles de America/New_York importées%1: début de l'heure d'été%1: "
+                                   "deuxième dimanche de mars à 02:00 heure locale%1; fin%1: premier "
+                                   "dimanche de novembre à 02:00 heure locale. Les heures locales sont "
+                                   "celles que l'horloge affiche juste avant chaque changement.")
+                                   .arg(nb)
+                            << QStringLiteral("Prochains%1: dim. 14 mars 2027 02:00 heure locale (+1:00)").arg(nb);
+    QTest::newRow("Spanish") << QStringLiteral("es")
+                             << QStringLiteral(
+                                    "Reglas de America/New_York importadas: inicio del horario de verano: "
+                                    "segundo domingo de marzo a las 02:00 hora local; fin: primer domingo de "
+                                    "noviembre a las 02:00 hora local. Las horas locales son las que muestra "
+                                    "el reloj justo antes de cada cambio.")
+                             << QStringLiteral("Próximos: dom 14 mar 2027 02:00 hora local (+1:00)");
+}
+
+void TestDstDlg::importAndPreviewSpeakTheUserLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+    QFETCH(QString, preview);
+    QVERIFY(LoadLanguage(language));
+    ScopedModalAnswers answers;
+    Rig rig(Rules(FixedDate(3, 21), FixedDate(9, 21)), kDstByDate);
+    {
+        const ScopedZone newYork("America/New_York");
+        Click(rig.Get(DstId::ImportSystem));
+    }
+    LoadLanguage(QString());
+    QCOMPARE(answers.MessageTexts().size(), 1);
+    // English is the libraries' own sentence, word for word.
+    QCOMPARE(answers.MessageTexts().front(),
+             message.isEmpty() ? QString::fromStdString(ImportDstZone("America/New_York", kNow).message) : message);
+    QCOMPARE(rig.Preview().section(QLatin1Char('\n'), 0, 0).section(QStringLiteral(", "), 0, 0), preview);
+}
+
 #include "test_DstDlg.moc"

@@ -1,11 +1,13 @@
 // Which language the locale settings choose, and that each one we ship is
 // built into the program.
+#include "PortAccess.h"
 #include "Translations.h"
 
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <string>
 
@@ -60,6 +62,51 @@ TEST(Translations, EveryLanguageIsBuiltIn)
         EXPECT_TRUE(LoadLanguage(language)) << language.toStdString();
     EXPECT_FALSE(LoadLanguage(QStringLiteral("xx")));
     EXPECT_TRUE(LoadLanguage(QString()));
+}
+
+// A sentence of the libraries reads in the language loaded: its pattern and
+// marked parts translated, values as they are (even one holding "%2"), a
+// moment with the language's names and English as the libraries write it.
+TEST(Translations, SentencesSpeakTheLanguageLoaded)
+{
+    int argc = 1;
+    char name[] = "test_translations";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    using namespace std::chrono;
+    const sys_seconds spring = sys_days{2027y / March / 28} + 1h;
+    const Sentence stopped("The clock on %1 stopped answering.", {Sentence::Verbatim("/dev/odd%2")});
+    const Sentence silent("The clock does not answer: %1", {Sentence("Failed reading Family ID")});
+    const Sentence next(
+        "Next: %1",
+        {Sentence("%1 UTC (%2)", {Sentence::At(spring, "Sun 28 Mar 2027 01:00"), Sentence::Verbatim("+1:00")})});
+    const Sentence busy = BusySentence(Sentence::Verbatim("/dev/ttyUSB0"), {{812, "minicom"}});
+    struct Row {
+        const char* language;
+        const Sentence& sentence;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"", stopped, QStringLiteral("The clock on /dev/odd%2 stopped answering.")},
+        {"de", stopped, QStringLiteral("Die Uhr an /dev/odd%2 antwortet nicht mehr.")},
+        {"fr", silent,
+         QStringLiteral("L'horloge ne répond pas\u00a0: Échec de la lecture de l'identifiant de famille")},
+        {"", next, QStringLiteral("Next: Sun 28 Mar 2027 01:00 UTC (+1:00)")},
+        {"de", next, QStringLiteral("Nächste Umstellung: So. 28 März 2027 01:00 UTC (+1:00)")},
+        {"", busy,
+         QStringLiteral("/dev/ttyUSB0 is in use by minicom (process 812): close that program and try again.")},
+        {"es", busy,
+         QStringLiteral(
+             "/dev/ttyUSB0 está en uso por minicom (proceso 812): cierre ese programa e inténtelo de nuevo.")},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(LoadLanguage(QString::fromLatin1(row.language)));
+        EXPECT_EQ(Tr(row.sentence).toStdString(), row.expected.toStdString()) << row.language;
+        if (!*row.language) {
+            EXPECT_EQ(Tr(row.sentence).toStdString(), row.sentence.English());
+        }
+    }
+    LoadLanguage(QString());
 }
 
 }  // namespace

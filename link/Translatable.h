@@ -1,0 +1,63 @@
+// Marks a text of a library without Qt as one the window shows translated:
+// lupdate reads the mark as QT_TRANSLATE_NOOP (scripts/translations.sh), the
+// compiler sees the English text. The window translates it in the context
+// named; the command-line tool prints it as it is.
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <utility>
+#include <vector>
+
+#define KEROVANT_TRANSLATE_NOOP(context, text) text
+
+// A sentence the libraries compose from values: a marked pattern whose
+// places %1 to %9 take the parts in order. The command-line tool prints
+// English(); the window translates the pattern and every translatable part
+// and fills in the rest (res/Strings.h, Tr). A part is itself a sentence
+// (translated in turn), a value shown as it is (a device path, a number, a
+// zone name), or a moment the window writes with the language's day and
+// month names.
+struct Sentence {
+    enum class Kind : unsigned char { Pattern, Verbatim, Moment };
+
+    Kind kind = Kind::Pattern;
+    std::string text;  // the English pattern, or the value itself
+    std::vector<Sentence> parts;
+    std::chrono::sys_seconds moment{};  // Moment: the day and time shown
+
+    Sentence() = default;
+    // A marked pattern (or a whole marked text) and its parts.
+    explicit Sentence(const char* pattern, std::vector<Sentence> filling = {})
+        : text(pattern), parts(std::move(filling))
+    {
+    }
+    static Sentence Verbatim(std::string value)
+    {
+        Sentence s;
+        s.kind = Kind::Verbatim;
+        s.text = std::move(value);
+        return s;
+    }
+    // A named constant's text, kept whole in the binary where scripts look
+    // for it (the inline overload would let the compiler copy it in pieces).
+    static Sentence Verbatim(const char* value);
+    // A day and time on the scale the sentence names, with its English.
+    static Sentence At(std::chrono::sys_seconds when, std::string english)
+    {
+        Sentence s;
+        s.kind = Kind::Moment;
+        s.text = std::move(english);
+        s.moment = when;
+        return s;
+    }
+
+    bool empty() const { return kind == Kind::Pattern && text.empty(); }
+    // The sentence in English, as the command-line tool prints it.
+    std::string English() const;
+};
+
+// Fills the places %1 to %9 of a pattern with the texts given; a place
+// without a text and any other '%' stay as they are. A filled-in text is
+// never read for places again. UTF-8 throughout.
+std::string FillPlaces(const std::string& pattern, const std::vector<std::string>& parts);
