@@ -1,23 +1,16 @@
 #include "CustomDate.h"
 
+#include "DstText.h"
+
 #include <QCalendar>
 #include <QCoreApplication>
-
-#include <array>
 
 namespace {
 
 // The messages are in the program's language: the window translates them,
 // the command-line tool loads no translation and prints them as they are.
-// The month names are the program's own, not the locale's.
-constexpr std::array<const char*, 12> kMonthNames = {
-    QT_TRANSLATE_NOOP("Kerovant", "January"),   QT_TRANSLATE_NOOP("Kerovant", "February"),
-    QT_TRANSLATE_NOOP("Kerovant", "March"),     QT_TRANSLATE_NOOP("Kerovant", "April"),
-    QT_TRANSLATE_NOOP("Kerovant", "May"),       QT_TRANSLATE_NOOP("Kerovant", "June"),
-    QT_TRANSLATE_NOOP("Kerovant", "July"),      QT_TRANSLATE_NOOP("Kerovant", "August"),
-    QT_TRANSLATE_NOOP("Kerovant", "September"), QT_TRANSLATE_NOOP("Kerovant", "October"),
-    QT_TRANSLATE_NOOP("Kerovant", "November"),  QT_TRANSLATE_NOOP("Kerovant", "December")};
-
+// The month names are the program's own (the daylight-saving rules' table),
+// not the locale's.
 constexpr const char* kBadMonth = QT_TRANSLATE_NOOP("Kerovant", "Month: enter a month from 1 to 12.");
 // %1 and %2: the first and last year.
 constexpr const char* kBadYear = QT_TRANSLATE_NOOP("Kerovant", "Year: enter a year from %1 to %2.");
@@ -39,6 +32,6 @@ std::optional<DateProblem> CheckCustomDate(unsigned month, unsigned day, unsigne
         return DateProblem{DateField::Year, Tr(kBadYear).arg(kCustomYearFirst).arg(kCustomYearLast)};
     const int length = QCalendar().daysInMonth(static_cast<int>(month), static_cast<int>(year));
     if (day < 1 || day > static_cast<unsigned>(length))
-        return DateProblem{DateField::Day, Tr(kBadDay).arg(Tr(kMonthNames[month - 1])).arg(year).arg(length)};
+        return DateProblem{DateField::Day, Tr(kBadDay).arg(Tr(kDstMonthNames[month - 1].data())).arg(year).arg(length)};
     return std::nullopt;
 }
