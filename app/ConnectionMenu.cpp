@@ -2,6 +2,7 @@
 
 #include "UsbSerialPort.h"
 
+#include "PostToThread.h"
 #include "Strings.h"
 
 #include <QAction>
@@ -58,9 +59,7 @@ void CConnectionMenu::Opened()
     // Any bridge, whatever the current choice: the list shows them all. A
     // rebuild that arrives after the menu closed redoes what the next
     // opening redoes anyway.
-    watcher_ = watcherMaker_(std::string(), [this](const PortEvent&) {
-        QMetaObject::invokeMethod(this, &CConnectionMenu::Rebuild, Qt::QueuedConnection);
-    });
+    watcher_ = watcherMaker_(std::string(), [this](const PortEvent&) { PostToThread(this, [this] { Rebuild(); }); });
 }
 
 void CConnectionMenu::Closed()

@@ -1,6 +1,7 @@
 #include "WindowConnection.h"
 
 #include "EventLoopWait.h"
+#include "PostToThread.h"
 
 #include <QCoreApplication>
 
@@ -56,13 +57,11 @@ CWindowConnection::CWindowConnection(SettingsDeviceMaker maker, const LinkSettin
       maker_(std::move(maker)),
       settings_(settings),
       observer_(CombineObservers({traceRing_, std::make_shared<CIdentifiedObserver>([this] {
-                                      QMetaObject::invokeMethod(this, &CWindowConnection::clockIdentified,
-                                                                Qt::QueuedConnection);
+                                      PostToThread(this, [this] { emit clockIdentified(); });
                                   })})),
       self_(this),
       pause_([](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); }),
-      connection_([this] { return Make(); },
-                  [this] { QMetaObject::invokeMethod(this, &CWindowConnection::OnReplaced, Qt::QueuedConnection); })
+      connection_([this] { return Make(); }, [this] { PostToThread(this, [this] { OnReplaced(); }); })
 {
 }
 
@@ -108,7 +107,7 @@ void CWindowConnection::WatchPort()
     // object, and Qt drops what was posted to an object that is gone.
     watcher_ = watcherMaker_(path, [this](const PortEvent& event) {
         connection_.OnPortEvent(event);
-        QMetaObject::invokeMethod(this, &CWindowConnection::portChanged, Qt::QueuedConnection);
+        PostToThread(this, [this] { emit portChanged(); });
     });
 }
 
@@ -170,23 +169,12 @@ LinkMessageHandler CWindowConnection::HandlerFor(uint64_t generation)
             message->Dismiss();
             return;
         }
-        // The handover is ordered by Qt's event queue, whose lock the
-        // thread checker cannot see; this lock, taken on both sides, shows it
-        // that the captures were written before the posted call reads them.
-        static std::mutex handover;
-        std::lock_guard<std::mutex> posting(handover);
-        QMetaObject::invokeMethod(
-            app,
-            [self, generation, message] {
-                {
-                    std::lock_guard<std::mutex> received(handover);
-                }
-                if (self)
-                    self->Present(generation, message);
-                else
-                    message->Dismiss();
-            },
-            Qt::QueuedConnection);
+        PostToThread(app, [self, generation, message] {
+            if (self)
+                self->Present(generation, message);
+            else
+                message->Dismiss();
+        });
     };
 }
 

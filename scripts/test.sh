@@ -49,6 +49,12 @@ for preset in default asan tsan; do
   if [ $rc -ne 0 ]; then
     sed -n '/The following tests FAILED/,$p' "$dir/test.log"
     grep -E "Failure|FAILED|ERROR: |WARNING: ThreadSanitizer|runtime error" "$dir/test.log" | head -n 40
+    # The first sanitizer report's own lines and frames of our code: enough
+    # to find a rare one again without the log.
+    awk '/WARNING: ThreadSanitizer|==[0-9]+==ERROR/ {on=1} on && /SUMMARY: / {print; exit}
+         on && (/(Write|Read|Previous|Atomic).* of size|Location is|Mutex M|Thread T[0-9]+ .*created/ ||
+                (/#[0-9]+ / && index($0, src)))' \
+      src="$PWD/" "$dir/test.log" | head -n 40
     status=1
   fi
   grep -E "tests passed|tests failed" "$dir/test.log" | sed "s/^/$preset: /"
