@@ -254,6 +254,9 @@ void CKerovantDlg::ChangeConfig(const char* message, const std::function<ConfigE
         if (!device)
             return;
         device->GetConfig(read);
+        // A dialog only ever sees values in range; the write mends the
+        // same fields in the same way.
+        (void)ValidateConfigShadow(read);
         serialNumber = device->GetSerialNumber();
     }
     const ConfigEdit edit = ask(read);
@@ -289,6 +292,7 @@ void CKerovantDlg::SetClockHandPosition()
     config_ = ClockConfig{};
     display_ = DisplayConfig{};
     device->GetConfig(config_);
+    (void)ValidateConfigShadow(config_);
     device->GetDisplayConfig(display_);
     // The dialog works on copies; only the configuration comes back, and
     // only after OK.
@@ -348,4 +352,62 @@ void CKerovantDlg::AskToStartHands()
     WriteTicket ticket;
     device->SetConfig(config, ticket);
     AwaitWrite(*device, ticket, kStrErrorSettingConfig);
+}
+
+void CKerovantDlg::OfferToCorrectConfig(const std::shared_ptr<CClockDevice>& device)
+{
+    if (!CommandAllowed() || !opened_)
+        return;
+    // Only a record read twice alike: one damaged reply the checksum
+    // missed is not worth a write.
+    const ConfigCheck check = device->GetConfigCheck();
+    if (check.problems.empty() || !check.confirmed)
+        return;
+    if (configToldFor_.lock() == device && configToldReads_ == check.reads)
+        return;
+    configToldFor_ = device;
+    configToldReads_ = check.reads;
+    QTimer::singleShot(0, this, &CKerovantDlg::AskToCorrectConfig);
+}
+
+void CKerovantDlg::AskToCorrectConfig()
+{
+    if (!CommandAllowed() || !opened_) {
+        configToldFor_.reset();  // a command came first; tell after it
+        return;
+    }
+    const CommandScope running(commandRunning_);
+    CClockConnection::Hold device = BeginCommand();
+    if (!device)
+        return;
+    const ConfigCheck check = device->GetConfigCheck();
+    if (check.problems.empty() || !check.confirmed)
+        return;
+    QStringList lines;
+    bool mendable = false;
+    bool unmendable = false;
+    for (const ConfigProblem& problem : check.problems) {
+        lines << QString::fromStdString(DescribeConfigProblems({problem}));
+        (problem.mended ? mendable : unmendable) = true;
+    }
+    QString text = Tr(kStrConfigOutOfRange).arg(lines.join(QLatin1Char('\n')));
+    if (unmendable)
+        text += QStringLiteral("\n\n") + Tr(kStrConfigBiasNotMended);
+    if (!mendable) {
+        ShowMessage(this, QMessageBox::Warning, QString(), text, QMessageBox::Ok);
+        return;
+    }
+    text += QStringLiteral("\n\n") + Tr(kStrConfigCorrect);
+    if (ShowMessage(this, QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No) !=
+        QMessageBox::Yes)
+        return;
+    // The correction of the record as it stands now, sent as any change.
+    ClockConfig config;
+    device->GetConfig(config);
+    (void)ValidateConfigShadow(config);
+    NormaliseConfig(config);
+    WriteTicket ticket;
+    device->SetConfig(config, ticket);
+    if (AwaitWrite(*device, ticket, kStrErrorSettingConfig))
+        ShowProgramMessage(this, Tr(kStrConfigCorrected));
 }

@@ -429,6 +429,7 @@ void CKerovantDlg::Update(bool tick)
     connection_->Identified();
     ShowReady(*device);
     OfferToStartHands(device);
+    OfferToCorrectConfig(device);
 }
 
 Sentence CKerovantDlg::CauseLine(const CClockDevice& device) const

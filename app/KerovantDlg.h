@@ -227,6 +227,12 @@ private:
     // The question itself; on Yes sends the configuration with the motion
     // the hands were last meant to have.
     void AskToStartHands();
+    // A ready clock whose configuration two reads alike found out of range
+    // and no command running: tells the user once per finding what is
+    // wrong and offers the correction (AskToCorrectConfig, after the
+    // refresh has let go of the device object).
+    void OfferToCorrectConfig(const std::shared_ptr<CClockDevice>& device);
+    void AskToCorrectConfig();
     // The slider moved by the keyboard or the wheel: sent once it rests.
     void OnIlluminationMoved();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -249,6 +255,10 @@ private:
     DisplayConfig display_;
     DstRuleSet exchange_;
     CStoppedHands stoppedHands_;
+    // The device object and configuration read whose findings were last
+    // told: each finding is told once.
+    std::weak_ptr<CClockDevice> configToldFor_;
+    uint32_t configToldReads_ = 0;
     QTimer* illuminationRest_ = nullptr;
     bool opened_ = false;
     // The connection's hot-plug replacements the refresh has seen: one

@@ -202,6 +202,9 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
     std::string path;
     uint64_t seenGeneration = 0;
     uint32_t seenPoll = 0;
+    // What was last said of the clock's configuration: said once, and
+    // again when it changes. Watch reports it and never mends it.
+    std::string toldProblems;
     // While the clock does not answer: when its device object is replaced,
     // counted from when the object now current was first seen offline (a
     // port that appears replaces it sooner, and the count starts again).
@@ -228,6 +231,12 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
             }
             answering = true;
             everOnline_ = true;
+            if (std::string problems = DescribeConfigProblems(device->GetConfigCheck().problems);
+                problems != toldProblems) {
+                if (!problems.empty())
+                    PrintError("the clock's configuration is not valid: " + problems);
+                toldProblems = std::move(problems);
+            }
             cause.clear();
             causePort = PortState::Open;
             replaceAt = SteadyClock::time_point::max();

@@ -162,8 +162,8 @@ int RunCheck(CClockSession& session, const Invocation& run)
         return finish(kCritical, "the clock's device could not be opened again.");
     ClockConfig config;
     device->GetConfig(config);
-    if (config.valid == 0 || IsDstInvalid(config, true))
-        return finish(kCritical, "the clock's configuration is not valid");
+    if (const std::string problems = DescribeConfigProblems(device->GetConfigCheck().problems); !problems.empty())
+        return finish(kCritical, "the clock's configuration is not valid: " + problems);
 
     const ClockOffset offset = SettledOffset(*device);
     if (g_interrupted.load(std::memory_order_relaxed) == SIGTERM)

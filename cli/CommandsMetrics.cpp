@@ -135,7 +135,8 @@ private:
         device.GetConfig(config);
         if (!comparedConfig_ || !(*comparedConfig_ == config)) {
             comparedConfig_ = config;
-            rulesAgree_ = ZoneRulesAgree(config, zone_, Now());
+            // Rules out of range agree with no zone.
+            rulesAgree_ = device.GetConfigCheck().problems.empty() && ZoneRulesAgree(config, zone_, Now());
         }
         return rulesAgree_;
     }

@@ -44,6 +44,12 @@ int Export(CClockSession& session, const Invocation& run)
         return status;
     ClockConfig config;
     session.Device()->GetConfig(config);
+    // A profile of values out of range could not be imported again.
+    if (const std::string problems = DescribeConfigProblems(session.Device()->GetConfigCheck().problems);
+        !problems.empty()) {
+        PrintError("the clock's configuration is not valid: " + problems + "; nothing exported.");
+        return kExitLink;
+    }
     const std::string text = ExportProfile(config, session.Identity());
     const std::string file = json ? "-" : run.words[0];
     if (file == "-") {
@@ -95,7 +101,11 @@ ProfilePlan PlanProfile(CClockSession& session, const Profile& profile)
 {
     ProfilePlan plan;
     const ProfileClock clock = session.Identity();
-    plan.warnings = ImportWarnings(profile, clock);
+    if (const std::string problems = DescribeConfigProblems(session.Device()->GetConfigCheck().problems);
+        !problems.empty())
+        plan.warnings.push_back("the clock's configuration is not valid: " + problems + ".");
+    for (std::string& warning : ImportWarnings(profile, clock))
+        plan.warnings.push_back(std::move(warning));
     ClockConfig current;
     session.Device()->GetConfig(current);
     plan.target = ProfileTarget(current, profile, clock.protocolVersion);

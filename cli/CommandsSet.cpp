@@ -56,6 +56,13 @@ int ChangeConfig(CClockSession& session, const std::function<std::optional<Refus
     session.Device()->GetConfig(config);
     if (const std::optional<Refusal> refusal = change(config))
         return Refuse(*refusal);
+    // Every write mends what is out of range; the user hears of it.
+    if (const std::string problems = DescribeConfigProblems(session.Device()->GetConfigCheck().problems);
+        !problems.empty())
+        std::fprintf(stderr,
+                     "kerovant-cli: warning: the clock's configuration is not valid: %s; the write puts it "
+                     "right.\n",
+                     problems.c_str());
     return SendConfig(session, config, what);
 }
 

@@ -127,11 +127,18 @@ void PrintStatus(const CClockDevice& device, bool raw)
     std::printf("%s\n", Column("Time code:", TimeCodeText(status)).c_str());
     ClockConfig config;
     device.GetConfig(config);
+    // What is out of range, as the clock holds it: status reports and
+    // never mends.
+    const std::string problems = DescribeConfigProblems(device.GetConfigCheck().problems);
     if (!raw) {
         for (const ConfigLine& line : DescribeConfig(config, protocol))
             std::printf("%s\n", Column(line.label, line.value).c_str());
+        if (!problems.empty())
+            std::printf("%s\n", Column("Configuration:", "not valid: " + problems).c_str());
         return;
     }
+    if (!problems.empty())
+        std::printf("Configuration not valid: %s\n", problems.c_str());
     std::printf("Configuration:\n");
     FieldPrinter printer;
     VisitConfig(printer, config, protocol);
@@ -213,6 +220,13 @@ void PrintStatusJson(const CClockDevice& device)
     JsonFields visitor(fields);
     VisitConfig(visitor, config, protocol);
     status.insert(QStringLiteral("config"), fields);
+    QJsonArray problems;
+    for (const ConfigProblem& problem : device.GetConfigCheck().problems)
+        problems.append(QJsonObject{
+            {QStringLiteral("field"), QString::fromUtf8(problem.field.data(), qsizetype(problem.field.size()))},
+            {QStringLiteral("value"), static_cast<qint64>(problem.value)},
+            {QStringLiteral("allowed"), QString::fromUtf8(problem.allowed.data(), qsizetype(problem.allowed.size()))}});
+    status.insert(QStringLiteral("configProblems"), problems);
     PrintJson(status);
 }
 

@@ -202,6 +202,13 @@ void CClockDevice::GetConfig(ClockConfig& config) const
         config = configShadow_;
 }
 
+ConfigCheck CClockDevice::GetConfigCheck() const
+{
+    if (Lock lock = Acquire())
+        return configCheck_;
+    return {};
+}
+
 void CClockDevice::GetDisplayConfig(DisplayConfig& display) const
 {
     if (Lock lock = Acquire())
@@ -839,17 +846,15 @@ bool CClockDevice::Read(uint8_t code, ClockConfig* readBack)
         Lock lock = Acquire();
         if (!lock)
             return true;
-        if (readBack) {
+        if (readBack)
             *readBack = configShadow_;
-            // The shadow is kept in range; the write's outcome tells the
-            // rest. A correction here could chase a clock that keeps a
-            // value out of range, write after write.
-            (void)ValidateConfigShadow(configShadow_);
-        } else if (ValidateConfigShadow(configShadow_)) {
-            ClockConfig correction = configShadow_;
-            NormaliseConfig(correction);
-            QueueLocked(pendingConfig_, correction, 0);
-        }
+        // Kept as it came: a monitor that reads must not write, and a reply
+        // damaged in a way the checksum missed must not become a write. What
+        // is out of range is told; whoever may write decides.
+        configCheck_.problems = FindConfigProblems(configShadow_);
+        configCheck_.confirmed = configCheck_.reads > 0 && previousConfigRead_ == configShadow_;
+        ++configCheck_.reads;
+        previousConfigRead_ = configShadow_;
     }
     return true;
 }
@@ -885,6 +890,14 @@ bool CClockDevice::ReadAll()
             WaitOutRead(step.code);
             if (step.failure)
                 ShowMessage(step.failure);
+            return false;
+        }
+        if (step.code == kCmdReadConfig && !GetConfigCheck().problems.empty() && !Read(step.code)) {
+            // A record out of range is read once more: two equal reads say
+            // the clock holds it, two different ones that a reply was
+            // damaged.
+            WaitOutRead(step.code);
+            ShowMessage(step.failure);
             return false;
         }
         if (step.code == kCmdFamilyId) {

@@ -52,6 +52,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 // A message of the identification read, waiting for the user. The link
 // thread waits until Dismiss is called or the connection is shut down.
@@ -85,6 +86,17 @@ private:
 using LinkMessageHandler = std::function<void(std::shared_ptr<LinkMessage>)>;
 
 inline constexpr const char* kCommunicationErrorCaption = KEROVANT_TRANSLATE_NOOP("Kerovant", "Communication Error");
+
+// What the configuration reads found wrong with the record as the clock
+// sent it (FindConfigProblems). `confirmed`: the two latest reads brought
+// the same record, so it is what the clock holds and not a reply damaged
+// on its way. `reads` counts the configuration reads of this object, so a
+// caller can tell a new finding from one it has seen.
+struct ConfigCheck {
+    std::vector<ConfigProblem> problems;
+    bool confirmed = false;
+    uint32_t reads = 0;
+};
 
 // How a device object runs its link; the defaults are the program's.
 struct LinkOptions {
@@ -139,7 +151,10 @@ public:
     uint32_t GetSerialNumber() const;
     uint16_t GetFamilyId() const;
     void GetClockTimes(ClockTime& utc, ClockTime& local) const;
+    // The configuration as the clock sent it: a read never mends it, and
+    // never writes. What is wrong with it, if anything: GetConfigCheck.
     void GetConfig(ClockConfig& config) const;
+    ConfigCheck GetConfigCheck() const;
     void GetDisplayConfig(DisplayConfig& display) const;
     void GetTimeCodeStatus(TimeCodeStatus& status) const;
     uint8_t GetIllumination() const;
@@ -298,8 +313,8 @@ private:
     void WaitOutHellos();
     bool Hello();
     // A read; for the configuration (0x60) readBack, when given, gets what
-    // the clock sent as it was, before any check: a read-back decodes into
-    // the shadow but queues no correction.
+    // the clock sent. No read queues a write: a configuration out of range
+    // is kept as it came and reported (GetConfigCheck).
     bool Read(uint8_t code, ClockConfig* readBack = nullptr);
     // A read of the poll or a read-back: one that failed is sent once more
     // (LinkOptions), once the wait from its first send has run out.
@@ -363,6 +378,10 @@ private:
     ClockTime utcTime_;
     ClockTime localTime_;
     ClockConfig configShadow_;
+    // The latest configuration read's findings, and the record it compared
+    // with (the read before). Under the lock.
+    ConfigCheck configCheck_;
+    ClockConfig previousConfigRead_;
     DisplayConfig displayShadow_;
     AuxStatus auxStatus_;
     TimeCodeStatus timeCodeStatus_;

@@ -196,3 +196,51 @@ bool ValidateConfigShadow(ClockConfig& c)
     rewrite |= ClampFlag(c.useTimeCodeDateAlt());
     return rewrite;
 }
+
+std::vector<ConfigProblem> FindConfigProblems(const ClockConfig& c)
+{
+    std::vector<ConfigProblem> found;
+    const auto check = [&](bool bad, const char* field, uint32_t value, const char* allowed, bool mended = true) {
+        if (bad)
+            found.push_back(ConfigProblem{field, value, allowed, mended});
+    };
+    check(c.valid == 0, "valid", c.valid, "1", false);
+    check(c.handMotion > kHandsStopped, "handMotion", c.handMotion, "0 to 2");
+    check(c.reserved05 != 0, "reserved05", c.reserved05, "0");
+    check(c.biasSeconds > kMaxBiasSeconds, "biasSeconds", c.biasSeconds, "0 to 86400", false);
+    check(!IsKnownDstMode(c.dstMode), "dstMode", c.dstMode, "0, 8 or 16");
+    check(c.dstStartWeek > 5, "dstStartWeek", c.dstStartWeek, "0 to 5");
+    check(c.dstEndWeek > 5, "dstEndWeek", c.dstEndWeek, "0 to 5");
+    const auto date = [&](const char* side, uint8_t valid, uint8_t dayOfWeek, uint8_t day, uint8_t month, uint8_t hour,
+                          uint8_t minute, uint8_t second) {
+        const bool start = side[0] == 's';
+        check(valid == 0, start ? "dstStartValid" : "dstEndValid", valid, "1");
+        check(dayOfWeek == 0 || dayOfWeek > 7, start ? "dstStartDayOfWeek" : "dstEndDayOfWeek", dayOfWeek, "1 to 7");
+        check(day == 0 || day > 31, start ? "dstStartDay" : "dstEndDay", day, "1 to 31");
+        check(month == 0 || month > 12, start ? "dstStartMonth" : "dstEndMonth", month, "1 to 12");
+        check(hour > 24, start ? "dstStartHour" : "dstEndHour", hour, "0 to 24");
+        check(minute > 60, start ? "dstStartMinute" : "dstEndMinute", minute, "0 to 60");
+        check(second > 60, start ? "dstStartSecond" : "dstEndSecond", second, "0 to 60");
+    };
+    date("start", c.dstStartValid, c.dstStartDayOfWeek, c.dstStartDay, c.dstStartMonth, c.dstStartHour,
+         c.dstStartMinute, c.dstStartSecond);
+    date("end", c.dstEndValid, c.dstEndDayOfWeek, c.dstEndDay, c.dstEndMonth, c.dstEndHour, c.dstEndMinute,
+         c.dstEndSecond);
+    check(c.dstReserved31 != 0, "dstReserved31", c.dstReserved31, "0");
+    check(c.dstBiasSeconds > kMaxBiasSeconds, "dstBiasSeconds", c.dstBiasSeconds, "0 to 86400", false);
+    check(c.useTimeCodeDate() > 1, "useTimeCodeDate", c.useTimeCodeDate(), "0 or 1");
+    check(c.useTimeCodeDateAlt() > 1, "useTimeCodeDateAlt", c.useTimeCodeDateAlt(), "0 or 1");
+    return found;
+}
+
+std::string DescribeConfigProblems(const std::vector<ConfigProblem>& problems)
+{
+    std::string text;
+    for (const ConfigProblem& problem : problems) {
+        if (!text.empty())
+            text += "; ";
+        text += std::string(problem.field) + " is " + std::to_string(problem.value) +
+            " (allowed: " + std::string(problem.allowed) + ")";
+    }
+    return text;
+}

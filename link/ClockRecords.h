@@ -7,7 +7,9 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // What the application hands to the clock link. Only baudRate and deviceName
 // are read: an empty deviceName opens the first USB bridge found, a path
@@ -244,3 +246,27 @@ void StoreStandardBias(ClockConfig& config, int32_t bias);
 // range in place. Returns true when the clock must be rewritten. A record
 // that passes is left exactly as it came.
 bool ValidateConfigShadow(ClockConfig& shadow);
+
+// The largest time zone bias and daylight-saving shift a clock may hold:
+// a day. Anything beyond is a damaged or foreign record, not a zone.
+inline constexpr uint32_t kMaxBiasSeconds = 24 * 3600;
+
+// One field of a configuration as read that is out of range: its record
+// name, the value it holds and the values allowed, in words. `mended` says
+// whether the correction (ValidateConfigShadow) puts it right; a bias past
+// a day or a record marked not valid is only reported.
+struct ConfigProblem {
+    std::string_view field;
+    uint32_t value = 0;
+    std::string_view allowed;
+    bool mended = true;
+
+    friend bool operator==(const ConfigProblem&, const ConfigProblem&) = default;
+};
+
+// Every field of `config` out of range, in wire order; empty for a record
+// that passes every check. Nothing is changed.
+std::vector<ConfigProblem> FindConfigProblems(const ClockConfig& config);
+
+// "dstStartWeek is 6 (allowed: 0 to 5)", the problems joined by "; ".
+std::string DescribeConfigProblems(const std::vector<ConfigProblem>& problems);

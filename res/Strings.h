@@ -172,6 +172,21 @@ inline constexpr const char* kStrZeroFaceTimeCaption = QT_TRANSLATE_NOOP("Kerova
 // Asked when a clock is found with its hands stopped.
 inline constexpr const char* kStrHandsStopped =
     QT_TRANSLATE_NOOP("Kerovant", "The clock's hands are stopped. Start them again?");
+// Told when two reads alike find the clock's configuration out of range:
+// %1 the fields, one a line ("dstStartWeek is 6 (allowed: 0 to 5)"). The
+// field names are the record's own and stay as they are.
+inline constexpr const char* kStrConfigOutOfRange =
+    QT_TRANSLATE_NOOP("Kerovant", "The clock's configuration holds values out of range:\n%1");
+inline constexpr const char* kStrConfigCorrect = QT_TRANSLATE_NOOP(
+    "Kerovant",
+    "Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving "
+    "rules out of range go back to the defaults (no daylight saving shift).");
+inline constexpr const char* kStrConfigBiasNotMended =
+    QT_TRANSLATE_NOOP("Kerovant",
+                      "A time zone bias or daylight saving shift beyond 24 hours is not corrected here: "
+                      "set them with Time Zone and Daylight Savings Time.");
+inline constexpr const char* kStrConfigCorrected =
+    QT_TRANSLATE_NOOP("Kerovant", "The clock's configuration was corrected.");
 
 // Time code settings dialog; its title is the button's text.
 inline constexpr const char* kStrTimeCodeNote =

@@ -1183,5 +1183,23 @@
         <source>%1 is in use by %2: close that program and try again.</source>
         <translation>%1 wird von %2 verwendet: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>The clock&apos;s configuration holds values out of range:
+%1</source>
+        <translation>Die Konfiguration der Uhr enthält Werte außerhalb des zulässigen Bereichs:
+%1</translation>
+    </message>
+    <message>
+        <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
+        <translation>Jetzt korrigieren? Eine ungültige Zeigerbewegung wird zu „gleitend“, ein Datums-Flag über 1 wird 1, und ungültige Sommerzeitregeln werden auf die Standardwerte zurückgesetzt (ohne Sommerzeitverschiebung).</translation>
+    </message>
+    <message>
+        <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
+        <translation>Ein Zeitzonenversatz oder eine Sommerzeitverschiebung von mehr als 24 Stunden wird hier nicht korrigiert: Stellen Sie sie mit „Zeitzone“ und „Sommerzeit“ ein.</translation>
+    </message>
+    <message>
+        <source>The clock&apos;s configuration was corrected.</source>
+        <translation>Die Konfiguration der Uhr wurde korrigiert.</translation>
+    </message>
 </context>
 </TS>

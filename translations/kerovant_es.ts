@@ -1183,5 +1183,23 @@
         <source>%1 is in use by %2: close that program and try again.</source>
         <translation>%1 está en uso por %2: cierre ese programa e inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>The clock&apos;s configuration holds values out of range:
+%1</source>
+        <translation>La configuración del reloj contiene valores fuera de rango:
+%1</translation>
+    </message>
+    <message>
+        <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
+        <translation>¿Corregirlos ahora? Un movimiento de agujas fuera de rango pasa a continuo, un indicador de fecha mayor que 1 pasa a 1, y las reglas de horario de verano fuera de rango vuelven a los valores predeterminados (sin desplazamiento de horario de verano).</translation>
+    </message>
+    <message>
+        <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
+        <translation>Un desfase de zona horaria o un desplazamiento de horario de verano de más de 24 horas no se corrige aquí: ajústelos con «Zona horaria» y «Horario de verano».</translation>
+    </message>
+    <message>
+        <source>The clock&apos;s configuration was corrected.</source>
+        <translation>La configuración del reloj se ha corregido.</translation>
+    </message>
 </context>
 </TS>

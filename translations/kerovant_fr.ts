@@ -1183,5 +1183,23 @@
         <source>%1 is in use by %2: close that program and try again.</source>
         <translation>%1 est utilisé par %2&#xa0;: fermez ce programme et réessayez.</translation>
     </message>
+    <message>
+        <source>The clock&apos;s configuration holds values out of range:
+%1</source>
+        <translation>La configuration de l&apos;horloge contient des valeurs hors limites :
+%1</translation>
+    </message>
+    <message>
+        <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
+        <translation>Les corriger maintenant ? Un mouvement des aiguilles hors limites devient continu, un indicateur de date supérieur à 1 devient 1, et les règles d&apos;heure d&apos;été hors limites reprennent les valeurs par défaut (sans décalage d&apos;heure d&apos;été).</translation>
+    </message>
+    <message>
+        <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
+        <translation>Un écart de fuseau horaire ou un décalage d&apos;heure d&apos;été de plus de 24 heures n&apos;est pas corrigé ici : réglez-les avec « Fuseau horaire » et « Heure d&apos;été ».</translation>
+    </message>
+    <message>
+        <source>The clock&apos;s configuration was corrected.</source>
+        <translation>La configuration de l&apos;horloge a été corrigée.</translation>
+    </message>
 </context>
 </TS>

@@ -111,6 +111,8 @@ private slots:
     void replugWhileADialogIsOpen();
     void everyCommandSaysWhetherItsWriteLanded_data();
     void everyCommandSaysWhetherItsWriteLanded();
+    void aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes_data();
+    void aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes();
 };
 
 void TestKerovantCommands::timeZoneStoresTheSignedBias_data()
@@ -791,6 +793,73 @@ void TestKerovantCommands::everyCommandSaysWhetherItsWriteLanded()
         // Landed before the command ended.
         QVERIFY(test.landed(rig.sim.Clock()));
     }
+}
+
+void TestKerovantCommands::aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes_data()
+{
+    // Legend: the clock's start week and bias; the answer given; the
+    // message's first line after the list; writes the clock takes.
+    QTest::addColumn<int>("week");
+    QTest::addColumn<uint>("bias");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("writes");
+    const QString week6 = QStringLiteral(
+        "The clock's configuration holds values out of range:\n"
+        "dstStartWeek is 6 (allowed: 0 to 5)\n\n"
+        "Correct them now? Hand motion out of range becomes sweep, a date flag above "
+        "1 becomes 1, and daylight-saving rules out of range go back to the defaults "
+        "(no daylight saving shift).");
+    QTest::newRow("Yes corrects") << 6 << 3600u << int(QMessageBox::Yes) << week6 << 1;
+    QTest::newRow("No leaves it") << 6 << 3600u << int(QMessageBox::No) << week6 << 0;
+    QTest::newRow("a bias past a day is only told")
+        << 2 << 90000u << int(QMessageBox::Ok)
+        << QStringLiteral(
+               "The clock's configuration holds values out of range:\n"
+               "biasSeconds is 90000 (allowed: 0 to 86400)\n\n"
+               "A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them "
+               "with Time Zone and Daylight Savings Time.")
+        << 0;
+}
+
+void TestKerovantCommands::aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes()
+{
+    QFETCH(int, week);
+    QFETCH(uint, bias);
+    QFETCH(int, answer);
+    QFETCH(QString, text);
+    QFETCH(int, writes);
+    ClockAndWindow rig([&](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.dstMode = kDstByWeekday;
+        config.dstStartWeek = static_cast<uint8_t>(week);
+        config.dstStartMonth = 4;
+        config.biasSeconds = bias;
+        clock.SetConfig(config);
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    ScopedModalAnswers answers;
+    answers.AnswerNext(static_cast<QMessageBox::StandardButton>(answer));
+    rig.window->window->show();
+    QVERIFY(QTest::qWaitFor([&] { return !answers.Messages().empty(); }, kClockTimeoutMs));
+    QCOMPARE(answers.Messages().front().text, text);
+    if (writes != 0) {
+        QVERIFY(rig.WaitConfigWrites(1));
+        QVERIFY(QTest::qWaitFor([&] { return answers.Messages().size() == 2; }, kClockTimeoutMs));
+        QCOMPARE(answers.Messages().back().text, QStringLiteral("The clock's configuration was corrected."));
+        // The daylight-saving defaults in the clock's own mode; the rest kept.
+        const ClockConfig held = rig.sim.Clock().Config();
+        QCOMPARE(int(held.dstMode), int(kDstByWeekday));
+        QCOMPARE(int(held.dstStartWeek), 1);
+        QCOMPARE(int(held.dstStartMonth), 3);
+        QCOMPARE(int(held.dstEndMonth), 7);
+        QCOMPARE(held.biasSeconds, 3600u);
+    }
+    // Many refreshes later: told once, nothing more sent.
+    QTest::qWait(4 * CKerovantDlg::kRefreshIntervalMs);
+    QCOMPARE(answers.Messages().size(), size_t(writes != 0 ? 2 : 1));
+    QCOMPARE(int(rig.sim.Clock().CountReceived(kCmdWriteConfig)), writes);
 }
 
 QTEST_MAIN(TestKerovantCommands)

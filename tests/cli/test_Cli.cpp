@@ -409,6 +409,53 @@ TEST_F(CliTest, HandsStepByStep)
     }
 }
 
+TEST_F(CliTest, ReadingCommandsReportAConfigurationOutOfRangeAndSendNothing)
+{
+    const std::string profile = TempPath("valid-profile.json");
+    ASSERT_EQ(RunCli(Port() + "export " + profile).status, 0);
+    // Legend: the record's fault; how the commands name it.
+    struct Record {
+        std::function<void(ClockConfig&)> spoil;
+        const char* named;
+    };
+    const Record records[] = {
+        {[](ClockConfig& c) { c.dstStartWeek = 6; }, "dstStartWeek is 6 (allowed: 0 to 5)"},
+        {[](ClockConfig& c) { c.biasSeconds = 0xFFFFF1F0u; }, "biasSeconds is 4294963696 (allowed: 0 to 86400)"},
+    };
+    // Legend: the command; its exit status; a line it prints.
+    struct Command {
+        std::string arguments;
+        int status;
+        std::string says;
+    };
+    const Command commands[] = {
+        {"status", 0, "Configuration:     not valid: "},
+        {"status --raw", 0, "Configuration not valid: "},
+        {"status --json", 0, "\"configProblems\": ["},
+        {"check", 2, "CRITICAL - the clock's configuration is not valid: "},
+        {"export -", 1, "kerovant-cli: the clock's configuration is not valid: "},
+        {"import " + profile + " --dry-run", 0, "kerovant-cli: warning: the clock's configuration is not valid: "},
+        {"watch --timeout 1.5", 0, "kerovant-cli: the clock's configuration is not valid: "},
+    };
+    const ClockConfig valid = Clock().Config();
+    for (const Record& record : records) {
+        ClockConfig bad = valid;
+        record.spoil(bad);
+        Clock().SetConfig(bad);
+        for (const Command& command : commands) {
+            Clock().ClearReceived();
+            const CliRun run = RunCli(Port() + command.arguments);
+            EXPECT_EQ(run.status, command.status) << command.arguments << "\n" << run.output;
+            EXPECT_TRUE(Contains(run.output, command.says)) << command.arguments << "\n" << run.output;
+            if (command.arguments != "status --json") {
+                EXPECT_TRUE(Contains(run.output, record.named)) << command.arguments << "\n" << run.output;
+            }
+            EXPECT_EQ(Writes(Clock()), 0u) << command.arguments;
+            EXPECT_EQ(Clock().Config(), bad) << command.arguments;
+        }
+    }
+}
+
 TEST_F(CliTest, ExportEditImport)
 {
     const std::string profile = TempPath("profile.json");
@@ -852,7 +899,7 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
              config.valid = 0;
              s.Clock().SetConfig(config);
          },
-         "check", 2, "^CRITICAL - the clock's configuration is not valid\n$"},
+         "check", 2, "^CRITICAL - the clock's configuration is not valid: valid is 0 \\(allowed: 1\\)\n$"},
         {"no answer",
          [](SimServer& s) {
              SimFaults faults;

@@ -474,23 +474,57 @@ TEST_F(ClockDeviceTest, SetConfigReachesTheClock)
     EXPECT_TRUE(device->IsReady());
 }
 
-TEST_F(ClockDeviceTest, ReadOfOutOfRangeConfigQueuesCorrection)
+TEST_F(ClockDeviceTest, AConfigurationOutOfRangeIsReportedAndNeverWritten)
 {
-    ClockConfig bad = sim.Clock().Config();
-    bad.dstMode = kDstByWeekday;
-    bad.dstStartWeek = 6;
-    sim.Clock().SetConfig(bad);
-    auto device = Connect();
-    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) == 1; }, 5s));
-    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().Config().dstStartWeek == 1; }, 2s));
-    EXPECT_EQ(sim.Clock().Config().dstMode, kDstByWeekday);
+    // Legend: what is wrong with the clock's record; the problem the device
+    // names (field, value, allowed, whether the correction mends it).
+    struct Case {
+        const char* what;
+        std::function<void(ClockConfig&)> spoil;
+        ConfigProblem expected;
+    };
+    const Case cases[] = {
+        {"week 6", [](ClockConfig& c) { c.dstStartWeek = 6; }, {"dstStartWeek", 6, "0 to 5", true}},
+        {"motion 3", [](ClockConfig& c) { c.handMotion = 3; }, {"handMotion", 3, "0 to 2", true}},
+        {"reserved", [](ClockConfig& c) { c.reserved05 = 1; }, {"reserved05", 1, "0", true}},
+        {"mode 5", [](ClockConfig& c) { c.dstMode = 5; }, {"dstMode", 5, "0, 8 or 16", true}},
+        {"date flag 2", [](ClockConfig& c) { c.useTimeCodeDate() = 2; }, {"useTimeCodeDate", 2, "0 or 1", true}},
+        {"month 13", [](ClockConfig& c) { c.dstEndMonth = 13; }, {"dstEndMonth", 13, "1 to 12", true}},
+        {"hour 25", [](ClockConfig& c) { c.dstStartHour = 25; }, {"dstStartHour", 25, "0 to 24", true}},
+        {"bias past a day",
+         [](ClockConfig& c) { c.biasSeconds = 0xFFFFF1F0u; },
+         {"biasSeconds", 0xFFFFF1F0u, "0 to 86400", false}},
+        {"shift past a day",
+         [](ClockConfig& c) { c.dstBiasSeconds = 90000; },
+         {"dstBiasSeconds", 90000, "0 to 86400", false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SimServer server;
+        ASSERT_TRUE(server.Start());
+        ClockConfig bad = server.Clock().Config();
+        bad.dstMode = kDstByWeekday;
+        c.spoil(bad);
+        server.Clock().SetConfig(bad);
+        auto device = std::make_unique<CClockDevice>(SettingsFor(server.DevicePath()));
+        ASSERT_TRUE(WaitUntil([&] { return server.Clock().CountReceived(kCmdTimeCodeStatus) >= 3; }, 5s));
+        EXPECT_EQ(server.Clock().CountReceived(kCmdWriteConfig), 0u);
+        EXPECT_EQ(server.Clock().Config(), bad);
+        ClockConfig held;
+        device->GetConfig(held);
+        EXPECT_EQ(held, bad);
+        // Read twice, alike: the clock holds it.
+        const ConfigCheck check = device->GetConfigCheck();
+        EXPECT_EQ(check.problems, std::vector<ConfigProblem>{c.expected});
+        EXPECT_TRUE(check.confirmed);
+        EXPECT_EQ(check.reads, 2u);
+    }
 
-    // A clean configuration is left alone.
-    SimServer other;
-    ASSERT_TRUE(other.Start());
-    auto clean = std::make_unique<CClockDevice>(SettingsFor(other.DevicePath()));
-    ASSERT_TRUE(WaitUntil([&] { return other.Clock().CountReceived(kCmdTimeCodeStatus) >= 2; }, 5s));
-    EXPECT_EQ(other.Clock().CountReceived(kCmdWriteConfig), 0u);
+    // A clean configuration is read once and has nothing to report.
+    auto clean = Connect();
+    ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdTimeCodeStatus) >= 2; }, 5s));
+    EXPECT_EQ(sim.Clock().CountReceived(kCmdReadConfig), 1u);
+    EXPECT_TRUE(clean->GetConfigCheck().problems.empty());
 }
 
 TEST_F(ClockDeviceTest, DisplayConfigOnlyWhileHandsStopped)

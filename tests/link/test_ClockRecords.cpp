@@ -212,6 +212,20 @@ TEST(ValidateConfigShadow, MendsAndAsksForRewrite)
     EXPECT_EQ(mode.dstMode, 9);
 }
 
+TEST(ConfigProblems, NamedInWords)
+{
+    ClockConfig config = UsConfig();
+    PrepareConfigForWrite(config);
+    EXPECT_EQ(DescribeConfigProblems(FindConfigProblems(config)), "");
+    config.dstStartWeek = 6;
+    config.dstBiasSeconds = 86401;
+    EXPECT_EQ(DescribeConfigProblems(FindConfigProblems(config)),
+              "dstStartWeek is 6 (allowed: 0 to 5); dstBiasSeconds is 86401 (allowed: 0 to 86400)");
+    config.dstStartWeek = 5;
+    config.dstBiasSeconds = 86400;  // a day is the limit, not beyond it
+    EXPECT_EQ(DescribeConfigProblems(FindConfigProblems(config)), "");
+}
+
 TEST(Products, LookupAndProtocolVersion)
 {
     EXPECT_EQ(FindProduct(0x0150), 0);
