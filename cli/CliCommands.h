@@ -29,6 +29,7 @@ struct Invocation {
     LinkSettings settings;
     double timeoutSeconds = 0;
     std::string traceFile;
+    int verbosity = 0;               // a monitoring plugin's -v, once for each
     std::string command;             // the row's words: "status", "set dst", ...
     std::vector<std::string> words;  // the command's arguments
     // The command's options given, by name: the value, or empty for a flag.
@@ -49,6 +50,7 @@ struct OptionSpec {
     const char* name;       // "dry-run": --dry-run
     const char* valueName;  // "RULE"; nullptr for a flag
     const char* description;
+    const char* shortName = nullptr;  // "w": -w as well
 };
 
 // One command: a new command is one row here and one function.

@@ -93,7 +93,7 @@ const char kDescription[] =
     "  export FILE|-|--json            the configuration as a profile (JSON)\n"
     "  import FILE|- [--dry-run [--json]]\n"
     "                                  write a profile, then read it back and compare\n"
-    "  check [--warning SECONDS] [--critical SECONDS] [--zone ZONE]\n"
+    "  check [-w RANGE] [-c RANGE] [-t SECONDS] [--zone ZONE] [-v]\n"
     "                                  one line and exit status for a monitoring system\n"
     "  provision PROFILE --log FILE.csv [--set-time]\n"
     "                                  a crate of clocks, one after the other, with a CSV receipt\n"
@@ -129,6 +129,31 @@ struct GlobalOptions {
         parser.addOption(port);
         parser.addOption(timeout);
         parser.addOption(trace);
+    }
+};
+
+// A monitoring plugin's command line (check) follows the plugins'
+// conventions after the command: -t is --timeout, -V --version, and -v,
+// given once or more, asks for more lines.
+struct PluginOptions {
+    QCommandLineOption version{{QStringLiteral("V"), QStringLiteral("version")},
+                               QStringLiteral("Shows the version and exits.")};
+    QCommandLineOption timeout{{QStringLiteral("t"), QStringLiteral("timeout")},
+                               QStringLiteral("The whole run's length: a CRITICAL line when it ends without a "
+                                              "result (default 10)."),
+                               QStringLiteral("SECONDS")};
+    QCommandLineOption verbose{{QStringLiteral("v"), QStringLiteral("verbose")},
+                               QStringLiteral("More lines after the first: -v the clock, -vv its settings too.")};
+
+    // The global options with these in place of their own.
+    void AddTo(QCommandLineParser& parser, const GlobalOptions& global) const
+    {
+        parser.addOption(global.help);
+        parser.addOption(version);
+        parser.addOption(global.port);
+        parser.addOption(timeout);
+        parser.addOption(global.trace);
+        parser.addOption(verbose);
     }
 };
 
@@ -209,20 +234,33 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
 
     QCommandLineParser second;
     second.setApplicationDescription(QString::fromLatin1(command->text));
-    global.AddTo(second);
+    // The options after the command are known to the parser by their long
+    // names (isSet and value look them up by name), so --timeout is found
+    // as -t too.
+    const PluginOptions plugin;
+    if (command->plugin)
+        plugin.AddTo(second, global);
+    else
+        global.AddTo(second);
     second.addPositionalArgument(
         QString::fromLatin1(command->words), QString::fromLatin1(command->usage),
         QStringLiteral("%1 %2").arg(QLatin1String(command->words), QLatin1String(command->usage)));
-    QStringList valueOptions = {QStringLiteral("--port"), QStringLiteral("--timeout"), QStringLiteral("--trace")};
+    QStringList valueOptions = {QStringLiteral("--port"), QStringLiteral("--timeout"), QStringLiteral("--trace"),
+                                QStringLiteral("-t")};
     std::vector<std::pair<std::string, QCommandLineOption>> options;
     for (const QString& name : QString::fromLatin1(command->options).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const OptionSpec* row = FindOption(Text(name));
         if (!row)
             continue;
-        QCommandLineOption option(name, QString::fromLatin1(row->description));
+        QStringList names{name};
+        if (row->shortName)
+            names.prepend(QString::fromLatin1(row->shortName));
+        QCommandLineOption option(names, QString::fromLatin1(row->description));
         if (row->valueName) {
             option.setValueName(QString::fromLatin1(row->valueName));
             valueOptions << QStringLiteral("--") + name;
+            if (row->shortName)
+                valueOptions << QStringLiteral("-") + QString::fromLatin1(row->shortName);
         }
         second.addOption(option);
         options.emplace_back(row->name, option);
@@ -235,7 +273,7 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
         PrintHelp(second.helpText());
         return kExitOk;
     }
-    if (second.isSet(global.version)) {
+    if (second.isSet(QStringLiteral("version"))) {
         std::printf("kerovant-cli %s\n", KEROVANT_VERSION);
         return kExitOk;
     }
@@ -266,6 +304,9 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
             return usage(QStringLiteral("--trace needs a file name"));
         run.traceFile = Text(*trace);
     }
+    if (command->plugin)
+        for (const QString& name : second.optionNames())
+            run.verbosity += name == QLatin1String("v") || name == QLatin1String("verbose");
     run.command = words;
     for (const QString& word : second.positionalArguments())
         run.words.push_back(Text(word));
@@ -291,6 +332,8 @@ int main(int argc, char** argv)
     g_wakeFd.store(wakeup->Fd(), std::memory_order_relaxed);
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
+    // check's whole-run --timeout (an interval timer it sets).
+    std::signal(SIGALRM, OnSignal);
 
     std::shared_ptr<CLinkTraceFile> trace;
     if (!run.traceFile.empty()) {

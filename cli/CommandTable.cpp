@@ -17,8 +17,14 @@ const OptionSpec kOptions[] = {
     {"motion", "MOTION", "hands set, hands start: how the hands move afterwards, sweep or step."},
     {"json", nullptr,
      "status, check, export, import --dry-run: one JSON object, the keys as the manual page lists them."},
-    {"warning", "SECONDS", "check: WARNING beyond this offset from this computer (default 0.5)."},
-    {"critical", "SECONDS", "check: CRITICAL beyond this offset from this computer (default 2)."},
+    {"warning", "RANGE",
+     "check: WARNING when the offset from this computer lies outside RANGE: N seconds either way, or START:END, "
+     "START:, ~:END, @START:END (inside) as monitoring plugins read them (default 0.5).",
+     "w"},
+    {"critical", "RANGE", "check: CRITICAL when the offset lies outside RANGE, as --warning (default 2).", "c"},
+    {"time-code", "STATE",
+     "check: the state when the clock receives no time code: warning (default), critical or "
+     "ignore."},
     {"zone", "ZONE",
      "check: WARNING when the time zone and daylight-saving rules differ from this zone's; watch --metrics: "
      "whether they agree."},
@@ -49,17 +55,22 @@ const CommandSpec kCommands[] = {
      "with that zone's), replaced whole every second and when the clock is lost or back, for\n"
      "node_exporter's textfile collector. FILE is removed when watch ends.",
      "every-poll metrics zone", RunWatch, nullptr},
-    {"check", "[--warning SECONDS] [--critical SECONDS] [--zone ZONE] [--json]",
+    {"check", "[-w RANGE] [-c RANGE] [-t SECONDS] [--time-code STATE] [--zone ZONE] [-v] [--json]",
      "A monitoring plugin (Nagios, Icinga and the like): one line that starts with OK,\n"
      "WARNING, CRITICAL or UNKNOWN, a short reason, then '|' and performance data\n"
-     "(offset=0.003s;0.5;2). Exit 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.\n"
-     "WARNING: the clock's offset from this computer is beyond --warning SECONDS (default\n"
-     "0.5), or with --zone ZONE its time zone bias or daylight-saving rules differ from\n"
-     "that zone's in the tz data over the next ten years (the first difference named).\n"
-     "CRITICAL: no clock, the link failing, a configuration the clock marks not valid, or\n"
-     "the offset beyond --critical SECONDS (default 2). UNKNOWN: bad usage. With --json\n"
-     "one JSON object instead of the line, with the same exit status.",
-     "warning critical zone json", RunCheck, nullptr, true},
+     "(offset=0.003s;-0.5:0.5;-2:2, the ranges in the plugins' syntax). Exit 0 OK,\n"
+     "1 WARNING, 2 CRITICAL, 3 UNKNOWN.\n"
+     "WARNING: the clock's offset from this computer lies outside -w RANGE (default 0.5:\n"
+     "half a second either way; 10: below 10 s, ~:10 above 10 s, @1:2 inside 1..2 s alert),\n"
+     "the clock receives no time code (--time-code critical|warning|ignore), or with\n"
+     "--zone ZONE its time zone bias or daylight-saving rules differ from that zone's in\n"
+     "the tz data over the next ten years (the first difference named).\n"
+     "CRITICAL: no clock, the link failing, a configuration the clock marks not valid,\n"
+     "the offset outside -c RANGE (default 2), or no result within -t SECONDS (default\n"
+     "10, the whole run). UNKNOWN: bad usage, or ended by SIGTERM or Ctrl-C. -v adds\n"
+     "lines on the clock, -vv its settings. With --json one JSON object instead of the\n"
+     "lines, with the same exit status.",
+     "warning critical time-code zone json", RunCheck, nullptr, true},
     {"set", "timezone|dst|time|illumination|timecode-date|motion ...",
      "Changes one setting of the clock. 'kerovant-cli set WHAT --help' describes each:\n"
      "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"

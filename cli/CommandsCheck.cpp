@@ -4,39 +4,49 @@
 // state's: 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.
 //
 // It identifies the clock once and reads what it needs: the configuration
-// that came with the identification and the few time readings of the
-// offset.
+// that came with the identification, the first poll's time code status and
+// the few time readings of the offset. The thresholds are ranges in the
+// plugins' syntax (PluginRange.h), the performance data gives them in that
+// syntax, and --timeout bounds the whole run.
 #include "CliCommands.h"
 
+#include "ConfigText.h"
 #include "DstConvert.h"
 #include "DstPreview.h"
 #include "DstZoneData.h"
+#include "PluginRange.h"
+#include "StatusText.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <sstream>
+#include <sys/time.h>
 
 namespace {
 
-enum PluginState : int { kOk = 0, kWarning = 1, kCritical = 2, kUnknown = 3 };
-
-constexpr double kDefaultWarning = 0.5;
-constexpr double kDefaultCritical = 2;
+// A plain N: the offset's size, either way.
+constexpr const char* kDefaultWarning = "0.5";
+constexpr const char* kDefaultCritical = "2";
+// The whole run's length without --timeout.
+constexpr double kDefaultTimeoutSeconds = 10;
 
 // What check found, as the line or as JSON.
 struct CheckResult {
     PluginState state = kOk;
     std::string reason;
-    std::optional<double> offsetSeconds;
-    std::optional<double> warning;
-    std::optional<double> critical;
+    std::optional<double> offsetSeconds;  // to the millisecond, as reported
+    std::optional<PluginRange> warning;
+    std::optional<PluginRange> critical;
     std::string zone;  // --zone, empty for none
     std::optional<bool> zoneAgrees;
-    std::string zoneCheck;
+    std::string timeCode;  // in words, empty while not read
+    std::optional<bool> timeCodeReceived;
+    std::vector<std::string> details;  // -v: the lines after the first
 };
 
 // "0.5", "2": as a person writes a threshold.
@@ -52,6 +62,37 @@ QJsonValue Optional(const std::optional<double>& value)
     return value ? QJsonValue(*value) : QJsonValue();
 }
 
+// A plain N as seconds, for the JSON keys of old; null for a range.
+QJsonValue PlainSeconds(const std::optional<PluginRange>& range)
+{
+    return range && range->plain && !range->inside ? QJsonValue(range->end) : QJsonValue();
+}
+
+QJsonValue RangeText(const std::optional<PluginRange>& range)
+{
+    return range ? QJsonValue(QString::fromStdString(range->Text())) : QJsonValue();
+}
+
+// The offset as the performance data gives it, to the millisecond: the
+// state is judged on this value, so that a monitor that applies the ranges
+// to it comes to the same state.
+double ReportedOffset(double seconds)
+{
+    const double rounded = std::round(seconds * 1000) / 1000;
+    return rounded == 0 ? 0.0 : rounded;  // not "-0.000": a monitor graphs the sign
+}
+
+// What follows '|': the offset and the ranges it was judged by, in the
+// plugins' syntax ("offset=-0.800s;-0.5:0.5;-2:2").
+std::string PerformanceData(const CheckResult& result)
+{
+    if (!result.offsetSeconds)
+        return {};
+    char value[32];
+    std::snprintf(value, sizeof value, "%.3f", *result.offsetSeconds);
+    return " | offset=" + std::string(value) + "s;" + result.warning->Text() + ";" + result.critical->Text();
+}
+
 int Report(const CheckResult& result, bool json)
 {
     static const char* const kWords[] = {"OK", "WARNING", "CRITICAL", "UNKNOWN"};
@@ -61,41 +102,69 @@ int Report(const CheckResult& result, bool json)
         object.insert(QStringLiteral("exitStatus"), result.state);
         object.insert(QStringLiteral("reason"), QString::fromStdString(result.reason));
         object.insert(QStringLiteral("offsetSeconds"), Optional(result.offsetSeconds));
-        object.insert(QStringLiteral("warningSeconds"), Optional(result.warning));
-        object.insert(QStringLiteral("criticalSeconds"), Optional(result.critical));
+        object.insert(QStringLiteral("warningSeconds"), PlainSeconds(result.warning));
+        object.insert(QStringLiteral("criticalSeconds"), PlainSeconds(result.critical));
+        object.insert(QStringLiteral("warningRange"), RangeText(result.warning));
+        object.insert(QStringLiteral("criticalRange"), RangeText(result.critical));
         object.insert(QStringLiteral("zone"),
                       result.zone.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(result.zone)));
         object.insert(QStringLiteral("zoneAgrees"), result.zoneAgrees ? QJsonValue(*result.zoneAgrees) : QJsonValue());
+        object.insert(QStringLiteral("timeCode"),
+                      result.timeCode.empty() ? QJsonValue() : QJsonValue(QString::fromStdString(result.timeCode)));
+        object.insert(QStringLiteral("timeCodeReceived"),
+                      result.timeCodeReceived ? QJsonValue(*result.timeCodeReceived) : QJsonValue());
         PrintJson(object);
         return result.state;
     }
-    std::string performance;
-    if (result.offsetSeconds) {
-        char value[32];
-        // Not "-0.000": a monitor graphs the sign.
-        std::snprintf(value, sizeof value, "%.3f",
-                      std::fabs(*result.offsetSeconds) < 0.0005 ? 0.0 : *result.offsetSeconds);
-        performance =
-            " | offset=" + std::string(value) + "s;" + Threshold(*result.warning) + ";" + Threshold(*result.critical);
-    }
-    std::printf("%s - %s%s\n", kWords[result.state], result.reason.c_str(), performance.c_str());
+    std::printf("%s - %s%s\n", kWords[result.state], result.reason.c_str(), PerformanceData(result).c_str());
+    for (const std::string& line : result.details)
+        std::printf("%s\n", line.c_str());
     std::fflush(stdout);
     return result.state;
 }
 
-// A threshold option: a number of seconds, 0 or more.
-std::optional<double> ThresholdOption(const Invocation& run, const char* name, double fallback, std::string& error)
+// A threshold option in the plugins' range syntax.
+std::optional<PluginRange> ThresholdOption(const Invocation& run, const char* name, const char* fallback,
+                                           std::string& error)
 {
-    const std::optional<std::string> given = run.Value(name);
-    if (!given)
-        return fallback;
-    bool ok = false;
-    const double seconds = QString::fromStdString(*given).toDouble(&ok);
-    if (!ok || !(seconds >= 0) || !std::isfinite(seconds)) {
-        error = std::string("--") + name + " takes a number of seconds, 0 or more, not '" + *given + "'";
-        return std::nullopt;
-    }
-    return seconds;
+    std::string why;
+    const std::optional<PluginRange> range = ParsePluginRange(run.Value(name).value_or(fallback), why);
+    if (!range && error.empty())
+        error = std::string("--") + name + " " + why;
+    return range;
+}
+
+// The whole run's --timeout: SIGALRM, which ends every wait as a signal
+// does (CliMain.cpp hands it on as it hands on SIGINT).
+void ArmRunTimer(double seconds)
+{
+    // At least a millisecond, at most a year: a value an itimerval holds.
+    const double clamped = std::clamp(seconds, 0.001, 365.0 * 86400);
+    itimerval timer{};
+    timer.it_value.tv_sec = static_cast<time_t>(clamped);
+    timer.it_value.tv_usec = static_cast<suseconds_t>((clamped - std::floor(clamped)) * 1e6);
+    setitimer(ITIMER_REAL, &timer, nullptr);
+}
+
+void DisarmRunTimer()
+{
+    const itimerval none{};
+    setitimer(ITIMER_REAL, &none, nullptr);
+}
+
+// What --time-code makes of a clock that receives no time code.
+std::optional<PluginState> TimeCodeOption(const Invocation& run, std::string& error)
+{
+    const std::string given = run.Value("time-code").value_or("warning");
+    if (given == "warning")
+        return kWarning;
+    if (given == "critical")
+        return kCritical;
+    if (given == "ignore")
+        return kOk;
+    if (error.empty())
+        error = "--time-code takes critical, warning or ignore, not '" + given + "'";
+    return std::nullopt;
 }
 
 }  // namespace
@@ -129,6 +198,7 @@ int RunCheck(CClockSession& session, const Invocation& run)
     CheckResult result;
     result.zone = run.Value("zone").value_or("");
     const auto finish = [&](PluginState state, const std::string& reason) {
+        DisarmRunTimer();
         result.state = state;
         result.reason = reason;
         return Report(result, json);
@@ -136,25 +206,46 @@ int RunCheck(CClockSession& session, const Invocation& run)
     // Everything the command line says is checked before the clock is
     // reached.
     if (!run.words.empty())
-        return finish(kUnknown, "check takes no arguments, only --warning, --critical and --zone");
+        return finish(kUnknown, "check takes no arguments, only its options (check --help)");
     std::string error;
-    const std::optional<double> warning = ThresholdOption(run, "warning", kDefaultWarning, error);
-    const std::optional<double> critical = ThresholdOption(run, "critical", kDefaultCritical, error);
-    if (!warning || !critical)
+    const std::optional<PluginRange> warning = ThresholdOption(run, "warning", kDefaultWarning, error);
+    const std::optional<PluginRange> critical = ThresholdOption(run, "critical", kDefaultCritical, error);
+    const std::optional<PluginState> withoutTimeCode = TimeCodeOption(run, error);
+    if (!error.empty())
         return finish(kUnknown, error);
-    if (*warning > *critical)
-        return finish(kUnknown, "--warning " + Threshold(*warning) + " is beyond --critical " + Threshold(*critical));
+    // Two sizes the wrong way round are a slip: the warning would never
+    // come.
+    if (warning->plain && critical->plain && !warning->inside && !critical->inside && warning->end > critical->end)
+        return finish(kUnknown,
+                      "--warning " + Threshold(warning->end) + " is beyond --critical " + Threshold(critical->end));
     result.warning = warning;
     result.critical = critical;
     const std::chrono::sys_seconds now = Now();
     if (run.Has("zone") && !ZoneStandardOffset(result.zone, now))
         return finish(kUnknown, "unknown time zone '" + result.zone + "'");
 
+    // The whole run is bounded: at the end of --timeout one CRITICAL line
+    // says what was awaited. A monitor's SIGTERM or a Ctrl-C cut the check
+    // short without saying anything about the clock: UNKNOWN.
+    const double timeout = run.timeoutSeconds > 0 ? run.timeoutSeconds : kDefaultTimeoutSeconds;
+    ArmRunTimer(timeout);
+    std::string awaiting = "waiting for the clock to answer";
+    const auto cutShort = [&]() -> std::optional<int> {
+        const int signal = g_interrupted.load(std::memory_order_relaxed);
+        if (signal == 0)
+            return std::nullopt;
+        if (signal == SIGALRM)
+            return finish(kCritical, "no result within the " + Threshold(timeout) + " s timeout, " + awaiting);
+        return finish(kUnknown,
+                      std::string("ended by ") + (signal == SIGTERM ? "SIGTERM" : "SIGINT") + " while " + awaiting);
+    };
+
     // The session's messages make the reason of the one line.
     CaptureErrors(true);
-    const int connected = session.Connect(false);
-    if (connected == kExitInterrupted || connected == kExitTerminated)
-        return connected;
+    // With the first poll: the time code status comes with it.
+    const int connected = session.Connect(true);
+    if (const std::optional<int> cut = cutShort())
+        return *cut;
     if (connected != kExitOk)
         return finish(kCritical, LastError());
     const std::shared_ptr<CClockDevice> device = session.Device();
@@ -165,11 +256,10 @@ int RunCheck(CClockSession& session, const Invocation& run)
     if (const std::string problems = DescribeConfigProblems(device->GetConfigCheck().problems); !problems.empty())
         return finish(kCritical, "the clock's configuration is not valid: " + problems);
 
+    awaiting = "measuring the clock's offset";
     const ClockOffset offset = SettledOffset(*device);
-    if (g_interrupted.load(std::memory_order_relaxed) == SIGTERM)
-        return kExitTerminated;
-    if (g_interrupted.load(std::memory_order_relaxed) != 0)
-        return kExitInterrupted;
+    if (const std::optional<int> cut = cutShort())
+        return *cut;
     if (device->GetState() == LinkState::Failed) {
         session.LinkLost();
         return finish(kCritical, LastError());
@@ -177,18 +267,26 @@ int RunCheck(CClockSession& session, const Invocation& run)
     if (!offset.known)
         return finish(kCritical, "the clock reports no time to measure its offset by");
 
-    const double seconds = std::chrono::duration<double>(offset.value).count();
+    const double seconds = ReportedOffset(std::chrono::duration<double>(offset.value).count());
     result.offsetSeconds = seconds;
-    PluginState state = kOk;
+    PluginState state = RangeState(seconds, *warning, *critical);
     std::string reason = "offset " + FormatClockOffset(offset) + " from this computer";
-    if (std::fabs(seconds) > *critical) {
-        state = kCritical;
-        reason += " (beyond " + Threshold(*critical) + " s)";
-    } else if (std::fabs(seconds) > *warning) {
-        state = kWarning;
-        reason += " (beyond " + Threshold(*warning) + " s)";
+    if (state == kCritical)
+        reason += " (" + critical->Describe() + ")";
+    else if (state == kWarning)
+        reason += " (" + warning->Describe() + ")";
+
+    TimeCodeStatus timeCode;
+    device->GetTimeCodeStatus(timeCode);
+    result.timeCode = TimeCodeText(timeCode);
+    result.timeCodeReceived = timeCode.type != kTimeCodeNone;
+    if (!*result.timeCodeReceived && *withoutTimeCode != kOk) {
+        state = std::max(state, *withoutTimeCode);
+        reason += "; no time code received";
     }
 
+    // A difference of the rules adds a warning; it never lowers a worse
+    // state.
     if (!result.zone.empty()) {
         std::string difference;
         result.zoneAgrees = ZoneRulesAgree(config, result.zone, now, &difference);
@@ -199,5 +297,21 @@ int RunCheck(CClockSession& session, const Invocation& run)
             reason += "; " + difference;
         }
     }
+
+    if (run.verbosity >= 1) {
+        FirmwareVersion firmware;
+        device->GetFirmwareVersion(firmware);
+        char family[16];
+        std::snprintf(family, sizeof family, "0x%04X", device->GetFamilyId());
+        result.details.push_back("Clock: serial number " + SerialNumber(device->GetSerialNumber()) + ", family " +
+                                 family + ", firmware " + FirmwareNumber(firmware) + ", on " + device->GetDevicePath());
+        result.details.push_back("Offset: " + FormatClockOffset(offset) + " over " + std::to_string(offset.count) +
+                                 (offset.approximate ? " seconds steps" : " readings") + "; WARNING " +
+                                 warning->Describe() + ", CRITICAL " + critical->Describe());
+        result.details.push_back("Time code: " + result.timeCode);
+    }
+    if (run.verbosity >= 2)
+        for (const ConfigLine& line : DescribeConfig(config, device->GetProtocolVersion()))
+            result.details.push_back(line.label + " " + line.value);
     return finish(state, reason);
 }

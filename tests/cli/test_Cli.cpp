@@ -791,17 +791,21 @@ TEST(Cli, WatchEndsOnTimeoutOrSignal)
     EXPECT_EQ(silent.status, 1) << silent.output;
     EXPECT_TRUE(Contains(silent.output, "No clock answers on " + sim.DevicePath())) << silent.output;
 
-    // Signals while the clock is still awaited.
+    // Signals while the clock is still awaited; check says so in its one
+    // line.
     struct Row {
         const char* command;
         int signal;
         int status;
+        const char* says = "";
     };
     const Row rows[] = {
         {"watch", SIGTERM, 143},
         {"watch", SIGINT, 130},
         {"status", SIGTERM, 143},
         {"status", SIGINT, 130},
+        {"check", SIGTERM, 3, "UNKNOWN - ended by SIGTERM while waiting for the clock to answer\n"},
+        {"check", SIGINT, 3, "UNKNOWN - ended by SIGINT while waiting for the clock to answer\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.command) + " " + std::to_string(row.signal));
@@ -812,6 +816,9 @@ TEST(Cli, WatchEndsOnTimeoutOrSignal)
         ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdHello) > hellos; }, std::chrono::seconds(5)));
         const auto signalled = std::chrono::steady_clock::now();
         EXPECT_EQ(cli.Stop(row.signal), row.status) << cli.Output();
+        if (*row.says) {
+            EXPECT_EQ(cli.Output(), row.says);
+        }
         // watch sleeps until its replacement is due, 3.2 s on: the signal
         // itself must wake it.
         EXPECT_LT(std::chrono::steady_clock::now() - signalled, std::chrono::milliseconds(1500));
@@ -841,6 +848,8 @@ TEST(Cli, UsageAndHelp)
         {"import --help", 0, "--dry-run"},
         {"watch --help", 0, "--every-poll"},
         {"status --help", 0, "--raw"},
+        {"check -h", 0, "-t, --timeout <SECONDS>"},
+        {"check -V", 0, "kerovant-cli 1."},
     };
     for (const Row& row : rows) {
         const CliRun run = RunCli(row.arguments);
@@ -864,8 +873,19 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
     sim.Clock().SetTiming(SimTiming{false, kLineBaudRate});
     ASSERT_TRUE(sim.Start());
     const ClockConfig fresh = sim.Clock().Config();
-    // What follows '|' with the default thresholds.
-    const std::string offsetData = "\\| offset=-?[0-9]+\\.[0-9]{3}s;0\\.5;2\n$";
+    // What follows '|' with the default thresholds: ranges in the plugins'
+    // syntax that give the value the state of the line.
+    const std::string offsetData = "\\| offset=-?[0-9]+\\.[0-9]{3}s;-0\\.5:0\\.5;-2:2\n$";
+    const auto offsetBy = [](std::chrono::milliseconds offset) {
+        return [offset](SimServer& s) { s.Clock().SetUtcOffset(offset); };
+    };
+    const auto timeCode = [](uint8_t type) {
+        return [type](SimServer& s) {
+            SimIdentity identity;
+            identity.timeCodeType = type;
+            s.Clock().SetIdentity(identity);
+        };
+    };
     struct Row {
         const char* legend;
         std::function<void(SimServer&)> setup;
@@ -877,14 +897,33 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
         {"in time", [](SimServer&) {}, "check", 0, "^OK - offset [+-]0\\.0[0-4]\\d s from this computer " + offsetData},
         {"drifted", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(1)); }, "check", 1,
          "^WARNING - offset \\+(0\\.9|1\\.0)\\d\\d s from this computer \\(beyond 0\\.5 s\\) " + offsetData},
+        {"behind", offsetBy(std::chrono::milliseconds(-800)), "check", 1,
+         "^WARNING - offset -0\\.[78]\\d\\d s from this computer \\(beyond 0\\.5 s\\) \\| "
+         "offset=-0\\.[78]\\d\\ds;-0\\.5:0\\.5;-2:2\n$"},
         {"far off", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(12)); }, "check", 2,
          "^CRITICAL - offset \\+12\\.0 s .*\\(beyond 2 s\\) " + offsetData},
+        {"far behind", offsetBy(std::chrono::milliseconds(-12000)), "check", 2,
+         "^CRITICAL - offset -12\\.0 s .*\\(beyond 2 s\\) \\| offset=-1[12]\\.\\d{3}s;-0\\.5:0\\.5;-2:2\n$"},
         {"thresholds given", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(12)); },
-         "check --warning 0.25 --critical 20", 1, "^WARNING - .* \\| offset=1[12]\\.\\d{3}s;0\\.25;20\n$"},
+         "check --warning 0.25 --critical 20", 1, "^WARNING - .* \\| offset=1[12]\\.\\d{3}s;-0\\.25:0\\.25;-20:20\n$"},
+        {"ranges, short options", offsetBy(std::chrono::milliseconds(12000)), "check -w @11:13 -c ~:30", 1,
+         "^WARNING - .*\\(inside @11:13 s\\) \\| offset=1[12]\\.\\d{3}s;@11:13;~:30\n$"},
+        {"more lines", [](SimServer&) {}, "check -vv", 0,
+         "^OK - .*\nClock: serial number 00010472, family 0x0150, firmware 1\\.3\\.0, on .*\nOffset: .*\n"
+         "Time code: SMPTE 30 fps\nTime zone: UTC\\+0:00\n"},
+        {"no time code", timeCode(kTimeCodeNone), "check", 1,
+         "^WARNING - offset .* from this computer; no time code received " + offsetData},
+        {"no time code, critical", timeCode(kTimeCodeNone), "check --time-code critical", 2,
+         "^CRITICAL - .*; no time code received " + offsetData},
+        {"no time code, ignored", timeCode(kTimeCodeNone), "check --time-code ignore", 0,
+         "^OK - offset [+-]0\\.0[0-4]\\d s from this computer " + offsetData},
         {"rules of another zone", [](SimServer&) {}, "check --zone Europe/Berlin", 1,
          "^WARNING - offset .*; Differs from Europe/Berlin in the time zone data: the clock's time zone bias is "
          "UTC\\+00:00, .* " +
              offsetData},
+        {"rules of another zone do not lower CRITICAL", offsetBy(std::chrono::milliseconds(12000)),
+         "check --zone Europe/Berlin", 2,
+         "^CRITICAL - offset \\+12\\.0 s .*\\(beyond 2 s\\); Differs from Europe/Berlin "},
         {"rules of its zone",
          [](SimServer& s) {
              const std::string port = "--port " + s.DevicePath() + " ";
@@ -907,8 +946,17 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
              s.Clock().SetFaults(faults);
          },
          "check", 2, "^CRITICAL - No clock answers on .*\n$"},
+        {"no answer within -t",
+         [](SimServer& s) {
+             SimFaults faults;
+             faults.silent = true;
+             s.Clock().SetFaults(faults);
+         },
+         "check -t 1", 2, "^CRITICAL - [^\n]*\n$"},
         {"bad number", [](SimServer&) {}, "check --warning soon", 3,
-         "^UNKNOWN - --warning takes a number of seconds, 0 or more, not 'soon'\n$"},
+         "^UNKNOWN - --warning takes seconds as N, START:END, START:, ~:END or @START:END, not 'soon'\n$"},
+        {"bad time code state", [](SimServer&) {}, "check --time-code maybe", 3,
+         "^UNKNOWN - --time-code takes critical, warning or ignore, not 'maybe'\n$"},
         {"missing value", [](SimServer&) {}, "check --critical", 3, "^UNKNOWN - Missing value after '--critical'.\n$"},
         {"warning beyond critical", [](SimServer&) {}, "check --warning 3", 3,
          "^UNKNOWN - --warning 3 is beyond --critical 2\n$"},
@@ -921,6 +969,7 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
         sim.Clock().SetFaults({});
         sim.Clock().SetUtcOffset(std::chrono::seconds(0));
         sim.Clock().SetConfig(fresh);
+        sim.Clock().SetIdentity({});
         row.setup(sim);
         sim.Clock().ClearReceived();
         const CliRun run = RunCli("--port " + sim.DevicePath() + " " + row.arguments);
@@ -965,6 +1014,7 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
         {"check --json",
          0,
          {"\"state\": \"OK\"", "\"exitStatus\": 0", "\"reason\": \"offset ", "\"warningSeconds\": 0.5",
+          "\"warningRange\": \"-0.5:0.5\"", "\"criticalRange\": \"-2:2\"", "\"timeCodeReceived\": true",
           "\"criticalSeconds\": 2", "\"zone\": null", "\"zoneAgrees\": null"}},
         {"check --json --zone Europe/Berlin", 1, {"\"state\": \"WARNING\"", "\"zoneAgrees\": false"}},
         {"check --json --warning x", 3, {"\"state\": \"UNKNOWN\"", "\"offsetSeconds\": null"}},
