@@ -11,6 +11,7 @@
 #include "DstConvert.h"
 #include "DstPreview.h"
 #include "DstZoneData.h"
+#include "NumberText.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <locale>
 #include <sstream>
 
 namespace {
@@ -43,6 +45,7 @@ struct CheckResult {
 std::string Threshold(double seconds)
 {
     std::ostringstream text;
+    text.imbue(std::locale::classic());
     text << seconds;
     return text.str();
 }
@@ -71,12 +74,10 @@ int Report(const CheckResult& result, bool json)
     }
     std::string performance;
     if (result.offsetSeconds) {
-        char value[32];
         // Not "-0.000": a monitor graphs the sign.
-        std::snprintf(value, sizeof value, "%.3f",
-                      std::fabs(*result.offsetSeconds) < 0.0005 ? 0.0 : *result.offsetSeconds);
-        performance =
-            " | offset=" + std::string(value) + "s;" + Threshold(*result.warning) + ";" + Threshold(*result.critical);
+        const std::string value =
+            FixedDecimals(std::fabs(*result.offsetSeconds) < 0.0005 ? 0.0 : *result.offsetSeconds, 3);
+        performance = " | offset=" + value + "s;" + Threshold(*result.warning) + ";" + Threshold(*result.critical);
     }
     std::printf("%s - %s%s\n", kWords[result.state], result.reason.c_str(), performance.c_str());
     std::fflush(stdout);
