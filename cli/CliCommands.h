@@ -116,8 +116,9 @@ void PrintDifferences(const std::string& sentence, const std::vector<FieldDiffer
 int SendConfig(CClockSession& session, const ClockConfig& config, const std::string& what);
 
 // A profile file ('-': standard input) read and checked; exit 2 with the
-// error printed, naming the file (CommandsProfile.cpp).
-int ReadProfileFile(const std::string& file, Profile& profile);
+// error printed, naming the file (CommandsProfile.cpp). bytes, if given,
+// receives the file as it was read.
+int ReadProfileFile(const std::string& file, Profile& profile, std::string* bytes = nullptr);
 // What writing a profile to the identified clock would do.
 struct ProfilePlan {
     ClockConfig target;    // what is sent: the clock's configuration with the profile's fields

@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <optional>
@@ -321,6 +322,10 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // Qt takes the whole locale from LANG; numbers keep '.' (the program
+    // speaks English, and scripts, monitors and spreadsheets parse what it
+    // prints). The formatters of machine output do not rely on this alone.
+    std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setApplicationName(QStringLiteral("kerovant-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KEROVANT_VERSION));
 

@@ -14,6 +14,7 @@
 #include "DstConvert.h"
 #include "DstPreview.h"
 #include "DstZoneData.h"
+#include "NumberText.h"
 #include "PluginRange.h"
 #include "StatusText.h"
 
@@ -24,6 +25,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <locale>
 #include <sstream>
 #include <sys/time.h>
 
@@ -53,6 +55,7 @@ struct CheckResult {
 std::string Threshold(double seconds)
 {
     std::ostringstream text;
+    text.imbue(std::locale::classic());
     text << seconds;
     return text.str();
 }
@@ -88,9 +91,10 @@ std::string PerformanceData(const CheckResult& result)
 {
     if (!result.offsetSeconds)
         return {};
-    char value[32];
-    std::snprintf(value, sizeof value, "%.3f", *result.offsetSeconds);
-    return " | offset=" + std::string(value) + "s;" + result.warning->Text() + ";" + result.critical->Text();
+    // Not "-0.000": a monitor graphs the sign.
+    const std::string value =
+        FixedDecimals(std::fabs(*result.offsetSeconds) < 0.0005 ? 0.0 : *result.offsetSeconds, 3);
+    return " | offset=" + value + "s;" + result.warning->Text() + ";" + result.critical->Text();
 }
 
 int Report(const CheckResult& result, bool json)

@@ -11,6 +11,7 @@
 #include "StatusText.h"
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -19,27 +20,7 @@ namespace {
 // line on standard error words it: the port's own reason first.
 const char* FailureKind(const CClockDevice& device)
 {
-    switch (device.GetPortState()) {
-    case PortState::Gone: return "unplugged";
-    case PortState::NoBridge: return "missing";
-    case PortState::PermissionDenied: return "permission";
-    case PortState::Busy: return "busy";
-    case PortState::NotSerial: return "not_serial";
-    case PortState::Failed: return "port_error";
-    case PortState::NotOpened:
-    case PortState::Open: break;
-    }
-    switch (device.GetLastFailure()) {
-    case LinkFailure::Damaged: return "damaged";
-    case LinkFailure::WrongLength: return "wrong_length";
-    case LinkFailure::WrongReply: return "wrong_reply";
-    case LinkFailure::Unreadable: return "unreadable";
-    case LinkFailure::Ack: return "ack";
-    case LinkFailure::Nak: return "nak";
-    case LinkFailure::None:
-    case LinkFailure::NoAnswer: break;
-    }
-    return "no_answer";
+    return LinkFailureKind(device.GetPortState(), device.GetLastFailure());
 }
 
 // "Serial Number:  00012345" without its label.
@@ -69,7 +50,11 @@ ClockInfo InfoOf(const CClockDevice& device)
 // The metrics as watch sees the clock, and their file.
 class CMetricsFile {
 public:
-    CMetricsFile(std::string path, std::string zone) : path_(std::move(path)), zone_(std::move(zone)) { }
+    // port: the device watch was given, empty for the first bridge.
+    CMetricsFile(std::string path, std::string zone, std::string port) : path_(std::move(path)), zone_(std::move(zone))
+    {
+        metrics_.port = std::move(port);
+    }
 
     // The file as it stands; a failure is said once until it changes or the
     // file is written again.
@@ -164,7 +149,9 @@ int WatchMetrics(CClockSession& session, const Invocation& run)
     if (run.Has("zone") && !ZoneStandardOffset(zone, Now()))
         return Usage(QStringLiteral("unknown time zone '%1'").arg(QString::fromStdString(zone)));
 
-    CMetricsFile file(path, zone);
+    const LinkSettings& settings = run.settings;
+    CMetricsFile file(path, zone,
+                      std::string(settings.deviceName, strnlen(settings.deviceName, sizeof settings.deviceName)));
     // A file that cannot be written is known before the clock is awaited.
     if (!file.Write())
         return kExitUsage;

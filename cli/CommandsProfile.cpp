@@ -66,7 +66,7 @@ int Export(CClockSession& session, const Invocation& run)
     return kExitOk;
 }
 
-int ReadProfileFile(const std::string& file, Profile& profile)
+int ReadProfileFile(const std::string& file, Profile& profile, std::string* bytes)
 {
     const std::string name = file == "-" ? std::string("standard input") : file;
     std::ifstream in;
@@ -94,6 +94,8 @@ int ReadProfileFile(const std::string& file, Profile& profile)
         return kExitUsage;
     }
     profile = *imported.profile;
+    if (bytes)
+        *bytes = std::move(text);
     return kExitOk;
 }
 

@@ -5,7 +5,14 @@
 // taken, whether it succeeded or not, so a clock left plugged in is never
 // written twice.
 //
-// The log is the receipt of the run. It is opened for appending (rows of
+// The log is the receipt of the run, a CSV file as RFC 4180 has it (CRLF
+// line ends, fields with a separator, quote or line break quoted): each
+// clock's time (ISO 8601, local with its zone), port, serial number as
+// status prints it, family, firmware, result and offset, then what makes
+// the receipt one a person can file: the profile's file name and SHA-256,
+// the program's version, the operator's login name and whether the time
+// was set. Columns are only ever added at the end, so a log of an earlier
+// version is appended to as it is. It is opened for appending (rows of
 // earlier runs stay), gets its header when it is empty, and each row goes
 // out in one write() to a descriptor opened with O_APPEND and is synced
 // before the clock's line is printed: a crash or a power cut loses at most
@@ -17,18 +24,27 @@
 // that comes while a clock is being worked on makes that clock a failed row.
 #include "CliCommands.h"
 
+#include "NumberText.h"
+#include "StatusText.h"
+
+#include <QByteArrayView>
+#include <QCryptographicHash>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr const char* kLogHeader = "date,port,serial_number,family,firmware,result,offset_seconds\n";
+constexpr const char* kLogHeader =
+    "date,port,serial_number,family,firmware,result,offset_seconds,profile,"
+    "profile_sha256,program_version,operator,time_set\r\n";
 
 // A CSV field: quoted when it holds a separator, a quote or a line break,
 // with the quotes inside doubled.
@@ -45,26 +61,56 @@ std::string CsvField(const std::string& text)
     return quoted + "\"";
 }
 
+// What every row of a run says alike.
+struct RunFields {
+    std::string profileName;  // the file's name without its folder; "-" for standard input
+    std::string profileSha256;
+    std::string operatorName;
+};
+
 // One clock's outcome: a line of the log and of the output.
 struct ClockRow {
-    std::string date;  // UTC, ISO 8601
+    std::string date;  // ISO 8601, local time with its offset from UTC
     std::string port;
     ProfileClock clock;
     bool identified = false;
     std::string result;  // "ok" or "failed: reason"
     std::optional<double> offsetSeconds;
+    bool timeSet = false;
 
     bool Ok() const { return result == "ok"; }
 };
 
-std::string UtcDate(std::chrono::sys_seconds when)
+// "2026-12-09T23:45:01+01:00", "2026-12-09T22:45:01Z" where the zone is UTC.
+std::string IsoDate(std::chrono::sys_seconds when)
 {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
-    std::tm utc{};
-    gmtime_r(&seconds, &utc);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
-    return text;
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[48];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    if (local.tm_gmtoff == 0)
+        return std::string(text) + "Z";
+    // Zones stay within a day of UTC; the bound tells the compiler so.
+    const int minutes = static_cast<int>(std::labs(local.tm_gmtoff) / 60 % (24 * 60));
+    char zone[16];
+    std::snprintf(zone, sizeof zone, "%c%02d:%02d", local.tm_gmtoff < 0 ? '-' : '+', minutes / 60, minutes % 60);
+    return std::string(text) + zone;
+}
+
+// Who runs the provisioning: the login name of the session (the person
+// behind sudo too), else the user the program runs as, else its number.
+std::string OperatorName()
+{
+    char login[256];
+    if (::getlogin_r(login, sizeof login) == 0 && login[0] != '\0')
+        return login;
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return found->pw_name;
+    return std::to_string(::geteuid());
 }
 
 std::string Family(const ProfileClock& clock)
@@ -83,26 +129,30 @@ std::string Firmware(const ProfileClock& clock)
 // "+0.004": seconds, never "-0.000".
 std::string Offset(double seconds)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%+.3f", std::fabs(seconds) < 0.0005 ? 0.0 : seconds);
-    return text;
+    const double shown = std::fabs(seconds) < 0.0005 ? 0.0 : seconds;
+    return (shown < 0 ? "" : "+") + FixedDecimals(shown, 3);
 }
 
-std::string LogLine(const ClockRow& row)
+std::string LogLine(const ClockRow& row, const RunFields& run)
 {
     const std::vector<std::string> fields = {
         row.date,
         row.port,
-        row.identified ? std::to_string(row.clock.serialNumber) : std::string(),
+        row.identified ? SerialNumber(row.clock.serialNumber) : std::string(),
         row.identified ? Family(row.clock) : std::string(),
         row.identified ? Firmware(row.clock) : std::string(),
         row.result,
         row.offsetSeconds ? Offset(*row.offsetSeconds) : std::string(),
+        run.profileName,
+        run.profileSha256,
+        KEROVANT_VERSION,
+        run.operatorName,
+        row.timeSet ? "yes" : "no",
     };
     std::string line;
     for (const std::string& field : fields)
         line += (line.empty() ? "" : ",") + CsvField(field);
-    return line + "\n";
+    return line + "\r\n";
 }
 
 // The CSV log, appended to.
@@ -180,6 +230,7 @@ void ProvisionClock(CClockSession& session, const Profile& profile, bool setTime
     if (status == kExitOk && setTime) {
         ClockDateTime sent;
         status = SendTimeOnTheSecond(session, sent);
+        row.timeSet = status == kExitOk;
     }
     if (status == kExitOk) {
         row.result = "ok";
@@ -204,7 +255,7 @@ void PrintRow(const ClockRow& row)
 {
     std::string line = "Clock";
     if (row.identified)
-        line += " " + std::to_string(row.clock.serialNumber) + " (family " + Family(row.clock) + ", firmware " +
+        line += " " + SerialNumber(row.clock.serialNumber) + " (family " + Family(row.clock) + ", firmware " +
             Firmware(row.clock) + ")";
     line += " on " + row.port + ": " + row.result;
     if (row.offsetSeconds)
@@ -227,8 +278,18 @@ int Provision(CClockSession& session, const Invocation& run)
     if (!logFile || logFile->empty())
         return Usage(QStringLiteral("provision needs --log FILE.csv, the receipt of the run"));
     Profile profile;
-    if (const int status = ReadProfileFile(run.words[0], profile))
+    std::string profileText;
+    if (const int status = ReadProfileFile(run.words[0], profile, &profileText))
         return status;
+    RunFields fields;
+    const std::string& profileFile = run.words[0];
+    fields.profileName = profileFile.substr(profileFile.rfind('/') + 1);
+    fields.profileSha256 =
+        QCryptographicHash::hash(QByteArrayView(profileText.data(), static_cast<qsizetype>(profileText.size())),
+                                 QCryptographicHash::Sha256)
+            .toHex()
+            .toStdString();
+    fields.operatorName = OperatorName();
     CProvisionLog log;
     if (std::string error; !log.Open(*logFile, error)) {
         PrintError("cannot write the log " + *logFile + ": " + error);
@@ -250,7 +311,7 @@ int Provision(CClockSession& session, const Invocation& run)
         if (arrival == CClockSession::Arrival::Interrupted)
             break;
         ClockRow row;
-        row.date = UtcDate(Now());
+        row.date = IsoDate(Now());
         const uint64_t losses = session.PortLosses();
         if (const std::shared_ptr<CClockDevice> device = session.Device())
             row.port = device->GetDevicePath();
@@ -263,7 +324,7 @@ int Provision(CClockSession& session, const Invocation& run)
             row.clock = session.Identity();
             ProvisionClock(session, profile, setTime, row);
         }
-        if (std::string error; !log.Append(LogLine(row), error)) {
+        if (std::string error; !log.Append(LogLine(row, fields), error)) {
             PrintError("cannot write the log " + *logFile + ": " + error + "; stopping.");
             logLost = true;
         }

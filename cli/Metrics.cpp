@@ -1,5 +1,7 @@
 #include "Metrics.h"
 
+#include "NumberText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -55,9 +57,7 @@ std::string Label(const char* name, std::string_view value)
 
 std::string Number(double value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
+    return FixedDecimals(value, 6);
 }
 
 std::string Flag(bool value)
@@ -70,6 +70,31 @@ std::string Flag(bool value)
 std::span<const char* const> LinkFailureKinds()
 {
     return kFailureKinds;
+}
+
+const char* LinkFailureKind(PortState port, LinkFailure failure)
+{
+    switch (port) {
+    case PortState::Gone: return "unplugged";
+    case PortState::NoBridge: return "missing";
+    case PortState::PermissionDenied: return "permission";
+    case PortState::Busy: return "busy";
+    case PortState::NotSerial: return "not_serial";
+    case PortState::Failed: return "port_error";
+    case PortState::NotOpened:
+    case PortState::Open: break;
+    }
+    switch (failure) {
+    case LinkFailure::Damaged: return "damaged";
+    case LinkFailure::WrongLength: return "wrong_length";
+    case LinkFailure::WrongReply: return "wrong_reply";
+    case LinkFailure::Unreadable: return "unreadable";
+    case LinkFailure::Ack: return "ack";
+    case LinkFailure::Nak: return "nak";
+    case LinkFailure::None:
+    case LinkFailure::NoAnswer: break;
+    }
+    return "no_answer";
 }
 
 std::string EscapeLabelValue(std::string_view value)
@@ -90,8 +115,11 @@ std::string EscapeLabelValue(std::string_view value)
 std::string FormatMetrics(const ClockMetrics& m)
 {
     Writer w;
+    // The clock's labels on every sample; kind follows them on the failures.
+    const std::string clock = m.info ? Label("serial", m.info->serial) + "," + Label("port", m.info->port)
+                                     : Label("serial", "") + "," + Label("port", m.port);
     w.Metric("kerovant_clock_up", "gauge", "Whether the clock answers on its port (1) or not (0).");
-    w.Sample("kerovant_clock_up", "", Flag(m.up));
+    w.Sample("kerovant_clock_up", clock, Flag(m.up));
     if (m.info) {
         w.Metric("kerovant_clock_info", "gauge",
                  "The clock identified on the port, the last one while none answers; always 1.");
@@ -104,25 +132,25 @@ std::string FormatMetrics(const ClockMetrics& m)
     if (m.up && m.offsetSeconds) {
         w.Metric("kerovant_clock_offset_seconds", "gauge",
                  "How far the clock's time is ahead of this computer's (negative: behind).");
-        w.Sample("kerovant_clock_offset_seconds", "", Number(*m.offsetSeconds));
+        w.Sample("kerovant_clock_offset_seconds", clock, Number(*m.offsetSeconds));
     }
     if (m.up && m.timeCodeReceived) {
         w.Metric("kerovant_clock_time_code_received", "gauge", "Whether the clock receives a time code.");
-        w.Sample("kerovant_clock_time_code_received", "", Flag(*m.timeCodeReceived));
+        w.Sample("kerovant_clock_time_code_received", clock, Flag(*m.timeCodeReceived));
     }
     if (m.up && m.zoneRulesAgree) {
         w.Metric("kerovant_clock_zone_rules_agree", "gauge",
                  "Whether the clock's time zone and daylight-saving rules agree with the zone's for ten years.");
-        w.Sample("kerovant_clock_zone_rules_agree", "", Flag(*m.zoneRulesAgree));
+        w.Sample("kerovant_clock_zone_rules_agree", clock, Flag(*m.zoneRulesAgree));
     }
     w.Metric("kerovant_link_failures_total", "counter", "Times the clock could not be reached, by cause.");
     for (const char* kind : kFailureKinds) {
         const auto found = m.failures.find(kind);
-        w.Sample("kerovant_link_failures_total", Label("kind", kind),
+        w.Sample("kerovant_link_failures_total", clock + "," + Label("kind", kind),
                  std::to_string(found == m.failures.end() ? 0 : found->second));
     }
     w.Metric("kerovant_link_reconnects_total", "counter", "Times the clock answered again after a failure.");
-    w.Sample("kerovant_link_reconnects_total", "", std::to_string(m.reconnects));
+    w.Sample("kerovant_link_reconnects_total", clock, std::to_string(m.reconnects));
     return w.Take();
 }
 

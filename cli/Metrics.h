@@ -8,7 +8,17 @@
 // an alert on up can name the clock). What the clock reports about itself
 // now (its offset, the time code, its rules) is left out rather than shown
 // from a reading that is no longer current.
+//
+// Every sample carries the labels serial and port, those of the last clock
+// identified: the files of several watches in one textfile folder are
+// served together, as series of their own. Before any clock is identified
+// the serial is empty and the port is the one watch was given (empty for
+// the first bridge): up 0 and the counters then still say why no clock
+// answers, and the port tells the watches apart.
 #pragma once
+
+#include "LinkFailure.h"
+#include "SerialPort.h"
 
 #include <cstdint>
 #include <map>
@@ -39,12 +49,18 @@ struct ClockMetrics {
     // (one of LinkFailureKinds()), and the times it answered again.
     std::map<std::string, uint64_t> failures;
     uint64_t reconnects = 0;
+    // The port watch was given, for the labels until a clock is identified.
+    std::string port;
 };
 
 // Every kind of failure, each written with its count (0 until it happens):
 // a series that appears only on its first failure hides that failure from
 // rate() and increase().
 std::span<const char* const> LinkFailureKinds();
+
+// The kind of an outage: the port's own state first (not Open or NotOpened),
+// else what the last exchange ran into.
+const char* LinkFailureKind(PortState port, LinkFailure failure);
 
 // A label value as the text format wants it: backslash, double quote and
 // line feed escaped.

@@ -19,6 +19,9 @@ packages=(
   # watch --metrics read by Prometheus's tools: promtool and node_exporter
   # (tests/dist/check_metrics.sh).
   prometheus prometheus-node-exporter
+  # The machine outputs compared under a comma-decimal locale, compiled by
+  # the test with localedef (tests/dist/check_locale.sh).
+  locales
   # The fuzz harnesses: clang with libFuzzer and the sanitizer runtimes.
   clang libclang-rt-14-dev
   # The Ansible example's test runs the playbook.

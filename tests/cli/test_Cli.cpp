@@ -1044,7 +1044,9 @@ TEST(Cli, ProvisionACrateOfClocks)
     const std::string link = TempPath("crate, \"A\"");
     const std::string csvPort = "\"" + Replace(link, "\"A\"", "\"\"A\"\"") + "\"";
     const std::string log = TempPath("crate.csv");
-    const std::string profile = TempPath("crate.json");
+    // A profile name the log must quote, though it holds no quote.
+    const std::string profile = TempPath("crate7,studio.json");
+    const std::string csvProfile = "\"kerovant-cli-" + std::to_string(getpid()) + "-crate7,studio.json\"";
     ::unlink(log.c_str());
     {
         SimServer source;
@@ -1073,23 +1075,26 @@ TEST(Cli, ProvisionACrateOfClocks)
     struct Row {
         const char* legend;
         uint32_t serial;
+        const char* serialText;
         std::function<void(SimFaults&)> fault;
         bool pulledDuringWrite;
         std::string result;  // the line and the row, after the firmware
         bool written;        // the clock holds the profile
     };
     const Row rows[] = {
-        {"first", 1001, [](SimFaults&) {}, false, "ok", true},
-        {"second", 1002, [](SimFaults&) {}, false, "ok", true},
-        {"refuses", 1003, [](SimFaults& f) { f.nakCode = kCmdWriteConfig; }, false,
+        {"first", 1001, "00001001", [](SimFaults&) {}, false, "ok", true},
+        {"second", 1002, "00001002", [](SimFaults&) {}, false, "ok", true},
+        {"refuses", 1003, "00001003", [](SimFaults& f) { f.nakCode = kCmdWriteConfig; }, false,
          "failed: the clock refused the profile.", false},
-        {"pulled out", 1004,
+        {"pulled out", 1004, "00001004",
          [](SimFaults& f) {
              f.slowCode = kCmdWriteConfig;
              f.slowDelay = std::chrono::seconds(5);
          },
          true, "failed: the ", false},
     };
+    // The log's times in the zone of the run: UTC as Z.
+    ::setenv("TZ", "UTC", 1);
     BackgroundCli cli({"--port", link, "provision", profile, "--log", log, "--set-time"}, TempPath("crate.txt"));
     ASSERT_TRUE(cli.Running());
     size_t n = 0;
@@ -1112,7 +1117,7 @@ TEST(Cli, ProvisionACrateOfClocks)
         }
         ASSERT_TRUE(cli.WaitFor("Unplug this clock.", n)) << cli.Output();
         EXPECT_TRUE(Contains(cli.Output(),
-                             "Clock " + std::to_string(row.serial) + " (family 0x0150, firmware 1.3.0) on " + link +
+                             "Clock " + std::string(row.serialText) + " (family 0x0150, firmware 1.3.0) on " + link +
                                  ": " + row.result))
             << cli.Output();
         // A clock pulled out may have taken the write or not.
@@ -1140,27 +1145,42 @@ TEST(Cli, ProvisionACrateOfClocks)
         SimServer sim;
         sim.SetLinkPath(link);
         ASSERT_TRUE(sim.Start());
+        ::setenv("TZ", "Asia/Kolkata", 1);
         BackgroundCli again({"--port", link, "provision", profile, "--log", log}, TempPath("again.txt"));
+        ::unsetenv("TZ");
         ASSERT_TRUE(again.WaitFor("Unplug this clock.")) << again.Output();
         EXPECT_EQ(again.Stop(SIGINT), 0) << again.Output();
         EXPECT_TRUE(Contains(again.Output(), "\n1 clock: 1 ok, 0 failed\n")) << again.Output();
         EXPECT_EQ(sim.Clock().CountReceived(kCmdSetTime), 0u);
     }
-    std::istringstream lines(ReadFile(log));
-    const std::string date = "^20\\d\\d-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ," +
-        std::regex_replace(csvPort, std::regex("[\\\\^$.|?*+()\\[\\]{}]"), "\\$&") + ",";
-    const std::string offset = ",[+-]\\d+\\.\\d{3}$";
+    // CRLF line ends; the profile's SHA-256 as sha256sum gives it.
+    const std::string text = ReadFile(log);
+    EXPECT_EQ(BackgroundCli::Count(text, "\r\n"), 6u) << text;
+    EXPECT_EQ(BackgroundCli::Count(text, "\n"), 6u) << text;
+    const std::string sha256 = RunShell("sha256sum " + profile).output.substr(0, 64);
+    std::istringstream lines(text);
+    const auto escaped = [](const std::string& literal) {
+        return std::regex_replace(literal, std::regex("[\\\\^$.|?*+()\\[\\]{}]"), "\\$&");
+    };
+    const std::string date = "^20\\d\\d-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d";
+    const std::string port = "," + escaped(csvPort) + ",";
+    const std::string offset = ",[+-]\\d+\\.\\d{3},";
+    const std::string run = escaped(csvProfile) + "," + sha256 + ",\\d+\\.\\d+\\.\\d+,[^,]+,";
     const std::vector<std::string> expected = {
-        "^date,port,serial_number,family,firmware,result,offset_seconds$",
-        date + "1001,0x0150,1\\.3\\.0,ok" + offset,
-        date + "1002,0x0150,1\\.3\\.0,ok" + offset,
-        date + "1003,0x0150,1\\.3\\.0,failed: the clock refused the profile\\.,(|[+-]\\d+\\.\\d{3})$",
-        date + "1004,0x0150,1\\.3\\.0,\"?failed: the (clock did not answer|link was lost before) the profile.*,$",
-        date + "10472,0x0150,1\\.3\\.0,ok" + offset,
+        "^date,port,serial_number,family,firmware,result,offset_seconds,profile,profile_sha256,program_version,"
+        "operator,time_set\r$",
+        date + "Z" + port + "00001001,0x0150,1\\.3\\.0,ok" + offset + run + "yes\r$",
+        date + "Z" + port + "00001002,0x0150,1\\.3\\.0,ok" + offset + run + "yes\r$",
+        date + "Z" + port + "00001003,0x0150,1\\.3\\.0,failed: the clock refused the profile\\.,(|[+-]\\d+\\.\\d{3})," +
+            run + "no\r$",
+        date + "Z" + port +
+            "00001004,0x0150,1\\.3\\.0,\"?failed: the (clock did not answer|link was lost before) the " +
+            "profile[^\"]*\"?,," + run + "no\r$",
+        date + "\\+05:30" + port + "00010472,0x0150,1\\.3\\.0,ok" + offset + run + "no\r$",
     };
     std::string line;
     for (const std::string& pattern : expected) {
-        ASSERT_TRUE(std::getline(lines, line)) << ReadFile(log);
+        ASSERT_TRUE(std::getline(lines, line)) << text;
         EXPECT_TRUE(std::regex_search(line, std::regex(pattern))) << pattern << "\n" << line;
     }
     EXPECT_FALSE(std::getline(lines, line)) << line;
@@ -1192,20 +1212,25 @@ TEST_F(CliTest, WatchWritesMetricsThatFollowTheClock)
             },
             std::chrono::seconds(10));
     };
-    ASSERT_TRUE(
-        fileHolds({"kerovant_clock_up 1\n", "kerovant_clock_offset_seconds ", "kerovant_clock_time_code_received 1\n",
-                   "kerovant_clock_zone_rules_agree 1\n", "serial=\"00010472\"", "port=\"" + link + "\""}))
+    // Every series under the clock's serial and the port watch was given.
+    const std::string clock = "serial=\"00010472\",port=\"" + link + "\"";
+    ASSERT_TRUE(fileHolds({"kerovant_clock_up{" + clock + "} 1\n", "kerovant_clock_offset_seconds{" + clock + "} ",
+                           "kerovant_clock_time_code_received{" + clock + "} 1\n",
+                           "kerovant_clock_zone_rules_agree{" + clock + "} 1\n"}))
         << ReadFile(file);
 
     sim_.Unplug();
-    ASSERT_TRUE(fileHolds({"kerovant_clock_up 0\n", "kerovant_link_failures_total{kind=\"unplugged\"} 1\n"}))
+    ASSERT_TRUE(fileHolds(
+        {"kerovant_clock_up{" + clock + "} 0\n", "kerovant_link_failures_total{" + clock + ",kind=\"unplugged\"} 1\n"}))
         << ReadFile(file);
     EXPECT_FALSE(Contains(ReadFile(file), "kerovant_clock_offset_seconds")) << ReadFile(file);
     EXPECT_TRUE(Contains(ReadFile(file), "serial=\"00010472\"")) << "the last clock is named";
 
     ASSERT_TRUE(sim_.Start());
     PointLink(link, sim_.DevicePath());
-    ASSERT_TRUE(fileHolds({"kerovant_clock_up 1\n", "kerovant_link_reconnects_total 1\n"})) << ReadFile(file);
+    ASSERT_TRUE(
+        fileHolds({"kerovant_clock_up{" + clock + "} 1\n", "kerovant_link_reconnects_total{" + clock + "} 1\n"}))
+        << ReadFile(file);
 
     EXPECT_EQ(watch.Stop(SIGTERM), 143);
     EXPECT_NE(::access(file.c_str(), F_OK), 0) << "removed when watch ends";

@@ -29,6 +29,7 @@ ClockMetrics Answering()
     m.offsetSeconds = -0.0125;
     m.timeCodeReceived = true;
     m.info = ClockInfo{"00010472", "1.3.0", "0x0150", "Set", "/dev/ttyUSB0"};
+    m.port = "/dev/ttyUSB0";
     return m;
 }
 
@@ -43,18 +44,23 @@ TEST(Metrics, EachStateWritesWhatIsKnown)
     const Row rows[] = {
         {"answering",
          [](ClockMetrics&) {},
-         {"# TYPE kerovant_clock_up gauge\nkerovant_clock_up 1\n",
+         {"# TYPE kerovant_clock_up gauge\nkerovant_clock_up{serial=\"00010472\",port=\"/dev/ttyUSB0\"} 1\n",
           "# TYPE kerovant_clock_info gauge\nkerovant_clock_info{serial=\"00010472\",firmware=\"1.3.0\","
           "family=\"0x0150\",product=\"Set\",port=\"/dev/ttyUSB0\"} 1\n",
-          "# TYPE kerovant_clock_offset_seconds gauge\nkerovant_clock_offset_seconds -0.012500\n",
-          "# TYPE kerovant_clock_time_code_received gauge\nkerovant_clock_time_code_received 1\n",
-          "# TYPE kerovant_link_failures_total counter\nkerovant_link_failures_total{kind=\"unplugged\"} 0\n",
-          "kerovant_link_failures_total{kind=\"nak\"} 0\n",
-          "# TYPE kerovant_link_reconnects_total counter\nkerovant_link_reconnects_total 0\n"},
+          "# TYPE kerovant_clock_offset_seconds gauge\n"
+          "kerovant_clock_offset_seconds{serial=\"00010472\",port=\"/dev/ttyUSB0\"} -0.012500\n",
+          "# TYPE kerovant_clock_time_code_received gauge\n"
+          "kerovant_clock_time_code_received{serial=\"00010472\",port=\"/dev/ttyUSB0\"} 1\n",
+          "# TYPE kerovant_link_failures_total counter\n"
+          "kerovant_link_failures_total{serial=\"00010472\",port=\"/dev/ttyUSB0\",kind=\"unplugged\"} 0\n",
+          "kerovant_link_failures_total{serial=\"00010472\",port=\"/dev/ttyUSB0\",kind=\"nak\"} 0\n",
+          "# TYPE kerovant_link_reconnects_total counter\n"
+          "kerovant_link_reconnects_total{serial=\"00010472\",port=\"/dev/ttyUSB0\"} 0\n"},
          {"kerovant_clock_zone_rules_agree"}},
         {"rules compared with a zone",
          [](ClockMetrics& m) { m.zoneRulesAgree = false; },
-         {"# TYPE kerovant_clock_zone_rules_agree gauge\nkerovant_clock_zone_rules_agree 0\n"},
+         {"# TYPE kerovant_clock_zone_rules_agree gauge\n"
+          "kerovant_clock_zone_rules_agree{serial=\"00010472\",port=\"/dev/ttyUSB0\"} 0\n"},
          {}},
         {"gone: no reading shown as current, the last clock and the counters kept",
          [](ClockMetrics& m) {
@@ -64,13 +70,25 @@ TEST(Metrics, EachStateWritesWhatIsKnown)
              m.failures["damaged"] = 1;
              m.reconnects = 1;
          },
-         {"kerovant_clock_up 0\n", "kerovant_clock_info{serial=\"00010472\"",
-          "kerovant_link_failures_total{kind=\"unplugged\"} 2\n", "kerovant_link_failures_total{kind=\"damaged\"} 1\n",
-          "kerovant_link_failures_total{kind=\"no_answer\"} 0\n", "kerovant_link_reconnects_total 1\n"},
+         {"kerovant_clock_up{serial=\"00010472\",port=\"/dev/ttyUSB0\"} 0\n", "kerovant_clock_info{serial=\"00010472\"",
+          "{serial=\"00010472\",port=\"/dev/ttyUSB0\",kind=\"unplugged\"} 2\n",
+          "{serial=\"00010472\",port=\"/dev/ttyUSB0\",kind=\"damaged\"} 1\n",
+          "{serial=\"00010472\",port=\"/dev/ttyUSB0\",kind=\"no_answer\"} 0\n",
+          "kerovant_link_reconnects_total{serial=\"00010472\",port=\"/dev/ttyUSB0\"} 1\n"},
          {"kerovant_clock_offset_seconds", "kerovant_clock_time_code_received", "kerovant_clock_zone_rules_agree"}},
-        {"label values escaped",
+        {"never identified: an empty serial and the port watch was given",
+         [](ClockMetrics& m) {
+             m = ClockMetrics{};
+             m.port = "/dev/ttyUSB1";
+             m.failures["permission"] = 1;
+         },
+         {"kerovant_clock_up{serial=\"\",port=\"/dev/ttyUSB1\"} 0\n",
+          "kerovant_link_failures_total{serial=\"\",port=\"/dev/ttyUSB1\",kind=\"permission\"} 1\n"},
+         {"kerovant_clock_info", "kerovant_clock_offset_seconds"}},
+        {"label values escaped, on every sample",
          [](ClockMetrics& m) { m.info->port = "/dev/a\"b\\c\nd"; },
-         {"port=\"/dev/a\\\"b\\\\c\\nd\"} 1\n"},
+         {"port=\"/dev/a\\\"b\\\\c\\nd\"} 1\n",
+          "kerovant_clock_up{serial=\"00010472\",port=\"/dev/a\\\"b\\\\c\\nd\"} 1\n"},
          {}},
     };
     for (const Row& row : rows) {
@@ -94,6 +112,35 @@ TEST(Metrics, EachStateWritesWhatIsKnown)
             }
         }
     }
+}
+
+// Each cause of an outage under its own kind: the port's state first, the
+// last exchange's failure only with the port open.
+TEST(Metrics, EachFailureIsCountedUnderItsKind)
+{
+    struct Row {
+        PortState port;
+        LinkFailure failure;
+        const char* kind;
+    };
+    const Row rows[] = {
+        {PortState::Gone, LinkFailure::Damaged, "unplugged"},
+        {PortState::NoBridge, LinkFailure::None, "missing"},
+        {PortState::PermissionDenied, LinkFailure::None, "permission"},
+        {PortState::Busy, LinkFailure::None, "busy"},
+        {PortState::NotSerial, LinkFailure::None, "not_serial"},
+        {PortState::Failed, LinkFailure::NoAnswer, "port_error"},
+        {PortState::Open, LinkFailure::NoAnswer, "no_answer"},
+        {PortState::Open, LinkFailure::None, "no_answer"},
+        {PortState::Open, LinkFailure::Damaged, "damaged"},
+        {PortState::Open, LinkFailure::WrongLength, "wrong_length"},
+        {PortState::Open, LinkFailure::WrongReply, "wrong_reply"},
+        {PortState::Open, LinkFailure::Unreadable, "unreadable"},
+        {PortState::Open, LinkFailure::Ack, "ack"},
+        {PortState::NotOpened, LinkFailure::Nak, "nak"},
+    };
+    for (const Row& row : rows)
+        EXPECT_STREQ(LinkFailureKind(row.port, row.failure), row.kind) << row.kind;
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder)

@@ -3,8 +3,11 @@
 # meet them, against the simulated clock:
 #
 #   check_metrics.sh promtool      CLI CLOCKSIM  promtool check metrics accepts the file
-#   check_metrics.sh node-exporter CLI CLOCKSIM  node_exporter's textfile collector serves it over HTTP
+#   check_metrics.sh node-exporter CLI CLOCKSIM  node_exporter's textfile collector serves the files
+#                                                of two clocks on one host over HTTP
 #   check_metrics.sh unit          CLI UNIT      systemd-analyze verify accepts the service
+#   check_metrics.sh rules         FOLDER        promtool checks and tests the alerting rules in
+#                                                FOLDER (examples/prometheus)
 #
 # Exits 77 (skipped) when the tool is not installed; scripts/setup.sh
 # installs them. Every process it starts is ended when it ends, and each of
@@ -16,8 +19,9 @@ case "$mode" in
 promtool) tool=promtool ;;
 node-exporter) tool=prometheus-node-exporter ;;
 unit) tool=systemd-analyze ;;
+rules) tool=promtool ;;
 *)
-    sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
@@ -49,6 +53,17 @@ wait_for() {
     done
 }
 
+if [ "$mode" = rules ]; then
+    # The rules' own tests name the rules file relative to themselves.
+    if ! (cd "$cli" && promtool check rules kerovant-rules.yml && promtool test rules kerovant-rules.test.yml) \
+        >"$scratch/rules.log" 2>&1; then
+        echo "FAIL: promtool on $cli:"
+        cat "$scratch/rules.log"
+        exit 1
+    fi
+    exit 0
+fi
+
 if [ "$mode" = unit ]; then
     # The unit names the program as installed; verify checks that it
     # exists, so a copy names the build's. --man=no: the page it names is
@@ -66,22 +81,37 @@ if [ "$mode" = unit ]; then
     exit 0
 fi
 
-# The simulated clock, and watch writing its metrics into a textfile folder.
+# Simulated clocks, and a watch for each writing its metrics into one
+# textfile folder, as the service does for each clock on a host.
 clocksim=$third
 folder="$scratch/textfile"
 mkdir -p "$folder"
-timeout 120 "$clocksim" --link "$scratch/clock" >"$scratch/sim.log" 2>&1 &
-pids+=($!)
-wait_for 10 test -e "$scratch/clock" || { echo "FAIL: the simulated clock did not start"; cat "$scratch/sim.log"; exit 1; }
-file="$folder/kerovant-clock.prom"
-timeout 120 "$cli" --port "$scratch/clock" watch --metrics "$file" --zone UTC >"$scratch/watch.log" 2>&1 &
-pids+=($!)
-complete() { grep -q '^kerovant_clock_up 1$' "$file" 2>/dev/null && grep -q '^kerovant_clock_offset_seconds ' "$file"; }
-if ! wait_for 10 complete; then
-    echo "FAIL: no metrics of an answering clock in $file:"
-    cat "$file" "$scratch/watch.log"
-    exit 1
+# clock NAME SERIAL: the clock at $scratch/NAME, its file $folder/kerovant-NAME.prom.
+clock() {
+    timeout 120 "$clocksim" --link "$scratch/$1" --serial "$2" >"$scratch/sim-$1.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 test -e "$scratch/$1" || { echo "FAIL: the simulated clock did not start"; cat "$scratch/sim-$1.log"; exit 1; }
+    timeout 120 "$cli" --port "$scratch/$1" watch --metrics "$folder/kerovant-$1.prom" --zone UTC >"$scratch/watch-$1.log" 2>&1 &
+    pids+=($!)
+}
+complete() {
+    grep -q '^kerovant_clock_up{.*} 1$' "$folder/kerovant-$1.prom" 2>/dev/null &&
+        grep -q '^kerovant_clock_offset_seconds{' "$folder/kerovant-$1.prom"
+}
+clocks=(ttyUSB0)
+clock ttyUSB0 10472
+if [ "$mode" = node-exporter ]; then
+    clocks+=(ttyUSB1)
+    clock ttyUSB1 10473
 fi
+for name in "${clocks[@]}"; do
+    if ! wait_for 10 complete "$name"; then
+        echo "FAIL: no metrics of an answering clock in $folder/kerovant-$name.prom:"
+        cat "$folder/kerovant-$name.prom" "$scratch/watch-$name.log"
+        exit 1
+    fi
+done
+file="$folder/kerovant-ttyUSB0.prom"
 
 if [ "$mode" = promtool ]; then
     cp "$file" "$scratch/metrics.prom"
@@ -123,13 +153,28 @@ if [ $served != yes ]; then
     cat "$scratch/exporter.log"
     exit 1
 fi
-for wanted in '^kerovant_clock_up 1$' '^kerovant_clock_info\{.*serial="00010472"' '^kerovant_clock_zone_rules_agree 1$' \
-    '^kerovant_link_failures_total\{kind="unplugged"\} 0$' '^kerovant_link_reconnects_total 0$' \
+# Both clocks' series, each under its serial and port (node_exporter sorts
+# the labels by name); a series the two files shared would fail the scrape
+# ("collected before with the same name and label values").
+one="port=\"$scratch/ttyUSB0\",serial=\"00010472\""
+two="port=\"$scratch/ttyUSB1\",serial=\"00010473\""
+for wanted in "^kerovant_clock_up\{$one\} 1$" "^kerovant_clock_up\{$two\} 1$" \
+    '^kerovant_clock_info\{.*serial="00010472"' '^kerovant_clock_info\{.*serial="00010473"' \
+    "^kerovant_clock_offset_seconds\{$one\} " "^kerovant_clock_offset_seconds\{$two\} " \
+    "^kerovant_clock_zone_rules_agree\{$one\} 1$" "^kerovant_clock_zone_rules_agree\{$two\} 1$" \
+    "^kerovant_link_failures_total\{kind=\"unplugged\",$one\} 0$" \
+    "^kerovant_link_failures_total\{kind=\"damaged\",$two\} 0$" \
+    "^kerovant_link_reconnects_total\{$one\} 0$" "^kerovant_link_reconnects_total\{$two\} 0$" \
     '^node_textfile_scrape_error 0$'; do
     grep -Eq "$wanted" "$scratch/scrape.txt" || {
         echo "FAIL: node_exporter's answer lacks $wanted:"
-        cat "$scratch/scrape.txt"
+        cat "$scratch/scrape.txt" "$scratch/exporter.log"
         exit 1
     }
 done
+if grep -q 'collected before' "$scratch/scrape.txt" "$scratch/exporter.log"; then
+    echo "FAIL: node_exporter found the same series twice:"
+    cat "$scratch/scrape.txt" "$scratch/exporter.log"
+    exit 1
+fi
 exit 0
