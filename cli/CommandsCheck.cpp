@@ -92,8 +92,7 @@ std::string PerformanceData(const CheckResult& result)
     if (!result.offsetSeconds)
         return {};
     // Not "-0.000": a monitor graphs the sign.
-    const std::string value =
-        FixedDecimals(std::fabs(*result.offsetSeconds) < 0.0005 ? 0.0 : *result.offsetSeconds, 3);
+    const std::string value = FixedDecimals(std::fabs(*result.offsetSeconds) < 0.0005 ? 0.0 : *result.offsetSeconds, 3);
     return " | offset=" + value + "s;" + result.warning->Text() + ";" + result.critical->Text();
 }
 

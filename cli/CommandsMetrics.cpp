@@ -77,7 +77,9 @@ public:
         metrics_.offsetSeconds.reset();
         metrics_.timeCodeReceived.reset();
         metrics_.zoneRulesAgree.reset();
+        metrics_.configValid.reset();
         if (answering && device) {
+            metrics_.configValid = device->GetConfigCheck().problems.empty();
             ClockInfo info = InfoOf(*device);
             changed_ |= !metrics_.info || info.serial != metrics_.info->serial || info.port != metrics_.info->port;
             metrics_.info = std::move(info);

@@ -134,6 +134,11 @@ std::string FormatMetrics(const ClockMetrics& m)
                  "How far the clock's time is ahead of this computer's (negative: behind).");
         w.Sample("kerovant_clock_offset_seconds", clock, Number(*m.offsetSeconds));
     }
+    if (m.up && m.configValid) {
+        w.Metric("kerovant_clock_config_valid", "gauge",
+                 "Whether every field of the clock's configuration is in range (1) or not (0).");
+        w.Sample("kerovant_clock_config_valid", clock, Flag(*m.configValid));
+    }
     if (m.up && m.timeCodeReceived) {
         w.Metric("kerovant_clock_time_code_received", "gauge", "Whether the clock receives a time code.");
         w.Sample("kerovant_clock_time_code_received", clock, Flag(*m.timeCodeReceived));

@@ -44,6 +44,9 @@ struct ClockMetrics {
     std::optional<double> offsetSeconds;
     std::optional<bool> timeCodeReceived;
     std::optional<bool> zoneRulesAgree;
+    // While up only: whether every field of the clock's configuration is
+    // in range (watch reports one that is not and never mends it).
+    std::optional<bool> configValid;
     std::optional<ClockInfo> info;
     // The times the clock could not be reached, by the kind of the cause
     // (one of LinkFailureKinds()), and the times it answered again.

@@ -57,6 +57,11 @@ TEST(Metrics, EachStateWritesWhatIsKnown)
           "# TYPE kerovant_link_reconnects_total counter\n"
           "kerovant_link_reconnects_total{serial=\"00010472\",port=\"/dev/ttyUSB0\"} 0\n"},
          {"kerovant_clock_zone_rules_agree"}},
+        {"a configuration out of range",
+         [](ClockMetrics& m) { m.configValid = false; },
+         {"# TYPE kerovant_clock_config_valid gauge\n"
+          "kerovant_clock_config_valid{serial=\"00010472\",port=\"/dev/ttyUSB0\"} 0\n"},
+         {}},
         {"rules compared with a zone",
          [](ClockMetrics& m) { m.zoneRulesAgree = false; },
          {"# TYPE kerovant_clock_zone_rules_agree gauge\n"
