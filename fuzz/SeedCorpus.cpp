@@ -4,10 +4,12 @@
 //   build-fuzz/bin/fuzz-seed-corpus fuzz/corpus
 //
 // One folder per harness, one small file per seed: every command's request
-// and reply, the answers, the edge values of each record, and zones of both
-// hemispheres, UTC and local rules, fixed dates and odd shifts. The layout
-// of each harness's input is described at the top of its file; Seed below
-// writes it the way FuzzReader reads it.
+// and reply, the answers, the edge values of each record, whole
+// conversations of the link with a clock (its writes, and answers that go
+// wrong among them), and zones of both hemispheres, UTC and local rules,
+// fixed dates and odd shifts. The layout of each harness's input is
+// described at the top of its file; Seed below writes it the way
+// FuzzReader reads it.
 #include "ClockCodec.h"
 #include "ClockDateTime.h"
 #include "ClockRecords.h"
@@ -411,6 +413,149 @@ void SimSeeds(CorpusWriter& out)
         out.Write("sim_clock", f.name, SimInput(kFirmware13, f.kinds, f.code, 1, poll));
 }
 
+// ---- The link ----------------------------------------------------------------------
+
+// The payloads of the right answers to the identification read (the hello's
+// ACK first) and to a poll, in the order the link sends the commands.
+std::vector<std::string> IdentifyPayloads(uint8_t protocol, const ClockConfig& config)
+{
+    DisplayHardwareConfig hardware;
+    hardware.values = {0x01, 0x02, 0x00, 0x3C, 0x00, 0x00};
+    const FirmwareVersion firmware = protocol == 2 ? FirmwareVersion{1, 3, 0} : FirmwareVersion{1, 2, 9};
+    return {"",
+            EncodeU16(0x0150),
+            EncodeU16(0x0021),
+            EncodeFirmware(firmware),
+            EncodeU32(10472),
+            EncodeClockTime(TimeAt(2026, 3, 29, 1)) + EncodeClockTime(TimeAt(2026, 3, 29, 3)),
+            EncodeConfig(config, protocol),
+            EncodeDisplayHardware(hardware),
+            EncodeDisplayConfig(Nudge()),
+            EncodeAuxStatus({1, 0, 1, 0x10, 0, 0xE10}),
+            EncodeU32(1)};
+}
+
+std::vector<std::string> PollPayloads()
+{
+    return {EncodeClockTime(TimeAt(2026, 3, 29, 1)) + EncodeClockTime(TimeAt(2026, 3, 29, 3)),
+            EncodeDisplayHardware({}), EncodeAuxStatus({}), EncodeTimeCodeStatus(TimeCode(kTimeCodeSmpte)),
+            EncodeU32(2)};
+}
+
+// The layout fuzz_link reads: a header, then an answer to each command the
+// link sends.
+class LinkInput {
+public:
+    enum : uint8_t { kNoWrite = 0, kConfigWrite = 1, kTimeWrite = 2, kDisplayWrite = 3, kTimeWriteAt = 4 };
+    LinkInput(bool observer, bool poll, uint8_t write = kNoWrite, uint8_t queueAt = 0)
+    {
+        seed_.U8((observer ? 1 : 0) | (poll ? 0x0E : 0)).U8(write).U8(queueAt);
+    }
+    LinkInput& U8(unsigned v)
+    {
+        seed_.U8(v);
+        return *this;
+    }
+    LinkInput& Text(std::string_view text)
+    {
+        seed_.Text(text);
+        return *this;
+    }
+    // A record or a reply's payload: a byte per two hex digits.
+    LinkInput& Hex(const std::string& text)
+    {
+        for (size_t i = 0; i + 1 < text.size(); i += 2)
+            seed_.U8(ParseHex(text.substr(i, 2)));
+        return *this;
+    }
+    LinkInput& Time(const ClockTime& t)
+    {
+        seed_.U8(t.secondsHigh).U32(t.seconds).U16(t.fraction);
+        return *this;
+    }
+    // The right answer at once: an ACK, or a reply with this payload.
+    LinkInput& Right(const std::string& payload = {}) { return U8(0).Hex(payload); }
+    // The right answers with these payloads, from the given one on.
+    LinkInput& Right(const std::vector<std::string>& payloads, size_t from = 0)
+    {
+        for (size_t i = from; i < payloads.size(); ++i)
+            Right(payloads[i]);
+        return *this;
+    }
+    // A wrong or late answer: how, then what it needs (see fuzz_link.cpp).
+    LinkInput& Wrong(unsigned how) { return U8(0x0F).U8(how); }
+    const std::string& Data() const { return seed_.Data(); }
+
+private:
+    Seed seed_;
+};
+
+void LinkSeeds(CorpusWriter& out)
+{
+    const auto seed = [&](const std::string& name, const LinkInput& input) { out.Write("link", name, input.Data()); };
+    const ClockConfig eu = EuConfig();
+    const std::vector<std::string> identify = IdentifyPayloads(2, eu);
+    ClockConfig stopped = eu;
+    stopped.handMotion = kHandsStopped;
+    ClockConfig written = eu;
+    PrepareConfigForWrite(written);
+    using Input = LinkInput;
+
+    // The configurations a clock might hold, those out of range among them:
+    // the link keeps them to itself and writes nothing back.
+    for (const NamedConfig& c : Configs())
+        seed(std::string("identify-") + c.name, Input(false, false).Right(IdentifyPayloads(2, c.config)));
+    seed("identify-v1", Input(true, false).Right(IdentifyPayloads(1, eu)));
+    seed("poll", Input(true, true).Right(identify).Right(PollPayloads()));
+
+    // A caller's writes, queued before the hello or once the link is idle.
+    seed("write-config",
+         Input(true, false, Input::kConfigWrite, 0)
+             .Hex(EncodeConfig(eu, 2))
+             .Right(identify)
+             .Right()
+             .Right(EncodeConfig(written, 2)));
+    seed("write-config-nak",
+         Input(true, false, Input::kConfigWrite, 11).Hex(EncodeConfig(eu, 2)).Right(identify).Wrong(2));
+    seed("write-time",
+         Input(false, true, Input::kTimeWrite, 11)
+             .Time(TimeAt(2011, 7, 28))
+             .Right(identify)
+             .Right()
+             .Right(PollPayloads()));
+    seed("write-time-at",
+         Input(true, false, Input::kTimeWriteAt, 11).Time(TimeAt(2036, 3, 1)).U8(20).U8(5).Right(identify).Right());
+    seed("write-display",
+         Input(true, false, Input::kDisplayWrite, 11)
+             .Hex(EncodeDisplayConfig(SetFace(0xD1DB2500)))
+             .Right(IdentifyPayloads(2, stopped))
+             .Right());
+
+    // Answers that go wrong: a silent hello, loose bytes instead of an ACK,
+    // a late reply, a reply to another command (the identification starts
+    // again), a damaged reply in a poll (read once more).
+    seed("hello-silent", Input(true, false).Wrong(2 << 3).Right(identify));
+    seed("loose-bytes", Input(true, false).Wrong(4).U8(5).Text("A\x03\x02\x15\x7F").Right(identify));
+    seed("reply-late", Input(true, false).Right().Wrong(1 << 3).U8(50).Hex(identify[1]).Right(identify, 2));
+    seed("reply-wrong-code",
+         Input(true, false)
+             .Right(identify[0])
+             .Right(identify[1])
+             .Wrong(3)
+             .U8(kCmdFamilyId)
+             .U8(4)
+             .Text(identify[1])
+             .Right(identify, 1));
+    seed("poll-bad-checksum",
+         Input(true, true)
+             .Right(identify)
+             .Wrong(0x83)
+             .U8(kCmdCurrentTime)
+             .U8(32)
+             .Text(PollPayloads()[0])
+             .Right(PollPayloads()));
+}
+
 // ---- Zones ------------------------------------------------------------------------
 
 struct SeedRule {
@@ -586,6 +731,7 @@ int main(int argc, char** argv)
     FrameSeeds(out);
     PayloadSeeds(out);
     SimSeeds(out);
+    LinkSeeds(out);
     ZoneSeeds(out);
     ProfileSeeds(out);
     RuleTextSeeds(out);
