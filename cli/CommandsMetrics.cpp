@@ -11,7 +11,6 @@
 #include "StatusText.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -69,14 +68,18 @@ ClockInfo InfoOf(const CClockDevice& device)
 // The metrics as watch sees the clock, and their file.
 class CMetricsFile {
 public:
-    CMetricsFile(std::string path, std::string zone) : path_(std::move(path)), zone_(std::move(zone)) { }
+    explicit CMetricsFile(std::string zone) : zone_(std::move(zone)) { }
+
+    // The file's folder, opened once for the whole run (Metrics.h).
+    bool Open(const std::string& path, std::string& error) { return writer_.Open(path, error); }
+    void Remove() { writer_.Remove(); }
 
     // The file as it stands; a failure is said once until it changes or the
     // file is written again.
     bool Write()
     {
         std::string error;
-        const bool written = ReplaceFile(path_, FormatMetrics(metrics_), error);
+        const bool written = writer_.Replace(FormatMetrics(metrics_), error);
         if (!written && error != lastError_)
             PrintError(error);
         lastError_ = error;
@@ -140,7 +143,7 @@ private:
         return rulesAgree_;
     }
 
-    std::string path_;
+    CMetricsFileWriter writer_;
     std::string zone_;
     ClockMetrics metrics_;
     bool changed_ = false;
@@ -163,8 +166,13 @@ int WatchMetrics(CClockSession& session, const Invocation& run)
     if (run.Has("zone") && !ZoneStandardOffset(zone, Now()))
         return Usage(QStringLiteral("unknown time zone '%1'").arg(QString::fromStdString(zone)));
 
-    CMetricsFile file(path, zone);
-    // A file that cannot be written is known before the clock is awaited.
+    CMetricsFile file(zone);
+    // A folder refused, or a file that cannot be written, is known before
+    // the clock is awaited.
+    if (std::string error; !file.Open(path, error)) {
+        PrintError(error);
+        return kExitUsage;
+    }
     if (!file.Write())
         return kExitUsage;
     WatchFollower follower;
@@ -173,6 +181,6 @@ int WatchMetrics(CClockSession& session, const Invocation& run)
     follower.back = [&] { file.Back(); };
     follower.every = CMetricsFile::kCycle;
     const int status = session.Watch([](const CClockDevice&) {}, follower);
-    ::unlink(path.c_str());
+    file.Remove();
     return status;
 }
