@@ -43,6 +43,11 @@ int main(int argc, char** argv)
     metrics.info = ClockInfo{"00010472", "1.3.0", "0x0150", "Set", "/dev/ttyUSB0"};
     metrics.failures["unplugged"] = 3;
 
+    CMetricsFileWriter writer;
+    if (std::string error; !writer.Open(path, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
     std::vector<double> format;
     std::vector<double> cycle;
     size_t bytes = 0;
@@ -52,7 +57,7 @@ int main(int argc, char** argv)
         const std::string text = FormatMetrics(metrics);
         const auto formatted = Clock::now();
         std::string error;
-        if (!ReplaceFile(path, text, error)) {
+        if (!writer.Replace(text, error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 1;
         }
@@ -60,7 +65,7 @@ int main(int argc, char** argv)
         format.push_back(Ms(formatted - start));
         bytes = text.size();
     }
-    ::unlink(path.c_str());
+    writer.Remove();
     if (ownFolder)
         ::rmdir(folder.c_str());
     std::printf("metrics file: %zu bytes, %d cycles in %s\n", bytes, cycles, folder.c_str());

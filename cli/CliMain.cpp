@@ -64,10 +64,15 @@ namespace {
 // it after the flag is set, so a sleeping watch hears of the signal.
 std::atomic<int> g_wakeFd{-1};
 
-// Keeps the signal's number: SIGTERM ends with its own exit status.
+// Keeps the signal's number: SIGTERM ends with its own exit status. SIGHUP
+// (the terminal or session gone) and SIGQUIT end the program as SIGTERM
+// does, with its status: their default would end it on the spot, leaving
+// behind what an orderly end removes (watch's metrics file).
 void OnSignal(int signal)
 {
-    g_interrupted.store(signal, std::memory_order_relaxed);
+    // SIGALRM is check's own timer and keeps its name.
+    const int kept = signal == SIGINT || signal == SIGALRM ? signal : SIGTERM;
+    g_interrupted.store(kept, std::memory_order_relaxed);
     CWakeup::Notify(g_wakeFd.load(std::memory_order_relaxed));
 }
 
@@ -103,8 +108,8 @@ const char kDescription[] =
     "1 no clock, link lost, a write the clock refused or did not answer, or a file\n"
     "not written, 2 bad usage or a refused value (nothing sent), 3 the clock holds\n"
     "other values than were sent or the profile asked for, 130 interrupted (Ctrl-C)\n"
-    "while waiting for the clock, 143 ended by SIGTERM. check exits as a monitoring\n"
-    "plugin does: 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.";
+    "while waiting for the clock, 143 ended by SIGTERM, SIGHUP or SIGQUIT. check exits\n"
+    "as a monitoring plugin does: 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.";
 
 struct GlobalOptions {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
@@ -339,6 +344,8 @@ int main(int argc, char** argv)
     std::signal(SIGTERM, OnSignal);
     // check's whole-run --timeout (an interval timer it sets).
     std::signal(SIGALRM, OnSignal);
+    std::signal(SIGHUP, OnSignal);
+    std::signal(SIGQUIT, OnSignal);
 
     std::shared_ptr<CLinkTraceFile> trace;
     if (!run.traceFile.empty()) {

@@ -1,5 +1,6 @@
 #include "ClockSession.h"
 
+#include "PortAccess.h"
 #include "StatusText.h"
 
 #include <csignal>
@@ -275,6 +276,15 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
                         follower.lost(*device);
                     cause = now;
                     answering = false;
+                }
+                // Not for waiting out: the service manager starts a new
+                // watch (Restart=on-failure), which may be let in.
+                if (DeviceForbiddenUntilRestart(port, device->GetPortOpenError())) {
+                    PrintError("this program may not use " + path +
+                               " for as long as it runs (the system refuses it, not the device's permissions: a "
+                               "service's device list, made when it started); ending so that it can be started "
+                               "again.");
+                    return kExitLink;
                 }
             }
         }

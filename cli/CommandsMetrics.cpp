@@ -51,17 +51,18 @@ ClockInfo InfoOf(const CClockDevice& device)
 class CMetricsFile {
 public:
     // port: the device watch was given, empty for the first bridge.
-    CMetricsFile(std::string path, std::string zone, std::string port) : path_(std::move(path)), zone_(std::move(zone))
-    {
-        metrics_.port = std::move(port);
-    }
+    CMetricsFile(std::string zone, std::string port) : zone_(std::move(zone)) { metrics_.port = std::move(port); }
+
+    // The file's folder, opened once for the whole run (Metrics.h).
+    bool Open(const std::string& path, std::string& error) { return writer_.Open(path, error); }
+    void Remove() { writer_.Remove(); }
 
     // The file as it stands; a failure is said once until it changes or the
     // file is written again.
     bool Write()
     {
         std::string error;
-        const bool written = ReplaceFile(path_, FormatMetrics(metrics_), error);
+        const bool written = writer_.Replace(FormatMetrics(metrics_), error);
         if (!written && error != lastError_)
             PrintError(error);
         lastError_ = error;
@@ -128,7 +129,7 @@ private:
         return rulesAgree_;
     }
 
-    std::string path_;
+    CMetricsFileWriter writer_;
     std::string zone_;
     ClockMetrics metrics_;
     bool changed_ = false;
@@ -152,9 +153,13 @@ int WatchMetrics(CClockSession& session, const Invocation& run)
         return Usage(QStringLiteral("unknown time zone '%1'").arg(QString::fromStdString(zone)));
 
     const LinkSettings& settings = run.settings;
-    CMetricsFile file(path, zone,
-                      std::string(settings.deviceName, strnlen(settings.deviceName, sizeof settings.deviceName)));
-    // A file that cannot be written is known before the clock is awaited.
+    CMetricsFile file(zone, std::string(settings.deviceName, strnlen(settings.deviceName, sizeof settings.deviceName)));
+    // A folder refused, or a file that cannot be written, is known before
+    // the clock is awaited.
+    if (std::string error; !file.Open(path, error)) {
+        PrintError(error);
+        return kExitUsage;
+    }
     if (!file.Write())
         return kExitUsage;
     WatchFollower follower;
@@ -163,6 +168,6 @@ int WatchMetrics(CClockSession& session, const Invocation& run)
     follower.back = [&] { file.Back(); };
     follower.every = CMetricsFile::kCycle;
     const int status = session.Watch([](const CClockDevice&) {}, follower);
-    ::unlink(path.c_str());
+    file.Remove();
     return status;
 }

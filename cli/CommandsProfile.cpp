@@ -2,16 +2,35 @@
 // with a check.
 #include "CliCommands.h"
 
+#include "OutputFile.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <iostream>
+#include <unistd.h>
 
 namespace {
+
+bool WriteAll(int fd, const std::string& text, std::string& error)
+{
+    for (size_t done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? std::strerror(errno) : "nothing was written";
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
 
 // import --dry-run --json: whether the import would change anything, and
 // each field's value on the clock and in the profile.
@@ -56,10 +75,15 @@ int Export(CClockSession& session, const Invocation& run)
         std::fputs(text.c_str(), stdout);
         return std::fflush(stdout) == 0 ? kExitOk : kExitLink;
     }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
+    std::string error;
+    const int fd = OpenOutputFile(file, O_TRUNC, error);
+    if (fd < 0 || !WriteAll(fd, text, error)) {
+        if (fd >= 0)
+            ::close(fd);
+        PrintError("cannot write " + file + ": " + error);
+        return kExitLink;
+    }
+    if (::close(fd) != 0) {
         PrintError("cannot write " + file + ": " + std::strerror(errno));
         return kExitLink;
     }

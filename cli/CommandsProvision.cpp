@@ -20,9 +20,12 @@
 // clocks without a receipt are worse than a stop.
 //
 // A clock counts as done only when every step succeeded. Ctrl-C or SIGTERM
-// ends the run with a summary, exit 0 when no clock failed, else 1; one
-// that comes while a clock is being worked on makes that clock a failed row.
+// (SIGHUP and SIGQUIT alike) ends the run with a summary, exit 0 when no
+// clock failed, else 1; one that comes while a clock is being worked on
+// makes that clock a failed row. The log is not opened through a symbolic
+// link (OutputFile.h).
 #include "CliCommands.h"
+#include "OutputFile.h"
 
 #include "NumberText.h"
 #include "StatusText.h"
@@ -171,9 +174,11 @@ public:
     // the header. False with the reason.
     bool Open(const std::string& path, std::string& error)
     {
-        fd_ = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+        fd_ = OpenOutputFile(path, O_APPEND, error);
+        if (fd_ < 0)
+            return false;
         struct stat st { };
-        if (fd_ < 0 || ::fstat(fd_, &st) != 0) {
+        if (::fstat(fd_, &st) != 0) {
             error = std::strerror(errno);
             return false;
         }

@@ -3,12 +3,13 @@
 #include "NumberText.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -159,27 +160,111 @@ std::string FormatMetrics(const ClockMetrics& m)
     return w.Take();
 }
 
-bool ReplaceFile(const std::string& path, const std::string& text, std::string& error)
+std::string FolderRefusal(const std::string& folder, uid_t owner, mode_t mode, uid_t us)
+{
+    if (owner != us && owner != 0)
+        return folder + " belongs to user " + std::to_string(owner) + ", not to this user (" + std::to_string(us) +
+            ") or root: its owner could swap the file";
+    if (owner != us && (mode & (S_IWGRP | S_IWOTH)) != 0) {
+        char octal[8];
+        std::snprintf(octal, sizeof octal, "%04o", static_cast<unsigned>(mode & 07777));
+        return folder + " may be written by others (mode " + octal + ") and does not belong to this user";
+    }
+    return {};
+}
+
+CMetricsFileWriter::~CMetricsFileWriter()
+{
+    if (folderFd_ >= 0)
+        ::close(folderFd_);
+}
+
+bool CMetricsFileWriter::Open(const std::string& path, std::string& error)
 {
     const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    // The folder as the user gave it, with its slash: "/var/lib/x/", "./".
+    const std::string folder = slash == std::string::npos ? "./" : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    // Hidden and ending in random letters: the collector reads *.prom only.
-    std::string temporary = folder + "." + name + ".XXXXXX";
-    std::vector<char> buffer(temporary.begin(), temporary.end());
-    buffer.push_back('\0');
-    const int fd = ::mkstemp(buffer.data());
-    if (fd < 0) {
-        error = "cannot create a file in " + (folder.empty() ? std::string(".") : folder) + ": " + std::strerror(errno);
+    if (name.empty() || name == "." || name == "..") {
+        error = "--metrics takes a file in a folder, not the folder " + path;
         return false;
     }
-    temporary = buffer.data();
+    const std::string refused = "refusing to write the metrics in the folder " + folder + ": ";
+    // Only the last component is not followed: whoever may write in the
+    // folder above can swap it for a link, which is refused, or for a
+    // folder of their own, which its owner gives away. Links further up are
+    // set by the owners of the folders they lie in.
+    // Without its slashes: a slash at the end would follow a link.
+    std::string opened = folder;
+    while (opened.size() > 1 && opened.back() == '/')
+        opened.pop_back();
+    const int fd = ::open(opened.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int reason = errno;
+        struct stat st { };
+        if (reason == ENOTDIR && ::lstat(opened.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+            error = refused + "it is a symbolic link, which is not followed; name the folder it points to";
+        else
+            error = "cannot use the folder " + folder + " for the metrics: " + std::strerror(reason);
+        return false;
+    }
+    struct stat st { };
+    if (::fstat(fd, &st) != 0) {
+        error = "cannot use the folder " + folder + " for the metrics: " + std::strerror(errno);
+        ::close(fd);
+        return false;
+    }
+    if (const std::string why = FolderRefusal(folder, st.st_uid, st.st_mode, ::geteuid()); !why.empty()) {
+        error = refused + why;
+        ::close(fd);
+        return false;
+    }
+    if (folderFd_ >= 0)
+        ::close(folderFd_);
+    folderFd_ = fd;
+    path_ = path;
+    name_ = name;
+    return true;
+}
+
+bool CMetricsFileWriter::Replace(const std::string& text, std::string& error)
+{
+    if (folderFd_ < 0) {
+        error = "the metrics folder is not open";
+        return false;
+    }
+    // Hidden and ending in random letters: the collector reads *.prom only.
+    // Made new: a name that exists (a stranger's file or link) is passed
+    // over for another.
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        unsigned char bytes[6] = {};
+        if (::getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes)) {
+            // Predictable then, which costs nothing but a retry: the name
+            // is made new or not at all.
+            const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+            for (size_t i = 0; i < sizeof bytes; ++i)
+                bytes[i] = static_cast<unsigned char>((now >> (8 * i)) + attempt);
+        }
+        temporary = "." + name_ + ".";
+        for (const unsigned char byte : bytes)
+            temporary += kLetters[byte % (sizeof kLetters - 1)];
+        fd = ::openat(folderFd_, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        error = "cannot create a file beside " + path_ + ": " + std::strerror(errno);
+        return false;
+    }
     // The messages name the file, not the temporary one: a failure that
     // repeats every cycle reads the same each time.
     const auto fail = [&](const char* what) {
-        error = std::string(what) + " " + path + ": " + std::strerror(errno);
+        error = std::string(what) + " " + path_ + ": " + std::strerror(errno);
         ::close(fd);
-        ::unlink(temporary.c_str());
+        ::unlinkat(folderFd_, temporary.c_str(), 0);
         return false;
     };
     // No fsync: a file lost in a power cut is written again a second after
@@ -195,14 +280,20 @@ bool ReplaceFile(const std::string& path, const std::string& text, std::string& 
         done += static_cast<size_t>(n);
     }
     if (::close(fd) != 0) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        ::unlink(temporary.c_str());
+        error = "cannot write " + path_ + ": " + std::strerror(errno);
+        ::unlinkat(folderFd_, temporary.c_str(), 0);
         return false;
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = "cannot replace " + path + ": " + std::strerror(errno);
-        ::unlink(temporary.c_str());
+    if (::renameat(folderFd_, temporary.c_str(), folderFd_, name_.c_str()) != 0) {
+        error = "cannot replace " + path_ + ": " + std::strerror(errno);
+        ::unlinkat(folderFd_, temporary.c_str(), 0);
         return false;
     }
     return true;
+}
+
+void CMetricsFileWriter::Remove()
+{
+    if (folderFd_ >= 0)
+        ::unlinkat(folderFd_, name_.c_str(), 0);
 }

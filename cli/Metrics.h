@@ -26,6 +26,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 // The labels of kerovant_clock_info.
 struct ClockInfo {
@@ -72,10 +73,45 @@ std::string EscapeLabelValue(std::string_view value);
 // The whole file: each metric with its # HELP and # TYPE lines.
 std::string FormatMetrics(const ClockMetrics& metrics);
 
-// Replaces the file at path with text as one step: the text goes to a
+// Why a folder with this owner and mode may not hold the metrics file of a
+// process running as user `us`; empty when it may. The folder must belong
+// to us or to root, and a folder of root's (us being another user) must not
+// be writable by its group or by others: whoever may write in the folder
+// may swap the file, and whoever owns it may swap the folder's contents.
+// A folder of our own may be shared with a group: that is its owner's
+// choice. Sticky world-writable folders (/tmp) are refused too unless they
+// are ours. `folder` names the folder in the reason.
+std::string FolderRefusal(const std::string& folder, uid_t owner, mode_t mode, uid_t us);
+
+// The metrics file, replaced whole as one step: the text goes to a
 // temporary file in the same folder (a name the collector skips, which does
-// not end in .prom), which is then renamed over path, so that a reader
+// not end in .prom), which is then renamed over the file, so that a reader
 // opens the old file or the new one, never part of one. The file is made
-// readable by all (the collector runs as its own user). False with the
-// reason in error; no temporary file is left behind then.
-bool ReplaceFile(const std::string& path, const std::string& text, std::string& error);
+// readable by all (the collector runs as its own user).
+//
+// The folder is opened once, by Open, without following a symbolic link,
+// and checked (FolderRefusal); every later step is taken relative to that
+// descriptor, and the temporary file is created new (O_EXCL, O_NOFOLLOW).
+// A folder swapped for a link, or for another folder, while watch runs
+// changes nothing: the file stays in the folder first opened, and nothing
+// is created, replaced or removed anywhere else.
+class CMetricsFileWriter {
+public:
+    CMetricsFileWriter() = default;
+    ~CMetricsFileWriter();
+    CMetricsFileWriter(const CMetricsFileWriter&) = delete;
+    CMetricsFileWriter& operator=(const CMetricsFileWriter&) = delete;
+
+    // Opens the folder of path. False with a reason that names the folder.
+    bool Open(const std::string& path, std::string& error);
+    // Replaces the file with text. False with the reason, naming the file;
+    // no temporary file is left behind then.
+    bool Replace(const std::string& text, std::string& error);
+    // Removes the file, if it is there.
+    void Remove();
+
+private:
+    int folderFd_ = -1;
+    std::string path_;
+    std::string name_;
+};

@@ -2,9 +2,13 @@
 
 #include "ClockCodec.h"
 #include "Frame.h"
+#include "OutputFile.h"
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +55,21 @@ bool WriteLines(std::FILE* file, const std::vector<std::string>& lines)
             return false;
     }
     return std::fflush(file) == 0;
+}
+
+// A trace file, truncated, as a stream; a symbolic link is not followed.
+std::FILE* OpenTraceFile(const std::string& path, std::string* error)
+{
+    std::string reason;
+    const int fd = OpenOutputFile(path, O_TRUNC, reason);
+    std::FILE* file = fd >= 0 ? ::fdopen(fd, "w") : nullptr;
+    if (fd >= 0 && !file) {
+        reason = SystemReason(errno);
+        ::close(fd);
+    }
+    if (!file && error)
+        *error = reason;
+    return file;
 }
 
 }  // namespace
@@ -109,6 +128,45 @@ std::string CLinkTraceFormatter::Line(const LinkEvent& event)
     return line;
 }
 
+// --- repeats ---
+
+namespace {
+
+// A line without its first column, the time.
+std::string_view WithoutTime(std::string_view line)
+{
+    const size_t space = line.find(' ');
+    return space == std::string_view::npos ? std::string_view() : line.substr(space);
+}
+
+}  // namespace
+
+void CLinkTraceRepeats::Add(std::string line, std::vector<std::string>& out)
+{
+    if (!last_.empty() && WithoutTime(line) == WithoutTime(last_)) {
+        ++repeats_;
+        latest_ = std::move(line);
+        return;
+    }
+    Finish(out);
+    last_ = line;
+    out.push_back(std::move(line));
+}
+
+void CLinkTraceRepeats::Finish(std::vector<std::string>& out)
+{
+    if (repeats_ == 1) {
+        out.push_back(std::move(latest_));
+    } else if (repeats_ > 1) {
+        char head[64];
+        std::snprintf(head, sizeof head, "%-15s ", "repeated");
+        const std::string_view time = std::string_view(latest_).substr(0, latest_.find(' '));
+        out.push_back(std::string(time) + " -- " + head + std::to_string(repeats_) + " times");
+    }
+    repeats_ = 0;
+    latest_.clear();
+}
+
 // --- the file ---
 
 CLinkTraceFile::~CLinkTraceFile()
@@ -123,12 +181,9 @@ bool CLinkTraceFile::Open(const std::string& path, std::string* error)
             *error = "the trace is already open";
         return false;
     }
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) {
-        if (error)
-            *error = SystemReason(errno);
+    std::FILE* file = OpenTraceFile(path, error);
+    if (!file)
         return false;
-    }
     file_ = file;
     path_ = path;
     start_ = std::chrono::steady_clock::now();
@@ -151,6 +206,7 @@ void CLinkTraceFile::OnLinkEvent(const LinkEvent& event)
 void CLinkTraceFile::Writer()
 {
     CLinkTraceFormatter formatter(start_);
+    CLinkTraceRepeats repeats;
     std::vector<LinkEvent> batch;
     std::vector<std::string> lines;
     std::unique_lock<std::mutex> lock(mutex_);
@@ -163,8 +219,10 @@ void CLinkTraceFile::Writer()
         lock.unlock();
         lines.clear();
         for (const LinkEvent& event : batch)
-            lines.push_back(formatter.Line(event));
+            repeats.Add(formatter.Line(event), lines);
         batch.clear();
+        if (last)
+            repeats.Finish(lines);
         if (!lines.empty() && writeError_ == 0 && !WriteLines(file_, lines))
             writeError_ = errno != 0 ? errno : EIO;
         lock.lock();
@@ -233,12 +291,9 @@ std::vector<std::string> CLinkTraceRing::Lines() const
 bool CLinkTraceRing::Save(const std::string& path, std::string* error) const
 {
     const std::vector<std::string> lines = Lines();
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) {
-        if (error)
-            *error = SystemReason(errno);
+    std::FILE* file = OpenTraceFile(path, error);
+    if (!file)
         return false;
-    }
     bool written = WriteLines(file, lines);
     int failure = written ? 0 : errno;
     if (std::fclose(file) != 0 && written) {

@@ -16,6 +16,13 @@
 // carries no code on the wire; its line names the command last sent, the
 // only one that can be outstanding.
 //
+// A run of events that differ in their time alone (a clock streaming stray
+// bytes, say) is written to the file as its first line and, when the run
+// ends, one line with the count of the others and the time of the last:
+//
+//   0000120480 <- frame rejected  <ETX>  no frame started
+//   0000186301 -- repeated        649 times
+//
 // Three observers (see LinkObserver.h for when they are called):
 // - CLinkTraceFile writes the lines to a file. The link's threads only copy
 //   the event into a queue; a writer thread of its own formats and writes,
@@ -57,7 +64,23 @@ private:
     int lastSent_ = -1;  // code of the last frame sent, -1 before the first
 };
 
-// Writes the trace to a file.
+// Folds runs of lines that differ in their time alone, as the file writes
+// them. A run of two keeps both lines.
+class CLinkTraceRepeats {
+public:
+    // Appends to out what is to be written now for the next line: nothing
+    // while a run goes on.
+    void Add(std::string line, std::vector<std::string>& out);
+    // Appends the line that ends a run still going on, if any.
+    void Finish(std::vector<std::string>& out);
+
+private:
+    std::string last_;    // the last line written
+    std::string latest_;  // the latest of its repeats, not written
+    uint64_t repeats_ = 0;
+};
+
+// Writes the trace to a file, repeats folded.
 class CLinkTraceFile final : public ILinkObserver {
 public:
     // The writer thread wakes this often to write what has come; Close
@@ -70,7 +93,8 @@ public:
     CLinkTraceFile& operator=(const CLinkTraceFile&) = delete;
 
     // Creates or truncates the file and starts the writer; times count from
-    // now. False with the system's reason when the file cannot be written.
+    // now. False with the reason when the file cannot be written or is a
+    // symbolic link (OutputFile.h).
     bool Open(const std::string& path, std::string* error = nullptr);
     // Writes what is queued, stops the writer and closes the file. False
     // with a reason when a write failed on the way (a full disk). Runs once.
@@ -107,8 +131,8 @@ public:
     // The kept events as trace lines, times counted from when this ring was
     // made.
     std::vector<std::string> Lines() const;
-    // Writes Lines() to a file. False with the system's reason when it
-    // cannot be written.
+    // Writes Lines() to a file. False with the reason when it cannot be
+    // written or is a symbolic link (OutputFile.h).
     bool Save(const std::string& path, std::string* error = nullptr) const;
     size_t Capacity() const { return capacity_; }
 

@@ -443,6 +443,12 @@ PortState CClockDevice::GetPortState() const
     return port ? port->State() : PortState::NotOpened;
 }
 
+int CClockDevice::GetPortOpenError() const
+{
+    const ISerialPort* port = master_->Port();
+    return port ? port->OpenError() : 0;
+}
+
 std::string CClockDevice::GetDevicePath() const
 {
     const ISerialPort* port = master_->Port();

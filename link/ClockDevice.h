@@ -202,6 +202,8 @@ public:
     // Why the port is silent, if it is: the reason the port recorded and the
     // device it chose.
     PortState GetPortState() const;
+    // The system's errno from the port's failed open, else 0.
+    int GetPortOpenError() const;
     std::string GetDevicePath() const;
     // What opening the port did about the driver's low latency (see
     // LowLatency in SerialPort.h).

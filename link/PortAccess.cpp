@@ -241,6 +241,11 @@ std::vector<pid_t> LockHoldersIn(const std::string& locksText, dev_t device, ino
     return pids;
 }
 
+bool DeviceForbiddenUntilRestart(PortState state, int openError)
+{
+    return state == PortState::PermissionDenied && openError == EPERM;
+}
+
 std::vector<DeviceHolder> FindDeviceHolders(const std::string& device)
 {
     struct stat target { };

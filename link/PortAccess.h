@@ -9,6 +9,7 @@
 // CachedDeviceHolders).
 #pragma once
 
+#include "SerialPort.h"
 #include "Translatable.h"
 
 #include <chrono>
@@ -47,6 +48,15 @@ std::optional<NodeAccess> ReadNodeAccess(const std::string& path);
 // says who may (the owner) and points to the udev rule.
 std::string PermissionAdvice(const std::string& deviceText, const std::optional<NodeAccess>& access);
 Sentence PermissionSentence(const Sentence& device, const std::optional<NodeAccess>& access);
+
+// Whether a device that could not be opened stays forbidden for as long as
+// this process runs. EPERM from open() comes not from the node's owner and
+// mode (that is EACCES, which a udev rule or a group may lift while we
+// wait) but from a rule of the process's own: its cgroup's device list
+// (systemd's DeviceAllow=, made when the service started, and without a
+// node that did not exist then) or its system call filter. Waiting does not
+// help; a new process may be let in.
+bool DeviceForbiddenUntilRestart(PortState state, int openError);
 
 // The sentence for a device another program holds, naming the first holder
 // when one is known.

@@ -71,6 +71,9 @@ public:
     // What the open did about the driver's low latency; NotAsked for a byte
     // source without a driver.
     virtual LowLatencyReport LowLatencyResult() const { return {}; }
+    // The system's errno from opening the device when that failed, else 0:
+    // it tells apart reasons one PortState covers (EPERM and EACCES).
+    virtual int OpenError() const { return 0; }
 
     // True when a received byte is waiting.
     virtual bool BytesAvailable() = 0;

@@ -225,6 +225,7 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
     receiveCount_ = 0;
     receivePosition_ = 0;
     lowLatency_ = {};
+    openError_.store(0, std::memory_order_release);
 
     const size_t nameLength = strnlen(settings.deviceName, sizeof settings.deviceName);
     if (nameLength > 0) {
@@ -243,7 +244,9 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
     // terminal, so a hang-up sends us no signal.
     fd_ = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) {
-        FailOpen(StateForOpenError(errno));
+        const int error = errno;
+        openError_.store(error, std::memory_order_release);
+        FailOpen(StateForOpenError(error));
         return;
     }
     if (!::isatty(fd_)) {
@@ -266,6 +269,7 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
         FailOpen(PortState::NotSerial);
         return;
     }
+    foundLine_ = tio;
     ::cfmakeraw(&tio);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
     tio.c_cflag |= CS8 | CLOCAL | CREAD;
@@ -275,10 +279,12 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
     const speed_t speed = SpeedFor(settings.baudRate);
     ::cfsetispeed(&tio, speed);
     ::cfsetospeed(&tio, speed);
+    // A failed call changed nothing: there is nothing to put back then.
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0) {
         FailOpen(PortState::Failed);
         return;
     }
+    lineChanged_ = true;
     state_.store(PortState::Open, std::memory_order_release);
 
     Purge();
@@ -494,6 +500,14 @@ void CUsbSerialPort::Close()
     if (fd_ < 0)
         return;
     RestoreLowLatency();
+    if (lineChanged_) {
+        // The last bytes leave at the clock's rate first (a device that is
+        // gone or stuck is not waited for), then the line is put back as
+        // it was found.
+        WaitUntilSent(Clock::now() + kWriteTimeout);
+        ::tcsetattr(fd_, TCSANOW, &foundLine_);
+        lineChanged_ = false;
+    }
     // Lift the exclusive mode, which otherwise outlives this descriptor when
     // someone else still has the terminal open.
     ::ioctl(fd_, TIOCNXCL);

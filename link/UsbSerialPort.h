@@ -6,6 +6,10 @@
 // device path. A failed open behaves like a cable on which nothing arrives;
 // State() keeps the reason so the user interface can explain it.
 //
+// The line's settings (termios) are kept on opening and put back on
+// closing, so a device that is not the clock's, opened by mistake, is left
+// as it was found.
+//
 // On opening, the port asks the driver for low latency (ASYNC_LOW_LATENCY
 // through TIOCSSERIAL), which the kernel's driver for the bridge turns into
 // a latency timer of 1 ms, and clears the flag again on closing when it was
@@ -30,6 +34,7 @@
 
 #include <atomic>
 #include <functional>
+#include <termios.h>
 #include <linux/serial.h>
 #include <mutex>
 #include <string>
@@ -81,6 +86,7 @@ public:
     // Written only by Open, before any other thread uses the port; kept
     // after Close.
     LowLatencyReport LowLatencyResult() const override { return lowLatency_; }
+    int OpenError() const override { return openError_.load(std::memory_order_acquire); }
 
 private:
     bool Usable() const;
@@ -97,8 +103,12 @@ private:
     int wakeFd_ = -1;
     std::string devicePath_;
     std::atomic<PortState> state_{PortState::NotOpened};
+    std::atomic<int> openError_{0};
     const SerialDriverAccess driver_;
     LowLatencyReport lowLatency_;
+    // The line's settings as Open found them, put back by Close.
+    termios foundLine_{};
+    bool lineChanged_ = false;
 
     uint16_t receiveCount_ = 0;
     uint16_t receivePosition_ = 0;

@@ -64,6 +64,14 @@ std::string TempPath(const std::string& name)
     return ::testing::TempDir() + "kerovant-cli-" + std::to_string(getpid()) + "-" + name;
 }
 
+// A folder of this user's own, as the metrics file wants one (a shared
+// folder such as /tmp is refused unless it is ours).
+std::string TempFolder(const std::string& name)
+{
+    std::string folder = TempPath(name + "-XXXXXX");
+    return ::mkdtemp(folder.data()) ? folder : std::string();
+}
+
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path);
@@ -1197,7 +1205,9 @@ TEST(Cli, ProvisionACrateOfClocks)
 TEST_F(CliTest, WatchWritesMetricsThatFollowTheClock)
 {
     const std::string link = TempPath("metrics-link");
-    const std::string file = TempPath("clock.prom");
+    const std::string folder = TempFolder("metrics");
+    ASSERT_FALSE(folder.empty());
+    const std::string file = folder + "/clock.prom";
     PointLink(link, sim_.DevicePath());
     BackgroundCli watch({"--port", link, "watch", "--metrics", file, "--zone", "UTC"}, TempPath("metrics.txt"));
     ASSERT_TRUE(watch.Running());
@@ -1236,6 +1246,7 @@ TEST_F(CliTest, WatchWritesMetricsThatFollowTheClock)
     EXPECT_NE(::access(file.c_str(), F_OK), 0) << "removed when watch ends";
     EXPECT_EQ(BackgroundCli::Count(watch.Output(), "UTC "), 0u) << "no lines with --metrics\n" << watch.Output();
     ::unlink(link.c_str());
+    ::rmdir(folder.c_str());
 
     struct Row {
         const char* arguments;
@@ -1251,4 +1262,86 @@ TEST_F(CliTest, WatchWritesMetricsThatFollowTheClock)
         EXPECT_EQ(run.status, 2) << row.arguments << "\n" << run.output;
         EXPECT_TRUE(Contains(run.output, row.says)) << row.arguments << "\n" << run.output;
     }
+}
+
+// The metrics folder swapped for a link to another folder while watch
+// runs: the file goes on in the folder first opened, nothing is made in
+// the other, and SIGHUP ends watch as SIGTERM does, the file removed.
+TEST_F(CliTest, WatchKeepsToTheMetricsFolderItOpened)
+{
+    const std::string link = TempPath("swap-link");
+    const std::string folder = TempFolder("swap");
+    const std::string elsewhere = TempFolder("elsewhere");
+    ASSERT_FALSE(folder.empty());
+    ASSERT_FALSE(elsewhere.empty());
+    const std::string moved = folder + "-moved";
+    PointLink(link, sim_.DevicePath());
+    BackgroundCli watch({"--port", link, "watch", "--metrics", folder + "/clock.prom"}, TempPath("swap.txt"));
+    ASSERT_TRUE(watch.Running());
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return std::regex_search(ReadFile(folder + "/clock.prom"), std::regex("kerovant_clock_up\\{[^}]*\\} 1\n"));
+        },
+        std::chrono::seconds(10)))
+        << watch.Output();
+
+    ASSERT_EQ(::rename(folder.c_str(), moved.c_str()), 0);
+    ASSERT_EQ(::symlink(elsewhere.c_str(), folder.c_str()), 0);
+    // A change the next write carries: it lands in the folder first opened.
+    sim_.Unplug();
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return std::regex_search(ReadFile(moved + "/clock.prom"), std::regex("kerovant_clock_up\\{[^}]*\\} 0\n"));
+        },
+        std::chrono::seconds(10)))
+        << ReadFile(moved + "/clock.prom");
+
+    EXPECT_EQ(watch.Stop(SIGHUP), 143) << watch.Output();
+    EXPECT_NE(::access((moved + "/clock.prom").c_str(), F_OK), 0) << "removed when watch ends";
+    EXPECT_EQ(::rmdir(moved.c_str()), 0) << "nothing else left in the folder";
+    EXPECT_EQ(::rmdir(elsewhere.c_str()), 0) << "nothing written through the link";
+    ::unlink(folder.c_str());
+    ::unlink(link.c_str());
+}
+
+// Files written at the user's word are not written through a symbolic
+// link: the command says so and fails, and the file it points to is left.
+TEST_F(CliTest, OutputPathsThatAreLinksAreRefused)
+{
+    const std::string profile = TempPath("refuse.json");
+    ASSERT_EQ(RunCli(Port() + "export " + profile).status, 0);
+    const std::string target = TempPath("refuse-target");
+    const std::string link = TempPath("refuse-link");
+    const std::string folder = TempFolder("refuse-folder");
+    const std::string folderLink = TempPath("refuse-folder-link");
+    ASSERT_FALSE(folder.empty());
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    ASSERT_EQ(::symlink(folder.c_str(), folderLink.c_str()), 0);
+    const std::string notFollowed = ": it is a symbolic link, which is not followed; name the file it points to";
+
+    struct Row {
+        std::string arguments;
+        int status;
+        std::string says;
+    };
+    const Row rows[] = {
+        {"--trace " + link + " status", 2, "cannot write the trace to " + link + notFollowed},
+        {"export " + link, 1, "cannot write " + link + notFollowed},
+        {"provision " + profile + " --log " + link, 2, "cannot write the log " + link + notFollowed},
+        {"watch --metrics " + folderLink + "/clock.prom", 2,
+         "refusing to write the metrics in the folder " + folderLink +
+             "/: it is a symbolic link, which is not followed; name the folder it points to"},
+    };
+    for (const Row& row : rows) {
+        WriteFile(target, "kept\n");
+        const CliRun run = RunCli(Port() + row.arguments);
+        EXPECT_EQ(run.status, row.status) << row.arguments << "\n" << run.output;
+        EXPECT_TRUE(Contains(run.output, row.says)) << row.says << "\n" << run.output;
+        EXPECT_EQ(ReadFile(target), "kept\n") << row.arguments;
+    }
+    EXPECT_EQ(::rmdir(folder.c_str()), 0) << "nothing written through the folder's link";
+    ::unlink(folderLink.c_str());
+    ::unlink(link.c_str());
+    ::unlink(target.c_str());
+    ::unlink(profile.c_str());
 }

@@ -168,7 +168,9 @@ TEST(Metrics, TheFileIsReplacedAsOneStep)
     const std::string versions[] = {std::string(20000, 'a') + "\n", std::string(70000, 'b') + "\n",
                                     std::string(300, 'c') + "\n"};
     std::string error;
-    ASSERT_TRUE(ReplaceFile(path, versions[0], error)) << error;
+    CMetricsFileWriter writer;
+    ASSERT_TRUE(writer.Open(path, error)) << error;
+    ASSERT_TRUE(writer.Replace(versions[0], error)) << error;
 
     std::atomic<bool> done{false};
     std::atomic<int> reads{0};
@@ -186,7 +188,7 @@ TEST(Metrics, TheFileIsReplacedAsOneStep)
         }
     });
     for (int i = 0; i < 600; ++i)
-        ASSERT_TRUE(ReplaceFile(path, versions[i % 3], error)) << error;
+        ASSERT_TRUE(writer.Replace(versions[i % 3], error)) << error;
     // The reader has looked often while the writes went on, and once more.
     const int seen = reads.load();
     while (reads.load() < seen + 2)
@@ -201,11 +203,71 @@ TEST(Metrics, TheFileIsReplacedAsOneStep)
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0644u);
 
-    EXPECT_FALSE(ReplaceFile(folder + "/no-such-folder/clock.prom", "x\n", error));
+    CMetricsFileWriter nowhere;
+    EXPECT_FALSE(nowhere.Open(folder + "/no-such-folder/clock.prom", error));
     EXPECT_TRUE(Contains(error, "no-such-folder")) << error;
     EXPECT_EQ(FolderEntries(folder).size(), 1u);
 
-    ::unlink(path.c_str());
+    writer.Remove();
+    EXPECT_TRUE(FolderEntries(folder).empty());
+    ::rmdir(folder.c_str());
+}
+
+// The folders the metrics file may be written in: ours, or root's that
+// nobody else may write in.
+TEST(Metrics, FoldersOthersMayChangeAreRefused)
+{
+    struct Row {
+        const char* legend;
+        uid_t owner;
+        mode_t mode;
+        uid_t us;
+        const char* refusal;  // "" when the folder is taken
+    };
+    const Row rows[] = {
+        {"root's, as root", 0, 040755, 0, ""},
+        {"root's, for another user", 0, 040755, 1000, ""},
+        {"ours", 1000, 040700, 1000, ""},
+        {"ours, shared with our group", 1000, 042775, 1000, ""},
+        {"root's /tmp, as root", 0, 041777, 0, ""},
+        {"root's /tmp, for another user", 0, 041777, 1000,
+         "/f/ may be written by others (mode 1777) and does not belong to this user"},
+        {"root's, group-writable", 0, 040775, 1000,
+         "/f/ may be written by others (mode 0775) and does not belong to this user"},
+        {"a stranger's", 110, 040755, 0,
+         "/f/ belongs to user 110, not to this user (0) or root: its owner could swap the file"},
+        {"a stranger's, for another user", 110, 040755, 1000,
+         "/f/ belongs to user 110, not to this user (1000) or root: its owner could swap the file"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(FolderRefusal("/f/", row.owner, row.mode, row.us), row.refusal) << row.legend;
+}
+
+// A folder given through a symbolic link is refused, naming it, and nothing
+// is written where the link points.
+TEST(Metrics, AFolderThatIsALinkIsRefused)
+{
+    std::string folder = ::testing::TempDir() + "kerovant-metrics-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const std::string target = folder + "/elsewhere";
+    const std::string link = folder + "/textfile";
+    ASSERT_EQ(::mkdir(target.c_str(), 0755), 0);
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+
+    CMetricsFileWriter writer;
+    std::string error;
+    EXPECT_FALSE(writer.Open(link + "/clock.prom", error));
+    EXPECT_EQ(error,
+              "refusing to write the metrics in the folder " + link +
+                  "/: it is a symbolic link, which is not followed; name the folder it points to");
+    EXPECT_FALSE(writer.Open(link + "//clock.prom", error)) << "a slash at the end follows no link";
+    EXPECT_TRUE(Contains(error, "it is a symbolic link")) << error;
+    EXPECT_TRUE(FolderEntries(target).empty());
+    EXPECT_FALSE(writer.Open(target + "/", error));
+    EXPECT_EQ(error, "--metrics takes a file in a folder, not the folder " + target + "/");
+
+    ::unlink(link.c_str());
+    ::rmdir(target.c_str());
     ::rmdir(folder.c_str());
 }
 

@@ -165,6 +165,78 @@ TEST(LinkTrace, TheFileGetsEveryEventInOrder)
     EXPECT_NE(error.find("No such file"), std::string::npos) << error;
 }
 
+// A run of lines that differ in their time alone is its first line and a
+// count, with the time of the last; a run of two stays as it is.
+TEST(LinkTrace, RepeatsAreFolded)
+{
+    const std::string etx = " <- frame rejected  <ETX>  no frame started";
+    const std::string ack = " <- ACK received    AF hello";
+    struct Row {
+        const char* legend;
+        std::vector<std::string> in;
+        std::vector<std::string> out;
+    };
+    const Row rows[] = {
+        {"a run",
+         {"0000000001" + etx, "0000000002" + etx, "0000000003" + etx, "0000000004" + etx, "0000000009" + ack},
+         {"0000000001" + etx, "0000000004 -- repeated        3 times", "0000000009" + ack}},
+        {"a run of two",
+         {"0000000001" + etx, "0000000002" + etx, "0000000009" + ack},
+         {"0000000001" + etx, "0000000002" + etx, "0000000009" + ack}},
+        {"a run at the end",
+         {"0000000009" + ack, "0000000011" + etx, "0000000012" + etx, "0000000013" + etx},
+         {"0000000009" + ack, "0000000011" + etx, "0000000013 -- repeated        2 times"}},
+        {"no run",
+         {"0000000001" + etx, "0000000009" + ack, "0000000011" + etx},
+         {"0000000001" + etx, "0000000009" + ack, "0000000011" + etx}},
+    };
+    for (const Row& row : rows) {
+        CLinkTraceRepeats repeats;
+        std::vector<std::string> out;
+        for (const std::string& line : row.in)
+            repeats.Add(line, out);
+        repeats.Finish(out);
+        EXPECT_EQ(out, row.out) << row.legend;
+    }
+
+    // The file: a clock streaming one stray byte fills two lines.
+    const std::string path = TempPath("repeats.txt");
+    CLinkTraceFile file;
+    std::string error;
+    ASSERT_TRUE(file.Open(path, &error)) << error;
+    for (int i = 1; i <= 5000; ++i)
+        file.OnLinkEvent(Event(Kind::FrameRejected, std::chrono::microseconds(i), Direction::FromClock, 0, {kEtx},
+                               "no frame started"));
+    ASSERT_TRUE(file.Close(&error)) << error;
+    const std::vector<std::string> lines = ReadLines(path);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(10), etx);
+    EXPECT_EQ(lines[1].substr(10), " -- repeated        4999 times");
+    std::remove(path.c_str());
+}
+
+// Neither the trace nor the ring's copy is written through a symbolic link.
+TEST(LinkTrace, ALinkAtTheTraceFileIsNotFollowed)
+{
+    const std::string target = TempPath("target.txt");
+    const std::string link = TempPath("link.txt");
+    {
+        std::ofstream(target) << "kept\n";
+    }
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    const std::string refusal = "it is a symbolic link, which is not followed; name the file it points to";
+    std::string error;
+    CLinkTraceFile file;
+    EXPECT_FALSE(file.Open(link, &error));
+    EXPECT_EQ(error, refusal);
+    error.clear();
+    EXPECT_FALSE(CLinkTraceRing().Save(link, &error));
+    EXPECT_EQ(error, refusal);
+    EXPECT_EQ(ReadLines(target), std::vector<std::string>{"kept"});
+    std::remove(link.c_str());
+    std::remove(target.c_str());
+}
+
 TEST(LinkTrace, ObserversCombined)
 {
     auto one = std::make_shared<CLinkTraceRing>();

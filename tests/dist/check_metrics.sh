@@ -71,6 +71,13 @@ if [ "$mode" = unit ]; then
     mkdir -p "$scratch/units"
     sed "s|^ExecStart=kerovant-cli |ExecStart=$cli |" "$third" >"$scratch/units/$(basename "$third")"
     grep -q "^ExecStart=$cli " "$scratch/units/$(basename "$third")" || { echo "FAIL: no ExecStart=kerovant-cli"; exit 1; }
+    # The file a crash leaves behind is removed when the unit stops: the
+    # same file watch writes.
+    metrics=$(sed -n 's/^ExecStart=.* --metrics \([^ ]*\).*/\1/p' "$third")
+    grep -qxF -- "ExecStopPost=-/bin/rm -f $metrics" "$third" || {
+        echo "FAIL: no ExecStopPost=-/bin/rm -f $metrics"
+        exit 1
+    }
     output=$(cd "$scratch/units" && systemd-analyze verify --man=no "$scratch/units/$(basename "$third")" 2>&1)
     status=$?
     if [ $status -ne 0 ] || [ -n "$output" ]; then

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -210,6 +211,28 @@ TEST(PortAccess, BusyAdviceForAServiceAndForAProgram)
 
     EXPECT_EQ(BusyAdvice("/dev/ttyUSB0", {{900, "minicom"}}),
               "/dev/ttyUSB0 is in use by minicom (process 900): close that program and try again.");
+}
+
+// A device the system forbids this process (EPERM: a service's device list
+// fixed before the device existed) ends watch for a restart; one its
+// permissions forbid (EACCES) may be let in while it waits.
+TEST(PortAccess, OnlyTheSystemsRefusalLastsUntilARestart)
+{
+    struct Row {
+        PortState state;
+        int openError;
+        bool untilRestart;
+    };
+    const Row rows[] = {
+        {PortState::PermissionDenied, EPERM, true},
+        {PortState::PermissionDenied, EACCES, false},
+        {PortState::NoBridge, ENOENT, false},
+        {PortState::Busy, EBUSY, false},
+        {PortState::Open, 0, false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(DeviceForbiddenUntilRestart(row.state, row.openError), row.untilRestart)
+            << static_cast<int>(row.state) << " " << row.openError;
 }
 
 }  // namespace

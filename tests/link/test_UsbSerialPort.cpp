@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <string>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -178,6 +180,7 @@ TEST(UsbSerialPortOpen, FailedOpensReadAsSilenceWithTheirReason)
     CUsbSerialPort missing;
     missing.Open(SettingsFor("/dev/kerovant-no-such-device"));
     EXPECT_EQ(missing.State(), PortState::NoBridge);
+    EXPECT_EQ(missing.OpenError(), ENOENT);
     EXPECT_FALSE(missing.BytesAvailable());
     EXPECT_EQ(missing.ReadByte(), 0);
     const uint8_t frame[] = {kStx, 'A', 'F', '8', '7', kEtx};
@@ -198,6 +201,40 @@ TEST(UsbSerialPortOpen, FailedOpensReadAsSilenceWithTheirReason)
     EXPECT_FALSE(plainFile.BytesAvailable());
     ::close(fd);
     ::unlink(path);
+}
+
+// A device opened by mistake is left with the line settings it had: set up
+// for the clock while open, as found after Close.
+TEST(UsbSerialPortOpen, TheLineIsPutBackAsFoundOnClose)
+{
+    Pty pty;
+    ASSERT_FALSE(pty.slavePath.empty()) << "openpty failed";
+    termios found{};
+    ASSERT_EQ(::tcgetattr(pty.slave, &found), 0);
+    found.c_lflag |= ICANON | ECHO;
+    found.c_iflag |= ICRNL | IXON;  // a pseudo-terminal keeps no c_cflag of its own
+    found.c_cc[VMIN] = 4;
+    ::cfsetispeed(&found, B9600);
+    ::cfsetospeed(&found, B9600);
+    ASSERT_EQ(::tcsetattr(pty.slave, TCSANOW, &found), 0);
+
+    CUsbSerialPort port;
+    port.Open(SettingsFor(pty.slavePath));
+    ASSERT_EQ(port.State(), PortState::Open);
+    termios line{};
+    ASSERT_EQ(::tcgetattr(pty.slave, &line), 0);
+    EXPECT_EQ(::cfgetospeed(&line), B57600);
+    EXPECT_EQ(line.c_iflag & (ICRNL | IXON), 0u);
+    EXPECT_EQ(line.c_lflag & (ICANON | ECHO), 0u);
+    EXPECT_EQ(line.c_cc[VMIN], 0);
+
+    port.Close();
+    ASSERT_EQ(::tcgetattr(pty.slave, &line), 0);
+    EXPECT_EQ(::cfgetispeed(&line), B9600);
+    EXPECT_EQ(::cfgetospeed(&line), B9600);
+    EXPECT_EQ(line.c_iflag & (ICRNL | IXON), static_cast<tcflag_t>(ICRNL | IXON));
+    EXPECT_EQ(line.c_lflag & (ICANON | ECHO), static_cast<tcflag_t>(ICANON | ECHO));
+    EXPECT_EQ(line.c_cc[VMIN], 4);
 }
 
 TEST_F(UsbSerialPortPty, FarEndClosedReadsAsSilenceWithoutSpinning)
