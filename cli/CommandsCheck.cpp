@@ -11,6 +11,7 @@
 #include "DstConvert.h"
 #include "DstPreview.h"
 #include "DstZoneData.h"
+#include "TerminalText.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -78,7 +79,9 @@ int Report(const CheckResult& result, bool json)
         performance =
             " | offset=" + std::string(value) + "s;" + Threshold(*result.warning) + ";" + Threshold(*result.critical);
     }
-    std::printf("%s - %s%s\n", kWords[result.state], result.reason.c_str(), performance.c_str());
+    // One line: a reason that carries another program's name or a file's
+    // text cannot break it or reach the terminal's controls.
+    std::printf("%s - %s%s\n", kWords[result.state], EscapeControls(result.reason).c_str(), performance.c_str());
     std::fflush(stdout);
     return result.state;
 }
@@ -148,7 +151,9 @@ int RunCheck(CClockSession& session, const Invocation& run)
     result.critical = critical;
     const std::chrono::sys_seconds now = Now();
     if (run.Has("zone") && !ZoneStandardOffset(result.zone, now))
-        return finish(kUnknown, "unknown time zone '" + result.zone + "'");
+        return finish(kUnknown,
+                      "--zone: unknown time zone '" + result.zone +
+                          "'; name a zone of the tz database such as Europe/Berlin, or an offset such as UTC+01:00");
 
     // The session's messages make the reason of the one line.
     CaptureErrors(true);

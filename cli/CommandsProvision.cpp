@@ -17,6 +17,8 @@
 // that comes while a clock is being worked on makes that clock a failed row.
 #include "CliCommands.h"
 
+#include "TerminalText.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -209,7 +211,7 @@ void PrintRow(const ClockRow& row)
     line += " on " + row.port + ": " + row.result;
     if (row.offsetSeconds)
         line += ", offset " + Offset(*row.offsetSeconds) + " s";
-    std::printf("%s\n", line.c_str());
+    std::printf("%s\n", EscapeControls(line).c_str());
 }
 
 std::string Clocks(size_t n)
