@@ -36,6 +36,9 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
+#include <limits>
+
 bool CKerovantDlg::CommandAllowed() const
 {
     // A second command inside the first would open its dialog inside the
@@ -146,7 +149,10 @@ void CKerovantDlg::SetIlluminationFromSlider()
 void CKerovantDlg::SetTimeZone()
 {
     ChangeConfig(kStrErrorSettingConfig, [this](const ClockConfig& read) -> ConfigEdit {
-        exchange_.bias = ClockStandardBias(read);
+        // The dialog's fields hold at most 23:59:59; a bias beyond 32 bits
+        // shows as the largest one rather than folded onto a small one.
+        exchange_.bias = static_cast<int32_t>(std::clamp<int64_t>(
+            ClockStandardBias(read), std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
         CTzDlg dialog(this, exchange_);
         if (RunModal(dialog) != QDialog::Accepted)
             return {};

@@ -204,6 +204,10 @@ void CKerovantDlg::BuildControls()
     offlineReason_->setWordWrap(true);
     offlineReason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     offlineReason_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Composed of texts from outside (another program's name, a device's
+    // path): shown as they are, never read as markup.
+    for (QLabel* line : {offlineReason_, clockOffset_, firmwareVersion_, serialNumber_})
+        line->setTextFormat(Qt::PlainText);
 
     illumination_ = new CValueSlider(Qt::Horizontal, this);
     SetControlId(illumination_, kIdIllumination, "illumination");

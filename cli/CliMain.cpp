@@ -23,7 +23,9 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <clocale>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <optional>
@@ -34,6 +36,14 @@
 // handler may store to and another thread may read.
 std::atomic<int> g_interrupted{0};
 static_assert(std::atomic<int>::is_always_lock_free);
+
+namespace {
+
+// The longest --timeout: a week, long enough for any wait or watched run
+// and far inside what the deadline's clock can count.
+constexpr int kLongestTimeoutSeconds = 7 * 24 * 3600;
+
+}  // namespace
 
 std::string Text(const QString& text)
 {
@@ -122,7 +132,8 @@ struct GlobalOptions {
     QCommandLineOption timeout{QStringLiteral("timeout"),
                                QStringLiteral("Give up waiting for the clock after this long (default: when "
                                               "the link gives up, about 3 s); for watch, the whole run's length "
-                                              "(default: until interrupted)."),
+                                              "(default: until interrupted). At most a week (604800 s); "
+                                              "more is taken as a week."),
                                QStringLiteral("SECONDS")};
     QCommandLineOption trace{QStringLiteral("trace"),
                              QStringLiteral("Write every frame and event of the link to FILE, one line each."),
@@ -302,8 +313,13 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     if (const auto timeout = value(global.timeout)) {
         bool ok = false;
         run.timeoutSeconds = timeout->toDouble(&ok);
-        if (!ok || !(run.timeoutSeconds > 0))
-            return usage(QStringLiteral("--timeout takes a positive number of seconds"));
+        if (!ok || !(run.timeoutSeconds > 0) || !std::isfinite(run.timeoutSeconds))
+            return usage(QStringLiteral("--timeout takes a positive number of seconds (at most %1), not '%2'")
+                             .arg(kLongestTimeoutSeconds)
+                             .arg(*timeout));
+        // Longer runs are taken as the longest: the deadline stays a time
+        // the clocks can count to.
+        run.timeoutSeconds = std::min(run.timeoutSeconds, double{kLongestTimeoutSeconds});
     }
     if (const auto trace = value(global.trace)) {
         if (trace->isEmpty())

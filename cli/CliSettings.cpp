@@ -4,6 +4,7 @@
 #include "CustomDate.h"
 #include "DstConvert.h"
 #include "DstPreview.h"
+#include "DstZoneData.h"
 #include "DstZoneImport.h"
 #include "HandCommands.h"
 #include "RuleText.h"
@@ -11,6 +12,8 @@
 
 #include <QDateTime>
 #include <QTimeZone>
+
+#include <map>
 
 namespace {
 
@@ -53,11 +56,11 @@ Checked<TimeZoneChoice> ParseTimeZoneArgument(std::string_view text, std::chrono
             return Refusal{"time zone offset " + span.error};
         return TimeZoneChoice{*span.seconds, {}};
     }
-    const QTimeZone zone(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    if (!zone.isValid())
-        return Refusal{"unknown time zone " + Quoted(text) +
+    if (!IsKnownZoneId(text))
+        return Refusal{"set timezone: unknown time zone " + Quoted(text) +
                        ": name a zone of the tz database such as Europe/Berlin or America/New_York, or an offset "
                        "such as +01:00 or -05:30."};
+    const QTimeZone zone(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     // As picking the zone in the time zone dialog: its base bias into the
     // fields, the fields into the bias.
     const QDateTime at = QDateTime::fromSecsSinceEpoch(now.time_since_epoch().count(), QTimeZone::utc());
@@ -161,7 +164,9 @@ Checked<DstOutcome> ApplyDst(const ClockConfig& config, const DstRequest& reques
         const DstZoneImport imported =
             request.kind == DstRequest::Kind::System ? ImportSystemDstZone(now) : ImportDstZone(request.zoneId, now);
         if (!imported.found)
-            return Refusal{imported.message};
+            return Refusal{request.kind == DstRequest::Kind::Zone ? "set dst zone: " + imported.message +
+                                   " Name a zone of the tz database such as Europe/Berlin or America/New_York."
+                                                                  : imported.message};
         // A zone without daylight saving turns it off, as the dialog's import
         // does.
         outcome.importNote = imported.hasDst
@@ -262,12 +267,20 @@ Checked<unsigned> ParseNudgeCount(std::string_view text)
     return static_cast<unsigned>(count);
 }
 
+std::optional<std::string> CheckIllumination(unsigned level)
+{
+    if (level > kIlluminationMax)
+        return "give a level from 0 to " + std::to_string(kIlluminationMax) + ".";
+    return std::nullopt;
+}
+
 Checked<uint8_t> ParseIllumination(std::string_view text)
 {
     const int level = Number(text, 2);
-    if (level < 0 || static_cast<unsigned>(level) > kIlluminationMax)
-        return Refusal{"illumination " + Quoted(text) + ": give a level from 0 to " + std::to_string(kIlluminationMax) +
-                       "."};
+    const std::optional<std::string> problem =
+        level < 0 ? CheckIllumination(kIlluminationMax + 1) : CheckIllumination(static_cast<unsigned>(level));
+    if (problem)
+        return Refusal{"illumination " + Quoted(text) + ": " + *problem};
     return static_cast<uint8_t>(level);
 }
 
@@ -294,4 +307,90 @@ void ApplyTimeCodeDate(ClockConfig& config, bool on)
     // Both copies of the flag alike, as the time code settings dialog does.
     config.useTimeCodeDate() = on ? 1 : 0;
     config.useTimeCodeDateAlt() = on ? 1 : 0;
+}
+
+namespace {
+
+// The configuration field behind each control of the rule editor that a
+// refusal can give the focus to.
+std::string DstField(DstId focus)
+{
+    switch (focus) {
+    case DstId::StartWeek1: return "dstStartWeek";
+    case DstId::StartDayOfWeek: return "dstStartDayOfWeek";
+    case DstId::StartMonth: return "dstStartMonth";
+    case DstId::StartDay: return "dstStartDay";
+    case DstId::StartHour: return "dstStartHour";
+    case DstId::StartMinute: return "dstStartMinute";
+    case DstId::StartSecond: return "dstStartSecond";
+    case DstId::EndWeek1: return "dstEndWeek";
+    case DstId::EndDayOfWeek: return "dstEndDayOfWeek";
+    case DstId::EndMonth: return "dstEndMonth";
+    case DstId::EndDay: return "dstEndDay";
+    case DstId::EndHour: return "dstEndHour";
+    case DstId::EndMinute: return "dstEndMinute";
+    case DstId::EndSecond: return "dstEndSecond";
+    default: return "dstMode";
+    }
+}
+
+// The value a rule field holds, for the message.
+unsigned DstFieldValue(const ClockConfig& c, const std::string& field)
+{
+    const std::map<std::string, unsigned> values = {
+        {"dstStartWeek", c.dstStartWeek},
+        {"dstStartDayOfWeek", c.dstStartDayOfWeek},
+        {"dstStartMonth", c.dstStartMonth},
+        {"dstStartDay", c.dstStartDay},
+        {"dstStartHour", c.dstStartHour},
+        {"dstStartMinute", c.dstStartMinute},
+        {"dstStartSecond", c.dstStartSecond},
+        {"dstEndWeek", c.dstEndWeek},
+        {"dstEndDayOfWeek", c.dstEndDayOfWeek},
+        {"dstEndMonth", c.dstEndMonth},
+        {"dstEndDay", c.dstEndDay},
+        {"dstEndHour", c.dstEndHour},
+        {"dstEndMinute", c.dstEndMinute},
+        {"dstEndSecond", c.dstEndSecond},
+    };
+    const auto it = values.find(field);
+    return it == values.end() ? c.dstMode : it->second;
+}
+
+}  // namespace
+
+std::optional<FieldRefusal> CheckConfigValues(const ClockConfig& config, bool hasIllumination)
+{
+    // "why, found 13.": the check's own words, then the value held.
+    const auto refuse = [](const char* field, std::string why, uint64_t value) {
+        if (!why.empty() && why.back() == '.')
+            why.pop_back();
+        return FieldRefusal{field, why + ", found " + std::to_string(value) + "."};
+    };
+    // What the offset and --shift arguments take: hours up to kBiasHoursMax.
+    constexpr uint32_t kMostBiasSeconds = kBiasHoursMax * 3600 + 59 * 60 + 59;
+    const std::string biasRange = "runs from 0 to " + std::to_string(kMostBiasSeconds) + " seconds (23:59:59)";
+    if (config.biasSeconds > kMostBiasSeconds)
+        return refuse("biasSeconds", "the time zone bias " + biasRange, config.biasSeconds);
+    if (config.dstBiasSeconds > kMostBiasSeconds)
+        return refuse("dstBiasSeconds", "the daylight-saving shift " + biasRange, config.dstBiasSeconds);
+    if (config.dstMode != kDstDisabled && config.dstMode != kDstByWeekday && config.dstMode != kDstByDate)
+        return refuse("dstMode", "expected 0 (off), 8 (weekday rules) or 16 (fixed dates)", config.dstMode);
+    if (config.dstMode != kDstDisabled) {
+        // The rules loaded into the editor and OK pressed, as set dst does
+        // with rules typed on the command line.
+        DstEditor editor(DstSettingsFromConfig(config));
+        const DstOkResult ok = editor.Ok();
+        if (!ok.accepted) {
+            const std::string field = ok.refusal ? DstField(ok.refusal->focus) : std::string("dstMode");
+            return refuse(field.c_str(), ok.refusal ? ok.refusal->message : std::string("the rules were refused"),
+                          DstFieldValue(config, field));
+        }
+    }
+    if (hasIllumination)
+        if (const std::optional<std::string> problem = CheckIllumination(config.illumination))
+            return refuse("illumination", *problem, config.illumination);
+    if (config.handMotion > kHandsStopped)
+        return refuse("handMotion", "expected 0 (sweep), 1 (step) or 2 (stopped)", config.handMotion);
+    return std::nullopt;
 }

@@ -107,6 +107,8 @@ Checked<unsigned> ParseNudgeCount(std::string_view text);
 inline constexpr unsigned kIlluminationMax = 12;
 
 Checked<uint8_t> ParseIllumination(std::string_view text);
+// The level's range: "give a level from 0 to 12.", none within it.
+std::optional<std::string> CheckIllumination(unsigned level);
 // "on" or "off".
 Checked<bool> ParseOnOff(std::string_view text, std::string_view what);
 // "sweep" (0) or "step" (1).
@@ -114,3 +116,20 @@ Checked<uint8_t> ParseMotion(std::string_view text);
 
 // The time code settings command's change: both date flags alike.
 void ApplyTimeCodeDate(ClockConfig& config, bool on);
+
+// --- a whole configuration (profiles) ---
+
+// A field outside what the setters take, named as ClockCodec.h names it
+// ("dstStartMonth"), and why.
+struct FieldRefusal {
+    std::string field;
+    std::string message;
+};
+
+// Checks each value of a configuration as the setters check what they are
+// given: the time zone bias and the daylight-saving shift within 23:59:59
+// (set timezone, set dst --shift), the daylight-saving mode and rules as the
+// rule editor's OK takes them (set dst), the illumination level (only when
+// there is one) and the hand motion. The first field refused, none when all
+// pass.
+std::optional<FieldRefusal> CheckConfigValues(const ClockConfig& config, bool hasIllumination);

@@ -2,6 +2,7 @@
 
 #include "PortAccess.h"
 #include "StatusText.h"
+#include "TerminalText.h"
 
 #include <csignal>
 #include <cstring>
@@ -20,7 +21,7 @@ void PrintError(const std::string& text)
 {
     g_lastError = text;
     if (!g_captureErrors)
-        std::fprintf(stderr, "kerovant-cli: %s\n", text.c_str());
+        std::fprintf(stderr, "kerovant-cli: %s\n", EscapeControls(text, LineBreaks::Keep).c_str());
 }
 
 void CaptureErrors(bool capture)
@@ -82,7 +83,8 @@ CClockSession::CClockSession(Options options)
                       std::lock_guard<std::mutex> lock(failures->mutex);
                       failures->last = message->Text();
                       if (!failures->quiet)
-                          std::fprintf(stderr, "%s: %s\n", message->Caption().c_str(), message->Text().c_str());
+                          std::fprintf(stderr, "%s: %s\n", message->Caption().c_str(),
+                                       EscapeControls(message->Text(), LineBreaks::Keep).c_str());
                   }
                   message->Dismiss();
               };

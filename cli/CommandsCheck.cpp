@@ -17,6 +17,7 @@
 #include "NumberText.h"
 #include "PluginRange.h"
 #include "StatusText.h"
+#include "TerminalText.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -119,9 +120,12 @@ int Report(const CheckResult& result, bool json)
         PrintJson(object);
         return result.state;
     }
-    std::printf("%s - %s%s\n", kWords[result.state], result.reason.c_str(), PerformanceData(result).c_str());
+    // One line: a reason that carries another program's name or a file's
+    // text cannot break it or reach the terminal's controls.
+    std::printf("%s - %s%s\n", kWords[result.state], EscapeControls(result.reason).c_str(),
+                PerformanceData(result).c_str());
     for (const std::string& line : result.details)
-        std::printf("%s\n", line.c_str());
+        std::printf("%s\n", EscapeControls(line).c_str());
     std::fflush(stdout);
     return result.state;
 }
@@ -225,7 +229,9 @@ int RunCheck(CClockSession& session, const Invocation& run)
     result.critical = critical;
     const std::chrono::sys_seconds now = Now();
     if (run.Has("zone") && !ZoneStandardOffset(result.zone, now))
-        return finish(kUnknown, "unknown time zone '" + result.zone + "'");
+        return finish(kUnknown,
+                      "--zone: unknown time zone '" + result.zone +
+                          "'; name a zone of the tz database such as Europe/Berlin, or an offset such as UTC+01:00");
 
     // The whole run is bounded: at the end of --timeout one CRITICAL line
     // says what was awaited. A monitor's SIGTERM or a Ctrl-C cut the check

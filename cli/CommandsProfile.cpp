@@ -104,12 +104,12 @@ int ReadProfileFile(const std::string& file, Profile& profile, std::string* byte
     std::istream& source = file == "-" ? std::cin : in;
     // A profile is a few kilobytes; anything far larger is no profile, and
     // is not read whole into memory to find that out.
-    constexpr size_t kLargestProfile = 1 << 20;
+    constexpr size_t kLargestProfile = 64 << 10;
     std::string text(kLargestProfile + 1, '\0');
     source.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<size_t>(source.gcount()));
     if (text.size() > kLargestProfile) {
-        PrintError(name + " is larger than a profile can be (1 MiB).");
+        PrintError(name + " is larger than a profile can be (64 KiB).");
         return kExitUsage;
     }
     const ProfileImport imported = ImportProfile(text);

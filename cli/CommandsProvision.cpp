@@ -33,6 +33,8 @@
 #include <QByteArrayView>
 #include <QCryptographicHash>
 
+#include "TerminalText.h"
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -265,7 +267,7 @@ void PrintRow(const ClockRow& row)
     line += " on " + row.port + ": " + row.result;
     if (row.offsetSeconds)
         line += ", offset " + Offset(*row.offsetSeconds) + " s";
-    std::printf("%s\n", line.c_str());
+    std::printf("%s\n", EscapeControls(line).c_str());
 }
 
 std::string Clocks(size_t n)

@@ -1,5 +1,6 @@
 #include "Profile.h"
 
+#include "CliSettings.h"
 #include "ClockCodec.h"
 #include "ConfigText.h"
 #include "Frame.h"
@@ -11,9 +12,11 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace {
@@ -73,6 +76,55 @@ std::string FirmwareString(const FirmwareVersion& f)
 }
 
 // --- import ---
+
+// A profile nests three deep (the document, "config", "tcOptions"), with
+// room for what people put into the summary, which is not read; its longest
+// key has 17 characters. Text far beyond that is no profile, and is refused
+// before the JSON parser builds it up in memory.
+constexpr int kDeepestNesting = 8;
+constexpr size_t kLongestKey = 64;
+constexpr size_t kLongestString = 1024;
+
+// The bytes looked over once, strings skipped: the first place that nests
+// deeper or holds a longer key or string than a profile can, or nothing.
+std::optional<std::string> PreScan(std::string_view text)
+{
+    int line = 1;
+    int depth = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch == '\n') {
+            ++line;
+        } else if (ch == '{' || ch == '[') {
+            if (++depth > kDeepestNesting)
+                return "line " + std::to_string(line) + ": nested deeper than a profile goes (" +
+                    std::to_string(kDeepestNesting) + " levels of {} and []).";
+        } else if (ch == '}' || ch == ']') {
+            --depth;
+        } else if (ch == '"') {
+            const int startLine = line;
+            const size_t start = ++i;
+            while (i < text.size() && text[i] != '"') {
+                if (text[i] == '\n')
+                    ++line;
+                i += text[i] == '\\' ? 2 : 1;
+            }
+            const size_t length = std::min(i, text.size()) - start;
+            size_t next = i + 1;
+            while (next < text.size() &&
+                   (text[next] == ' ' || text[next] == '\t' || text[next] == '\r' || text[next] == '\n'))
+                ++next;
+            const bool key = next < text.size() && text[next] == ':';
+            if (key && length > kLongestKey)
+                return "line " + std::to_string(startLine) + ": a key of " + std::to_string(length) +
+                    " characters; a profile's keys have at most " + std::to_string(kLongestKey) + ".";
+            if (length > kLongestString)
+                return "line " + std::to_string(startLine) + ": a text of " + std::to_string(length) +
+                    " characters; a profile's texts have at most " + std::to_string(kLongestString) + ".";
+        }
+    }
+    return std::nullopt;
+}
 
 // Where each key of the document stands: its line, by its path
 // ("config.dstMode"), and the first key that appears twice in one object.
@@ -214,7 +266,10 @@ public:
     int LineOf(const std::string& path) const
     {
         // A missing field's line is that of the object it belongs in.
-        // A list's item stands on the list's line.
+        // A list's item stands on the list's line. A key that holds a '['
+        // is found as it is.
+        if (const auto it = keys_.lines.find(path); it != keys_.lines.end())
+            return it->second;
         std::string at = path.substr(0, path.find('['));
         for (;;) {
             if (const auto it = keys_.lines.find(at); it != keys_.lines.end())
@@ -401,6 +456,10 @@ std::string ExportProfile(const ClockConfig& config, const ProfileClock& clock)
 ProfileImport ImportProfile(std::string_view text)
 {
     ProfileImport result;
+    if (std::optional<std::string> refused = PreScan(text)) {
+        result.error = std::move(*refused);
+        return result;
+    }
     QJsonParseError parseError;
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray(text.data(), static_cast<qsizetype>(text.size())), &parseError);
@@ -447,6 +506,9 @@ ProfileImport ImportProfile(std::string_view text)
         VisitConfig(configReader, profile.config, 2);
         profile.hasIllumination = configReader.HasIllumination();
         RefuseUnknownKeys(reader, fields, "config", configReader.Seen());
+        // Each value as the setters would take it, before anything is sent.
+        if (const std::optional<FieldRefusal> refusal = CheckConfigValues(profile.config, profile.hasIllumination))
+            reader.Fail("config." + refusal->field, refusal->message);
         result.profile = profile;
     } catch (const ImportError& error) {
         result.error = error.message;

@@ -16,9 +16,12 @@
 //
 // Import is strict, because a profile is meant to be edited by hand: the
 // file must be JSON, of this format and version, with every field present
-// once, a whole number that fits its field (flags 0 or 1), and nothing
-// unknown; otherwise the error names the line and the field. The importer
-// is a plain function over the file's text.
+// once, a whole number that fits its field (flags 0 or 1) and that the
+// setters would take (CheckConfigValues, CliSettings.h: an illumination
+// level up to 12, a month of 1 to 12, ...), and nothing unknown; otherwise
+// the error names the line and the field. Text that nests deeper than a
+// profile or holds keys or strings far longer than its own is refused before
+// it is parsed. The importer is a plain function over the file's text.
 //
 // No state; safe from any thread.
 #pragma once

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -24,14 +25,31 @@ uint64_t WholeSeconds(const ClockTime& time)
     return (uint64_t{time.secondsHigh} << 32) | time.seconds;
 }
 
-// The median; the mean of the middle two for an even count.
+// A clock that reports a year before 2000 or from 2200 on was not set, or
+// sent a garbled time: no clock of this kind was made before 2000, and the
+// 40-bit count runs for some 34,000 years. Such a reading says nothing of
+// the offset and would only pull the median far away.
+constexpr std::chrono::sys_days kClockEpoch{std::chrono::year(1900) / 1 / 1};
+constexpr uint64_t kPlausibleFrom =
+    (std::chrono::sys_seconds(std::chrono::sys_days{std::chrono::year(2000) / 1 / 1}) - kClockEpoch).count();
+constexpr uint64_t kPlausibleBefore =
+    (std::chrono::sys_seconds(std::chrono::sys_days{std::chrono::year(2200) / 1 / 1}) - kClockEpoch).count();
+
+bool Plausible(const ClockTime& time)
+{
+    const uint64_t seconds = WholeSeconds(time);
+    return time.set && seconds >= kPlausibleFrom && seconds < kPlausibleBefore;
+}
+
+// The median; the mean of the middle two for an even count, taken without
+// an intermediate sum or difference that could leave 64 bits.
 nanoseconds Median(std::vector<nanoseconds> values)
 {
     std::sort(values.begin(), values.end());
     const size_t middle = values.size() / 2;
     if (values.size() % 2 != 0)
         return values[middle];
-    return values[middle - 1] + (values[middle] - values[middle - 1]) / 2;
+    return nanoseconds(std::midpoint(values[middle - 1].count(), values[middle].count()));
 }
 
 }  // namespace
@@ -71,7 +89,7 @@ ClockOffset EstimateClockOffset(const ClockTimeHistory& history, size_t window)
     std::vector<nanoseconds> values;
     if (fractions) {
         for (auto s = samples.rbegin(); s != samples.rend() && values.size() < window; ++s) {
-            if (s->utc.set)
+            if (Plausible(s->utc))
                 values.push_back(SampleOffset(*s));
         }
     } else {
@@ -82,7 +100,7 @@ ClockOffset EstimateClockOffset(const ClockTimeHistory& history, size_t window)
         for (size_t i = samples.size() - 1; i > 0 && values.size() < window; --i) {
             const ClockTimeSample& later = samples[i];
             const ClockTimeSample& earlier = samples[i - 1];
-            if (!later.utc.set || !earlier.utc.set || later.read != earlier.read + 1 ||
+            if (!Plausible(later.utc) || !Plausible(earlier.utc) || later.read != earlier.read + 1 ||
                 WholeSeconds(later.utc) != WholeSeconds(earlier.utc) + 1)
                 continue;
             const nanoseconds gap = (later.arrival - later.transmission) - (earlier.arrival - earlier.transmission);

@@ -60,7 +60,9 @@ struct ClockOffset {
 // The clock's offset from the latest readings of the history: the median of
 // the last `window` readings when the clock reports fractions, else of the
 // estimates from its last `window` seconds steps. Readings whose set flag is
-// 0 hold no time and are left out. Not known without a usable reading.
+// 0 hold no time and are left out, and so are readings of a year before
+// 2000 or from 2200 on (a clock not set, or a garbled reply). Not known
+// without a usable reading.
 ClockOffset EstimateClockOffset(const ClockTimeHistory& history, size_t window = kClockOffsetWindow);
 
 // "+0.004 s"; "about -0.05 s" for an approximate offset; from 10 s on, one

@@ -29,8 +29,9 @@ struct DstRuleSet {
     DstRule endRule;    // when daylight time ends
     DstRule startRule;  // when daylight time begins
     // The shift during daylight time in seconds; positive moves the clock
-    // forward.
-    int32_t daylightBias = 0;
+    // forward. 64 bits: the clock's record keeps a sign and a 32-bit
+    // magnitude, which a 32-bit value would fold onto a small shift.
+    int64_t daylightBias = 0;
 
     friend bool operator==(const DstRuleSet&, const DstRuleSet&) = default;
 };

@@ -53,9 +53,7 @@ DstSettings DstSettingsFromConfig(const ClockConfig& c)
                                  c.dstStartHour, c.dstStartMinute, c.dstStartSecond);
     s.rules.endRule = RuleFrom(c.dstMode, c.dstEndWeek, c.dstEndDay, c.dstEndDayOfWeek, c.dstEndMonth, c.dstEndHour,
                                c.dstEndMinute, c.dstEndSecond);
-    // A magnitude beyond the 32-bit signed range wraps, as the clock's
-    // record and the rule set have always exchanged it.
-    s.rules.daylightBias = static_cast<int32_t>(SignedSeconds(c.dstBiasPositive, c.dstBiasSeconds));
+    s.rules.daylightBias = SignedSeconds(c.dstBiasPositive, c.dstBiasSeconds);
     s.utcReference = c.dstUseUtc;
     return s;
 }

@@ -196,7 +196,7 @@ CDstDlg::CDstDlg(QWidget* parent, const DstRuleSet& rules, uint8_t utcReference,
 
 CDstDlg::~CDstDlg() = default;
 
-void CDstDlg::SetClockBias(int32_t seconds)
+void CDstDlg::SetClockBias(int64_t seconds)
 {
     clockBias_ = seconds;
     ShowPreview();

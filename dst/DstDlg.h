@@ -51,7 +51,7 @@ public:
 
     // The clock's time zone bias in seconds east of UTC: local rules change
     // on the clock's own face, so the preview counts from it. 0 until set.
-    void SetClockBias(int32_t seconds);
+    void SetClockBias(int64_t seconds);
     // Where the preview and the imports take the present moment from; the
     // computer's clock unless set (tests fix it).
     void SetUtcClock(UtcClock clock);
@@ -97,7 +97,7 @@ private:
 
     DstEditor editor_;
     uint8_t* mode_;
-    int32_t clockBias_ = 0;
+    int64_t clockBias_ = 0;
     UtcClock now_;
     // Set while Show writes into the controls, whose change signals then
     // report nothing to the editor.

@@ -33,11 +33,12 @@ Sentence DescribeChange(sys_seconds at, bool start, int64_t shift, bool utc, int
                     {Moment(at + seconds(offsetBefore)), applied});
 }
 
-Sentence FormatOffset(int32_t offset)
+Sentence FormatOffset(int64_t offset)
 {
-    const int magnitude = std::abs(offset);
-    char text[24];
-    std::snprintf(text, sizeof text, "UTC%c%02d:%02d", offset < 0 ? '-' : '+', magnitude / 3600, magnitude / 60 % 60);
+    const long long magnitude = std::llabs(offset);
+    char text[40];
+    std::snprintf(text, sizeof text, "UTC%c%02lld:%02lld", offset < 0 ? '-' : '+', magnitude / 3600,
+                  magnitude / 60 % 60);
     return Sentence::Verbatim(text);
 }
 
@@ -55,12 +56,12 @@ Sentence Event(bool there, const Sentence& description, bool start)
 
 }  // namespace
 
-int32_t ClockStandardBias(const ClockConfig& config)
+int64_t ClockStandardBias(const ClockConfig& config)
 {
-    return static_cast<int32_t>(SignedSeconds(config.biasPositive, config.biasSeconds));
+    return SignedSeconds(config.biasPositive, config.biasSeconds);
 }
 
-ClockConfig ClockConfigWith(const DstSettings& settings, int32_t standardBias)
+ClockConfig ClockConfigWith(const DstSettings& settings, int64_t standardBias)
 {
     ClockConfig config;
     config.biasPositive = standardBias < 0 ? 0 : 1;
@@ -196,7 +197,7 @@ DstPreview PreviewSentences(const DstShown& shown, const DstPreviewContext& cont
     if (what.empty() && !otherBias)
         what = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "from %1 UTC the zone's time is %2, the clock's %3"),
                         {Moment(*differs), FormatOffset(ZoneOffsetAt(*zone, *differs)),
-                         FormatOffset(static_cast<int32_t>(ClockOffsetAt(config, *differs)))});
+                         FormatOffset(ClockOffsetAt(config, *differs))});
     if (otherBias) {
         const Sentence bias(
             KEROVANT_TRANSLATE_NOOP("Kerovant", "the clock's time zone bias is %1, the zone's standard time %2"),

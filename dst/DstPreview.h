@@ -14,7 +14,7 @@
 struct DstPreviewContext {
     // The clock's time zone bias in seconds east of UTC: local rules change
     // at their time on the clock's own face.
-    int32_t standardBias = 0;
+    int64_t standardBias = 0;
     std::chrono::sys_seconds now;
     std::string zoneId;  // where the rules came from; empty for none
 };
@@ -36,10 +36,11 @@ struct DstPreview {
 
 DstPreview PreviewDst(const DstShown& shown, const DstPreviewContext& context);
 
-// The clock's time zone bias in seconds east of UTC.
-int32_t ClockStandardBias(const ClockConfig& config);
+// The clock's time zone bias in seconds east of UTC: the record's sign and
+// 32-bit magnitude, never folded into a smaller type.
+int64_t ClockStandardBias(const ClockConfig& config);
 
 // The configuration the clock would hold with these settings and its bias
 // as it stands, as the clock's configuration write leaves it: what the
 // preview and the year strip count with.
-ClockConfig ClockConfigWith(const DstSettings& settings, int32_t standardBias);
+ClockConfig ClockConfigWith(const DstSettings& settings, int64_t standardBias);

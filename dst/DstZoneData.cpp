@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <fstream>
 
 using namespace std::chrono;
 
@@ -53,6 +55,33 @@ int32_t SeasonalCorrection(const QTimeZone& zone, const QDateTime& at)
     return longestRun >= kSeasonSamples ? lowest : 0;
 }
 
+// The longest zone name of the tz data is some 30 characters.
+constexpr size_t kLongestZoneId = 100;
+
+bool IsZoneIdChar(char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_' || ch == '-' ||
+        ch == '+';
+}
+
+// A compiled zone file of the tz database, where the system keeps it: the
+// directories Qt reads zones from, $TZDIR first.
+bool IsZoneFile(std::string_view zoneId)
+{
+    std::vector<std::string> folders;
+    if (const char* tzdir = std::getenv("TZDIR"); tzdir && *tzdir)
+        folders.emplace_back(tzdir);
+    for (const char* folder : {"/usr/share/zoneinfo", "/usr/lib/zoneinfo", "/usr/share/lib/zoneinfo"})
+        folders.emplace_back(folder);
+    for (const std::string& folder : folders) {
+        std::ifstream file(folder + "/" + std::string(zoneId), std::ios::binary);
+        char magic[4] = {};
+        if (file.read(magic, sizeof magic) && std::string_view(magic, sizeof magic) == "TZif")
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int32_t ZoneStandardOffset(const QTimeZone& zone, sys_seconds at)
@@ -61,10 +90,31 @@ int32_t ZoneStandardOffset(const QTimeZone& zone, sys_seconds at)
     return zone.standardTimeOffset(when) + SeasonalCorrection(zone, when);
 }
 
+bool IsKnownZoneId(std::string_view zoneId)
+{
+    if (zoneId.empty() || zoneId.size() > kLongestZoneId)
+        return false;
+    if (zoneId.starts_with("UTC") && (zoneId.size() == 3 || zoneId[3] == '+' || zoneId[3] == '-'))
+        return ZoneNamed(zoneId).isValid();
+    // A path inside the tz database: its words of letters, digits and
+    // "_+-", never "." or "..".
+    for (size_t start = 0; start <= zoneId.size();) {
+        const size_t end = std::min(zoneId.find('/', start), zoneId.size());
+        const std::string_view word = zoneId.substr(start, end - start);
+        if (word.empty() || !std::all_of(word.begin(), word.end(), IsZoneIdChar) || word.front() == '-' ||
+            word.front() == '+')
+            return false;
+        start = end + 1;
+    }
+    return IsZoneFile(zoneId) && ZoneNamed(zoneId).isValid();
+}
+
 std::optional<int32_t> ZoneStandardOffset(std::string_view zoneId, sys_seconds at)
 {
+    if (!IsKnownZoneId(zoneId))
+        return std::nullopt;
     const QTimeZone zone = ZoneNamed(zoneId);
-    if (zoneId.empty() || !zone.isValid())
+    if (!zone.isValid())
         return std::nullopt;
     return ZoneStandardOffset(zone, at);
 }

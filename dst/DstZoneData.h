@@ -59,8 +59,15 @@ ZoneDstData ReadZoneDst(std::string_view zoneId, std::chrono::sys_seconds from, 
 // The zone's UTC offset at a moment of the range read.
 int32_t ZoneOffsetAt(const ZoneDstData& zone, std::chrono::sys_seconds at);
 
+// Whether a name the user gave names a zone: one of the tz data (a zone
+// file of the system's tz database, aliases such as US/Eastern included) or
+// a UTC offset as Qt names one ("UTC", "UTC+01:00", "UTC-5:30"). Qt itself
+// would take any other word as a POSIX TZ string, "Berlin" as UTC+00:00.
+bool IsKnownZoneId(std::string_view zoneId);
+
 // The zone's standard offset as the clock keeps it (see above), seconds
-// east, at a moment; none for a zone the tz data does not know.
+// east, at a moment; none for a zone the tz data does not know
+// (IsKnownZoneId).
 std::optional<int32_t> ZoneStandardOffset(std::string_view zoneId, std::chrono::sys_seconds at);
 int32_t ZoneStandardOffset(const QTimeZone& zone, std::chrono::sys_seconds at);
 

@@ -326,9 +326,25 @@ DstZoneImport NoDaylightSaving(DstZoneImport result)
 
 }  // namespace
 
-DstZoneImport ImportDstZone(std::string_view zoneId, sys_seconds now)
+namespace {
+
+DstZoneImport ImportZoneRules(std::string_view zoneId, sys_seconds now)
 {
     return ImportDstChanges(ReadZoneDst(zoneId, now, now + kDeriveSpan), IcuCurrentRules(zoneId), now);
+}
+
+}  // namespace
+
+DstZoneImport ImportDstZone(std::string_view zoneId, sys_seconds now)
+{
+    // A name the tz data does not know is no zone, though Qt would read it
+    // as a POSIX TZ string ("Berlin": UTC+00:00 without daylight saving).
+    if (!IsKnownZoneId(zoneId)) {
+        ZoneDstData unknown;
+        unknown.id = std::string(zoneId);
+        return ImportDstChanges(unknown, {}, now);
+    }
+    return ImportZoneRules(zoneId, now);
 }
 
 DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYearlyRule>& yearlyRules, sys_seconds now)
@@ -455,5 +471,7 @@ DstZoneImport ImportSystemDstZone(sys_seconds now)
             {Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "This computer names no time zone; nothing was imported."))});
         return result;
     }
-    return ImportDstZone(zoneId, now);
+    // The computer's own zone as the system names it, which may be a POSIX
+    // TZ string from $TZ.
+    return ImportZoneRules(zoneId, now);
 }

@@ -72,7 +72,8 @@ struct ZoneYearlyRule {
 };
 
 // Imports the named zone's rules as they stand at `now`: its changes over
-// the coming 28 years and ICU's yearly rules, through ImportDstChanges.
+// the coming 28 years and ICU's yearly rules, through ImportDstChanges. A
+// name that is no zone of the tz data (IsKnownZoneId) is not found.
 DstZoneImport ImportDstZone(std::string_view zoneId, std::chrono::sys_seconds now);
 
 // The conversion itself, without the tz data: turns a zone's changes (in

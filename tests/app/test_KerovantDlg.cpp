@@ -446,6 +446,10 @@ void TestKerovantDlg::offlineTextsShowAtOnce()
     QVERIFY(reason.contains(QLatin1String(kMissingDevice)));
     QVERIFY(!rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->isHidden());
     QCOMPARE(CKerovantDlg::OfflineTicks(), 1);
+    // Lines composed of texts from outside (another program's name in "in
+    // use by ...") are never read as markup.
+    for (const char* name : {"offlineReason", "clockOffset"})
+        QCOMPARE(rig.window->findChild<QLabel*>(QLatin1String(name))->textFormat(), Qt::PlainText);
 }
 
 void TestKerovantDlg::unpluggedClockNamesTheCause()

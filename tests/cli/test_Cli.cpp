@@ -366,6 +366,83 @@ TEST_F(CliTest, RefusedValuesSendNothing)
     EXPECT_EQ(Writes(Clock()), 0u);
 }
 
+// Input that is no zone, no profile or no time span: exit 2 (UNKNOWN, 3,
+// for check), the option or the line and field named, nothing sent, and no
+// control character of the input reaching the terminal.
+TEST_F(CliTest, BadInputIsRefusedAndNamed)
+{
+    ASSERT_EQ(RunCli(Port() + "set dst eu").status, 0);
+    const std::string good = TempPath("good.json");
+    ASSERT_EQ(RunCli(Port() + "export " + good).status, 0);
+    const std::string profileText = ReadFile(good);
+    const std::string profile = TempPath("bad.json");
+    struct Row {
+        const char* legend;
+        std::string arguments;  // {profile} stands for the profile below
+        std::string profile;    // written first when not empty
+        int status;
+        const char* says;
+    };
+    const Row rows[] = {
+        {"set timezone, a name outside the tz data", "set timezone Berlin", "", 2,
+         "kerovant-cli: set timezone: unknown time zone 'Berlin': name a zone of the tz database such as "
+         "Europe/Berlin or America/New_York, or an offset such as +01:00 or -05:30. Nothing was sent.\n"},
+        {"set dst zone, a name outside the tz data", "set dst zone Berlin", "", 2,
+         "kerovant-cli: set dst zone: The time zone \"Berlin\" is not in this computer's time zone data; nothing "
+         "was imported. Name a zone of the tz database such as Europe/Berlin or America/New_York. Nothing was "
+         "sent.\n"},
+        {"check --zone, a name outside the tz data", "check --zone Berlin", "", 3,
+         "UNKNOWN - --zone: unknown time zone 'Berlin'; name a zone of the tz database such as Europe/Berlin, or "
+         "an offset such as UTC+01:00\n"},
+        {"illumination 13", "import {profile}", Replace(profileText, "\"illumination\": 6", "\"illumination\": 13"), 2,
+         "kerovant-cli: {profile}, line 54: config.illumination: give a level from 0 to 12, found 13.\n"},
+        {"illumination 13, dry run", "import --dry-run {profile}",
+         Replace(profileText, "\"illumination\": 6", "\"illumination\": 13"), 2,
+         "kerovant-cli: {profile}, line 54: config.illumination: give a level from 0 to 12, found 13.\n"},
+        {"start month 13, dry run", "import --dry-run {profile}",
+         Replace(profileText, "\"dstStartMonth\": 3", "\"dstStartMonth\": 13"), 2,
+         "kerovant-cli: {profile}, line 32: config.dstStartMonth: Daylight savings time start: choose a month, "
+         "found 13.\n"},
+        {"a profile nested 1,000 deep", "import {profile}", std::string(1000, '[') + std::string(1000, ']'), 2,
+         "kerovant-cli: {profile}, line 1: nested deeper than a profile goes (8 levels of {} and []).\n"},
+        {"a key of 100 characters", "import {profile}", "{\n  \"" + std::string(100, 'k') + "\": 1\n}\n", 2,
+         "kerovant-cli: {profile}, line 2: a key of 100 characters; a profile's keys have at most 64.\n"},
+        {"a key that clears the screen", "import {profile}",
+         Replace(profileText, "\"valid\": 1,", "\"valid\": 1, \"\\u001b[2J\": 0,"), 2,
+         "kerovant-cli: {profile}, line 17: config.\\x1B[2J: unknown field.\n"},
+        {"--timeout inf", "--timeout inf status", "", 2,
+         "kerovant-cli: --timeout takes a positive number of seconds (at most 604800), not 'inf'\n"
+         "Try 'kerovant-cli --help'.\n"},
+        {"--timeout 1e300 is a week", "--timeout 1e300 status", "", 0, "Product:"},
+        {"--timeout 1e10 is a week", "--timeout 1e10 status", "", 0, "Product:"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        if (!row.profile.empty())
+            WriteFile(profile, row.profile);
+        Clock().ClearReceived();
+        const std::string arguments = std::regex_replace(row.arguments, std::regex("\\{profile\\}"), profile);
+        const CliRun run = RunCli(Port() + arguments);
+        EXPECT_EQ(run.status, row.status) << run.output;
+        const std::string says = std::regex_replace(row.says, std::regex("\\{profile\\}"), profile);
+        if (row.status == 0)
+            EXPECT_TRUE(Contains(run.output, says)) << run.output;
+        else
+            EXPECT_EQ(run.output, says);
+        EXPECT_EQ(Writes(Clock()), 0u);
+    }
+
+    // Another program's name in "in use by", with a control sequence in it.
+    PtyHolder holder("kv\x1b[2Jhold");
+    ASSERT_TRUE(holder.Holding());
+    const CliRun busy = RunCli("--port " + holder.DevicePath() + " status");
+    EXPECT_EQ(busy.status, 1);
+    EXPECT_TRUE(Contains(busy.output, " is in use by kv\\x1B[2Jhold (process ")) << busy.output;
+    EXPECT_FALSE(Contains(busy.output, "\x1b")) << busy.output;
+    std::remove(good.c_str());
+    std::remove(profile.c_str());
+}
+
 TEST_F(CliTest, HandsStepByStep)
 {
     // Nudging needs stopped hands, as the dialog's Forward does.
@@ -523,18 +600,22 @@ TEST_F(CliTest, ExportEditImport)
 
 TEST_F(CliTest, ImportReportsWhatTheClockDidNotKeep)
 {
-    // Daylight-saving rules the clock cannot keep (week 6): the write resets
-    // them, and the read-back names the fields.
+    // A clock that acknowledges the write but keeps its own rules: the
+    // read-back names the fields. (Rules no clock can keep, such as week 6,
+    // are refused before anything is sent; see BadInputIsRefusedAndNamed.)
     const std::string profile = TempPath("reset.json");
     ASSERT_EQ(RunCli(Port() + "set dst eu").status, 0);
     ASSERT_EQ(RunCli(Port() + "export " + profile).status, 0);
-    WriteFile(profile, Replace(ReadFile(profile), "\"dstStartWeek\": 5", "\"dstStartWeek\": 6"));
+    WriteFile(profile, Replace(ReadFile(profile), "\"dstStartWeek\": 5", "\"dstStartWeek\": 4"));
+    SimFaults faults;
+    faults.keepCode = kCmdWriteConfig;
+    Clock().SetFaults(faults);
     const CliRun run = RunCli(Port() + "import " + profile);
     EXPECT_EQ(run.status, 3) << run.output;
     EXPECT_TRUE(Contains(run.output, "the clock holds other values than the profile asked for: dstStartWeek"))
         << run.output;
-    EXPECT_TRUE(std::regex_search(run.output, std::regex("dstStartWeek +asked 6, holds 1"))) << run.output;
-    EXPECT_EQ(Clock().Config().dstStartWeek, 1) << "the defaults";
+    EXPECT_TRUE(std::regex_search(run.output, std::regex("dstStartWeek +asked 4, holds 5"))) << run.output;
+    EXPECT_EQ(Clock().Config().dstStartWeek, 5) << "the clock's own";
     std::remove(profile.c_str());
 }
 
@@ -969,7 +1050,8 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
         {"warning beyond critical", [](SimServer&) {}, "check --warning 3", 3,
          "^UNKNOWN - --warning 3 is beyond --critical 2\n$"},
         {"unknown zone", [](SimServer&) {}, "check --zone Mars/Olympus", 3,
-         "^UNKNOWN - unknown time zone 'Mars/Olympus'\n$"},
+         "^UNKNOWN - --zone: unknown time zone 'Mars/Olympus'; name a zone of the tz database such as "
+         "Europe/Berlin, or an offset such as UTC\\+01:00\n$"},
         {"an argument", [](SimServer&) {}, "check now", 3, "^UNKNOWN - check takes no arguments.*\n$"},
     };
     for (const Row& row : rows) {

@@ -52,7 +52,7 @@ TEST(CliSettings, TimeZoneFromAZoneOrAnOffset)
     const Row rows[] = {
         {"Europe/Berlin", 3600}, {"America/New_York", -18000}, {"Asia/Kolkata", 19800}, {"Europe/Dublin", 0},
         {"+05:45", 20700},       {"-05:30", -19800},           {"5:00", 18000},         {"+00:00:30", 30},
-        {"-23:59:59", -86399},
+        {"-23:59:59", -86399},   {"UTC+1:00", 3600},           {"US/Eastern", -18000},
     };
     for (const Row& row : rows) {
         // In summer as in winter: the zone's standard offset, as the dialog
@@ -64,6 +64,9 @@ TEST(CliSettings, TimeZoneFromAZoneOrAnOffset)
     EXPECT_TRUE(Value(ParseTimeZoneArgument("+01:00", kJuly2027)).zoneId.empty());
 
     EXPECT_NE(Refused(ParseTimeZoneArgument("Mars/Olympus", kJuly2027)).find("unknown time zone 'Mars/Olympus'"),
+              std::string::npos);
+    // Qt would read it as a POSIX TZ string, UTC+00:00.
+    EXPECT_NE(Refused(ParseTimeZoneArgument("Berlin", kJuly2027)).find("unknown time zone 'Berlin'"),
               std::string::npos);
     EXPECT_NE(Refused(ParseTimeZoneArgument("+24:00", kJuly2027)).find("hours run from 0 to 23"), std::string::npos);
     EXPECT_NE(Refused(ParseTimeZoneArgument("+1:75", kJuly2027)).find("minutes run from 00 to 59"), std::string::npos);
@@ -218,6 +221,17 @@ TEST(CliSettings, DaylightSavingFromAZone)
     EXPECT_EQ(kolkata.config.dstMode, kDstDisabled);
     EXPECT_EQ(kolkata.importNote, "Asia/Kolkata has no daylight saving time: daylight saving turned off.");
     EXPECT_EQ(kolkata.preview, "Daylight time off");
+    // A bias whose 32-bit magnitude folds onto +1:00 as a signed 32-bit
+    // number is no zone's bias.
+    ClockConfig folded = FactoryConfig();
+    folded.biasPositive = 0;
+    folded.biasSeconds = 0xFFFFF1F0;
+    const DstOutcome far = Value(ApplyDst(folded, Value(ParseDstWords({"zone", "Europe/Berlin"})), kJanuary2027));
+    EXPECT_EQ(far.zoneCheck.rfind("Differs from Europe/Berlin in the time zone data: the clock's time zone bias is "
+                                  "UTC-1193045:28, the zone's standard time UTC+01:00",
+                                  0),
+              0u)
+        << far.zoneCheck;
     EXPECT_NE(Refused(ApplyDst(FactoryConfig(), Value(ParseDstWords({"zone", "Nowhere/Land"})), kJanuary2027))
                   .find("not in this computer's time zone data"),
               std::string::npos);

@@ -98,6 +98,17 @@ TEST(ConfigText, EachConfigurationReadsAsAPersonWouldSayIt)
          },
          2,
          {"UTC+0:00", "unknown mode 5", "level 6 of 12", "not used", "unknown (7)"}},
+        {"a bias and a shift beyond 32 signed bits, shown whole rather than folded onto -1:00",
+         [](ClockConfig& c) {
+             c.biasPositive = 0;
+             c.biasSeconds = 0xFFFFF1F0;
+             c.dstBiasPositive = 0;
+             c.dstBiasSeconds = 0xFFFFF1F0;
+         },
+         2,
+         {"UTC-1193045:28:16",
+          "the last Sunday of March at 01:00 UTC to the last Sunday of October at 01:00 UTC, -1193045:28:16",
+          "level 6 of 12", "not used", "sweep"}},
     };
     const std::vector<std::string> labels = {
         "Time zone:", "Daylight saving:", "Illumination:", "Time code date:", "Hand motion:"};

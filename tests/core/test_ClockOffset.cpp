@@ -147,6 +147,36 @@ TEST(ClockOffset, FractionsGiveTheMedianOfTheLatestReadings)
     EXPECT_EQ(offset.count, 3u);
 }
 
+TEST(ClockOffset, ReadingsOfImplausibleYearsStayOutOfTheMedian)
+{
+    // Every reading arrives at 2025-01-01 00:00:00 UTC, 3,944,678,400 s from
+    // the clock's epoch; 2000-01-01 is 3,155,673,600 s, 2200-01-01
+    // 9,467,107,200 s.
+    struct Row {
+        const char* legend;
+        std::vector<int64_t> clockSeconds;
+        const char* offset;  // empty: not known
+    };
+    const Row rows[] = {
+        {"alternating 1900 and the count's end: nothing to tell", {0, 0xFFFFFFFFFF, 0, 0xFFFFFFFFFF}, ""},
+        {"among such readings the plausible ones count",
+         {3944678402, 0, 3944678402, 0xFFFFFFFFFF, 3944678402},
+         "+2.000 s"},
+        {"the window's first and last second, their mean without overflow",
+         {3155673600, 9467107199},
+         "+2366711999.5 s"},
+        {"the seconds just outside the window", {3155673599, 9467107200, 3944678400}, "+0.000 s"},
+    };
+    const system_clock::time_point arrival = Utc(2025y / January / 1, 0h, 0min, 0s);
+    for (const Row& row : rows) {
+        ClockTimeHistory history;
+        history.fractionSeen = true;
+        for (int64_t whole : row.clockSeconds)
+            history.samples.push_back({ClockAt(whole), arrival, nanoseconds(0), 0});
+        EXPECT_EQ(FormatClockOffset(EstimateClockOffset(history)), row.offset) << row.legend;
+    }
+}
+
 TEST(ClockOffset, WholeSecondsClockIsEstimatedFromItsSteps)
 {
     struct Row {
