@@ -4,6 +4,7 @@
 
 #include <libudev.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <sys/stat.h>
@@ -53,14 +54,28 @@ BridgeInfo DescribeBridge(const std::string& devicePath)
         // The links udev made for the node, from its own records: the one in
         // the by-id folder (a link in it, not the folder itself).
         const std::string prefix = std::string(kSerialByIdFolder) + '/';
+        const auto isById = [&](std::string_view link) {
+            return link.starts_with(prefix) && link.size() > prefix.size();
+        };
         udev_list_entry* entry = nullptr;
         udev_list_entry_foreach(entry, udev_device_get_devlinks_list_entry(tty.device))
         {
             const std::string_view link = udev_list_entry_get_name(entry);
-            if (link.starts_with(prefix) && link.size() > prefix.size()) {
+            if (isById(link)) {
                 info.byIdPath = link;
                 break;
             }
+        }
+        // Without udev's database entry for the node (its links come from
+        // there), the links as the device's properties name them: the
+        // uevent's DEVLINKS, space-separated.
+        const std::string devlinks = Text(udev_device_get_property_value(tty.device, "DEVLINKS"));
+        for (size_t at = 0; info.byIdPath.empty() && at < devlinks.size();) {
+            const size_t end = std::min(devlinks.find(' ', at), devlinks.size());
+            const std::string_view link = std::string_view(devlinks).substr(at, end - at);
+            if (isById(link))
+                info.byIdPath = link;
+            at = end + 1;
         }
         // The parent belongs to the child; it is not unreferenced here.
         udev_device* usb = udev_device_get_parent_with_subsystem_devtype(tty.device, "usb", "usb_device");

@@ -838,7 +838,7 @@ bool CClockDevice::Read(uint8_t code, ClockConfig* readBack)
         std::snprintf(why, sizeof why, "wrong code %02X", replyCode);
         return ReadFailed(code, why, LinkFailure::WrongReply);
     }
-    const size_t expected = ReplyLength(code, g_protocolVersion.load());
+    const size_t expected = ReplyLength(code, protocolVersion_.load(std::memory_order_acquire));
     if (payload.size() != expected) {
         return ReadFailed(
             code, "wrong length " + std::to_string(payload.size()) + ", " + std::to_string(expected) + " expected",
@@ -877,7 +877,7 @@ bool CClockDevice::DecodeReply(uint8_t code, const std::string& payload)
     case kCmdSerialNumber: return DecodeU32(payload, serialNumber_);
     case kCmdAuxCounter: return DecodeU32(payload, auxCounter_);
     case kCmdCurrentTime: return DecodeCurrentTime(payload, utcTime_, localTime_);
-    case kCmdReadConfig: return DecodeConfig(payload, g_protocolVersion.load(), configShadow_);
+    case kCmdReadConfig: return DecodeConfig(payload, protocolVersion_.load(std::memory_order_acquire), configShadow_);
     case kCmdDisplayHardware: return DecodeDisplayHardware(payload, displayHardware_);
     case kCmdReadDisplay: return DecodeDisplayConfig(payload, displayShadow_);
     case kCmdAuxStatus: return DecodeAuxStatus(payload, auxStatus_);
@@ -941,7 +941,7 @@ bool CClockDevice::WritePass()
     // Each write looks at its own flag when its turn comes: a request that
     // arrives during the pass goes out in it when its turn is still to
     // come, otherwise in the next pass, which the idle state starts at once.
-    const uint8_t protocol = g_protocolVersion.load();
+    const uint8_t protocol = protocolVersion_.load(std::memory_order_acquire);
     const bool sent = SendQueuedTime() &&
         SendQueued(kCmdWriteConfig, pendingConfig_, configShadow_,
                    [protocol](const ClockConfig& config) { return EncodeConfig(config, protocol); }) &&
@@ -991,7 +991,7 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
         if (acknowledged) {
             readBack_.due = true;
             readBack_.ticket = ticket;
-            readBack_.protocol = g_protocolVersion.load();
+            readBack_.protocol = protocolVersion_.load(std::memory_order_acquire);
             // What a faithful clock sends back: the record after a trip
             // through the wire format (flags read as 0 or 1).
             readBack_.expected = record;

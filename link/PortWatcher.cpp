@@ -77,7 +77,7 @@ CPortWatcher::CPortWatcher(std::string wantedPath, uint16_t vendorId, PortEventH
         monitor_ = udev_monitor_new_from_netlink(udev_, "udev");
     if (monitor_ && udev_monitor_filter_add_match_subsystem_devtype(monitor_, "tty", nullptr) == 0 &&
         udev_monitor_enable_receiving(monitor_) == 0)
-        monitorFd_ = udev_monitor_get_fd(monitor_);
+        monitorFd_.store(udev_monitor_get_fd(monitor_), std::memory_order_release);
 
     if (!wanted_.empty()) {
         const size_t slash = wanted_.find_last_of('/');
@@ -90,7 +90,7 @@ CPortWatcher::CPortWatcher(std::string wantedPath, uint16_t vendorId, PortEventH
         // opened on the system would wake the watcher. Links to one (a
         // simulated clock's --link) are watched where they are.
         if (folder_ != kPseudoTerminalFolder)
-            inotifyFd_ = ::inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
+            inotifyFd_.store(::inotify_init1(IN_CLOEXEC | IN_NONBLOCK), std::memory_order_release);
         WatchFolder();
         // What is there now is the starting point, not news.
         struct stat st { };
@@ -100,7 +100,7 @@ CPortWatcher::CPortWatcher(std::string wantedPath, uint16_t vendorId, PortEventH
             reportedInode_ = st.st_ino;
         }
     }
-    if (monitorFd_ >= 0 || inotifyFd_ >= 0)
+    if (HasUdev() || HasPathWatch())
         thread_ = std::thread(&CPortWatcher::Run, this);
 }
 
@@ -115,8 +115,8 @@ CPortWatcher::~CPortWatcher()
         udev_monitor_unref(monitor_);
     if (udev_)
         udev_unref(udev_);
-    if (inotifyFd_ >= 0)
-        ::close(inotifyFd_);
+    if (const int fd = inotifyFd_.load(std::memory_order_acquire); fd >= 0)
+        ::close(fd);
     if (stopFd_ >= 0)
         ::close(stopFd_);
 }
@@ -125,7 +125,8 @@ void CPortWatcher::Run()
 {
     for (;;) {
         // A negative descriptor is skipped by poll.
-        std::array<pollfd, 3> fds{{{stopFd_, POLLIN, 0}, {monitorFd_, POLLIN, 0}, {inotifyFd_, POLLIN, 0}}};
+        std::array<pollfd, 3> fds{
+            {{stopFd_, POLLIN, 0}, {monitorFd_.load(), POLLIN, 0}, {inotifyFd_.load(), POLLIN, 0}}};
         if (::poll(fds.data(), fds.size(), -1) < 0) {
             if (errno == EINTR)
                 continue;
@@ -138,12 +139,19 @@ void CPortWatcher::Run()
         if (fds[2].revents & POLLIN)
             ReadInotify();
         // A source that failed for good would make poll return at once for
-        // ever: it is left out from now on.
-        if (fds[1].revents & (POLLERR | POLLNVAL))
-            monitorFd_ = -1;
-        if (fds[2].revents & (POLLERR | POLLNVAL))
-            inotifyFd_ = -1;
-        if (monitorFd_ < 0 && inotifyFd_ < 0)
+        // ever: it is left out from now on, and its descriptor released.
+        if (fds[1].revents & (POLLERR | POLLNVAL)) {
+            monitorFd_.store(-1, std::memory_order_release);
+            udev_monitor_unref(monitor_);  // closes its descriptor
+            monitor_ = nullptr;
+        }
+        if (fds[2].revents & (POLLERR | POLLNVAL)) {
+            const int fd = inotifyFd_.exchange(-1, std::memory_order_acq_rel);
+            if (fd >= 0)
+                ::close(fd);
+            folderWatch_ = -1;
+        }
+        if (!HasUdev() && !HasPathWatch())
             return;
     }
 }
@@ -179,7 +187,7 @@ void CPortWatcher::ReadInotify()
     bool look = false;
     bool made = false;
     for (;;) {
-        const ssize_t n = ::read(inotifyFd_, buffer, sizeof buffer);
+        const ssize_t n = ::read(inotifyFd_.load(), buffer, sizeof buffer);
         if (n <= 0)
             break;
         for (ssize_t at = 0; at < n;) {
@@ -208,9 +216,10 @@ void CPortWatcher::ReadInotify()
 
 void CPortWatcher::WatchFolder()
 {
-    if (inotifyFd_ < 0 || folderWatch_ >= 0 || folder_.empty())
+    const int fd = inotifyFd_.load();
+    if (fd < 0 || folderWatch_ >= 0 || folder_.empty())
         return;
-    folderWatch_ = ::inotify_add_watch(inotifyFd_, folder_.c_str(), kNameEvents | IN_DELETE_SELF | IN_MOVE_SELF);
+    folderWatch_ = ::inotify_add_watch(fd, folder_.c_str(), kNameEvents | IN_DELETE_SELF | IN_MOVE_SELF);
 }
 
 void CPortWatcher::CheckPath()

@@ -29,6 +29,7 @@
 // once the handler has returned.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -65,9 +66,10 @@ public:
     CPortWatcher(const CPortWatcher&) = delete;
     CPortWatcher& operator=(const CPortWatcher&) = delete;
 
-    // Whether udev's monitor and the path watch could be set up.
-    bool HasUdev() const { return monitorFd_ >= 0; }
-    bool HasPathWatch() const { return inotifyFd_ >= 0; }
+    // Whether udev's monitor and the path watch are in use: set up, and not
+    // given up after failing for good.
+    bool HasUdev() const { return monitorFd_.load(std::memory_order_acquire) >= 0; }
+    bool HasPathWatch() const { return inotifyFd_.load(std::memory_order_acquire) >= 0; }
 
 private:
     void Run();
@@ -87,8 +89,10 @@ private:
 
     struct udev* udev_ = nullptr;
     struct udev_monitor* monitor_ = nullptr;
-    int monitorFd_ = -1;
-    int inotifyFd_ = -1;
+    // Written by the watcher's thread when a source fails for good, read by
+    // HasUdev and HasPathWatch on any thread.
+    std::atomic<int> monitorFd_{-1};
+    std::atomic<int> inotifyFd_{-1};
     int folderWatch_ = -1;
     int stopFd_ = -1;
     // The device the wanted path led to at the last report; 0: none.

@@ -249,7 +249,10 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
         FailOpen(StateForOpenError(error));
         return;
     }
-    if (!::isatty(fd_)) {
+    // A terminal is what answers tcgetattr; that is all isatty asks of a
+    // real one, but a wrapped C library may answer isatty otherwise for a
+    // node that behaves as a terminal in every other way.
+    if (termios probe{}; ::tcgetattr(fd_, &probe) != 0) {
         FailOpen(PortState::NotSerial);
         return;
     }

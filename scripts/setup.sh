@@ -26,6 +26,10 @@ packages=(
   clang libclang-rt-14-dev
   # The Ansible example's test runs the playbook.
   ansible-core
+  # The bridges as the kernel and udev show them, mocked: the test bed of
+  # tests/link/test_BridgeTestbed.cpp (libumockdev and its preload library
+  # run under umockdev-wrapper).
+  umockdev libumockdev-dev gir1.2-umockdev-1.0
 )
 
 missing=()

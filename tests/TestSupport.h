@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <sys/resource.h>
 #include <thread>
 
 // Waits until the condition holds or the timeout passes, looking every
@@ -19,6 +20,15 @@ inline bool WaitUntil(const std::function<bool()>& pred, std::chrono::millisecon
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
+}
+
+// The CPU time, user and system, this process has used so far.
+inline double ProcessCpuSeconds()
+{
+    rusage ru{};
+    ::getrusage(RUSAGE_SELF, &ru);
+    return static_cast<double>(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
+        static_cast<double>(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
 }
 
 // Link settings that open the given device path.

@@ -7,7 +7,6 @@
 #include "SimPort.h"
 #include "StatusText.h"
 
-#include "BenchSupport.h"
 #include "TestSupport.h"
 #include "link/EventLog.h"
 
@@ -165,15 +164,15 @@ private:
 // one core. A link thread that loops without waiting shows as about 1.
 class CpuMeter {
 public:
-    CpuMeter() : usage_(bench::ProcessUsage()), start_(Clock::now()) { }
+    CpuMeter() : cpuSeconds_(ProcessCpuSeconds()), start_(Clock::now()) { }
     double Share() const
     {
-        const double cpu = bench::ProcessUsage().cpuSeconds - usage_.cpuSeconds;
+        const double cpu = ProcessCpuSeconds() - cpuSeconds_;
         return cpu / std::chrono::duration<double>(Clock::now() - start_).count();
     }
 
 private:
-    bench::Usage usage_;
+    double cpuSeconds_ = 0;
     Clock::time_point start_;
 };
 // Generous: polling costs a few percent of a core even under a sanitizer.

@@ -97,3 +97,24 @@ TEST(PortWatcher, SeesALinkMadeReplacedAndRemoved)
     }
     std::filesystem::remove_all(folder);
 }
+
+TEST(PortWatcher, APortPresentAtTheStartIsReportedWhenUnplugged)
+{
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / ("kerovant-watch-start-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string device = folder / "pts-1";
+    std::ofstream(device) << "";
+    const std::string link = folder / "clock";
+    LinkOver(device, link);
+
+    Heard heard;
+    CPortWatcher watcher(link, 0x0403, heard.Handler());
+    ASSERT_TRUE(watcher.HasPathWatch());
+    ::unlink(link.c_str());
+    ASSERT_TRUE(WaitUntil([&] { return heard.Count() >= 1; }, 5s));
+    std::lock_guard<std::mutex> lock(heard.mutex);
+    EXPECT_EQ(heard.kinds, std::vector<PortEvent::Kind>{PortEvent::Kind::Vanished});
+    std::filesystem::remove_all(folder);
+}
