@@ -17,21 +17,6 @@
 
 namespace {
 
-bool WriteAll(int fd, const std::string& text, std::string& error)
-{
-    for (size_t done = 0; done < text.size();) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            error = n < 0 ? std::strerror(errno) : "nothing was written";
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 // import --dry-run --json: whether the import would change anything, and
 // each field's value on the clock and in the profile.
 void PrintDryRunJson(const std::vector<FieldDifference>& changes, const std::vector<std::string>& warnings)
@@ -77,7 +62,7 @@ int Export(CClockSession& session, const Invocation& run)
     }
     std::string error;
     const int fd = OpenOutputFile(file, O_TRUNC, error);
-    if (fd < 0 || !WriteAll(fd, text, error)) {
+    if (fd < 0 || !WriteAllTo(fd, text, error)) {
         if (fd >= 0)
             ::close(fd);
         PrintError("cannot write " + file + ": " + error);

@@ -195,17 +195,8 @@ public:
     // then synced.
     bool Append(const std::string& text, std::string& error)
     {
-        size_t done = 0;
-        while (done < text.size()) {
-            const ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                error = n < 0 ? std::strerror(errno) : "nothing was written";
-                return false;
-            }
-            done += static_cast<size_t>(n);
-        }
+        if (!WriteAllTo(fd_, text, error))
+            return false;
         if (::fsync(fd_) != 0 && errno != EINVAL) {
             error = std::strerror(errno);
             return false;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 int OpenOutputFile(const std::string& path, int flags, std::string& error)
 {
@@ -19,4 +20,19 @@ int OpenOutputFile(const std::string& path, int flags, std::string& error)
     else
         error = std::strerror(reason);
     return -1;
+}
+
+bool WriteAllTo(int fd, const std::string& text, std::string& error)
+{
+    for (size_t done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? std::strerror(errno) : "nothing was written";
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
 }

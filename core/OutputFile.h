@@ -13,3 +13,7 @@
 // -1 with the reason in error: "it is a symbolic link, which is not
 // followed; name the file it points to" or the system's words.
 int OpenOutputFile(const std::string& path, int flags, std::string& error);
+
+// Writes all of text to a blocking descriptor, short writes and EINTR
+// retried. False with the system's words in error.
+bool WriteAllTo(int fd, const std::string& text, std::string& error);
