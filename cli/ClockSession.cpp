@@ -234,10 +234,16 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
             device.reset();
             connection_.Suspend();
             lender.Released();
+            // Asked again before the clock was back (the borrower replaced
+            // its device object): the same loan, unless another asks.
+            const Borrower previous = borrower;
+            const bool again = loan == Loan::TakingBack;
             loan = Loan::Lent;
             borrower = lender.CurrentBorrower().value_or(Borrower{});
-            std::fflush(stdout);
-            PrintError("lent " + path + " to " + BorrowerText(borrower) + ".");
+            if (!again || borrower.pid != previous.pid) {
+                std::fflush(stdout);
+                PrintError("lent " + path + " to " + BorrowerText(borrower) + ".");
+            }
         }
         if (loan == Loan::Lent) {
             if (lender.Wanted()) {

@@ -275,17 +275,19 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
         devicePath_ = bridges.front();
     }
 
-    PortState taken = TakeDevice();
-    if (taken == PortState::Busy && PortBorrowing()) {
-        // Held by a program of ours that lends it (PortLending.h): it closes
-        // the port before it answers, and takes it back once the loan's
-        // connection closes, with this port.
+    // A program of ours that lends the device (kerovant-cli watch) is
+    // asked first, whether or not it holds the port now: it closes the
+    // port before it answers, and takes it back once the loan's connection
+    // closes with this port. Asking only after finding the port busy would
+    // let a program that closes and at once reopens the port (a device
+    // object replaced) beat the lender to it and hold it without a loan.
+    // Without a lender the connect fails at once.
+    if (PortBorrowing())
         loanFd_ = BorrowPort(devicePath_);
-        for (int attempt = 0; loanFd_ >= 0 && taken == PortState::Busy && attempt < kBorrowAttempts; ++attempt) {
-            if (attempt > 0)
-                std::this_thread::sleep_for(kSettleWait);
-            taken = TakeDevice();
-        }
+    PortState taken = TakeDevice();
+    for (int attempt = 0; loanFd_ >= 0 && taken == PortState::Busy && attempt < kBorrowAttempts; ++attempt) {
+        std::this_thread::sleep_for(kSettleWait);
+        taken = TakeDevice();
     }
     if (taken != PortState::Open) {
         FailOpen(taken);

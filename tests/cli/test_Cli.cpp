@@ -3,6 +3,7 @@
 // clock itself.
 #include "ClockCodec.h"
 #include "PortLending.h"
+#include "UsbSerialPort.h"
 #include "LinkTiming.h"
 #include "SimClock.h"
 #include "StatusText.h"
@@ -1303,6 +1304,26 @@ TEST_F(CliTest, WatchLendsTheClockToOurPrograms)
              EXPECT_EQ(RunCli(Port() + "set illumination 5").status, 0);
              EXPECT_EQ(Clock().Config().illumination, 5);
          }},
+        // Its device object replaced after the write: the port reopened at
+        // once, on the same loan.
+        {"import", [&] { EXPECT_EQ(RunCli(Port() + "import " + profile).status, 0); }},
+        // A port closed and at once opened again by its program (the window
+        // replacing its device object) and then held past watch's retries
+        // (2 s) stays lent.
+        {"reopened",
+         [&] {
+             LinkSettings settings;
+             ASSERT_TRUE(SetDeviceName(settings, sim_.DevicePath()));
+             CUsbSerialPort port;
+             port.Open(settings);
+             port.Close();
+             port.Open(settings);
+             EXPECT_EQ(port.State(), PortState::Open);
+             std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+             const std::string text = ReadFile(file);
+             EXPECT_TRUE(Contains(text, "kerovant_clock_lent{" + clock + "} 1\n")) << text;
+             EXPECT_TRUE(Contains(text, "kerovant_clock_up{" + clock + "} 1\n")) << text;
+         }},
         {"provision",
          [&] {
              BackgroundCli provision({"--port", sim_.DevicePath(), "provision", profile, "--log", TempPath("lend.csv")},
@@ -1336,9 +1357,8 @@ TEST_F(CliTest, WatchLendsTheClockToOurPrograms)
         if (std::string(row.legend) == "window" && std::string(KEROVANT_WINDOW).empty())
             continue;
         ++loans;
-        EXPECT_TRUE(watch.WaitFor("kerovant-cli: lent " + sim_.DevicePath() + " to kerovant", loans)) << watch.Output();
-        EXPECT_TRUE(watch.WaitFor("kerovant-cli: " + sim_.DevicePath() + " is back from kerovant", loans))
-            << watch.Output();
+        EXPECT_TRUE(watch.WaitFor("kerovant-cli: lent " + sim_.DevicePath() + " to ", loans)) << watch.Output();
+        EXPECT_TRUE(watch.WaitFor("kerovant-cli: " + sim_.DevicePath() + " is back from ", loans)) << watch.Output();
         EXPECT_TRUE(fileHolds({"kerovant_clock_lent{" + clock + "} 0\n", "kerovant_clock_up{" + clock + "} 1\n",
                                "kerovant_link_reconnects_total{" + clock + "} 0\n",
                                "kerovant_link_failures_total{" + clock + ",kind=\"busy\"} 0\n"}))
