@@ -198,6 +198,14 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
         std::lock_guard<std::mutex> lock(failures_->mutex);
         failures_->quiet = true;
     }
+    // Watch lends its port and never borrows one: its device objects wait
+    // for the port to come back.
+    SetPortBorrowing(false);
+    CPortLender lender([wakeup = options_.wakeup] { wakeup->Notify(); });
+    enum class Loan { None, Lent, TakingBack };
+    Loan loan = Loan::None;
+    Borrower borrower;
+    auto takeBackUntil = SteadyClock::time_point::max();
     Start();
     bool answering = false;
     std::string cause;  // printed for this outage
@@ -221,6 +229,67 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
         std::shared_ptr<CClockDevice> device = connection_.Device();
         if (device)
             path = device->GetDevicePath();
+        if (!path.empty())
+            lender.Listen(path);
+        if (loan != Loan::Lent && lender.Wanted()) {
+            // The object goes with its port; the borrower hears "released"
+            // once it is closed.
+            device.reset();
+            connection_.Suspend();
+            lender.Released();
+            // Asked again before the clock was back (the borrower replaced
+            // its device object): the same loan, unless another asks.
+            const Borrower previous = borrower;
+            const bool again = loan == Loan::TakingBack;
+            loan = Loan::Lent;
+            borrower = lender.CurrentBorrower().value_or(Borrower{});
+            if (!again || borrower.pid != previous.pid) {
+                std::fflush(stdout);
+                PrintError("lent " + path + " to " + BorrowerText(borrower) + ".");
+            }
+        }
+        if (loan == Loan::Lent) {
+            if (lender.Wanted()) {
+                if (follower.lent)
+                    follower.lent(borrower);
+                const auto now = SteadyClock::now();
+                if (now >= end)
+                    return answering ? kExitOk : kExitLink;
+                options_.wakeup->WaitUntil(follower.lent ? std::min(end, now + follower.every) : end);
+                continue;
+            }
+            lender.Reclaiming();
+            connection_.Resume();
+            loan = Loan::TakingBack;
+            takeBackUntil = SteadyClock::now() + kTakeBackWait;
+            continue;
+        }
+        if (loan == Loan::TakingBack) {
+            const PortState port = device ? device->GetPortState() : PortState::NotOpened;
+            const bool failed = device && device->GetState() == LinkState::Failed;
+            if (!device || !(device->IsReady() && !failed)) {
+                const auto now = SteadyClock::now();
+                // The borrower's descriptor may close after its connection
+                // (a program killed): the port is tried again for a while.
+                if (device && port == PortState::Busy && now < takeBackUntil) {
+                    device.reset();
+                    options_.wakeup->WaitUntil(now + kTakeBackRetry);
+                    connection_.Replace();
+                    continue;
+                }
+                // Still being made, or greeting the clock: its link decides.
+                if ((!device || ((port == PortState::Open || port == PortState::NotOpened) && !failed)) && now < end) {
+                    options_.wakeup->WaitUntil(std::min(end, now + follower.every));
+                    continue;
+                }
+            }
+            // Back, or the clock is not to be had: an outage from here on
+            // is reported and counted as any other.
+            loan = Loan::None;
+            PrintError(path + " is back from " + BorrowerText(borrower) + ".");
+            if (follower.lent)
+                follower.lent(std::nullopt);
+        }
         // A link that has just failed still says ready until its failed
         // state has run once; the state is what changed, and what woke us.
         const bool ready = device && device->IsReady() && device->GetState() != LinkState::Failed;

@@ -10,6 +10,11 @@
 // A port watcher tells the connection when the clock's port appears or
 // goes: a clock plugged in is greeted at once, one pulled out ends the wait
 // at once.
+// Watch lends the port (PortLending.h) to another program of ours that
+// asks: it lets its device object go, and makes a new one once the
+// borrower gives the port back; the loan is neither an outage nor a
+// return, and one line each says when it lends and when it has the clock
+// back.
 // Watch alone rides through a failing link: it replaces the device object
 // at the window's cadence (and at once when the port appears) and says when
 // the clock is lost and back. No device object is kept
@@ -23,6 +28,7 @@
 #include "ClockConnection.h"
 #include "ClockDevice.h"
 #include "LinkObserver.h"
+#include "PortLending.h"
 #include "PortWatcher.h"
 #include "Profile.h"
 #include "Wakeup.h"
@@ -33,6 +39,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 enum CliExit : int {
@@ -57,6 +64,9 @@ struct WatchFollower {
     std::function<void(const CClockDevice& device)> lost;
     // The clock answers again after it had answered and was lost.
     std::function<void()> back;
+    // The port is lent to another program of ours (the borrower), or, with
+    // none, watch has the clock back. No look comes while it is lent.
+    std::function<void(const std::optional<Borrower>& borrower)> lent;
     std::chrono::milliseconds every{1000};
 };
 
@@ -165,6 +175,10 @@ public:
     // unknown. The link decides every write within about 2 s (its ACK and
     // read-back waits); this only guards against a link that never says.
     static constexpr std::chrono::seconds kWriteDeadline{10};
+    // After a loan: how long watch tries again to open a port that the
+    // borrower's closing still holds, and how often.
+    static constexpr std::chrono::milliseconds kTakeBackWait{2000};
+    static constexpr std::chrono::milliseconds kTakeBackRetry{20};
 
 private:
     enum class Wait { Met, Failed, TimedOut, Interrupted };

@@ -100,6 +100,26 @@ public:
             Write();
     }
 
+    // While lent, on every cycle; with no borrower once watch has the
+    // clock back.
+    void Lent(const std::optional<Borrower>& borrower)
+    {
+        const bool lent = borrower.has_value();
+        changed_ |= lent != metrics_.lent;
+        metrics_.lent = lent;
+        metrics_.borrower.reset();
+        if (lent) {
+            metrics_.borrower = BorrowerLabels{borrower->program, std::to_string(borrower->pid),
+                                               borrower->user.empty() ? std::to_string(borrower->uid) : borrower->user};
+            metrics_.offsetSeconds.reset();
+            metrics_.timeCodeReceived.reset();
+            metrics_.zoneRulesAgree.reset();
+            metrics_.configValid.reset();
+        }
+        if (changed_ || std::chrono::steady_clock::now() >= nextWrite_)
+            Write();
+    }
+
     void Lost(const CClockDevice& device)
     {
         ++metrics_.failures[FailureKind(device)];
@@ -166,6 +186,7 @@ int WatchMetrics(CClockSession& session, const Invocation& run)
     follower.look = [&](const CClockDevice* device, bool answering) { file.Look(device, answering); };
     follower.lost = [&](const CClockDevice& device) { file.Lost(device); };
     follower.back = [&] { file.Back(); };
+    follower.lent = [&](const std::optional<Borrower>& borrower) { file.Lent(borrower); };
     follower.every = CMetricsFile::kCycle;
     const int status = session.Watch([](const CClockDevice&) {}, follower);
     file.Remove();

@@ -149,6 +149,16 @@ std::string FormatMetrics(const ClockMetrics& m)
                  "Whether the clock's time zone and daylight-saving rules agree with the zone's for ten years.");
         w.Sample("kerovant_clock_zone_rules_agree", clock, Flag(*m.zoneRulesAgree));
     }
+    w.Metric("kerovant_clock_lent", "gauge",
+             "Whether watch has lent the clock's port to another Kerovant program (1) or holds it (0).");
+    w.Sample("kerovant_clock_lent", clock, Flag(m.lent));
+    if (m.lent && m.borrower) {
+        w.Metric("kerovant_clock_borrower_info", "gauge", "The program that has borrowed the clock's port; always 1.");
+        w.Sample("kerovant_clock_borrower_info",
+                 clock + "," + Label("program", m.borrower->program) + "," + Label("pid", m.borrower->pid) + "," +
+                     Label("user", m.borrower->user),
+                 "1");
+    }
     w.Metric("kerovant_link_failures_total", "counter", "Times the clock could not be reached, by cause.");
     for (const char* kind : kFailureKinds) {
         const auto found = m.failures.find(kind);

@@ -37,6 +37,14 @@ struct ClockInfo {
     std::string port;      // the device path watch was given, or the bridge it found
 };
 
+// The labels of kerovant_clock_borrower_info: who has the port while watch
+// has lent it (PortLending.h).
+struct BorrowerLabels {
+    std::string program;  // the command name; empty when it cannot be seen
+    std::string pid;
+    std::string user;  // the user's name, or the user ID without one
+};
+
 struct ClockMetrics {
     bool up = false;
     // While up only: the clock's offset from this computer once measured,
@@ -53,6 +61,11 @@ struct ClockMetrics {
     // (one of LinkFailureKinds()), and the times it answered again.
     std::map<std::string, uint64_t> failures;
     uint64_t reconnects = 0;
+    // Watch has lent the port to another program of ours: up stays as it
+    // was, and the clock's current readings are left out, as nobody reads
+    // them meanwhile.
+    bool lent = false;
+    std::optional<BorrowerLabels> borrower;
     // The port watch was given, for the labels until a clock is identified.
     std::string port;
 };

@@ -68,7 +68,7 @@ void CClockConnection::Replace()
 
 void CClockConnection::ReplaceLocked()
 {
-    if (!started_ || stopping_ || replacing_ || deferred_)
+    if (!started_ || stopping_ || suspended_ || replacing_ || deferred_)
         return;
     if (holds_ > 0) {
         deferred_ = true;
@@ -90,7 +90,7 @@ bool CClockConnection::OfflineLocked() const
 void CClockConnection::PortAppeared()
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!started_ || stopping_)
+    if (!started_ || stopping_ || suspended_)
         return;
     if (replacing_ || deferred_) {
         lookAgain_ = true;
@@ -127,6 +127,34 @@ uint64_t CClockConnection::HotPlugReplacements() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return hotPlugs_;
+}
+
+bool CClockConnection::Suspend()
+{
+    std::shared_ptr<CClockDevice> current;
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (!started_ || stopping_)
+            return true;
+        suspended_ = true;
+        replaced_.wait(lock, [this] { return !replacing_ || stopping_; });
+        deferred_ = false;
+        lookAgain_ = false;
+        current = std::move(device_);
+    }
+    const std::weak_ptr<CClockDevice> watched = current;
+    current.reset();
+    return watched.expired();
+}
+
+void CClockConnection::Resume()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!suspended_)
+        return;
+    suspended_ = false;
+    if (started_ && !stopping_)
+        RequestReplacementLocked();
 }
 
 bool CClockConnection::ReplacementPending() const
@@ -191,6 +219,7 @@ void CClockConnection::ReplacementThread()
         device_ = std::move(fresh);
         ++generation_;
         replacing_ = false;
+        replaced_.notify_all();
         lock.unlock();
         if (changed_)
             changed_();
@@ -227,6 +256,7 @@ void CClockConnection::Shutdown()
         stopping_ = true;
         deferred_ = false;
         wake_.notify_one();
+        replaced_.notify_all();
     }
     // A replacement under way finishes making its object and frees it.
     if (replacer_.joinable())

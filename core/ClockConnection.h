@@ -106,6 +106,15 @@ public:
     // the object is held, else when the last hold is released. A request
     // while one is deferred or under way changes nothing.
     void Replace();
+    // Lets the current object go and makes none until Resume, so that the
+    // port is free for another program: returns once the object is shut
+    // down (its port closed), after a replacement under way. Meanwhile
+    // Device() is null and Replace and the port watcher's news change
+    // nothing. False when someone still holds the object (Hold, or a copy),
+    // whose port then stays open until it is let go.
+    bool Suspend();
+    // Makes a fresh object after Suspend, as Replace does.
+    void Resume();
     // A replacement is deferred or under way.
     bool ReplacementPending() const;
     // A replacement asked for waits for a hold to go.
@@ -152,6 +161,8 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
+    // Notified when a replacement has put its object in place.
+    std::condition_variable replaced_;
     std::shared_ptr<CClockDevice> device_;
     std::shared_ptr<CClockDevice> retiring_;  // replaced, not yet shut down
     uint64_t generation_ = 0;
@@ -161,6 +172,7 @@ private:
     bool replacing_ = false;  // requested or under way
     bool stopping_ = false;
     bool started_ = false;
+    bool suspended_ = false;
     bool lookAgain_ = false;  // the port appeared while a replacement was deferred or under way
     uint64_t hotPlugs_ = 0;
     std::thread replacer_;

@@ -1,6 +1,7 @@
 #include "UsbSerialPort.h"
 
 #include "PortAccess.h"
+#include "PortLending.h"
 #include "WriteFully.h"
 
 #include <libudev.h>
@@ -29,6 +30,8 @@ constexpr auto kPurgeWait = std::chrono::milliseconds(50);
 constexpr auto kSettleWait = std::chrono::milliseconds(10);
 constexpr auto kReadTimeout = std::chrono::milliseconds(10);
 constexpr auto kWriteTimeout = std::chrono::milliseconds(100);
+// Opens of a device just lent to us: its lender's close may still be under way.
+constexpr int kBorrowAttempts = 20;
 
 speed_t SpeedFor(uint32_t baudRate)
 {
@@ -216,7 +219,46 @@ void CUsbSerialPort::FailOpen(PortState reason)
         ::close(fd_);
         fd_ = -1;
     }
+    ReturnLoan();
     state_.store(reason, std::memory_order_release);
+}
+
+void CUsbSerialPort::ReturnLoan()
+{
+    if (loanFd_ >= 0) {
+        ::close(loanFd_);
+        loanFd_ = -1;
+    }
+}
+
+PortState CUsbSerialPort::TakeDevice()
+{
+    // Non-blocking, so the open never waits for modem lines; no controlling
+    // terminal, so a hang-up sends us no signal.
+    fd_ = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) {
+        const int error = errno;
+        openError_.store(error, std::memory_order_release);
+        return StateForOpenError(error);
+    }
+    PortState state = PortState::Open;
+    // A terminal is what answers tcgetattr; that is all isatty asks of a
+    // real one, but a wrapped C library may answer isatty otherwise for a
+    // node that behaves as a terminal in every other way.
+    if (termios probe{}; ::tcgetattr(fd_, &probe) != 0)
+        state = PortState::NotSerial;
+    // Take the device exclusively, so two programs cannot interleave frames
+    // on one clock. TIOCEXCL refuses later opens by ordinary users; flock
+    // also stops a second program running as root.
+    else if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
+        state = errno == EWOULDBLOCK ? PortState::Busy : PortState::Failed;
+    if (state != PortState::Open) {
+        ::close(fd_);
+        fd_ = -1;
+        return state;
+    }
+    ::ioctl(fd_, TIOCEXCL);
+    return state;
 }
 
 void CUsbSerialPort::Open(const LinkSettings& settings)
@@ -240,30 +282,24 @@ void CUsbSerialPort::Open(const LinkSettings& settings)
         devicePath_ = bridges.front();
     }
 
-    // Non-blocking, so the open never waits for modem lines; no controlling
-    // terminal, so a hang-up sends us no signal.
-    fd_ = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0) {
-        const int error = errno;
-        openError_.store(error, std::memory_order_release);
-        FailOpen(StateForOpenError(error));
+    // A program of ours that lends the device (kerovant-cli watch) is
+    // asked first, whether or not it holds the port now: it closes the
+    // port before it answers, and takes it back once the loan's connection
+    // closes with this port. Asking only after finding the port busy would
+    // let a program that closes and at once reopens the port (a device
+    // object replaced) beat the lender to it and hold it without a loan.
+    // Without a lender the connect fails at once.
+    if (PortBorrowing())
+        loanFd_ = BorrowPort(devicePath_);
+    PortState taken = TakeDevice();
+    for (int attempt = 0; loanFd_ >= 0 && taken == PortState::Busy && attempt < kBorrowAttempts; ++attempt) {
+        std::this_thread::sleep_for(kSettleWait);
+        taken = TakeDevice();
+    }
+    if (taken != PortState::Open) {
+        FailOpen(taken);
         return;
     }
-    // A terminal is what answers tcgetattr; that is all isatty asks of a
-    // real one, but a wrapped C library may answer isatty otherwise for a
-    // node that behaves as a terminal in every other way.
-    if (termios probe{}; ::tcgetattr(fd_, &probe) != 0) {
-        FailOpen(PortState::NotSerial);
-        return;
-    }
-    // Take the device exclusively, so two programs cannot interleave frames
-    // on one clock. TIOCEXCL refuses later opens by ordinary users; flock
-    // also stops a second program running as root.
-    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        FailOpen(errno == EWOULDBLOCK ? PortState::Busy : PortState::Failed);
-        return;
-    }
-    ::ioctl(fd_, TIOCEXCL);
 
     // Raw 8N1 at the configured rate: no echo, no line editing, no character
     // translation, no flow control; modem lines ignored, receiver on.
@@ -516,6 +552,8 @@ void CUsbSerialPort::Close()
     ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
+    // After the device: the lender opens it again as soon as this closes.
+    ReturnLoan();
     receiveCount_ = 0;
     receivePosition_ = 0;
     if (state_.load(std::memory_order_relaxed) == PortState::Open)

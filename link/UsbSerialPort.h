@@ -1,6 +1,9 @@
 // The clock's cable: a USB-to-serial bridge driven by the kernel's own
 // driver (a tty device), set up at 57600 baud, 8N1, raw, without flow control.
 //
+// A device held by another program of ours that lends it (kerovant-cli
+// watch) is borrowed: see PortLending.h.
+//
 // Open finds the first tty whose USB parent carries the bridge maker's
 // vendor ID (0x0403), in device-name order, unless LinkSettings names a
 // device path. A failed open behaves like a cable on which nothing arrives;
@@ -93,10 +96,16 @@ private:
     bool HungUp() const;
     void MarkGone();
     void FailOpen(PortState reason);
+    // Opens and locks the device: Open, or why not (the descriptor closed).
+    PortState TakeDevice();
+    void ReturnLoan();
     void RequestLowLatency();
     void RestoreLowLatency();
 
     int fd_ = -1;
+    // The connection of a loan (PortLending.h) while the device is borrowed
+    // from the program that lends it; -1 otherwise.
+    int loanFd_ = -1;
     // Readable once Interrupt has run; -1 when no eventfd could be made, and
     // the port is then not interruptible. Lives as long as the object, so an
     // Interrupt racing with Close never writes to a reused descriptor.

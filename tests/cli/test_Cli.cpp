@@ -2,6 +2,8 @@
 // pseudo-terminal; what the clock stored is read back from the simulated
 // clock itself.
 #include "ClockCodec.h"
+#include "PortLending.h"
+#include "UsbSerialPort.h"
 #include "LinkTiming.h"
 #include "SimClock.h"
 #include "StatusText.h"
@@ -18,6 +20,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
+#include <grp.h>
 #include <functional>
 #include <regex>
 #include <spawn.h>
@@ -730,10 +733,12 @@ TEST(Cli, ErrorsNameTheCause)
 // error in a file, for a test that changes the clock while it runs.
 class BackgroundCli {
 public:
-    BackgroundCli(const std::vector<std::string>& arguments, const std::string& outputFile) : output_(outputFile)
+    BackgroundCli(const std::vector<std::string>& arguments, const std::string& outputFile,
+                  const char* program = KEROVANT_CLI)
+        : output_(outputFile)
     {
         std::vector<char*> argv;
-        std::vector<std::string> words = {KEROVANT_CLI};
+        std::vector<std::string> words = {program};
         words.insert(words.end(), arguments.begin(), arguments.end());
         for (std::string& word : words)
             argv.push_back(word.data());
@@ -1426,4 +1431,147 @@ TEST_F(CliTest, OutputPathsThatAreLinksAreRefused)
     ::unlink(link.c_str());
     ::unlink(target.c_str());
     ::unlink(profile.c_str());
+}
+
+// watch lends the clock to each program of ours that finds it busy, and
+// takes it back when that program lets go, however it ends: the borrower
+// does its work, the metrics say lent meanwhile with up unchanged, and the
+// loan is neither a failure nor a reconnect.
+TEST_F(CliTest, WatchLendsTheClockToOurPrograms)
+{
+    const std::string file = TempPath("lend.prom");
+    const std::string profile = TempPath("lend.json");
+    ASSERT_EQ(RunCli(Port() + "export " + profile).status, 0);
+    BackgroundCli watch({"--port", sim_.DevicePath(), "watch", "--metrics", file}, TempPath("lend-watch.txt"));
+    const std::string clock = "serial=\"00010472\",port=\"" + sim_.DevicePath() + "\"";
+    const auto fileHolds = [&](const std::vector<std::string>& parts) {
+        return WaitUntil(
+            [&] {
+                const std::string text = ReadFile(file);
+                for (const std::string& part : parts)
+                    if (!Contains(text, part))
+                        return false;
+                return true;
+            },
+            std::chrono::seconds(10));
+    };
+    ASSERT_TRUE(fileHolds({"kerovant_clock_up{" + clock + "} 1\n", "kerovant_clock_lent{" + clock + "} 0\n"}))
+        << ReadFile(file);
+
+    // A borrower that keeps the port until it is stopped: the metrics while
+    // it holds it, then the signal that ends it.
+    const auto holding = [&](BackgroundCli& borrower, const std::string& program, const std::string& ready,
+                             int signal) {
+        EXPECT_TRUE(borrower.WaitFor(ready)) << borrower.Output();
+        EXPECT_TRUE(fileHolds({"kerovant_clock_lent{" + clock + "} 1\n", "kerovant_clock_up{" + clock + "} 1\n",
+                               "kerovant_clock_borrower_info{" + clock + ",program=\"" + program + "\","}))
+            << ReadFile(file);
+        borrower.Stop(signal);
+    };
+    struct Row {
+        const char* legend;
+        std::function<void()> borrow;
+    };
+    const Row rows[] = {
+        {"check", [&] { EXPECT_EQ(RunCli(Port() + "check").status, 0); }},
+        {"set",
+         [&] {
+             EXPECT_EQ(RunCli(Port() + "set illumination 5").status, 0);
+             EXPECT_EQ(Clock().Config().illumination, 5);
+         }},
+        // Its device object replaced after the write: the port reopened at
+        // once, on the same loan.
+        {"import", [&] { EXPECT_EQ(RunCli(Port() + "import " + profile).status, 0); }},
+        // A port closed and at once opened again by its program (the window
+        // replacing its device object) and then held past watch's retries
+        // (2 s) stays lent.
+        {"reopened",
+         [&] {
+             LinkSettings settings;
+             ASSERT_TRUE(SetDeviceName(settings, sim_.DevicePath()));
+             CUsbSerialPort port;
+             port.Open(settings);
+             port.Close();
+             port.Open(settings);
+             EXPECT_EQ(port.State(), PortState::Open);
+             std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+             const std::string text = ReadFile(file);
+             EXPECT_TRUE(Contains(text, "kerovant_clock_lent{" + clock + "} 1\n")) << text;
+             EXPECT_TRUE(Contains(text, "kerovant_clock_up{" + clock + "} 1\n")) << text;
+         }},
+        {"provision",
+         [&] {
+             BackgroundCli provision({"--port", sim_.DevicePath(), "provision", profile, "--log", TempPath("lend.csv")},
+                                     TempPath("lend-provision.txt"));
+             holding(provision, "kerovant-cli", "Unplug this clock.", SIGINT);
+             EXPECT_TRUE(Contains(provision.Output(), ": ok")) << provision.Output();
+         }},
+        {"killed",
+         [&] {
+             BackgroundCli provision({"--port", sim_.DevicePath(), "provision", profile, "--log", TempPath("lend.csv")},
+                                     TempPath("lend-killed.txt"));
+             holding(provision, "kerovant-cli", "Unplug this clock.", SIGKILL);
+         }},
+        {"window",
+         [&] {
+             if (std::string(KEROVANT_WINDOW).empty())
+                 return;
+             ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+             ::setenv("XDG_CONFIG_HOME", TempPath("lend-window").c_str(), 1);
+             const size_t hellos = Clock().CountReceived(kCmdHello);
+             BackgroundCli window({"--port", sim_.DevicePath()}, TempPath("lend-window.txt"), KEROVANT_WINDOW);
+             EXPECT_TRUE(WaitUntil([&] { return Clock().CountReceived(kCmdHello) > hellos; }, std::chrono::seconds(10)))
+                 << "the window greets the clock";
+             holding(window, "kerovant", "", SIGTERM);
+         }},
+    };
+    size_t loans = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        row.borrow();
+        if (std::string(row.legend) == "window" && std::string(KEROVANT_WINDOW).empty())
+            continue;
+        ++loans;
+        EXPECT_TRUE(watch.WaitFor("kerovant-cli: lent " + sim_.DevicePath() + " to ", loans)) << watch.Output();
+        EXPECT_TRUE(watch.WaitFor("kerovant-cli: " + sim_.DevicePath() + " is back from ", loans)) << watch.Output();
+        EXPECT_TRUE(fileHolds({"kerovant_clock_lent{" + clock + "} 0\n", "kerovant_clock_up{" + clock + "} 1\n",
+                               "kerovant_link_reconnects_total{" + clock + "} 0\n",
+                               "kerovant_link_failures_total{" + clock + ",kind=\"busy\"} 0\n"}))
+            << ReadFile(file);
+        EXPECT_FALSE(Contains(ReadFile(file), "kerovant_clock_borrower_info")) << ReadFile(file);
+    }
+    EXPECT_FALSE(Contains(watch.Output(), "in use")) << watch.Output();
+    EXPECT_EQ(watch.Stop(SIGTERM), 143);
+    ::unlink(profile.c_str());
+}
+
+// Only a user who may open the device may borrow it: another is refused
+// and watch keeps the clock.
+TEST_F(CliTest, WatchLendsOnlyToUsersOfTheDevice)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "needs root, to ask as another user";
+    const std::string path = sim_.DevicePath();
+    ASSERT_EQ(::chown(path.c_str(), 0, 0), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0660), 0);
+    BackgroundCli watch({"--port", path, "watch"}, TempPath("refuse-watch.txt"));
+    ASSERT_TRUE(watch.WaitFor("UTC ")) << watch.Output();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const gid_t nobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(2);
+        ::_exit(BorrowPort(path) >= 0 ? 1 : 0);
+    }
+    int raw = 0;
+    ASSERT_EQ(::waitpid(child, &raw, 0), child);
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << "refused: " << raw;
+    // Root may: the lender answers.
+    const int loan = BorrowPort(path);
+    EXPECT_GE(loan, 0);
+    ASSERT_TRUE(watch.WaitFor(" is back from ", 0)) << watch.Output();
+    if (loan >= 0)
+        ::close(loan);
+    EXPECT_TRUE(watch.WaitFor(" is back from ")) << watch.Output();
+    EXPECT_EQ(BackgroundCli::Count(watch.Output(), "kerovant-cli: lent "), 1u) << watch.Output();
 }

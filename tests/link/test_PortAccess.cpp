@@ -2,6 +2,7 @@
 // permission advice against real files with chosen owners, groups and
 // modes, and the lookup of the process that holds a busy device.
 #include "PortAccess.h"
+#include "PortLending.h"
 #include "UsbSerialPort.h"
 
 #include "PtyHolder.h"
@@ -236,3 +237,33 @@ TEST(PortAccess, OnlyTheSystemsRefusalLastsUntilARestart)
 }
 
 }  // namespace
+
+// Who may borrow a lent device: the node's owner, group or others by its
+// mode, with the user's supplementary groups; root always.
+TEST(PortAccess, OnlyAUserOfTheNodeMayBorrowIt)
+{
+    struct Row {
+        const char* legend;
+        uid_t uid;
+        gid_t gid;
+        std::vector<gid_t> groups;
+        mode_t mode;
+        bool may;
+    };
+    // The node: owner 0, group 20.
+    const Row rows[] = {
+        {"root", 0, 0, {}, 0600, true},
+        {"a member of its group", 1000, 1000, {20}, 0660, true},
+        {"its group as the primary one", 1000, 20, {}, 0660, true},
+        {"a member, but the group may only read", 1000, 1000, {20}, 0640, false},
+        {"someone else", 1000, 1000, {100}, 0660, false},
+        {"someone else, the node open to all", 1000, 1000, {}, 0666, true},
+    };
+    for (const Row& row : rows) {
+        NodeAccess node;
+        node.owner = 0;
+        node.group = 20;
+        node.mode = row.mode;
+        EXPECT_EQ(MayUseNode(row.uid, row.gid, row.groups, node), row.may) << row.legend;
+    }
+}
