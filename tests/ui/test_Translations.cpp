@@ -92,7 +92,7 @@ TEST(Translations, SentencesSpeakTheLanguageLoaded)
         {"fr", silent,
          QStringLiteral("L'horloge ne répond pas\u00a0: Échec de la lecture de l'identifiant de famille")},
         {"", next, QStringLiteral("Next: Sun 28 Mar 2027 01:00 UTC (+1:00)")},
-        {"de", next, QStringLiteral("Nächste Umstellung: So. 28 März 2027 01:00 UTC (+1:00)")},
+        {"de", next, QStringLiteral("Nächste Umstellung: So., 28. März 2027 01:00 UTC (+1:00)")},
         {"", busy,
          QStringLiteral("/dev/ttyUSB0 is in use by minicom (process 812): close that program and try again.")},
         {"es", busy,
