@@ -33,6 +33,7 @@ const Case kCases[] = {
     {"C locale: English, LANGUAGE not read", {{"LANG", "C"}, {"LANGUAGE", "de"}}, ""},
     {"POSIX locale: English", {{"LC_ALL", "POSIX"}, {"LANG", "de_DE.UTF-8"}}, ""},
     {"C.UTF-8: English", {{"LANG", "C.UTF-8"}}, ""},
+    {"C.UTF-8: English, LANGUAGE not read", {{"LANG", "C.UTF-8"}, {"LANGUAGE", "de:fr"}}, ""},
     {"no locale, only LANGUAGE: English", {{"LANGUAGE", "de"}}, ""},
     {"a language we do not have: English", {{"LANG", "ja_JP.UTF-8"}}, ""},
     {"English locale", {{"LANG", "en_US.UTF-8"}}, ""},
