@@ -59,6 +59,9 @@ constexpr int kIlluminationPageStep = 2;
 const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amplitude modulated", "Unknown time code",
                                         kOfflineText};
 
+// Where a box keeps its caption, for the name read aloud with its text.
+constexpr const char* kCaptionProperty = "kerovantCaption";
+
 // The one offline tick counter of the program (signed 32-bit, from 0).
 int g_offlineTicks = 0;
 
@@ -140,6 +143,8 @@ void CKerovantDlg::BuildControls()
         auto* column = new QVBoxLayout;
         auto* label = new QLabel(Tr(caption), this);
         SetControlId(edit, id, name);
+        // The caption is read with the text the box shows (SetShown).
+        edit->setProperty(kCaptionProperty, label->text());
         edit->setAccessibleName(label->text());
         column->addWidget(label);
         column->addWidget(edit);
@@ -219,6 +224,7 @@ void CKerovantDlg::BuildControls()
     illuminationLabel_ = new QLabel(Tr(kStrIllumination), this);
     SetControlId(illuminationLabel_, kIdIlluminationLabel, "illuminationLabel");
     illuminationLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    illuminationLabel_->setAccessibleName(illuminationLabel_->text());
     illumination_->setAccessibleName(illuminationLabel_->text());
     sliderColumn_ = new QVBoxLayout;
     sliderColumn_->addWidget(illumination_);
@@ -357,9 +363,26 @@ void CKerovantDlg::SetText(QLineEdit* edit, const std::string& text)
     // Setting an unchanged text would still move the cursor and drop a
     // selection the user is copying from. The fixed status texts are
     // translated; times and numbers are not in the translation and stay.
-    const QString value = Tr(text.c_str());
+    SetShown(edit, Tr(text.c_str()));
+}
+
+void CKerovantDlg::SetShown(QLineEdit* edit, const QString& value)
+{
     if (edit->text() != value)
         edit->setText(value);
+    // A screen reader hears what the box shows, not only its caption.
+    const QString name = Tr(kStrCaptionedValue).arg(edit->property(kCaptionProperty).toString(), value);
+    if (edit->accessibleName() != name)
+        edit->setAccessibleName(name);
+}
+
+QString CKerovantDlg::TimeText(const ClockTime& time)
+{
+    const std::optional<QLocale> reader = ReaderLocale();
+    if (!reader)
+        return QString::fromStdString(FormatClockTime(time));
+    const ClockDateTime c = TimeValueToCalendar(time);
+    return LocaleDateTime(*reader, c.year, c.month, c.day, c.hour, c.minute, c.second);
 }
 
 void CKerovantDlg::SetText(QLabel* label, const std::string& text)
@@ -371,6 +394,9 @@ void CKerovantDlg::SetTranslated(QLabel* label, const QString& value)
 {
     if (label->text() != value)
         label->setText(value);
+    // What a screen reader reads is what the line shows, value included.
+    if (label->accessibleName() != value)
+        label->setAccessibleName(value);
 }
 
 void CKerovantDlg::Refresh()
@@ -478,8 +504,8 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
         illumination_->setValue(device.GetIllumination());
         illuminationLevel_ = illumination_->value();
     }
-    SetText(utcTime_, FormatClockTime(utc));
-    SetText(localTime_, FormatClockTime(local));
+    SetShown(utcTime_, TimeText(utc));
+    SetShown(localTime_, TimeText(local));
     SetText(timeCodeStatus_, TimeCodeText(status));
     FirmwareVersion firmware;
     device.GetFirmwareVersion(firmware);

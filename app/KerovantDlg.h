@@ -184,6 +184,10 @@ private:
     void SetText(QLabel* label, const std::string& text);
     // A text already in the user's language.
     void SetTranslated(QLabel* label, const QString& text);
+    // Shows a text as it is, and reads it aloud with the box's caption.
+    void SetShown(QLineEdit* edit, const QString& value);
+    // A clock time in the reader's format.
+    static QString TimeText(const ClockTime& time);
 
     void OnDeviceChanged();
     // The status display brought up to date now, between refreshes, without

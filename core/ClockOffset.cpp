@@ -139,7 +139,7 @@ std::string OffsetSeconds(const ClockOffset& offset)
 
 Sentence OffsetSentence(const ClockOffset& offset)
 {
-    const Sentence seconds = Sentence::Verbatim(OffsetSeconds(offset));
+    const Sentence seconds = Sentence::Decimal(OffsetSeconds(offset));
     return offset.approximate ? Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "about %1 s"), {seconds})
                               : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 s"), {seconds});
 }

@@ -4,6 +4,7 @@
 #include "ModalSeam.h"
 #include "Strings.h"
 #include "TimeFieldGroup.h"
+#include "Translations.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <array>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -22,6 +25,37 @@ constexpr qsizetype kCharactersRead = 62;
 constexpr int kMillisecondsPerHundredth = 10;
 // Dialog units added either side of the "Time" and "Date" captions.
 constexpr int kCaptionRoom = 4;
+
+// Where the date fields and their separators go: in the reader's order,
+// from the date frame's left edge; a year field is twice as wide.
+struct DateLayout {
+    std::array<char, 3> fields{'M', 'd', 'y'};
+    std::array<QRect, 3> places{QRect(126, 41, 14, 13), QRect(147, 41, 14, 12), QRect(169, 41, 28, 12)};
+    QString separator = QStringLiteral(":");
+    std::array<QRect, 2> separators{QRect(140, 42, 8, 8), QRect(161, 42, 8, 8)};
+};
+
+DateLayout CustomDateLayout()
+{
+    DateLayout layout;
+    const std::optional<QLocale> reader = ReaderLocale();
+    if (!reader)
+        return layout;  // English: month:day:year
+    const DateOrder order = LocaleDateOrder(*reader);
+    layout.fields = order.fields;
+    layout.separator = order.separator;
+    constexpr int kFieldGap = 7;
+    constexpr int kSeparatorWidth = 8;
+    int x = 126;
+    for (size_t i = 0; i < layout.fields.size(); ++i) {
+        const int width = layout.fields[i] == 'y' ? 28 : 14;
+        layout.places[i] = QRect(x, 41, width, 12);
+        if (i < layout.separators.size())
+            layout.separators[i] = QRect(x + width, 42, kSeparatorWidth, 8);
+        x += width + kFieldGap;
+    }
+    return layout;
+}
 
 CSetDateTime::FieldIndex FieldOf(DateField field)
 {
@@ -54,9 +88,20 @@ void CSetDateTime::BuildControls()
     auto* hour = Place(new QLineEdit, kIdHour, "hour", QRect(61, 41, 14, 12), Tr(kStrHour));
     auto* minute = Place(new QLineEdit, kIdMinute, "minute", QRect(82, 41, 14, 12), Tr(kStrMinute));
     auto* second = Place(new QLineEdit, kIdSecond, "second", QRect(104, 41, 13, 12), Tr(kStrSecond));
-    auto* month = Place(new QLineEdit, kIdMonth, "month", QRect(126, 41, 14, 13), Tr(kStrMonth));
-    auto* day = Place(new QLineEdit, kIdDay, "day", QRect(147, 41, 14, 12), Tr(kStrDayOfMonth));
-    auto* year = Place(new QLineEdit, kIdYear, "year", QRect(169, 41, 28, 12), Tr(kStrYear));
+    // The date fields in the reader's order (English: month, day, year), the
+    // tab order with them.
+    const DateLayout date = CustomDateLayout();
+    QLineEdit* month = nullptr;
+    QLineEdit* day = nullptr;
+    QLineEdit* year = nullptr;
+    for (size_t i = 0; i < date.fields.size(); ++i) {
+        const QRect& place = date.places[i];
+        switch (date.fields[i]) {
+        case 'M': month = Place(new QLineEdit, kIdMonth, "month", place, Tr(kStrMonth)); break;
+        case 'd': day = Place(new QLineEdit, kIdDay, "day", place, Tr(kStrDayOfMonth)); break;
+        default: year = Place(new QLineEdit, kIdYear, "year", place, Tr(kStrYear)); break;
+        }
+    }
     spin_ = Place(new CNarrowSpin, kIdSpin, "spin", QRect(210, 38, 12, 18), Tr(kStrDateTimeSpin));
     spin_->SetNames(Tr(kStrDateTimeSpin), Tr(kStrDateTimeArrows));
     auto* setNow = Place(new QPushButton(Tr(kStrSetNow)), kIdSetNow, "setNow", QRect(32, 86, 50, 14));
@@ -64,11 +109,11 @@ void CSetDateTime::BuildControls()
     auto* cancel = Place(new QPushButton(Tr(kStrCancel)), kIdCancel, "cancel", QRect(129, 86, 50, 14));
     const Qt::Alignment colon = Qt::AlignHCenter | Qt::AlignTop;
     AddLabel(QStringLiteral(":"), QRect(74, 42, 8, 8), colon);
-    AddLabel(QStringLiteral(":"), QRect(140, 42, 8, 8), colon);
+    AddLabel(QStringLiteral(":"), QRect(96, 42, 8, 8), colon);
     AddLabel(Tr(kStrUtcNote), QRect(7, 63, 189, 20));
     timeFrame_ = AddGroupBox(kIdTimeFrame, "timeFrame", QString(), QRect(55, 33, 67, 25));
-    AddLabel(QStringLiteral(":"), QRect(96, 42, 8, 8), colon);
-    AddLabel(QStringLiteral(":"), QRect(161, 42, 8, 8), colon);
+    AddLabel(date.separator, date.separators[0], colon);
+    AddLabel(date.separator, date.separators[1], colon);
     // The two captions are single words: centred on their template place
     // with room either side, so a font whose word is wider than 16 units
     // does not cut them, and never wrapped (a wrapped label asks for a line

@@ -5,6 +5,7 @@
 
 #include "DstRuleSet.h"
 
+#include "CalendarNames.h"
 #include "Translatable.h"
 
 #include <array>
@@ -14,31 +15,12 @@
 #include <string_view>
 
 // The entries of the day-of-week lists (index = DstRule::dayOfWeek) and of
-// the month lists (index = month - 1). Marked for translation: the dialog's
-// lists show them in the user's language; the rules' texts and the
-// command-line tool use them as they are.
-inline constexpr std::array<std::string_view, 7> kDstWeekdayNames = {
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Sunday"),   KEROVANT_TRANSLATE_NOOP("Kerovant", "Monday"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Tuesday"),  KEROVANT_TRANSLATE_NOOP("Kerovant", "Wednesday"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Thursday"), KEROVANT_TRANSLATE_NOOP("Kerovant", "Friday"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Saturday")};
-inline constexpr std::array<std::string_view, 12> kDstMonthNames = {
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "January"),   KEROVANT_TRANSLATE_NOOP("Kerovant", "February"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "March"),     KEROVANT_TRANSLATE_NOOP("Kerovant", "April"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "May"),       KEROVANT_TRANSLATE_NOOP("Kerovant", "June"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "July"),      KEROVANT_TRANSLATE_NOOP("Kerovant", "August"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "September"), KEROVANT_TRANSLATE_NOOP("Kerovant", "October"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "November"),  KEROVANT_TRANSLATE_NOOP("Kerovant", "December")};
-
-// The months' short names, under the months of the year strip and in its
-// changes' days ("28 Mar").
-inline constexpr std::array<std::string_view, 12> kDstMonthShortNames = {
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Jan"), KEROVANT_TRANSLATE_NOOP("Kerovant", "Feb"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Mar"), KEROVANT_TRANSLATE_NOOP("Kerovant", "Apr"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "May"), KEROVANT_TRANSLATE_NOOP("Kerovant", "Jun"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Jul"), KEROVANT_TRANSLATE_NOOP("Kerovant", "Aug"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Sep"), KEROVANT_TRANSLATE_NOOP("Kerovant", "Oct"),
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Nov"), KEROVANT_TRANSLATE_NOOP("Kerovant", "Dec")};
+// the month lists (index = month - 1), and the months' short names under the
+// year strip and in its changes' days ("28 Mar"): the program's one copy of
+// the names (CalendarNames.h).
+inline constexpr const auto& kDstWeekdayNames = kWeekdayNames;
+inline constexpr const auto& kDstMonthNames = kMonthNames;
+inline constexpr const auto& kDstMonthShortNames = kMonthShortNames;
 
 // "the last Sunday of March" for a weekday rule, "21 March" for a fixed
 // date; "?" stands for a field out of range.

@@ -1,6 +1,7 @@
 #include "DstYearStripView.h"
 
 #include "Strings.h"
+#include "Translations.h"
 
 #include <QPainter>
 
@@ -16,7 +17,7 @@ QString DayText(const std::string& day)
     const size_t space = day.find(' ');
     if (space == std::string::npos)
         return QString::fromStdString(day);
-    return Tr(kStrStripDay).arg(QString::fromStdString(day.substr(0, space)), Tr(day.c_str() + space + 1));
+    return Tr(kStrStripDay).arg(QString::fromStdString(day.substr(0, space)), TrShort(day.c_str() + space + 1));
 }
 
 }  // namespace
@@ -73,7 +74,7 @@ void CDstYearStripView::paintEvent(QPaintEvent*)
     }
     painter.setPen(text);
     for (const DstStripMonth& month : strip_.months) {
-        const QString name = Tr(month.name.c_str());
+        const QString name = TrShort(month.name.c_str());
         const QRectF room(x(month.from), bar.bottom(), x(month.to) - x(month.from), row);
         if (metrics.horizontalAdvance(name) < room.width())
             painter.drawText(room, Qt::AlignHCenter | Qt::AlignTop, name);

@@ -16,10 +16,11 @@
 // English(); the window translates the pattern and every translatable part
 // and fills in the rest (res/Strings.h, Tr). A part is itself a sentence
 // (translated in turn), a value shown as it is (a device path, a number, a
-// zone name), or a moment the window writes with the language's day and
+// zone name), a number the window writes with the language's decimal
+// separator, or a moment the window writes with the language's day and
 // month names.
 struct Sentence {
-    enum class Kind : unsigned char { Pattern, Verbatim, Moment };
+    enum class Kind : unsigned char { Pattern, Verbatim, Moment, Decimal };
 
     Kind kind = Kind::Pattern;
     std::string text;  // the English pattern, or the value itself
@@ -36,6 +37,15 @@ struct Sentence {
     {
         Sentence s;
         s.kind = Kind::Verbatim;
+        s.text = std::move(value);
+        return s;
+    }
+    // A number written with a decimal point ("+0.004"): the window writes
+    // it with the decimal separator of the user's language.
+    static Sentence Decimal(std::string value)
+    {
+        Sentence s;
+        s.kind = Kind::Decimal;
         s.text = std::move(value);
         return s;
     }

@@ -42,10 +42,14 @@ inline constexpr const char* kStrClockHandPosition = QT_TRANSLATE_NOOP("Kerovant
 // the colon.
 inline constexpr const char* kStrFirmwareLine = QT_TRANSLATE_NOOP("Kerovant", "Firmware Version:  %1");
 inline constexpr const char* kStrSerialLine = QT_TRANSLATE_NOOP("Kerovant", "Serial Number:  %1");
-// What a screen reader calls the line of how far the clock is off, and its
-// warning when it is off by more than half a second.
+// What a screen reader calls the line of how far the clock is off before it
+// shows a value (then it reads the line itself), and its warning when it is
+// off by more than half a second.
 inline constexpr const char* kStrClockOffsetName = QT_TRANSLATE_NOOP("Kerovant", "Clock vs this computer");
 inline constexpr const char* kStrClockOffsetWarning = QT_TRANSLATE_NOOP("Kerovant", "More than half a second off");
+//: What a screen reader reads for a box of the main window: %1 the box's
+//: caption ("Local Time"), %2 the text it shows.
+inline constexpr const char* kStrCaptionedValue = QT_TRANSLATE_NOOP("Kerovant", "%1: %2");
 inline constexpr const char* kStrIllumination = QT_TRANSLATE_NOOP("Kerovant", "Illumination");
 //: A button of every dialog; keep it short.
 inline constexpr const char* kStrOk = QT_TRANSLATE_NOOP("Kerovant", "OK");

@@ -36,6 +36,7 @@
 #include "Images.h"
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
+#include "ModalSeam.h"
 #include "SetClockFace.h"
 #include "SetDateTime.h"
 #include "SimClock.h"
@@ -170,7 +171,7 @@ bool SaveAbout(QWidget* parent, uint8_t productIndex, const QDir& dir, const cha
     return VisitAbout(parent, productIndex, name, SaveTo(dir));
 }
 
-// The pictures beyond the two of the documentation.
+// The seven pictures --all adds to the eleven of the documentation.
 bool RenderMoreCases(CKerovantApp& demo, const QDir& dir)
 {
     CKerovantDlg& window = *demo.MainWindow();
@@ -260,7 +261,10 @@ int main(int argc, char** argv)
                                    QStringLiteral("FACTOR"));
     const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The language of the texts (de, fr, es)."),
                                   QStringLiteral("LANGUAGE"));
-    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("Every case, not only the two pictures."));
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 QStringLiteral("Seven more pictures besides the eleven: offline, a clock without "
+                                                "illumination, the moving slider, the Connection menu, "
+                                                "two About boxes, a link message."));
     parser.addOptions({fontSize, dark, scale, lang, all});
     parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("Where the pictures go."));
     parser.process(application);
@@ -284,6 +288,17 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // Nobody is at the keyboard: a message box a window opens on its own
+    // (the question whether to start a clock's stopped hands, or to correct
+    // a configuration out of range) would wait for an answer for ever in its
+    // modal loop. Each is answered with its default button instead, and
+    // named on stderr. The pictures are taken of windows shown without one.
+    ScopedModalAnswers unattended;
+    const auto reportAnswered = [&unattended] {
+        for (const MessageRequest& message : unattended.Messages())
+            std::fprintf(stderr, "kerovant-render: answered a message box: %s\n", qPrintable(message.text));
+    };
+
     AppOptions options;
     options.demo = true;
     const std::unique_ptr<CKerovantApp> app = StartWindow(options, Identified);
@@ -301,5 +316,6 @@ int main(int argc, char** argv)
         ok = false;
     window.close();
     app->Shutdown();
+    reportAnswered();
     return ok ? 0 : 1;
 }

@@ -663,6 +663,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>What a screen reader reads for a box of the main window: %1 the box&apos;s caption (&quot;Local Time&quot;), %2 the text it shows.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -705,50 +706,6 @@
     <message>
         <source>type a second from 0 to 60.</source>
         <translation>Geben Sie eine Sekunde von 0 bis 60 ein.</translation>
-    </message>
-    <message>
-        <source>Jan</source>
-        <translation>Jan</translation>
-    </message>
-    <message>
-        <source>Feb</source>
-        <translation>Feb</translation>
-    </message>
-    <message>
-        <source>Mar</source>
-        <translation>Mär</translation>
-    </message>
-    <message>
-        <source>Apr</source>
-        <translation>Apr</translation>
-    </message>
-    <message>
-        <source>Jun</source>
-        <translation>Jun</translation>
-    </message>
-    <message>
-        <source>Jul</source>
-        <translation>Jul</translation>
-    </message>
-    <message>
-        <source>Aug</source>
-        <translation>Aug</translation>
-    </message>
-    <message>
-        <source>Sep</source>
-        <translation>Sep</translation>
-    </message>
-    <message>
-        <source>Oct</source>
-        <translation>Okt</translation>
-    </message>
-    <message>
-        <source>Nov</source>
-        <translation>Nov</translation>
-    </message>
-    <message>
-        <source>Dec</source>
-        <translation>Dez</translation>
     </message>
     <message>
         <source>No time code</source>
@@ -1200,6 +1157,93 @@
     <message>
         <source>The clock&apos;s configuration was corrected.</source>
         <translation>Die Konfiguration der Uhr wurde korrigiert.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4 %5</source>
+        <extracomment>A day and time, &quot;Sun 28 Mar 2027 01:00&quot;: %1 the weekday&apos;s short name, %2 the day of the month, %3 the month&apos;s short name, %4 the year, %5 the time. Order and punctuation as the language writes a date.</extracomment>
+        <translation>%1, %2. %3 %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>KerovantShort</name>
+    <message>
+        <source>Sun</source>
+        <extracomment>A weekday&apos;s short name, in a change&apos;s day (&quot;Sun 28 Mar 2027&quot;): the language&apos;s usual abbreviation, dot included where it takes one.</extracomment>
+        <translation>So.</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo.</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di.</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi.</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do.</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr.</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa.</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <extracomment>A month&apos;s short name, under its month in the year strip: at most five characters, or the strip&apos;s names run into each other.</extracomment>
+        <translation>Jan.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <extracomment>The short name of May, under its month in the year strip: at most five characters.</extracomment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug.</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez.</translation>
     </message>
 </context>
 </TS>

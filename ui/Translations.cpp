@@ -1,5 +1,6 @@
 #include "Translations.h"
 
+#include "CalendarNames.h"
 #include "Strings.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,11 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -45,6 +50,49 @@ QString Match(const QString& name, const QStringList& available)
             return candidate;
     }
     return {};
+}
+
+//: A day and time, "Sun 28 Mar 2027 01:00": %1 the weekday's short name,
+//: %2 the day of the month, %3 the month's short name, %4 the year, %5 the
+//: time. Order and punctuation as the language writes a date.
+constexpr const char* kMomentPattern = QT_TRANSLATE_NOOP("Kerovant", "%1 %2 %3 %4 %5");
+
+// The moment's day and time with the language's names and order.
+QString MomentText(std::chrono::sys_seconds moment)
+{
+    using namespace std::chrono;
+    const sys_days day = floor<days>(moment);
+    const year_month_day date{day};
+    const hh_mm_ss time{moment - day};
+    const unsigned month = static_cast<unsigned>(date.month());
+    const unsigned dayOfWeek = weekday{day}.c_encoding();
+    // Seconds only where a change falls between minutes, as in English.
+    const int seconds = static_cast<int>(time.seconds().count());
+    const int hours = static_cast<int>(time.hours().count());
+    const int minutes = static_cast<int>(time.minutes().count());
+    const QString clock = seconds != 0 ? QString::asprintf("%02d:%02d:%02d", hours, minutes, seconds)
+                                       : QString::asprintf("%02d:%02d", hours, minutes);
+    const std::vector<std::string> parts = {
+        TrShort(dayOfWeek < 7 ? kWeekdayShortNames[dayOfWeek].data() : "?").toStdString(),
+        std::to_string(static_cast<unsigned>(date.day())),
+        TrShort(month >= 1 && month <= 12 ? kMonthShortNames[month - 1].data() : "?").toStdString(),
+        std::to_string(static_cast<int>(date.year())), clock.toStdString()};
+    return QString::fromStdString(FillPlaces(Tr(kMomentPattern).toStdString(), parts));
+}
+
+// A number of the form "+0.004" with the locale's decimal separator.
+QString LocaleDecimal(const std::string& number)
+{
+    QString text = QString::fromStdString(number);
+    const std::optional<QLocale> reader = ReaderLocale();
+    if (reader)
+        text.replace(QLatin1Char('.'), reader->decimalPoint());
+    return text;
+}
+
+QString Digits(int value, bool pad)
+{
+    return pad && value >= 0 && value < 10 ? QStringLiteral("0%1").arg(value) : QString::number(value);
 }
 
 std::unique_ptr<QTranslator> g_ours;
@@ -121,20 +169,84 @@ QLocale TranslationLocale()
     return g_ours ? QLocale(g_ours->language()) : QLocale(QLocale::English, QLocale::UnitedKingdom);
 }
 
+std::optional<QLocale> ReaderLocale()
+{
+    if (!g_ours)
+        return std::nullopt;
+    return TranslationLocale();
+}
+
+DateOrder LocaleDateOrder(const QLocale& locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    DateOrder order;
+    std::array<char, 3> fields{};
+    int found = 0;
+    QString between;
+    QString separator;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'') || !(c == QLatin1Char('d') || c == QLatin1Char('M') || c == QLatin1Char('y'))) {
+            if (found > 0)
+                between += c;
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
+        const char field = static_cast<char>(c.toLatin1());
+        if (found < 3 && std::find(fields.begin(), fields.begin() + found, field) == fields.begin() + found) {
+            if (found == 1)
+                separator = between;
+            fields[static_cast<size_t>(found++)] = field;
+            if (field == 'd')
+                order.padDay = run >= 2;
+            if (field == 'M')
+                order.padMonth = run >= 2;
+        }
+        between.clear();
+        i += run;
+    }
+    // A format without three numeric fields (a month's name) keeps the
+    // order of day, month, year.
+    if (found == 3 && !separator.trimmed().isEmpty()) {
+        order.fields = fields;
+        order.separator = separator.trimmed();
+    }
+    return order;
+}
+
+QString LocaleDateTime(const QLocale& locale, int year, int month, int day, int hour, int minute, int second)
+{
+    const DateOrder order = LocaleDateOrder(locale);
+    QStringList date;
+    for (const char field : order.fields) {
+        if (field == 'd')
+            date << Digits(day, order.padDay);
+        else if (field == 'M')
+            date << Digits(month, order.padMonth);
+        else
+            date << QString::number(year).rightJustified(4, QLatin1Char('0'));
+    }
+    // The languages we speak write a 24-hour clock with colons.
+    return date.join(order.separator) + QStringLiteral("  ") +
+        QString::asprintf("%02d:%02d:%02d", hour, minute, second);
+}
+
+QString TrShort(const char* text)
+{
+    return QCoreApplication::translate(kShortNameContext, text);
+}
+
 QString Tr(const Sentence& sentence)
 {
     switch (sentence.kind) {
     case Sentence::Kind::Verbatim: return QString::fromStdString(sentence.text);
-    case Sentence::Kind::Moment: {
+    case Sentence::Kind::Decimal: return LocaleDecimal(sentence.text);
+    case Sentence::Kind::Moment:
         // English keeps the libraries' own words ("Sept" is British).
-        if (!g_ours)
-            return QString::fromStdString(sentence.text);
-        const QDateTime at = QDateTime::fromSecsSinceEpoch(sentence.moment.time_since_epoch().count(), Qt::UTC);
-        // Seconds only where a change falls between minutes, as in English.
-        const QString format = at.time().second() != 0 ? QStringLiteral("ddd d MMM yyyy HH:mm:ss")
-                                                       : QStringLiteral("ddd d MMM yyyy HH:mm");
-        return TranslationLocale().toString(at, format);
-    }
+        return g_ours ? MomentText(sentence.moment) : QString::fromStdString(sentence.text);
     case Sentence::Kind::Pattern: break;
     }
     if (sentence.text.empty())

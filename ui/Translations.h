@@ -21,7 +21,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
+#include <optional>
 
 // The languages with a translation, as their .qm files name them.
 QStringList AvailableLanguages();
@@ -42,6 +44,32 @@ void LoadUserLanguage();
 
 // The locale of the language loaded: the one dates are written in.
 QLocale TranslationLocale();
+
+// The locale the window writes dates, times and numbers in: that of the
+// language loaded. None under English, where the window keeps its own
+// formats (MM-DD-YYYY, a decimal point).
+std::optional<QLocale> ReaderLocale();
+
+// The order of a numeric date in a locale, read from its short date format:
+// fields holds 'd', 'M' and 'y' in reading order, separator what stands
+// between them ("." for German, "/" for French). pad: a day or month of one
+// digit is written with a leading zero.
+struct DateOrder {
+    std::array<char, 3> fields{'d', 'M', 'y'};
+    QString separator = QStringLiteral("/");
+    bool padDay = true;
+    bool padMonth = true;
+};
+DateOrder LocaleDateOrder(const QLocale& locale);
+
+// A date and time of the clock in the locale's order and digits, the year
+// in full: "08.12.2026  14:03:05" for German. Values out of range are
+// written as they are.
+QString LocaleDateTime(const QLocale& locale, int year, int month, int day, int hour, int minute, int second);
+
+// A text of the short names' context (CalendarNames.h) in the language
+// loaded.
+QString TrShort(const char* text);
 
 // A sentence of the libraries in the language loaded: the pattern and every
 // translatable part through the translation, the values as they are, the

@@ -12,8 +12,10 @@
 #include "SimClock.h"
 #include "StatusText.h"
 #include "Strings.h"
+#include "Translations.h"
 #include "WindowTestSupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -133,6 +135,8 @@ private slots:
     void sliderDisabledWithoutIllumination();
     void clockOffsetLine_data();
     void clockOffsetLine();
+    void readAloudAsShownInTheLanguage_data();
+    void readAloudAsShownInTheLanguage();
 
     // Offline.
     void offlineTextsShowAtOnce();
@@ -399,7 +403,6 @@ void TestKerovantDlg::clockOffsetLine()
     CKerovantDlg& window = *sim.rig->window;
     auto* line = window.findChild<QLabel*>(QStringLiteral("clockOffset"));
     QVERIFY(line);
-    QCOMPARE(line->accessibleName(), QStringLiteral("Clock vs this computer"));
     window.Refresh();
     QVERIFY2(line->isHidden(), "nothing to show before the clock answers");
     QVERIFY(sim.WaitIdentified());
@@ -416,6 +419,7 @@ void TestKerovantDlg::clockOffsetLine()
                  kClockTimeoutMs),
              qPrintable(line->text()));
     QVERIFY(!line->isHidden());
+    QCOMPARE(line->accessibleName(), line->text());
     QCOMPARE(line->palette().color(QPalette::WindowText) != plain, warns);
     QCOMPARE(!line->accessibleDescription().isEmpty(), warns);
 
@@ -427,6 +431,79 @@ void TestKerovantDlg::clockOffsetLine()
             return line->isHidden();
         },
         kClockTimeoutMs));
+}
+
+// What a screen reader reads, in each language: the times and the offset
+// in the language's formats, value included, and no control without a name.
+// A row per language (the date in its order, the offset with its decimal
+// separator).
+void TestKerovantDlg::readAloudAsShownInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("utc");     // read from 2011-06-15 12:00:0x UTC
+    QTest::addColumn<QString>("offset");  // a clock 12 s ahead
+    QTest::addColumn<QString>("serial");
+    const QChar nb(0xA0);
+    QTest::newRow("C") << QString() << R"(^UTC Time: 06-15-2011  12:00:0\d$)"
+                       << "Clock vs this computer: +12.0 s"
+                       << "Serial Number:  00001234";
+    QTest::newRow("de") << QStringLiteral("de") << R"(^UTC-Zeit: 15\.06\.2011  12:00:0\d$)"
+                        << QStringLiteral("Uhr gegenüber diesem Computer: +12,0 s")
+                        << QStringLiteral("Seriennummer:  00001234");
+    QTest::newRow("fr") << QStringLiteral("fr") << QStringLiteral(R"(^Heure UTC\x{a0}: 15/06/2011  12:00:0\d$)")
+                        << QStringLiteral("Horloge par rapport à cet ordinateur%1: +12,0 s").arg(nb)
+                        << QStringLiteral("Numéro de série%1:  00001234").arg(nb);
+    QTest::newRow("es") << QStringLiteral("es") << QStringLiteral(R"(^Hora UTC: 15/6/2011  12:00:0\d$)")
+                        << QStringLiteral("Reloj frente a este equipo: +12,0 s")
+                        << QStringLiteral("Número de serie:  00001234");
+}
+
+void TestKerovantDlg::readAloudAsShownInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, utc);
+    QFETCH(QString, offset);
+    QFETCH(QString, serial);
+    QVERIFY(LoadLanguage(language));
+    struct English {
+        ~English() { LoadLanguage(QString()); }
+    } english;
+    const auto name = [](QWidget* control) {
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
+        return reader ? reader->text(QAccessible::Name) : QString();
+    };
+    SimIdentity identity;
+    identity.serialNumber = 1234;
+    {
+        SimRig sim(identity, [](SimClock& clock) { clock.SetUtc({1, 0, kJune15Noon2011, 0}); });
+        QVERIFY(sim.started);
+        QVERIFY(sim.WaitIdentified());
+        CKerovantDlg& window = *sim.rig->window;
+        window.show();
+        window.Refresh();
+        const QString utcName = name(window.Control(CKerovantDlg::kIdUtcTime));
+        QVERIFY2(QRegularExpression(utc).match(utcName).hasMatch(), qPrintable(utcName));
+        QCOMPARE(name(window.Control(CKerovantDlg::kIdSerialNumber)), serial);
+        // Every control a screen reader can reach has a name.
+        for (QWidget* control : window.findChildren<QWidget*>()) {
+            if (control->isVisible())
+                QVERIFY2(!name(control).isEmpty(), control->metaObject()->className());
+        }
+    }
+    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+        clock.SetTiming(SimTiming{false, kLineBaudRate});
+        clock.SetUtcOffset(std::chrono::milliseconds(12000));
+    });
+    QVERIFY(sim.started);
+    QVERIFY(sim.WaitIdentified());
+    auto* line = sim.rig->window->findChild<QLabel*>(QStringLiteral("clockOffset"));
+    QVERIFY2(QTest::qWaitFor(
+                 [&] {
+                     sim.rig->window->Refresh();
+                     return name(line) == offset;
+                 },
+                 kClockTimeoutMs),
+             qPrintable(name(line)));
 }
 
 // --- offline ---

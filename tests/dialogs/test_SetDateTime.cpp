@@ -4,14 +4,20 @@
 #include "ModalSeam.h"
 #include "SetDateTime.h"
 #include "TimeFieldGroup.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -82,6 +88,8 @@ private slots:
     void everyControlNamed();
     void nothingClips_data();
     void nothingClips();
+    void dateFieldsInTheReadersOrder_data();
+    void dateFieldsInTheReadersOrder();
 };
 
 void TestSetDateTime::opensInPcClockModeWithFieldsOff()
@@ -311,6 +319,50 @@ void TestSetDateTime::nothingClips()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const QStringList clipped = ClippedTexts(dialog);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
+}
+
+void TestSetDateTime::dateFieldsInTheReadersOrder_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("shown");  // the date row, left to right
+    QTest::newRow("English") << QString() << QStringLiteral("month : day : year");
+    QTest::newRow("German") << QStringLiteral("de") << QStringLiteral("day . month . year");
+    QTest::newRow("French") << QStringLiteral("fr") << QStringLiteral("day / month / year");
+    QTest::newRow("Spanish") << QStringLiteral("es") << QStringLiteral("day / month / year");
+}
+
+// The custom date reads as the user writes a date: the fields and the
+// separators between them in the language's order, tab stops left to right.
+void TestSetDateTime::dateFieldsInTheReadersOrder()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    QVERIFY(LoadLanguage(language));
+    CSetDateTime dialog(nullptr, FixedNow);
+    LoadLanguage(QString());
+    Radio(dialog, CSetDateTime::kIdCustom)->click();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QRect frame = dialog.Control(CSetDateTime::kIdDateFrame)->geometry();
+    std::vector<std::pair<int, QString>> row;
+    for (QWidget* child : dialog.findChildren<QWidget*>()) {
+        const QRect at = child->geometry();
+        if (child == dialog.Control(CSetDateTime::kIdDateFrame) || !frame.contains(at.center()))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(child))
+            row.emplace_back(at.x(), label->text());
+        else if (qobject_cast<QLineEdit*>(child))
+            row.emplace_back(at.x(), child->objectName());
+    }
+    std::sort(row.begin(), row.end());
+    QStringList texts;
+    for (const auto& [x, text] : row)
+        texts << text;
+    QCOMPARE(texts.join(QLatin1Char(' ')), shown);
+    const QStringList names = shown.split(QLatin1Char(' '));
+    QCOMPARE(NextTabStop(dialog.Control(CSetDateTime::kIdSecond)), dialog.findChild<QWidget*>(names[0]));
+    QCOMPARE(NextTabStop(dialog.findChild<QWidget*>(names[0])), dialog.findChild<QWidget*>(names[2]));
+    QCOMPARE(NextTabStop(dialog.findChild<QWidget*>(names[2])), dialog.findChild<QWidget*>(names[4]));
 }
 
 QTEST_MAIN(TestSetDateTime)

@@ -632,7 +632,7 @@ void TestDstDlg::importAndPreviewSpeakTheUserLanguage_data()
                                    "Sonntag im März um 02:00 Ortszeit; sie endet: erster Sonntag im November "
                                    "um 02:00 Ortszeit. Ortszeiten sind die Zeiten, die die Uhr kurz vor "
                                    "jeder Umstellung zeigt.")
-                            << QStringLiteral("Nächste Umstellungen: So. 14 März 2027 02:00 Ortszeit (+1:00)");
+                            << QStringLiteral("Nächste Umstellungen: So., 14. März 2027 02:00 Ortszeit (+1:00)");
     QTest::newRow("French") << QStringLiteral("fr")
                             << QStringLiteral(
                                    "Règles de America/New_York importées%1: début de l'heure d'été%1: "
@@ -647,7 +647,7 @@ void TestDstDlg::importAndPreviewSpeakTheUserLanguage_data()
                                     "segundo domingo de marzo a las 02:00 hora local; fin: primer domingo de "
                                     "noviembre a las 02:00 hora local. Las horas locales son las que muestra "
                                     "el reloj justo antes de cada cambio.")
-                             << QStringLiteral("Próximos: dom 14 mar 2027 02:00 hora local (+1:00)");
+                             << QStringLiteral("Próximos: dom, 14 mar 2027 02:00 hora local (+1:00)");
 }
 
 void TestDstDlg::importAndPreviewSpeakTheUserLanguage()
@@ -667,7 +667,10 @@ void TestDstDlg::importAndPreviewSpeakTheUserLanguage()
     // English is the libraries' own sentence, word for word.
     QCOMPARE(answers.MessageTexts().front(),
              message.isEmpty() ? QString::fromStdString(ImportDstZone("America/New_York", kNow).message) : message);
-    QCOMPARE(rig.Preview().section(QLatin1Char('\n'), 0, 0).section(QStringLiteral(", "), 0, 0), preview);
+    // The first change: up to its shift's closing parenthesis (the day
+    // itself may hold a comma).
+    const QString first = rig.Preview().section(QLatin1Char('\n'), 0, 0);
+    QCOMPARE(first.left(first.indexOf(QLatin1Char(')')) + 1), preview);
 }
 
 #include "test_DstDlg.moc"

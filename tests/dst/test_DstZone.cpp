@@ -621,6 +621,26 @@ TEST(DstZoneImport, AFixedDateBesideAWeekdayRuleImportsInOneForm)
     EXPECT_NE(ours, theirs);
 }
 
+// A fixed date that weekday rules miss as often as fixed dates miss the
+// weekday rule beside it: weekday rules, the usual form. 22 March is a
+// Sunday in 2026 and a Monday in 2027; October's last Sunday is the 25th
+// and the 31st.
+TEST(DstZoneImport, ATieBetweenTheFormsImportsWeekdayRules)
+{
+    const int32_t standard = 7200;
+    ZoneDstData tie{"Test/Tie", true, standard, {}, {}, 0, {}};
+    for (int y = 2026; y < 2028; ++y) {
+        const sys_seconds start = sys_days{year{y} / March / 22} - seconds(standard);
+        const sys_seconds end = sys_days{year{y} / October / Sunday[last]} + 1h - seconds(standard + 3600);
+        tie.changes.push_back({start, true, standard, standard, 3600});
+        tie.changes.push_back({end, false, standard + 3600, standard, 3600});
+    }
+    const DstZoneImport imported = ImportDstChanges(tie, {}, kNow);
+    EXPECT_EQ(imported.rules.startRule, (DstRule{0, 3, 0, 4, 0, 0, 0}));
+    EXPECT_EQ(imported.rules.endRule, (DstRule{0, 10, 0, 5, 1, 0, 0}));
+    EXPECT_FALSE(imported.exact);
+}
+
 // Every zone of the tz data through "set timezone ZONE" and "set dst zone
 // ZONE": wherever the preview says the clock agrees, the clock's local time
 // is the zone's at every moment of the ten years, and where it does not, it
