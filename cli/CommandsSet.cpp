@@ -223,7 +223,7 @@ int SetIllumination(CClockSession& session, const Invocation& run)
     if (const Refusal* refusal = RefusalOf(level))
         return Refuse(*refusal);
     const uint8_t value = std::get<uint8_t>(level);
-    return ChangeConfig(
+    if (const int status = ChangeConfig(
         session,
         [&](ClockConfig& config) -> std::optional<Refusal> {
             const std::shared_ptr<CClockDevice> device = session.Device();
@@ -238,7 +238,10 @@ int SetIllumination(CClockSession& session, const Invocation& run)
             config.illumination = value;
             return std::nullopt;
         },
-        "illumination level");
+        "illumination level"))
+        return status;
+    std::printf("Illumination set to %u.\n", unsigned(value));
+    return kExitOk;
 }
 
 int SetTimeCodeDate(CClockSession& session, const Invocation& run)
@@ -248,13 +251,16 @@ int SetTimeCodeDate(CClockSession& session, const Invocation& run)
     const Checked<bool> on = ParseOnOff(run.words[0], "timecode-date");
     if (const Refusal* refusal = RefusalOf(on))
         return Refuse(*refusal);
-    return ChangeConfig(
+    if (const int status = ChangeConfig(
         session,
         [&](ClockConfig& config) -> std::optional<Refusal> {
             ApplyTimeCodeDate(config, std::get<bool>(on));
             return std::nullopt;
         },
-        "time code setting");
+        "time code setting"))
+        return status;
+    std::printf("Time code date set to %s.\n", std::get<bool>(on) ? "on" : "off");
+    return kExitOk;
 }
 
 int SetMotion(CClockSession& session, const Invocation& run)
@@ -264,7 +270,7 @@ int SetMotion(CClockSession& session, const Invocation& run)
     const Checked<uint8_t> motion = ParseMotion(run.words[0]);
     if (const Refusal* refusal = RefusalOf(motion))
         return Refuse(*refusal);
-    return ChangeConfig(
+    if (const int status = ChangeConfig(
         session,
         [&](ClockConfig& config) -> std::optional<Refusal> {
             // As the hand position command leaves the configuration.
@@ -273,5 +279,8 @@ int SetMotion(CClockSession& session, const Invocation& run)
             config.valid = 1;
             return std::nullopt;
         },
-        "hand motion");
+        "hand motion"))
+        return status;
+    std::printf("Hand motion set to %s.\n", std::get<uint8_t>(motion) == kHandsStep ? "step" : "sweep");
+    return kExitOk;
 }

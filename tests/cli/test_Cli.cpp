@@ -201,12 +201,14 @@ TEST_F(CliTest, EachSetterChangesTheClock)
         {"set dst off", [](const ClockConfig& c) { return c.dstMode == kDstDisabled; }, "Daylight time off"},
         {"set dst zone Asia/Kolkata", [](const ClockConfig& c) { return c.dstMode == kDstDisabled; },
          "Asia/Kolkata has no daylight saving time: daylight saving turned off."},
-        {"set illumination 3", [](const ClockConfig& c) { return c.illumination == 3; }, ""},
+        {"set illumination 3", [](const ClockConfig& c) { return c.illumination == 3; }, "Illumination set to 3.\n"},
         {"set timecode-date on",
-         [](const ClockConfig& c) { return c.useTimeCodeDate() == 1 && c.useTimeCodeDateAlt() == 1; }, ""},
+         [](const ClockConfig& c) { return c.useTimeCodeDate() == 1 && c.useTimeCodeDateAlt() == 1; },
+         "Time code date set to on.\n"},
         {"set timecode-date off",
-         [](const ClockConfig& c) { return c.useTimeCodeDate() == 0 && c.useTimeCodeDateAlt() == 0; }, ""},
-        {"set motion step", [](const ClockConfig& c) { return c.handMotion == kHandsStep; }, ""},
+         [](const ClockConfig& c) { return c.useTimeCodeDate() == 0 && c.useTimeCodeDateAlt() == 0; },
+         "Time code date set to off.\n"},
+        {"set motion step", [](const ClockConfig& c) { return c.handMotion == kHandsStep; }, "Hand motion set to step.\n"},
     };
     for (const Row& row : rows) {
         Clock().ClearReceived();
@@ -713,6 +715,13 @@ TEST(Cli, ErrorsNameTheCause)
     const CliRun silent = RunCli("--port " + sim.DevicePath() + " status");
     EXPECT_EQ(silent.status, 1);
     EXPECT_TRUE(Contains(silent.output, "No clock answers")) << silent.output;
+    // An identification that fails is one line, with its cause.
+    faults = {};
+    faults.ignoreCode = kCmdFamilyId;
+    sim.Clock().SetFaults(faults);
+    const CliRun unidentified = RunCli("--port " + sim.DevicePath() + " status");
+    EXPECT_EQ(unidentified.status, 1);
+    EXPECT_EQ(unidentified.output, "kerovant-cli: The clock does not answer: Failed reading Family ID\n");
 
     // A device another program holds: the error names that program, as the
     // window's status line does.
@@ -931,7 +940,7 @@ TEST(Cli, UsageAndHelp)
         {"set colour red", 2, "unknown command 'set colour'"},
         {"status extra", 2, "status takes no arguments"},
         {"--version", 0, "kerovant-cli 1."},
-        {"--help", 0, "set dst --start RULE --end RULE"},
+        {"--help", 0, "set dst off|us|us-pre2007|eu|system|zone ZONE  or  --start RULE --end RULE ..."},
         {"set --help", 0, "set timecode-date on|off"},
         {"set dst --help", 0, "--shift <SHIFT>"},
         {"import --help", 0, "--dry-run"},
@@ -945,6 +954,16 @@ TEST(Cli, UsageAndHelp)
         EXPECT_EQ(run.status, row.status) << row.arguments << "\n" << run.output;
         EXPECT_TRUE(Contains(run.output, row.says)) << row.arguments << "\n" << run.output;
     }
+    // The help lists every command, with each option a command takes.
+    const CliRun help = RunCli("--help");
+    for (const char* line :
+         {"  status [--raw|--json]  ", "  watch [--every-poll | --metrics FILE [--zone ZONE]]\n",
+          "  check [-w RANGE] [-c RANGE] [-t SECONDS] [--time-code STATE] [--zone ZONE] [-v] [--json]\n",
+          "  set timezone ", "  set dst ", "  set time ", "  set illumination ", "  set timecode-date ",
+          "  set motion ", "  hands stop  ", "  hands set ", "  hands nudge ", "  hands start ",
+          "  export FILE|-|--json  ", "  import FILE|- [--dry-run [--json]]\n",
+          "  provision PROFILE --log FILE.csv [--set-time]\n"})
+        EXPECT_TRUE(Contains(help.output, line)) << line << "\n" << help.output;
     const CliRun sim = RunShell(std::string(KEROVANT_CLOCKSIM) + " --version");
     EXPECT_EQ(sim.status, 0);
     EXPECT_TRUE(Contains(sim.output, "kerovant-clocksim 1.")) << sim.output;
