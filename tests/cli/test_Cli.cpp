@@ -125,7 +125,7 @@ TEST_F(CliTest, StatusPrintsWhatTheClockReportsInColumns)
     for (const char* line :
          {"Product:           QVR-Set (QVR-K58E20, Quorvane)", "Family ID:         0x0350", "Firmware Version:  1.2.4",
           "Serial Number:     0x05F5E100", "Protocol version:  1",
-          "USB latency:       not supported by the device (not a USB bridge)", "UTC time:          06-15-2011  12:00:0",
+          "USB latency:       not supported by the device (not a USB bridge)", "UTC time:          2011-06-15 12:00:0",
           "Time code:         IRIG-B(1) : amplitude modulated", "Time zone:         UTC+0:00", "Daylight saving:   off",
           "Illumination:      not supported (protocol version 1)", "Time code date:    not used",
           "Hand motion:       sweep"})
@@ -208,7 +208,8 @@ TEST_F(CliTest, EachSetterChangesTheClock)
         {"set timecode-date off",
          [](const ClockConfig& c) { return c.useTimeCodeDate() == 0 && c.useTimeCodeDateAlt() == 0; },
          "Time code date set to off.\n"},
-        {"set motion step", [](const ClockConfig& c) { return c.handMotion == kHandsStep; }, "Hand motion set to step.\n"},
+        {"set motion step", [](const ClockConfig& c) { return c.handMotion == kHandsStep; },
+         "Hand motion set to step.\n"},
     };
     for (const Row& row : rows) {
         Clock().ClearReceived();
@@ -1108,7 +1109,10 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
         std::vector<std::string> parts;
     };
     const Row rows[] = {
-        {"export --json", 0, {"\"format\": \"kerovant-clock-profile\"", "\"serialNumber\": ", "\"biasSeconds\": 0"}},
+        {"export --json",
+         0,
+         {"\"format\": \"kerovant-clock-profile\"", "\"familyId\": \"0x0150\"",
+          "\"serialNumber\": ", "\"biasSeconds\": 0"}},
         {"import " + same + " --dry-run --json", 0, {"\"changed\": false", "\"differences\": ["}},
         {"import " + other + " --dry-run --json",
          0,
@@ -1117,9 +1121,9 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
         {"export " + same + " --json", 2, {"takes no file name"}},
         {"status --json",
          0,
-         {"\"product\": \"", "\"familyId\": ", "\"firmware\": \"", "\"serialNumber\": ", "\"protocolVersion\": 2",
-          "\"utc\": \"20", "\"offsetSeconds\": ", "\"timeCode\": \"", "\"timeZone\": \"UTC+0:00\"",
-          "\"daylightSaving\": \"off\"", "\"config\": {", "\"biasSeconds\": 0"}},
+         {"\"product\": \"", "\"familyId\": \"0x0150\"", "\"firmware\": \"",
+          "\"serialNumber\": ", "\"protocolVersion\": 2", "\"utc\": \"20", "\"offsetSeconds\": ", "\"timeCode\": \"",
+          "\"timeZone\": \"UTC+0:00\"", "\"daylightSaving\": \"off\"", "\"config\": {", "\"biasSeconds\": 0"}},
         {"check --json",
          0,
          {"\"state\": \"OK\"", "\"exitStatus\": 0", "\"reason\": \"offset ", "\"warningSeconds\": 0.5",
@@ -1140,6 +1144,14 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
             EXPECT_TRUE(Contains(run.output, part)) << part << "\n" << run.output;
     }
     EXPECT_EQ(Writes(Clock()), 0u) << "a dry run sends nothing";
+
+    // Each setting under its own key: illumination and time code date differ.
+    ASSERT_EQ(RunCli(Port() + "set illumination 7").status, 0);
+    ASSERT_EQ(RunCli(Port() + "set timecode-date on").status, 0);
+    const CliRun status = RunCli(Port() + "status --json");
+    for (const char* part : {"\"illumination\": \"level 7 of 12\"", "\"timeCodeDate\": \"taken from the time code\"",
+                             "\"handMotion\": \"sweep\""})
+        EXPECT_TRUE(Contains(status.output, part)) << part << "\n" << status.output;
 }
 
 // provision over a crate of clocks plugged one after the other at one path:

@@ -194,6 +194,15 @@ TEST(PortAccess, AHolderWithALongNameIsNamedInFull)
               (std::vector<DeviceHolder>{{pty.Pid(), "kv-open-only"}, {sleeper, "kv-holder-with-a-long-name"}}));
 }
 
+// status's "USB latency:" line, as each answer of the driver leaves it.
+TEST(PortAccess, LatencyIsSaidAsTheDriverLeftIt)
+{
+    EXPECT_EQ(LowLatencyText(LowLatency::On), "low (1 ms)");
+    EXPECT_EQ(LowLatencyText(LowLatency::Off), "normal (the driver refused low latency)");
+    EXPECT_EQ(LowLatencyText(LowLatency::NotSupported), "not supported by the device (not a USB bridge)");
+    EXPECT_EQ(LowLatencyText(LowLatency::NotAsked), "");
+}
+
 TEST(PortAccess, NoHolderIsInventedForADeviceNobodyHolds)
 {
     int master = -1;
