@@ -57,6 +57,7 @@ struct OptionSpec {
 struct CommandSpec {
     const char* words;       // "set dst"
     const char* usage;       // the arguments after the words
+    const char* summary;     // a line in the program's --help; "" for a group
     const char* text;        // the command's --help
     const char* options;     // the names of its options, in help order, space-separated
     CommandFunction run;     // nullptr: a group that names the command after it ("set", "hands")
@@ -68,6 +69,9 @@ std::span<const CommandSpec> Commands();
 std::span<const OptionSpec> CommandOptions();
 const CommandSpec* FindCommand(const std::string& words);
 const OptionSpec* FindOption(const std::string& name);
+// The program's list of commands, a line each (usage and summary), from the
+// table: "Commands:\n  status [--raw|--json]   identity, ...\n...".
+std::string CommandOverview();
 // Whether some command's words begin with `word` and another word.
 bool IsCommandGroup(const std::string& word);
 
@@ -81,7 +85,10 @@ int SetTime(CClockSession& session, const Invocation& run);
 int SetIllumination(CClockSession& session, const Invocation& run);
 int SetTimeCodeDate(CClockSession& session, const Invocation& run);
 int SetMotion(CClockSession& session, const Invocation& run);
-int Hands(CClockSession& session, const Invocation& run);   // CommandsHands.cpp
+int HandsStop(CClockSession& session, const Invocation& run);   // CommandsHands.cpp
+int HandsSet(CClockSession& session, const Invocation& run);    // CommandsHands.cpp
+int HandsNudge(CClockSession& session, const Invocation& run);  // CommandsHands.cpp
+int HandsStart(CClockSession& session, const Invocation& run);  // CommandsHands.cpp
 int Export(CClockSession& session, const Invocation& run);  // CommandsProfile.cpp
 int Import(CClockSession& session, const Invocation& run);
 // watch --metrics FILE (CommandsMetrics.cpp).

@@ -88,38 +88,21 @@ void OnSignal(int signal)
 
 // --- help ---
 
-const char kDescription[] =
-    "Shows and sets what an Orvessa wall clock on a USB cable reports, for scripts.\n"
-    "\n"
-    "Commands:\n"
-    "  status [--raw]                  identity, times, offset, time code and settings\n"
-    "  watch [--every-poll]            times, offset and time code, a line when they change\n"
-    "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"
-    "  set dst off|us|us-pre2007|eu|system|zone ZONE\n"
-    "  set dst --start RULE --end RULE [--shift [-]H:MM[:SS]] [--utc|--local]\n"
-    "  set time now|\"YYYY-MM-DD hh:mm:ss\"  (UTC)\n"
-    "  set illumination 0..12\n"
-    "  set timecode-date on|off\n"
-    "  set motion sweep|step\n"
-    "  hands stop                      stop the hands for setting\n"
-    "  hands set HH:MM:SS [--motion sweep|step]\n"
-    "                                  the time the hands show, then they run again\n"
-    "  hands nudge [N]                 move the stopped seconds hand on N fifths of a second\n"
-    "  hands start [--motion sweep|step]\n"
-    "  export FILE|-|--json            the configuration as a profile (JSON)\n"
-    "  import FILE|- [--dry-run [--json]]\n"
-    "                                  write a profile, then read it back and compare\n"
-    "  check [-w RANGE] [-c RANGE] [-t SECONDS] [--zone ZONE] [-v]\n"
-    "                                  one line and exit status for a monitoring system\n"
-    "  provision PROFILE --log FILE.csv [--set-time]\n"
-    "                                  a crate of clocks, one after the other, with a CSV receipt\n"
-    "\n"
-    "'kerovant-cli COMMAND --help' describes a command. Exit status: 0 success,\n"
-    "1 no clock, link lost, a write the clock refused or did not answer, or a file\n"
-    "not written, 2 bad usage or a refused value (nothing sent), 3 the clock holds\n"
-    "other values than were sent or the profile asked for, 130 interrupted (Ctrl-C)\n"
-    "while waiting for the clock, 143 ended by SIGTERM, SIGHUP or SIGQUIT. check exits\n"
-    "as a monitoring plugin does: 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.";
+// The program's --help above its options: the commands come from the
+// command table, each with its usage and summary.
+std::string Description()
+{
+    return "Shows and sets what an Orvessa wall clock on a USB cable reports, for scripts.\n"
+           "\n" +
+        CommandOverview() +
+        "\n"
+        "'kerovant-cli COMMAND --help' describes a command. Exit status: 0 success,\n"
+        "1 no clock, link lost, a write the clock refused or did not answer, or a file\n"
+        "not written, 2 bad usage or a refused value (nothing sent), 3 the clock holds\n"
+        "other values than were sent or the profile asked for, 130 interrupted (Ctrl-C)\n"
+        "while waiting for the clock, 143 ended by SIGTERM, SIGHUP or SIGQUIT. check exits\n"
+        "as a monitoring plugin does: 0 OK, 1 WARNING, 2 CRITICAL, 3 UNKNOWN.";
+}
 
 struct GlobalOptions {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
@@ -215,7 +198,7 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     // First the options before the command; everything from the command on
     // is the command's.
     QCommandLineParser first;
-    first.setApplicationDescription(QString::fromLatin1(kDescription));
+    first.setApplicationDescription(QString::fromStdString(Description()));
     first.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     global.AddTo(first);
     first.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("What to do (see above)."),

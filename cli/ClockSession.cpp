@@ -176,7 +176,8 @@ int CClockSession::Report(Wait wait)
         return kExitLink;
     }
     const LinkPhase phase = everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer;
-    PrintError(OfflineCause(device->GetPortState(), device->GetDevicePath(), phase, {}, device->GetLastFailure()));
+    PrintError(OfflineCause(device->GetPortState(), device->GetDevicePath(), phase, LastIdentificationFailure(),
+                            device->GetLastFailure()));
     return kExitLink;
 }
 

@@ -205,13 +205,14 @@ private:
     // failed, or the link gave up); empty while the link is still trying.
     std::string CauseOf(const CClockDevice& device) const;
 
-    // The identification read's messages, answered at once: printed as
-    // they come, except while watching, where the last one joins the
-    // cause line. Shared with the link threads that report them.
+    // The identification read's messages, answered at once: the last one
+    // joins the line that says why the clock cannot be reached (quiet:
+    // not printed as they come). Shared with the link threads that report
+    // them.
     struct IdentificationFailures {
         std::mutex mutex;
         std::string last;  // under mutex
-        bool quiet = false;
+        bool quiet = true;
     };
     std::string LastIdentificationFailure() const;
 

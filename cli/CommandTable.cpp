@@ -35,6 +35,7 @@ const OptionSpec kOptions[] = {
 
 const CommandSpec kCommands[] = {
     {"status", "[--raw|--json]",
+     "identity, times, offset and settings",
      "Waits until the clock is identified and polled once, prints its product, family ID,\n"
      "firmware version, serial number and protocol version, its UTC and local time, how far\n"
      "its time is from this computer's and the time code it receives, then its settings in\n"
@@ -43,6 +44,7 @@ const CommandSpec kCommands[] = {
      "of the settings in words; with --json one JSON object with all of it.",
      "raw json", RunStatus, nullptr},
     {"watch", "[--every-poll | --metrics FILE [--zone ZONE]]",
+     "times and offset as they change, or metrics",
      "Prints the clock's UTC and local time, the time code it receives and how far the clock\n"
      "is from this computer whenever the times or the time code change (about once a second;\n"
      "with --every-poll on every poll). When the clock cannot be reached a line on standard\n"
@@ -56,6 +58,7 @@ const CommandSpec kCommands[] = {
      "node_exporter's textfile collector. FILE is removed when watch ends.",
      "every-poll metrics zone", RunWatch, nullptr},
     {"check", "[-w RANGE] [-c RANGE] [-t SECONDS] [--time-code STATE] [--zone ZONE] [-v] [--json]",
+     "a line and exit status for monitoring",
      "A monitoring plugin (Nagios, Icinga and the like): one line that starts with OK,\n"
      "WARNING, CRITICAL or UNKNOWN, a short reason, then '|' and performance data\n"
      "(offset=0.003s;-0.5:0.5;-2:2, the ranges in the plugins' syntax). Exit 0 OK,\n"
@@ -72,6 +75,7 @@ const CommandSpec kCommands[] = {
      "lines, with the same exit status.",
      "warning critical time-code zone json", RunCheck, nullptr, true},
     {"set", "timezone|dst|time|illumination|timecode-date|motion ...",
+     "",
      "Changes one setting of the clock. 'kerovant-cli set WHAT --help' describes each:\n"
      "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"
      "  set dst off|us|us-pre2007|eu|system|zone ZONE\n"
@@ -86,6 +90,7 @@ const CommandSpec kCommands[] = {
      "answer it or the link was lost; 3 naming the fields when it holds other values.",
      "", nullptr, "set what? timezone, dst, time, illumination, timecode-date or motion"},
     {"set timezone", "ZONE|+HH:MM[:SS]|-HH:MM[:SS]",
+     "the time zone bias",
      "Sets the clock's time zone bias: the standard offset of a zone of the tz database\n"
      "(Europe/Berlin gives +1:00, America/New_York -5:00, as picking it in the window's\n"
      "Time Zone dialog does), or an offset east (+) or west (-) of UTC, hours 0 to 23.\n"
@@ -93,6 +98,7 @@ const CommandSpec kCommands[] = {
      "the last word: kerovant-cli set timezone -05:00.",
      "", SetTimeZone, nullptr},
     {"set dst", "off|us|us-pre2007|eu|system|zone ZONE  or  --start RULE --end RULE ...",
+     "the daylight-saving rules",
      "Sets the clock's daylight-saving rules, with the checks of the window's dialog:\n"
      "  off          daylight saving off\n"
      "  us           second Sunday of March to first Sunday of November, 02:00 local\n"
@@ -108,18 +114,23 @@ const CommandSpec kCommands[] = {
      "clock's own stay. Prints the next two changes the clock will make.",
      "start end shift utc local", SetDst, nullptr},
     {"set time", "now|\"YYYY-MM-DD hh:mm:ss\"",
+     "the clock's UTC date and time",
      "Sets the clock's UTC date and time. 'now' takes this computer's UTC: the next whole\n"
      "second is sent so that it reaches the clock on that second's boundary (a wait of up\n"
      "to about a second), then the clock's offset measured afterwards is printed. A typed\n"
      "date must exist and lie in 2001 to 2099, the years the clock counts right; it is\n"
      "sent at once.",
      "", SetTime, nullptr},
-    {"set illumination", "0..12", "Sets the level of the dial illumination (clocks of protocol version 2).", "",
+    {"set illumination", "0..12",
+     "the level of the dial illumination", "Sets the level of the dial illumination (clocks of protocol version 2).", "",
      SetIllumination, nullptr},
-    {"set timecode-date", "on|off", "Whether the clock takes the date from the time code it receives.", "",
+    {"set timecode-date", "on|off",
+     "date from the time code, on or off", "Whether the clock takes the date from the time code it receives.", "",
      SetTimeCodeDate, nullptr},
-    {"set motion", "sweep|step", "How the hands move: sweep or step.", "", SetMotion, nullptr},
+    {"set motion", "sweep|step",
+     "how the hands move", "How the hands move: sweep or step.", "", SetMotion, nullptr},
     {"hands", "stop|set|nudge|start ...",
+     "",
      "The steps of the window's hand position dialog, one at a time:\n"
      "  hands stop                                stop the hands for setting\n"
      "  hands set HH:MM:SS [--motion sweep|step]  tell the clock the time its hands show, then\n"
@@ -130,29 +141,35 @@ const CommandSpec kCommands[] = {
      "'kerovant-cli hands WHAT --help' describes each.",
      "", nullptr, "hands what? stop, set, nudge or start"},
     {"hands stop", "",
+     "stop the hands for setting",
      "Stops the clock's hands for setting, as ticking \"Check to set clock\" in the window's\n"
      "hand position dialog does. 'hands set' or 'hands start' sets them moving again.",
-     "", Hands, nullptr},
+     "", HandsStop, nullptr},
     {"hands set", "HH:MM:SS [--motion sweep|step]",
+     "the time the hands show, then they run again",
      "Tells the clock the time its hands show now (hours 0 to 23), as the hand position\n"
      "dialog's OK does: the hands are stopped if they are not, the face time is sent, and\n"
      "the hands start again, in the motion given, else the one they had (sweep when they\n"
      "were stopped).",
-     "motion", Hands, nullptr},
+     "motion", HandsSet, nullptr},
     {"hands nudge", "[N]",
+     "move the stopped seconds hand on N/5 s",
      "Moves the stopped seconds hand on by N fifths of a second (1 to 300, default 1), as\n"
      "the hand position dialog's Forward does. The hands must be stopped ('hands stop').",
-     "", Hands, nullptr},
+     "", HandsNudge, nullptr},
     {"hands start", "[--motion sweep|step]",
+     "start stopped hands again",
      "Starts the hands again after 'hands stop', in the motion given, else sweep. Hands that\n"
      "run already change only to the motion given.",
-     "motion", Hands, nullptr},
+     "motion", HandsStart, nullptr},
     {"export", "FILE|-|--json",
+     "the configuration as a profile (JSON)",
      "Writes the clock's configuration as a profile: JSON with every field by name, the\n"
      "clock's family ID, serial number and firmware for reference and a summary in words\n"
      "(not read on import). '-' writes to standard output, as does --json.",
      "json", Export, nullptr},
     {"import", "FILE|- [--dry-run [--json]]",
+     "write a profile, then read it back and compare",
      "Reads a profile (from standard input for '-'), shows field by field what would\n"
      "change on this clock and writes it; then reads the configuration back from the\n"
      "clock and compares. Exit 0 when the clock holds what the profile asked for (after\n"
@@ -162,6 +179,7 @@ const CommandSpec kCommands[] = {
      "changes and sends nothing; with --json as one JSON object, the exit status the same.",
      "dry-run json", Import, nullptr},
     {"provision", "PROFILE --log FILE.csv [--set-time]",
+     "a crate of clocks, with a CSV receipt",
      "For a crate of clocks on one cable, one after the other: waits for a clock at the\n"
      "port, writes the profile and reads it back (as import does), with --set-time sets\n"
      "its time on the second, appends a row to the CSV log (date, port, serial number,\n"
@@ -192,6 +210,27 @@ const CommandSpec* FindCommand(const std::string& words)
         if (words == command.words)
             return &command;
     return nullptr;
+}
+
+std::string CommandOverview()
+{
+    // "  status [--raw|--json]" and the summary beside it, or under it
+    // where the usage is longer than the column.
+    constexpr size_t kColumn = 34;
+    std::string text = "Commands:\n";
+    for (const CommandSpec& command : kCommands) {
+        if (!command.run)
+            continue;
+        std::string line = std::string("  ") + command.words;
+        if (*command.usage)
+            line += std::string(" ") + command.usage;
+        if (line.size() + 1 > kColumn)
+            line += "\n" + std::string(kColumn, ' ');
+        else
+            line += std::string(kColumn - line.size(), ' ');
+        text += line + command.summary + "\n";
+    }
+    return text;
 }
 
 const OptionSpec* FindOption(const std::string& name)

@@ -185,7 +185,7 @@ int SetTimeNow(CClockSession& session)
     ClockDateTime sent;
     if (const int status = SendTimeOnTheSecond(session, sent))
         return status;
-    std::printf("Clock set to %s UTC on the second.\n", FormatDateTime(sent).c_str());
+    std::printf("Clock set to %s UTC on the second.\n", FormatIsoDateTime(sent).c_str());
     // The readings from before the set were dropped with it: what follows is
     // measured afresh.
     std::printf("%s\n", OffsetLine(SettledOffset(*device)).c_str());
@@ -211,7 +211,7 @@ int SetTime(CClockSession& session, const Invocation& run)
     const int status = session.Write(
         [&time](CClockDevice& device, WriteTicket& ticket) { return device.SetClockTime(time, ticket); }, "time");
     if (status == kExitOk)
-        std::printf("Clock set to %s UTC.\n", FormatDateTime(when).c_str());
+        std::printf("Clock set to %s UTC.\n", FormatIsoDateTime(when).c_str());
     return status;
 }
 
@@ -223,22 +223,25 @@ int SetIllumination(CClockSession& session, const Invocation& run)
     if (const Refusal* refusal = RefusalOf(level))
         return Refuse(*refusal);
     const uint8_t value = std::get<uint8_t>(level);
-    return ChangeConfig(
-        session,
-        [&](ClockConfig& config) -> std::optional<Refusal> {
-            const std::shared_ptr<CClockDevice> device = session.Device();
-            if (device->GetProtocolVersion() != 2) {
-                const ProfileClock clock = session.Identity();
-                // Protocol version 1 carries no level: sending one would
-                // change nothing and report success.
-                return Refusal{"This clock (firmware " + std::to_string(clock.firmware.major) + "." +
-                               std::to_string(clock.firmware.minor) + "." + std::to_string(clock.firmware.build) +
-                               ", protocol version 1) has no illumination level."};
-            }
-            config.illumination = value;
-            return std::nullopt;
-        },
-        "illumination level");
+    if (const int status = ChangeConfig(
+            session,
+            [&](ClockConfig& config) -> std::optional<Refusal> {
+                const std::shared_ptr<CClockDevice> device = session.Device();
+                if (device->GetProtocolVersion() != 2) {
+                    const ProfileClock clock = session.Identity();
+                    // Protocol version 1 carries no level: sending one would
+                    // change nothing and report success.
+                    return Refusal{"This clock (firmware " + std::to_string(clock.firmware.major) + "." +
+                                   std::to_string(clock.firmware.minor) + "." + std::to_string(clock.firmware.build) +
+                                   ", protocol version 1) has no illumination level."};
+                }
+                config.illumination = value;
+                return std::nullopt;
+            },
+            "illumination level"))
+        return status;
+    std::printf("Illumination set to %u.\n", unsigned(value));
+    return kExitOk;
 }
 
 int SetTimeCodeDate(CClockSession& session, const Invocation& run)
@@ -248,13 +251,16 @@ int SetTimeCodeDate(CClockSession& session, const Invocation& run)
     const Checked<bool> on = ParseOnOff(run.words[0], "timecode-date");
     if (const Refusal* refusal = RefusalOf(on))
         return Refuse(*refusal);
-    return ChangeConfig(
-        session,
-        [&](ClockConfig& config) -> std::optional<Refusal> {
-            ApplyTimeCodeDate(config, std::get<bool>(on));
-            return std::nullopt;
-        },
-        "time code setting");
+    if (const int status = ChangeConfig(
+            session,
+            [&](ClockConfig& config) -> std::optional<Refusal> {
+                ApplyTimeCodeDate(config, std::get<bool>(on));
+                return std::nullopt;
+            },
+            "time code setting"))
+        return status;
+    std::printf("Time code date set to %s.\n", std::get<bool>(on) ? "on" : "off");
+    return kExitOk;
 }
 
 int SetMotion(CClockSession& session, const Invocation& run)
@@ -264,14 +270,17 @@ int SetMotion(CClockSession& session, const Invocation& run)
     const Checked<uint8_t> motion = ParseMotion(run.words[0]);
     if (const Refusal* refusal = RefusalOf(motion))
         return Refuse(*refusal);
-    return ChangeConfig(
-        session,
-        [&](ClockConfig& config) -> std::optional<Refusal> {
-            // As the hand position command leaves the configuration.
-            config.handMotion = std::get<uint8_t>(motion);
-            config.configured = 1;
-            config.valid = 1;
-            return std::nullopt;
-        },
-        "hand motion");
+    if (const int status = ChangeConfig(
+            session,
+            [&](ClockConfig& config) -> std::optional<Refusal> {
+                // As the hand position command leaves the configuration.
+                config.handMotion = std::get<uint8_t>(motion);
+                config.configured = 1;
+                config.valid = 1;
+                return std::nullopt;
+            },
+            "hand motion"))
+        return status;
+    std::printf("Hand motion set to %s.\n", std::get<uint8_t>(motion) == kHandsStep ? "step" : "sweep");
+    return kExitOk;
 }

@@ -119,9 +119,9 @@ void PrintStatus(const CClockDevice& device, bool raw)
     ClockTime utc;
     ClockTime local;
     device.GetClockTimes(utc, local);
-    std::printf("%s\n", Column("UTC time:", FormatClockTime(utc)).c_str());
+    std::printf("%s\n", Column("UTC time:", FormatIsoClockTime(utc)).c_str());
     std::printf("%s\n", Column(OffsetLine(SettledOffset(device))).c_str());
-    std::printf("%s\n", Column("Local time:", FormatClockTime(local)).c_str());
+    std::printf("%s\n", Column("Local time:", FormatIsoClockTime(local)).c_str());
     TimeCodeStatus status;
     device.GetTimeCodeStatus(status);
     std::printf("%s\n", Column("Time code:", TimeCodeText(status)).c_str());
@@ -186,7 +186,8 @@ void PrintStatusJson(const CClockDevice& device)
     const uint8_t product = device.GetProductIndex();
     status.insert(QStringLiteral("product"),
                   product < kProductCount ? QJsonValue(QString::fromStdString(ProductTitle(product))) : QJsonValue());
-    status.insert(QStringLiteral("familyId"), device.GetFamilyId());
+    // As export writes it: "0x0150".
+    status.insert(QStringLiteral("familyId"), QString::asprintf("0x%04X", unsigned(device.GetFamilyId())));
     FirmwareVersion firmware;
     device.GetFirmwareVersion(firmware);
     status.insert(QStringLiteral("firmware"),
@@ -237,7 +238,7 @@ std::string WatchLine(const CClockDevice& device)
     device.GetClockTimes(utc, local);
     TimeCodeStatus status;
     device.GetTimeCodeStatus(status);
-    return "UTC " + FormatClockTime(utc) + "   local " + FormatClockTime(local) + "   " + TimeCodeText(status);
+    return "UTC " + FormatIsoClockTime(utc) + "   local " + FormatIsoClockTime(local) + "   " + TimeCodeText(status);
 }
 
 int Watch(CClockSession& session, bool everyPoll)

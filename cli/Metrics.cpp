@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -170,16 +171,60 @@ std::string FormatMetrics(const ClockMetrics& m)
     return w.Take();
 }
 
-std::string FolderRefusal(const std::string& folder, uid_t owner, mode_t mode, uid_t us)
+namespace {
+
+// Who besides root and `us` may write in a folder by its access list; empty
+// when nobody, nullopt when the list cannot be read. The layout is the
+// kernel's: a 4-byte version (2), then 8-byte entries of a 2-byte tag, a
+// 2-byte permission and a 4-byte id, little-endian.
+std::optional<std::string> OtherWritersByAccessList(std::string_view list, uid_t us)
+{
+    const auto number = [&list](size_t at, size_t size) {
+        uint32_t value = 0;
+        for (size_t i = 0; i < size; ++i)
+            value |= uint32_t(static_cast<unsigned char>(list[at + i])) << (8 * i);
+        return value;
+    };
+    if (list.size() < 4 || (list.size() - 4) % 8 != 0 || number(0, 4) != 2)
+        return std::nullopt;
+    enum : uint32_t { UserObj = 0x01, User = 0x02, GroupObj = 0x04, Group = 0x08, Mask = 0x10, Other = 0x20 };
+    constexpr uint32_t kWrite = 0x02;
+    for (size_t at = 4; at < list.size(); at += 8) {
+        const uint32_t tag = number(at, 2), perm = number(at + 2, 2), id = number(at + 4, 4);
+        if ((perm & kWrite) == 0 || tag == UserObj || tag == Mask || (tag == User && id == us))
+            continue;
+        switch (tag) {
+        case User: return "user " + std::to_string(id);
+        case Group: return "group " + std::to_string(id);
+        case GroupObj: return std::string("its group");
+        case Other: return std::string("others");
+        default: return std::nullopt;
+        }
+    }
+    return std::string();
+}
+
+}  // namespace
+
+std::string FolderRefusal(const std::string& folder, uid_t owner, mode_t mode, uid_t us, std::string_view accessList)
 {
     if (owner != us && owner != 0)
         return folder + " belongs to user " + std::to_string(owner) + ", not to this user (" + std::to_string(us) +
             ") or root: its owner could swap the file";
-    if (owner != us && (mode & (S_IWGRP | S_IWOTH)) != 0) {
-        char octal[8];
-        std::snprintf(octal, sizeof octal, "%04o", static_cast<unsigned>(mode & 07777));
-        return folder + " may be written by others (mode " + octal + ") and does not belong to this user";
+    if (owner == us)
+        return {};
+    char octal[8];
+    std::snprintf(octal, sizeof octal, "%04o", static_cast<unsigned>(mode & 07777));
+    if (!accessList.empty() && (mode & S_IWOTH) == 0) {
+        const std::optional<std::string> others = OtherWritersByAccessList(accessList, us);
+        if (!others)
+            return folder + " has an access list that cannot be read, and does not belong to this user";
+        if (!others->empty())
+            return folder + " may be written by " + *others + " (its access list) and does not belong to this user";
+        return {};
     }
+    if ((mode & (S_IWGRP | S_IWOTH)) != 0)
+        return folder + " may be written by others (mode " + octal + ") and does not belong to this user";
     return {};
 }
 
@@ -224,7 +269,24 @@ bool CMetricsFileWriter::Open(const std::string& path, std::string& error)
         ::close(fd);
         return false;
     }
-    if (const std::string why = FolderRefusal(folder, st.st_uid, st.st_mode, ::geteuid()); !why.empty()) {
+    // A folder of root's may have an access list naming us (as
+    // node_exporter's has for kerovant-watch@). Read through a descriptor
+    // of the same folder; one that cannot be opened to read is judged by
+    // its mode alone.
+    std::string accessList;
+    if (st.st_uid == 0 && ::geteuid() != 0) {
+        const int readable = ::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (readable >= 0) {
+            char list[1024];
+            const ssize_t size = ::fgetxattr(readable, "system.posix_acl_access", list, sizeof list);
+            if (size > 0)
+                accessList.assign(list, size_t(size));
+            else if (size < 0 && errno == ERANGE)
+                accessList = "?";  // longer than any list a folder of root's needs: refused
+            ::close(readable);
+        }
+    }
+    if (const std::string why = FolderRefusal(folder, st.st_uid, st.st_mode, ::geteuid(), accessList); !why.empty()) {
         error = refused + why;
         ::close(fd);
         return false;

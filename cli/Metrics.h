@@ -94,7 +94,15 @@ std::string FormatMetrics(const ClockMetrics& metrics);
 // A folder of our own may be shared with a group: that is its owner's
 // choice. Sticky world-writable folders (/tmp) are refused too unless they
 // are ours. `folder` names the folder in the reason.
-std::string FolderRefusal(const std::string& folder, uid_t owner, mode_t mode, uid_t us);
+//
+// `accessList` is the folder's POSIX access list as the kernel keeps it
+// (the extended attribute system.posix_acl_access), empty when it has
+// none. With one, the group bits of the mode are the list's mask, not the
+// group's: a folder of root's is then taken when no entry but root's and
+// one naming us lets anyone write (kerovant-watch@ writes in node_exporter's
+// folder so). A list that cannot be read is refused.
+std::string FolderRefusal(const std::string& folder, uid_t owner, mode_t mode, uid_t us,
+                          std::string_view accessList = {});
 
 // The metrics file, replaced whole as one step: the text goes to a
 // temporary file in the same folder (a name the collector skips, which does

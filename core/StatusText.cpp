@@ -22,6 +22,19 @@ std::string FormatClockTime(const ClockTime& time)
     return FormatDateTime(TimeValueToCalendar(time));
 }
 
+std::string FormatIsoDateTime(const ClockDateTime& c)
+{
+    char text[kTextSize];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day, c.hour, c.minute,
+                  c.second);
+    return text;
+}
+
+std::string FormatIsoClockTime(const ClockTime& time)
+{
+    return FormatIsoDateTime(TimeValueToCalendar(time));
+}
+
 std::string TimeCodeText(const TimeCodeStatus& status)
 {
     switch (status.type) {

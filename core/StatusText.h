@@ -22,6 +22,9 @@ inline constexpr const char* kDefaultTitle = "Control for Orvessa";
 std::string FormatDateTime(const ClockDateTime& calendar);
 // A clock time, decoded and formatted as above.
 std::string FormatClockTime(const ClockTime& time);
+// The same as ISO 8601 has it, for the command line: "2011-06-15 12:00:00".
+std::string FormatIsoDateTime(const ClockDateTime& calendar);
+std::string FormatIsoClockTime(const ClockTime& time);
 // The kind of time code received.
 std::string TimeCodeText(const TimeCodeStatus& status);
 std::string FirmwareText(const FirmwareVersion& version);

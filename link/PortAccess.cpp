@@ -74,12 +74,23 @@ bool IsProcessId(const char* name)
     return true;
 }
 
+// The process's name: /proc/PID/comm, which the kernel cuts to 15
+// characters; when it is so cut, the whole name from the program's first
+// argument (its file name without the folder), which the cut name begins.
+// A name the process gave itself (comm not a cut of it) is kept.
 std::string CommandName(pid_t pid)
 {
-    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+    const std::string proc = "/proc/" + std::to_string(pid);
+    std::ifstream comm(proc + "/comm");
     std::string name;
     std::getline(comm, name);
-    return name;
+    if (name.size() < 15)
+        return name;
+    std::ifstream cmdline(proc + "/cmdline");
+    std::string first;
+    std::getline(cmdline, first, '\0');
+    const std::string base = first.substr(first.rfind('/') == std::string::npos ? 0 : first.rfind('/') + 1);
+    return base.size() > name.size() && base.starts_with(name) ? base : name;
 }
 
 // Whether an open file, given by its /proc/PID/fd/N link, is the device.
@@ -252,31 +263,39 @@ std::vector<DeviceHolder> FindDeviceHolders(const std::string& device)
     if (device.empty() || ::stat(device.c_str(), &target) != 0)
         return {};
 
-    std::vector<pid_t> pids;
+    // The holder of the lock first: the program that claims the device,
+    // not one that merely has it open.
+    std::ifstream locks("/proc/locks");
+    std::ostringstream text;
+    text << locks.rdbuf();
+    std::vector<pid_t> pids = LockHoldersIn(text.str(), target.st_dev, target.st_ino);
+    const size_t lockHolders = pids.size();
     if (DIR* proc = ::opendir("/proc")) {
         while (dirent* entry = ::readdir(proc)) {
             if (!IsProcessId(entry->d_name))
                 continue;
             const pid_t pid = static_cast<pid_t>(std::strtol(entry->d_name, nullptr, 10));
-            if (HoldsOpen(pid, target))
+            if (std::find(pids.begin(), pids.end(), pid) == pids.end() && HoldsOpen(pid, target))
                 pids.push_back(pid);
         }
         ::closedir(proc);
     }
-    std::ifstream locks("/proc/locks");
-    std::ostringstream text;
-    text << locks.rdbuf();
-    for (pid_t pid : LockHoldersIn(text.str(), target.st_dev, target.st_ino)) {
-        if (std::find(pids.begin(), pids.end(), pid) == pids.end())
-            pids.push_back(pid);
-    }
 
+    // Lock holders, then the others, each by number; this process last.
     const pid_t self = ::getpid();
-    std::sort(pids.begin(), pids.end(), [self](pid_t a, pid_t b) {
+    const auto lockHolder = [&pids, lockHolders](pid_t pid) {
+        return std::find(pids.begin(), pids.begin() + static_cast<std::ptrdiff_t>(lockHolders), pid) !=
+            pids.begin() + static_cast<std::ptrdiff_t>(lockHolders);
+    };
+    std::vector<pid_t> sorted = pids;
+    std::sort(sorted.begin(), sorted.end(), [&](pid_t a, pid_t b) {
         if ((a == self) != (b == self))
             return b == self;
+        if (lockHolder(a) != lockHolder(b))
+            return lockHolder(a);
         return a < b;
     });
+    pids = std::move(sorted);
     std::vector<DeviceHolder> holders;
     for (pid_t pid : pids) {
         std::string name = CommandName(pid);

@@ -128,7 +128,7 @@ TEST_F(CliTest, StatusPrintsWhatTheClockReportsInColumns)
     for (const char* line :
          {"Product:           QVR-Set (QVR-K58E20, Quorvane)", "Family ID:         0x0350", "Firmware Version:  1.2.4",
           "Serial Number:     0x05F5E100", "Protocol version:  1",
-          "USB latency:       not supported by the device (not a USB bridge)", "UTC time:          06-15-2011  12:00:0",
+          "USB latency:       not supported by the device (not a USB bridge)", "UTC time:          2011-06-15 12:00:0",
           "Time code:         IRIG-B(1) : amplitude modulated", "Time zone:         UTC+0:00", "Daylight saving:   off",
           "Illumination:      not supported (protocol version 1)", "Time code date:    not used",
           "Hand motion:       sweep"})
@@ -204,12 +204,15 @@ TEST_F(CliTest, EachSetterChangesTheClock)
         {"set dst off", [](const ClockConfig& c) { return c.dstMode == kDstDisabled; }, "Daylight time off"},
         {"set dst zone Asia/Kolkata", [](const ClockConfig& c) { return c.dstMode == kDstDisabled; },
          "Asia/Kolkata has no daylight saving time: daylight saving turned off."},
-        {"set illumination 3", [](const ClockConfig& c) { return c.illumination == 3; }, ""},
+        {"set illumination 3", [](const ClockConfig& c) { return c.illumination == 3; }, "Illumination set to 3.\n"},
         {"set timecode-date on",
-         [](const ClockConfig& c) { return c.useTimeCodeDate() == 1 && c.useTimeCodeDateAlt() == 1; }, ""},
+         [](const ClockConfig& c) { return c.useTimeCodeDate() == 1 && c.useTimeCodeDateAlt() == 1; },
+         "Time code date set to on.\n"},
         {"set timecode-date off",
-         [](const ClockConfig& c) { return c.useTimeCodeDate() == 0 && c.useTimeCodeDateAlt() == 0; }, ""},
-        {"set motion step", [](const ClockConfig& c) { return c.handMotion == kHandsStep; }, ""},
+         [](const ClockConfig& c) { return c.useTimeCodeDate() == 0 && c.useTimeCodeDateAlt() == 0; },
+         "Time code date set to off.\n"},
+        {"set motion step", [](const ClockConfig& c) { return c.handMotion == kHandsStep; },
+         "Hand motion set to step.\n"},
     };
     for (const Row& row : rows) {
         Clock().ClearReceived();
@@ -716,6 +719,13 @@ TEST(Cli, ErrorsNameTheCause)
     const CliRun silent = RunCli("--port " + sim.DevicePath() + " status");
     EXPECT_EQ(silent.status, 1);
     EXPECT_TRUE(Contains(silent.output, "No clock answers")) << silent.output;
+    // An identification that fails is one line, with its cause.
+    faults = {};
+    faults.ignoreCode = kCmdFamilyId;
+    sim.Clock().SetFaults(faults);
+    const CliRun unidentified = RunCli("--port " + sim.DevicePath() + " status");
+    EXPECT_EQ(unidentified.status, 1);
+    EXPECT_EQ(unidentified.output, "kerovant-cli: The clock does not answer: Failed reading Family ID\n");
 
     // A device another program holds: the error names that program, as the
     // window's status line does.
@@ -936,7 +946,7 @@ TEST(Cli, UsageAndHelp)
         {"set colour red", 2, "unknown command 'set colour'"},
         {"status extra", 2, "status takes no arguments"},
         {"--version", 0, "kerovant-cli 1."},
-        {"--help", 0, "set dst --start RULE --end RULE"},
+        {"--help", 0, "set dst off|us|us-pre2007|eu|system|zone ZONE  or  --start RULE --end RULE ..."},
         {"set --help", 0, "set timecode-date on|off"},
         {"set dst --help", 0, "--shift <SHIFT>"},
         {"import --help", 0, "--dry-run"},
@@ -950,6 +960,16 @@ TEST(Cli, UsageAndHelp)
         EXPECT_EQ(run.status, row.status) << row.arguments << "\n" << run.output;
         EXPECT_TRUE(Contains(run.output, row.says)) << row.arguments << "\n" << run.output;
     }
+    // The help lists every command, with each option a command takes.
+    const CliRun help = RunCli("--help");
+    for (const char* line :
+         {"  status [--raw|--json]  ", "  watch [--every-poll | --metrics FILE [--zone ZONE]]\n",
+          "  check [-w RANGE] [-c RANGE] [-t SECONDS] [--time-code STATE] [--zone ZONE] [-v] [--json]\n",
+          "  set timezone ", "  set dst ", "  set time ", "  set illumination ", "  set timecode-date ",
+          "  set motion ", "  hands stop  ", "  hands set ", "  hands nudge ", "  hands start ",
+          "  export FILE|-|--json  ", "  import FILE|- [--dry-run [--json]]\n",
+          "  provision PROFILE --log FILE.csv [--set-time]\n"})
+        EXPECT_TRUE(Contains(help.output, line)) << line << "\n" << help.output;
     const CliRun sim = RunShell(std::string(KEROVANT_CLOCKSIM) + " --version");
     EXPECT_EQ(sim.status, 0);
     EXPECT_TRUE(Contains(sim.output, "kerovant-clocksim 1.")) << sim.output;
@@ -1094,7 +1114,10 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
         std::vector<std::string> parts;
     };
     const Row rows[] = {
-        {"export --json", 0, {"\"format\": \"kerovant-clock-profile\"", "\"serialNumber\": ", "\"biasSeconds\": 0"}},
+        {"export --json",
+         0,
+         {"\"format\": \"kerovant-clock-profile\"", "\"familyId\": \"0x0150\"",
+          "\"serialNumber\": ", "\"biasSeconds\": 0"}},
         {"import " + same + " --dry-run --json", 0, {"\"changed\": false", "\"differences\": ["}},
         {"import " + other + " --dry-run --json",
          0,
@@ -1103,9 +1126,9 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
         {"export " + same + " --json", 2, {"takes no file name"}},
         {"status --json",
          0,
-         {"\"product\": \"", "\"familyId\": ", "\"firmware\": \"", "\"serialNumber\": ", "\"protocolVersion\": 2",
-          "\"utc\": \"20", "\"offsetSeconds\": ", "\"timeCode\": \"", "\"timeZone\": \"UTC+0:00\"",
-          "\"daylightSaving\": \"off\"", "\"config\": {", "\"biasSeconds\": 0"}},
+         {"\"product\": \"", "\"familyId\": \"0x0150\"", "\"firmware\": \"",
+          "\"serialNumber\": ", "\"protocolVersion\": 2", "\"utc\": \"20", "\"offsetSeconds\": ", "\"timeCode\": \"",
+          "\"timeZone\": \"UTC+0:00\"", "\"daylightSaving\": \"off\"", "\"config\": {", "\"biasSeconds\": 0"}},
         {"check --json",
          0,
          {"\"state\": \"OK\"", "\"exitStatus\": 0", "\"reason\": \"offset ", "\"warningSeconds\": 0.5",
@@ -1126,6 +1149,14 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
             EXPECT_TRUE(Contains(run.output, part)) << part << "\n" << run.output;
     }
     EXPECT_EQ(Writes(Clock()), 0u) << "a dry run sends nothing";
+
+    // Each setting under its own key: illumination and time code date differ.
+    ASSERT_EQ(RunCli(Port() + "set illumination 7").status, 0);
+    ASSERT_EQ(RunCli(Port() + "set timecode-date on").status, 0);
+    const CliRun status = RunCli(Port() + "status --json");
+    for (const char* part : {"\"illumination\": \"level 7 of 12\"", "\"timeCodeDate\": \"taken from the time code\"",
+                             "\"handMotion\": \"sweep\""})
+        EXPECT_TRUE(Contains(status.output, part)) << part << "\n" << status.output;
 }
 
 // provision over a crate of clocks plugged one after the other at one path:

@@ -223,7 +223,26 @@ TEST(Metrics, FoldersOthersMayChangeAreRefused)
         mode_t mode;
         uid_t us;
         const char* refusal;  // "" when the folder is taken
+        std::string_view accessList = {};
     };
+    using namespace std::literals;
+    // root rwx, user 1000 rwx, group r-x, mask rwx, others r-x: node_exporter's
+    // folder after the package's tmpfiles.d entry for kerovant (here uid 1000).
+    constexpr std::string_view forUs =
+        "\x02\0\0\0"
+        "\x01\0\x07\0\xff\xff\xff\xff"
+        "\x02\0\x07\0\xe8\x03\0\0"
+        "\x04\0\x05\0\xff\xff\xff\xff"
+        "\x10\0\x07\0\xff\xff\xff\xff"
+        "\x20\0\x05\0\xff\xff\xff\xff"sv;
+    // The same with the group's entry rwx.
+    constexpr std::string_view groupToo =
+        "\x02\0\0\0"
+        "\x01\0\x07\0\xff\xff\xff\xff"
+        "\x02\0\x07\0\xe8\x03\0\0"
+        "\x04\0\x07\0\xff\xff\xff\xff"
+        "\x10\0\x07\0\xff\xff\xff\xff"
+        "\x20\0\x05\0\xff\xff\xff\xff"sv;
     const Row rows[] = {
         {"root's, as root", 0, 040755, 0, ""},
         {"root's, for another user", 0, 040755, 1000, ""},
@@ -238,9 +257,16 @@ TEST(Metrics, FoldersOthersMayChangeAreRefused)
          "/f/ belongs to user 110, not to this user (0) or root: its owner could swap the file"},
         {"a stranger's, for another user", 110, 040755, 1000,
          "/f/ belongs to user 110, not to this user (1000) or root: its owner could swap the file"},
+        {"root's, its access list lets us write", 0, 040775, 1000, "", forUs},
+        {"root's, its access list lets another user write", 0, 040775, 1001,
+         "/f/ may be written by user 1000 (its access list) and does not belong to this user", forUs},
+        {"root's, its access list lets its group write", 0, 040775, 1000,
+         "/f/ may be written by its group (its access list) and does not belong to this user", groupToo},
+        {"root's, an access list in another layout", 0, 040775, 1000,
+         "/f/ has an access list that cannot be read, and does not belong to this user", "\x01\0\0\0"sv},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(FolderRefusal("/f/", row.owner, row.mode, row.us), row.refusal) << row.legend;
+        EXPECT_EQ(FolderRefusal("/f/", row.owner, row.mode, row.us, row.accessList), row.refusal) << row.legend;
 }
 
 // A folder given through a symbolic link is refused, naming it, and nothing

@@ -5,7 +5,8 @@
 #   check_metrics.sh promtool      CLI CLOCKSIM  promtool check metrics accepts the file
 #   check_metrics.sh node-exporter CLI CLOCKSIM  node_exporter's textfile collector serves the files
 #                                                of two clocks on one host over HTTP
-#   check_metrics.sh unit          CLI UNIT      systemd-analyze verify accepts the service
+#   check_metrics.sh unit          CLI UNIT      systemd-analyze verify accepts the service, which
+#                                                runs as kerovant (dialout), rated 1.5 or better
 #   check_metrics.sh rules         FOLDER        promtool checks and tests the alerting rules in
 #                                                FOLDER (examples/prometheus)
 #
@@ -83,6 +84,18 @@ if [ "$mode" = unit ]; then
     if [ $status -ne 0 ] || [ -n "$output" ]; then
         echo "FAIL: systemd-analyze verify (exit $status):"
         echo "$output"
+        exit 1
+    fi
+    # Not root: the package's own user, which may open serial devices.
+    for line in User=kerovant SupplementaryGroups=dialout; do
+        grep -qx "$line" "$third" || { echo "FAIL: the service lacks $line"; exit 1; }
+    done
+    # systemd's exposure rating (0 best, 10 worst), "Overall exposure level
+    # for kerovant-watch@i.service: 1.3 OK".
+    rating=$(cd "$scratch/units" && systemd-analyze security --offline=yes "$scratch/units/$(basename "$third")" 2>&1 |
+        sed -n 's/.*Overall exposure level for [^:]*: \([0-9.]*\).*/\1/p')
+    if [ -z "$rating" ] || ! awk -v r="$rating" 'BEGIN { exit !(r <= 1.5) }'; then
+        echo "FAIL: systemd-analyze security rates the service '${rating:-no rating}', not 1.5 or better"
         exit 1
     fi
     exit 0

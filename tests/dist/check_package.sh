@@ -64,6 +64,7 @@ files)
         usr/share/man/man1/kerovant-clocksim.1.gz
         usr/lib/udev/rules.d/70-kerovant.rules
         "usr/lib/systemd/system/kerovant-watch@.service"
+        usr/lib/sysusers.d/kerovant.conf
     )
     # Exactly these files: nothing missing, nothing that slipped in (tests,
     # libraries, build leftovers).
@@ -90,6 +91,10 @@ files)
         grep -q '^SUBSYSTEM=="usb-serial", DRIVER=="ftdi_sio",.*ATTR{latency_timer}="1"' "$rule" ||
             fail "$(basename "$rule") does not set the FTDI bridge's latency timer to 1 ms"
     done
+    # The service's user, made by systemd-sysusers, may open serial devices.
+    users="$root/usr/lib/sysusers.d/kerovant.conf"
+    grep -Eq '^u kerovant ' "$users" || fail "sysusers.d/kerovant.conf does not declare the user kerovant"
+    grep -Eq '^m kerovant dialout$' "$users" || fail "sysusers.d/kerovant.conf does not put kerovant in dialout"
     # The advice the programs give names the rule the package ships.
     grep -qa "70-kerovant.rules" "$root/usr/bin/kerovant-cli" ||
         fail "kerovant-cli's advice does not name the shipped rule 70-kerovant.rules"

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +19,7 @@
 #include <pty.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -165,6 +167,41 @@ TEST(PortAccess, HolderOfABusyDeviceIsFoundByProcessAndName)
     const std::string expected = holder.DevicePath() + " is in use by kv-pty-holder (process " +
         std::to_string(holder.Pid()) + "): close that program and try again.";
     EXPECT_EQ(DescribePortState(PortState::Busy, holder.DevicePath()), expected);
+}
+
+// A program whose name is longer than the kernel's 15 characters of
+// /proc/PID/comm is named in full.
+TEST(PortAccess, AHolderWithALongNameIsNamedInFull)
+{
+    PtyHolder pty("kv-open-only", false);
+    ASSERT_TRUE(pty.Holding());
+    ScratchDir dir;
+    const std::string program = (dir.path / "kv-holder-with-a-long-name").string();
+    ASSERT_EQ(::symlink("/bin/sleep", program.c_str()), 0);
+    const pid_t sleeper = ::fork();
+    ASSERT_GE(sleeper, 0);
+    if (sleeper == 0) {
+        ::execl("/bin/sh", "sh", "-c", ("exec \"$0\" 30 <" + pty.DevicePath()).c_str(), program.c_str(), nullptr);
+        ::_exit(127);
+    }
+    std::vector<DeviceHolder> holders;
+    for (int i = 0; i < 200 && (holders.size() < 2 || holders.back().name == "sh"); ++i) {
+        ::usleep(10000);
+        holders = FindDeviceHolders(pty.DevicePath());
+    }
+    ::kill(sleeper, SIGKILL);
+    ::waitpid(sleeper, nullptr, 0);
+    EXPECT_EQ(holders,
+              (std::vector<DeviceHolder>{{pty.Pid(), "kv-open-only"}, {sleeper, "kv-holder-with-a-long-name"}}));
+}
+
+// status's "USB latency:" line, as each answer of the driver leaves it.
+TEST(PortAccess, LatencyIsSaidAsTheDriverLeftIt)
+{
+    EXPECT_EQ(LowLatencyText(LowLatency::On), "low (1 ms)");
+    EXPECT_EQ(LowLatencyText(LowLatency::Off), "normal (the driver refused low latency)");
+    EXPECT_EQ(LowLatencyText(LowLatency::NotSupported), "not supported by the device (not a USB bridge)");
+    EXPECT_EQ(LowLatencyText(LowLatency::NotAsked), "");
 }
 
 TEST(PortAccess, NoHolderIsInventedForADeviceNobodyHolds)
