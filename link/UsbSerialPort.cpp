@@ -406,9 +406,14 @@ bool CUsbSerialPort::BytesAvailable()
     if (!Usable())
         return false;
     int waiting = 0;
-    if (::ioctl(fd_, FIONREAD, &waiting) != 0)
-        return false;
-    return waiting > 0;
+    if (::ioctl(fd_, FIONREAD, &waiting) == 0)
+        return waiting > 0;
+    // A terminal that does not answer the count (ENOTTY from a wrapped C
+    // library that hands the terminal's ioctls elsewhere, or a driver
+    // without it) is asked with poll: readable, and not hung up, which
+    // also reports readable although nothing can be read.
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & POLLIN) && !(p.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 
 uint8_t CUsbSerialPort::ReadByte()

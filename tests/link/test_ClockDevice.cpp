@@ -635,13 +635,18 @@ TEST_F(ClockDeviceTest, ConfigurationQueuedDuringASlowAckIsSentAfterTheFirst)
     second.biasSeconds = 120;
 
     const CpuMeter cpu;
-    ASSERT_TRUE(device->SetConfig(first));
-    // The second call comes while the first waits for its ACK.
+    WriteTicket firstTicket, secondTicket;
+    ASSERT_TRUE(device->SetConfig(first, firstTicket));
+    // The second call comes while the first waits for its ACK: the first is
+    // on the line already, so it is not Replaced, and it lands.
     ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) == 1; }, 2s));
-    ASSERT_TRUE(device->SetConfig(second));
+    ASSERT_TRUE(device->SetConfig(second, secondTicket));
     EXPECT_FALSE(device->NoWritePending());
     ASSERT_TRUE(WaitUntil([&] { return sim.Clock().CountReceived(kCmdWriteConfig) == 2; }, 2s));
     ASSERT_TRUE(WaitUntil([&] { return device->NoWritePending(); }, 2s));
+    ASSERT_TRUE(WaitUntil([&] { return IsFinal(device->GetWriteOutcome(secondTicket)); }, 3s));
+    EXPECT_EQ(device->GetWriteOutcome(firstTicket), WriteOutcome::Landed);
+    EXPECT_EQ(device->GetWriteOutcome(secondTicket), WriteOutcome::Landed);
     // Polls go on, and nothing is sent again.
     const uint32_t polls = device->GetPollCount();
     ASSERT_TRUE(WaitUntil([&] { return device->GetPollCount() >= polls + 3; }, 2s));
