@@ -3,7 +3,7 @@
 # About box and the settings dialogs into PNG files, without a desktop: Qt's
 # offscreen platform.
 #
-#   bash scripts/render.sh [--font-size POINTS] [--dark] [--scale FACTOR] [--lang de|fr|es] [--all] [OUTPUT_DIR]
+#   bash scripts/render.sh [--font-size POINTS] [--dark] [--scale FACTOR] [--lang de|fr|es|it|pt_BR] [--all] [OUTPUT_DIR]
 #
 # OUTPUT_DIR defaults to docs/ (main-window.png, about.png, time-zone.png,
 # set-date-time.png, set-date-time-custom.png, time-code-settings.png,

@@ -208,7 +208,7 @@ void TestTextsFit::everyDialogFits_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("pointSize");  // 0: the normal font
-    for (const char* language : {"en", "de", "fr", "es"}) {
+    for (const char* language : {"en", "de", "fr", "es", "it", "pt_BR"}) {
         for (int size : {0, 16})
             QTest::addRow("%s, %s", language, size ? "16 pt" : "normal font") << QString::fromLatin1(language) << size;
     }

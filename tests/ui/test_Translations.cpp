@@ -27,7 +27,13 @@ const Case kCases[] = {
     {"LC_MESSAGES before LANG", {{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, "es"},
     {"LC_ALL before LC_MESSAGES", {{"LC_ALL", "fr_FR.UTF-8"}, {"LC_MESSAGES", "es_ES.UTF-8"}}, "fr"},
     {"LANGUAGE before the locale", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:es"}}, "fr"},
-    {"LANGUAGE: first one we have wins", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:it:es_AR:fr"}}, "es"},
+    {"LANGUAGE: first one we have wins", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "nl:es_AR:fr"}}, "es"},
+    {"LANGUAGE: Brazilian Portuguese first", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt_BR:it"}}, "pt_BR"},
+    {"LANG Italian", {{"LANG", "it_IT.UTF-8"}}, "it"},
+    {"LANG Swiss Italian", {{"LANG", "it_CH.UTF-8"}}, "it"},
+    {"LANG Brazilian Portuguese", {{"LANG", "pt_BR.UTF-8"}}, "pt_BR"},
+    {"LANG European Portuguese: English", {{"LANG", "pt_PT.UTF-8"}}, ""},
+    {"LANGUAGE Portuguese without a region: the locale", {{"LANG", "it_IT.UTF-8"}, {"LANGUAGE", "pt"}}, "it"},
     {"LANGUAGE: English listed first", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, ""},
     {"LANGUAGE none we have: the locale", {{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "nl:sv"}}, "de"},
     {"C locale: English, LANGUAGE not read", {{"LANG", "C"}, {"LANGUAGE", "de"}}, ""},
@@ -41,7 +47,8 @@ const Case kCases[] = {
 
 TEST(Translations, LocaleChoosesLanguage)
 {
-    const QStringList available = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+    const QStringList available = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
+                                   QStringLiteral("it"), QStringLiteral("pt_BR")};
     for (const Case& c : kCases) {
         const auto getenv = [&c](const char* name) {
             const auto found = c.environment.find(name);
@@ -57,7 +64,8 @@ TEST(Translations, EveryLanguageIsBuiltIn)
     char name[] = "test_translations";
     char* argv[] = {name, nullptr};
     const QCoreApplication application(argc, argv);
-    const QStringList expected = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+    const QStringList expected = {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
+                                  QStringLiteral("it"), QStringLiteral("pt_BR")};
     EXPECT_EQ(AvailableLanguages(), expected);
     for (const QString& language : expected)
         EXPECT_TRUE(LoadLanguage(language)) << language.toStdString();
@@ -99,6 +107,11 @@ TEST(Translations, SentencesSpeakTheLanguageLoaded)
         {"es", busy,
          QStringLiteral(
              "/dev/ttyUSB0 está en uso por minicom (proceso 812): cierre ese programa e inténtelo de nuevo.")},
+        {"it", stopped, QStringLiteral("L'orologio su /dev/odd%2 ha smesso di rispondere.")},
+        {"it", next, QStringLiteral("Prossimo: dom 28 mar 2027 01:00 UTC (+1:00)")},
+        {"pt_BR", silent, QStringLiteral("O relógio não responde: Falha ao ler o ID da família")},
+        {"pt_BR", busy,
+         QStringLiteral("/dev/ttyUSB0 está em uso por minicom (processo 812): feche esse programa e tente novamente.")},
     };
     for (const Row& row : rows) {
         ASSERT_TRUE(LoadLanguage(QString::fromLatin1(row.language)));
