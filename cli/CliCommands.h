@@ -89,7 +89,7 @@ int HandsStop(CClockSession& session, const Invocation& run);   // CommandsHands
 int HandsSet(CClockSession& session, const Invocation& run);    // CommandsHands.cpp
 int HandsNudge(CClockSession& session, const Invocation& run);  // CommandsHands.cpp
 int HandsStart(CClockSession& session, const Invocation& run);  // CommandsHands.cpp
-int Export(CClockSession& session, const Invocation& run);  // CommandsProfile.cpp
+int Export(CClockSession& session, const Invocation& run);      // CommandsProfile.cpp
 int Import(CClockSession& session, const Invocation& run);
 // watch --metrics FILE (CommandsMetrics.cpp).
 int WatchMetrics(CClockSession& session, const Invocation& run);

@@ -34,8 +34,7 @@ const OptionSpec kOptions[] = {
 };
 
 const CommandSpec kCommands[] = {
-    {"status", "[--raw|--json]",
-     "identity, times, offset and settings",
+    {"status", "[--raw|--json]", "identity, times, offset and settings",
      "Waits until the clock is identified and polled once, prints its product, family ID,\n"
      "firmware version, serial number and protocol version, its UTC and local time, how far\n"
      "its time is from this computer's and the time code it receives, then its settings in\n"
@@ -43,8 +42,7 @@ const CommandSpec kCommands[] = {
      "the time code, hand motion. With --raw every field of its configuration record instead\n"
      "of the settings in words; with --json one JSON object with all of it.",
      "raw json", RunStatus, nullptr},
-    {"watch", "[--every-poll | --metrics FILE [--zone ZONE]]",
-     "times and offset as they change, or metrics",
+    {"watch", "[--every-poll | --metrics FILE [--zone ZONE]]", "times and offset as they change, or metrics",
      "Prints the clock's UTC and local time, the time code it receives and how far the clock\n"
      "is from this computer whenever the times or the time code change (about once a second;\n"
      "with --every-poll on every poll). When the clock cannot be reached a line on standard\n"
@@ -74,8 +72,7 @@ const CommandSpec kCommands[] = {
      "lines on the clock, -vv its settings. With --json one JSON object instead of the\n"
      "lines, with the same exit status.",
      "warning critical time-code zone json", RunCheck, nullptr, true},
-    {"set", "timezone|dst|time|illumination|timecode-date|motion ...",
-     "",
+    {"set", "timezone|dst|time|illumination|timecode-date|motion ...", "",
      "Changes one setting of the clock. 'kerovant-cli set WHAT --help' describes each:\n"
      "  set timezone ZONE|+HH:MM[:SS]|-HH:MM[:SS]\n"
      "  set dst off|us|us-pre2007|eu|system|zone ZONE\n"
@@ -89,16 +86,14 @@ const CommandSpec kCommands[] = {
      "holds what was sent; 1 saying so when the clock refused the write (NAK), did not\n"
      "answer it or the link was lost; 3 naming the fields when it holds other values.",
      "", nullptr, "set what? timezone, dst, time, illumination, timecode-date or motion"},
-    {"set timezone", "ZONE|+HH:MM[:SS]|-HH:MM[:SS]",
-     "the time zone bias",
+    {"set timezone", "ZONE|+HH:MM[:SS]|-HH:MM[:SS]", "the time zone bias",
      "Sets the clock's time zone bias: the standard offset of a zone of the tz database\n"
      "(Europe/Berlin gives +1:00, America/New_York -5:00, as picking it in the window's\n"
      "Time Zone dialog does), or an offset east (+) or west (-) of UTC, hours 0 to 23.\n"
      "Daylight saving is set with 'set dst'. Write a negative offset after '--' or as\n"
      "the last word: kerovant-cli set timezone -05:00.",
      "", SetTimeZone, nullptr},
-    {"set dst", "off|us|us-pre2007|eu|system|zone ZONE  or  --start RULE --end RULE ...",
-     "the daylight-saving rules",
+    {"set dst", "off|us|us-pre2007|eu|system|zone ZONE  or  --start RULE --end RULE ...", "the daylight-saving rules",
      "Sets the clock's daylight-saving rules, with the checks of the window's dialog:\n"
      "  off          daylight saving off\n"
      "  us           second Sunday of March to first Sunday of November, 02:00 local\n"
@@ -113,24 +108,19 @@ const CommandSpec kCommands[] = {
      "4th or last) or a fixed date \"Mar 29 02:00\". Without --shift or --utc/--local the\n"
      "clock's own stay. Prints the next two changes the clock will make.",
      "start end shift utc local", SetDst, nullptr},
-    {"set time", "now|\"YYYY-MM-DD hh:mm:ss\"",
-     "the clock's UTC date and time",
+    {"set time", "now|\"YYYY-MM-DD hh:mm:ss\"", "the clock's UTC date and time",
      "Sets the clock's UTC date and time. 'now' takes this computer's UTC: the next whole\n"
      "second is sent so that it reaches the clock on that second's boundary (a wait of up\n"
      "to about a second), then the clock's offset measured afterwards is printed. A typed\n"
      "date must exist and lie in 2001 to 2099, the years the clock counts right; it is\n"
      "sent at once.",
      "", SetTime, nullptr},
-    {"set illumination", "0..12",
-     "the level of the dial illumination", "Sets the level of the dial illumination (clocks of protocol version 2).", "",
-     SetIllumination, nullptr},
-    {"set timecode-date", "on|off",
-     "date from the time code, on or off", "Whether the clock takes the date from the time code it receives.", "",
-     SetTimeCodeDate, nullptr},
-    {"set motion", "sweep|step",
-     "how the hands move", "How the hands move: sweep or step.", "", SetMotion, nullptr},
-    {"hands", "stop|set|nudge|start ...",
-     "",
+    {"set illumination", "0..12", "the level of the dial illumination",
+     "Sets the level of the dial illumination (clocks of protocol version 2).", "", SetIllumination, nullptr},
+    {"set timecode-date", "on|off", "date from the time code, on or off",
+     "Whether the clock takes the date from the time code it receives.", "", SetTimeCodeDate, nullptr},
+    {"set motion", "sweep|step", "how the hands move", "How the hands move: sweep or step.", "", SetMotion, nullptr},
+    {"hands", "stop|set|nudge|start ...", "",
      "The steps of the window's hand position dialog, one at a time:\n"
      "  hands stop                                stop the hands for setting\n"
      "  hands set HH:MM:SS [--motion sweep|step]  tell the clock the time its hands show, then\n"
@@ -140,36 +130,30 @@ const CommandSpec kCommands[] = {
      "  hands start [--motion sweep|step]         start stopped hands again\n"
      "'kerovant-cli hands WHAT --help' describes each.",
      "", nullptr, "hands what? stop, set, nudge or start"},
-    {"hands stop", "",
-     "stop the hands for setting",
+    {"hands stop", "", "stop the hands for setting",
      "Stops the clock's hands for setting, as ticking \"Check to set clock\" in the window's\n"
      "hand position dialog does. 'hands set' or 'hands start' sets them moving again.",
      "", HandsStop, nullptr},
-    {"hands set", "HH:MM:SS [--motion sweep|step]",
-     "the time the hands show, then they run again",
+    {"hands set", "HH:MM:SS [--motion sweep|step]", "the time the hands show, then they run again",
      "Tells the clock the time its hands show now (hours 0 to 23), as the hand position\n"
      "dialog's OK does: the hands are stopped if they are not, the face time is sent, and\n"
      "the hands start again, in the motion given, else the one they had (sweep when they\n"
      "were stopped).",
      "motion", HandsSet, nullptr},
-    {"hands nudge", "[N]",
-     "move the stopped seconds hand on N/5 s",
+    {"hands nudge", "[N]", "move the stopped seconds hand on N/5 s",
      "Moves the stopped seconds hand on by N fifths of a second (1 to 300, default 1), as\n"
      "the hand position dialog's Forward does. The hands must be stopped ('hands stop').",
      "", HandsNudge, nullptr},
-    {"hands start", "[--motion sweep|step]",
-     "start stopped hands again",
+    {"hands start", "[--motion sweep|step]", "start stopped hands again",
      "Starts the hands again after 'hands stop', in the motion given, else sweep. Hands that\n"
      "run already change only to the motion given.",
      "motion", HandsStart, nullptr},
-    {"export", "FILE|-|--json",
-     "the configuration as a profile (JSON)",
+    {"export", "FILE|-|--json", "the configuration as a profile (JSON)",
      "Writes the clock's configuration as a profile: JSON with every field by name, the\n"
      "clock's family ID, serial number and firmware for reference and a summary in words\n"
      "(not read on import). '-' writes to standard output, as does --json.",
      "json", Export, nullptr},
-    {"import", "FILE|- [--dry-run [--json]]",
-     "write a profile, then read it back and compare",
+    {"import", "FILE|- [--dry-run [--json]]", "write a profile, then read it back and compare",
      "Reads a profile (from standard input for '-'), shows field by field what would\n"
      "change on this clock and writes it; then reads the configuration back from the\n"
      "clock and compares. Exit 0 when the clock holds what the profile asked for (after\n"
@@ -178,8 +162,7 @@ const CommandSpec kCommands[] = {
      "illumination level is skipped for a clock of protocol version 1. --dry-run shows the\n"
      "changes and sends nothing; with --json as one JSON object, the exit status the same.",
      "dry-run json", Import, nullptr},
-    {"provision", "PROFILE --log FILE.csv [--set-time]",
-     "a crate of clocks, with a CSV receipt",
+    {"provision", "PROFILE --log FILE.csv [--set-time]", "a crate of clocks, with a CSV receipt",
      "For a crate of clocks on one cable, one after the other: waits for a clock at the\n"
      "port, writes the profile and reads it back (as import does), with --set-time sets\n"
      "its time on the second, appends a row to the CSV log (date, port, serial number,\n"

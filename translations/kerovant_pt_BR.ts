@@ -528,6 +528,7 @@
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>What a screen reader reads for a box of the main window: %1 the box&apos;s caption (&quot;Local Time&quot;), %2 the text it shows.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -840,50 +841,6 @@
     <message>
         <source>December</source>
         <translation>dezembro</translation>
-    </message>
-    <message>
-        <source>Jan</source>
-        <translation>jan</translation>
-    </message>
-    <message>
-        <source>Feb</source>
-        <translation>fev</translation>
-    </message>
-    <message>
-        <source>Mar</source>
-        <translation>mar</translation>
-    </message>
-    <message>
-        <source>Apr</source>
-        <translation>abr</translation>
-    </message>
-    <message>
-        <source>Jun</source>
-        <translation>jun</translation>
-    </message>
-    <message>
-        <source>Jul</source>
-        <translation>jul</translation>
-    </message>
-    <message>
-        <source>Aug</source>
-        <translation>ago</translation>
-    </message>
-    <message>
-        <source>Sep</source>
-        <translation>set</translation>
-    </message>
-    <message>
-        <source>Oct</source>
-        <translation>out</translation>
-    </message>
-    <message>
-        <source>Nov</source>
-        <translation>nov</translation>
-    </message>
-    <message>
-        <source>Dec</source>
-        <translation>dez</translation>
     </message>
     <message>
         <source>the %1 on or after %2</source>
@@ -1200,6 +1157,93 @@
     <message>
         <source>%1 could not be opened.</source>
         <translation>Não foi possível abrir %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4 %5</source>
+        <extracomment>A day and time, &quot;Sun 28 Mar 2027 01:00&quot;: %1 the weekday&apos;s short name, %2 the day of the month, %3 the month&apos;s short name, %4 the year, %5 the time. Order and punctuation as the language writes a date.</extracomment>
+        <translation>%1, %2 %3 %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>KerovantShort</name>
+    <message>
+        <source>Sun</source>
+        <extracomment>A weekday&apos;s short name, in a change&apos;s day (&quot;Sun 28 Mar 2027&quot;): the language&apos;s usual abbreviation, dot included where it takes one.</extracomment>
+        <translation>dom</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>seg</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>ter</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>qua</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>qui</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>sex</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sáb</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <extracomment>A month&apos;s short name, under its month in the year strip: at most five characters, or the strip&apos;s names run into each other.</extracomment>
+        <translation>jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>fev</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <extracomment>The short name of May, under its month in the year strip: at most five characters.</extracomment>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>out</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dez</translation>
     </message>
 </context>
 </TS>
