@@ -192,7 +192,9 @@ void PrintStatusJson(const CClockDevice& device)
     device.GetFirmwareVersion(firmware);
     status.insert(QStringLiteral("firmware"),
                   QStringLiteral("%1.%2.%3").arg(firmware.major).arg(firmware.minor).arg(firmware.build));
-    status.insert(QStringLiteral("serialNumber"), static_cast<qint64>(device.GetSerialNumber()));
+    // As the status line, the metrics' serial label and the provision log
+    // write it: "00010472".
+    status.insert(QStringLiteral("serialNumber"), QString::fromStdString(SerialNumber(device.GetSerialNumber())));
     const uint8_t protocol = device.GetProtocolVersion();
     status.insert(QStringLiteral("protocolVersion"), protocol);
     ClockTime utc;

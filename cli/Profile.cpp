@@ -4,6 +4,7 @@
 #include "ClockCodec.h"
 #include "ConfigText.h"
 #include "Frame.h"
+#include "StatusText.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -373,6 +374,30 @@ void RefuseUnknownKeys(const Reader& reader, const QJsonObject& object, const st
     }
 }
 
+// The serial number as status prints it: eight decimal digits ("00010472"),
+// or "0x" and eight hex digits from 100000000 on; the digits are read as
+// decimal whatever their leading zeros. A plain number is what profiles
+// held before the text form.
+uint32_t ReadSerialNumber(const Reader& reader, const QJsonValue& value)
+{
+    if (value.isDouble())
+        return reader.Whole(value, "clock.serialNumber", 0xFFFFFFFFu);
+    const QString text = value.toString();
+    const bool hex = text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X"));
+    const QString digits = hex ? text.mid(2) : text;
+    bool ok = value.isString() && !digits.isEmpty() && digits.size() <= (hex ? 8 : 10);
+    for (const QChar ch : digits) {
+        const char16_t c = ch.unicode();
+        const bool decimal = c >= u'0' && c <= u'9';
+        ok = ok && (decimal || (hex && ((c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'))));
+    }
+    const qulonglong number = ok ? digits.toULongLong(&ok, hex ? 16 : 10) : 0;
+    if (!ok || number > 0xFFFFFFFFu)
+        reader.Fail("clock.serialNumber",
+                    "expected a serial number such as \"00010472\" or \"0x05F5E100\", found " + Describe(value) + ".");
+    return static_cast<uint32_t>(number);
+}
+
 ProfileClock ReadClock(const Reader& reader, const QJsonObject& object)
 {
     ProfileClock clock;
@@ -383,8 +408,7 @@ ProfileClock ReadClock(const Reader& reader, const QJsonObject& object)
     if (!family.isString() || !ok || familyValue > 0xFFFF)
         reader.Fail("clock.familyId", "expected a family ID such as \"0x0150\", found " + Describe(family) + ".");
     clock.familyId = static_cast<uint16_t>(familyValue);
-    clock.serialNumber =
-        reader.Whole(reader.Require(object, "clock", "serialNumber"), "clock.serialNumber", 0xFFFFFFFFu);
+    clock.serialNumber = ReadSerialNumber(reader, reader.Require(object, "clock", "serialNumber"));
     const QJsonValue firmware = reader.Require(object, "clock", "firmware");
     const QStringList parts = firmware.toString().split(QLatin1Char('.'));
     bool partsOk = firmware.isString() && parts.size() == 3;
@@ -435,7 +459,7 @@ std::string ExportProfile(const ClockConfig& config, const ProfileClock& clock)
     if (row >= 0)
         text += "    \"model\": " + JsonString(g_products[row].model) + ",\n";
     text += "    \"familyId\": " + JsonString(HexFamily(clock.familyId)) + ",\n";
-    text += "    \"serialNumber\": " + std::to_string(clock.serialNumber) + ",\n";
+    text += "    \"serialNumber\": " + JsonString(SerialNumber(clock.serialNumber)) + ",\n";
     text += "    \"firmware\": " + JsonString(FirmwareString(clock.firmware)) + ",\n";
     text += "    \"protocolVersion\": " + std::to_string(clock.protocolVersion) + "\n";
     text += "  },\n";

@@ -4,7 +4,7 @@
 //   {
 //     "format": "kerovant-clock-profile",
 //     "version": 1,
-//     "clock": {"familyId": "0x0150", "serialNumber": 10472, "firmware": "1.3.0", "protocolVersion": 2},
+//     "clock": {"familyId": "0x0150", "serialNumber": "00010472", "firmware": "1.3.0", "protocolVersion": 2},
 //     "summary": {"timeZone": "UTC+1:00", "daylightSaving": "..."},
 //     "config": {"valid": 1, "configured": 1, "handMotion": 0, ..., "tcOptions": [0, 0, 1, ...], "illumination": 6}
 //   }
@@ -12,7 +12,10 @@
 // "config" holds every ClockConfig field by its name (ClockCodec.h lists
 // them), "illumination" only when the clock has one (protocol version 2).
 // "clock" says where the profile came from, for a warning when it goes to
-// another kind of clock; "summary" is for people and is not read.
+// another kind of clock; "summary" is for people and is not read. The serial
+// number is text, as status prints it ("00010472", "0x05F5E100" from
+// 100000000 on); profiles written before held it as a plain number, and
+// import takes either.
 //
 // Import is strict, because a profile is meant to be edited by hand: the
 // file must be JSON, of this format and version, with every field present

@@ -87,7 +87,7 @@ TEST(Profile, ExportHoldsEveryFieldAndImportGivesItBack)
     for (const std::string& name : names.names)
         EXPECT_NE(text.find("\"" + name + "\": "), std::string::npos) << name;
     for (const char* part : {"\"format\": \"kerovant-clock-profile\"", "\"version\": 1", "\"familyId\": \"0x0150\"",
-                             "\"serialNumber\": 10472", "\"firmware\": \"1.3.0\"", "\"model\": \"TORVEX12\"",
+                             "\"serialNumber\": \"00010472\"", "\"firmware\": \"1.3.0\"", "\"model\": \"TORVEX12\"",
                              "\"timeZone\": \"UTC-5:00\"", "the second Sunday of March at 02:00 local time"})
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
 
