@@ -121,7 +121,8 @@ std::string CLinkTraceFormatter::Line(const LinkEvent& event)
     case Kind::ReadRetried: line += withText(Command(event.code)); break;
     case Kind::StateChanged: line += event.text + " (" + std::to_string(event.code) + ")"; break;
     case Kind::PortChanged:
-    case Kind::PortLatency: line += event.text; break;
+    case Kind::PortLatency:
+    case Kind::PortClosed: line += event.text; break;
     }
     while (!line.empty() && line.back() == ' ')
         line.pop_back();

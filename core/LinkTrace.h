@@ -7,6 +7,11 @@
 //   0000015500 <- ACK received    AF hello
 //   0000120480 -- wait ran out    B0 family ID  no reply within 110 ms
 //   0000120490 -- state changed   failed (128)
+//   0000121003 -- port closed     /dev/ttyUSB0
+//
+// A link its owner ends (a command that is done, the window replacing its
+// connection) ends with "port closed"; an exchange that the end cut short
+// is not a failure and is not traced as one.
 //
 // Columns: microseconds since the trace started; the direction ("->" to
 // the clock, "<-" from it, "--" an event of the link itself); the event's

@@ -153,7 +153,13 @@ CClockDevice::~CClockDevice()
         master_->WakeWaiters();
     if (linkThread_.joinable())
         linkThread_.join();
+    // The last line of a trace: the port this link had open, closed now.
+    const bool wasOpen =
+        observer_ && master_ && (GetPortState() == PortState::Open || GetPortState() == PortState::Gone);
+    const std::string path = wasOpen ? GetDevicePath() : std::string();
     master_.reset();
+    if (wasOpen)
+        Notify(LinkEvent::Kind::PortClosed, 0, path);
 }
 
 CClockDevice::Lock CClockDevice::Acquire() const
@@ -532,7 +538,10 @@ void CClockDevice::SetState(LinkState state)
         if (Lock lock = Acquire())
             FailPendingLocked();
     }
-    if (state_.exchange(state, std::memory_order_acq_rel) != state && observer_)
+    // The failure that a shutdown makes of an exchange it cuts short is the
+    // end of the link, which the destructor reports, not a fault.
+    const bool shutdown = state == LinkState::Failed && !running_.load(std::memory_order_acquire);
+    if (state_.exchange(state, std::memory_order_acq_rel) != state && observer_ && !shutdown)
         Notify(LinkEvent::Kind::StateChanged, LinkStateCode(state), LinkStateName(state));
 }
 
@@ -824,8 +833,12 @@ bool CClockDevice::Read(uint8_t code, ClockConfig* readBack)
 {
     readSentAt_ = std::chrono::steady_clock::now();
     master_->SendCommand(code);
-    if (!WaitForReply(code, ReadWaitTicks(code)))
+    if (!WaitForReply(code, ReadWaitTicks(code))) {
+        // Woken by the shutdown, not run out: nothing failed.
+        if (!running_.load(std::memory_order_acquire))
+            return false;
         return ReadFailed(code, "timeout", LinkFailure::None);
+    }
     uint8_t replyCode = 0;
     std::string payload;
     FrameArrival arrival;

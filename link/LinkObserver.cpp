@@ -16,6 +16,7 @@ const char* LinkEventKindName(LinkEvent::Kind kind)
     case Kind::ReadRetried: return "read retried";
     case Kind::PortChanged: return "port changed";
     case Kind::PortLatency: return "port latency";
+    case Kind::PortClosed: return "port closed";
     }
     return "?";
 }

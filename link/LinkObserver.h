@@ -32,6 +32,7 @@ struct LinkEvent {
         ReadRetried,    // code: the read's command, sent once more; text: what the first answer ran into
         PortChanged,    // code: the PortState, text: the sentence for the user
         PortLatency,    // once the port is open: code: its LowLatency, text: what became of the request
+        PortClosed,     // the owner ended the link and the port is closed: text: the device, empty for none
     };
     enum class Direction : uint8_t {
         None,

@@ -93,6 +93,8 @@ TEST(LinkTrace, OneLinePerEvent)
          "0000113003 -> NAK sent        <NAK>  bad checksum"},
         {Event(Kind::PortChanged, 113004us, Direction::None, 6, {}, "The cable was unplugged."),
          "0000113004 -- port changed    The cable was unplugged."},
+        {Event(Kind::PortClosed, 113005us, Direction::None, 0, {}, "/dev/ttyUSB0"),
+         "0000113005 -- port closed     /dev/ttyUSB0"},
         {Event(Kind::StateChanged, -5us, Direction::None, 128, {}, "failed"),
          "0000000000 -- state changed   failed (128)"},  // before the start: 0
     };
