@@ -4,12 +4,14 @@
 #include "CustomDate.h"
 #include "DstConvert.h"
 #include "DstPreview.h"
+#include "DstText.h"
 #include "DstZoneData.h"
 #include "DstZoneImport.h"
 #include "HandCommands.h"
 #include "RuleText.h"
 #include "TimeZoneCatalogue.h"
 
+#include <QCalendar>
 #include <QDateTime>
 #include <QTimeZone>
 
@@ -28,6 +30,60 @@ std::string Quoted(std::string_view text)
 bool IsDigit(char ch)
 {
     return ch >= '0' && ch <= '9';
+}
+
+// What the rule editor found wrong with a rule, in the command line's words:
+// the dialog's group titles and control labels mean nothing here.
+std::string DstFaultWords(const DstRefusal& refusal)
+{
+    switch (refusal.fault) {
+    case DstFault::NoWeek: return "the week runs from 1 (first) to 5 (last)";
+    case DstFault::MixedForms:
+        return "both rules are dates (such as 'Oct 25 03:00') or both weekday rules (such as 'last Sun Oct 01:00')";
+    case DstFault::NoDayOfWeek: return "the day of the week runs from 0 (Sunday) to 6 (Saturday)";
+    case DstFault::NoMonth: return "the month runs from 1 to 12";
+    case DstFault::DayOutOfRange: return "the day of the month runs from 1 to 31";
+    case DstFault::DayPastMonth: return refusal.value1 + " has " + refusal.value2 + " days";
+    case DstFault::Hour: return "the hour runs from 0 to 24";
+    case DstFault::Minute: return "the minute runs from 0 to 60";
+    case DstFault::Second: return "the second runs from 0 to 60";
+    case DstFault::None: break;
+    }
+    return "the daylight-saving rules were refused";
+}
+
+bool InStartGroup(DstId id)
+{
+    switch (id) {
+    case DstId::StartWeek1:
+    case DstId::StartWeek2:
+    case DstId::StartWeek3:
+    case DstId::StartWeek4:
+    case DstId::StartWeekLast:
+    case DstId::StartAbsolute:
+    case DstId::StartDayOfWeek:
+    case DstId::StartMonth:
+    case DstId::StartDay:
+    case DstId::StartTimeFrame:
+    case DstId::StartHour:
+    case DstId::StartMinute:
+    case DstId::StartSecond:
+    case DstId::StartTimeSpin: return true;
+    default: return false;
+    }
+}
+
+// A refusal of set dst, naming the option whose rule it concerns.
+std::string DstRefusalText(const std::optional<DstRefusal>& refusal, DstRequest::Kind kind)
+{
+    if (!refusal)
+        return "set dst: the daylight-saving rules were refused.";
+    const std::string words = DstFaultWords(*refusal) + ".";
+    if (kind != DstRequest::Kind::Rules)
+        return "set dst: " + words;
+    if (refusal->fault == DstFault::MixedForms)
+        return "--start and --end: " + words;
+    return (InStartGroup(refusal->focus) ? "--start: " : "--end: ") + words;
 }
 
 // Digits only, at most `width` of them; -1 otherwise.
@@ -194,7 +250,7 @@ Checked<DstOutcome> ApplyDst(const ClockConfig& config, const DstRequest& reques
     }
     const DstOkResult ok = editor->Ok();
     if (!ok.accepted)
-        return Refusal{ok.refusal ? ok.refusal->message : std::string("the daylight-saving rules were refused.")};
+        return Refusal{DstRefusalText(ok.refusal, request.kind)};
     outcome.config = config;
     DstSettings chosen = editor->Settings();
     chosen.mode = ok.mode;
@@ -227,15 +283,27 @@ Checked<ClockDateTime> ParseClockDateTime(std::string_view text)
     const int second = Number(text.substr(17, 2), 2);
     if (year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0)
         return bad;
+    // The dialog's check of a typed date, told in the command line's words.
     if (const auto problem =
-            CheckCustomDate(static_cast<unsigned>(month), static_cast<unsigned>(day), static_cast<unsigned>(year)))
-        return Refusal{problem->message.toStdString()};
+            CheckCustomDate(static_cast<unsigned>(month), static_cast<unsigned>(day), static_cast<unsigned>(year))) {
+        switch (problem->field) {
+        case DateField::Month: return Refusal{"set time: the month runs from 1 to 12."};
+        case DateField::Year:
+            return Refusal{"set time: the year runs from " + std::to_string(kCustomYearFirst) + " to " +
+                           std::to_string(kCustomYearLast) + "."};
+        case DateField::Day: {
+            const std::string days = std::to_string(QCalendar().daysInMonth(month, year));
+            return Refusal{"set time: " + std::string(kDstMonthNames[static_cast<size_t>(month - 1)]) + " " +
+                           std::to_string(year) + " has " + days + " days; the day runs from 1 to " + days + "."};
+        }
+        }
+    }
     if (hour > 23)
-        return Refusal{"Hour: enter an hour from 0 to 23."};
+        return Refusal{"set time: the hour runs from 0 to 23."};
     if (minute > 59)
-        return Refusal{"Minute: enter a minute from 0 to 59."};
+        return Refusal{"set time: the minute runs from 0 to 59."};
     if (second > 59)
-        return Refusal{"Second: enter a second from 0 to 59."};
+        return Refusal{"set time: the second runs from 0 to 59."};
     ClockDateTime when;
     when.valid = 1;
     when.year = static_cast<int16_t>(year);
@@ -383,7 +451,9 @@ std::optional<FieldRefusal> CheckConfigValues(const ClockConfig& config, bool ha
         const DstOkResult ok = editor.Ok();
         if (!ok.accepted) {
             const std::string field = ok.refusal ? DstField(ok.refusal->focus) : std::string("dstMode");
-            return refuse(field.c_str(), ok.refusal ? ok.refusal->message : std::string("the rules were refused"),
+            return refuse(field.c_str(),
+                          ok.refusal ? DstFaultWords(*ok.refusal)
+                                     : std::string("the daylight-saving rules were refused"),
                           DstFieldValue(config, field));
         }
     }

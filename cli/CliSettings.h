@@ -3,8 +3,9 @@
 // (before the clock is even reached), then applied to the configuration read
 // from the clock. The rules are the dialogs' own: the time zone catalogue's
 // base bias, the daylight-saving editor with its presets, import and OK
-// check, the set date/time dialog's date check. A refusal carries the
-// dialog's words; nothing is sent after one.
+// check, the set date/time dialog's date check. A refusal names the
+// command's own argument or option (--start, --end, set time), not the
+// dialog's groups and fields; nothing is sent after one.
 //
 // No state; safe from any thread. The zone lookups read the system's tz
 // data through Qt Core.

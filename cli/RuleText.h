@@ -12,8 +12,8 @@
 // The parser reads the form only: numbers of one or two digits where the
 // form wants them. Whether the values make a rule the clock can keep (an
 // hour up to 24, a 30th of February) is the rule editor's check, so the
-// command line refuses exactly what the daylight-saving dialog refuses, in
-// its words.
+// command line refuses exactly what the daylight-saving dialog refuses,
+// naming --start or --end.
 //
 // Plain functions over text; no state, safe from any thread.
 #pragma once

@@ -133,45 +133,49 @@ int SelectedRadio(const DstControls& c, const Group& g)
 
 std::optional<DstRefusal> CheckGroup(const DstControls& c, const Group& g, const Group& other)
 {
-    const auto refuse = [&](const char* problem, DstId focus, const std::string& value1 = {},
+    const auto refuse = [&](DstFault fault, const char* problem, DstId focus, const std::string& value1 = {},
                             const std::string& value2 = {}) {
         std::string what = problem;
         for (const auto& [mark, value] : {std::pair{"%1", &value1}, std::pair{"%2", &value2}}) {
             if (const size_t at = what.find(mark); at != std::string::npos)
                 what.replace(at, 2, *value);
         }
-        return DstRefusal{std::string(g.name) + ": " + what, focus, g.name, problem, value1, value2};
+        return DstRefusal{std::string(g.name) + ": " + what, focus, g.name, problem, value1, value2, fault};
     };
     const int radio = SelectedRadio(c, g);
     if (radio < 0)
-        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a week (First to Last) or Absolute."), g.radios[0]);
+        return refuse(DstFault::NoWeek,
+                      KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a week (First to Last) or Absolute."), g.radios[0]);
     const bool absolute = radio == kAbsolute;
     // One mode holds the form of both rules: a weekday rule beside a fixed
     // date would reach the clock as a day of the month equal to its week.
     const int otherRadio = SelectedRadio(c, other);
     if (otherRadio >= 0 && (otherRadio == kAbsolute) != absolute)
-        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "choose Absolute in both groups or a week in both."),
+        return refuse(DstFault::MixedForms,
+                      KEROVANT_TRANSLATE_NOOP("Kerovant", "choose Absolute in both groups or a week in both."),
                       g.radios[radio]);
     if (!absolute && c.Selection(g.dayOfWeek) < 0)
-        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a day of the week."), g.dayOfWeek);
+        return refuse(DstFault::NoDayOfWeek, KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a day of the week."),
+                      g.dayOfWeek);
     const int month = c.Selection(g.month) + 1;
     if (month < 1 || month > 12)
-        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a month."), g.month);
+        return refuse(DstFault::NoMonth, KEROVANT_TRANSLATE_NOOP("Kerovant", "choose a month."), g.month);
     if (absolute) {
         const std::string text = c.Text(g.day);
         const int day = DayValue(text);
         if (!IsPlainNumber(text) || day < 1 || day > 31)
-            return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "type a day of the month from 1 to 31."), g.day);
+            return refuse(DstFault::DayOutOfRange,
+                          KEROVANT_TRANSLATE_NOOP("Kerovant", "type a day of the month from 1 to 31."), g.day);
         if (static_cast<unsigned>(day) > DaysInMonth(static_cast<unsigned>(month)))
-            return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 has %2 days."), g.day,
+            return refuse(DstFault::DayPastMonth, KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 has %2 days."), g.day,
                           std::string(kDstMonthNames[month - 1]), std::to_string(DaysInMonth(month)));
     }
     if (FieldValue(c.Text(g.hour)) > 24)
-        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "type an hour from 0 to 24."), g.hour);
+        return refuse(DstFault::Hour, KEROVANT_TRANSLATE_NOOP("Kerovant", "type an hour from 0 to 24."), g.hour);
     if (FieldValue(c.Text(g.minute)) > 60)
-        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "type a minute from 0 to 60."), g.minute);
+        return refuse(DstFault::Minute, KEROVANT_TRANSLATE_NOOP("Kerovant", "type a minute from 0 to 60."), g.minute);
     if (FieldValue(c.Text(g.second)) > 60)
-        return refuse(KEROVANT_TRANSLATE_NOOP("Kerovant", "type a second from 0 to 60."), g.second);
+        return refuse(DstFault::Second, KEROVANT_TRANSLATE_NOOP("Kerovant", "type a second from 0 to 60."), g.second);
     return std::nullopt;
 }
 

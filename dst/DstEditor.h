@@ -111,6 +111,21 @@ inline constexpr DstId kStartRadios[6] = {DstId::StartWeek1, DstId::StartWeek2, 
 inline constexpr DstId kEndRadios[6] = {DstId::EndWeek1, DstId::EndWeek2,    DstId::EndWeek3,
                                         DstId::EndWeek4, DstId::EndWeekLast, DstId::EndAbsolute};
 
+// Which check of a rule group refused, for a caller that words it its own
+// way (the command-line tool names its options, not the dialog's groups).
+enum class DstFault : uint8_t {
+    None,
+    NoWeek,         // no week radio and not Absolute
+    MixedForms,     // a weekday rule beside a fixed date
+    NoDayOfWeek,    // a weekday rule without its day
+    NoMonth,        // no month chosen
+    DayOutOfRange,  // a fixed date's day not 1 to 31
+    DayPastMonth,   // a fixed date past its month's end (value1: the month, value2: its days)
+    Hour,           // above 24
+    Minute,         // above 60
+    Second,         // above 60
+};
+
 // Why OK cannot take the values shown: the message for the box (caption
 // kDstDialogTitle, one OK button) and the control to give the focus.
 struct DstRefusal {
@@ -123,6 +138,7 @@ struct DstRefusal {
     const char* problem = nullptr;
     std::string value1;
     std::string value2;
+    DstFault fault = DstFault::None;
     friend bool operator==(const DstRefusal& a, const DstRefusal& b)
     {
         return a.message == b.message && a.focus == b.focus;

@@ -340,12 +340,12 @@ TEST_F(CliTest, RefusedValuesSendNothing)
         {"set timezone Mars/Olympus", "unknown time zone 'Mars/Olympus'"},
         {"set timezone +24:00", "hours run from 0 to 23"},
         {"set dst --start 'last Sux Mar 01:00' --end 'last Sun Oct 01:00'", "--start: rule 'last Sux Mar 01:00'"},
-        {"set dst --start 'Feb 30 02:00' --end 'Oct 25 03:00'", "Daylight savings time start: February has 29 days."},
-        {"set dst --start 'last Sun Mar 01:00' --end 'Oct 25 03:00'", "choose Absolute in both groups"},
+        {"set dst --start 'Feb 30 02:00' --end 'Oct 25 03:00'", "--start: February has 29 days."},
+        {"set dst --start 'last Sun Mar 01:00' --end 'Oct 25 03:00'", "--start and --end: both rules are dates"},
         {"set dst --start 'last Sun Mar 01:00'", "--start and --end go together"},
         {"set dst summer", "unknown choice 'summer'"},
-        {"set time '2027-02-29 10:00:00'", "Day: February 2027 has 28 days; enter 1 to 28."},
-        {"set time '1999-12-31 23:59:59'", "Year: enter a year from 2001 to 2099."},
+        {"set time '2027-02-29 10:00:00'", "set time: February 2027 has 28 days; the day runs from 1 to 28."},
+        {"set time '1999-12-31 23:59:59'", "set time: the year runs from 2001 to 2099."},
         {"set illumination 13", "give a level from 0 to 12"},
         {"set timecode-date maybe", "give on or off"},
         {"set motion stopped", "give sweep or step"},
@@ -407,8 +407,13 @@ TEST_F(CliTest, BadInputIsRefusedAndNamed)
          "kerovant-cli: {profile}, line 54: config.illumination: give a level from 0 to 12, found 13.\n"},
         {"start month 13, dry run", "import --dry-run {profile}",
          Replace(profileText, "\"dstStartMonth\": 3", "\"dstStartMonth\": 13"), 2,
-         "kerovant-cli: {profile}, line 32: config.dstStartMonth: Daylight savings time start: choose a month, "
-         "found 13.\n"},
+         "kerovant-cli: {profile}, line 32: config.dstStartMonth: the month runs from 1 to 12, found 13.\n"},
+        {"set dst, a rule past its month's end", "set dst --start 'Feb 30 02:00' --end 'Oct 25 03:00'", "", 2,
+         "kerovant-cli: --start: February has 29 days. Nothing was sent.\n"},
+        {"a serial number that is no number", "import {profile}",
+         Replace(profileText, "\"serialNumber\": \"00010472\"", "\"serialNumber\": \"1O472\""), 2,
+         "kerovant-cli: {profile}, line 7: clock.serialNumber: expected a serial number such as \"00010472\" or "
+         "\"0x05F5E100\", found \"1O472\".\n"},
         {"a profile nested 1,000 deep", "import {profile}", std::string(1000, '[') + std::string(1000, ']'), 2,
          "kerovant-cli: {profile}, line 1: nested deeper than a profile goes (8 levels of {} and []).\n"},
         {"a key of 100 characters", "import {profile}", "{\n  \"" + std::string(100, 'k') + "\": 1\n}\n", 2,
@@ -557,7 +562,7 @@ TEST_F(CliTest, ExportEditImport)
     ASSERT_EQ(exported.status, 0) << exported.output;
     const std::string text = ReadFile(profile);
     EXPECT_TRUE(Contains(text, "\"illumination\": 4")) << text;
-    EXPECT_TRUE(Contains(text, "\"serialNumber\": 10472")) << text;
+    EXPECT_TRUE(Contains(text, "\"serialNumber\": \"00010472\"")) << text;
     EXPECT_EQ(RunCli(Port() + "export -").output, text) << "to standard output the same";
 
     // Edited: another zone and level. A dry run shows and sends nothing.
@@ -692,6 +697,34 @@ TEST_F(CliTest, TraceOfAStatusRun)
         << ReadFile(trace);
     std::remove(trace.c_str());
 
+    // The last line: the port closed, whether the run ended well or a read
+    // failed on the way (the poll's time code status, unanswered).
+    struct Row {
+        const char* legend;
+        uint8_t ignored;     // a code the clock never answers, 0 for none
+        const char* failed;  // a line the trace holds (after its time), empty for none
+    };
+    const Row rows[] = {
+        {"a run that ends well", 0, ""},
+        {"a poll's read that fails", kCmdTimeCodeStatus, " -- read failed     66 time code status  timeout\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.legend);
+        SimFaults faults;
+        faults.ignoreCode = row.ignored;
+        Clock().SetFaults(faults);
+        (void)RunCli(Port() + "--trace " + trace + " status");
+        const std::string text = ReadFile(trace);
+        EXPECT_TRUE(std::regex_search(text, std::regex("\n[0-9]{10} -- port closed     " + sim_.DevicePath() + "\n$")))
+            << text;
+        if (*row.failed)
+            EXPECT_TRUE(Contains(text, row.failed)) << text;
+        else
+            EXPECT_FALSE(Contains(text, "failed")) << text;
+        std::remove(trace.c_str());
+    }
+    Clock().SetFaults({});
+
     const CliRun nowhere = RunCli(Port() + "--trace /nonexistent-kerovant-dir/t.txt status");
     EXPECT_EQ(nowhere.status, 2) << nowhere.output;
     EXPECT_TRUE(Contains(nowhere.output, "cannot write the trace to /nonexistent-kerovant-dir/t.txt"))
@@ -737,6 +770,37 @@ TEST(Cli, ErrorsNameTheCause)
                          "kerovant-cli: " + holder.DevicePath() + " is in use by kv-cli-holder (process " +
                              std::to_string(holder.Pid()) + ")"))
         << busy.output;
+
+    // The lock's holder is named, by its whole name (its command name is cut
+    // to 15 characters), though a process that merely has the device open
+    // comes first among the processes.
+    PtyHolder opener("kv-cli-opener", false);
+    ASSERT_TRUE(opener.Holding());
+    const std::string program = TempPath("long-named-lock-holder");
+    ASSERT_EQ(::symlink("/bin/sleep", program.c_str()), 0);
+    const pid_t locker = ::fork();
+    if (locker == 0) {
+        const int fd = ::open(opener.DevicePath().c_str(), O_RDWR | O_NOCTTY);
+        if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0)
+            ::_exit(1);
+        ::execl(program.c_str(), program.c_str(), "30", static_cast<char*>(nullptr));
+        ::_exit(1);
+    }
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return Contains(ReadFile("/proc/locks"), " " + std::to_string(locker) + " ") &&
+                Contains(ReadFile("/proc/" + std::to_string(locker) + "/comm"), "kerovant-cli-");
+        },
+        std::chrono::seconds(5)));
+    const CliRun locked = RunCli("--port " + opener.DevicePath() + " status");
+    EXPECT_EQ(locked.status, 1);
+    EXPECT_TRUE(Contains(locked.output,
+                         " is in use by " + program.substr(program.rfind('/') + 1) + " (process " +
+                             std::to_string(locker) + ")"))
+        << locked.output;
+    ::kill(locker, SIGKILL);
+    ::waitpid(locker, nullptr, 0);
+    std::remove(program.c_str());
 }
 
 // kerovant-cli started in the background with its standard output and
@@ -1116,8 +1180,8 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
     const Row rows[] = {
         {"export --json",
          0,
-         {"\"format\": \"kerovant-clock-profile\"", "\"familyId\": \"0x0150\"",
-          "\"serialNumber\": ", "\"biasSeconds\": 0"}},
+         {"\"format\": \"kerovant-clock-profile\"", "\"familyId\": \"0x0150\"", "\"serialNumber\": \"00010472\"",
+          "\"biasSeconds\": 0"}},
         {"import " + same + " --dry-run --json", 0, {"\"changed\": false", "\"differences\": ["}},
         {"import " + other + " --dry-run --json",
          0,
@@ -1126,8 +1190,8 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
         {"export " + same + " --json", 2, {"takes no file name"}},
         {"status --json",
          0,
-         {"\"product\": \"", "\"familyId\": \"0x0150\"", "\"firmware\": \"",
-          "\"serialNumber\": ", "\"protocolVersion\": 2", "\"utc\": \"20", "\"offsetSeconds\": ", "\"timeCode\": \"",
+         {"\"product\": \"", "\"familyId\": \"0x0150\"", "\"firmware\": \"", "\"serialNumber\": \"00010472\"",
+          "\"protocolVersion\": 2", "\"utc\": \"20", "\"offsetSeconds\": ", "\"timeCode\": \"",
           "\"timeZone\": \"UTC+0:00\"", "\"daylightSaving\": \"off\"", "\"config\": {", "\"biasSeconds\": 0"}},
         {"check --json",
          0,
@@ -1157,6 +1221,45 @@ TEST_F(CliTest, StatusCheckExportAndImportAsJson)
     for (const char* part : {"\"illumination\": \"level 7 of 12\"", "\"timeCodeDate\": \"taken from the time code\"",
                              "\"handMotion\": \"sweep\""})
         EXPECT_TRUE(Contains(status.output, part)) << part << "\n" << status.output;
+}
+
+// The serial number as one text in status, status --json and export (the
+// metrics' label and the provision log: see their tests); import takes it,
+// and the plain number that profiles held before.
+TEST(Cli, SerialNumberInOneForm)
+{
+    struct Row {
+        uint32_t serial;
+        const char* text;
+    };
+    const Row rows[] = {{10472, "00010472"}, {100000000, "0x05F5E100"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        SimIdentity id;
+        id.serialNumber = row.serial;
+        SimServer sim(id);
+        ASSERT_TRUE(sim.Start());
+        const std::string port = "--port " + sim.DevicePath() + " ";
+        EXPECT_TRUE(Contains(RunCli(port + "status").output, "\nSerial Number:     " + std::string(row.text) + "\n"));
+        const std::string json = "\"serialNumber\": \"" + std::string(row.text) + "\",";
+        EXPECT_TRUE(Contains(RunCli(port + "status --json").output, json));
+        EXPECT_TRUE(Contains(RunCli(port + "export -").output, json));
+    }
+
+    SimServer sim;
+    ASSERT_TRUE(sim.Start());
+    const std::string port = "--port " + sim.DevicePath() + " ";
+    const std::string profile = TempPath("serial.json");
+    ASSERT_EQ(RunCli(port + "export " + profile).status, 0);
+    const std::string exported = ReadFile(profile);
+    for (const char* serial : {"10472", "\"0x05F5E100\"", "4294967295"}) {
+        SCOPED_TRACE(serial);
+        WriteFile(profile, Replace(exported, "\"00010472\"", serial));
+        const CliRun run = RunCli(port + "import " + profile + " --dry-run");
+        EXPECT_EQ(run.status, 0) << run.output;
+        EXPECT_EQ(run.output, "No field changes: the clock holds this profile already.\n");
+    }
+    std::remove(profile.c_str());
 }
 
 // provision over a crate of clocks plugged one after the other at one path:

@@ -169,7 +169,8 @@ TEST(CliSettings, DaylightSavingRulesByHand)
               std::string::npos);
 }
 
-TEST(CliSettings, RulesTheDialogRefusesAreRefusedInItsWords)
+// The dialog's refusals, with the option named instead of the dialog's group.
+TEST(CliSettings, RulesTheDialogRefusesAreRefusedNamingTheOption)
 {
     struct Row {
         const char* start;
@@ -177,13 +178,14 @@ TEST(CliSettings, RulesTheDialogRefusesAreRefusedInItsWords)
         const char* message;
     };
     const Row rows[] = {
-        {"Feb 30 02:00", "Oct 25 03:00", "Daylight savings time start: February has 29 days."},
-        {"Mar 29 02:00", "Apr 31 03:00", "Daylight savings time end: April has 30 days."},
-        {"Mar 0 02:00", "Oct 25 03:00", "Daylight savings time start: type a day of the month from 1 to 31."},
-        {"last Sun Mar 25:00", "last Sun Oct 01:00", "Daylight savings time start: type an hour from 0 to 24."},
-        {"last Sun Mar 01:61", "last Sun Oct 01:00", "Daylight savings time start: type a minute from 0 to 60."},
+        {"Feb 30 02:00", "Oct 25 03:00", "--start: February has 29 days."},
+        {"Mar 29 02:00", "Apr 31 03:00", "--end: April has 30 days."},
+        {"Mar 0 02:00", "Oct 25 03:00", "--start: the day of the month runs from 1 to 31."},
+        {"last Sun Mar 25:00", "last Sun Oct 01:00", "--start: the hour runs from 0 to 24."},
+        {"last Sun Mar 01:61", "last Sun Oct 01:00", "--start: the minute runs from 0 to 60."},
         {"last Sun Mar 01:00", "Oct 25 03:00",
-         "Daylight savings time start: choose Absolute in both groups or a week in both."},
+         "--start and --end: both rules are dates (such as 'Oct 25 03:00') or both weekday rules (such as 'last "
+         "Sun Oct 01:00')."},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Refused(ApplyDst(FactoryConfig(), Rules(row.start, row.end), kJanuary2027)), row.message)
@@ -248,13 +250,13 @@ TEST(CliSettings, DatesAndTimes)
         const char* message;  // start of the refusal
     };
     const Row rows[] = {
-        {"2027-02-29 10:00:00", "Day: February 2027 has 28 days; enter 1 to 28."},
-        {"2000-06-15 12:00:00", "Year: enter a year from 2001 to 2099."},
-        {"2027-13-01 12:00:00", "Month: enter a month from 1 to 12."},
-        {"2027-06-00 12:00:00", "Day: June 2027 has 30 days; enter 1 to 30."},
-        {"2027-06-15 24:00:00", "Hour: enter an hour from 0 to 23."},
-        {"2027-06-15 12:60:00", "Minute: enter a minute from 0 to 59."},
-        {"2027-06-15 12:00:60", "Second: enter a second from 0 to 59."},
+        {"2027-02-29 10:00:00", "set time: February 2027 has 28 days; the day runs from 1 to 28."},
+        {"2000-06-15 12:00:00", "set time: the year runs from 2001 to 2099."},
+        {"2027-13-01 12:00:00", "set time: the month runs from 1 to 12."},
+        {"2027-06-00 12:00:00", "set time: June 2027 has 30 days; the day runs from 1 to 30."},
+        {"2027-06-15 24:00:00", "set time: the hour runs from 0 to 23."},
+        {"2027-06-15 12:60:00", "set time: the minute runs from 0 to 59."},
+        {"2027-06-15 12:00:60", "set time: the second runs from 0 to 59."},
         {"2027-06-15", "set time: '2027-06-15' is not a time"},
         {"2027-6-15 12:00:00", "set time:"},
         {"2027-06-15 12:00:0x", "set time:"},
