@@ -8,13 +8,19 @@
 // input) and says what failed unless it landed; Set DateTime from the PC
 // clock waits for its write on a second boundary.
 //
-// Only the hand position dialog talks to the clock while it is open; its
-// command holds the device object throughout, so the refresh cannot replace
-// it meanwhile. The other commands hold it only while they read and while
-// they send: a clock unplugged and plugged back while their dialog is open
-// gets its new object at once. On OK they wait for the clock again and send
-// to it only when it is the same clock (by its serial number), changing only
-// the fields their dialog edits on the configuration it holds then.
+// No command holds the device object while its dialog is open: a clock
+// unplugged and plugged back meanwhile gets its new object at once. The
+// settings dialogs do not talk to the clock; on OK their commands wait for
+// the clock again and send to it only when it is the same clock (by its
+// serial number), changing only the fields their dialog edits on the
+// configuration it holds then. The hand position dialog talks to the clock
+// while it is open: it finds the same clock's object of the moment for each
+// send and holds it only for that send.
+//
+// A configuration the clock acknowledged whose read-back the lost link cut
+// off is on the clock all the same, only not yet seen there: the window
+// says so, and checks it with the first read of the same clock once it is
+// back, telling the user only when the clock holds other values.
 #include "KerovantDlg.h"
 
 #include "ClockDateTime.h"
@@ -72,8 +78,19 @@ CClockConnection::Hold CKerovantDlg::ResumeCommand(uint32_t serialNumber)
     return device;
 }
 
+CClockConnection::Hold CKerovantDlg::HoldSameClock(uint32_t serialNumber)
+{
+    CClockConnection::Hold device = connection_->HoldDevice();
+    if (device && device->IsOnline() && device->IsReady() && device->GetSerialNumber() == serialNumber)
+        return device;
+    return {};
+}
+
 bool CKerovantDlg::AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message)
 {
+    // A later configuration write to the clock decides what it holds.
+    if (ticket.kind == WriteKind::Config && unconfirmed_ && unconfirmed_->serialNumber == device.GetSerialNumber())
+        unconfirmed_.reset();
     // No ticket: the device object took no write (its lock was not had).
     WriteOutcome outcome = WriteOutcome::LinkLost;
     if (ticket) {
@@ -91,10 +108,47 @@ bool CKerovantDlg::AwaitWrite(const CClockDevice& device, const WriteTicket& tic
     }
     if (outcome == WriteOutcome::Landed)
         return true;
+    ClockConfig expected;
+    if (outcome == WriteOutcome::LinkLost && device.GetAcknowledgedConfig(ticket, expected)) {
+        // Acknowledged, and the link lost before the read-back: checked once
+        // the clock is back (ConfirmAcknowledged).
+        unconfirmed_ = Unconfirmed{device.GetSerialNumber(), expected, message};
+        ShowProgramMessage(this, Tr(message) + QLatin1Char('\n') + Tr(kStrWriteUnconfirmed));
+        return false;
+    }
     // The write's own outcome, not the link's state now: a write the clock
     // acknowledged before the cable was pulled has landed.
     ShowProgramMessage(this, WriteFailureMessage(message, outcome));
     return false;
+}
+
+void CKerovantDlg::ConfirmAcknowledged(const std::shared_ptr<CClockDevice>& device)
+{
+    // Not while a command runs: it may be writing the configuration itself.
+    if (!unconfirmed_ || !CommandAllowed() || device->GetSerialNumber() != unconfirmed_->serialNumber ||
+        !device->NoWritePending())
+        return;
+    ClockConfig held;
+    device->GetConfig(held);
+    const Unconfirmed write = *unconfirmed_;
+    unconfirmed_.reset();
+    if (ConfigShowsWrite(held, write.expected, device->GetProtocolVersion()))
+        return;  // landed
+    // Told once the refresh is over, as the other questions are.
+    QTimer::singleShot(0, this, [this, message = write.message] { TellDiffers(message); });
+}
+
+void CKerovantDlg::TellDiffers(const char* message)
+{
+    if (!opened_)
+        return;
+    if (!CommandAllowed()) {
+        // A command came first; told after it.
+        QTimer::singleShot(kRefreshIntervalMs, this, [this, message] { TellDiffers(message); });
+        return;
+    }
+    const CommandScope running(commandRunning_);
+    ShowProgramMessage(this, WriteFailureMessage(message, WriteOutcome::Differs));
 }
 
 bool CKerovantDlg::eventFilter(QObject* watched, QEvent* event)
@@ -290,34 +344,43 @@ void CKerovantDlg::SetClockHandPosition()
     if (!CommandAllowed())
         return;
     const CommandScope running(commandRunning_);
-    // The hold keeps this object the current one while the dialog talks to
-    // it; a replacement the refresh asks for meanwhile waits for the hold.
-    CClockConnection::Hold device = BeginCommand();
-    if (!device)
-        return;
-    config_ = ClockConfig{};
-    display_ = DisplayConfig{};
-    device->GetConfig(config_);
-    (void)ValidateConfigShadow(config_);
-    device->GetDisplayConfig(display_);
+    uint32_t serialNumber = 0;
+    {
+        const CClockConnection::Hold device = BeginCommand();
+        if (!device)
+            return;
+        config_ = ClockConfig{};
+        display_ = DisplayConfig{};
+        device->GetConfig(config_);
+        (void)ValidateConfigShadow(config_);
+        device->GetDisplayConfig(display_);
+        serialNumber = device->GetSerialNumber();
+    }
     // The dialog works on copies; only the configuration comes back, and
-    // only after OK.
+    // only after OK. It finds the clock for each send: held for the send,
+    // the object stays the current one until the send is over.
     ClockConfig workingConfig = config_;
     DisplayConfig workingDisplay = display_;
     {
-        CSetClockFace dialog(this, workingConfig, workingDisplay, *device);
+        CSetClockFace dialog(this, workingConfig, workingDisplay, [this, serialNumber] {
+            auto held = std::make_shared<CClockConnection::Hold>(HoldSameClock(serialNumber));
+            return *held ? std::shared_ptr<CClockDevice>(held, held->Device().get()) : nullptr;
+        });
         if (RunModal(dialog) == QDialog::Accepted)
             config_ = workingConfig;
     }
     // Sent after OK and after Cancel alike: this is what sets the hands
-    // moving again, in the chosen motion or as before.
+    // moving again, in the chosen motion or as before. Should this send
+    // never arrive, the next connection finds the hands stopped and offers
+    // to start them in this motion.
     config_.configured = 1;
     config_.valid = 1;
+    stoppedHands_.Remember(serialNumber, config_.handMotion);
+    CClockConnection::Hold device = ResumeCommand(serialNumber);
+    if (!device)
+        return;
     WriteTicket ticket;
     device->SetConfig(config_, ticket);
-    // Should this send never arrive, the next connection finds the hands
-    // stopped and offers to start them in this motion.
-    stoppedHands_.Remember(device->GetSerialNumber(), config_.handMotion);
     AwaitWrite(*device, ticket, kStrErrorSettingConfig);
 }
 

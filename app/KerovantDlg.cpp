@@ -458,6 +458,7 @@ void CKerovantDlg::Update(bool tick)
     g_offlineTicks = 0;
     connection_->Identified();
     ShowReady(*device);
+    ConfirmAcknowledged(device);
     OfferToStartHands(device);
     OfferToCorrectConfig(device);
 }

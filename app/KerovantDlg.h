@@ -30,6 +30,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CConnectionMenu;
@@ -124,9 +125,9 @@ public slots:
     void SetDaylightSaving();
     void SetDateTime();
     void SetTimeCodeSettings();
-    // Opens the hand position dialog on the held device object; whether it
-    // ends with OK or Cancel, the configuration is sent afterwards, which
-    // sets the hands moving again.
+    // Opens the hand position dialog, which follows the clock through a
+    // renewed link; whether it ends with OK or Cancel, the configuration is
+    // sent to the same clock afterwards, which sets the hands moving again.
     void SetClockHandPosition();
     // Set DateTime with "UTC Time from PC clock": waits for the next whole
     // second of the computer's UTC and has it sent so that it reaches the
@@ -209,10 +210,21 @@ private:
     // serial number; says that the clock changed and gives an empty hold
     // when it is another.
     CClockConnection::Hold ResumeCommand(uint32_t serialNumber);
+    // The current device object, held, when it is the clock with this
+    // serial number, online and identified; else an empty hold. No wait.
+    CClockConnection::Hold HoldSameClock(uint32_t serialNumber);
     // After a write: waits for its outcome (at most kWriteOutcomeWaitMs)
     // and, unless it landed, says `message` with what became of the write on
-    // a second line. True when it landed.
+    // a second line. True when it landed. A configuration the clock
+    // acknowledged before the link was lost is said as such and kept for
+    // ConfirmAcknowledged.
     bool AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message);
+    // A ready clock, no command running: the first read of the clock an
+    // acknowledged configuration went to decides it; one that shows other
+    // values is told.
+    void ConfirmAcknowledged(const std::shared_ptr<CClockDevice>& device);
+    // Says that the clock holds other values than the write left there.
+    void TellDiffers(const char* message);
     // What a dialog changed, applied to the configuration the clock holds
     // when it is sent.
     using ConfigEdit = std::function<void(ClockConfig&)>;
@@ -259,6 +271,15 @@ private:
     DisplayConfig display_;
     DstRuleSet exchange_;
     CStoppedHands stoppedHands_;
+    // The latest configuration the clock acknowledged without a read-back
+    // to confirm it: the clock's serial number, what it should hold, and the
+    // message of its command.
+    struct Unconfirmed {
+        uint32_t serialNumber = 0;
+        ClockConfig expected;
+        const char* message = nullptr;
+    };
+    std::optional<Unconfirmed> unconfirmed_;
     // The device object and configuration read whose findings were last
     // told: each finding is told once.
     std::weak_ptr<CClockDevice> configToldFor_;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -22,16 +23,27 @@ constexpr int kNudgeNoteHeight = 17;
 
 }  // namespace
 
-CSetClockFace::CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device)
+CSetClockFace::CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, ClockFinder find)
     : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrClockFaceCaption)),
       config_(config),
       display_(display),
-      device_(device),
+      find_(std::move(find)),
       motion_(config.handMotion)
 {
     setObjectName(QStringLiteral("setClockFaceDialog"));
     BuildControls();
+    presence_ = new QTimer(this);
+    presence_->setInterval(kPresenceCheckMs);
+    connect(presence_, &QTimer::timeout, this, &CSetClockFace::CheckClock);
+    presence_->start();
     Open();
+}
+
+CSetClockFace::CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device)
+    : CSetClockFace(parent, config, display,
+                    // Not owned: a pointer that shares no ownership.
+                    [&device] { return std::shared_ptr<CClockDevice>(std::shared_ptr<CClockDevice>(), &device); })
+{
 }
 
 CSetClockFace::~CSetClockFace() = default;
@@ -39,10 +51,11 @@ CSetClockFace::~CSetClockFace() = default;
 void CSetClockFace::BuildControls()
 {
     // Template order, which is also the tab order.
-    auto* ok = Place(new QPushButton(Tr(kStrOk)), kIdOk, "ok", QRect(232, 7, 50, 14));
-    ok->setDefault(true);
+    ok_ = Place(new QPushButton(Tr(kStrOk)), kIdOk, "ok", QRect(232, 7, 50, 14));
+    ok_->setDefault(true);
     auto* cancel = Place(new QPushButton(Tr(kStrCancel)), kIdCancel, "cancel", QRect(232, 24, 50, 14));
-    AddLabel(Tr(kStrClockFaceNote), QRect(14, 11, 173, 26));
+    note_ = AddLabel(Tr(kStrClockFaceNote), QRect(14, 11, 173, 26));
+    note_->setObjectName(QStringLiteral("note"));
     AddGroupBox(0, "settingFrame", QString(), QRect(7, 41, 275, 106));
     faceTimeGroup_ = AddGroupBox(kIdFaceTimeGroup, "faceTimeGroup", Tr(kStrFaceTimeGroup), QRect(14, 58, 230, 41));
     alignGroup_ = AddGroupBox(kIdAlignGroup, "alignGroup", Tr(kStrAlignSeconds), QRect(13, 98, 237, 45));
@@ -85,7 +98,7 @@ void CSetClockFace::BuildControls()
     connect(setClock_, &QCheckBox::toggled, this, &CSetClockFace::OnSetClockToggled);
     connect(forward_, &QPushButton::clicked, this, &CSetClockFace::OnForward);
     connect(motionButtons_, &QButtonGroup::idClicked, this, [this](int id) { motion_ = static_cast<uint8_t>(id); });
-    connect(ok, &QPushButton::clicked, this, &CSetClockFace::OnOk);
+    connect(ok_, &QPushButton::clicked, this, &CSetClockFace::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -98,6 +111,7 @@ void CSetClockFace::Open()
     // A clock left with its hands stopped opens on sweep.
     ShowMotion(motion_ == kHandsStep ? kHandsStep : kHandsSweep);
     // Nothing is sent: the hands keep moving until the box is ticked.
+    CheckClock();
 }
 
 bool CSetClockFace::Setting() const
@@ -111,10 +125,47 @@ void CSetClockFace::SetSettingControlsEnabled(bool enabled)
     // OK and Cancel.
     for (int i = 0; i < fields_->FieldCount(); ++i)
         fields_->Field(i)->setEnabled(enabled);
-    forward_->setEnabled(enabled);
     nudgeNote_->setEnabled(enabled);
     alignGroup_->setEnabled(enabled);
     faceTimeGroup_->setEnabled(enabled);
+    EnableSending();
+}
+
+void CSetClockFace::EnableSending()
+{
+    setClock_->setEnabled(!away_);
+    forward_->setEnabled(Setting() && !away_);
+    // OK while setting sends the face time.
+    ok_->setEnabled(!(Setting() && away_));
+}
+
+void CSetClockFace::CheckClock()
+{
+    const std::shared_ptr<CClockDevice> device = find_();
+    const bool away = device == nullptr;
+    if (away == away_)
+        return;
+    away_ = away;
+    const QString note = Tr(away ? kStrClockAway : kStrClockFaceNote);
+    note_->setText(note);
+    note_->setAccessibleName(note);
+    EnableSending();
+    if (away || !Setting())
+        return;
+    // Back while setting: the clock keeps its hands stopped through a lost
+    // link, unless it lost its power too.
+    ClockConfig held;
+    device->GetConfig(held);
+    if (held.handMotion != kHandsStopped)
+        SendStop(*device);
+}
+
+void CSetClockFace::SendStop(CClockDevice& device)
+{
+    // Keeps the working configuration's own motion for the restart.
+    ClockConfig stop = config_;
+    stop.handMotion = kHandsStopped;
+    device.SetConfig(stop);
 }
 
 void CSetClockFace::ShowMotion(uint8_t motion)
@@ -125,10 +176,18 @@ void CSetClockFace::ShowMotion(uint8_t motion)
 
 void CSetClockFace::OnSetClockToggled(bool checked)
 {
+    const std::shared_ptr<CClockDevice> device = find_();
+    if (!device) {
+        // Gone since the last look: the box stays as it was.
+        const QSignalBlocker quiet(setClock_);
+        setClock_->setChecked(!checked);
+        CheckClock();
+        return;
+    }
     if (!checked) {
         SetSettingControlsEnabled(false);  // the fields keep their text
         // The configuration as it came: the hands move again as before.
-        device_.SetConfig(config_);
+        device->SetConfig(config_);
         return;
     }
     // Every tick starts over from 00:00:00.
@@ -136,12 +195,7 @@ void CSetClockFace::OnSetClockToggled(bool checked)
     for (int i = 0; i < fields_->FieldCount(); ++i)
         fields_->Field(i)->setText(QStringLiteral("00"));
     SetSettingControlsEnabled(true);
-    // Stop the hands, keeping the working configuration's own motion for
-    // the restart.
-    const uint8_t motion = config_.handMotion;
-    config_.handMotion = kHandsStopped;
-    device_.SetConfig(config_);
-    config_.handMotion = motion;
+    SendStop(*device);
 }
 
 void CSetClockFace::OnFieldEvent(int index, unsigned value)
@@ -160,8 +214,13 @@ void CSetClockFace::OnForward()
 {
     // Dropped by the device unless the stop has reached the clock; the user
     // sees the hand not move, and no message.
+    const std::shared_ptr<CClockDevice> device = find_();
+    if (!device) {
+        CheckClock();
+        return;
+    }
     FillNudge(display_);
-    device_.SetDisplayConfig(display_);
+    device->SetDisplayConfig(display_);
 }
 
 void CSetClockFace::OnOk()
@@ -185,9 +244,12 @@ void CSetClockFace::OnOk()
 
 bool CSetClockFace::SendFaceTime()
 {
+    // Kept through the wait: the object the outcome is asked of.
+    const std::shared_ptr<CClockDevice> device = find_();
     FillSetFace(display_, CalendarToTimeValue(faceTime_).seconds);
     WriteTicket ticket;
-    device_.SetDisplayConfig(display_, ticket);
+    if (device)
+        device->SetDisplayConfig(display_, ticket);
     // No ticket: the device took no hand command (the stop had not reached
     // the clock).
     WriteOutcome outcome = WriteOutcome::LinkLost;
@@ -200,7 +262,7 @@ bool CSetClockFace::SendFaceTime()
         const BusyScope busy;
         for (int check = 0; check < kSendWaitChecks; ++check) {
             PauseEvents(kSendWaitIntervalMs);
-            outcome = device_.GetWriteOutcome(ticket);
+            outcome = device->GetWriteOutcome(ticket);
             if (IsFinal(outcome))
                 break;
         }
@@ -212,6 +274,6 @@ bool CSetClockFace::SendFaceTime()
         return false;
     }
     // The configuration as it came: the hands move again.
-    device_.SetConfig(config_);
+    device->SetConfig(config_);
     return true;
 }

@@ -19,9 +19,16 @@
 // configuration, and the caller's send after the dialog carries it (that
 // send also restarts the hands after Cancel).
 //
-// The caller keeps the working configuration, the working hand command and
-// the device object alive while the dialog exists; the device object is
-// held for the dialog's whole life so that nothing replaces it meanwhile.
+// The dialog finds its clock through the caller each time it sends: the
+// device object of the moment for the clock it was opened on, so that a
+// link renewed while it is open (a replug, a failed poll) gets its new
+// object at once. While that clock is away the dialog says so in the
+// note's place and takes nothing that would send (the box, Forward, and OK
+// while setting); once the same clock is back it goes on with it, stopping
+// its hands again if the box is ticked and the clock has them moving.
+//
+// The caller keeps the working configuration and the working hand command
+// alive while the dialog exists.
 //
 // User-interface thread only.
 #pragma once
@@ -32,6 +39,8 @@
 #include "TemplateDialog.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 class CNarrowSpin;
 class CTimeFieldGroup;
@@ -40,6 +49,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 class CSetClockFace : public CTemplateDialog {
     Q_OBJECT
@@ -71,9 +81,17 @@ public:
     static constexpr int kSendWaitChecks = 200;
     static constexpr int kSendWaitIntervalMs = 50;
 
+    // The device object to send to now, kept only for the send (it may
+    // hold the object for the owner); null while the clock is away.
+    using ClockFinder = std::function<std::shared_ptr<CClockDevice>()>;
+    // How often the dialog looks whether its clock is there.
+    static constexpr int kPresenceCheckMs = 200;
+
     // config: the working configuration, sent to stop and restart the
     // hands; OK stores the chosen motion in it. display: the working hand
-    // command, rebuilt before each one. device: the clock, not owned.
+    // command, rebuilt before each one. find: the clock.
+    CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, ClockFinder find);
+    // Always the one device object, not owned (the dialog tour, tests).
     CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device);
     ~CSetClockFace() override;
 
@@ -82,6 +100,8 @@ public:
     // 0 sweep, 1 step.
     uint8_t MotionChoice() const { return motion_; }
     const ClockDateTime& FaceTime() const { return faceTime_; }
+    // The clock the dialog was opened on is away.
+    bool ClockAway() const { return away_; }
     CTimeFieldGroup& Fields() const { return *fields_; }
 
 private:
@@ -91,6 +111,11 @@ private:
     // nudge note and the two frames around them.
     void SetSettingControlsEnabled(bool enabled);
     void ShowMotion(uint8_t motion);
+    // Looks whether the clock is there, says so and enables what sends.
+    void CheckClock();
+    void EnableSending();
+    // Sends the working configuration with the hands stopped.
+    void SendStop(CClockDevice& device);
     void OnSetClockToggled(bool checked);
     void OnFieldEvent(int index, unsigned value);
     void OnForward();
@@ -102,7 +127,11 @@ private:
 
     ClockConfig& config_;
     DisplayConfig& display_;
-    CClockDevice& device_;
+    ClockFinder find_;
+    bool away_ = false;
+    QTimer* presence_ = nullptr;
+    QLabel* note_ = nullptr;
+    QPushButton* ok_ = nullptr;
     uint8_t motion_ = 0;
     ClockDateTime faceTime_;
 

@@ -1009,6 +1009,10 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
             // through the wire format (flags read as 0 or 1).
             readBack_.expected = record;
             (void)DecodeConfig(payload, readBack_.protocol, readBack_.expected);
+            if (Lock lock = Acquire()) {
+                acknowledgedTicket_ = ticket;
+                acknowledgedConfig_ = readBack_.expected;
+            }
             return true;
         }
     }
@@ -1025,16 +1029,33 @@ bool CClockDevice::ConfirmConfig()
     ClockConfig held;
     if (!ReadRetrying(kCmdReadConfig, &held))
         return false;
-    ClockConfig expected = readBack_.expected;
-    // Firmware before protocol version 2 does not carry the illumination.
-    if (readBack_.protocol != 2)
-        held.illumination = expected.illumination;
+    const ClockConfig& expected = readBack_.expected;
     Lock lock = Acquire();
     if (!lock)
         return false;
+    // Firmware before protocol version 2 does not carry the illumination.
     if (readBack_.protocol != 2)
         configShadow_.illumination = expected.illumination;
-    DecideLocked(readBack_.ticket, held == expected ? WriteOutcome::Landed : WriteOutcome::Differs);
+    DecideLocked(readBack_.ticket,
+                 ConfigShowsWrite(held, expected, readBack_.protocol) ? WriteOutcome::Landed : WriteOutcome::Differs);
+    return true;
+}
+
+bool ConfigShowsWrite(ClockConfig read, const ClockConfig& expected, uint8_t protocol)
+{
+    if (protocol != 2)
+        read.illumination = expected.illumination;
+    return read == expected;
+}
+
+bool CClockDevice::GetAcknowledgedConfig(const WriteTicket& ticket, ClockConfig& expected) const
+{
+    if (!ticket || ticket.kind != WriteKind::Config)
+        return false;
+    Lock lock = Acquire();
+    if (!lock || acknowledgedTicket_ != ticket.id)
+        return false;
+    expected = acknowledgedConfig_;
     return true;
 }
 

@@ -123,6 +123,11 @@ constexpr uint8_t LinkStateCode(LinkState state)
     return static_cast<uint8_t>(state);
 }
 
+// Whether a configuration as a read shows it holds what an acknowledged
+// write left there (GetAcknowledgedConfig); firmware before protocol
+// version 2 carries no illumination, which then does not count.
+bool ConfigShowsWrite(ClockConfig read, const ClockConfig& expected, uint8_t protocol);
+
 // "idle", "poll", ...; "unknown" for a value that is no state.
 const char* LinkStateName(LinkState state);
 
@@ -174,6 +179,13 @@ public:
     // down. A ticket this object did not issue (or one so old that it has
     // been forgotten) gives LinkLost.
     WriteOutcome GetWriteOutcome(const WriteTicket& ticket) const;
+    // Whether the clock acknowledged the configuration write with this
+    // ticket, whatever became of its read-back: a write whose link failed
+    // between the ACK and the read-back (LinkLost) is on the clock all the
+    // same, only not yet seen there. expected: what the clock holds after
+    // it, as a read shows it (ConfigShowsWrite). Only the latest
+    // acknowledged configuration write is kept.
+    bool GetAcknowledgedConfig(const WriteTicket& ticket, ClockConfig& expected) const;
 
     // Queues a time write whose frame is to start at frameStart: the link
     // goes on polling while a poll can end before then, holds off one that
@@ -405,6 +417,10 @@ private:
         uint8_t protocol = 2;
     };
     ReadBack readBack_;
+    // The latest configuration write the clock acknowledged: its ticket and
+    // readBack_'s expectation. Under the lock.
+    uint32_t acknowledgedTicket_ = 0;
+    ClockConfig acknowledgedConfig_;
     bool fractionSeen_ = false;
     uint32_t timeReads_ = 0;
     // How long the latest polls took; link thread only.

@@ -74,6 +74,10 @@ inline constexpr const char* kStrWriteReplaced =
     QT_TRANSLATE_NOOP("Kerovant", "A later change took its place before it was sent.");
 inline constexpr const char* kStrWriteDiffers =
     QT_TRANSLATE_NOOP("Kerovant", "The clock holds other values than were sent.");
+inline constexpr const char* kStrWriteUnconfirmed =
+    QT_TRANSLATE_NOOP("Kerovant",
+                      "The clock acknowledged it, but the connection was lost before it could be confirmed. It is "
+                      "checked when the clock is back; you are told only if the clock holds other values.");
 // Another clock answers when a dialog's OK is pressed than when it opened.
 inline constexpr const char* kStrClockChanged =
     QT_TRANSLATE_NOOP("Kerovant", "Another clock was connected while the dialog was open. Nothing was sent to it.");
@@ -151,6 +155,9 @@ inline constexpr const char* kStrClockFaceNote = QT_TRANSLATE_NOOP(
     "Kerovant",
     "Note: The hands on the clock will be stopped while this dialog box is displayed. The hands will resume motion "
     "when this dialog box is closed.");
+// In the note's place while the clock the dialog was opened on is away.
+inline constexpr const char* kStrClockAway =
+    QT_TRANSLATE_NOOP("Kerovant", "The clock is not connected. Setting goes on once the same clock is back.");
 inline constexpr const char* kStrFaceTimeGroup =
     QT_TRANSLATE_NOOP("Kerovant", "Enter the current time shown on the face of the clock");
 inline constexpr const char* kStrAlignSeconds = QT_TRANSLATE_NOOP("Kerovant", "Align Seconds hand");

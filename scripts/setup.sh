@@ -1,17 +1,31 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs. Quiet and quick when all
 # are present; safe to run again.
+#
+#   bash scripts/setup.sh        everything: building, the tests and their
+#                                tools (scripts/test.sh and the other scripts)
+#   bash scripts/setup.sh demo   only what building the programs and the
+#                                simulated clock take (scripts/demo.sh)
 set -euo pipefail
 
-packages=(
-  g++ cmake make pkg-config clang-format git
+# Building the programs, the window and the simulated clock.
+demo_packages=(
+  g++ cmake make pkg-config
+  libudev-dev libicu-dev
+  qt6-base-dev qt6-svg-dev
+  # The build configures its tests too (the default preset), so it looks
+  # for GoogleTest even when only the programs are built.
+  libgtest-dev
+  # The translations: lrelease, and Qt's own texts (qtbase_xx.qm) that the
+  # program loads with ours.
+  qt6-l10n-tools qt6-translations-l10n
+)
+
+# The tests and their tools, beside the above.
+test_packages=(
+  clang-format git
   # The compiler cache the test command builds through (scripts/ccache-env.sh).
   ccache
-  libudev-dev libgtest-dev libicu-dev
-  qt6-base-dev qt6-svg-dev
-  # The translations: lupdate and lrelease, and Qt's own texts (qtbase_xx.qm)
-  # that the program loads with ours.
-  qt6-l10n-tools qt6-translations-l10n
   # The Debian package and its checks: CPack's dependency computation
   # (dpkg-shlibdeps, file), the validators of the desktop entry and the
   # AppStream metadata, and man to render the manual pages.
@@ -31,6 +45,12 @@ packages=(
   # run under umockdev-wrapper).
   umockdev libumockdev-dev gir1.2-umockdev-1.0
 )
+
+case "${1:-all}" in
+  demo) packages=("${demo_packages[@]}") ;;
+  all | test) packages=("${demo_packages[@]}" "${test_packages[@]}") ;;
+  *) sed -n '2,8p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

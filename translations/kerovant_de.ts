@@ -1163,6 +1163,14 @@
         <extracomment>A day and time, &quot;Sun 28 Mar 2027 01:00&quot;: %1 the weekday&apos;s short name, %2 the day of the month, %3 the month&apos;s short name, %4 the year, %5 the time. Order and punctuation as the language writes a date.</extracomment>
         <translation>%1, %2. %3 %4 %5</translation>
     </message>
+    <message>
+        <source>The clock acknowledged it, but the connection was lost before it could be confirmed. It is checked when the clock is back; you are told only if the clock holds other values.</source>
+        <translation>Die Uhr hat es bestätigt, aber die Verbindung wurde unterbrochen, bevor es überprüft werden konnte. Es wird überprüft, sobald die Uhr wieder da ist; Sie erfahren es nur, wenn die Uhr andere Werte enthält.</translation>
+    </message>
+    <message>
+        <source>The clock is not connected. Setting goes on once the same clock is back.</source>
+        <translation>Die Uhr ist nicht angeschlossen. Das Stellen geht weiter, sobald dieselbe Uhr wieder da ist.</translation>
+    </message>
 </context>
 <context>
     <name>KerovantShort</name>

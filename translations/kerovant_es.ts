@@ -1163,6 +1163,14 @@
         <extracomment>A day and time, &quot;Sun 28 Mar 2027 01:00&quot;: %1 the weekday&apos;s short name, %2 the day of the month, %3 the month&apos;s short name, %4 the year, %5 the time. Order and punctuation as the language writes a date.</extracomment>
         <translation>%1, %2 %3 %4 %5</translation>
     </message>
+    <message>
+        <source>The clock acknowledged it, but the connection was lost before it could be confirmed. It is checked when the clock is back; you are told only if the clock holds other values.</source>
+        <translation>El reloj lo aceptó, pero se perdió la conexión antes de poder confirmarlo. Se comprobará cuando el reloj vuelva; solo se le avisará si el reloj tiene valores distintos.</translation>
+    </message>
+    <message>
+        <source>The clock is not connected. Setting goes on once the same clock is back.</source>
+        <translation>El reloj no está conectado. El ajuste continúa cuando vuelva el mismo reloj.</translation>
+    </message>
 </context>
 <context>
     <name>KerovantShort</name>

@@ -1163,6 +1163,14 @@
         <extracomment>A day and time, &quot;Sun 28 Mar 2027 01:00&quot;: %1 the weekday&apos;s short name, %2 the day of the month, %3 the month&apos;s short name, %4 the year, %5 the time. Order and punctuation as the language writes a date.</extracomment>
         <translation>%1 %2 %3 %4 %5</translation>
     </message>
+    <message>
+        <source>The clock acknowledged it, but the connection was lost before it could be confirmed. It is checked when the clock is back; you are told only if the clock holds other values.</source>
+        <translation>L&apos;horloge l&apos;a accepté, mais la connexion a été perdue avant qu&apos;il puisse être vérifié. Il sera vérifié au retour de l&apos;horloge ; vous serez prévenu seulement si l&apos;horloge contient d&apos;autres valeurs.</translation>
+    </message>
+    <message>
+        <source>The clock is not connected. Setting goes on once the same clock is back.</source>
+        <translation>L&apos;horloge n&apos;est pas connectée. Le réglage reprend dès que la même horloge est de retour.</translation>
+    </message>
 </context>
 <context>
     <name>KerovantShort</name>

@@ -1163,6 +1163,14 @@
         <extracomment>A day and time, &quot;Sun 28 Mar 2027 01:00&quot;: %1 the weekday&apos;s short name, %2 the day of the month, %3 the month&apos;s short name, %4 the year, %5 the time. Order and punctuation as the language writes a date.</extracomment>
         <translation>%1 %2 %3 %4 %5</translation>
     </message>
+    <message>
+        <source>The clock acknowledged it, but the connection was lost before it could be confirmed. It is checked when the clock is back; you are told only if the clock holds other values.</source>
+        <translation>L&apos;orologio lo ha accettato, ma la connessione si è interrotta prima che potesse essere confermato. Verrà verificato al ritorno dell&apos;orologio; sarà avvisato solo se l&apos;orologio contiene valori diversi.</translation>
+    </message>
+    <message>
+        <source>The clock is not connected. Setting goes on once the same clock is back.</source>
+        <translation>L&apos;orologio non è collegato. L&apos;impostazione riprende quando torna lo stesso orologio.</translation>
+    </message>
 </context>
 <context>
     <name>KerovantShort</name>

@@ -1163,6 +1163,14 @@
         <extracomment>A day and time, &quot;Sun 28 Mar 2027 01:00&quot;: %1 the weekday&apos;s short name, %2 the day of the month, %3 the month&apos;s short name, %4 the year, %5 the time. Order and punctuation as the language writes a date.</extracomment>
         <translation>%1, %2 %3 %4 %5</translation>
     </message>
+    <message>
+        <source>The clock acknowledged it, but the connection was lost before it could be confirmed. It is checked when the clock is back; you are told only if the clock holds other values.</source>
+        <translation>O relógio confirmou o recebimento, mas a conexão foi perdida antes que pudesse ser verificado. Será verificado quando o relógio voltar; você só será avisado se o relógio contiver valores diferentes.</translation>
+    </message>
+    <message>
+        <source>The clock is not connected. Setting goes on once the same clock is back.</source>
+        <translation>O relógio não está conectado. O ajuste continua quando o mesmo relógio voltar.</translation>
+    </message>
 </context>
 <context>
     <name>KerovantShort</name>

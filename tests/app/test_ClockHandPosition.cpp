@@ -1,7 +1,7 @@
 // The "Clock Hand Position" command against the simulated clock over a
 // pseudo-terminal: the frames the clock receives and their order, what it
-// stores, the question about hands left stopped, and the device object the
-// dialog talks to staying alive until the dialog has closed.
+// stores, the question about hands left stopped, and the dialog following
+// its clock through a replug.
 #include "CommandRig.h"
 #include "ModalSeam.h"
 #include "SetClockFace.h"
@@ -9,6 +9,7 @@
 #include "Strings.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,8 @@
 #include <condition_variable>
 #include <mutex>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -183,7 +186,8 @@ private slots:
     void handsLeftStoppedAreOfferedOnce();
     void handsLeftStoppedRestartInTheirLastMotion();
 
-    void replacementWaitsUntilTheDialogHasClosed();
+    void dialogFollowsTheClockThroughAReplug_data();
+    void dialogFollowsTheClockThroughAReplug();
     void refusedFaceTimeKeepsTheDialogOpen();
 };
 
@@ -461,58 +465,96 @@ void TestClockHandPosition::handsLeftStoppedRestartInTheirLastMotion()
     QCOMPARE(CountQuestions(answers, kStrHandsStopped), 1);
 }
 
-void TestClockHandPosition::replacementWaitsUntilTheDialogHasClosed()
+void TestClockHandPosition::dialogFollowsTheClockThroughAReplug_data()
 {
-    ClockAndWindow rig;
-    QVERIFY(rig.started);
-    QVERIFY(rig.window->WaitReady());
-    CKerovantDlg& window = *rig.window->window;
-    CClockConnection& connection = rig.window->connection->Connection();
-    const uint64_t generation = connection.Generation();
-    QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
+    QTest::addColumn<bool>("sameClock");
+    QTest::newRow("same clock back") << true;
+    QTest::newRow("another clock plugged in") << false;
+}
+
+void TestClockHandPosition::dialogFollowsTheClockThroughAReplug()
+{
+    // Unplugged and plugged back with the hands stopped for setting: the
+    // window shows the clock online again while the dialog is open, the
+    // dialog says the clock is away meanwhile and sends nothing, and goes
+    // on with the same clock once it is back; another clock gets nothing.
+    QFETCH(bool, sameClock);
+    const QString link = QDir(QDir::tempPath()).filePath(QStringLiteral("kerovant-hands-%1").arg(getpid()));
+    SimServer sim;
+    sim.SetLinkPath(link.toStdString());
+    QVERIFY(sim.Start());
+    Window rig(link.toStdString());
+    QVERIFY(rig.WaitReady());
+    CKerovantDlg& window = *rig.window;
+    window.show();
+    const CClockDevice* const first = rig.connection->Device().get();
 
     ScopedModalAnswers answers;
-    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
-        QVERIFY(TickAndWaitStopped(dialog, rig));
-        TypeFaceTime(dialog, "1", "2", "3");
-        const CClockDevice* const held = window.Device().get();
-        rig.sim.Unplug();
-        QVERIFY(QTest::qWaitFor([&] { return !held->IsOnline(); }, kClockTimeoutMs));
+    const auto work = [&](CSetClockFace& dialog) {
+        qobject_cast<QCheckBox*>(dialog.Control(Id::kIdSetClock))->click();
+        QVERIFY(QTest::qWaitFor([&] { return sim.Clock().Config().handMotion == kHandsStopped; }, kClockTimeoutMs));
+        sim.Unplug();
+        QVERIFY(QTest::qWaitFor([&] { return !first->IsOnline(); }, kClockTimeoutMs));
+        QVERIFY(QTest::qWaitFor([&] { return dialog.ClockAway(); }, kClockTimeoutMs));
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("note"))->text(),
+                 QStringLiteral("The clock is not connected. Setting goes on once the same clock is back."));
+        for (int id : {Id::kIdSetClock, Id::kIdForward, Id::kIdOk})
+            QVERIFY2(!dialog.Control(id)->isEnabled(), qPrintable(dialog.Control(id)->objectName()));
+        QVERIFY(dialog.Control(Id::kIdCancel)->isEnabled());
 
-        // Far more offline refreshes than a replacement takes: the window
-        // says the clock is offline and why, the object stays.
-        for (int refresh = 0; refresh < 3 * (CKerovantDlg::kOfflineTicksBeforeReplace + 1); ++refresh)
-            window.Refresh();
-        QCOMPARE(rig.window->Find<QLineEdit>(CKerovantDlg::kIdUtcTime)->text(), QLatin1String(kOfflineText));
-        const QString cause = window.findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
-        QVERIFY2(cause.contains(QLatin1String("unplugged")), qPrintable(cause));
-        QVERIFY(connection.ReplacementDeferred());
-        QCOMPARE(connection.Generation(), generation);
-        QCOMPARE(window.Device().get(), held);
-        QCOMPARE(replaced.count(), 0);
-
-        // The dialog goes on talking to its object; OK does not wait for a
-        // send that can never happen, says the face time did not reach the
-        // clock and stays open.
+        if (!sameClock) {
+            SimIdentity other = sim.Clock().Identity();
+            other.serialNumber += 1;
+            sim.Clock().SetIdentity(other);
+            // Its hands move: nothing to offer to start.
+            ClockConfig moving = sim.Clock().Config();
+            moving.handMotion = kHandsSweep;
+            sim.Clock().SetConfig(moving);
+        }
+        sim.Clock().ClearReceived();
+        QVERIFY(sim.Start());
+        QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
+        window.ReplaceDevice();
+        QVERIFY(replaced.wait(kClockTimeoutMs) || rig.connection->Device().get() != first);
+        QVERIFY(rig.WaitReady());
+        // The window shows the clock, the dialog still open.
+        QTRY_VERIFY_WITH_TIMEOUT(rig.Find<QLineEdit>(CKerovantDlg::kIdUtcTime)->text() != QLatin1String(kOfflineText),
+                                 kClockTimeoutMs);
+        QTest::qWait(2 * CSetClockFace::kPresenceCheckMs);
+        QCOMPARE(dialog.ClockAway(), !sameClock);
+        if (!sameClock) {
+            Click(dialog, Id::kIdCancel);
+            return;
+        }
+        // The same clock: Forward and OK reach it.
+        QVERIFY(dialog.Control(Id::kIdForward)->isEnabled());
         Click(dialog, Id::kIdForward);
-        QElapsedTimer okTook;
-        okTook.start();
+        QVERIFY(QTest::qWaitFor([&] { return sim.Clock().FaceNudges() >= 1; }, kClockTimeoutMs));
+        TypeFaceTime(dialog, "1", "2", "3");
         Click(dialog, Id::kIdOk);
-        QVERIFY2(okTook.elapsed() < 2000, qPrintable(QString::number(okTook.elapsed())));
-        QVERIFY(dialog.isVisible());
-        Click(dialog, Id::kIdCancel);
-        QCOMPARE(replaced.count(), 0);
-    }));
+    };
+    answers.SetDialogRunner([&](QDialog& d) {
+        auto& dialog = static_cast<CSetClockFace&>(d);
+        dialog.show();
+        work(dialog);
+        return dialog.result();
+    });
     window.SetClockHandPosition();
-    QCOMPARE(FirstLines(answers),
-             (QStringList{QString::fromUtf8(kStrErrorSettingFaceTime), QString::fromUtf8(kStrErrorSettingConfig)}));
+    QCOMPARE(answers.DialogsRun(), 1);
 
-    // Once the dialog has closed: exactly one replacement.
-    QVERIFY(replaced.wait(kClockTimeoutMs));
-    QTest::qWait(2 * CKerovantDlg::kRefreshIntervalMs);
-    QCOMPARE(replaced.count(), 1);
-    QCOMPARE(connection.Generation(), generation + 1);
-    QVERIFY(!connection.ReplacementPending());
+    if (sameClock) {
+        QVERIFY(QTest::qWaitFor([&] { return sim.Clock().CountReceived(kCmdWriteConfig) >= 2; }, kClockTimeoutMs));
+        QCOMPARE(answers.MessageTexts(), QStringList());
+        QCOMPARE(sim.Clock().Display().value, kFace010203);
+        QCOMPARE(int(sim.Clock().Config().handMotion), int(kHandsSweep));
+    } else {
+        QCOMPARE(answers.MessageTexts(),
+                 QStringList{
+                     QStringLiteral("Another clock was connected while the dialog was open. Nothing was sent to it.")});
+        QTest::qWait(300);  // three polls' time: a write would be there
+        QCOMPARE(sim.Clock().CountReceived(kCmdWriteConfig), size_t{0});
+        QCOMPARE(sim.Clock().CountReceived(kCmdWriteDisplay), size_t{0});
+    }
 }
 
 void TestClockHandPosition::refusedFaceTimeKeepsTheDialogOpen()

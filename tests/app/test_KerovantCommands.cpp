@@ -113,6 +113,12 @@ private slots:
     void everyCommandSaysWhetherItsWriteLanded();
     void aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes_data();
     void aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes();
+    void noCommandStartsWhileADialogIsOpen_data();
+    void noCommandStartsWhileADialogIsOpen();
+    void aWriteThatDidNotLandIsSaid_data();
+    void aWriteThatDidNotLandIsSaid();
+    void anAcknowledgedWriteCutOffIsCheckedWhenTheClockIsBack_data();
+    void anAcknowledgedWriteCutOffIsCheckedWhenTheClockIsBack();
 };
 
 void TestKerovantCommands::timeZoneStoresTheSignedBias_data()
@@ -860,6 +866,186 @@ void TestKerovantCommands::aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes()
     QTest::qWait(4 * CKerovantDlg::kRefreshIntervalMs);
     QCOMPARE(answers.Messages().size(), size_t(writes != 0 ? 2 : 1));
     QCOMPARE(int(rig.sim.Clock().CountReceived(kCmdWriteConfig)), writes);
+}
+
+void TestKerovantCommands::noCommandStartsWhileADialogIsOpen_data()
+{
+    QTest::addColumn<int>("first");  // the command whose dialog is open
+    QTest::addColumn<bool>("screenReader");
+    const std::pair<const char*, int> firsts[] = {{"time zone", CKerovantDlg::kIdTimeZone},
+                                                  {"daylight saving", CKerovantDlg::kIdDaylightSavings},
+                                                  {"time code", CKerovantDlg::kIdTimeCodeSettings},
+                                                  {"date and time", CKerovantDlg::kIdSetDateTime},
+                                                  {"hand position", CKerovantDlg::kIdClockHandPosition}};
+    for (const auto& [name, first] : firsts) {
+        QTest::addRow("%s, click", name) << first << false;
+        QTest::addRow("%s, screen reader", name) << first << true;
+    }
+}
+
+void TestKerovantCommands::noCommandStartsWhileADialogIsOpen()
+{
+    QFETCH(int, first);
+    QFETCH(bool, screenReader);
+    ClockAndWindow rig;
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+    window.show();
+
+    ScopedModalAnswers answers;
+    QStringList dialogs;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialogs << dialog.metaObject()->className();
+        dialog.show();
+        // Every other command's button, while this dialog is open.
+        for (int id : {int(CKerovantDlg::kIdTimeZone), int(CKerovantDlg::kIdDaylightSavings),
+                       int(CKerovantDlg::kIdTimeCodeSettings), int(CKerovantDlg::kIdSetDateTime),
+                       int(CKerovantDlg::kIdClockHandPosition)}) {
+            if (id == first)
+                continue;
+            if (screenReader)
+                PressByAssistiveTechnology(window.Control(id));
+            else
+                qobject_cast<QPushButton*>(window.Control(id))->click();
+        }
+        QTest::qWait(150);  // a screen reader's press lets go 100 ms later
+        return int(QDialog::Rejected);
+    });
+    qobject_cast<QPushButton*>(window.Control(first))->click();
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(answers.DialogsRun(), 1);
+    QCOMPARE(answers.MessageTexts(), QStringList());
+}
+
+void TestKerovantCommands::aWriteThatDidNotLandIsSaid_data()
+{
+    // A refusal is no missing answer, and a configuration the clock
+    // acknowledged but holds otherwise has not landed.
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("refuses");  // else the clock acknowledges and keeps what it held
+    QTest::addColumn<QString>("text");
+    QTest::newRow("time zone refused") << int(Command::TimeZone) << true
+                                       << QStringLiteral(
+                                              "Communication error setting clock configuration\nThe clock refused it.");
+    QTest::newRow("time zone held otherwise")
+        << int(Command::TimeZone) << false
+        << QStringLiteral(
+               "Communication error setting clock configuration\nThe clock holds other values than were sent.");
+    QTest::newRow("time code refused") << int(Command::TimeCode) << true
+                                       << QStringLiteral(
+                                              "Communication error setting time code date use\nThe clock refused it.");
+    QTest::newRow("time code held otherwise")
+        << int(Command::TimeCode) << false
+        << QStringLiteral(
+               "Communication error setting time code date use\nThe clock holds other values than were sent.");
+    QTest::newRow("illumination refused")
+        << int(Command::Illumination) << true
+        << QStringLiteral("Communication error setting dial illumination\nThe clock refused it.");
+    QTest::newRow("illumination held otherwise")
+        << int(Command::Illumination) << false
+        << QStringLiteral(
+               "Communication error setting dial illumination\nThe clock holds other values than were sent.");
+    QTest::newRow("typed time refused") << int(Command::DateTime) << true
+                                        << QStringLiteral(
+                                               "Communication error setting clock time\nThe clock refused it.");
+}
+
+void TestKerovantCommands::aWriteThatDidNotLandIsSaid()
+{
+    QFETCH(int, command);
+    QFETCH(bool, refuses);
+    QFETCH(QString, text);
+    const CommandCase test = CaseOf(Command(command));
+    ClockAndWindow rig([&](SimClock& clock) {
+        ClockConfig config = clock.Config();
+        config.illumination = 4;
+        config.useTimeCodeDate() = 1;
+        config.useTimeCodeDateAlt() = 1;
+        clock.SetConfig(config);
+        SimFaults faults;
+        (refuses ? faults.nakCode : faults.keepCode) = test.code;
+        clock.SetFaults(faults);
+    });
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+    window.show();
+    auto* slider = rig.window->Find<QSlider>(CKerovantDlg::kIdIllumination);
+    QTRY_COMPARE_WITH_TIMEOUT(slider->value(), 4, kClockTimeoutMs);
+    {
+        const QSignalBlocker quiet(slider);
+        slider->setValue(9);
+    }
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        test.work(dialog);
+        return dialog.result();
+    });
+    (window.*test.run)();
+    QCOMPARE(answers.MessageTexts(), QStringList{text});
+    QVERIFY(!test.landed(rig.sim.Clock()));
+    // Not counted as landed: the slider shows the clock's level again.
+    if (Command(command) == Command::Illumination)
+        QTRY_COMPARE_WITH_TIMEOUT(slider->value(), 4, kClockTimeoutMs);
+}
+
+void TestKerovantCommands::anAcknowledgedWriteCutOffIsCheckedWhenTheClockIsBack_data()
+{
+    QTest::addColumn<bool>("keeps");  // the clock acknowledges and keeps what it held
+    QTest::addColumn<QStringList>("texts");
+    const QString unconfirmed = QStringLiteral(
+        "Communication error setting clock configuration\n"
+        "The clock acknowledged it, but the connection was lost before it could be confirmed. It is checked when "
+        "the clock is back; you are told only if the clock holds other values.");
+    QTest::newRow("the clock holds it") << false << QStringList{unconfirmed};
+    QTest::newRow("the clock holds other values")
+        << true
+        << QStringList{unconfirmed,
+                       QStringLiteral("Communication error setting clock configuration\n"
+                                      "The clock holds other values than were sent.")};
+}
+
+void TestKerovantCommands::anAcknowledgedWriteCutOffIsCheckedWhenTheClockIsBack()
+{
+    // The clock acknowledges the time zone, and the link is lost before the
+    // read-back answers (the clock sends nothing more).
+    QFETCH(bool, keeps);
+    QFETCH(QStringList, texts);
+    const CommandCase test = CaseOf(Command::TimeZone);
+    ClockAndWindow rig;
+    QVERIFY(rig.started);
+    QVERIFY(rig.window->WaitReady());
+    CKerovantDlg& window = *rig.window->window;
+    window.show();
+    const CClockDevice* const first = rig.window->connection->Device().get();
+    SimFaults cutOff;
+    cutOff.ignoreCode = kCmdReadConfig;
+    cutOff.keepCode = keeps ? kCmdWriteConfig : -1;
+    rig.sim.Clock().SetFaults(cutOff);
+
+    ScopedModalAnswers answers;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        dialog.show();
+        test.work(dialog);
+        return dialog.result();
+    });
+    window.SetTimeZone();
+    QCOMPARE(answers.MessageTexts(), texts.mid(0, 1));
+    QVERIFY(!first->IsOnline());
+
+    // The clock answers again; the next device object reads it.
+    rig.sim.Clock().SetFaults({});
+    QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
+    window.ReplaceDevice();
+    QVERIFY(replaced.wait(kClockTimeoutMs));
+    QVERIFY(rig.window->WaitReady());
+    QTRY_COMPARE_WITH_TIMEOUT(answers.MessageTexts().size(), texts.size(), kClockTimeoutMs);
+    QTest::qWait(4 * CKerovantDlg::kRefreshIntervalMs);  // told once
+    QCOMPARE(answers.MessageTexts(), texts);
+    QCOMPARE(test.landed(rig.sim.Clock()), !keeps);
+    QCOMPARE(rig.sim.Clock().CountReceived(kCmdWriteConfig), size_t{1});
 }
 
 QTEST_MAIN(TestKerovantCommands)
