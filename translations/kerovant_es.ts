@@ -399,7 +399,7 @@
     <message>
         <source>Day of week:</source>
         <extracomment>Caption left of a list, 48 dialog units wide; keep it short.</extracomment>
-        <translation>Día de la semana:</translation>
+        <translation>Día:</translation>
     </message>
     <message>
         <source>Month:</source>

@@ -144,15 +144,15 @@
     </message>
     <message>
         <source>Select a time zone description from the list box or configure a custom bias with the edit controls.  The edit controls represent the current configuration of the device.  Note: daylight savings time is not configured here.</source>
-        <translation>Choisissez un fuseau horaire dans la liste ou saisissez un décalage personnalisé dans les champs.  Les champs indiquent la configuration actuelle de l&apos;appareil.  Remarque&#xa0;: l&apos;heure d&apos;été ne se règle pas ici.</translation>
+        <translation>Choisissez un fuseau horaire dans la liste ou saisissez un écart personnalisé dans les champs.  Les champs indiquent la configuration actuelle de l&apos;appareil.  Remarque&#xa0;: l&apos;heure d&apos;été ne se règle pas ici.</translation>
     </message>
     <message>
         <source>Bias</source>
-        <translation>Décalage</translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Bias is negative?</source>
-        <translation>Décalage négatif&#xa0;?</translation>
+        <translation>Écart négatif&#xa0;?</translation>
     </message>
     <message>
         <source>Filter time zones</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Filter by name or offset, such as berlin or +05:30</source>
-        <translation>Filtrer par nom ou décalage, par exemple berlin ou +05:30</translation>
+        <translation>Filtrer par nom ou écart, par exemple berlin ou +05:30</translation>
     </message>
     <message>
         <source>the catalogue&apos;s display names in catalogue order</source>
@@ -168,23 +168,23 @@
     </message>
     <message>
         <source>bias hours</source>
-        <translation>heures du décalage</translation>
+        <translation>heures de l&apos;écart</translation>
     </message>
     <message>
         <source>bias minutes</source>
-        <translation>minutes du décalage</translation>
+        <translation>minutes de l&apos;écart</translation>
     </message>
     <message>
         <source>bias seconds</source>
-        <translation>secondes du décalage</translation>
+        <translation>secondes de l&apos;écart</translation>
     </message>
     <message>
         <source>spin of the three bias fields</source>
-        <translation>boutons fléchés des trois champs du décalage</translation>
+        <translation>boutons fléchés des trois champs de l&apos;écart</translation>
     </message>
     <message>
         <source>bias</source>
-        <translation>décalage</translation>
+        <translation>écart</translation>
     </message>
     <message>
         <source>%1 up</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>Daylight Bias</source>
-        <translation>Décalage d&apos;heure d&apos;été</translation>
+        <translation>Écart d&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Disable daylight time</source>
@@ -430,11 +430,11 @@
     </message>
     <message>
         <source>spin of the bias fields</source>
-        <translation>boutons fléchés des champs du décalage</translation>
+        <translation>boutons fléchés des champs de l&apos;écart</translation>
     </message>
     <message>
         <source>frame of the bias time fields</source>
-        <translation>cadre des champs du décalage</translation>
+        <translation>cadre des champs de l&apos;écart</translation>
     </message>
     <message>
         <source>start hour</source>
@@ -953,7 +953,7 @@
     </message>
     <message>
         <source>the clock&apos;s time zone bias is %1, the zone&apos;s standard time %2</source>
-        <translation>le décalage de fuseau horaire de l&apos;horloge est %1, l&apos;heure normale du fuseau %2</translation>
+        <translation>l&apos;écart de fuseau horaire de l&apos;horloge est %1, l&apos;heure normale du fuseau %2</translation>
     </message>
     <message>
         <source>%1; %2</source>
@@ -1055,11 +1055,11 @@
     </message>
     <message>
         <source>The zone&apos;s shift varies over the years; the clock keeps %1.</source>
-        <translation>Le décalage d&apos;heure d&apos;été du fuseau varie selon les années&#xa0;; l&apos;horloge garde %1.</translation>
+        <translation>L&apos;écart d&apos;heure d&apos;été du fuseau varie selon les années&#xa0;; l&apos;horloge garde %1.</translation>
     </message>
     <message>
         <source>The zone also changes its standard time on %1 UTC; the clock&apos;s time zone bias does not follow.</source>
-        <translation>Le fuseau change aussi son heure normale le %1 UTC&#xa0;; le décalage de fuseau horaire de l&apos;horloge ne suit pas.</translation>
+        <translation>Le fuseau change aussi son heure normale le %1 UTC&#xa0;; l&apos;écart de fuseau horaire de l&apos;horloge ne suit pas.</translation>
     </message>
     <message>
         <source>This computer names no time zone; nothing was imported.</source>
@@ -1125,11 +1125,11 @@
     </message>
     <message>
         <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
-        <translation>Les corriger maintenant ? Un mouvement des aiguilles hors limites devient continu, un indicateur de date supérieur à 1 devient 1, et les règles d&apos;heure d&apos;été hors limites reprennent les valeurs par défaut (sans décalage d&apos;heure d&apos;été).</translation>
+        <translation>Les corriger maintenant&#xa0;? Un mouvement des aiguilles hors limites devient continu, un indicateur de date supérieur à 1 devient 1, et les règles d&apos;heure d&apos;été hors limites reprennent les valeurs par défaut (sans écart d&apos;heure d&apos;été).</translation>
     </message>
     <message>
         <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
-        <translation>Un décalage de fuseau horaire ou d&apos;heure d&apos;été de plus de 24 heures n&apos;est pas corrigé ici&#xa0;: réglez-les avec «&#xa0;Fuseau horaire&#xa0;» et «&#xa0;Heure d&apos;été&#xa0;».</translation>
+        <translation>Un écart de fuseau horaire ou d&apos;heure d&apos;été de plus de 24 heures n&apos;est pas corrigé ici&#xa0;: réglez-les avec «&#xa0;Fuseau horaire&#xa0;» et «&#xa0;Heure d&apos;été&#xa0;».</translation>
     </message>
     <message>
         <source>The clock&apos;s configuration was corrected.</source>
