@@ -22,17 +22,27 @@ inline constexpr const auto& kDstWeekdayNames = kWeekdayNames;
 inline constexpr const auto& kDstMonthNames = kMonthNames;
 inline constexpr const auto& kDstMonthShortNames = kMonthShortNames;
 
+// The place a day takes in a sentence. The English is the same in each;
+// other languages write each role its own way: German "der letzte Sonntag
+// im März" as the subject, "am letzten Sonntag im März" for the day
+// something happens on, "8. März" inside a longer phrase ("ab dem 8. März").
+enum class DayRole { Subject, On, Bare };
+
 // "the last Sunday of March" for a weekday rule, "21 March" for a fixed
-// date; "?" stands for a field out of range.
+// date; "?" stands for a field out of range. A fixed date asked for Bare
+// is given as Subject: a rule's day always stands in a sentence of its own.
 std::string DescribeRuleDay(const DstRule& rule);
-Sentence RuleDaySentence(const DstRule& rule);
+Sentence RuleDaySentence(const DstRule& rule, DayRole role = DayRole::Subject);
 // "21 March" (any month number out of range reads "?").
-Sentence FixedDaySentence(unsigned day, unsigned month);
+Sentence FixedDaySentence(unsigned day, unsigned month, DayRole role = DayRole::Bare);
+// "of March", after a week's weekday ("the last Sunday" + "of March").
+Sentence MonthOfSentence(unsigned month);
 
 // "01:00", with ":30" when the seconds are not zero.
 std::string FormatTimeOfDay(unsigned hour, unsigned minute, unsigned second);
 
-// "the last Sunday of March at 01:00 UTC" or "... at 02:00 local time".
+// "the last Sunday of March at 01:00 UTC" or "... at 02:00 local time": the
+// day something happens on (DayRole::On).
 std::string DescribeRule(const DstRule& rule, bool utcReference);
 Sentence RuleSentence(const DstRule& rule, bool utcReference);
 

@@ -150,22 +150,61 @@ bool IcuReproduces(const std::vector<ZoneYearlyRule>& rules, const std::vector<Z
     return true;
 }
 
+// How ICU states a rule's day, one message for each weekday (the words
+// around it agree with it in Italian and Portuguese): the day something
+// happens on.
+constexpr std::array<const char*, 7> kOnOrAfter = {
+    //: The day a zone's daylight time starts or ends on ("starts on the
+    //: Sunday on or after 8 March"), %1 the day and month without an article
+    //: ("8 March"). Write the preposition and case the day takes here ("am
+    //: ersten Sonntag ab dem %1"), or none; the sentence around it has none.
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Sunday on or after %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Monday on or after %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Tuesday on or after %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Wednesday on or after %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Thursday on or after %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Friday on or after %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Saturday on or after %1"),
+};
+constexpr std::array<const char*, 7> kOnOrBefore = {
+    //: The day a zone's daylight time starts or ends on ("ends on the
+    //: Sunday on or before 25 October"), %1 the day and month without an
+    //: article. Write the preposition and case the day takes here ("am
+    //: letzten Sonntag bis zum %1"), or none.
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Sunday on or before %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Monday on or before %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Tuesday on or before %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Wednesday on or before %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Thursday on or before %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Friday on or before %1"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Saturday on or before %1"),
+};
+constexpr std::array<const char*, 7> kOfWeek = {
+    //: The day a zone's daylight time starts or ends on: %1 the number of
+    //: the week in the month, %2 the month with its "of" ("of March"). Write
+    //: the preposition and case the day takes here, or none.
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Sunday of week %1 %2"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Monday of week %1 %2"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Tuesday of week %1 %2"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Wednesday of week %1 %2"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Thursday of week %1 %2"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Friday of week %1 %2"),
+    KEROVANT_TRANSLATE_NOOP("Kerovant", "the Saturday of week %1 %2"),
+};
+
 // How ICU states a rule's day: "the Friday on or after 23 March".
 Sentence DescribeIcuDay(const ZoneYearlyRule& r)
 {
-    const Sentence weekday(kDstWeekdayNames[r.dayOfWeek % 7].data());
-    const Sentence month(kDstMonthNames[(r.month - 1) % 12].data());
-    const Sentence day = FixedDaySentence(static_cast<unsigned>(r.dayOfMonth), (r.month - 1) % 12 + 1);
+    const unsigned weekday = r.dayOfWeek % 7;
+    const unsigned month = (r.month - 1) % 12 + 1;
+    const Sentence day = FixedDaySentence(static_cast<unsigned>(r.dayOfMonth), month);
     switch (r.day) {
-    case ZoneYearlyRule::Day::WeekdayOnOrAfter:
-        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the %1 on or after %2"), {weekday, day});
-    case ZoneYearlyRule::Day::WeekdayOnOrBefore:
-        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the %1 on or before %2"), {weekday, day});
+    case ZoneYearlyRule::Day::WeekdayOnOrAfter: return Sentence(kOnOrAfter[weekday], {day});
+    case ZoneYearlyRule::Day::WeekdayOnOrBefore: return Sentence(kOnOrBefore[weekday], {day});
     case ZoneYearlyRule::Day::WeekdayOfMonth:
-        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the %1 of week %2 of %3"),
-                        {weekday, Sentence::Verbatim(std::to_string(r.weekInMonth)), month});
+        return Sentence(kOfWeek[weekday], {Sentence::Verbatim(std::to_string(r.weekInMonth)), MonthOfSentence(month)});
     case ZoneYearlyRule::Day::OfMonth:
-    default: return day;
+    default: return FixedDaySentence(static_cast<unsigned>(r.dayOfMonth), month, DayRole::On);
     }
 }
 
@@ -282,22 +321,31 @@ Sentence InexactSentence(bool start, const Derived& derived, const std::string& 
     const Sentence here = onScale(first.here);
     if (icu)
         return Sentence(
+            //: %1 the zone, %2 the day it changes on with its preposition
+            //: ("on the Sunday on or after 8 March"), %3 the clock's day as
+            //: the subject ("the last Sunday of March"), %4 the years ("2027
+            //: and 2028"), %5 and %6 a day and time there and on the clock.
             start ? KEROVANT_TRANSLATE_NOOP("Kerovant",
                                             "The clock cannot follow the start exactly: %1 starts "
                                             "daylight time on %2, and %3 differs in %4 (%5 "
                                             "there, %6 on the clock).")
+                  //: As the message for the start.
                   : KEROVANT_TRANSLATE_NOOP("Kerovant",
                                             "The clock cannot follow the end exactly: %1 ends "
                                             "daylight time on %2, and %3 differs in %4 (%5 "
                                             "there, %6 on the clock)."),
-            {zone, DescribeIcuDay(*icu), RuleDaySentence(derived.rule), YearList(derived.misses), there, here});
+            {zone, DescribeIcuDay(*icu), RuleDaySentence(derived.rule, DayRole::Subject), YearList(derived.misses),
+             there, here});
+    //: %1 the clock's day as the subject ("the last Sunday of March"), %2
+    //: the zone, %3 the years ("2027 and 2028"), %4 and %5 a day and time
+    //: there and on the clock.
     return Sentence(start ? KEROVANT_TRANSLATE_NOOP("Kerovant",
                                                     "The clock cannot follow the start exactly: %1 differs "
                                                     "from %2 in %3 (%4 there, %5 on the clock).")
                           : KEROVANT_TRANSLATE_NOOP("Kerovant",
                                                     "The clock cannot follow the end exactly: %1 differs "
                                                     "from %2 in %3 (%4 there, %5 on the clock)."),
-                    {RuleDaySentence(derived.rule), zone, YearList(derived.misses), there, here});
+                    {RuleDaySentence(derived.rule, DayRole::Subject), zone, YearList(derived.misses), there, here});
 }
 
 // The message: its sentences one after the other.
@@ -416,6 +464,9 @@ DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYe
 
     std::vector<Sentence> m;
     m.emplace_back(
+        //: %1 the zone, %2 and %3 the days and times of the changes with
+        //: their prepositions ("on the last Sunday of March at 01:00 UTC"):
+        //: write no preposition before them.
         KEROVANT_TRANSLATE_NOOP("Kerovant", "Imported the rules of %1: daylight time starts on %2 and ends on %3."),
         std::vector<Sentence>{Sentence::Verbatim(result.zoneId), RuleSentence(start.rule, utc),
                               RuleSentence(end.rule, utc)});

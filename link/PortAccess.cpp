@@ -153,6 +153,11 @@ std::optional<NodeAccess> ReadNodeAccess(const std::string& path)
 
 Sentence PermissionSentence(const Sentence& device, const std::optional<NodeAccess>& access)
 {
+    // Without a path the device is named in the sentence: each language
+    // joins "the clock's USB device" to its preposition its own way.
+    if (device.empty())
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Permission denied on the clock's USB device. %1"),
+                        {UdevRuleHint()});
     if (!access)
         return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Permission denied on %1. %2"), {device, UdevRuleHint()});
 
@@ -189,6 +194,9 @@ std::string PermissionAdvice(const std::string& deviceText, const std::optional<
 
 Sentence BusySentence(const Sentence& device, const std::vector<DeviceHolder>& holders)
 {
+    if (device.empty())
+        return Sentence(KEROVANT_TRANSLATE_NOOP(
+            "Kerovant", "the clock's USB device is in use by another program: close that program and try again."));
     if (holders.empty())
         return Sentence(
             KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 is in use by another program: close that program and try again."),

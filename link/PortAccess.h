@@ -45,7 +45,9 @@ std::optional<NodeAccess> ReadNodeAccess(const std::string& path);
 // The sentence for a device that may not be opened. deviceText names the
 // device in the sentence. A group is suggested only when its members may
 // read and write the device and it is not root's; otherwise the sentence
-// says who may (the owner) and points to the udev rule.
+// says who may (the owner) and points to the udev rule. An empty device
+// Sentence() stands for a device without a path: the sentence then names
+// "the clock's USB device" itself.
 std::string PermissionAdvice(const std::string& deviceText, const std::optional<NodeAccess>& access);
 Sentence PermissionSentence(const Sentence& device, const std::optional<NodeAccess>& access);
 
@@ -59,7 +61,7 @@ Sentence PermissionSentence(const Sentence& device, const std::optional<NodeAcce
 bool DeviceForbiddenUntilRestart(PortState state, int openError);
 
 // The sentence for a device another program holds, naming the first holder
-// when one is known.
+// when one is known; an empty device Sentence() as for PermissionSentence.
 std::string BusyAdvice(const std::string& deviceText, const std::vector<DeviceHolder>& holders);
 Sentence BusySentence(const Sentence& device, const std::vector<DeviceHolder>& holders);
 

@@ -11,6 +11,31 @@
 
 #define KEROVANT_TRANSLATE_NOOP(context, text) text
 
+// The same English in another role of a sentence: the role tells the two
+// apart, so that each is translated on its own ("the last Sunday" as a
+// subject and as the day something happens on read differently in German).
+// lupdate reads the mark as QT_TRANSLATE_NOOP3, the role as its
+// disambiguation.
+struct RoleText {
+    const char* text;
+    const char* role;
+};
+#define KEROVANT_TRANSLATE_NOOP3(context, text, role)                                                                  \
+    RoleText                                                                                                           \
+    {                                                                                                                  \
+        text, role                                                                                                     \
+    }
+// A text the window translates in the plural form of a number the sentence
+// carries (Sentence::Counting): Spanish "a la 01:00" but "a las 02:00",
+// French "1er mars" but "2 mars". lupdate reads the marks as
+// QT_TRANSLATE_N_NOOP and QT_TRANSLATE_N_NOOP3.
+#define KEROVANT_TRANSLATE_N_NOOP(context, text) text
+#define KEROVANT_TRANSLATE_N_NOOP3(context, text, role)                                                                \
+    RoleText                                                                                                           \
+    {                                                                                                                  \
+        text, role                                                                                                     \
+    }
+
 // A sentence the libraries compose from values: a marked pattern whose
 // places %1 to %9 take the parts in order. The command-line tool prints
 // English(); the window translates the pattern and every translatable part
@@ -26,12 +51,27 @@ struct Sentence {
     std::string text;  // the English pattern, or the value itself
     std::vector<Sentence> parts;
     std::chrono::sys_seconds moment{};  // Moment: the day and time shown
+    std::string role;                   // Pattern: the mark's role, if any
+    int count = -1;                     // Pattern: the number its plural form follows, if any
 
     Sentence() = default;
     // A marked pattern (or a whole marked text) and its parts.
     explicit Sentence(const char* pattern, std::vector<Sentence> filling = {})
         : text(pattern), parts(std::move(filling))
     {
+    }
+    // A pattern marked with its role (KEROVANT_TRANSLATE_NOOP3).
+    explicit Sentence(RoleText marked, std::vector<Sentence> filling = {})
+        : text(marked.text), parts(std::move(filling)), role(marked.role)
+    {
+    }
+    // This pattern translated in the plural form of n (a pattern marked
+    // KEROVANT_TRANSLATE_N_NOOP); the English stays as it is.
+    Sentence Counting(int n) const
+    {
+        Sentence s = *this;
+        s.count = n;
+        return s;
     }
     static Sentence Verbatim(std::string value)
     {

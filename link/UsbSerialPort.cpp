@@ -91,28 +91,37 @@ std::string LowLatencyTraceText(const LowLatencyReport& report)
 
 Sentence PortStateSentence(PortState state, const std::string& device)
 {
-    const Sentence name = device.empty() ? Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the clock's USB device"))
-                                         : Sentence::Verbatim(device);
+    // Without a path each sentence names "the clock's USB device" itself:
+    // languages join it to its preposition their own way ("au
+    // périphérique", "del dispositivo").
+    const bool named = !device.empty();
     const Sentence path = Sentence::Verbatim(device);
     switch (state) {
     case PortState::NotOpened:
         return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "The USB port has not been opened yet."));
-    case PortState::Open: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Connected through %1."), {name});
+    case PortState::Open:
+        return named ? Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Connected through %1."), {path})
+                     : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Connected through the clock's USB device."));
     case PortState::NoBridge:
-        if (device.empty())
+        if (!named)
             return Sentence(KEROVANT_TRANSLATE_NOOP(
                 "Kerovant", "No USB bridge found: check that the clock's USB cable is plugged in."));
         return Sentence(
             KEROVANT_TRANSLATE_NOOP("Kerovant", "Device %1 does not exist: check the cable and the device name."),
             {path});
     case PortState::PermissionDenied:
-        return PermissionSentence(name, device.empty() ? std::nullopt : ReadNodeAccess(device));
+        return PermissionSentence(named ? path : Sentence(), named ? ReadNodeAccess(device) : std::nullopt);
     case PortState::Busy:
-        return BusySentence(name, device.empty() ? std::vector<DeviceHolder>() : CachedDeviceHolders(device));
+        return BusySentence(named ? path : Sentence(),
+                            named ? CachedDeviceHolders(device) : std::vector<DeviceHolder>());
     case PortState::NotSerial:
         return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 is not a serial device."), {path});
-    case PortState::Gone: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 was unplugged."), {name});
-    case PortState::Failed: return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 could not be opened."), {name});
+    case PortState::Gone:
+        return named ? Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 was unplugged."), {path})
+                     : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the clock's USB device was unplugged."));
+    case PortState::Failed:
+        return named ? Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 could not be opened."), {path})
+                     : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "the clock's USB device could not be opened."));
     }
     return {};
 }

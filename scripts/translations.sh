@@ -12,7 +12,8 @@
 # a message is obsolete (its text no longer in the sources).
 #
 # The texts are those marked QT_TRANSLATE_NOOP (or KEROVANT_TRANSLATE_NOOP,
-# the same mark in the libraries without Qt) in the window's folders; the
+# the same mark in the libraries without Qt; KEROVANT_TRANSLATE_NOOP3 and
+# the _N_ marks for a role and a plural form) in the window's folders; the
 # command-line tool's folder is not read: it stays English.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,7 +30,8 @@ run_lupdate() {  # ts_file language [extra options]
   local ts=$1 language=$2
   shift 2
   "$lupdate" -silent -locations none -extensions h,cpp -target-language "$language" \
-    -tr-function-alias QT_TRANSLATE_NOOP+=KEROVANT_TRANSLATE_NOOP "$@" "${sources[@]}" -ts "$ts"
+    -tr-function-alias QT_TRANSLATE_NOOP+=KEROVANT_TRANSLATE_NOOP,QT_TRANSLATE_NOOP3+=KEROVANT_TRANSLATE_NOOP3 \
+    -tr-function-alias QT_TRANSLATE_N_NOOP+=KEROVANT_TRANSLATE_N_NOOP,QT_TRANSLATE_N_NOOP3+=KEROVANT_TRANSLATE_N_NOOP3 "$@" "${sources[@]}" -ts "$ts"
 }
 
 case "${1:-}" in

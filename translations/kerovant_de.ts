@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Save Link Trace...</source>
-        <translation>Verbindungsprotokoll speichern...</translation>
+        <translation>Verbindungsmitschnitt speichern...</translation>
     </message>
     <message>
         <source>Save Link Trace</source>
-        <translation>Verbindungsprotokoll speichern</translation>
+        <translation>Verbindungsmitschnitt speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>The link trace could not be saved to %1: %2</source>
-        <translation>Das Verbindungsprotokoll konnte nicht in %1 gespeichert werden: %2</translation>
+        <translation>Der Verbindungsmitschnitt konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Local Time</source>
@@ -813,7 +813,7 @@
     </message>
     <message>
         <source>Looking for the clock on %1 ...</source>
-        <translation>Suche die Uhr an %1 ...</translation>
+        <translation>Die Uhr an %1 wird gesucht ...</translation>
     </message>
     <message>
         <source>Failed reading Family ID</source>
@@ -850,10 +850,6 @@
     <message>
         <source>Communication Error</source>
         <translation>Kommunikationsfehler</translation>
-    </message>
-    <message>
-        <source>the clock&apos;s USB device</source>
-        <translation>das USB-Gerät der Uhr</translation>
     </message>
     <message>
         <source>The USB port has not been opened yet.</source>
@@ -967,54 +963,32 @@
         <source>Differs from %1 in the time zone data: %2.</source>
         <translation>Weicht von %1 aus den Zeitzonendaten ab: %2.</translation>
     </message>
-    <message>
-        <source>the first %1 of %2</source>
-        <translation>erster %1 im %2</translation>
-    </message>
-    <message>
-        <source>the second %1 of %2</source>
-        <translation>zweiter %1 im %2</translation>
-    </message>
-    <message>
-        <source>the third %1 of %2</source>
-        <translation>dritter %1 im %2</translation>
-    </message>
-    <message>
-        <source>the fourth %1 of %2</source>
-        <translation>vierter %1 im %2</translation>
-    </message>
-    <message>
-        <source>the last %1 of %2</source>
-        <translation>letzter %1 im %2</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%2 %1</source>
-        <extracomment>A day of a month, &quot;21 March&quot;: %1 the month&apos;s name, %2 the day.</extracomment>
-        <translation>%2. %1</translation>
+        <extracomment>A day of a month, &quot;21 March&quot;, inside a longer phrase (&quot;the Sunday on or after 21 March&quot;): %1 the month&apos;s name, %2 the day, no article. The form for one lets the language write the first of the month (&quot;1er mars&quot;, &quot;1. März&quot;).</extracomment>
+        <translation>
+            <numerusform>%2. %1</numerusform>
+            <numerusform>%2. %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 UTC</source>
-        <translation>%1 um %2 UTC</translation>
+        <extracomment>The day and time of a change (&quot;the last Sunday of March at 01:00 UTC&quot;): %1 the day with its preposition, %2 the time. The form for one is for the hour 1 (Spanish &quot;a la 01:00&quot;, &quot;a las 02:00&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 um %2 UTC</numerusform>
+            <numerusform>%1 um %2 UTC</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 local time</source>
-        <translation>%1 um %2 Ortszeit</translation>
-    </message>
-    <message>
-        <source>the %1 on or after %2</source>
-        <translation>erster %1 ab dem %2</translation>
-    </message>
-    <message>
-        <source>the %1 on or before %2</source>
-        <translation>letzter %1 bis zum %2</translation>
-    </message>
-    <message>
-        <source>the %1 of week %2 of %3</source>
-        <translation>%1 der %2. Woche im %3</translation>
+        <translation>
+            <numerusform>%1 um %2 Ortszeit</numerusform>
+            <numerusform>%1 um %2 Ortszeit</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2, %3 and later years</source>
-        <translation>%1, %2, %3 und spätere Jahre</translation>
+        <translation>%1, %2, %3 und in späteren Jahren</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -1034,19 +1008,21 @@
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 starts daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>Die Uhr kann den Beginn nicht genau einhalten: In %1 beginnt die Sommerzeit „%2“, und „%3“ weicht ab (Jahre: %4; dort %5, an der Uhr %6).</translation>
+        <extracomment>%1 the zone, %2 the day it changes on with its preposition (&quot;on the Sunday on or after 8 March&quot;), %3 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %4 the years (&quot;2027 and 2028&quot;), %5 and %6 a day and time there and on the clock.</extracomment>
+        <translation>Die Uhr kann den Beginn nicht genau einhalten: In der Zone %1 beginnt die Sommerzeit %2, aber %3 weicht %4 davon ab (dort %5, an der Uhr %6).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 ends daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>Die Uhr kann das Ende nicht genau einhalten: In %1 endet die Sommerzeit „%2“, und „%3“ weicht ab (Jahre: %4; dort %5, an der Uhr %6).</translation>
+        <translation>Die Uhr kann das Ende nicht genau einhalten: In der Zone %1 endet die Sommerzeit %2, aber %3 weicht %4 davon ab (dort %5, an der Uhr %6).</translation>
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>Die Uhr kann den Beginn nicht genau einhalten: „%1“ weicht von %2 ab (Jahre: %3; dort %4, an der Uhr %5).</translation>
+        <extracomment>%1 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %2 the zone, %3 the years (&quot;2027 and 2028&quot;), %4 and %5 a day and time there and on the clock.</extracomment>
+        <translation>Die Uhr kann den Beginn nicht genau einhalten, denn %1 weicht %3 von der Zone %2 ab (dort %4, an der Uhr %5).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>Die Uhr kann das Ende nicht genau einhalten: „%1“ weicht von %2 ab (Jahre: %3; dort %4, an der Uhr %5).</translation>
+        <translation>Die Uhr kann das Ende nicht genau einhalten, denn %1 weicht %3 von der Zone %2 ab (dort %4, an der Uhr %5).</translation>
     </message>
     <message>
         <source>%1 has no daylight saving time: &quot;Disable daylight time&quot; is ticked, so the clock keeps standard time all year.</source>
@@ -1058,7 +1034,8 @@
     </message>
     <message>
         <source>Imported the rules of %1: daylight time starts on %2 and ends on %3.</source>
-        <translation>Regeln von %1 übernommen: Die Sommerzeit beginnt: %2; sie endet: %3.</translation>
+        <extracomment>%1 the zone, %2 and %3 the days and times of the changes with their prepositions (&quot;on the last Sunday of March at 01:00 UTC&quot;): write no preposition before them.</extracomment>
+        <translation>Regeln von %1 übernommen: Die Sommerzeit beginnt %2 und endet %3.</translation>
     </message>
     <message>
         <source>Daylight time moves the clock %1 back.</source>
@@ -1078,7 +1055,7 @@
     </message>
     <message>
         <source>The zone&apos;s shift varies over the years; the clock keeps %1.</source>
-        <translation>Die Verschiebung der Zone ändert sich über die Jahre; die Uhr behält %1.</translation>
+        <translation>Der Sommerzeit-Versatz der Zone ändert sich über die Jahre; die Uhr behält %1 bei.</translation>
     </message>
     <message>
         <source>The zone also changes its standard time on %1 UTC; the clock&apos;s time zone bias does not follow.</source>
@@ -1148,11 +1125,11 @@
     </message>
     <message>
         <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
-        <translation>Jetzt korrigieren? Eine ungültige Zeigerbewegung wird zu „gleitend“, ein Datums-Flag über 1 wird 1, und ungültige Sommerzeitregeln werden auf die Standardwerte zurückgesetzt (ohne Sommerzeitverschiebung).</translation>
+        <translation>Jetzt korrigieren? Eine ungültige Zeigerbewegung wird zu „gleitend“, ein Datums-Flag über 1 wird 1, und ungültige Sommerzeitregeln werden auf die Standardwerte zurückgesetzt (ohne Sommerzeit-Versatz).</translation>
     </message>
     <message>
         <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
-        <translation>Ein Zeitzonenversatz oder eine Sommerzeitverschiebung von mehr als 24 Stunden wird hier nicht korrigiert: Stellen Sie sie mit „Zeitzone“ und „Sommerzeit“ ein.</translation>
+        <translation>Ein Zeitzonen-Versatz oder Sommerzeit-Versatz von mehr als 24 Stunden wird hier nicht korrigiert: Stellen Sie sie mit „Zeitzone“ und „Sommerzeit“ ein.</translation>
     </message>
     <message>
         <source>The clock&apos;s configuration was corrected.</source>
@@ -1170,6 +1147,532 @@
     <message>
         <source>The clock is not connected. Setting goes on once the same clock is back.</source>
         <translation>Die Uhr ist nicht angeschlossen. Das Stellen geht weiter, sobald dieselbe Uhr wieder da ist.</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>subject</comment>
+        <extracomment>A week&apos;s weekday of a month standing as the subject of a sentence (&quot;the last Sunday of March differs in 2027&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). The ordinal agrees with the weekday: one message for each week and weekday.</extracomment>
+        <translation>der erste Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>subject</comment>
+        <translation>der erste Montag %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>der erste Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>der erste Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>subject</comment>
+        <translation>der erste Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>subject</comment>
+        <translation>der erste Freitag %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>subject</comment>
+        <translation>der erste Samstag %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>subject</comment>
+        <translation>der zweite Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>subject</comment>
+        <translation>der zweite Montag %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>der zweite Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>der zweite Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>subject</comment>
+        <translation>der zweite Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>subject</comment>
+        <translation>der zweite Freitag %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>subject</comment>
+        <translation>der zweite Samstag %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>subject</comment>
+        <translation>der dritte Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>subject</comment>
+        <translation>der dritte Montag %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>der dritte Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>der dritte Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>subject</comment>
+        <translation>der dritte Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>subject</comment>
+        <translation>der dritte Freitag %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>subject</comment>
+        <translation>der dritte Samstag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>subject</comment>
+        <translation>der vierte Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>subject</comment>
+        <translation>der vierte Montag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>der vierte Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>der vierte Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>subject</comment>
+        <translation>der vierte Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>subject</comment>
+        <translation>der vierte Freitag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>subject</comment>
+        <translation>der vierte Samstag %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>subject</comment>
+        <translation>der letzte Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>subject</comment>
+        <translation>der letzte Montag %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>der letzte Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>der letzte Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>subject</comment>
+        <translation>der letzte Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>subject</comment>
+        <translation>der letzte Freitag %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>subject</comment>
+        <translation>der letzte Samstag %1</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>on a day</comment>
+        <extracomment>The day something happens on (&quot;daylight time starts on the last Sunday of March&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here (&quot;am letzten Sonntag&quot;, &quot;no último domingo&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>am ersten Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>on a day</comment>
+        <translation>am ersten Montag %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>am ersten Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>am ersten Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>am ersten Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>on a day</comment>
+        <translation>am ersten Freitag %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>am ersten Samstag %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>am zweiten Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>on a day</comment>
+        <translation>am zweiten Montag %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>am zweiten Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>am zweiten Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>am zweiten Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>on a day</comment>
+        <translation>am zweiten Freitag %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>am zweiten Samstag %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>am dritten Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>on a day</comment>
+        <translation>am dritten Montag %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>am dritten Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>am dritten Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>am dritten Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>on a day</comment>
+        <translation>am dritten Freitag %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>am dritten Samstag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>am vierten Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>on a day</comment>
+        <translation>am vierten Montag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>am vierten Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>am vierten Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>am vierten Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>on a day</comment>
+        <translation>am vierten Freitag %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>am vierten Samstag %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>am letzten Sonntag %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>on a day</comment>
+        <translation>am letzten Montag %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>am letzten Dienstag %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>am letzten Mittwoch %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>am letzten Donnerstag %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>on a day</comment>
+        <translation>am letzten Freitag %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>am letzten Samstag %1</translation>
+    </message>
+    <message>
+        <source>of January</source>
+        <extracomment>A month after a week&apos;s weekday (&quot;the last Sunday&quot; + &quot;of October&quot;), with the word that joins them: &quot;d&apos;octobre&quot; where French elides, &quot;im Oktober&quot; in German.</extracomment>
+        <translation>im Januar</translation>
+    </message>
+    <message>
+        <source>of February</source>
+        <translation>im Februar</translation>
+    </message>
+    <message>
+        <source>of March</source>
+        <translation>im März</translation>
+    </message>
+    <message>
+        <source>of April</source>
+        <translation>im April</translation>
+    </message>
+    <message>
+        <source>of May</source>
+        <translation>im Mai</translation>
+    </message>
+    <message>
+        <source>of June</source>
+        <translation>im Juni</translation>
+    </message>
+    <message>
+        <source>of July</source>
+        <translation>im Juli</translation>
+    </message>
+    <message>
+        <source>of August</source>
+        <translation>im August</translation>
+    </message>
+    <message>
+        <source>of September</source>
+        <translation>im September</translation>
+    </message>
+    <message>
+        <source>of October</source>
+        <translation>im Oktober</translation>
+    </message>
+    <message>
+        <source>of November</source>
+        <translation>im November</translation>
+    </message>
+    <message>
+        <source>of December</source>
+        <translation>im Dezember</translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>subject</comment>
+        <extracomment>A fixed day standing as the subject of a sentence (&quot;21 March differs in 2027&quot;): %1 the month&apos;s name, %2 the day of the month, with the article the language needs. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>der %2. %1</numerusform>
+            <numerusform>der %2. %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>on a day</comment>
+        <extracomment>The fixed day something happens on (&quot;daylight time starts on 21 March&quot;): %1 the month&apos;s name, %2 the day of the month. Write the preposition and case the day takes here (&quot;am 21. März&quot;), or none; the sentence around it has none. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>am %2. %1</numerusform>
+            <numerusform>am %2. %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the Sunday on or after %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;starts on the Sunday on or after 8 March&quot;), %1 the day and month without an article (&quot;8 March&quot;). Write the preposition and case the day takes here (&quot;am ersten Sonntag ab dem %1&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>am ersten Sonntag ab dem %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or after %1</source>
+        <translation>am ersten Montag ab dem %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or after %1</source>
+        <translation>am ersten Dienstag ab dem %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or after %1</source>
+        <translation>am ersten Mittwoch ab dem %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or after %1</source>
+        <translation>am ersten Donnerstag ab dem %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or after %1</source>
+        <translation>am ersten Freitag ab dem %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or after %1</source>
+        <translation>am ersten Samstag ab dem %1</translation>
+    </message>
+    <message>
+        <source>the Sunday on or before %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;ends on the Sunday on or before 25 October&quot;), %1 the day and month without an article. Write the preposition and case the day takes here (&quot;am letzten Sonntag bis zum %1&quot;), or none.</extracomment>
+        <translation>am letzten Sonntag bis zum %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or before %1</source>
+        <translation>am letzten Montag bis zum %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or before %1</source>
+        <translation>am letzten Dienstag bis zum %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or before %1</source>
+        <translation>am letzten Mittwoch bis zum %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or before %1</source>
+        <translation>am letzten Donnerstag bis zum %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or before %1</source>
+        <translation>am letzten Freitag bis zum %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or before %1</source>
+        <translation>am letzten Samstag bis zum %1</translation>
+    </message>
+    <message>
+        <source>the Sunday of week %1 %2</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on: %1 the number of the week in the month, %2 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here, or none.</extracomment>
+        <translation>am Sonntag der %1. Woche %2</translation>
+    </message>
+    <message>
+        <source>the Monday of week %1 %2</source>
+        <translation>am Montag der %1. Woche %2</translation>
+    </message>
+    <message>
+        <source>the Tuesday of week %1 %2</source>
+        <translation>am Dienstag der %1. Woche %2</translation>
+    </message>
+    <message>
+        <source>the Wednesday of week %1 %2</source>
+        <translation>am Mittwoch der %1. Woche %2</translation>
+    </message>
+    <message>
+        <source>the Thursday of week %1 %2</source>
+        <translation>am Donnerstag der %1. Woche %2</translation>
+    </message>
+    <message>
+        <source>the Friday of week %1 %2</source>
+        <translation>am Freitag der %1. Woche %2</translation>
+    </message>
+    <message>
+        <source>the Saturday of week %1 %2</source>
+        <translation>am Samstag der %1. Woche %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on the clock&apos;s USB device. %1</source>
+        <translation>Zugriff auf das USB-Gerät der Uhr verweigert. %1</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device is in use by another program: close that program and try again.</source>
+        <translation>Das USB-Gerät der Uhr wird von einem anderen Programm verwendet: Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Connected through the clock&apos;s USB device.</source>
+        <translation>Verbunden über das USB-Gerät der Uhr.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device was unplugged.</source>
+        <translation>Das USB-Gerät der Uhr wurde abgezogen.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device could not be opened.</source>
+        <translation>Das USB-Gerät der Uhr ließ sich nicht öffnen.</translation>
     </message>
 </context>
 <context>

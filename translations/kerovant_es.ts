@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Communication error setting clock face time</source>
-        <translation>Error de comunicación al ajustar la hora de la esfera del reloj</translation>
+        <translation>Error de comunicación al ajustar la hora que marcan las agujas</translation>
     </message>
     <message>
         <source>The clock refused it.</source>
@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Enter The Current Time Shown On The Face Of The Clock</source>
-        <translation>Introduzca la hora actual de la esfera del reloj</translation>
+        <translation>Introduzca la hora que marcan las agujas del reloj</translation>
     </message>
     <message>
         <source>Note: The hands on the clock will be stopped while this dialog box is displayed. The hands will resume motion when this dialog box is closed.</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Enter the current time shown on the face of the clock</source>
-        <translation>Introduzca la hora actual de la esfera del reloj</translation>
+        <translation>Introduzca la hora que marcan las agujas del reloj</translation>
     </message>
     <message>
         <source>Align Seconds hand</source>
@@ -399,7 +399,7 @@
     <message>
         <source>Day of week:</source>
         <extracomment>Caption left of a list, 48 dialog units wide; keep it short.</extracomment>
-        <translation>Día semana:</translation>
+        <translation>Día:</translation>
     </message>
     <message>
         <source>Month:</source>
@@ -852,10 +852,6 @@
         <translation>Error de comunicación</translation>
     </message>
     <message>
-        <source>the clock&apos;s USB device</source>
-        <translation>el dispositivo USB del reloj</translation>
-    </message>
-    <message>
         <source>The USB port has not been opened yet.</source>
         <translation>El puerto USB aún no se ha abierto.</translation>
     </message>
@@ -967,50 +963,28 @@
         <source>Differs from %1 in the time zone data: %2.</source>
         <translation>Difiere de %1 de los datos de zonas horarias: %2.</translation>
     </message>
-    <message>
-        <source>the first %1 of %2</source>
-        <translation>primer %1 de %2</translation>
-    </message>
-    <message>
-        <source>the second %1 of %2</source>
-        <translation>segundo %1 de %2</translation>
-    </message>
-    <message>
-        <source>the third %1 of %2</source>
-        <translation>tercer %1 de %2</translation>
-    </message>
-    <message>
-        <source>the fourth %1 of %2</source>
-        <translation>cuarto %1 de %2</translation>
-    </message>
-    <message>
-        <source>the last %1 of %2</source>
-        <translation>último %1 de %2</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%2 %1</source>
-        <extracomment>A day of a month, &quot;21 March&quot;: %1 the month&apos;s name, %2 the day.</extracomment>
-        <translation>%2 de %1</translation>
+        <extracomment>A day of a month, &quot;21 March&quot;, inside a longer phrase (&quot;the Sunday on or after 21 March&quot;): %1 the month&apos;s name, %2 the day, no article. The form for one lets the language write the first of the month (&quot;1er mars&quot;, &quot;1. März&quot;).</extracomment>
+        <translation>
+            <numerusform>%2 de %1</numerusform>
+            <numerusform>%2 de %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 UTC</source>
-        <translation>%1 a las %2 UTC</translation>
+        <extracomment>The day and time of a change (&quot;the last Sunday of March at 01:00 UTC&quot;): %1 the day with its preposition, %2 the time. The form for one is for the hour 1 (Spanish &quot;a la 01:00&quot;, &quot;a las 02:00&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 a la %2 UTC</numerusform>
+            <numerusform>%1 a las %2 UTC</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 local time</source>
-        <translation>%1 a las %2 hora local</translation>
-    </message>
-    <message>
-        <source>the %1 on or after %2</source>
-        <translation>primer %1 a partir del %2</translation>
-    </message>
-    <message>
-        <source>the %1 on or before %2</source>
-        <translation>último %1 hasta el %2</translation>
-    </message>
-    <message>
-        <source>the %1 of week %2 of %3</source>
-        <translation>%1 de la semana %2 de %3</translation>
+        <translation>
+            <numerusform>%1 a la %2 hora local</numerusform>
+            <numerusform>%1 a las %2 hora local</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2, %3 and later years</source>
@@ -1034,19 +1008,21 @@
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 starts daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>El reloj no puede seguir exactamente el inicio: %1 empieza el horario de verano «%2», y «%3» difiere en %4 (%5 allí, %6 en el reloj).</translation>
+        <extracomment>%1 the zone, %2 the day it changes on with its preposition (&quot;on the Sunday on or after 8 March&quot;), %3 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %4 the years (&quot;2027 and 2028&quot;), %5 and %6 a day and time there and on the clock.</extracomment>
+        <translation>El reloj no puede seguir exactamente el inicio: en la zona %1 el horario de verano empieza %2, pero %3 difiere en %4 (%5 allí, %6 en el reloj).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 ends daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>El reloj no puede seguir exactamente el final: %1 termina el horario de verano «%2», y «%3» difiere en %4 (%5 allí, %6 en el reloj).</translation>
+        <translation>El reloj no puede seguir exactamente el final: en la zona %1 el horario de verano termina %2, pero %3 difiere en %4 (%5 allí, %6 en el reloj).</translation>
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>El reloj no puede seguir exactamente el inicio: «%1» difiere de %2 en %3 (%4 allí, %5 en el reloj).</translation>
+        <extracomment>%1 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %2 the zone, %3 the years (&quot;2027 and 2028&quot;), %4 and %5 a day and time there and on the clock.</extracomment>
+        <translation>El reloj no puede seguir exactamente el inicio: %1 difiere de la zona %2 en %3 (%4 allí, %5 en el reloj).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>El reloj no puede seguir exactamente el final: «%1» difiere de %2 en %3 (%4 allí, %5 en el reloj).</translation>
+        <translation>El reloj no puede seguir exactamente el final: %1 difiere de la zona %2 en %3 (%4 allí, %5 en el reloj).</translation>
     </message>
     <message>
         <source>%1 has no daylight saving time: &quot;Disable daylight time&quot; is ticked, so the clock keeps standard time all year.</source>
@@ -1058,7 +1034,8 @@
     </message>
     <message>
         <source>Imported the rules of %1: daylight time starts on %2 and ends on %3.</source>
-        <translation>Reglas de %1 importadas: inicio del horario de verano: %2; fin: %3.</translation>
+        <extracomment>%1 the zone, %2 and %3 the days and times of the changes with their prepositions (&quot;on the last Sunday of March at 01:00 UTC&quot;): write no preposition before them.</extracomment>
+        <translation>Reglas de %1 importadas: el horario de verano empieza %2 y termina %3.</translation>
     </message>
     <message>
         <source>Daylight time moves the clock %1 back.</source>
@@ -1078,7 +1055,7 @@
     </message>
     <message>
         <source>The zone&apos;s shift varies over the years; the clock keeps %1.</source>
-        <translation>El cambio de la zona varía con los años; el reloj mantiene %1.</translation>
+        <translation>El desfase de verano de la zona varía con los años; el reloj mantiene %1.</translation>
     </message>
     <message>
         <source>The zone also changes its standard time on %1 UTC; the clock&apos;s time zone bias does not follow.</source>
@@ -1148,11 +1125,11 @@
     </message>
     <message>
         <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
-        <translation>¿Corregirlos ahora? Un movimiento de agujas fuera de rango pasa a continuo, un indicador de fecha mayor que 1 pasa a 1, y las reglas de horario de verano fuera de rango vuelven a los valores predeterminados (sin desplazamiento de horario de verano).</translation>
+        <translation>¿Corregirlos ahora? Un movimiento de agujas fuera de rango pasa a continuo, un indicador de fecha mayor que 1 pasa a 1, y las reglas de horario de verano fuera de rango vuelven a los valores predeterminados (sin desfase de verano).</translation>
     </message>
     <message>
         <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
-        <translation>Un desfase de zona horaria o un desplazamiento de horario de verano de más de 24 horas no se corrige aquí: ajústelos con «Zona horaria» y «Horario de verano».</translation>
+        <translation>Un desfase de zona horaria o de verano de más de 24 horas no se corrige aquí: ajústelos con «Zona horaria» y «Horario de verano».</translation>
     </message>
     <message>
         <source>The clock&apos;s configuration was corrected.</source>
@@ -1170,6 +1147,532 @@
     <message>
         <source>The clock is not connected. Setting goes on once the same clock is back.</source>
         <translation>El reloj no está conectado. El ajuste continúa cuando vuelva el mismo reloj.</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>subject</comment>
+        <extracomment>A week&apos;s weekday of a month standing as the subject of a sentence (&quot;the last Sunday of March differs in 2027&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). The ordinal agrees with the weekday: one message for each week and weekday.</extracomment>
+        <translation>el primer domingo %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>subject</comment>
+        <translation>el primer lunes %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>el primer martes %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>el primer miércoles %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>subject</comment>
+        <translation>el primer jueves %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>subject</comment>
+        <translation>el primer viernes %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>subject</comment>
+        <translation>el primer sábado %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>subject</comment>
+        <translation>el segundo domingo %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>subject</comment>
+        <translation>el segundo lunes %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>el segundo martes %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>el segundo miércoles %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>subject</comment>
+        <translation>el segundo jueves %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>subject</comment>
+        <translation>el segundo viernes %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>subject</comment>
+        <translation>el segundo sábado %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>subject</comment>
+        <translation>el tercer domingo %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>subject</comment>
+        <translation>el tercer lunes %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>el tercer martes %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>el tercer miércoles %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>subject</comment>
+        <translation>el tercer jueves %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>subject</comment>
+        <translation>el tercer viernes %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>subject</comment>
+        <translation>el tercer sábado %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>subject</comment>
+        <translation>el cuarto domingo %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>subject</comment>
+        <translation>el cuarto lunes %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>el cuarto martes %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>el cuarto miércoles %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>subject</comment>
+        <translation>el cuarto jueves %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>subject</comment>
+        <translation>el cuarto viernes %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>subject</comment>
+        <translation>el cuarto sábado %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>subject</comment>
+        <translation>el último domingo %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>subject</comment>
+        <translation>el último lunes %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>el último martes %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>el último miércoles %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>subject</comment>
+        <translation>el último jueves %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>subject</comment>
+        <translation>el último viernes %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>subject</comment>
+        <translation>el último sábado %1</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>on a day</comment>
+        <extracomment>The day something happens on (&quot;daylight time starts on the last Sunday of March&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here (&quot;am letzten Sonntag&quot;, &quot;no último domingo&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>el primer domingo %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>on a day</comment>
+        <translation>el primer lunes %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>el primer martes %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>el primer miércoles %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>el primer jueves %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>on a day</comment>
+        <translation>el primer viernes %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>el primer sábado %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>el segundo domingo %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>on a day</comment>
+        <translation>el segundo lunes %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>el segundo martes %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>el segundo miércoles %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>el segundo jueves %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>on a day</comment>
+        <translation>el segundo viernes %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>el segundo sábado %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>el tercer domingo %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>on a day</comment>
+        <translation>el tercer lunes %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>el tercer martes %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>el tercer miércoles %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>el tercer jueves %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>on a day</comment>
+        <translation>el tercer viernes %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>el tercer sábado %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>el cuarto domingo %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>on a day</comment>
+        <translation>el cuarto lunes %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>el cuarto martes %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>el cuarto miércoles %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>el cuarto jueves %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>on a day</comment>
+        <translation>el cuarto viernes %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>el cuarto sábado %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>el último domingo %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>on a day</comment>
+        <translation>el último lunes %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>el último martes %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>el último miércoles %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>el último jueves %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>on a day</comment>
+        <translation>el último viernes %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>el último sábado %1</translation>
+    </message>
+    <message>
+        <source>of January</source>
+        <extracomment>A month after a week&apos;s weekday (&quot;the last Sunday&quot; + &quot;of October&quot;), with the word that joins them: &quot;d&apos;octobre&quot; where French elides, &quot;im Oktober&quot; in German.</extracomment>
+        <translation>de enero</translation>
+    </message>
+    <message>
+        <source>of February</source>
+        <translation>de febrero</translation>
+    </message>
+    <message>
+        <source>of March</source>
+        <translation>de marzo</translation>
+    </message>
+    <message>
+        <source>of April</source>
+        <translation>de abril</translation>
+    </message>
+    <message>
+        <source>of May</source>
+        <translation>de mayo</translation>
+    </message>
+    <message>
+        <source>of June</source>
+        <translation>de junio</translation>
+    </message>
+    <message>
+        <source>of July</source>
+        <translation>de julio</translation>
+    </message>
+    <message>
+        <source>of August</source>
+        <translation>de agosto</translation>
+    </message>
+    <message>
+        <source>of September</source>
+        <translation>de septiembre</translation>
+    </message>
+    <message>
+        <source>of October</source>
+        <translation>de octubre</translation>
+    </message>
+    <message>
+        <source>of November</source>
+        <translation>de noviembre</translation>
+    </message>
+    <message>
+        <source>of December</source>
+        <translation>de diciembre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>subject</comment>
+        <extracomment>A fixed day standing as the subject of a sentence (&quot;21 March differs in 2027&quot;): %1 the month&apos;s name, %2 the day of the month, with the article the language needs. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>el %2 de %1</numerusform>
+            <numerusform>el %2 de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>on a day</comment>
+        <extracomment>The fixed day something happens on (&quot;daylight time starts on 21 March&quot;): %1 the month&apos;s name, %2 the day of the month. Write the preposition and case the day takes here (&quot;am 21. März&quot;), or none; the sentence around it has none. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>el %2 de %1</numerusform>
+            <numerusform>el %2 de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the Sunday on or after %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;starts on the Sunday on or after 8 March&quot;), %1 the day and month without an article (&quot;8 March&quot;). Write the preposition and case the day takes here (&quot;am ersten Sonntag ab dem %1&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>el primer domingo a partir del %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or after %1</source>
+        <translation>el primer lunes a partir del %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or after %1</source>
+        <translation>el primer martes a partir del %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or after %1</source>
+        <translation>el primer miércoles a partir del %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or after %1</source>
+        <translation>el primer jueves a partir del %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or after %1</source>
+        <translation>el primer viernes a partir del %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or after %1</source>
+        <translation>el primer sábado a partir del %1</translation>
+    </message>
+    <message>
+        <source>the Sunday on or before %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;ends on the Sunday on or before 25 October&quot;), %1 the day and month without an article. Write the preposition and case the day takes here (&quot;am letzten Sonntag bis zum %1&quot;), or none.</extracomment>
+        <translation>el último domingo hasta el %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or before %1</source>
+        <translation>el último lunes hasta el %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or before %1</source>
+        <translation>el último martes hasta el %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or before %1</source>
+        <translation>el último miércoles hasta el %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or before %1</source>
+        <translation>el último jueves hasta el %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or before %1</source>
+        <translation>el último viernes hasta el %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or before %1</source>
+        <translation>el último sábado hasta el %1</translation>
+    </message>
+    <message>
+        <source>the Sunday of week %1 %2</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on: %1 the number of the week in the month, %2 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here, or none.</extracomment>
+        <translation>el domingo de la semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Monday of week %1 %2</source>
+        <translation>el lunes de la semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Tuesday of week %1 %2</source>
+        <translation>el martes de la semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Wednesday of week %1 %2</source>
+        <translation>el miércoles de la semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Thursday of week %1 %2</source>
+        <translation>el jueves de la semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Friday of week %1 %2</source>
+        <translation>el viernes de la semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Saturday of week %1 %2</source>
+        <translation>el sábado de la semana %1 %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on the clock&apos;s USB device. %1</source>
+        <translation>Permiso denegado en el dispositivo USB del reloj. %1</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device is in use by another program: close that program and try again.</source>
+        <translation>El dispositivo USB del reloj está en uso por otro programa: cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Connected through the clock&apos;s USB device.</source>
+        <translation>Conectado mediante el dispositivo USB del reloj.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device was unplugged.</source>
+        <translation>El dispositivo USB del reloj se desconectó.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device could not be opened.</source>
+        <translation>No se pudo abrir el dispositivo USB del reloj.</translation>
     </message>
 </context>
 <context>

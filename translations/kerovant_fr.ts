@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>The clock refused it.</source>
-        <translation>L&apos;horloge l&apos;a refusé.</translation>
+        <translation>L&apos;horloge a refusé la modification.</translation>
     </message>
     <message>
         <source>The clock did not answer.</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>A later change took its place before it was sent.</source>
-        <translation>Une modification ultérieure l&apos;a remplacé avant son envoi.</translation>
+        <translation>Une modification ultérieure l&apos;a remplacée avant son envoi.</translation>
     </message>
     <message>
         <source>The clock holds other values than were sent.</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>Filter by name or offset, such as berlin or +05:30</source>
-        <translation>Filtrer par nom ou décalage, par exemple berlin ou +05:30</translation>
+        <translation>Filtrer par nom ou écart, par exemple berlin ou +05:30</translation>
     </message>
     <message>
         <source>the catalogue&apos;s display names in catalogue order</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>Time reference for daylight savings time shift</source>
-        <translation>Référence horaire du passage à l&apos;heure d&apos;été</translation>
+        <translation>Référence horaire des changements d&apos;heure</translation>
     </message>
     <message>
         <source>Use UTC instead of local time</source>
@@ -615,7 +615,7 @@
     </message>
     <message>
         <source>Daylight savings time shift reference</source>
-        <translation>Référence du passage à l&apos;heure d&apos;été</translation>
+        <translation>Référence des changements d&apos;heure</translation>
     </message>
     <message>
         <source>Current &amp;System Setting</source>
@@ -852,10 +852,6 @@
         <translation>Erreur de communication</translation>
     </message>
     <message>
-        <source>the clock&apos;s USB device</source>
-        <translation>le périphérique USB de l&apos;horloge</translation>
-    </message>
-    <message>
         <source>The USB port has not been opened yet.</source>
         <translation>Le port USB n&apos;a pas encore été ouvert.</translation>
     </message>
@@ -965,52 +961,30 @@
     </message>
     <message>
         <source>Differs from %1 in the time zone data: %2.</source>
-        <translation>Diffère de %1 des données de fuseaux horaires&#xa0;: %2.</translation>
+        <translation>Diffère du fuseau %1 des données de fuseaux horaires&#xa0;: %2.</translation>
     </message>
-    <message>
-        <source>the first %1 of %2</source>
-        <translation>premier %1 de %2</translation>
-    </message>
-    <message>
-        <source>the second %1 of %2</source>
-        <translation>deuxième %1 de %2</translation>
-    </message>
-    <message>
-        <source>the third %1 of %2</source>
-        <translation>troisième %1 de %2</translation>
-    </message>
-    <message>
-        <source>the fourth %1 of %2</source>
-        <translation>quatrième %1 de %2</translation>
-    </message>
-    <message>
-        <source>the last %1 of %2</source>
-        <translation>dernier %1 de %2</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%2 %1</source>
-        <extracomment>A day of a month, &quot;21 March&quot;: %1 the month&apos;s name, %2 the day.</extracomment>
-        <translation>%2 %1</translation>
+        <extracomment>A day of a month, &quot;21 March&quot;, inside a longer phrase (&quot;the Sunday on or after 21 March&quot;): %1 the month&apos;s name, %2 the day, no article. The form for one lets the language write the first of the month (&quot;1er mars&quot;, &quot;1. März&quot;).</extracomment>
+        <translation>
+            <numerusform>%2er %1</numerusform>
+            <numerusform>%2 %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 UTC</source>
-        <translation>%1 à %2 UTC</translation>
+        <extracomment>The day and time of a change (&quot;the last Sunday of March at 01:00 UTC&quot;): %1 the day with its preposition, %2 the time. The form for one is for the hour 1 (Spanish &quot;a la 01:00&quot;, &quot;a las 02:00&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 à %2 UTC</numerusform>
+            <numerusform>%1 à %2 UTC</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 local time</source>
-        <translation>%1 à %2 heure locale</translation>
-    </message>
-    <message>
-        <source>the %1 on or after %2</source>
-        <translation>premier %1 à partir du %2</translation>
-    </message>
-    <message>
-        <source>the %1 on or before %2</source>
-        <translation>dernier %1 jusqu&apos;au %2</translation>
-    </message>
-    <message>
-        <source>the %1 of week %2 of %3</source>
-        <translation>%1 de la semaine %2 de %3</translation>
+        <translation>
+            <numerusform>%1 à %2 heure locale</numerusform>
+            <numerusform>%1 à %2 heure locale</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, %2, %3 and later years</source>
@@ -1034,19 +1008,21 @@
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 starts daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>L&apos;horloge ne peut pas suivre exactement le début&#xa0;: %1 commence l&apos;heure d&apos;été «&#xa0;%2&#xa0;», et «&#xa0;%3&#xa0;» diffère en %4 (%5 là-bas, %6 sur l&apos;horloge).</translation>
+        <extracomment>%1 the zone, %2 the day it changes on with its preposition (&quot;on the Sunday on or after 8 March&quot;), %3 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %4 the years (&quot;2027 and 2028&quot;), %5 and %6 a day and time there and on the clock.</extracomment>
+        <translation>L&apos;horloge ne peut pas suivre exactement le début&#xa0;: dans le fuseau %1, l&apos;heure d&apos;été commence %2, mais %3 s&apos;en écarte en %4 (%5 là-bas, %6 sur l&apos;horloge).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 ends daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>L&apos;horloge ne peut pas suivre exactement la fin&#xa0;: %1 termine l&apos;heure d&apos;été «&#xa0;%2&#xa0;», et «&#xa0;%3&#xa0;» diffère en %4 (%5 là-bas, %6 sur l&apos;horloge).</translation>
+        <translation>L&apos;horloge ne peut pas suivre exactement la fin&#xa0;: dans le fuseau %1, l&apos;heure d&apos;été se termine %2, mais %3 s&apos;en écarte en %4 (%5 là-bas, %6 sur l&apos;horloge).</translation>
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>L&apos;horloge ne peut pas suivre exactement le début&#xa0;: «&#xa0;%1&#xa0;» diffère de %2 en %3 (%4 là-bas, %5 sur l&apos;horloge).</translation>
+        <extracomment>%1 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %2 the zone, %3 the years (&quot;2027 and 2028&quot;), %4 and %5 a day and time there and on the clock.</extracomment>
+        <translation>L&apos;horloge ne peut pas suivre exactement le début&#xa0;: %1 diffère du fuseau %2 en %3 (%4 là-bas, %5 sur l&apos;horloge).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>L&apos;horloge ne peut pas suivre exactement la fin&#xa0;: «&#xa0;%1&#xa0;» diffère de %2 en %3 (%4 là-bas, %5 sur l&apos;horloge).</translation>
+        <translation>L&apos;horloge ne peut pas suivre exactement la fin&#xa0;: %1 diffère du fuseau %2 en %3 (%4 là-bas, %5 sur l&apos;horloge).</translation>
     </message>
     <message>
         <source>%1 has no daylight saving time: &quot;Disable daylight time&quot; is ticked, so the clock keeps standard time all year.</source>
@@ -1058,7 +1034,8 @@
     </message>
     <message>
         <source>Imported the rules of %1: daylight time starts on %2 and ends on %3.</source>
-        <translation>Règles de %1 importées&#xa0;: début de l&apos;heure d&apos;été&#xa0;: %2&#xa0;; fin&#xa0;: %3.</translation>
+        <extracomment>%1 the zone, %2 and %3 the days and times of the changes with their prepositions (&quot;on the last Sunday of March at 01:00 UTC&quot;): write no preposition before them.</extracomment>
+        <translation>Règles du fuseau %1 importées&#xa0;: l&apos;heure d&apos;été commence %2 et se termine %3.</translation>
     </message>
     <message>
         <source>Daylight time moves the clock %1 back.</source>
@@ -1078,7 +1055,7 @@
     </message>
     <message>
         <source>The zone&apos;s shift varies over the years; the clock keeps %1.</source>
-        <translation>Le décalage du fuseau varie selon les années&#xa0;; l&apos;horloge garde %1.</translation>
+        <translation>L&apos;écart d&apos;heure d&apos;été du fuseau varie selon les années&#xa0;; l&apos;horloge garde %1.</translation>
     </message>
     <message>
         <source>The zone also changes its standard time on %1 UTC; the clock&apos;s time zone bias does not follow.</source>
@@ -1148,11 +1125,11 @@
     </message>
     <message>
         <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
-        <translation>Les corriger maintenant ? Un mouvement des aiguilles hors limites devient continu, un indicateur de date supérieur à 1 devient 1, et les règles d&apos;heure d&apos;été hors limites reprennent les valeurs par défaut (sans décalage d&apos;heure d&apos;été).</translation>
+        <translation>Les corriger maintenant&#xa0;? Un mouvement des aiguilles hors limites devient continu, un indicateur de date supérieur à 1 devient 1, et les règles d&apos;heure d&apos;été hors limites reprennent les valeurs par défaut (sans écart d&apos;heure d&apos;été).</translation>
     </message>
     <message>
         <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
-        <translation>Un écart de fuseau horaire ou un décalage d&apos;heure d&apos;été de plus de 24 heures n&apos;est pas corrigé ici : réglez-les avec « Fuseau horaire » et « Heure d&apos;été ».</translation>
+        <translation>Un écart de fuseau horaire ou d&apos;heure d&apos;été de plus de 24 heures n&apos;est pas corrigé ici&#xa0;: réglez-les avec «&#xa0;Fuseau horaire&#xa0;» et «&#xa0;Heure d&apos;été&#xa0;».</translation>
     </message>
     <message>
         <source>The clock&apos;s configuration was corrected.</source>
@@ -1170,6 +1147,532 @@
     <message>
         <source>The clock is not connected. Setting goes on once the same clock is back.</source>
         <translation>L&apos;horloge n&apos;est pas connectée. Le réglage reprend dès que la même horloge est de retour.</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>subject</comment>
+        <extracomment>A week&apos;s weekday of a month standing as the subject of a sentence (&quot;the last Sunday of March differs in 2027&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). The ordinal agrees with the weekday: one message for each week and weekday.</extracomment>
+        <translation>le premier dimanche %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>subject</comment>
+        <translation>le premier lundi %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>le premier mardi %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>le premier mercredi %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>subject</comment>
+        <translation>le premier jeudi %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>subject</comment>
+        <translation>le premier vendredi %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>subject</comment>
+        <translation>le premier samedi %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>subject</comment>
+        <translation>le deuxième dimanche %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>subject</comment>
+        <translation>le deuxième lundi %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>le deuxième mardi %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>le deuxième mercredi %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>subject</comment>
+        <translation>le deuxième jeudi %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>subject</comment>
+        <translation>le deuxième vendredi %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>subject</comment>
+        <translation>le deuxième samedi %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>subject</comment>
+        <translation>le troisième dimanche %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>subject</comment>
+        <translation>le troisième lundi %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>le troisième mardi %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>le troisième mercredi %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>subject</comment>
+        <translation>le troisième jeudi %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>subject</comment>
+        <translation>le troisième vendredi %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>subject</comment>
+        <translation>le troisième samedi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>subject</comment>
+        <translation>le quatrième dimanche %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>subject</comment>
+        <translation>le quatrième lundi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>le quatrième mardi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>le quatrième mercredi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>subject</comment>
+        <translation>le quatrième jeudi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>subject</comment>
+        <translation>le quatrième vendredi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>subject</comment>
+        <translation>le quatrième samedi %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>subject</comment>
+        <translation>le dernier dimanche %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>subject</comment>
+        <translation>le dernier lundi %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>le dernier mardi %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>le dernier mercredi %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>subject</comment>
+        <translation>le dernier jeudi %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>subject</comment>
+        <translation>le dernier vendredi %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>subject</comment>
+        <translation>le dernier samedi %1</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>on a day</comment>
+        <extracomment>The day something happens on (&quot;daylight time starts on the last Sunday of March&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here (&quot;am letzten Sonntag&quot;, &quot;no último domingo&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>le premier dimanche %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>on a day</comment>
+        <translation>le premier lundi %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>le premier mardi %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>le premier mercredi %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>le premier jeudi %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>on a day</comment>
+        <translation>le premier vendredi %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>le premier samedi %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>le deuxième dimanche %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>on a day</comment>
+        <translation>le deuxième lundi %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>le deuxième mardi %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>le deuxième mercredi %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>le deuxième jeudi %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>on a day</comment>
+        <translation>le deuxième vendredi %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>le deuxième samedi %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>le troisième dimanche %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>on a day</comment>
+        <translation>le troisième lundi %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>le troisième mardi %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>le troisième mercredi %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>le troisième jeudi %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>on a day</comment>
+        <translation>le troisième vendredi %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>le troisième samedi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>le quatrième dimanche %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>on a day</comment>
+        <translation>le quatrième lundi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>le quatrième mardi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>le quatrième mercredi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>le quatrième jeudi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>on a day</comment>
+        <translation>le quatrième vendredi %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>le quatrième samedi %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>le dernier dimanche %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>on a day</comment>
+        <translation>le dernier lundi %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>le dernier mardi %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>le dernier mercredi %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>le dernier jeudi %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>on a day</comment>
+        <translation>le dernier vendredi %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>le dernier samedi %1</translation>
+    </message>
+    <message>
+        <source>of January</source>
+        <extracomment>A month after a week&apos;s weekday (&quot;the last Sunday&quot; + &quot;of October&quot;), with the word that joins them: &quot;d&apos;octobre&quot; where French elides, &quot;im Oktober&quot; in German.</extracomment>
+        <translation>de janvier</translation>
+    </message>
+    <message>
+        <source>of February</source>
+        <translation>de février</translation>
+    </message>
+    <message>
+        <source>of March</source>
+        <translation>de mars</translation>
+    </message>
+    <message>
+        <source>of April</source>
+        <translation>d&apos;avril</translation>
+    </message>
+    <message>
+        <source>of May</source>
+        <translation>de mai</translation>
+    </message>
+    <message>
+        <source>of June</source>
+        <translation>de juin</translation>
+    </message>
+    <message>
+        <source>of July</source>
+        <translation>de juillet</translation>
+    </message>
+    <message>
+        <source>of August</source>
+        <translation>d&apos;août</translation>
+    </message>
+    <message>
+        <source>of September</source>
+        <translation>de septembre</translation>
+    </message>
+    <message>
+        <source>of October</source>
+        <translation>d&apos;octobre</translation>
+    </message>
+    <message>
+        <source>of November</source>
+        <translation>de novembre</translation>
+    </message>
+    <message>
+        <source>of December</source>
+        <translation>de décembre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>subject</comment>
+        <extracomment>A fixed day standing as the subject of a sentence (&quot;21 March differs in 2027&quot;): %1 the month&apos;s name, %2 the day of the month, with the article the language needs. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>le %2er %1</numerusform>
+            <numerusform>le %2 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>on a day</comment>
+        <extracomment>The fixed day something happens on (&quot;daylight time starts on 21 March&quot;): %1 the month&apos;s name, %2 the day of the month. Write the preposition and case the day takes here (&quot;am 21. März&quot;), or none; the sentence around it has none. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>le %2er %1</numerusform>
+            <numerusform>le %2 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the Sunday on or after %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;starts on the Sunday on or after 8 March&quot;), %1 the day and month without an article (&quot;8 March&quot;). Write the preposition and case the day takes here (&quot;am ersten Sonntag ab dem %1&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>le premier dimanche à partir du %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or after %1</source>
+        <translation>le premier lundi à partir du %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or after %1</source>
+        <translation>le premier mardi à partir du %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or after %1</source>
+        <translation>le premier mercredi à partir du %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or after %1</source>
+        <translation>le premier jeudi à partir du %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or after %1</source>
+        <translation>le premier vendredi à partir du %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or after %1</source>
+        <translation>le premier samedi à partir du %1</translation>
+    </message>
+    <message>
+        <source>the Sunday on or before %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;ends on the Sunday on or before 25 October&quot;), %1 the day and month without an article. Write the preposition and case the day takes here (&quot;am letzten Sonntag bis zum %1&quot;), or none.</extracomment>
+        <translation>le dernier dimanche jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or before %1</source>
+        <translation>le dernier lundi jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or before %1</source>
+        <translation>le dernier mardi jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or before %1</source>
+        <translation>le dernier mercredi jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or before %1</source>
+        <translation>le dernier jeudi jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or before %1</source>
+        <translation>le dernier vendredi jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or before %1</source>
+        <translation>le dernier samedi jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>the Sunday of week %1 %2</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on: %1 the number of the week in the month, %2 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here, or none.</extracomment>
+        <translation>le dimanche de la semaine %1 %2</translation>
+    </message>
+    <message>
+        <source>the Monday of week %1 %2</source>
+        <translation>le lundi de la semaine %1 %2</translation>
+    </message>
+    <message>
+        <source>the Tuesday of week %1 %2</source>
+        <translation>le mardi de la semaine %1 %2</translation>
+    </message>
+    <message>
+        <source>the Wednesday of week %1 %2</source>
+        <translation>le mercredi de la semaine %1 %2</translation>
+    </message>
+    <message>
+        <source>the Thursday of week %1 %2</source>
+        <translation>le jeudi de la semaine %1 %2</translation>
+    </message>
+    <message>
+        <source>the Friday of week %1 %2</source>
+        <translation>le vendredi de la semaine %1 %2</translation>
+    </message>
+    <message>
+        <source>the Saturday of week %1 %2</source>
+        <translation>le samedi de la semaine %1 %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on the clock&apos;s USB device. %1</source>
+        <translation>Accès refusé au périphérique USB de l&apos;horloge. %1</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device is in use by another program: close that program and try again.</source>
+        <translation>Le périphérique USB de l&apos;horloge est utilisé par un autre programme&#xa0;: fermez ce programme et réessayez.</translation>
+    </message>
+    <message>
+        <source>Connected through the clock&apos;s USB device.</source>
+        <translation>Connecté par le périphérique USB de l&apos;horloge.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device was unplugged.</source>
+        <translation>Le périphérique USB de l&apos;horloge a été débranché.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device could not be opened.</source>
+        <translation>Le périphérique USB de l&apos;horloge n&apos;a pas pu être ouvert.</translation>
     </message>
 </context>
 <context>

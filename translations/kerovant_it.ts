@@ -350,7 +350,7 @@
     </message>
     <message>
         <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
-        <translation>Correggerli ora? Un movimento delle lancette fuori intervallo diventa continuo, un indicatore di data maggiore di 1 diventa 1 e le regole dell&apos;ora legale fuori intervallo tornano ai valori predefiniti (nessun cambio dell&apos;ora legale).</translation>
+        <translation>Correggerli ora? Un movimento delle lancette fuori intervallo diventa continuo, un indicatore di data maggiore di 1 diventa 1 e le regole dell&apos;ora legale fuori intervallo tornano ai valori predefiniti (nessuno scarto dell&apos;ora legale).</translation>
     </message>
     <message>
         <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
@@ -659,19 +659,19 @@
     </message>
     <message>
         <source>there daylight time starts on %1</source>
-        <translation>lì l&apos;ora legale inizia %1</translation>
+        <translation>lì l&apos;ora legale inizia il %1</translation>
     </message>
     <message>
         <source>there daylight time ends on %1</source>
-        <translation>lì l&apos;ora legale finisce %1</translation>
+        <translation>lì l&apos;ora legale finisce il %1</translation>
     </message>
     <message>
         <source>with these rules daylight time starts on %1</source>
-        <translation>con queste regole l&apos;ora legale inizia %1</translation>
+        <translation>con queste regole l&apos;ora legale inizia il %1</translation>
     </message>
     <message>
         <source>with these rules daylight time ends on %1</source>
-        <translation>con queste regole l&apos;ora legale finisce %1</translation>
+        <translation>con queste regole l&apos;ora legale finisce il %1</translation>
     </message>
     <message>
         <source>The time zone &quot;%1&quot; is not in this computer&apos;s time zone data.</source>
@@ -733,38 +733,28 @@
         <source>Differs from %1 in the time zone data: %2.</source>
         <translation>Differisce da %1 dei dati dei fusi orari: %2.</translation>
     </message>
-    <message>
-        <source>the first %1 of %2</source>
-        <translation>%1 della prima settimana di %2</translation>
-    </message>
-    <message>
-        <source>the second %1 of %2</source>
-        <translation>%1 della seconda settimana di %2</translation>
-    </message>
-    <message>
-        <source>the third %1 of %2</source>
-        <translation>%1 della terza settimana di %2</translation>
-    </message>
-    <message>
-        <source>the fourth %1 of %2</source>
-        <translation>%1 della quarta settimana di %2</translation>
-    </message>
-    <message>
-        <source>the last %1 of %2</source>
-        <translation>%1 dell&apos;ultima settimana di %2</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%2 %1</source>
-        <extracomment>A day of a month, &quot;21 March&quot;: %1 the month&apos;s name, %2 the day.</extracomment>
-        <translation>%2 %1</translation>
+        <extracomment>A day of a month, &quot;21 March&quot;, inside a longer phrase (&quot;the Sunday on or after 21 March&quot;): %1 the month&apos;s name, %2 the day, no article. The form for one lets the language write the first of the month (&quot;1er mars&quot;, &quot;1. März&quot;).</extracomment>
+        <translation>
+            <numerusform>%2º %1</numerusform>
+            <numerusform>%2 %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 UTC</source>
-        <translation>%1 alle %2 UTC</translation>
+        <extracomment>The day and time of a change (&quot;the last Sunday of March at 01:00 UTC&quot;): %1 the day with its preposition, %2 the time. The form for one is for the hour 1 (Spanish &quot;a la 01:00&quot;, &quot;a las 02:00&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 alle ore %2 UTC</numerusform>
+            <numerusform>%1 alle ore %2 UTC</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 local time</source>
-        <translation>%1 alle %2 ora locale</translation>
+        <translation>
+            <numerusform>%1 alle ore %2, ora locale</numerusform>
+            <numerusform>%1 alle ore %2, ora locale</numerusform>
+        </translation>
     </message>
     <message>
         <source>Sunday</source>
@@ -843,18 +833,6 @@
         <translation>dicembre</translation>
     </message>
     <message>
-        <source>the %1 on or after %2</source>
-        <translation>%1 a partire dal %2</translation>
-    </message>
-    <message>
-        <source>the %1 on or before %2</source>
-        <translation>%1 fino al %2</translation>
-    </message>
-    <message>
-        <source>the %1 of week %2 of %3</source>
-        <translation>%1 della settimana %2 di %3</translation>
-    </message>
-    <message>
         <source>%1, %2, %3 and later years</source>
         <translation>%1, %2, %3 e anni successivi</translation>
     </message>
@@ -876,19 +854,21 @@
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 starts daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>L&apos;orologio non può seguire esattamente l&apos;inizio: in %1 l&apos;ora legale inizia «%2» e «%3» differisce (anni: %4; lì %5, sull&apos;orologio %6).</translation>
+        <extracomment>%1 the zone, %2 the day it changes on with its preposition (&quot;on the Sunday on or after 8 March&quot;), %3 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %4 the years (&quot;2027 and 2028&quot;), %5 and %6 a day and time there and on the clock.</extracomment>
+        <translation>L&apos;orologio non può seguire esattamente l&apos;inizio: nel fuso %1 l&apos;ora legale inizia %2, ma %3 non coincide (anni: %4; lì %5, sull&apos;orologio %6).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 ends daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>L&apos;orologio non può seguire esattamente la fine: in %1 l&apos;ora legale finisce «%2» e «%3» differisce (anni: %4; lì %5, sull&apos;orologio %6).</translation>
+        <translation>L&apos;orologio non può seguire esattamente la fine: nel fuso %1 l&apos;ora legale finisce %2, ma %3 non coincide (anni: %4; lì %5, sull&apos;orologio %6).</translation>
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>L&apos;orologio non può seguire esattamente l&apos;inizio: «%1» differisce da %2 (anni: %3; lì %4, sull&apos;orologio %5).</translation>
+        <extracomment>%1 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %2 the zone, %3 the years (&quot;2027 and 2028&quot;), %4 and %5 a day and time there and on the clock.</extracomment>
+        <translation>L&apos;orologio non può seguire esattamente l&apos;inizio: %1 differisce dal fuso %2 (anni: %3; lì %4, sull&apos;orologio %5).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>L&apos;orologio non può seguire esattamente la fine: «%1» differisce da %2 (anni: %3; lì %4, sull&apos;orologio %5).</translation>
+        <translation>L&apos;orologio non può seguire esattamente la fine: %1 differisce dal fuso %2 (anni: %3; lì %4, sull&apos;orologio %5).</translation>
     </message>
     <message>
         <source>%1 has no daylight saving time: &quot;Disable daylight time&quot; is ticked, so the clock keeps standard time all year.</source>
@@ -900,7 +880,8 @@
     </message>
     <message>
         <source>Imported the rules of %1: daylight time starts on %2 and ends on %3.</source>
-        <translation>Importate le regole di %1: inizio dell&apos;ora legale: %2; fine: %3.</translation>
+        <extracomment>%1 the zone, %2 and %3 the days and times of the changes with their prepositions (&quot;on the last Sunday of March at 01:00 UTC&quot;): write no preposition before them.</extracomment>
+        <translation>Importate le regole di %1: l&apos;ora legale inizia %2 e finisce %3.</translation>
     </message>
     <message>
         <source>Daylight time moves the clock %1 back.</source>
@@ -1127,10 +1108,6 @@
         <translation>%1 è in uso da parte di %2: chiudi quel programma e riprova.</translation>
     </message>
     <message>
-        <source>the clock&apos;s USB device</source>
-        <translation>il dispositivo USB dell&apos;orologio</translation>
-    </message>
-    <message>
         <source>The USB port has not been opened yet.</source>
         <translation>La porta USB non è ancora stata aperta.</translation>
     </message>
@@ -1170,6 +1147,532 @@
     <message>
         <source>The clock is not connected. Setting goes on once the same clock is back.</source>
         <translation>L&apos;orologio non è collegato. L&apos;impostazione riprende quando torna lo stesso orologio.</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>subject</comment>
+        <extracomment>A week&apos;s weekday of a month standing as the subject of a sentence (&quot;the last Sunday of March differs in 2027&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). The ordinal agrees with the weekday: one message for each week and weekday.</extracomment>
+        <translation>la prima domenica %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>subject</comment>
+        <translation>il primo lunedì %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>il primo martedì %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>il primo mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>subject</comment>
+        <translation>il primo giovedì %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>subject</comment>
+        <translation>il primo venerdì %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>subject</comment>
+        <translation>il primo sabato %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>subject</comment>
+        <translation>la seconda domenica %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>subject</comment>
+        <translation>il secondo lunedì %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>il secondo martedì %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>il secondo mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>subject</comment>
+        <translation>il secondo giovedì %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>subject</comment>
+        <translation>il secondo venerdì %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>subject</comment>
+        <translation>il secondo sabato %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>subject</comment>
+        <translation>la terza domenica %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>subject</comment>
+        <translation>il terzo lunedì %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>il terzo martedì %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>il terzo mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>subject</comment>
+        <translation>il terzo giovedì %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>subject</comment>
+        <translation>il terzo venerdì %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>subject</comment>
+        <translation>il terzo sabato %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>subject</comment>
+        <translation>la quarta domenica %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>subject</comment>
+        <translation>il quarto lunedì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>il quarto martedì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>il quarto mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>subject</comment>
+        <translation>il quarto giovedì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>subject</comment>
+        <translation>il quarto venerdì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>subject</comment>
+        <translation>il quarto sabato %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>subject</comment>
+        <translation>l&apos;ultima domenica %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>subject</comment>
+        <translation>l&apos;ultimo lunedì %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>l&apos;ultimo martedì %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>l&apos;ultimo mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>subject</comment>
+        <translation>l&apos;ultimo giovedì %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>subject</comment>
+        <translation>l&apos;ultimo venerdì %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>subject</comment>
+        <translation>l&apos;ultimo sabato %1</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>on a day</comment>
+        <extracomment>The day something happens on (&quot;daylight time starts on the last Sunday of March&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here (&quot;am letzten Sonntag&quot;, &quot;no último domingo&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>la prima domenica %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>on a day</comment>
+        <translation>il primo lunedì %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>il primo martedì %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>il primo mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>il primo giovedì %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>on a day</comment>
+        <translation>il primo venerdì %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>il primo sabato %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>la seconda domenica %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>on a day</comment>
+        <translation>il secondo lunedì %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>il secondo martedì %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>il secondo mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>il secondo giovedì %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>on a day</comment>
+        <translation>il secondo venerdì %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>il secondo sabato %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>la terza domenica %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>on a day</comment>
+        <translation>il terzo lunedì %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>il terzo martedì %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>il terzo mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>il terzo giovedì %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>on a day</comment>
+        <translation>il terzo venerdì %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>il terzo sabato %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>la quarta domenica %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>on a day</comment>
+        <translation>il quarto lunedì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>il quarto martedì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>il quarto mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>il quarto giovedì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>on a day</comment>
+        <translation>il quarto venerdì %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>il quarto sabato %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>l&apos;ultima domenica %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>on a day</comment>
+        <translation>l&apos;ultimo lunedì %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>l&apos;ultimo martedì %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>l&apos;ultimo mercoledì %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>l&apos;ultimo giovedì %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>on a day</comment>
+        <translation>l&apos;ultimo venerdì %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>l&apos;ultimo sabato %1</translation>
+    </message>
+    <message>
+        <source>of January</source>
+        <extracomment>A month after a week&apos;s weekday (&quot;the last Sunday&quot; + &quot;of October&quot;), with the word that joins them: &quot;d&apos;octobre&quot; where French elides, &quot;im Oktober&quot; in German.</extracomment>
+        <translation>di gennaio</translation>
+    </message>
+    <message>
+        <source>of February</source>
+        <translation>di febbraio</translation>
+    </message>
+    <message>
+        <source>of March</source>
+        <translation>di marzo</translation>
+    </message>
+    <message>
+        <source>of April</source>
+        <translation>di aprile</translation>
+    </message>
+    <message>
+        <source>of May</source>
+        <translation>di maggio</translation>
+    </message>
+    <message>
+        <source>of June</source>
+        <translation>di giugno</translation>
+    </message>
+    <message>
+        <source>of July</source>
+        <translation>di luglio</translation>
+    </message>
+    <message>
+        <source>of August</source>
+        <translation>di agosto</translation>
+    </message>
+    <message>
+        <source>of September</source>
+        <translation>di settembre</translation>
+    </message>
+    <message>
+        <source>of October</source>
+        <translation>di ottobre</translation>
+    </message>
+    <message>
+        <source>of November</source>
+        <translation>di novembre</translation>
+    </message>
+    <message>
+        <source>of December</source>
+        <translation>di dicembre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>subject</comment>
+        <extracomment>A fixed day standing as the subject of a sentence (&quot;21 March differs in 2027&quot;): %1 the month&apos;s name, %2 the day of the month, with the article the language needs. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>il %2º %1</numerusform>
+            <numerusform>il giorno %2 %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>on a day</comment>
+        <extracomment>The fixed day something happens on (&quot;daylight time starts on 21 March&quot;): %1 the month&apos;s name, %2 the day of the month. Write the preposition and case the day takes here (&quot;am 21. März&quot;), or none; the sentence around it has none. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>il %2º %1</numerusform>
+            <numerusform>il giorno %2 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the Sunday on or after %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;starts on the Sunday on or after 8 March&quot;), %1 the day and month without an article (&quot;8 March&quot;). Write the preposition and case the day takes here (&quot;am ersten Sonntag ab dem %1&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>la prima domenica a partire dal giorno %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or after %1</source>
+        <translation>il primo lunedì a partire dal giorno %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or after %1</source>
+        <translation>il primo martedì a partire dal giorno %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or after %1</source>
+        <translation>il primo mercoledì a partire dal giorno %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or after %1</source>
+        <translation>il primo giovedì a partire dal giorno %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or after %1</source>
+        <translation>il primo venerdì a partire dal giorno %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or after %1</source>
+        <translation>il primo sabato a partire dal giorno %1</translation>
+    </message>
+    <message>
+        <source>the Sunday on or before %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;ends on the Sunday on or before 25 October&quot;), %1 the day and month without an article. Write the preposition and case the day takes here (&quot;am letzten Sonntag bis zum %1&quot;), or none.</extracomment>
+        <translation>l&apos;ultima domenica entro il giorno %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or before %1</source>
+        <translation>l&apos;ultimo lunedì entro il giorno %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or before %1</source>
+        <translation>l&apos;ultimo martedì entro il giorno %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or before %1</source>
+        <translation>l&apos;ultimo mercoledì entro il giorno %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or before %1</source>
+        <translation>l&apos;ultimo giovedì entro il giorno %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or before %1</source>
+        <translation>l&apos;ultimo venerdì entro il giorno %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or before %1</source>
+        <translation>l&apos;ultimo sabato entro il giorno %1</translation>
+    </message>
+    <message>
+        <source>the Sunday of week %1 %2</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on: %1 the number of the week in the month, %2 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here, or none.</extracomment>
+        <translation>la domenica della settimana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Monday of week %1 %2</source>
+        <translation>il lunedì della settimana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Tuesday of week %1 %2</source>
+        <translation>il martedì della settimana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Wednesday of week %1 %2</source>
+        <translation>il mercoledì della settimana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Thursday of week %1 %2</source>
+        <translation>il giovedì della settimana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Friday of week %1 %2</source>
+        <translation>il venerdì della settimana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Saturday of week %1 %2</source>
+        <translation>il sabato della settimana %1 %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on the clock&apos;s USB device. %1</source>
+        <translation>Permesso negato sul dispositivo USB dell&apos;orologio. %1</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device is in use by another program: close that program and try again.</source>
+        <translation>Il dispositivo USB dell&apos;orologio è in uso da parte di un altro programma: chiudi quel programma e riprova.</translation>
+    </message>
+    <message>
+        <source>Connected through the clock&apos;s USB device.</source>
+        <translation>Connesso tramite il dispositivo USB dell&apos;orologio.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device was unplugged.</source>
+        <translation>Il dispositivo USB dell&apos;orologio è stato scollegato.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device could not be opened.</source>
+        <translation>Impossibile aprire il dispositivo USB dell&apos;orologio.</translation>
     </message>
 </context>
 <context>

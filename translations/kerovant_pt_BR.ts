@@ -350,7 +350,7 @@
     </message>
     <message>
         <source>Correct them now? Hand motion out of range becomes sweep, a date flag above 1 becomes 1, and daylight-saving rules out of range go back to the defaults (no daylight saving shift).</source>
-        <translation>Corrigi-los agora? Um movimento dos ponteiros fora do intervalo passa a ser contínuo, um indicador de data acima de 1 passa a ser 1, e regras de horário de verão fora do intervalo voltam aos valores padrão (sem mudança de horário de verão).</translation>
+        <translation>Corrigi-los agora? Um movimento dos ponteiros fora do intervalo passa a ser contínuo, um indicador de data acima de 1 passa a ser 1, e regras de horário de verão fora do intervalo voltam aos valores padrão (sem desvio de horário de verão).</translation>
     </message>
     <message>
         <source>A time zone bias or daylight saving shift beyond 24 hours is not corrected here: set them with Time Zone and Daylight Savings Time.</source>
@@ -733,38 +733,28 @@
         <source>Differs from %1 in the time zone data: %2.</source>
         <translation>Difere de %1 dos dados de fusos horários: %2.</translation>
     </message>
-    <message>
-        <source>the first %1 of %2</source>
-        <translation>%1 da primeira semana de %2</translation>
-    </message>
-    <message>
-        <source>the second %1 of %2</source>
-        <translation>%1 da segunda semana de %2</translation>
-    </message>
-    <message>
-        <source>the third %1 of %2</source>
-        <translation>%1 da terceira semana de %2</translation>
-    </message>
-    <message>
-        <source>the fourth %1 of %2</source>
-        <translation>%1 da quarta semana de %2</translation>
-    </message>
-    <message>
-        <source>the last %1 of %2</source>
-        <translation>%1 da última semana de %2</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%2 %1</source>
-        <extracomment>A day of a month, &quot;21 March&quot;: %1 the month&apos;s name, %2 the day.</extracomment>
-        <translation>%2 de %1</translation>
+        <extracomment>A day of a month, &quot;21 March&quot;, inside a longer phrase (&quot;the Sunday on or after 21 March&quot;): %1 the month&apos;s name, %2 the day, no article. The form for one lets the language write the first of the month (&quot;1er mars&quot;, &quot;1. März&quot;).</extracomment>
+        <translation>
+            <numerusform>%2º de %1</numerusform>
+            <numerusform>%2 de %1</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 UTC</source>
-        <translation>%1 às %2 UTC</translation>
+        <extracomment>The day and time of a change (&quot;the last Sunday of March at 01:00 UTC&quot;): %1 the day with its preposition, %2 the time. The form for one is for the hour 1 (Spanish &quot;a la 01:00&quot;, &quot;a las 02:00&quot;).</extracomment>
+        <translation>
+            <numerusform>%1 à %2 UTC</numerusform>
+            <numerusform>%1 às %2 UTC</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 at %2 local time</source>
-        <translation>%1 às %2 hora local</translation>
+        <translation>
+            <numerusform>%1 à %2, hora local</numerusform>
+            <numerusform>%1 às %2, hora local</numerusform>
+        </translation>
     </message>
     <message>
         <source>Sunday</source>
@@ -843,18 +833,6 @@
         <translation>dezembro</translation>
     </message>
     <message>
-        <source>the %1 on or after %2</source>
-        <translation>%1 a partir de %2</translation>
-    </message>
-    <message>
-        <source>the %1 on or before %2</source>
-        <translation>%1 até %2</translation>
-    </message>
-    <message>
-        <source>the %1 of week %2 of %3</source>
-        <translation>%1 da semana %2 de %3</translation>
-    </message>
-    <message>
         <source>%1, %2, %3 and later years</source>
         <translation>%1, %2, %3 e anos seguintes</translation>
     </message>
@@ -876,19 +854,21 @@
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 starts daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>O relógio não consegue seguir exatamente o início: em %1 o horário de verão começa “%2”, e “%3” difere (anos: %4; lá %5, no relógio %6).</translation>
+        <extracomment>%1 the zone, %2 the day it changes on with its preposition (&quot;on the Sunday on or after 8 March&quot;), %3 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %4 the years (&quot;2027 and 2028&quot;), %5 and %6 a day and time there and on the clock.</extracomment>
+        <translation>O relógio não consegue seguir exatamente o início: no fuso %1 o horário de verão começa %2, mas %3 difere (anos: %4; lá %5, no relógio %6).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 ends daylight time on %2, and %3 differs in %4 (%5 there, %6 on the clock).</source>
-        <translation>O relógio não consegue seguir exatamente o fim: em %1 o horário de verão termina “%2”, e “%3” difere (anos: %4; lá %5, no relógio %6).</translation>
+        <translation>O relógio não consegue seguir exatamente o fim: no fuso %1 o horário de verão termina %2, mas %3 difere (anos: %4; lá %5, no relógio %6).</translation>
     </message>
     <message>
         <source>The clock cannot follow the start exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>O relógio não consegue seguir exatamente o início: “%1” difere de %2 (anos: %3; lá %4, no relógio %5).</translation>
+        <extracomment>%1 the clock&apos;s day as the subject (&quot;the last Sunday of March&quot;), %2 the zone, %3 the years (&quot;2027 and 2028&quot;), %4 and %5 a day and time there and on the clock.</extracomment>
+        <translation>O relógio não consegue seguir exatamente o início: %1 difere do fuso %2 (anos: %3; lá %4, no relógio %5).</translation>
     </message>
     <message>
         <source>The clock cannot follow the end exactly: %1 differs from %2 in %3 (%4 there, %5 on the clock).</source>
-        <translation>O relógio não consegue seguir exatamente o fim: “%1” difere de %2 (anos: %3; lá %4, no relógio %5).</translation>
+        <translation>O relógio não consegue seguir exatamente o fim: %1 difere do fuso %2 (anos: %3; lá %4, no relógio %5).</translation>
     </message>
     <message>
         <source>%1 has no daylight saving time: &quot;Disable daylight time&quot; is ticked, so the clock keeps standard time all year.</source>
@@ -900,7 +880,8 @@
     </message>
     <message>
         <source>Imported the rules of %1: daylight time starts on %2 and ends on %3.</source>
-        <translation>Regras de %1 importadas: início do horário de verão: %2; fim: %3.</translation>
+        <extracomment>%1 the zone, %2 and %3 the days and times of the changes with their prepositions (&quot;on the last Sunday of March at 01:00 UTC&quot;): write no preposition before them.</extracomment>
+        <translation>Regras de %1 importadas: o horário de verão começa %2 e termina %3.</translation>
     </message>
     <message>
         <source>Daylight time moves the clock %1 back.</source>
@@ -1127,10 +1108,6 @@
         <translation>%1 está em uso por %2: feche esse programa e tente novamente.</translation>
     </message>
     <message>
-        <source>the clock&apos;s USB device</source>
-        <translation>o dispositivo USB do relógio</translation>
-    </message>
-    <message>
         <source>The USB port has not been opened yet.</source>
         <translation>A porta USB ainda não foi aberta.</translation>
     </message>
@@ -1170,6 +1147,532 @@
     <message>
         <source>The clock is not connected. Setting goes on once the same clock is back.</source>
         <translation>O relógio não está conectado. O ajuste continua quando o mesmo relógio voltar.</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>subject</comment>
+        <extracomment>A week&apos;s weekday of a month standing as the subject of a sentence (&quot;the last Sunday of March differs in 2027&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). The ordinal agrees with the weekday: one message for each week and weekday.</extracomment>
+        <translation>o primeiro domingo %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>subject</comment>
+        <translation>a primeira segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>a primeira terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>a primeira quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>subject</comment>
+        <translation>a primeira quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>subject</comment>
+        <translation>a primeira sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>subject</comment>
+        <translation>o primeiro sábado %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>subject</comment>
+        <translation>o segundo domingo %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>subject</comment>
+        <translation>a segunda segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>a segunda terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>a segunda quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>subject</comment>
+        <translation>a segunda quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>subject</comment>
+        <translation>a segunda sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>subject</comment>
+        <translation>o segundo sábado %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>subject</comment>
+        <translation>o terceiro domingo %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>subject</comment>
+        <translation>a terceira segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>a terceira terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>a terceira quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>subject</comment>
+        <translation>a terceira quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>subject</comment>
+        <translation>a terceira sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>subject</comment>
+        <translation>o terceiro sábado %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>subject</comment>
+        <translation>o quarto domingo %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>subject</comment>
+        <translation>a quarta segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>a quarta terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>a quarta quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>subject</comment>
+        <translation>a quarta quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>subject</comment>
+        <translation>a quarta sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>subject</comment>
+        <translation>o quarto sábado %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>subject</comment>
+        <translation>o último domingo %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>subject</comment>
+        <translation>a última segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>subject</comment>
+        <translation>a última terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>subject</comment>
+        <translation>a última quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>subject</comment>
+        <translation>a última quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>subject</comment>
+        <translation>a última sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>subject</comment>
+        <translation>o último sábado %1</translation>
+    </message>
+    <message>
+        <source>the first Sunday %1</source>
+        <comment>on a day</comment>
+        <extracomment>The day something happens on (&quot;daylight time starts on the last Sunday of March&quot;), %1 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here (&quot;am letzten Sonntag&quot;, &quot;no último domingo&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>no primeiro domingo %1</translation>
+    </message>
+    <message>
+        <source>the first Monday %1</source>
+        <comment>on a day</comment>
+        <translation>na primeira segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>na primeira terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>na primeira quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>na primeira quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Friday %1</source>
+        <comment>on a day</comment>
+        <translation>na primeira sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the first Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>no primeiro sábado %1</translation>
+    </message>
+    <message>
+        <source>the second Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>no segundo domingo %1</translation>
+    </message>
+    <message>
+        <source>the second Monday %1</source>
+        <comment>on a day</comment>
+        <translation>na segunda segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>na segunda terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>na segunda quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>na segunda quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Friday %1</source>
+        <comment>on a day</comment>
+        <translation>na segunda sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the second Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>no segundo sábado %1</translation>
+    </message>
+    <message>
+        <source>the third Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>no terceiro domingo %1</translation>
+    </message>
+    <message>
+        <source>the third Monday %1</source>
+        <comment>on a day</comment>
+        <translation>na terceira segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>na terceira terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>na terceira quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>na terceira quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Friday %1</source>
+        <comment>on a day</comment>
+        <translation>na terceira sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the third Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>no terceiro sábado %1</translation>
+    </message>
+    <message>
+        <source>the fourth Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>no quarto domingo %1</translation>
+    </message>
+    <message>
+        <source>the fourth Monday %1</source>
+        <comment>on a day</comment>
+        <translation>na quarta segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>na quarta terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>na quarta quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>na quarta quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Friday %1</source>
+        <comment>on a day</comment>
+        <translation>na quarta sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the fourth Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>no quarto sábado %1</translation>
+    </message>
+    <message>
+        <source>the last Sunday %1</source>
+        <comment>on a day</comment>
+        <translation>no último domingo %1</translation>
+    </message>
+    <message>
+        <source>the last Monday %1</source>
+        <comment>on a day</comment>
+        <translation>na última segunda-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Tuesday %1</source>
+        <comment>on a day</comment>
+        <translation>na última terça-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Wednesday %1</source>
+        <comment>on a day</comment>
+        <translation>na última quarta-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Thursday %1</source>
+        <comment>on a day</comment>
+        <translation>na última quinta-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Friday %1</source>
+        <comment>on a day</comment>
+        <translation>na última sexta-feira %1</translation>
+    </message>
+    <message>
+        <source>the last Saturday %1</source>
+        <comment>on a day</comment>
+        <translation>no último sábado %1</translation>
+    </message>
+    <message>
+        <source>of January</source>
+        <extracomment>A month after a week&apos;s weekday (&quot;the last Sunday&quot; + &quot;of October&quot;), with the word that joins them: &quot;d&apos;octobre&quot; where French elides, &quot;im Oktober&quot; in German.</extracomment>
+        <translation>de janeiro</translation>
+    </message>
+    <message>
+        <source>of February</source>
+        <translation>de fevereiro</translation>
+    </message>
+    <message>
+        <source>of March</source>
+        <translation>de março</translation>
+    </message>
+    <message>
+        <source>of April</source>
+        <translation>de abril</translation>
+    </message>
+    <message>
+        <source>of May</source>
+        <translation>de maio</translation>
+    </message>
+    <message>
+        <source>of June</source>
+        <translation>de junho</translation>
+    </message>
+    <message>
+        <source>of July</source>
+        <translation>de julho</translation>
+    </message>
+    <message>
+        <source>of August</source>
+        <translation>de agosto</translation>
+    </message>
+    <message>
+        <source>of September</source>
+        <translation>de setembro</translation>
+    </message>
+    <message>
+        <source>of October</source>
+        <translation>de outubro</translation>
+    </message>
+    <message>
+        <source>of November</source>
+        <translation>de novembro</translation>
+    </message>
+    <message>
+        <source>of December</source>
+        <translation>de dezembro</translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>subject</comment>
+        <extracomment>A fixed day standing as the subject of a sentence (&quot;21 March differs in 2027&quot;): %1 the month&apos;s name, %2 the day of the month, with the article the language needs. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>o dia %2º de %1</numerusform>
+            <numerusform>o dia %2 de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%2 %1</source>
+        <comment>on a day</comment>
+        <extracomment>The fixed day something happens on (&quot;daylight time starts on 21 March&quot;): %1 the month&apos;s name, %2 the day of the month. Write the preposition and case the day takes here (&quot;am 21. März&quot;), or none; the sentence around it has none. The form for one lets the language write the first of the month (&quot;le 1er mars&quot;).</extracomment>
+        <translation>
+            <numerusform>em %2º de %1</numerusform>
+            <numerusform>em %2 de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the Sunday on or after %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;starts on the Sunday on or after 8 March&quot;), %1 the day and month without an article (&quot;8 March&quot;). Write the preposition and case the day takes here (&quot;am ersten Sonntag ab dem %1&quot;), or none; the sentence around it has none.</extracomment>
+        <translation>no primeiro domingo a partir do dia %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or after %1</source>
+        <translation>na primeira segunda-feira a partir do dia %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or after %1</source>
+        <translation>na primeira terça-feira a partir do dia %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or after %1</source>
+        <translation>na primeira quarta-feira a partir do dia %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or after %1</source>
+        <translation>na primeira quinta-feira a partir do dia %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or after %1</source>
+        <translation>na primeira sexta-feira a partir do dia %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or after %1</source>
+        <translation>no primeiro sábado a partir do dia %1</translation>
+    </message>
+    <message>
+        <source>the Sunday on or before %1</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on (&quot;ends on the Sunday on or before 25 October&quot;), %1 the day and month without an article. Write the preposition and case the day takes here (&quot;am letzten Sonntag bis zum %1&quot;), or none.</extracomment>
+        <translation>no último domingo até o dia %1</translation>
+    </message>
+    <message>
+        <source>the Monday on or before %1</source>
+        <translation>na última segunda-feira até o dia %1</translation>
+    </message>
+    <message>
+        <source>the Tuesday on or before %1</source>
+        <translation>na última terça-feira até o dia %1</translation>
+    </message>
+    <message>
+        <source>the Wednesday on or before %1</source>
+        <translation>na última quarta-feira até o dia %1</translation>
+    </message>
+    <message>
+        <source>the Thursday on or before %1</source>
+        <translation>na última quinta-feira até o dia %1</translation>
+    </message>
+    <message>
+        <source>the Friday on or before %1</source>
+        <translation>na última sexta-feira até o dia %1</translation>
+    </message>
+    <message>
+        <source>the Saturday on or before %1</source>
+        <translation>no último sábado até o dia %1</translation>
+    </message>
+    <message>
+        <source>the Sunday of week %1 %2</source>
+        <extracomment>The day a zone&apos;s daylight time starts or ends on: %1 the number of the week in the month, %2 the month with its &quot;of&quot; (&quot;of March&quot;). Write the preposition and case the day takes here, or none.</extracomment>
+        <translation>no domingo da semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Monday of week %1 %2</source>
+        <translation>na segunda-feira da semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Tuesday of week %1 %2</source>
+        <translation>na terça-feira da semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Wednesday of week %1 %2</source>
+        <translation>na quarta-feira da semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Thursday of week %1 %2</source>
+        <translation>na quinta-feira da semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Friday of week %1 %2</source>
+        <translation>na sexta-feira da semana %1 %2</translation>
+    </message>
+    <message>
+        <source>the Saturday of week %1 %2</source>
+        <translation>no sábado da semana %1 %2</translation>
+    </message>
+    <message>
+        <source>Permission denied on the clock&apos;s USB device. %1</source>
+        <translation>Permissão negada no dispositivo USB do relógio. %1</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device is in use by another program: close that program and try again.</source>
+        <translation>O dispositivo USB do relógio está em uso por outro programa: feche esse programa e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Connected through the clock&apos;s USB device.</source>
+        <translation>Conectado pelo dispositivo USB do relógio.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device was unplugged.</source>
+        <translation>O dispositivo USB do relógio foi desconectado.</translation>
+    </message>
+    <message>
+        <source>the clock&apos;s USB device could not be opened.</source>
+        <translation>Não foi possível abrir o dispositivo USB do relógio.</translation>
     </message>
 </context>
 <context>

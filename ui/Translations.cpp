@@ -255,5 +255,7 @@ QString Tr(const Sentence& sentence)
     parts.reserve(sentence.parts.size());
     for (const Sentence& part : sentence.parts)
         parts.push_back(Tr(part).toStdString());
-    return QString::fromStdString(FillPlaces(Tr(sentence.text.c_str()).toStdString(), parts));
+    const QString pattern = QCoreApplication::translate(
+        kTrContext, sentence.text.c_str(), sentence.role.empty() ? nullptr : sentence.role.c_str(), sentence.count);
+    return QString::fromStdString(FillPlaces(pattern.toStdString(), parts));
 }

@@ -628,24 +628,24 @@ void TestDstDlg::importAndPreviewSpeakTheUserLanguage_data()
     QTest::newRow("English") << QString() << QString() << QStringLiteral("Next: Sun 14 Mar 2027 02:00 local (+1:00)");
     QTest::newRow("German") << QStringLiteral("de")
                             << QStringLiteral(
-                                   "Regeln von America/New_York übernommen: Die Sommerzeit beginnt: zweiter "
-                                   "Sonntag im März um 02:00 Ortszeit; sie endet: erster Sonntag im November "
+                                   "Regeln von America/New_York übernommen: Die Sommerzeit beginnt am zweiten "
+                                   "Sonntag im März um 02:00 Ortszeit und endet am ersten Sonntag im November "
                                    "um 02:00 Ortszeit. Ortszeiten sind die Zeiten, die die Uhr kurz vor "
                                    "jeder Umstellung zeigt.")
                             << QStringLiteral("Nächste Umstellungen: So., 14. März 2027 02:00 Ortszeit (+1:00)");
     QTest::newRow("French") << QStringLiteral("fr")
                             << QStringLiteral(
-                                   "Règles de America/New_York importées%1: début de l'heure d'été%1: "
-                                   "deuxième dimanche de mars à 02:00 heure locale%1; fin%1: premier "
+                                   "Règles du fuseau America/New_York importées%1: l'heure d'été commence le "
+                                   "deuxième dimanche de mars à 02:00 heure locale et se termine le premier "
                                    "dimanche de novembre à 02:00 heure locale. Les heures locales sont "
                                    "celles que l'horloge affiche juste avant chaque changement.")
                                    .arg(nb)
                             << QStringLiteral("Prochains%1: dim. 14 mars 2027 02:00 heure locale (+1:00)").arg(nb);
     QTest::newRow("Spanish") << QStringLiteral("es")
                              << QStringLiteral(
-                                    "Reglas de America/New_York importadas: inicio del horario de verano: "
-                                    "segundo domingo de marzo a las 02:00 hora local; fin: primer domingo de "
-                                    "noviembre a las 02:00 hora local. Las horas locales son las que muestra "
+                                    "Reglas de America/New_York importadas: el horario de verano empieza el "
+                                    "segundo domingo de marzo a las 02:00 hora local y termina el primer domingo "
+                                    "de noviembre a las 02:00 hora local. Las horas locales son las que muestra "
                                     "el reloj justo antes de cada cambio.")
                              << QStringLiteral("Próximos: dom, 14 mar 2027 02:00 hora local (+1:00)");
 }

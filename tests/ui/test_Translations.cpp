@@ -1,7 +1,9 @@
 // Which language the locale settings choose, and that each one we ship is
 // built into the program.
+#include "DstText.h"
 #include "PortAccess.h"
 #include "Translations.h"
+#include "UsbSerialPort.h"
 
 #include <QCoreApplication>
 
@@ -118,6 +120,85 @@ TEST(Translations, SentencesSpeakTheLanguageLoaded)
         EXPECT_EQ(Tr(row.sentence).toStdString(), row.expected.toStdString()) << row.language;
         if (!*row.language) {
             EXPECT_EQ(Tr(row.sentence).toStdString(), row.sentence.English());
+        }
+    }
+    LoadLanguage(QString());
+}
+
+// A sentence whose parts change with their place reads as the language
+// writes it: a rule's day as the subject and as the day something happens
+// on, French elision before a month and "1er", German dative and "1.",
+// Spanish "a la" for one o'clock, Italian and Portuguese ordinals agreeing
+// with the weekday, the device without a path after a preposition.
+TEST(Translations, SentencesTakeTheGrammarOfTheirPlace)
+{
+    int argc = 1;
+    char name[] = "test_translations";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    // kind, month, weekday, week or day, hour
+    const DstRule euStart{0, 3, 0, 5, 1};
+    const DstRule euEnd{0, 10, 0, 5, 1};
+    const DstRule usStart{0, 3, 0, 2, 2};
+    const DstRule firstOfMarch{1, 3, 0, 1, 2};
+    const DstRule firstMondayOfApril{0, 4, 1, 1, 2};
+    const DstRule firstSaturdayOfAugust{0, 8, 6, 1, 3};
+    const Sentence imported(
+        "Imported the rules of %1: daylight time starts on %2 and ends on %3.",
+        {Sentence::Verbatim("Europe/Berlin"), RuleSentence(euStart, true), RuleSentence(euEnd, true)});
+    const Sentence denied = PortStateSentence(PortState::PermissionDenied, "");
+    const Sentence unplugged = PortStateSentence(PortState::Gone, "");
+    struct Row {
+        const char* legend;
+        const char* language;
+        Sentence sentence;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"English as before", "", imported,
+         QStringLiteral("Imported the rules of Europe/Berlin: daylight time starts on the last Sunday of March at "
+                        "01:00 UTC and ends on the last Sunday of October at 01:00 UTC.")},
+        {"English fixed day", "", RuleSentence(firstOfMarch, false), QStringLiteral("1 March at 02:00 local time")},
+        {"English device without a path", "", denied,
+         QStringLiteral("Permission denied on the clock's USB device. Kerovant's udev rule (70-kerovant.rules) gives "
+                        "the user at the desktop access to the clock: install it (the kerovant package does), then "
+                        "plug the clock in again.")},
+        {"de: dative after the day's preposition", "de", imported,
+         QStringLiteral("Regeln von Europe/Berlin übernommen: Die Sommerzeit beginnt am letzten Sonntag im März um "
+                        "01:00 UTC und endet am letzten Sonntag im Oktober um 01:00 UTC.")},
+        {"de: the subject in the nominative", "de", RuleDaySentence(euEnd, DayRole::Subject),
+         QStringLiteral("der letzte Sonntag im Oktober")},
+        {"de: the first of the month", "de", RuleSentence(firstOfMarch, false),
+         QStringLiteral("am 1. März um 02:00 Ortszeit")},
+        {"de: the device unplugged", "de", unplugged, QStringLiteral("Das USB-Gerät der Uhr wurde abgezogen.")},
+        {"fr: d'octobre", "fr", RuleSentence(euEnd, true), QStringLiteral("le dernier dimanche d'octobre à 01:00 UTC")},
+        {"fr: de mars", "fr", RuleDaySentence(usStart), QStringLiteral("le deuxième dimanche de mars")},
+        {"fr: 1er mars", "fr", RuleSentence(firstOfMarch, false), QStringLiteral("le 1er mars à 02:00 heure locale")},
+        {"fr: 1er mars inside a phrase", "fr", FixedDaySentence(1, 3), QStringLiteral("1er mars")},
+        {"fr: au périphérique", "fr", denied,
+         QStringLiteral("Accès refusé au périphérique USB de l'horloge. La règle udev de Kerovant (70-kerovant.rules) "
+                        "donne à l'utilisateur du bureau l'accès à l'horloge\u00a0: installez-la (le paquet kerovant "
+                        "le fait), puis rebranchez l'horloge.")},
+        {"es: a la una", "es", RuleSentence(euStart, true),
+         QStringLiteral("el último domingo de marzo a la 01:00 UTC")},
+        {"es: a las dos", "es", RuleSentence(usStart, false),
+         QStringLiteral("el segundo domingo de marzo a las 02:00 hora local")},
+        {"it: ordinal agrees with domenica", "it", RuleSentence(euEnd, true),
+         QStringLiteral("l'ultima domenica di ottobre alle ore 01:00 UTC")},
+        {"it: ordinal agrees with sabato", "it", RuleDaySentence(firstSaturdayOfAugust),
+         QStringLiteral("il primo sabato di agosto")},
+        {"it: the first of the month", "it", FixedDaySentence(1, 3), QStringLiteral("1º marzo")},
+        {"pt_BR: na before a feminine weekday", "pt_BR", RuleSentence(firstMondayOfApril, false),
+         QStringLiteral("na primeira segunda-feira de abril às 02:00, hora local")},
+        {"pt_BR: à for one o'clock", "pt_BR", RuleSentence(euStart, true),
+         QStringLiteral("no último domingo de março à 01:00 UTC")},
+        {"pt_BR: the subject", "pt_BR", RuleDaySentence(firstOfMarch), QStringLiteral("o dia 1º de março")},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(LoadLanguage(QString::fromLatin1(row.language)));
+        EXPECT_EQ(Tr(row.sentence).toStdString(), row.expected.toStdString()) << row.legend;
+        if (!*row.language) {
+            EXPECT_EQ(Tr(row.sentence).toStdString(), row.sentence.English()) << row.legend;
         }
     }
     LoadLanguage(QString());
