@@ -9,6 +9,8 @@ packages=(
   ccache
   libudev-dev libgtest-dev libicu-dev
   qt6-base-dev qt6-svg-dev
+  # The font whose metrics the dialog-unit geometry test is worked out for.
+  fonts-dejavu-core
   # The translations: lupdate and lrelease, and Qt's own texts (qtbase_xx.qm)
   # that the program loads with ours.
   qt6-l10n-tools qt6-translations-l10n
