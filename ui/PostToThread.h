@@ -4,12 +4,13 @@
 // Qt orders what it posts with locks the thread checker cannot see, since
 // its libraries are not built with it; the call's captures, written on one
 // thread and read or destroyed on the other, would look like a race. In the
-// thread checker's builds the call carries a token of its own that states
-// Qt's order: the posting thread releases it once the call is in place, the
-// receiving thread acquires it before the call runs and releases it after.
-// Whichever thread lets go of the call last (Qt counts its references, and
-// the posting thread may be the one) acquires it before the call is
-// destroyed. Other builds post the call as it is.
+// thread checker's builds the call states Qt's order itself, on its own
+// address (which the receiving thread knows without reading anything the
+// posting thread wrote): Qt moves it into place on the posting thread, which
+// releases it there; the receiving thread acquires it before the call runs
+// and releases it after. Whichever thread lets go of the call last (Qt
+// counts its references, and the posting thread may be the one) acquires it
+// before the call is destroyed. Other builds post the call as it is.
 #pragma once
 
 #include "ThreadSanitizerHints.h"
@@ -17,7 +18,6 @@
 #include <QMetaObject>
 #include <QObject>
 
-#include <memory>
 #include <utility>
 
 #ifdef KEROVANT_THREAD_SANITIZER
@@ -25,34 +25,26 @@ namespace post_detail {
 
 template <class Call> class Handover {
 public:
-    explicit Handover(Call call) : call_(std::move(call)), token_(std::make_unique<char>()) { }
-    // Qt moves the call into place on the posting thread: what it wrote by
-    // then is the receiving thread's to read.
-    Handover(Handover&& other) : call_(std::move(other.call_)), token_(std::move(other.token_))
-    {
-        tsan_hints::ReleaseTo(token_.get());
-    }
+    explicit Handover(Call call) : call_(std::move(call)) { }
+    // What the posting thread wrote by the end of the move that puts the
+    // call in place is the receiving thread's to read.
+    Handover(Handover&& other) : call_(std::move(other.call_)) { tsan_hints::ReleaseTo(this); }
     Handover& operator=(Handover&&) = delete;
     Handover(const Handover&) = delete;
     Handover& operator=(const Handover&) = delete;
     // On the thread that lets go last; also when Qt drops the call (its
     // object went first). The captures are destroyed after this body.
-    ~Handover()
-    {
-        if (token_)
-            tsan_hints::AcquireFrom(token_.get());
-    }
+    ~Handover() { tsan_hints::AcquireFrom(this); }
 
     void operator()()
     {
-        tsan_hints::AcquireFrom(token_.get());
+        tsan_hints::AcquireFrom(this);
         call_();
-        tsan_hints::ReleaseTo(token_.get());
+        tsan_hints::ReleaseTo(this);
     }
 
 private:
     Call call_;
-    std::unique_ptr<char> token_;  // null once moved from
 };
 
 }  // namespace post_detail
