@@ -1,6 +1,7 @@
 #include "ClockDevice.h"
 
 #include "ClockCodec.h"
+#include "ThreadSanitizerHints.h"
 
 #include <algorithm>
 #include <atomic>
@@ -165,7 +166,7 @@ CClockDevice::~CClockDevice()
 CClockDevice::Lock CClockDevice::Acquire() const
 {
     Lock lock(lock_, std::defer_lock);
-    (void)lock.try_lock_for(kLockWait);
+    (void)tsan_hints::TryLockFor(lock, kLockWait);
     return lock;
 }
 

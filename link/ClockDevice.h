@@ -39,7 +39,6 @@
 #include "LinkObserver.h"
 #include "LinkTiming.h"
 #include "SerialPort.h"
-#include "TimedMutex.h"
 #include "WriteOutcome.h"
 #include "ZvSerialMaster.h"
 
@@ -240,7 +239,7 @@ public:
     uint8_t GetProtocolVersion() const { return protocolVersion_.load(std::memory_order_acquire); }
 
 private:
-    using Lock = std::unique_lock<CTimedMutex>;
+    using Lock = std::unique_lock<std::timed_mutex>;
     Lock Acquire() const;
 
     // Starts the link over the master; the constructors' common part.
@@ -376,7 +375,7 @@ private:
     std::atomic<LinkFailure> lastFailure_{LinkFailure::None};
 
     std::thread linkThread_;
-    mutable CTimedMutex lock_;
+    mutable std::timed_mutex lock_;
 
     uint8_t attemptsLeft_ = 0;  // link thread only
     std::atomic<LinkState> state_{LinkState::Start};

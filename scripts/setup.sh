@@ -26,6 +26,8 @@ test_packages=(
   clang-format git
   # The compiler cache the test command builds through (scripts/ccache-env.sh).
   ccache
+  # The font whose metrics the dialog-unit geometry test is worked out for.
+  fonts-dejavu-core
   # The Debian package and its checks: CPack's dependency computation
   # (dpkg-shlibdeps, file), the validators of the desktop entry and the
   # AppStream metadata, and man to render the manual pages.

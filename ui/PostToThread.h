@@ -3,56 +3,60 @@
 //
 // Qt orders what it posts with locks the thread checker cannot see, since
 // its libraries are not built with it; the call's captures, written on one
-// thread and read or destroyed on the other, would look like a race. One
-// lock, taken around the post and again before the call runs or is dropped,
-// shows it the order Qt keeps anyway.
+// thread and read or destroyed on the other, would look like a race. In the
+// thread checker's builds the call states Qt's order itself, on its own
+// address (which the receiving thread knows without reading anything the
+// posting thread wrote): Qt moves it into place on the posting thread, which
+// releases it there; the receiving thread acquires it before the call runs
+// and releases it after. Whichever thread lets go of the call last (Qt
+// counts its references, and the posting thread may be the one) acquires it
+// before the call is destroyed. Other builds post the call as it is.
 #pragma once
+
+#include "ThreadSanitizerHints.h"
 
 #include <QMetaObject>
 #include <QObject>
 
-#include <mutex>
 #include <utility>
 
+#ifdef KEROVANT_THREAD_SANITIZER
 namespace post_detail {
-
-// Recursive: the posting thread holds it while Qt moves and destroys the
-// temporaries of the call it posts.
-inline std::recursive_mutex& HandoverMutex()
-{
-    static std::recursive_mutex mutex;
-    return mutex;
-}
 
 template <class Call> class Handover {
 public:
     explicit Handover(Call call) : call_(std::move(call)) { }
-    Handover(Handover&&) = default;
+    // What the posting thread wrote by the end of the move that puts the
+    // call in place is the receiving thread's to read.
+    Handover(Handover&& other) : call_(std::move(other.call_)) { tsan_hints::ReleaseTo(this); }
     Handover& operator=(Handover&&) = delete;
     Handover(const Handover&) = delete;
     Handover& operator=(const Handover&) = delete;
-    // Also when Qt drops the call (its object went first): the captures are
-    // destroyed after this body.
-    ~Handover() { Synchronise(); }
+    // On the thread that lets go last; also when Qt drops the call (its
+    // object went first). The captures are destroyed after this body.
+    ~Handover() { tsan_hints::AcquireFrom(this); }
 
     void operator()()
     {
-        Synchronise();
+        tsan_hints::AcquireFrom(this);
         call_();
+        tsan_hints::ReleaseTo(this);
     }
 
 private:
-    static void Synchronise() { std::lock_guard<std::recursive_mutex> received(HandoverMutex()); }
-
     Call call_;
 };
 
 }  // namespace post_detail
+#endif
 
 // Runs call on context's thread once its event loop gets to it; dropped when
 // context is destroyed first. Callable from any thread.
 template <class Call> void PostToThread(QObject* context, Call call)
 {
-    std::lock_guard<std::recursive_mutex> posting(post_detail::HandoverMutex());
+#ifdef KEROVANT_THREAD_SANITIZER
     QMetaObject::invokeMethod(context, post_detail::Handover<Call>(std::move(call)), Qt::QueuedConnection);
+#else
+    QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+#endif
 }

@@ -94,8 +94,9 @@ TEST(ClockConnection, HeldObjectIsReplacedOnlyWhenTheLastHoldGoes)
     second.Release();
     EXPECT_TRUE(connection.ReplacementDeferred());
     dialog = CClockConnection::Hold();  // the last hold goes: exactly one replacement
-    ASSERT_TRUE(WaitUntil([&] { return changes.load() == 1; }, 5s));
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(WaitUntil([&] { return changes.load() == 1 && factory.freed.load() == 1; }, 5s));
+    std::this_thread::sleep_for(50ms);  // time for a second one, which must not come
+    EXPECT_EQ(changes.load(), 1);
     EXPECT_EQ(factory.made.load(), 2);
     EXPECT_FALSE(connection.ReplacementPending());
     EXPECT_EQ(connection.Generation(), 2u);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +41,8 @@ class TestUi : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void templatePositionsFollowTheFont_data();
     void templatePositionsFollowTheFont();
     void controlsCarryIdsNamesAndTabOrder();
     void unnamedControlsAreFound();
@@ -51,23 +54,43 @@ private slots:
     void sliderHandleGrowsWithTheFont();
 };
 
+void TestUi::initTestCase()
+{
+    // The geometry below is worked out for this font's metrics.
+    QVERIFY2(QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf")) >= 0,
+             "DejaVu Sans (Debian package fonts-dejavu-core) is missing");
+}
+
+void TestUi::templatePositionsFollowTheFont_data()
+{
+    // DejaVu Sans at 96 dpi. At 9 pt its 52 letters advance 385.06 px and a
+    // line is 13.97 px: a horizontal unit (a quarter of the average letter)
+    // is 1.851 px, a vertical one (an eighth of the line) 1.746 px. At 16 pt:
+    // 674.06 and 24.45 px, units of 3.241 and 3.057 px.
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<QSize>("dialog");  // 100 x 60 units
+    QTest::addColumn<QRect>("edit");    // at 10, 10, 20 x 12
+    QTest::addColumn<QRect>("ok");      // at 45, 45, 50 x 14
+    QTest::newRow("9 pt") << 9 << QSize(185, 105) << QRect(19, 17, 37, 21) << QRect(83, 79, 93, 24);
+    QTest::newRow("16 pt") << 16 << QSize(324, 183) << QRect(32, 31, 65, 37) << QRect(146, 138, 162, 43);
+}
+
 void TestUi::templatePositionsFollowTheFont()
 {
-    SampleDialog dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const DialogUnits du(dialog.font());
-    QCOMPARE(dialog.size(), du.size(100, 60));
-    QCOMPARE(dialog.edit->geometry(), du.rect(10, 10, 20, 12));
-    QCOMPARE(dialog.TemplateRect(dialog.edit), QRect(10, 10, 20, 12));
-
-    QFont big = dialog.font();
-    big.setPointSize(16);
-    dialog.setFont(big);
-    const DialogUnits bigDu(big);
-    QVERIFY(bigDu.x(100) > du.x(100));
-    QCOMPARE(dialog.size(), bigDu.size(100, 60));
-    QCOMPARE(dialog.ok->geometry(), bigDu.rect(45, 45, 50, 14));
+    QFETCH(int, pointSize);
+    QFETCH(QSize, dialog);
+    QFETCH(QRect, edit);
+    QFETCH(QRect, ok);
+    SampleDialog sample;
+    sample.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    sample.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sample));
+    // A font change while shown places everything anew.
+    sample.setFont(QFont(QStringLiteral("DejaVu Sans"), pointSize));
+    QCOMPARE(sample.size(), dialog);
+    QCOMPARE(sample.edit->geometry(), edit);
+    QCOMPARE(sample.ok->geometry(), ok);
+    QCOMPARE(sample.TemplateRect(sample.edit), QRect(10, 10, 20, 12));
 }
 
 void TestUi::controlsCarryIdsNamesAndTabOrder()
