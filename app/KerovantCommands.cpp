@@ -28,6 +28,7 @@
 #include "SetDateTime.h"
 #include "StatusText.h"
 #include "Strings.h"
+#include "Translations.h"
 #include "TimeCodeSettings.h"
 #include "TzDlg.h"
 

@@ -229,7 +229,7 @@ Checked<ClockDateTime> ParseClockDateTime(std::string_view text)
         return bad;
     if (const auto problem =
             CheckCustomDate(static_cast<unsigned>(month), static_cast<unsigned>(day), static_cast<unsigned>(year)))
-        return Refusal{problem->message.toStdString()};
+        return Refusal{problem->message.English()};
     if (hour > 23)
         return Refusal{"Hour: enter an hour from 0 to 23."};
     if (minute > 59)

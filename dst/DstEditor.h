@@ -116,13 +116,9 @@ inline constexpr DstId kEndRadios[6] = {DstId::EndWeek1, DstId::EndWeek2,    Dst
 struct DstRefusal {
     std::string message;  // "Daylight savings time start: choose a month."
     DstId focus = DstId::Ok;
-    // The message in parts, for the window to show in the user's language:
-    // the group's title, the problem (its %1 and %2 stand for the values
-    // below: a month's name, a number) and those values.
-    const char* group = nullptr;
-    const char* problem = nullptr;
-    std::string value1;
-    std::string value2;
+    // The same message as a sentence, for the window to show in the user's
+    // language: the group's title, then the problem with its values.
+    Sentence sentence;
     friend bool operator==(const DstRefusal& a, const DstRefusal& b)
     {
         return a.message == b.message && a.focus == b.focus;
