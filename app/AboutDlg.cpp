@@ -6,6 +6,7 @@
 #include "Images.h"
 #include "StatusText.h"
 #include "Strings.h"
+#include "Translations.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -39,17 +40,19 @@ constexpr int kEditPadding = 10;
 // What the box shows for the identified product. The two brands' titles
 // are the main window's titles for them.
 struct Branding {
-    std::string productTitle;  // 1098
-    const char* copyright;     // 1094
-    int logo;                  // control id of the logo shown, 0 for none
+    QString productTitle;   // 1098
+    const char* copyright;  // 1094
+    int logo;               // control id of the logo shown, 0 for none
 };
 
 Branding BrandingFor(uint8_t productIndex)
 {
     switch (ProductBrand(productIndex)) {
-    case kBrandMaker: return {ProductTitle(productIndex), kStrCopyrightMaker, CAboutDlg::kIdLogoMaker};
-    case kBrandPartner: return {ProductTitle(productIndex), kStrCopyrightPartner, CAboutDlg::kIdLogoPartner};
-    default: return {kStrGenericProduct, kStrCopyrightGeneric, 0};
+    case kBrandMaker:
+        return {QString::fromStdString(ProductTitle(productIndex)), kStrCopyrightMaker, CAboutDlg::kIdLogoMaker};
+    case kBrandPartner:
+        return {QString::fromStdString(ProductTitle(productIndex)), kStrCopyrightPartner, CAboutDlg::kIdLogoPartner};
+    default: return {Tr(kStrGenericProduct), kStrCopyrightGeneric, 0};
     }
 }
 
@@ -121,7 +124,7 @@ void CAboutDlg::BuildControls()
 void CAboutDlg::ApplyBranding(uint8_t productIndex)
 {
     const Branding branding = BrandingFor(productIndex);
-    productTitle_->setText(QString::fromStdString(branding.productTitle));
+    productTitle_->setText(branding.productTitle);
     copyright_->setText(QString::fromUtf8(branding.copyright));
     logoMaker_->setVisible(branding.logo == kIdLogoMaker);
     logoPartner_->setVisible(branding.logo == kIdLogoPartner);
@@ -140,7 +143,7 @@ void CAboutDlg::ApplyMetrics()
     logoArea_->setFixedWidth(du.size(kLogoWidth, kLogoHeight).width());
 
     const QFontMetrics metrics(font());
-    const int textWidth = std::max({metrics.horizontalAdvance(QString::fromUtf8(kStrGenericProduct)),
+    const int textWidth = std::max({metrics.horizontalAdvance(Tr(kStrGenericProduct)),
                                     metrics.horizontalAdvance(QString::fromUtf8(kStrCopyrightMaker)),
                                     metrics.horizontalAdvance(QString::fromUtf8(kStrCopyrightPartner))});
     for (QLineEdit* edit : {productTitle_, copyright_}) {

@@ -4,6 +4,7 @@
 
 #include "PostToThread.h"
 #include "Strings.h"
+#include "Translations.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -34,6 +34,7 @@
 #include "SetDateTime.h"
 #include "StatusText.h"
 #include "Strings.h"
+#include "Translations.h"
 #include "TimeCodeSettings.h"
 #include "TzDlg.h"
 

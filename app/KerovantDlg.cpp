@@ -328,7 +328,7 @@ void CKerovantDlg::Open()
 {
     illuminationPending_ = true;
     refreshTimer_->start();
-    setWindowTitle(QString::fromUtf8(kDefaultTitle));
+    setWindowTitle(Tr(kDefaultTitle));
     ok_->setFocus();
 }
 
@@ -425,7 +425,8 @@ void CKerovantDlg::Update(bool tick)
     // keep the old brand.
     std::shared_ptr<CClockDevice> device = connection_->Device();
     const uint8_t product = device ? device->GetProductIndex() : kNoProduct;
-    const QString title = QString::fromStdString(ProductTitle(product));
+    // A brand's product name is a name and comes back from Tr as it is.
+    const QString title = Tr(ProductTitle(product).c_str());
     if (windowTitle() != title)
         setWindowTitle(title);
 
@@ -475,8 +476,8 @@ void CKerovantDlg::ShowOffline(const CClockDevice* device)
     SetText(utcTime_, kOfflineText);
     SetText(localTime_, kOfflineText);
     SetText(timeCodeStatus_, kOfflineText);
-    SetText(firmwareVersion_, kFirmwareUnavailable);
-    SetText(serialNumber_, kSerialUnavailable);
+    SetTranslated(firmwareVersion_, Tr(FirmwareSentence(nullptr)));
+    SetTranslated(serialNumber_, Tr(SerialSentence(nullptr)));
     ShowClockOffset(nullptr);
     // While a replacement is on its way the last cause stands.
     if (device)
@@ -510,9 +511,9 @@ void CKerovantDlg::ShowReady(CClockDevice& device)
     SetText(timeCodeStatus_, TimeCodeText(status));
     FirmwareVersion firmware;
     device.GetFirmwareVersion(firmware);
-    SetTranslated(firmwareVersion_, Tr(kStrFirmwareLine).arg(QString::fromStdString(FirmwareNumber(firmware))));
-    SetTranslated(serialNumber_,
-                  Tr(kStrSerialLine).arg(QString::fromStdString(SerialNumber(device.GetSerialNumber()))));
+    SetTranslated(firmwareVersion_, Tr(FirmwareSentence(&firmware)));
+    const uint32_t serial = device.GetSerialNumber();
+    SetTranslated(serialNumber_, Tr(SerialSentence(&serial)));
     ShowIlluminationAvailable(firmware);
     ShowCause(Sentence());
     ShowClockOffset(&device);
@@ -523,10 +524,8 @@ void CKerovantDlg::ShowIlluminationAvailable(const FirmwareVersion& firmware)
     // Protocol version 1 carries no illumination level: the slider would
     // move and nothing would change at the clock.
     const bool available = ProtocolVersionFor(firmware) >= 2;
-    const QString why = available
-        ? QString()
-        : Tr(kStrNoIllumination)
-              .arg(QStringLiteral("%1.%2.%3").arg(firmware.major).arg(firmware.minor).arg(firmware.build));
+    const QString why =
+        available ? QString() : Tr(kStrNoIllumination).arg(QString::fromStdString(FirmwareNumber(firmware)));
     if (illumination_->isEnabled() == available && illumination_->toolTip() == why)
         return;
     for (QWidget* part : {static_cast<QWidget*>(illumination_), static_cast<QWidget*>(illuminationLabel_)}) {

@@ -1,6 +1,7 @@
 #include "TimeCodeSettings.h"
 
 #include "Strings.h"
+#include "Translations.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -57,9 +57,14 @@ std::string FirmwareNumber(const FirmwareVersion& v)
     return text;
 }
 
+Sentence FirmwareSentence(const FirmwareVersion* v)
+{
+    return Sentence(kFirmwareLine, {v ? Sentence::Verbatim(FirmwareNumber(*v)) : Sentence(kNotAvailable)});
+}
+
 std::string FirmwareText(const FirmwareVersion& v)
 {
-    return "Firmware Version:  " + FirmwareNumber(v);
+    return FirmwareSentence(&v).English();
 }
 
 std::string SerialNumber(uint32_t n)
@@ -72,9 +77,14 @@ std::string SerialNumber(uint32_t n)
     return text;
 }
 
+Sentence SerialSentence(const uint32_t* n)
+{
+    return Sentence(kSerialLine, {n ? Sentence::Verbatim(SerialNumber(*n)) : Sentence(kNotAvailable)});
+}
+
 std::string SerialText(uint32_t n)
 {
-    return "Serial Number:  " + SerialNumber(n);
+    return SerialSentence(&n).English();
 }
 
 uint32_t ProductBrand(uint8_t productIndex)

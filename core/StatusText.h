@@ -13,10 +13,17 @@
 
 // The window shows these and the time code kinds in the user's language.
 inline constexpr const char* kOfflineText = KEROVANT_TRANSLATE_NOOP("Kerovant", "Clock is offline");
-inline constexpr const char* kFirmwareUnavailable =
-    KEROVANT_TRANSLATE_NOOP("Kerovant", "Firmware Version:  not available");
-inline constexpr const char* kSerialUnavailable = KEROVANT_TRANSLATE_NOOP("Kerovant", "Serial Number:  not available");
-inline constexpr const char* kDefaultTitle = "Control for Orvessa";
+//: The clock's firmware version: %1 the version ("1.3.0") or "not
+//: available"; two blanks after the colon.
+inline constexpr const char* kFirmwareLine = KEROVANT_TRANSLATE_NOOP("Kerovant", "Firmware Version:  %1");
+//: The clock's serial number: %1 the number or "not available"; two blanks
+//: after the colon.
+inline constexpr const char* kSerialLine = KEROVANT_TRANSLATE_NOOP("Kerovant", "Serial Number:  %1");
+//: In place of the firmware version or serial number while no clock answers.
+inline constexpr const char* kNotAvailable = KEROVANT_TRANSLATE_NOOP("Kerovant", "not available");
+//: The window's title before a clock is identified (and for a clock of no
+//: known brand); once identified, the brand's product name.
+inline constexpr const char* kDefaultTitle = KEROVANT_TRANSLATE_NOOP("Kerovant", "Clock Control");
 
 // "MM-DD-YYYY  hh:mm:ss", two blanks between date and time.
 std::string FormatDateTime(const ClockDateTime& calendar);
@@ -27,14 +34,19 @@ std::string FormatIsoDateTime(const ClockDateTime& calendar);
 std::string FormatIsoClockTime(const ClockTime& time);
 // The kind of time code received.
 std::string TimeCodeText(const TimeCodeStatus& status);
+// "Firmware Version:  1.3.0"; null: "Firmware Version:  not available".
+Sentence FirmwareSentence(const FirmwareVersion* version);
 std::string FirmwareText(const FirmwareVersion& version);
 // The version alone, "1.3.0".
 std::string FirmwareNumber(const FirmwareVersion& version);
-// Decimal below 100,000,000, hexadecimal from there on.
+// "Serial Number:  00012345"; null: "Serial Number:  not available". The
+// number is decimal below 100,000,000, hexadecimal from there on.
+Sentence SerialSentence(const uint32_t* serialNumber);
 std::string SerialText(uint32_t serialNumber);
 // The number alone.
 std::string SerialNumber(uint32_t serialNumber);
-// The window title for the identified product (kNoProduct: none yet).
+// The window title for the identified product (kNoProduct: none yet): the
+// brand's product name, else kDefaultTitle, which the window translates.
 std::string ProductTitle(uint8_t productIndex);
 // The brand of the identified product, 0 while none.
 uint32_t ProductBrand(uint8_t productIndex);

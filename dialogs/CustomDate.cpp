@@ -3,23 +3,22 @@
 #include "DstText.h"
 
 #include <QCalendar>
-#include <QCoreApplication>
+
+#include <string>
 
 namespace {
 
-// The messages are in the program's language: the window translates them,
-// the command-line tool loads no translation and prints them as they are.
 // The month names are the program's own (the daylight-saving rules' table),
 // not the locale's.
-constexpr const char* kBadMonth = QT_TRANSLATE_NOOP("Kerovant", "Month: enter a month from 1 to 12.");
-// %1 and %2: the first and last year.
-constexpr const char* kBadYear = QT_TRANSLATE_NOOP("Kerovant", "Year: enter a year from %1 to %2.");
-// %1 the month's name, %2 the year, %3 its number of days.
-constexpr const char* kBadDay = QT_TRANSLATE_NOOP("Kerovant", "Day: %1 %2 has %3 days; enter 1 to %3.");
+constexpr const char* kBadMonth = KEROVANT_TRANSLATE_NOOP("Kerovant", "Month: enter a month from 1 to 12.");
+//: %1 and %2: the first and last year the clock counts right.
+constexpr const char* kBadYear = KEROVANT_TRANSLATE_NOOP("Kerovant", "Year: enter a year from %1 to %2.");
+//: %1 the month's name ("April"), %2 the year, %3 its number of days.
+constexpr const char* kBadDay = KEROVANT_TRANSLATE_NOOP("Kerovant", "Day: %1 %2 has %3 days; enter 1 to %3.");
 
-QString Tr(const char* text)
+Sentence Number(unsigned value)
 {
-    return QCoreApplication::translate("Kerovant", text);
+    return Sentence::Verbatim(std::to_string(value));
 }
 
 }  // namespace
@@ -27,11 +26,14 @@ QString Tr(const char* text)
 std::optional<DateProblem> CheckCustomDate(unsigned month, unsigned day, unsigned year)
 {
     if (month < 1 || month > 12)
-        return DateProblem{DateField::Month, Tr(kBadMonth)};
+        return DateProblem{DateField::Month, Sentence(kBadMonth)};
     if (year < kCustomYearFirst || year > kCustomYearLast)
-        return DateProblem{DateField::Year, Tr(kBadYear).arg(kCustomYearFirst).arg(kCustomYearLast)};
+        return DateProblem{DateField::Year, Sentence(kBadYear, {Number(kCustomYearFirst), Number(kCustomYearLast)})};
     const int length = QCalendar().daysInMonth(static_cast<int>(month), static_cast<int>(year));
     if (day < 1 || day > static_cast<unsigned>(length))
-        return DateProblem{DateField::Day, Tr(kBadDay).arg(Tr(kDstMonthNames[month - 1].data())).arg(year).arg(length)};
+        return DateProblem{DateField::Day,
+                           Sentence(kBadDay,
+                                    {Sentence(kDstMonthNames[month - 1].data()), Number(year),
+                                     Number(static_cast<unsigned>(length))})};
     return std::nullopt;
 }

@@ -8,7 +8,7 @@
 // command-line tool refuse the same dates with the same words.
 #pragma once
 
-#include <QString>
+#include "Translatable.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,7 +20,9 @@ enum class DateField : uint8_t { Month, Day, Year };
 
 struct DateProblem {
     DateField field;
-    QString message;  // names the field and what it accepts
+    // Names the field and what it accepts: the window shows it in the
+    // user's language (Tr), the command-line tool message.English().
+    Sentence message;
 };
 
 // Nothing for a date the clock can be set to. The month is checked first,

@@ -5,6 +5,7 @@
 #include "ModalSeam.h"
 #include "StatusText.h"
 #include "Strings.h"
+#include "Translations.h"
 #include "TimeFieldGroup.h"
 
 #include <QButtonGroup>

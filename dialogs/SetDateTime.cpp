@@ -180,7 +180,7 @@ void CSetDateTime::OnSetNow()
     if (CustomMode()) {
         const auto value = [this](FieldIndex index) { return fields_->Value(index, kCharactersRead); };
         if (const auto problem = CheckCustomDate(value(kMonth), value(kDay), value(kYear))) {
-            ShowProgramMessage(this, problem->message);
+            ShowProgramMessage(this, Tr(problem->message));
             QLineEdit* field = fields_->Field(FieldOf(problem->field));
             field->setFocus(Qt::OtherFocusReason);
             field->selectAll();

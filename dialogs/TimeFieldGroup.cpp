@@ -1,6 +1,7 @@
 #include "TimeFieldGroup.h"
 
 #include "Strings.h"
+#include "Translations.h"
 
 #include <QEvent>
 #include <QKeyEvent>

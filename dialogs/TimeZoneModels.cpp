@@ -1,6 +1,17 @@
 #include "TimeZoneModels.h"
 
+#include "Translations.h"
+
 #include <QKeyEvent>
+
+std::vector<TimeZoneEntry> LoadWindowTimeZoneCatalogue()
+{
+    // The C locale has no language: ICU would take its names from the
+    // environment's, which may not be the window's.
+    const QLocale window = ReaderLocale().value_or(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QLocale user;
+    return LoadTimeZoneCatalogue(QDateTime::currentDateTimeUtc(), user.language() == window.language() ? user : window);
+}
 
 CTimeZoneListModel::CTimeZoneListModel(const std::vector<TimeZoneEntry>& catalogue, QObject* parent)
     : QAbstractListModel(parent), catalogue_(catalogue)

@@ -15,6 +15,12 @@
 
 #include <vector>
 
+// The catalogue as of now with the zones' names in the window's language:
+// that of the translation loaded, English without one ("Central European
+// Standard Time" under C). The user's own locale gives the names when it is
+// of that language (en_GB's, de_CH's).
+std::vector<TimeZoneEntry> LoadWindowTimeZoneCatalogue();
+
 // The whole catalogue as one list, set in one step. Items show the display
 // name and carry their catalogue index under kEntryRole. The catalogue must
 // outlive the model.

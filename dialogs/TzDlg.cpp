@@ -1,6 +1,7 @@
 #include "TzDlg.h"
 
 #include "Strings.h"
+#include "Translations.h"
 #include "TimeFieldGroup.h"
 #include "TimeZoneModels.h"
 
@@ -32,7 +33,7 @@ QRect Below(int x, int y, int width, int height)
 
 }  // namespace
 
-CTzDlg::CTzDlg(QWidget* parent, const DstRuleSet& block) : CTzDlg(parent, block, LoadTimeZoneCatalogue()) { }
+CTzDlg::CTzDlg(QWidget* parent, const DstRuleSet& block) : CTzDlg(parent, block, LoadWindowTimeZoneCatalogue()) { }
 
 CTzDlg::CTzDlg(QWidget* parent, const DstRuleSet& block, std::vector<TimeZoneEntry> catalogue)
     : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrTzCaption)),

@@ -50,6 +50,10 @@ const Group kEnd = {KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight savings time e
 // wrong value the user reaches.
 const std::array<const Group*, 2> kGroups = {&kStart, &kEnd};
 
+//: A refusal of the daylight-saving rules: %1 the rule group's title
+//: ("Daylight savings time start"), %2 what to correct ("choose a month.").
+constexpr const char* kDstRefusalPattern = KEROVANT_TRANSLATE_NOOP("Kerovant", "%1: %2");
+
 constexpr int kAbsolute = 5;  // index of "Absolute" in a group's radios
 constexpr DstId kCheckBoxes[] = {DstId::DisableDst, DstId::UseUtc, DstId::BiasNegative};
 constexpr DstId kLists[] = {DstId::StartDayOfWeek, DstId::StartMonth, DstId::EndDayOfWeek, DstId::EndMonth};
@@ -133,14 +137,12 @@ int SelectedRadio(const DstControls& c, const Group& g)
 
 std::optional<DstRefusal> CheckGroup(const DstControls& c, const Group& g, const Group& other)
 {
-    const auto refuse = [&](DstFault fault, const char* problem, DstId focus, const std::string& value1 = {},
-                            const std::string& value2 = {}) {
-        std::string what = problem;
-        for (const auto& [mark, value] : {std::pair{"%1", &value1}, std::pair{"%2", &value2}}) {
-            if (const size_t at = what.find(mark); at != std::string::npos)
-                what.replace(at, 2, *value);
-        }
-        return DstRefusal{std::string(g.name) + ": " + what, focus, g.name, problem, value1, value2, fault};
+    const auto refuse = [&](DstFault fault, const char* problem, DstId focus, std::vector<Sentence> values = {}) {
+        std::string value1 = values.size() > 0 ? values[0].text : std::string();
+        std::string value2 = values.size() > 1 ? values[1].text : std::string();
+        Sentence sentence(kDstRefusalPattern, {Sentence(g.name), Sentence(problem, std::move(values))});
+        std::string message = sentence.English();
+        return DstRefusal{std::move(message), focus, std::move(sentence), fault, std::move(value1), std::move(value2)};
     };
     const int radio = SelectedRadio(c, g);
     if (radio < 0)
@@ -167,8 +169,9 @@ std::optional<DstRefusal> CheckGroup(const DstControls& c, const Group& g, const
             return refuse(DstFault::DayOutOfRange,
                           KEROVANT_TRANSLATE_NOOP("Kerovant", "type a day of the month from 1 to 31."), g.day);
         if (static_cast<unsigned>(day) > DaysInMonth(static_cast<unsigned>(month)))
-            return refuse(DstFault::DayPastMonth, KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 has %2 days."), g.day,
-                          std::string(kDstMonthNames[month - 1]), std::to_string(DaysInMonth(month)));
+            return refuse(
+                DstFault::DayPastMonth, KEROVANT_TRANSLATE_NOOP("Kerovant", "%1 has %2 days."), g.day,
+                {Sentence(kDstMonthNames[month - 1].data()), Sentence::Verbatim(std::to_string(DaysInMonth(month)))});
     }
     if (FieldValue(c.Text(g.hour)) > 24)
         return refuse(DstFault::Hour, KEROVANT_TRANSLATE_NOOP("Kerovant", "type an hour from 0 to 24."), g.hour);

@@ -131,14 +131,14 @@ enum class DstFault : uint8_t {
 struct DstRefusal {
     std::string message;  // "Daylight savings time start: choose a month."
     DstId focus = DstId::Ok;
-    // The message in parts, for the window to show in the user's language:
-    // the group's title, the problem (its %1 and %2 stand for the values
-    // below: a month's name, a number) and those values.
-    const char* group = nullptr;
-    const char* problem = nullptr;
+    // The same message as a sentence, for the window to show in the user's
+    // language: the group's title, then the problem with its values.
+    Sentence sentence;
+    // What was wrong, and the values the problem names (a month's name, a
+    // number), for the command line to say in its own words.
+    DstFault fault = DstFault::None;
     std::string value1;
     std::string value2;
-    DstFault fault = DstFault::None;
     friend bool operator==(const DstRefusal& a, const DstRefusal& b)
     {
         return a.message == b.message && a.focus == b.focus;

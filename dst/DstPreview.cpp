@@ -114,7 +114,7 @@ DstPreview PreviewSentences(const DstShown& shown, const DstPreviewContext& cont
     const bool zoneReady = zone && zone->found;
 
     if (shown.refusal) {
-        preview.nextSentence = Sentence::Verbatim(shown.refusal->message);
+        preview.nextSentence = shown.refusal->sentence;
         if (zoneReady && zone->changes.empty())
             preview.zoneCheckSentence = Sentence(
                 KEROVANT_TRANSLATE_NOOP(

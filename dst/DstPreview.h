@@ -27,7 +27,7 @@ struct DstPreview {
     // changes, or the first difference.
     std::string zoneCheck;
     // The same two in parts, for the window to show in the user's
-    // language (a refusal stays as the editor words it).
+    // language (a refusal is the editor's sentence).
     Sentence nextSentence;
     Sentence zoneCheckSentence;
     bool complete = false;  // the values name the days of both changes

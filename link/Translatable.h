@@ -39,7 +39,7 @@ struct RoleText {
 // A sentence the libraries compose from values: a marked pattern whose
 // places %1 to %9 take the parts in order. The command-line tool prints
 // English(); the window translates the pattern and every translatable part
-// and fills in the rest (res/Strings.h, Tr). A part is itself a sentence
+// and fills in the rest (Tr, ui/Translations.h). A part is itself a sentence
 // (translated in turn), a value shown as it is (a device path, a number, a
 // zone name), a number the window writes with the language's decimal
 // separator, or a moment the window writes with the language's day and

@@ -1,20 +1,13 @@
 // The program's string table and the names of its images. The texts are the
 // user's; dialogs take them from here rather than spelling them out.
+//
+// Every text shown to the user is marked for translation in the one context
+// "Kerovant" and translated where it is shown, with Tr (ui/Translations.h,
+// which tells the whole way). Under an English or C locale no translation is
+// loaded and the texts are these.
 #pragma once
 
-#include <QCoreApplication>
-#include <QString>
-
-// Every text shown to the user is marked for translation in the one context
-// "Kerovant" and translated where it is shown (Tr). Under an English or C
-// locale no translation is loaded and the texts are these. The command-line
-// tool never loads one: scripts parse what it prints.
-inline constexpr const char* kTrContext = "Kerovant";
-
-inline QString Tr(const char* text)
-{
-    return QCoreApplication::translate(kTrContext, text);
-}
+#include <QtGlobal>
 
 // The menu item that opens the About box.
 inline constexpr const char* kStrAboutBox = QT_TRANSLATE_NOOP("Kerovant", "&About Quintelle Configuration Utility...");
@@ -38,10 +31,8 @@ inline constexpr const char* kStrDaylightSavings = QT_TRANSLATE_NOOP("Kerovant",
 inline constexpr const char* kStrTimeCodeSettings = QT_TRANSLATE_NOOP("Kerovant", "Time Code Settings");
 inline constexpr const char* kStrSetDateTime = QT_TRANSLATE_NOOP("Kerovant", "Set DateTime");
 inline constexpr const char* kStrClockHandPosition = QT_TRANSLATE_NOOP("Kerovant", "Clock Hand Position");
-// The clock's firmware version ("1.3.0") and serial number; two blanks after
-// the colon.
-inline constexpr const char* kStrFirmwareLine = QT_TRANSLATE_NOOP("Kerovant", "Firmware Version:  %1");
-inline constexpr const char* kStrSerialLine = QT_TRANSLATE_NOOP("Kerovant", "Serial Number:  %1");
+// The clock's firmware version and serial number lines are the status
+// texts' (StatusText.h), shared with the command-line tool.
 // What a screen reader calls the line of how far the clock is off before it
 // shows a value (then it reads the line itself), and its warning when it is
 // off by more than half a second.
@@ -87,7 +78,9 @@ inline constexpr const char* kStrAboutCaption = QT_TRANSLATE_NOOP("Kerovant", "A
 inline constexpr const char* kStrAboutDescription =
     QT_TRANSLATE_NOOP("Kerovant", "This is a desktop application that configures an Orvessa via a USB cable.");
 inline constexpr const char* kStrAboutVersion = QT_TRANSLATE_NOOP("Kerovant", "Version 1.4.0  07/28/2011");
-inline constexpr const char* kStrGenericProduct = "Configuration Utility Orvessa";
+//: The product line of the About box before a clock is identified (and for
+//: a clock of no known brand); once identified, the brand's product name.
+inline constexpr const char* kStrGenericProduct = QT_TRANSLATE_NOOP("Kerovant", "Clock Configuration Utility");
 inline constexpr const char* kStrCopyrightMaker = "\u00A9 2011 Zelvora, Inc";
 inline constexpr const char* kStrCopyrightPartner = "\u00A9 2011 Quorvane";
 inline constexpr const char* kStrCopyrightGeneric = "\u00A9 2011";
@@ -256,8 +249,6 @@ inline constexpr const char* kStrEndFrame = QT_TRANSLATE_NOOP("Kerovant", "frame
 inline constexpr const char* kStrEndDayOfWeek = QT_TRANSLATE_NOOP("Kerovant", "end day of week");
 inline constexpr const char* kStrEndMonth = QT_TRANSLATE_NOOP("Kerovant", "end month");
 inline constexpr const char* kStrEndDayOfMonth = QT_TRANSLATE_NOOP("Kerovant", "end day of month");
-// A refusal of the rules: %1 the rule group's title, %2 what to correct.
-inline constexpr const char* kStrDstRefusal = QT_TRANSLATE_NOOP("Kerovant", "%1: %2");
 inline constexpr const char* kStrDstBiasArrows = QT_TRANSLATE_NOOP("Kerovant", "bias");
 inline constexpr const char* kStrStartArrows = QT_TRANSLATE_NOOP("Kerovant", "start time");
 inline constexpr const char* kStrEndArrows = QT_TRANSLATE_NOOP("Kerovant", "end time");

@@ -1,9 +1,9 @@
 // kerovant-render: draws the program's windows and the settings dialogs into
 // PNG files, without a desktop.
 //
-//   kerovant-render [--font-size POINTS] [--dark] [--scale FACTOR] [--lang de|fr|es] [--all] OUTPUT_DIR
+//   kerovant-render [--font-size POINTS] [--dark] [--scale FACTOR] [--lang LANGUAGE] [--all] OUTPUT_DIR
 //
-// Always writes into OUTPUT_DIR: main-window.png (demo clock, identified),
+// Always writes these eleven into OUTPUT_DIR: main-window.png (demo clock, identified),
 // about.png (its About box), time-zone.png (a zone picked through the
 // filter), set-date-time.png (PC clock), set-date-time-custom.png,
 // time-code-settings.png and the daylight-saving dialog: daylight-saving.png
@@ -21,7 +21,9 @@
 // --dark draws them in the Fusion style with a dark palette, as on a dark
 // desktop; --scale sets the screen's scale factor (QT_SCALE_FACTOR), so the
 // pictures have that many pixels per point; --lang draws them in that
-// language (English without it, whatever the locale says).
+// language, one of the translations built into the program (the list
+// ui/CMakeLists.txt builds; --help names them), English without it,
+// whatever the locale says.
 //
 // A desktop draws the windows' title bars itself; the pictures get a plain
 // one drawn here, carrying the window's icon and title, so they show what
@@ -259,12 +261,25 @@ int main(int argc, char** argv)
     const QCommandLineOption dark(QStringLiteral("dark"), QStringLiteral("Fusion style with a dark palette."));
     const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("The screen's scale factor."),
                                    QStringLiteral("FACTOR"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("The language of the texts (de, fr, es)."),
+    // The translations built into the program, the same list LoadLanguage
+    // takes.
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("The language of the texts: %1; English without it.")
+                                      .arg(AvailableLanguages().join(QLatin1String(", "))),
                                   QStringLiteral("LANGUAGE"));
-    const QCommandLineOption all(QStringLiteral("all"),
-                                 QStringLiteral("Seven more pictures besides the eleven: offline, a clock without "
-                                                "illumination, the moving slider, the Connection menu, "
-                                                "two About boxes, a link message."));
+    const QCommandLineOption all(
+        QStringLiteral("all"),
+        QStringLiteral("Seven more pictures besides the eleven: main-window-offline.png (a chosen bridge that is not "
+                       "attached), main-window-protocol1.png (a clock without illumination), main-window-slider.png "
+                       "(the slider's value while it moves), connection-menu.png (the context menu with the "
+                       "Connection menu open), about-generic.png (the About box before a clock is identified), "
+                       "about-partner.png (the About box of the other brand) and link-message.png (a message of "
+                       "the identification read)."));
+    parser.setApplicationDescription(
+        QStringLiteral("Draws the windows into OUTPUT_DIR: main-window.png, about.png, time-zone.png, "
+                       "set-date-time.png, set-date-time-custom.png, time-code-settings.png, daylight-saving.png, "
+                       "daylight-saving-fixed-date.png, daylight-saving-off.png, clock-hand-position.png and "
+                       "clock-hand-position-setting.png."));
     parser.addOptions({fontSize, dark, scale, lang, all});
     parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("Where the pictures go."));
     parser.process(application);

@@ -603,10 +603,12 @@
     </message>
     <message>
         <source>Year: enter a year from %1 to %2.</source>
+        <extracomment>%1 and %2: the first and last year the clock counts right.</extracomment>
         <translation>Jahr: Geben Sie ein Jahr von %1 bis %2 ein.</translation>
     </message>
     <message>
         <source>Day: %1 %2 has %3 days; enter 1 to %3.</source>
+        <extracomment>%1 the month&apos;s name (&quot;April&quot;), %2 the year, %3 its number of days.</extracomment>
         <translation>Tag: %1 %2 hat %3 Tage; geben Sie 1 bis %3 ein.</translation>
     </message>
     <message>
@@ -655,15 +657,19 @@
     </message>
     <message>
         <source>Firmware Version:  %1</source>
+        <extracomment>The clock&apos;s firmware version: %1 the version (&quot;1.3.0&quot;) or &quot;not available&quot;; two blanks after the colon.</extracomment>
         <translation>Firmware-Version:  %1</translation>
     </message>
     <message>
         <source>Serial Number:  %1</source>
+        <extracomment>The clock&apos;s serial number: %1 the number or &quot;not available&quot;; two blanks after the colon.</extracomment>
         <translation>Seriennummer:  %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>What a screen reader reads for a box of the main window: %1 the box&apos;s caption (&quot;Local Time&quot;), %2 the text it shows.</extracomment>
+        <extracomment>What a screen reader reads for a box of the main window: %1 the box&apos;s caption (&quot;Local Time&quot;), %2 the text it shows.
+----------
+A refusal of the daylight-saving rules: %1 the rule group&apos;s title (&quot;Daylight savings time start&quot;), %2 what to correct (&quot;choose a month.&quot;).</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -726,14 +732,6 @@
     <message>
         <source>Clock is offline</source>
         <translation>Uhr ist offline</translation>
-    </message>
-    <message>
-        <source>Firmware Version:  not available</source>
-        <translation>Firmware-Version:  nicht verfügbar</translation>
-    </message>
-    <message>
-        <source>Serial Number:  not available</source>
-        <translation>Seriennummer:  nicht verfügbar</translation>
     </message>
     <message>
         <source>about %1 s</source>
@@ -1673,6 +1671,21 @@
     <message>
         <source>the clock&apos;s USB device could not be opened.</source>
         <translation>Das USB-Gerät der Uhr ließ sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Clock Configuration Utility</source>
+        <extracomment>The product line of the About box before a clock is identified (and for a clock of no known brand); once identified, the brand&apos;s product name.</extracomment>
+        <translation>Uhren-Konfigurationsprogramm</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <extracomment>In place of the firmware version or serial number while no clock answers.</extracomment>
+        <translation>nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Clock Control</source>
+        <extracomment>The window&apos;s title before a clock is identified (and for a clock of no known brand); once identified, the brand&apos;s product name.</extracomment>
+        <translation>Uhrensteuerung</translation>
     </message>
 </context>
 <context>

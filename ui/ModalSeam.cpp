@@ -1,6 +1,7 @@
 #include "ModalSeam.h"
 
 #include "Strings.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -234,6 +234,11 @@ QString LocaleDateTime(const QLocale& locale, int year, int month, int day, int 
         QString::asprintf("%02d:%02d:%02d", hour, minute, second);
 }
 
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate(kTrContext, text);
+}
+
 QString TrShort(const char* text)
 {
     return QCoreApplication::translate(kShortNameContext, text);

@@ -28,14 +28,14 @@ void TestAboutDlg::brandingFollowsProduct_data()
     QTest::addColumn<bool>("makerLogo");
     QTest::addColumn<bool>("partnerLogo");
 
-    QTest::newRow("none identified") << int(kNoProduct) << "Configuration Utility Orvessa"
+    QTest::newRow("none identified") << int(kNoProduct) << "Clock Configuration Utility"
                                      << QString::fromUtf8("\u00A9 2011") << false << false;
     QTest::newRow("brand 1 (family 0x0150)")
         << 0 << "TORVEX - Set" << QString::fromUtf8("\u00A9 2011 Zelvora, Inc") << true << false;
     QTest::newRow("brand 3 (family 0x0350)")
         << 1 << "QVR-Set" << QString::fromUtf8("\u00A9 2011 Quorvane") << false << true;
     QTest::newRow("row outside the table")
-        << 7 << "Configuration Utility Orvessa" << QString::fromUtf8("\u00A9 2011") << false << false;
+        << 7 << "Clock Configuration Utility" << QString::fromUtf8("\u00A9 2011") << false << false;
 }
 
 void TestAboutDlg::brandingFollowsProduct()

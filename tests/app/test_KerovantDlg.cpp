@@ -127,6 +127,8 @@ private slots:
     // Title.
     void titleFollowsIdentifiedProduct_data();
     void titleFollowsIdentifiedProduct();
+    void unidentifiedTitleAndAboutInTheLanguage_data();
+    void unidentifiedTitleAndAboutInTheLanguage();
 
     // Ready texts.
     void readyTexts_data();
@@ -180,10 +182,10 @@ void TestKerovantDlg::titleFollowsIdentifiedProduct_data()
 {
     QTest::addColumn<int>("familyId");
     QTest::addColumn<QString>("title");
-    QTest::newRow("no clock") << -1 << "Control for Orvessa";
+    QTest::newRow("no clock") << -1 << "Clock Control";
     QTest::newRow("family 0x0150") << 0x0150 << "TORVEX - Set";
     QTest::newRow("family 0x0350") << 0x0350 << "QVR-Set";
-    QTest::newRow("unknown family") << 0x0999 << "Control for Orvessa";
+    QTest::newRow("unknown family") << 0x0999 << "Clock Control";
 }
 
 void TestKerovantDlg::titleFollowsIdentifiedProduct()
@@ -193,7 +195,7 @@ void TestKerovantDlg::titleFollowsIdentifiedProduct()
     if (familyId < 0) {
         Rig rig(kMissingDevice);
         rig.window->show();
-        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Control for Orvessa"));
+        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Clock Control"));
         rig.window->Refresh();
         QCOMPARE(rig.window->windowTitle(), title);
         return;
@@ -205,6 +207,41 @@ void TestKerovantDlg::titleFollowsIdentifiedProduct()
     QVERIFY(sim.WaitIdentified());
     sim.rig->window->Refresh();
     QCOMPARE(sim.rig->window->windowTitle(), title);
+}
+
+void TestKerovantDlg::unidentifiedTitleAndAboutInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("product");  // the About box's product line
+    QTest::newRow("C") << QString() << "Clock Control"
+                       << "Clock Configuration Utility";
+    QTest::newRow("de") << QStringLiteral("de") << "Uhrensteuerung"
+                        << "Uhren-Konfigurationsprogramm";
+}
+
+void TestKerovantDlg::unidentifiedTitleAndAboutInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    QFETCH(QString, product);
+    QVERIFY(LoadLanguage(language));
+    struct English {
+        ~English() { LoadLanguage(QString()); }
+    } english;
+    Rig rig(kMissingDevice);
+    rig.window->show();
+    QCOMPARE(rig.window->windowTitle(), title);
+    rig.window->Refresh();
+    QCOMPARE(rig.window->windowTitle(), title);
+    ScopedModalAnswers answers;
+    QString shown;
+    answers.SetDialogRunner([&](QDialog& dialog) {
+        shown = Text(static_cast<CAboutDlg&>(dialog).Control(CAboutDlg::kIdProductTitle));
+        return int(QDialog::Accepted);
+    });
+    rig.window->ShowAbout();
+    QCOMPARE(shown, product);
 }
 
 // --- ready texts ---
@@ -840,7 +877,7 @@ void TestKerovantDlg::swappedClockStartsUnidentified()
     rig.window->ReplaceDevice();
     QVERIFY(replaced.wait(kClockTimeoutMs));
     rig.window->Refresh();
-    QCOMPARE(rig.window->windowTitle(), QStringLiteral("Control for Orvessa"));
+    QCOMPARE(rig.window->windowTitle(), QStringLiteral("Clock Control"));
 
     ScopedModalAnswers answers;
     QString product;
@@ -849,7 +886,7 @@ void TestKerovantDlg::swappedClockStartsUnidentified()
         return int(QDialog::Accepted);
     });
     rig.window->ShowAbout();
-    QCOMPARE(product, QStringLiteral("Configuration Utility Orvessa"));
+    QCOMPARE(product, QStringLiteral("Clock Configuration Utility"));
 
     QVERIFY(sim.WaitIdentified());
     rig.window->Refresh();
@@ -1093,7 +1130,8 @@ void TestKerovantDlg::noTextClipsAtAnyFontSize()
     qobject_cast<QLineEdit*>(window.Control(CKerovantDlg::kIdUtcTime))->setText(QStringLiteral("12-31-2099  23:59:59"));
     qobject_cast<QLabel*>(window.Control(CKerovantDlg::kIdFirmwareVersion))
         ->setText(QStringLiteral("Firmware Version:  255.255.255"));
-    qobject_cast<QLabel*>(window.Control(CKerovantDlg::kIdSerialNumber))->setText(QLatin1String(kSerialUnavailable));
+    qobject_cast<QLabel*>(window.Control(CKerovantDlg::kIdSerialNumber))
+        ->setText(QStringLiteral("Serial Number:  not available"));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 

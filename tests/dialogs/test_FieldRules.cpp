@@ -225,7 +225,7 @@ TEST(CustomDate, RefusesDatesThatDoNotExistOrLieOutside2001To2099)
         ASSERT_EQ(problem.has_value(), row.field.has_value()) << date;
         if (problem) {
             EXPECT_EQ(problem->field, *row.field) << date;
-            EXPECT_EQ(problem->message, QString::fromLatin1(row.message)) << date;
+            EXPECT_EQ(problem->message.English(), row.message) << date;
         }
     }
 }

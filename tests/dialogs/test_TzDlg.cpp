@@ -3,6 +3,7 @@
 #include "DialogChecks.h"
 #include "ModalSeam.h"
 #include "TimeFieldGroup.h"
+#include "Translations.h"
 #include "TzDlg.h"
 
 #include <QApplication>
@@ -84,6 +85,8 @@ private slots:
     void filterNarrowsTheListAndSelectionReadsTheEntry();
     void filterKeysGoOnToTheList();
     void emptyCatalogueStillEditsTheBias();
+    void zoneNamesInTheWindowsLanguage_data();
+    void zoneNamesInTheWindowsLanguage();
     void everyControlNamedAndFilterBeforeList();
     void nothingClips_data();
     void nothingClips();
@@ -264,6 +267,30 @@ void TestTzDlg::emptyCatalogueStillEditsTheBias()
     dialog.Fields().Field(CTzDlg::kHours)->setText(QStringLiteral("3"));
     QCOMPARE(Ok(dialog), int(QDialog::Accepted));
     QCOMPARE(dialog.Result().bias, -10800);
+}
+
+void TestTzDlg::zoneNamesInTheWindowsLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("berlin");
+    QTest::newRow("C") << QString() << QStringLiteral("(UTC+01:00) Europe/Berlin - Central European Standard Time");
+    QTest::newRow("de") << QStringLiteral("de")
+                        << QStringLiteral("(UTC+01:00) Europe/Berlin - Mitteleuropäische Normalzeit");
+}
+
+// Whatever the environment's locale: the names follow the translation.
+void TestTzDlg::zoneNamesInTheWindowsLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, berlin);
+    QVERIFY(LoadLanguage(language));
+    CTzDlg dialog(nullptr, Block(0));
+    LoadLanguage(QString());
+    QAbstractItemModel* listed = dialog.ZoneList()->model();
+    QStringList rows;
+    for (int row = 0; row < listed->rowCount(); ++row)
+        rows << listed->index(row, 0).data().toString();
+    QVERIFY2(rows.contains(berlin), qPrintable(rows.filter(QStringLiteral("Berlin")).join(QLatin1Char(';'))));
 }
 
 void TestTzDlg::everyControlNamedAndFilterBeforeList()

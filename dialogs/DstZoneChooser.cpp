@@ -1,6 +1,7 @@
 #include "DstZoneChooser.h"
 
 #include "Strings.h"
+#include "Translations.h"
 #include "TimeZoneModels.h"
 
 #include <QLineEdit>
@@ -15,7 +16,7 @@ constexpr int kHeightUnits = 160;
 }  // namespace
 
 CDstZoneChooser::CDstZoneChooser(QWidget* parent, const QByteArray& current)
-    : CDstZoneChooser(parent, current, LoadTimeZoneCatalogue())
+    : CDstZoneChooser(parent, current, LoadWindowTimeZoneCatalogue())
 {
 }
 

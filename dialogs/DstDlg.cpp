@@ -144,29 +144,10 @@ int Id(DstId id)
     return static_cast<int>(id);
 }
 
-// A text of the string table, or of the rules' own names, as the user's
-// language has it.
-QString Text(const char* utf8)
-{
-    return Tr(utf8);
-}
-
 // The entry a list's text names, case aside; -1 for none.
 int EntryNamed(const QComboBox& list, const QString& text)
 {
     return list.findText(text.trimmed(), Qt::MatchFixedString);
-}
-
-// A refusal in the user's language: its values are names of ours (a
-// month) or numbers, which the translation leaves as they are.
-QString RefusalText(const DstRefusal& refusal)
-{
-    if (!refusal.group || !refusal.problem)
-        return QString::fromStdString(refusal.message);
-    QString problem = Tr(refusal.problem);
-    if (!refusal.value1.empty())
-        problem = problem.arg(Tr(refusal.value1.c_str()), Tr(refusal.value2.c_str()));
-    return Tr(kStrDstRefusal).arg(Tr(refusal.group), problem);
 }
 
 sys_seconds ComputerUtc()
@@ -177,7 +158,7 @@ sys_seconds ComputerUtc()
 }  // namespace
 
 CDstDlg::CDstDlg(QWidget* parent, const DstRuleSet& rules, uint8_t utcReference, uint8_t* mode)
-    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Text(kDstDialogTitle)),
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kDstDialogTitle)),
       editor_(DstSettings{rules, mode ? *mode : uint8_t{0}, utcReference}),
       mode_(mode),
       now_(ComputerUtc)
@@ -213,9 +194,9 @@ void CDstDlg::BuildControls()
     // Template order, which is also the tab order.
     PlaceBiasRow();
     checkBoxes_[DstId::DisableDst] =
-        Place(new QCheckBox(Text(kStrDisableDst)), Id(DstId::DisableDst), "disableDst", QRect(181, 12, 86, 10));
+        Place(new QCheckBox(Tr(kStrDisableDst)), Id(DstId::DisableDst), "disableDst", QRect(181, 12, 86, 10));
     checkBoxes_[DstId::UseUtc] =
-        Place(new QCheckBox(Text(kStrUseUtc)), Id(DstId::UseUtc), "useUtc", QRect(33, 46, 133, 11));
+        Place(new QCheckBox(Tr(kStrUseUtc)), Id(DstId::UseUtc), "useUtc", QRect(33, 46, 133, 11));
     PlaceRuleGroup(true);
     PlaceRuleGroup(false);
     PlaceButtons();
@@ -231,14 +212,14 @@ void CDstDlg::PlaceBiasRow()
     biasFields_ = new CTimeFieldGroup(FieldVariant::Plain, this);
     for (int i = 0; i < 3; ++i) {
         const FieldPlace& f = fields[i];
-        edits_[f.id] = Place(new QLineEdit, Id(f.id), f.name, f.units, Text(f.role));
+        edits_[f.id] = Place(new QLineEdit, Id(f.id), f.name, f.units, Tr(f.role));
         biasFields_->AddField(edits_[f.id], kTimeKinds[i]);
     }
-    auto* spin = Place(new CNarrowSpin, Id(DstId::BiasSpin), "biasSpin", QRect(76, 17, 10, 14), Text(kStrDstBiasSpin));
-    spin->SetNames(Text(kStrDstBiasSpin), Text(kStrDstBiasArrows));
+    auto* spin = Place(new CNarrowSpin, Id(DstId::BiasSpin), "biasSpin", QRect(76, 17, 10, 14), Tr(kStrDstBiasSpin));
+    spin->SetNames(Tr(kStrDstBiasSpin), Tr(kStrDstBiasArrows));
     biasFields_->SetSpin(spin);
     checkBoxes_[DstId::BiasNegative] =
-        Place(new QCheckBox(Text(kStrBiasNegative)), Id(DstId::BiasNegative), "biasNegative", QRect(91, 19, 70, 10));
+        Place(new QCheckBox(Tr(kStrBiasNegative)), Id(DstId::BiasNegative), "biasNegative", QRect(91, 19, 70, 10));
 }
 
 void CDstDlg::PlaceRuleGroup(bool start)
@@ -247,36 +228,36 @@ void CDstDlg::PlaceRuleGroup(bool start)
     auto* radios = new QButtonGroup(this);
     (start ? startRadios_ : endRadios_) = radios;
     for (const RadioPlace& r : g.radios) {
-        radios_[r.id] = Place(new QRadioButton(Text(r.text)), Id(r.id), r.name, r.units);
+        radios_[r.id] = Place(new QRadioButton(Tr(r.text)), Id(r.id), r.name, r.units);
         radios->addButton(radios_[r.id], Id(r.id));
         radios_[r.id]->installEventFilter(this);
     }
 
     for (const FieldPlace* f : {&g.dayOfWeek, &g.month}) {
-        auto* list = Place(new QComboBox, Id(f->id), f->name, f->units, Text(f->role));
+        auto* list = Place(new QComboBox, Id(f->id), f->name, f->units, Tr(f->role));
         // A drop-down list with an edit part: the user may pick a name or
         // type it. A typed name that is not in the list is not added.
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
         const bool weekdays = f == &g.dayOfWeek;
         for (int i = 0; i < (weekdays ? kWeekdays : kMonths); ++i) {
-            list->addItem(Text(weekdays ? kDstWeekdayNames[size_t(i)].data() : kDstMonthNames[size_t(i)].data()));
+            list->addItem(Tr(weekdays ? kDstWeekdayNames[size_t(i)].data() : kDstMonthNames[size_t(i)].data()));
         }
         list->setMaxVisibleItems(list->count());
         lists_[f->id] = list;
     }
     // Any text: what OK makes of it is the editor's to say.
-    edits_[g.day.id] = Place(new QLineEdit, Id(g.day.id), g.day.name, g.day.units, Text(g.day.role));
+    edits_[g.day.id] = Place(new QLineEdit, Id(g.day.id), g.day.name, g.day.units, Tr(g.day.role));
 
     CTimeFieldGroup* fields = new CTimeFieldGroup(FieldVariant::Plain, this);
     (start ? startFields_ : endFields_) = fields;
     for (int i = 0; i < 3; ++i) {
         const FieldPlace& f = g.time[size_t(i)];
-        edits_[f.id] = Place(new QLineEdit, Id(f.id), f.name, f.units, Text(f.role));
+        edits_[f.id] = Place(new QLineEdit, Id(f.id), f.name, f.units, Tr(f.role));
         fields->AddField(edits_[f.id], kRuleTimeKinds[i]);
     }
-    auto* spin = Place(new CNarrowSpin, Id(g.spin.id), g.spin.name, g.spin.units, Text(g.spin.role));
-    spin->SetNames(Text(g.spin.role), Text(g.arrows));
+    auto* spin = Place(new CNarrowSpin, Id(g.spin.id), g.spin.name, g.spin.units, Tr(g.spin.role));
+    spin->SetNames(Tr(g.spin.role), Tr(g.arrows));
     fields->SetSpin(spin);
 }
 
@@ -285,43 +266,43 @@ void CDstDlg::PlaceButtons()
     // The pre-2007 preset is in the template but never shown; the daylight
     // time switch enables and disables it with the other buttons all the
     // same.
-    auto* pre2007 = Place(new QPushButton(Text(kStrPresetUsCanadaPre2007)), Id(DstId::PresetUsCanadaPre2007),
+    auto* pre2007 = Place(new QPushButton(Tr(kStrPresetUsCanadaPre2007)), Id(DstId::PresetUsCanadaPre2007),
                           "presetUsCanadaPre2007", Lower(147, 255, 122, 14));
     pre2007->hide();
-    Place(new QPushButton(Text(kStrPresetEu)), Id(DstId::PresetEu), "presetEu", Lower(37, 255, 84, 14));
-    Place(new QPushButton(Text(kDstImportSystemText)), Id(DstId::ImportSystem), "importSystem", Lower(37, 281, 90, 14));
+    Place(new QPushButton(Tr(kStrPresetEu)), Id(DstId::PresetEu), "presetEu", Lower(37, 255, 84, 14));
+    Place(new QPushButton(Tr(kDstImportSystemText)), Id(DstId::ImportSystem), "importSystem", Lower(37, 281, 90, 14));
     // Ours: beside the import of the computer's zone, in the free space
     // before Cancel.
-    Place(new QPushButton(Text(kDstImportZoneText)), Id(DstId::ImportZone), "importZone", Lower(131, 281, 70, 14));
-    auto* ok = Place(new QPushButton(Text(kStrOk)), Id(DstId::Ok), "ok", Lower(219, 231, 50, 14));
+    Place(new QPushButton(Tr(kDstImportZoneText)), Id(DstId::ImportZone), "importZone", Lower(131, 281, 70, 14));
+    auto* ok = Place(new QPushButton(Tr(kStrOk)), Id(DstId::Ok), "ok", Lower(219, 231, 50, 14));
     ok->setDefault(true);
-    Place(new QPushButton(Text(kStrCancel)), Id(DstId::Cancel), "cancel", Lower(219, 281, 50, 14));
+    Place(new QPushButton(Tr(kStrCancel)), Id(DstId::Cancel), "cancel", Lower(219, 281, 50, 14));
 
     // Labels and frames: no tab stops.
-    AddGroupBox(0, "biasBox", Text(kStrDaylightBias), QRect(7, 6, 154, 30));
+    AddGroupBox(0, "biasBox", Tr(kStrDaylightBias), QRect(7, 6, 154, 30));
     AddGroupBox(Id(DstId::BiasFrame), "biasFrame", QString(), QRect(13, 11, 62, 22))
-        ->setAccessibleName(Text(kStrDstBiasFrame));
+        ->setAccessibleName(Tr(kStrDstBiasFrame));
     const Qt::Alignment colon = Qt::AlignHCenter | Qt::AlignTop;
     AddLabel(QStringLiteral(":"), QRect(30, 19, 7, 8), colon);
     AddLabel(QStringLiteral(":"), QRect(50, 19, 7, 8), colon);
-    AddGroupBox(0, "referenceBox", Text(kStrDstReference), QRect(7, 37, 246, 22));
+    AddGroupBox(0, "referenceBox", Tr(kStrDstReference), QRect(7, 37, 246, 22));
     for (const GroupPlace* g : {&kStartPlace, &kEndPlace}) {
-        AddGroupBox(0, g == &kStartPlace ? "startBox" : "endBox", Text(g->title), g->box);
-        AddGroupBox(Id(g->frame.id), g->frame.name, QString(), g->frame.units)->setAccessibleName(Text(g->frame.role));
+        AddGroupBox(0, g == &kStartPlace ? "startBox" : "endBox", Tr(g->title), g->box);
+        AddGroupBox(Id(g->frame.id), g->frame.name, QString(), g->frame.units)->setAccessibleName(Tr(g->frame.role));
         const char* captions[4] = {kStrDayOfWeekLabel, kStrMonthLabel, kStrDayOfMonthLabel, kStrTimeLabel};
         for (size_t i = 0; i < 4; ++i)
-            AddLabel(Text(captions[i]), g->captions[i], Qt::AlignLeft | Qt::AlignTop)->setWordWrap(false);
+            AddLabel(Tr(captions[i]), g->captions[i], Qt::AlignLeft | Qt::AlignTop)->setWordWrap(false);
         for (const QRect& at : g->colons)
             AddLabel(QStringLiteral(":"), at, colon);
     }
     preview_ = AddLabel(QString(), kPreviewUnits);
     preview_->setObjectName(QStringLiteral("preview"));
-    preview_->setAccessibleName(Text(kStrDstPreview));
+    preview_->setAccessibleName(Tr(kStrDstPreview));
     preview_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     strip_ = new CDstYearStripView(this);
 
     // Last in the template, so last in the tab order.
-    Place(new QPushButton(Text(kStrPresetUsCanada)), Id(DstId::PresetUsCanada), "presetUsCanada",
+    Place(new QPushButton(Tr(kStrPresetUsCanada)), Id(DstId::PresetUsCanada), "presetUsCanada",
           Lower(18, 220, 125, 15));
 }
 
@@ -418,7 +399,7 @@ void CDstDlg::ShowPreview()
 {
     const DstShown shown = editor_.Shown();
     const DstPreview preview = PreviewDst(shown, {clockBias_, now_(), editor_.SourceZone()});
-    QString text = shown.refusal ? RefusalText(*shown.refusal) : Tr(preview.nextSentence);
+    QString text = Tr(preview.nextSentence);
     if (!preview.zoneCheckSentence.empty())
         text += QLatin1Char('\n') + Tr(preview.zoneCheckSentence);
     preview_->setText(text);
@@ -528,7 +509,7 @@ void CDstDlg::Import(const DstZoneImport& imported)
     QStringList message;
     for (const Sentence& sentence : imported.sentences)
         message << Tr(sentence);
-    ShowMessage(this, QMessageBox::NoIcon, Text(kDstImportCaption), message.join(QLatin1Char(' ')), QMessageBox::Ok);
+    ShowMessage(this, QMessageBox::NoIcon, Tr(kDstImportCaption), message.join(QLatin1Char(' ')), QMessageBox::Ok);
 }
 
 void CDstDlg::OnOk()
@@ -538,7 +519,7 @@ void CDstDlg::OnOk()
         // The clock would replace a value it cannot use by its defaults;
         // the user corrects it here instead.
         const DstRefusal refusal = result.refusal.value_or(DstRefusal{});
-        ShowMessage(this, QMessageBox::NoIcon, windowTitle(), RefusalText(refusal), QMessageBox::Ok);
+        ShowMessage(this, QMessageBox::NoIcon, windowTitle(), Tr(refusal.sentence), QMessageBox::Ok);
         if (QWidget* control = Control(Id(refusal.focus))) {
             control->setFocus(Qt::OtherFocusReason);
             if (auto* edit = qobject_cast<QLineEdit*>(control))
