@@ -92,7 +92,6 @@ void TestBridgeWindow::initTestCase()
 void TestBridgeWindow::init()
 {
     QFile::remove(CAppSettings::DefaultFile());
-    CKerovantDlg::ResetOfflineTicks();
 }
 
 void TestBridgeWindow::firstBridgeFoundAndTheMenu_data()

@@ -171,7 +171,6 @@ class TestClockHandPosition : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
 
     void okSendsTheFaceTimeBeforeTheRestart();
     void zeroFaceTimeAsksFirst();
@@ -186,11 +185,6 @@ private slots:
     void replacementWaitsUntilTheDialogHasClosed();
     void refusedFaceTimeKeepsTheDialogOpen();
 };
-
-void TestClockHandPosition::init()
-{
-    CKerovantDlg::ResetOfflineTicks();
-}
 
 void TestClockHandPosition::okSendsTheFaceTimeBeforeTheRestart()
 {
@@ -452,7 +446,7 @@ void TestClockHandPosition::handsLeftStoppedRestartInTheirLastMotion()
     rig.sim.Clock().SetFaults({});
 
     QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
-    for (int refresh = 0; refresh <= CKerovantDlg::kOfflineTicksBeforeReplace; ++refresh)
+    for (int refresh = 0; refresh <= COfflineReplacement::kLooksBeforeReplace; ++refresh)
         window.Refresh();
     QVERIFY(replaced.wait(kClockTimeoutMs));
     answers.AnswerNext(QMessageBox::Yes);
@@ -481,7 +475,7 @@ void TestClockHandPosition::replacementWaitsUntilTheDialogHasClosed()
 
         // Far more offline refreshes than a replacement takes: the window
         // says the clock is offline and why, the object stays.
-        for (int refresh = 0; refresh < 3 * (CKerovantDlg::kOfflineTicksBeforeReplace + 1); ++refresh)
+        for (int refresh = 0; refresh < 3 * (COfflineReplacement::kLooksBeforeReplace + 1); ++refresh)
             window.Refresh();
         QCOMPARE(rig.window->Find<QLineEdit>(CKerovantDlg::kIdUtcTime)->text(), QLatin1String(kOfflineText));
         const QString cause = window.findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
