@@ -62,9 +62,6 @@ const char* const kLongestBoxTexts[] = {"00-00-0000  00:00:00", "IRIG-B(1) : amp
 // Where a box keeps its caption, for the name read aloud with its text.
 constexpr const char* kCaptionProperty = "kerovantCaption";
 
-// The one offline tick counter of the program (signed 32-bit, from 0).
-int g_offlineTicks = 0;
-
 }  // namespace
 
 CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDialog(parent), connection_(connection)
@@ -305,16 +302,6 @@ QWidget* CKerovantDlg::Control(int id) const
     return FindControl(*this, id);
 }
 
-int CKerovantDlg::OfflineTicks()
-{
-    return g_offlineTicks;
-}
-
-void CKerovantDlg::ResetOfflineTicks()
-{
-    g_offlineTicks = 0;
-}
-
 void CKerovantDlg::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -412,12 +399,13 @@ void CKerovantDlg::ShowNow()
 
 void CKerovantDlg::Update(bool tick)
 {
-    // An object made because its port appeared is a fresh start: its 16
-    // offline ticks count from now, so one plug never makes two objects.
+    // An object made because its port appeared is a fresh start: its
+    // offline looks count from now, so one plug never makes two objects.
+    COfflineReplacement& offline = connection_->Connection().OfflineReplacement();
     const uint64_t hotPlugs = connection_->Connection().HotPlugReplacements();
     if (hotPlugs != hotPlugsSeen_) {
         hotPlugsSeen_ = hotPlugs;
-        g_offlineTicks = 0;
+        offline.Reset();
     }
 
     // The identification is the shown object's own: a new object starts
@@ -434,9 +422,7 @@ void CKerovantDlg::Update(bool tick)
         ShowOffline(device.get());
         if (!tick)
             return;
-        const int ticks = g_offlineTicks++;
-        if (ticks >= kOfflineTicksBeforeReplace) {
-            g_offlineTicks = 0;
+        if (offline.OfflineLook()) {
             // Let go of the old object first: a copy held here would keep
             // its port open while the new object opens it (which then finds
             // the device in use by this very program), and would make this
@@ -451,12 +437,12 @@ void CKerovantDlg::Update(bool tick)
         // keeps what it showed, but for the cause line of a clock that keeps
         // failing its identification.
         if (tick)
-            ++g_offlineTicks;
+            offline.UnidentifiedLook();
         if (!connection_->LastIdentificationFailure().empty())
             ShowCause(CauseLine(*device));
         return;
     }
-    g_offlineTicks = 0;
+    offline.Reset();
     connection_->Identified();
     ShowReady(*device);
     ConfirmAcknowledged(device);

@@ -65,10 +65,9 @@ public:
         kIdIlluminationLabel = 1091,
     };
 
-    static constexpr int kRefreshIntervalMs = 200;
-    // A refresh that finds the offline tick counter at this value or above
-    // replaces the device object.
-    static constexpr int kOfflineTicksBeforeReplace = 15;
+    // Each refresh is also a look of the connection's offline replacement
+    // (COfflineReplacement), which counts on this period.
+    static constexpr int kRefreshIntervalMs = static_cast<int>(COfflineReplacement::kLookInterval.count());
     static constexpr int kIlluminationMin = 0;
     static constexpr int kIlluminationMax = 12;
     // A level set with the keyboard or the wheel goes to the clock once the
@@ -92,10 +91,6 @@ public:
     CWindowConnection* Connection() const { return connection_; }
     // The Connection menu of the window's context menu.
     CConnectionMenu* ConnectionMenu() const { return connectionMenu_; }
-
-    // The offline tick counter, one for the whole program.
-    static int OfflineTicks();
-    static void ResetOfflineTicks();
 
     void done(int result) override;
 

@@ -38,12 +38,13 @@ inline bool PlugIn(SimServer& sim, const std::string& link)
     return false;
 }
 
-// A running kerovant-cli watch; one of its streams (standard output or
-// standard error) is read on a thread of its own, every line with the
-// moment it arrived; the other goes to /dev/null.
+// A running kerovant-cli watch (on the link, or without --port when it is
+// empty); one of its streams (standard output or standard error), or both,
+// is read on a thread of its own, every line with the moment it arrived;
+// the other goes to /dev/null.
 class WatchProcess {
 public:
-    enum class Stream { Output, Error };
+    enum class Stream { Output, Error, Both };
 
     WatchProcess(const std::string& cli, const std::string& link, Stream stream, const std::string& configHome)
     {
@@ -53,12 +54,16 @@ public:
         pid_ = fork();
         if (pid_ == 0) {
             const int devNull = open("/dev/null", O_WRONLY);
-            const bool output = stream == Stream::Output;
-            dup2(devNull, output ? STDERR_FILENO : STDOUT_FILENO);
-            dup2(fds[1], output ? STDOUT_FILENO : STDERR_FILENO);
+            const bool output = stream != Stream::Error;
+            const bool error = stream != Stream::Output;
+            dup2(output ? fds[1] : devNull, STDOUT_FILENO);
+            dup2(error ? fds[1] : devNull, STDERR_FILENO);
             close(fds[0]);
             setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
-            execl(cli.c_str(), cli.c_str(), "--port", link.c_str(), "watch", static_cast<char*>(nullptr));
+            if (link.empty())
+                execl(cli.c_str(), cli.c_str(), "watch", static_cast<char*>(nullptr));
+            else
+                execl(cli.c_str(), cli.c_str(), "--port", link.c_str(), "watch", static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);

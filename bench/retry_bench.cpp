@@ -13,6 +13,7 @@
 //
 //   retry_bench [--seconds N] [--runs N]
 #include "BenchSupport.h"
+#include "ClockConnection.h"
 #include "ClockDevice.h"
 #include "SimClock.h"
 #include "SimPort.h"
@@ -33,10 +34,9 @@ namespace {
 using namespace bench;
 using namespace std::chrono_literals;
 
-// The window's refresh: a look every 200 ms, a replacement on the 16th
-// offline look.
-constexpr auto kRefresh = 200ms;
-constexpr int kOfflineLooks = 16;
+// The window's refresh, each a look of its offline replacement (the 16th
+// offline look in a row replaces the device object).
+constexpr auto kRefresh = COfflineReplacement::kLookInterval;
 // How often the bench looks for completed polls.
 constexpr auto kLook = 10ms;
 
@@ -72,7 +72,7 @@ Figures Run(const Row& row, std::chrono::seconds duration)
     uint64_t polls = 0;
     uint32_t seen = 0;
     int reconnects = 0;
-    int offlineLooks = 0;
+    COfflineReplacement offline;
     auto nextRefresh = start + kRefresh;
     while (Clock::now() < end) {
         std::this_thread::sleep_for(kLook);
@@ -87,12 +87,12 @@ Figures Run(const Row& row, std::chrono::seconds duration)
         if (now < nextRefresh)
             continue;
         nextRefresh += kRefresh;
-        offlineLooks = device->IsOnline() ? 0 : offlineLooks + 1;
-        if (offlineLooks >= kOfflineLooks) {
+        if (device->IsOnline())
+            offline.Reset();
+        else if (offline.OfflineLook()) {
             device.reset();
             device = connect();
             seen = 0;
-            offlineLooks = 0;
             ++reconnects;
         }
     }

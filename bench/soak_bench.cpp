@@ -83,10 +83,9 @@ double Seconds(TimePoint t)
     return std::chrono::duration<double>(t - g_started).count();
 }
 
-// The window's refresh and its patience with an offline clock: it replaces
-// the device object on the 16th refresh in a row that finds it offline.
-constexpr auto kRefresh = 200ms;
-constexpr int kOfflineTicksBeforeReplace = 15;
+// The window's refresh, each a look of the connection's offline
+// replacement (the 16th offline look in a row replaces the device object).
+constexpr auto kRefresh = COfflineReplacement::kLookInterval;
 // The main thread must come back within this time, or the program hangs.
 constexpr auto kHangLimit = 10s;
 // A shown value missing from the clock's reports is given this long to turn
@@ -451,7 +450,6 @@ private:
     std::atomic<uint64_t> messages_{0};
 
     // Main thread.
-    int offlineTicks_ = 0;
     uint64_t replacements_ = 0;
     TimePoint nextRefresh_;
     TimePoint nextAction_;
@@ -600,8 +598,7 @@ void Soak::Refresh()
     if (device && device->GetPortState() == PortState::Busy)
         disturbed_ = true;
     if (!device || !device->IsOnline()) {
-        if (offlineTicks_++ >= kOfflineTicksBeforeReplace) {
-            offlineTicks_ = 0;
+        if (connection_.OfflineReplacement().OfflineLook()) {
             if (!connection_.ReplacementPending()) {
                 if (options_.verbose)
                     std::fprintf(stderr, "%9.3f replacing device object %llu\n", Seconds(Clock::now()),
@@ -613,10 +610,10 @@ void Soak::Refresh()
         return;
     }
     if (!device->IsReady()) {
-        ++offlineTicks_;
+        connection_.OfflineReplacement().UnidentifiedLook();
         return;
     }
-    offlineTicks_ = 0;
+    connection_.OfflineReplacement().Reset();
     CheckShown(*device);
     CheckResources(connection_.Generation());
 }

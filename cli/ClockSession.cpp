@@ -217,11 +217,11 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
     // What was last said of the clock's configuration: said once, and
     // again when it changes. Watch reports it and never mends it.
     std::string toldProblems;
-    // While the clock does not answer: when its device object is replaced,
-    // counted from when the object now current was first seen offline (a
-    // port that appears replaces it sooner, and the count starts again).
+    // While the clock does not answer: when its device object is replaced
+    // (a port that appears replaces it sooner, and the count starts again).
+    COfflineReplacement& offline = connection_.OfflineReplacement();
+    offline.Reset();
     auto replaceAt = SteadyClock::time_point::max();
-    uint64_t offlineGeneration = 0;
     for (;;) {
         if (Interrupted()) {
             const int status = InterruptedExit();
@@ -312,6 +312,7 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
             }
             cause.clear();
             causePort = PortState::Open;
+            offline.Reset();
             replaceAt = SteadyClock::time_point::max();
             {
                 std::lock_guard<std::mutex> lock(failures_->mutex);
@@ -327,11 +328,7 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
         } else {
             // Offline, or online and not identified yet: the identification
             // read may still finish before the replacement is due.
-            const uint64_t generation = connection_.Generation();
-            if (replaceAt == SteadyClock::time_point::max() || generation != offlineGeneration) {
-                replaceAt = SteadyClock::now() + kOfflineBeforeReplace;
-                offlineGeneration = generation;
-            }
+            replaceAt = offline.ReplaceAt(connection_.Generation(), SteadyClock::now());
             if (device) {
                 // One line an outage; another only when the cause changes
                 // (a cable plugged back into a clock that now fails
@@ -379,7 +376,8 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
             // the device busy.
             device.reset();
             connection_.Replace();
-            replaceAt = now + kOfflineBeforeReplace;
+            offline.Replaced(now);
+            replaceAt = offline.ReplaceAt(connection_.Generation(), now);
         }
         auto wakeAt = std::min(end, replaceAt);
         if (follower.look)
@@ -465,21 +463,17 @@ int CClockSession::Reconnect()
     return wait == Wait::Met ? kExitOk : Report(wait);
 }
 
-std::chrono::steady_clock::time_point CClockSession::ReplaceWhenDue(std::shared_ptr<CClockDevice> device,
-                                                                    OfflineClock& offline)
+std::chrono::steady_clock::time_point CClockSession::ReplaceWhenDue(std::shared_ptr<CClockDevice> device)
 {
     const auto now = std::chrono::steady_clock::now();
-    const uint64_t generation = connection_.Generation();
-    if (offline.replaceAt == std::chrono::steady_clock::time_point::max() || generation != offline.generation) {
-        offline.generation = generation;
-        offline.replaceAt = now + kOfflineBeforeReplace;
-    }
-    if (now < offline.replaceAt)
-        return std::min(offline.replaceAt, now + kLookInterval);
+    COfflineReplacement& offline = connection_.OfflineReplacement();
+    const auto due = offline.ReplaceAt(connection_.Generation(), now);
+    if (now < due)
+        return std::min(due, now + kLookInterval);
     // The old object must go before the new one opens the port.
     device.reset();
     connection_.Replace();
-    offline.replaceAt = std::chrono::steady_clock::time_point::max();
+    offline.Replaced(now);
     return now + kLookInterval;
 }
 
@@ -499,7 +493,7 @@ CClockSession::Arrival CClockSession::AwaitClock(std::string& cause)
     if (!first)
         connection_.Replace();
     std::string said;  // the port's trouble, said once
-    OfflineClock offline;
+    connection_.OfflineReplacement().Reset();
     for (;;) {
         if (Interrupted())
             return Arrival::Interrupted;
@@ -523,7 +517,7 @@ CClockSession::Arrival CClockSession::AwaitClock(std::string& cause)
                 if (!trouble.empty() && trouble != said)
                     PrintError(trouble);
                 said = trouble;
-                next = ReplaceWhenDue(std::move(device), offline);
+                next = ReplaceWhenDue(std::move(device));
             }
         }
         options_.wakeup->WaitUntil(next);
@@ -532,7 +526,7 @@ CClockSession::Arrival CClockSession::AwaitClock(std::string& cause)
 
 bool CClockSession::AwaitUnplug(uint64_t losses)
 {
-    OfflineClock offline;
+    connection_.OfflineReplacement().Reset();
     for (;;) {
         if (Interrupted())
             return false;
@@ -544,7 +538,7 @@ bool CClockSession::AwaitUnplug(uint64_t losses)
             if (port == PortState::NoBridge || port == PortState::Gone)
                 return true;
             if (device->GetState() == LinkState::Failed || (port != PortState::Open && port != PortState::NotOpened))
-                next = ReplaceWhenDue(std::move(device), offline);
+                next = ReplaceWhenDue(std::move(device));
         }
         options_.wakeup->WaitUntil(next);
     }

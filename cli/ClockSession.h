@@ -123,8 +123,10 @@ public:
     // Follows the clock until a signal or the end of the --timeout (the
     // whole run's length; none: no end): onPoll runs on every poll of an
     // identified clock. When the link fails the cause is printed once and
-    // the device object is replaced as the window replaces it (on the 16th
-    // look, 200 ms apart, that finds it offline); a line says when the
+    // the device object is replaced when the window would replace it
+    // (COfflineReplacement: 3 s after it is found offline, every 3.2 s while
+    // the clock stays away), also when it is online but not identified; a
+    // line says when the
     // clock answers again. Exit 0 on SIGINT once the clock has answered
     // (130 before), 143 on SIGTERM, and at the end of the run 0 when the
     // clock answers then, else 1. Between looks it sleeps until the link
@@ -165,12 +167,6 @@ public:
     // How often a command's waits look at the link at the least; a change
     // of its state wakes them at once.
     static constexpr std::chrono::milliseconds kLookInterval{100};
-    // How long watch lets a device object be offline (or online but not
-    // identified) before it replaces it: the window's 16 refreshes of
-    // 200 ms.
-    static constexpr std::chrono::milliseconds kOfflineLook{200};
-    static constexpr int kOfflineLooksBeforeReplace = 16;
-    static constexpr std::chrono::milliseconds kOfflineBeforeReplace = kOfflineLook * kOfflineLooksBeforeReplace;
     // A write whose outcome is still open after this long is reported as
     // unknown. The link decides every write within about 2 s (its ACK and
     // read-back waits); this only guards against a link that never says.
@@ -193,14 +189,10 @@ private:
     int Signal() const { return options_.interrupted ? options_.interrupted->load(std::memory_order_relaxed) : 0; }
     bool Interrupted() const { return Signal() != 0; }
     int InterruptedExit() const;
-    // An offline device object (`device`, released here) is replaced once
-    // it has been offline for kOfflineBeforeReplace; returns when to look
-    // next.
-    struct OfflineClock {
-        uint64_t generation = 0;
-        std::chrono::steady_clock::time_point replaceAt = std::chrono::steady_clock::time_point::max();
-    };
-    std::chrono::steady_clock::time_point ReplaceWhenDue(std::shared_ptr<CClockDevice> device, OfflineClock& offline);
+    // An offline device object (`device`, released here) is replaced when
+    // the connection's offline replacement says it is due; returns when to
+    // look next.
+    std::chrono::steady_clock::time_point ReplaceWhenDue(std::shared_ptr<CClockDevice> device);
     // Why this object cannot reach the clock, once that is known (the port
     // failed, or the link gave up); empty while the link is still trying.
     std::string CauseOf(const CClockDevice& device) const;

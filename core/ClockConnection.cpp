@@ -271,3 +271,43 @@ void CClockConnection::Shutdown()
     retiring.reset();
     last.reset();
 }
+
+bool COfflineReplacement::OfflineLook()
+{
+    if (looks_++ < kLooksBeforeReplace)
+        return false;
+    looks_ = 0;
+    return true;
+}
+
+void COfflineReplacement::Reset()
+{
+    looks_ = 0;
+    timing_ = false;
+    carried_ = false;
+}
+
+COfflineReplacement::TimePoint COfflineReplacement::ReplaceAt(uint64_t generation, TimePoint now)
+{
+    if (!timing_) {
+        timing_ = true;
+        carried_ = false;
+        generation_ = generation;
+        due_ = now + kReplaceAfter;
+    } else if (generation != generation_) {
+        generation_ = generation;
+        // The object this owner's replacement made keeps the time counted
+        // from the replacement; any other starts its own.
+        if (!carried_)
+            due_ = now + kReplaceAfter;
+        carried_ = false;
+    }
+    return due_;
+}
+
+void COfflineReplacement::Replaced(TimePoint now)
+{
+    timing_ = true;
+    carried_ = true;
+    due_ = now + kLookInterval + kReplaceAfter;
+}

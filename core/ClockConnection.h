@@ -10,8 +10,9 @@
 // lives, a replacement asked for is deferred until the last hold is gone, so
 // the object a dialog talks to is never shut down under it.
 //
-// When to replace is mostly the caller's decision (the window's refresh
-// replaces on its 16th offline tick); this class carries it out. The one
+// When to replace is mostly the caller's decision, by the one rule of
+// COfflineReplacement (below), which each connection keeps for its owner;
+// this class carries it out. The one
 // replacement it starts itself is on news from a port watcher
 // (PortWatcher.h): the wanted port has appeared while the current object is
 // offline (failed, or its port missing or not open), so a fresh object
@@ -45,6 +46,63 @@
 #include <mutex>
 #include <string>
 #include <thread>
+
+// When a device object that cannot reach the clock is given up for a fresh
+// one (one rule for the window and kerovant-cli).
+//
+// The window looks at its object every kLookInterval (its refresh); the
+// 16th look in a row that finds it offline replaces it: 3 s after the first
+// such look, and every 3.2 s while the clock stays away (the look after a
+// replacement is already the new object's). A look at an object online but
+// not identified yet counts too without replacing it: the window leaves an
+// object whose question waits for the user, and replaces it once it goes
+// offline. A fresh object made because its port appeared starts the count
+// again, so one plug never makes two objects.
+//
+// kerovant-cli sleeps until something changes instead of looking every
+// 200 ms: it asks when the replacement is due (ReplaceAt), which is when the
+// window's looks would have made it, and replaces then, also an object
+// online but not identified (it has no user to wait for).
+//
+// Thread rules: its connection's owner thread.
+class COfflineReplacement {
+public:
+    using TimePoint = std::chrono::steady_clock::time_point;
+
+    static constexpr std::chrono::milliseconds kLookInterval{200};
+    // Offline looks in a row before the one that replaces the object.
+    static constexpr int kLooksBeforeReplace = 15;
+    // From the first look that finds an object offline to its replacement.
+    static constexpr std::chrono::milliseconds kReplaceAfter = kLookInterval * kLooksBeforeReplace;
+
+    // A look that finds the object offline, or none in place: true when it
+    // is to be replaced now (the count starts again).
+    bool OfflineLook();
+    // A look that finds the object online and not identified yet.
+    void UnidentifiedLook() { ++looks_; }
+    // The clock answers, or a fresh object was made for a port that
+    // appeared: the count starts again.
+    void Reset();
+    // The looks counted so far.
+    int Looks() const { return looks_; }
+
+    // For an owner that looks when something changes: when the object of
+    // `generation` (CClockConnection::Generation), found not answering at
+    // `now`, is to be replaced. An object seen so for the first time is due
+    // kReplaceAfter later; the one that follows a replacement this owner
+    // asked for is due kReplaceAfter after the window's first look at it,
+    // one interval after the replacement.
+    TimePoint ReplaceAt(uint64_t generation, TimePoint now);
+    // The owner asked for a replacement at `now`.
+    void Replaced(TimePoint now);
+
+private:
+    int looks_ = 0;
+    bool timing_ = false;   // due_ holds for generation_
+    bool carried_ = false;  // due_ holds for the object after generation_
+    uint64_t generation_ = 0;
+    TimePoint due_{};
+};
 
 class CClockConnection {
 public:
@@ -133,6 +191,10 @@ public:
     // Holds the current object for a command.
     Hold HoldDevice();
 
+    // The rule of when the owner replaces an object that cannot reach the
+    // clock, with its count for this connection. Owner thread.
+    COfflineReplacement& OfflineReplacement() { return offline_; }
+
     // Waits for the clock: up to `checks` times, pause for the interval, then
     // look whether the current object is online and identified. Returns the
     // object as soon as it is, null after the last check. pause is how the
@@ -176,4 +238,5 @@ private:
     bool lookAgain_ = false;  // the port appeared while a replacement was deferred or under way
     uint64_t hotPlugs_ = 0;
     std::thread replacer_;
+    COfflineReplacement offline_;  // owner thread
 };

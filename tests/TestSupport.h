@@ -4,6 +4,10 @@
 #include "ClockRecords.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <map>
 #include <functional>
 #include <string>
 #include <sys/resource.h>
@@ -37,4 +41,27 @@ inline LinkSettings SettingsFor(const std::string& path)
     LinkSettings settings;
     SetDeviceName(settings, path);
     return settings;
+}
+
+// The context switches, voluntary and not, of every thread of this process
+// so far, by thread ID (/proc/self/task/*/status).
+inline std::map<int, long> ThreadSwitches()
+{
+    std::map<int, long> result;
+    DIR* dir = ::opendir("/proc/self/task");
+    if (!dir)
+        return result;
+    while (const dirent* entry = ::readdir(dir)) {
+        const int tid = std::atoi(entry->d_name);
+        if (tid <= 0)
+            continue;
+        std::ifstream status(std::string("/proc/self/task/") + entry->d_name + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
+                result[tid] += std::atol(line.c_str() + line.find(':') + 1);
+        }
+    }
+    ::closedir(dir);
+    return result;
 }

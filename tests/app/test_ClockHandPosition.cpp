@@ -174,7 +174,6 @@ class TestClockHandPosition : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
 
     void okSendsTheFaceTimeBeforeTheRestart();
     void zeroFaceTimeAsksFirst();
@@ -190,11 +189,6 @@ private slots:
     void dialogFollowsTheClockThroughAReplug();
     void refusedFaceTimeKeepsTheDialogOpen();
 };
-
-void TestClockHandPosition::init()
-{
-    CKerovantDlg::ResetOfflineTicks();
-}
 
 void TestClockHandPosition::okSendsTheFaceTimeBeforeTheRestart()
 {
@@ -456,7 +450,7 @@ void TestClockHandPosition::handsLeftStoppedRestartInTheirLastMotion()
     rig.sim.Clock().SetFaults({});
 
     QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);
-    for (int refresh = 0; refresh <= CKerovantDlg::kOfflineTicksBeforeReplace; ++refresh)
+    for (int refresh = 0; refresh <= COfflineReplacement::kLooksBeforeReplace; ++refresh)
         window.Refresh();
     QVERIFY(replaced.wait(kClockTimeoutMs));
     answers.AnswerNext(QMessageBox::Yes);

@@ -202,7 +202,6 @@ void TestConnection::initTestCase()
 void TestConnection::init()
 {
     QFile::remove(CAppSettings::DefaultFile());
-    CKerovantDlg::ResetOfflineTicks();
 }
 
 // --- the menu ---

@@ -173,7 +173,6 @@ void TestKerovantDlg::init()
 {
     g_productIndex = kNoProduct;
     g_protocolVersion = 1;
-    CKerovantDlg::ResetOfflineTicks();
 }
 
 // --- title ---
@@ -323,7 +322,7 @@ void TestKerovantDlg::readyTexts()
     QVERIFY(rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text().isEmpty());
     // No cause, no line: nothing for a screen reader to stop at.
     QVERIFY(rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->isHidden());
-    QCOMPARE(CKerovantDlg::OfflineTicks(), 0);
+    QCOMPARE(rig.connection->Connection().OfflineReplacement().Looks(), 0);
 }
 
 void TestKerovantDlg::sliderShowsEachDeviceObjectsLevel()
@@ -573,7 +572,7 @@ void TestKerovantDlg::offlineTextsShowAtOnce()
     // Under them, why: what became of the port.
     QCOMPARE(rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text(), reason);
     QVERIFY(!rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->isHidden());
-    QCOMPARE(CKerovantDlg::OfflineTicks(), 1);
+    QCOMPARE(rig.connection->Connection().OfflineReplacement().Looks(), 1);
     // Lines composed of texts from outside (another program's name in "in
     // use by ...") are never read as markup.
     for (const char* name : {"offlineReason", "clockOffset"})
@@ -608,11 +607,11 @@ void TestKerovantDlg::replacesDeviceEvery16thOfflineRefresh()
         rig.window->Refresh();
     QCOMPARE(replaced.count(), 0);
     QCOMPARE(rig.window->Device().get(), first);
-    QCOMPARE(CKerovantDlg::OfflineTicks(), 15);
+    QCOMPARE(rig.connection->Connection().OfflineReplacement().Looks(), 15);
 
     for (int round = 1; round <= 3; ++round) {
         rig.window->Refresh();
-        QCOMPARE(CKerovantDlg::OfflineTicks(), 0);
+        QCOMPARE(rig.connection->Connection().OfflineReplacement().Looks(), 0);
         // The new object arrives from the replacement thread.
         QTRY_COMPARE_WITH_TIMEOUT(replaced.count(), round, kClockTimeoutMs);
         QCOMPARE(rig.connection->Connection().Generation(), uint64_t(round + 1));
@@ -641,7 +640,7 @@ void TestKerovantDlg::faultedClockIsBackAfterOneReplacement()
         sim.sim.Clock().SetFaults(faults);
         QTRY_VERIFY_WITH_TIMEOUT(rig.window->Device()->GetState() == LinkState::Failed, kClockTimeoutMs);
         sim.sim.Clock().SetFaults({});
-        CKerovantDlg::ResetOfflineTicks();
+        rig.connection->Connection().OfflineReplacement().Reset();
         rig.window->Refresh();
         const QString reason = rig.window->findChild<QLabel*>(QStringLiteral("offlineReason"))->text();
         const QString path = QString::fromStdString(sim.sim.DevicePath());
@@ -655,7 +654,7 @@ void TestKerovantDlg::faultedClockIsBackAfterOneReplacement()
             QCOMPARE(reason, QStringLiteral("The clock on %1 sends damaged replies (bad checksum).").arg(path));
 
         QSignalSpy replaced(rig.window.get(), &CKerovantDlg::deviceReplaced);
-        for (int refresh = 1; refresh <= CKerovantDlg::kOfflineTicksBeforeReplace; ++refresh)
+        for (int refresh = 1; refresh <= COfflineReplacement::kLooksBeforeReplace; ++refresh)
             rig.window->Refresh();
         QVERIFY(replaced.wait(kClockTimeoutMs));
         const std::shared_ptr<CClockDevice> fresh = rig.window->Device();
@@ -695,7 +694,7 @@ void TestKerovantDlg::notReadyTicksKeepTextsAndCount()
     for (int refresh = 1; refresh <= 20; ++refresh)
         rig.window->Refresh();
     QCOMPARE(replaced.count(), 0);
-    QCOMPARE(CKerovantDlg::OfflineTicks(), 20);
+    QCOMPARE(rig.connection->Connection().OfflineReplacement().Looks(), 20);
     QVERIFY(rig.Show(CKerovantDlg::kIdUtcTime).isEmpty());
     QVERIFY(rig.Show(CKerovantDlg::kIdSerialNumber).isEmpty());
 }

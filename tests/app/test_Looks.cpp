@@ -168,7 +168,6 @@ void TestLooks::initTestCase()
 void TestLooks::init()
 {
     g_productIndex = kNoProduct;
-    CKerovantDlg::ResetOfflineTicks();
 }
 
 // --- dark palette ---

@@ -907,7 +907,7 @@ TEST_F(CliTest, WatchRidesThroughFaultsAndSaysWhy)
         ASSERT_TRUE(watch.WaitFor("kerovant-cli: The clock on " + link + " " + row.says)) << watch.Output();
         Clock().SetFaults({});
         ++outages;
-        // The next object is made 3.2 s after the failure.
+        // The next object is made 3 s after the failure.
         ASSERT_TRUE(watch.WaitFor("kerovant-cli: the clock on " + link + " answers again.", outages)) << watch.Output();
         const std::string output = watch.Output();
         const size_t back = output.rfind("answers again.");

@@ -103,6 +103,53 @@ TEST(ClockConnection, HeldObjectIsReplacedOnlyWhenTheLastHoldGoes)
     EXPECT_EQ(factory.freed.load(), 1);
 }
 
+// When an object that cannot reach the clock is given up: on the window's
+// 16th look in a row, and for kerovant-cli, which looks when something
+// changes, at the moments those looks would come.
+TEST(ClockConnection, OfflineReplacementOnTheSixteenthLook)
+{
+    COfflineReplacement window;
+    for (int look = 1; look <= 15; ++look)
+        EXPECT_FALSE(window.OfflineLook()) << look;
+    EXPECT_TRUE(window.OfflineLook());
+    EXPECT_EQ(window.Looks(), 0);
+    // Looks at an object still being identified count, never replace.
+    for (int look = 1; look <= 20; ++look)
+        window.UnidentifiedLook();
+    EXPECT_TRUE(window.OfflineLook());
+
+    enum class Step { Look, Replaced, Answers };
+    struct Row {
+        const char* legend;
+        Step step;
+        int atMs;
+        uint64_t generation;
+        int dueMs;  // what the look says; -1 for the other steps
+    };
+    const Row rows[] = {
+        {"first found offline", Step::Look, 0, 1, 3000},
+        {"a later look, same object", Step::Look, 1000, 1, 3000},
+        {"replaced when due", Step::Replaced, 3000, 1, -1},
+        {"the new object not in place yet", Step::Look, 3010, 1, 6200},
+        {"the new object: 3.2 s after the last replacement", Step::Look, 3150, 2, 6200},
+        {"an object made for a port that appeared", Step::Look, 4000, 3, 7000},
+        {"the clock answers", Step::Answers, 5000, 3, -1},
+        {"offline again", Step::Look, 8000, 3, 11000},
+    };
+    COfflineReplacement cli;
+    const auto start = std::chrono::steady_clock::now();
+    for (const Row& row : rows) {
+        const auto at = start + std::chrono::milliseconds(row.atMs);
+        switch (row.step) {
+        case Step::Look:
+            EXPECT_EQ(cli.ReplaceAt(row.generation, at) - start, std::chrono::milliseconds(row.dueMs)) << row.legend;
+            break;
+        case Step::Replaced: cli.Replaced(at); break;
+        case Step::Answers: cli.Reset(); break;
+        }
+    }
+}
+
 TEST(ClockConnection, ShutdownFreesTheNewestObjectOnce)
 {
     // A replacement under way when the program closes: the object it makes

@@ -4,7 +4,6 @@
 // nothing behind.
 #include "ShutdownUnderFire.h"
 
-#include "BenchSupport.h"
 #include "TestSupport.h"
 #include "UsbSerialPort.h"
 #include "ZvSerialMaster.h"
@@ -46,12 +45,12 @@ size_t Threads()
 // The switches, since `before` was read, of the threads that did not exist
 // then: those of the link under test, without this thread's own waits or a
 // sanitizer's helper thread.
-long NewThreadSwitches(const std::map<int, bench::Switches>& before)
+long NewThreadSwitches(const std::map<int, long>& before)
 {
     long sum = 0;
-    for (const auto& [tid, count] : bench::ThreadSwitches(0)) {
+    for (const auto& [tid, count] : ThreadSwitches()) {
         if (!before.count(tid))
-            sum += count.all;
+            sum += count;
     }
     return sum;
 }
@@ -134,7 +133,7 @@ TEST(QuietLink, SilentLineCostsTheReceiveThreadNoWakeUps)
         SCOPED_TRACE(unplugged ? "unplugged" : "silent");
         if (unplugged)
             line->Unplug();
-        const auto threads = bench::ThreadSwitches(0);
+        const auto threads = ThreadSwitches();
         auto master = std::make_unique<CZvSerialMaster>(std::make_unique<SimPort>(line));
         std::this_thread::sleep_for(50ms);  // the thread has started and waits
         const long started = NewThreadSwitches(threads);
@@ -152,7 +151,7 @@ TEST(QuietLink, SilentLineCostsTheReceiveThreadNoWakeUps)
 TEST(QuietLink, DeviceOnAMissingPortFailsOnTimeWithoutWakingUp)
 {
     auto trigger = std::make_shared<fire::Trigger>();
-    const auto threads = bench::ThreadSwitches(0);
+    const auto threads = ThreadSwitches();
     const auto start = Clock::now();
     auto device =
         std::make_unique<CClockDevice>(SettingsFor("/dev/kerovant-no-such-device"), LinkMessageHandler{}, trigger);

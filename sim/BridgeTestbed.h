@@ -6,8 +6,9 @@
 //
 // The program using it runs under umockdev-wrapper (the preload library
 // diverts /sys, /dev and udev's netlink socket into the test bed).
-// Shared by the test bed's command-line and window tests; the helpers
-// report failures as text, for either test framework.
+// Shared by the test bed's command-line and window tests and by
+// uevent_bench; the helpers report failures as text, for either test
+// framework.
 #pragma once
 
 #include "SimClock.h"
