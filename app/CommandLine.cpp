@@ -39,6 +39,19 @@ constexpr QtOption kQtOptions[] = {
     {"name", true},
 };
 
+// Qt's own options, known to the parser so that they are let through, and
+// hidden from --help.
+void AddQtOptions(QCommandLineParser& parser)
+{
+    for (const QtOption& qt : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 CommandLine Usage(QString message)
 {
     CommandLine result;
@@ -82,13 +95,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     parser.addOption(portOption);
     parser.addOption(demoOption);
     parser.addOption(traceOption);
-    for (const QtOption& qt : kQtOptions) {
-        QCommandLineOption option(QString::fromLatin1(qt.name));
-        if (qt.takesValue)
-            option.setValueName(QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    AddQtOptions(parser);
 
     if (!parser.parse(arguments))
         return Usage(parser.errorText());

@@ -189,15 +189,44 @@ void PrintHelp(const QString& text)
     std::fputs(Text(text).c_str(), stdout);
 }
 
-// Reads the command line. Returns an exit status when there is nothing to
-// run (help, version, bad usage).
-std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
+// The command's own options added to its parser, as (name, option) pairs;
+// the names of those that take a value are added to valueOptions.
+std::vector<std::pair<std::string, QCommandLineOption>>
+AddCommandOptions(QCommandLineParser& parser, const CommandSpec& command, QStringList& valueOptions)
 {
-    const GlobalOptions global;
+    std::vector<std::pair<std::string, QCommandLineOption>> options;
+    for (const QString& name : QString::fromLatin1(command.options).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const OptionSpec* row = FindOption(Text(name));
+        if (!row)
+            continue;
+        QStringList names{name};
+        if (row->shortName)
+            names.prepend(QString::fromLatin1(row->shortName));
+        QCommandLineOption option(names, QString::fromLatin1(row->description));
+        if (row->valueName) {
+            option.setValueName(QString::fromLatin1(row->valueName));
+            valueOptions << QStringLiteral("--") + name;
+            if (row->shortName)
+                valueOptions << QStringLiteral("-") + QString::fromLatin1(row->shortName);
+        }
+        parser.addOption(option);
+        options.emplace_back(row->name, option);
+    }
+    return options;
+}
 
-    // First the options before the command; everything from the command on
-    // is the command's.
-    QCommandLineParser first;
+// A refused command line, said the command's way: a monitoring plugin says
+// what is wrong with its usage in its own way.
+int CommandUsage(const CommandSpec& command, bool json, const QString& message)
+{
+    return command.plugin ? PluginUnknown(Text(message), json) : Usage(message);
+}
+
+// Takes the options before the command. Returns an exit status when there
+// is nothing to run (help, version, bad usage, no command).
+std::optional<int> ParseBeforeCommand(QCommandLineParser& first, const GlobalOptions& global,
+                                      const QStringList& arguments)
+{
     first.setApplicationDescription(QString::fromStdString(Description()));
     first.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     global.AddTo(first);
@@ -209,13 +238,66 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
         std::printf("kerovant-cli %s\n", KEROVANT_VERSION);
         return kExitOk;
     }
-    QStringList rest = first.positionalArguments();
-    if (first.isSet(global.help) || rest.isEmpty()) {
+    if (first.isSet(global.help) || first.positionalArguments().isEmpty()) {
         if (!first.isSet(global.help))
             return Usage(QStringLiteral("no command given"));
         PrintHelp(first.helpText());
         return kExitOk;
     }
+    return std::nullopt;
+}
+
+// Takes the global options, given before the command or after it. Returns
+// an exit status when one is refused.
+std::optional<int> TakeGlobalOptions(const QCommandLineParser& first, const QCommandLineParser& second,
+                                     const GlobalOptions& global, const CommandSpec& command, bool json,
+                                     Invocation& run)
+{
+    const auto value = [&](const QCommandLineOption& option) -> std::optional<QString> {
+        if (second.isSet(option))
+            return second.value(option);
+        if (first.isSet(option))
+            return first.value(option);
+        return std::nullopt;
+    };
+    if (const auto port = value(global.port)) {
+        if (port->isEmpty() || !SetDeviceName(run.settings, Text(*port)))
+            return CommandUsage(command, json,
+                                QStringLiteral("--port: the device path must have 1 to %1 characters")
+                                    .arg(sizeof run.settings.deviceName - 1));
+    }
+    if (const auto timeout = value(global.timeout)) {
+        bool ok = false;
+        run.timeoutSeconds = timeout->toDouble(&ok);
+        if (!ok || !(run.timeoutSeconds > 0) || !std::isfinite(run.timeoutSeconds))
+            return CommandUsage(command, json,
+                                QStringLiteral("--timeout takes a positive number of seconds (at most %1), not '%2'")
+                                    .arg(kLongestTimeoutSeconds)
+                                    .arg(*timeout));
+        // Longer runs are taken as the longest: the deadline stays a time
+        // the clocks can count to.
+        run.timeoutSeconds = std::min(run.timeoutSeconds, double{kLongestTimeoutSeconds});
+    }
+    if (const auto trace = value(global.trace)) {
+        if (trace->isEmpty())
+            return CommandUsage(command, json, QStringLiteral("--trace needs a file name"));
+        run.traceFile = Text(*trace);
+    }
+    return std::nullopt;
+}
+
+// Reads the command line. Returns an exit status when there is nothing to
+// run (help, version, bad usage).
+std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
+{
+    const GlobalOptions global;
+
+    // First the options before the command; everything from the command on
+    // is the command's.
+    QCommandLineParser first;
+    if (const std::optional<int> status = ParseBeforeCommand(first, global, arguments))
+        return status;
+    QStringList rest = first.positionalArguments();
 
     // The command's words: a group ("set", "hands") takes a second one.
     std::string words = Text(rest.takeFirst());
@@ -226,11 +308,7 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     const CommandSpec* command = FindCommand(words);
     if (!command)
         return Usage(QStringLiteral("unknown command '%1'").arg(QString::fromStdString(words)));
-    // A monitoring plugin says what is wrong with its usage in its own way.
     const bool json = rest.contains(QStringLiteral("--json"));
-    const auto usage = [command, json](const QString& message) {
-        return command->plugin ? PluginUnknown(Text(message), json) : Usage(message);
-    };
 
     QCommandLineParser second;
     second.setApplicationDescription(QString::fromLatin1(command->text));
@@ -247,28 +325,11 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
         QStringLiteral("%1 %2").arg(QLatin1String(command->words), QLatin1String(command->usage)));
     QStringList valueOptions = {QStringLiteral("--port"), QStringLiteral("--timeout"), QStringLiteral("--trace"),
                                 QStringLiteral("-t")};
-    std::vector<std::pair<std::string, QCommandLineOption>> options;
-    for (const QString& name : QString::fromLatin1(command->options).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const OptionSpec* row = FindOption(Text(name));
-        if (!row)
-            continue;
-        QStringList names{name};
-        if (row->shortName)
-            names.prepend(QString::fromLatin1(row->shortName));
-        QCommandLineOption option(names, QString::fromLatin1(row->description));
-        if (row->valueName) {
-            option.setValueName(QString::fromLatin1(row->valueName));
-            valueOptions << QStringLiteral("--") + name;
-            if (row->shortName)
-                valueOptions << QStringLiteral("-") + QString::fromLatin1(row->shortName);
-        }
-        second.addOption(option);
-        options.emplace_back(row->name, option);
-    }
+    const auto options = AddCommandOptions(second, *command, valueOptions);
     QStringList secondArguments{QStringLiteral("kerovant-cli ") + QString::fromStdString(words)};
     secondArguments += ProtectNegativeNumbers(rest, valueOptions);
     if (!second.parse(secondArguments))
-        return usage(second.errorText());
+        return CommandUsage(*command, json, second.errorText());
     if (second.isSet(global.help)) {
         PrintHelp(second.helpText());
         return kExitOk;
@@ -279,36 +340,9 @@ std::optional<int> ParseArguments(const QStringList& arguments, Invocation& run)
     }
     if (!command->run)
         return Usage(QString::fromLatin1(command->groupUsage));
+    if (const std::optional<int> status = TakeGlobalOptions(first, second, global, *command, json, run))
+        return status;
 
-    // Global options may come before the command or after it.
-    const auto value = [&](const QCommandLineOption& option) -> std::optional<QString> {
-        if (second.isSet(option))
-            return second.value(option);
-        if (first.isSet(option))
-            return first.value(option);
-        return std::nullopt;
-    };
-    if (const auto port = value(global.port)) {
-        if (port->isEmpty() || !SetDeviceName(run.settings, Text(*port)))
-            return usage(QStringLiteral("--port: the device path must have 1 to %1 characters")
-                             .arg(sizeof run.settings.deviceName - 1));
-    }
-    if (const auto timeout = value(global.timeout)) {
-        bool ok = false;
-        run.timeoutSeconds = timeout->toDouble(&ok);
-        if (!ok || !(run.timeoutSeconds > 0) || !std::isfinite(run.timeoutSeconds))
-            return usage(QStringLiteral("--timeout takes a positive number of seconds (at most %1), not '%2'")
-                             .arg(kLongestTimeoutSeconds)
-                             .arg(*timeout));
-        // Longer runs are taken as the longest: the deadline stays a time
-        // the clocks can count to.
-        run.timeoutSeconds = std::min(run.timeoutSeconds, double{kLongestTimeoutSeconds});
-    }
-    if (const auto trace = value(global.trace)) {
-        if (trace->isEmpty())
-            return usage(QStringLiteral("--trace needs a file name"));
-        run.traceFile = Text(*trace);
-    }
     if (command->plugin)
         for (const QString& name : second.optionNames())
             run.verbosity += name == QLatin1String("v") || name == QLatin1String("verbose");

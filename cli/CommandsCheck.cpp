@@ -174,6 +174,103 @@ std::optional<PluginState> TimeCodeOption(const Invocation& run, std::string& er
     return std::nullopt;
 }
 
+// What the command line asks of check, and when it was asked.
+struct CheckRequest {
+    PluginRange warning;
+    PluginRange critical;
+    PluginState withoutTimeCode = kOk;  // what a clock without a time code is
+    std::chrono::sys_seconds now;
+};
+
+// Everything the command line says is checked before the clock is reached;
+// the thresholds go into the result once they are known good. Empty, with
+// the reason in error, for a command line that is refused.
+std::optional<CheckRequest> ReadCheckRequest(const Invocation& run, CheckResult& result, std::string& error)
+{
+    if (!run.words.empty()) {
+        error = "check takes no arguments, only its options (check --help)";
+        return std::nullopt;
+    }
+    const std::optional<PluginRange> warning = ThresholdOption(run, "warning", kDefaultWarning, error);
+    const std::optional<PluginRange> critical = ThresholdOption(run, "critical", kDefaultCritical, error);
+    const std::optional<PluginState> withoutTimeCode = TimeCodeOption(run, error);
+    if (!error.empty())
+        return std::nullopt;
+    // Two sizes the wrong way round are a slip: the warning would never
+    // come.
+    if (warning->plain && critical->plain && !warning->inside && !critical->inside && warning->end > critical->end) {
+        error = "--warning " + Threshold(warning->end) + " is beyond --critical " + Threshold(critical->end);
+        return std::nullopt;
+    }
+    result.warning = warning;
+    result.critical = critical;
+    const std::chrono::sys_seconds now = Now();
+    if (run.Has("zone") && !ZoneStandardOffset(result.zone, now)) {
+        error = "--zone: unknown time zone '" + result.zone +
+            "'; name a zone of the tz database such as Europe/Berlin, or an offset such as UTC+01:00";
+        return std::nullopt;
+    }
+    return CheckRequest{*warning, *critical, *withoutTimeCode, now};
+}
+
+// The state of the clock as measured, and the reason that says why.
+PluginState JudgeClock(CClockDevice& device, const ClockOffset& offset, const ClockConfig& config,
+                       const CheckRequest& request, CheckResult& result, std::string& reason)
+{
+    const double seconds = ReportedOffset(std::chrono::duration<double>(offset.value).count());
+    result.offsetSeconds = seconds;
+    PluginState state = RangeState(seconds, request.warning, request.critical);
+    reason = "offset " + FormatClockOffset(offset) + " from this computer";
+    if (state == kCritical)
+        reason += " (" + request.critical.Describe() + ")";
+    else if (state == kWarning)
+        reason += " (" + request.warning.Describe() + ")";
+
+    TimeCodeStatus timeCode;
+    device.GetTimeCodeStatus(timeCode);
+    result.timeCode = TimeCodeText(timeCode);
+    result.timeCodeReceived = timeCode.type != kTimeCodeNone;
+    if (!*result.timeCodeReceived && request.withoutTimeCode != kOk) {
+        state = std::max(state, request.withoutTimeCode);
+        reason += "; no time code received";
+    }
+
+    // A difference of the rules adds a warning; it never lowers a worse
+    // state.
+    if (!result.zone.empty()) {
+        std::string difference;
+        result.zoneAgrees = ZoneRulesAgree(config, result.zone, request.now, &difference);
+        if (*result.zoneAgrees) {
+            reason += "; time zone and daylight saving agree with " + result.zone;
+        } else {
+            state = std::max(state, kWarning);
+            reason += "; " + difference;
+        }
+    }
+    return state;
+}
+
+// The lines after the first: -v the clock, -vv its settings too.
+void AddDetails(CheckResult& result, CClockDevice& device, const ClockConfig& config, const ClockOffset& offset,
+                const CheckRequest& request, int verbosity)
+{
+    if (verbosity >= 1) {
+        FirmwareVersion firmware;
+        device.GetFirmwareVersion(firmware);
+        char family[16];
+        std::snprintf(family, sizeof family, "0x%04X", device.GetFamilyId());
+        result.details.push_back("Clock: serial number " + SerialNumber(device.GetSerialNumber()) + ", family " +
+                                 family + ", firmware " + FirmwareNumber(firmware) + ", on " + device.GetDevicePath());
+        result.details.push_back("Offset: " + FormatClockOffset(offset) + " over " + std::to_string(offset.count) +
+                                 (offset.approximate ? " seconds steps" : " readings") + "; WARNING " +
+                                 request.warning.Describe() + ", CRITICAL " + request.critical.Describe());
+        result.details.push_back("Time code: " + result.timeCode);
+    }
+    if (verbosity >= 2)
+        for (const ConfigLine& line : DescribeConfig(config, device.GetProtocolVersion()))
+            result.details.push_back(line.label + " " + line.value);
+}
+
 }  // namespace
 
 int PluginUnknown(const std::string& reason, bool json)
@@ -210,28 +307,10 @@ int RunCheck(CClockSession& session, const Invocation& run)
         result.reason = reason;
         return Report(result, json);
     };
-    // Everything the command line says is checked before the clock is
-    // reached.
-    if (!run.words.empty())
-        return finish(kUnknown, "check takes no arguments, only its options (check --help)");
     std::string error;
-    const std::optional<PluginRange> warning = ThresholdOption(run, "warning", kDefaultWarning, error);
-    const std::optional<PluginRange> critical = ThresholdOption(run, "critical", kDefaultCritical, error);
-    const std::optional<PluginState> withoutTimeCode = TimeCodeOption(run, error);
-    if (!error.empty())
+    const std::optional<CheckRequest> request = ReadCheckRequest(run, result, error);
+    if (!request)
         return finish(kUnknown, error);
-    // Two sizes the wrong way round are a slip: the warning would never
-    // come.
-    if (warning->plain && critical->plain && !warning->inside && !critical->inside && warning->end > critical->end)
-        return finish(kUnknown,
-                      "--warning " + Threshold(warning->end) + " is beyond --critical " + Threshold(critical->end));
-    result.warning = warning;
-    result.critical = critical;
-    const std::chrono::sys_seconds now = Now();
-    if (run.Has("zone") && !ZoneStandardOffset(result.zone, now))
-        return finish(kUnknown,
-                      "--zone: unknown time zone '" + result.zone +
-                          "'; name a zone of the tz database such as Europe/Berlin, or an offset such as UTC+01:00");
 
     // The whole run is bounded: at the end of --timeout one CRITICAL line
     // says what was awaited. A monitor's SIGTERM or a Ctrl-C cut the check
@@ -276,51 +355,8 @@ int RunCheck(CClockSession& session, const Invocation& run)
     if (!offset.known)
         return finish(kCritical, "the clock reports no time to measure its offset by");
 
-    const double seconds = ReportedOffset(std::chrono::duration<double>(offset.value).count());
-    result.offsetSeconds = seconds;
-    PluginState state = RangeState(seconds, *warning, *critical);
-    std::string reason = "offset " + FormatClockOffset(offset) + " from this computer";
-    if (state == kCritical)
-        reason += " (" + critical->Describe() + ")";
-    else if (state == kWarning)
-        reason += " (" + warning->Describe() + ")";
-
-    TimeCodeStatus timeCode;
-    device->GetTimeCodeStatus(timeCode);
-    result.timeCode = TimeCodeText(timeCode);
-    result.timeCodeReceived = timeCode.type != kTimeCodeNone;
-    if (!*result.timeCodeReceived && *withoutTimeCode != kOk) {
-        state = std::max(state, *withoutTimeCode);
-        reason += "; no time code received";
-    }
-
-    // A difference of the rules adds a warning; it never lowers a worse
-    // state.
-    if (!result.zone.empty()) {
-        std::string difference;
-        result.zoneAgrees = ZoneRulesAgree(config, result.zone, now, &difference);
-        if (*result.zoneAgrees) {
-            reason += "; time zone and daylight saving agree with " + result.zone;
-        } else {
-            state = std::max(state, kWarning);
-            reason += "; " + difference;
-        }
-    }
-
-    if (run.verbosity >= 1) {
-        FirmwareVersion firmware;
-        device->GetFirmwareVersion(firmware);
-        char family[16];
-        std::snprintf(family, sizeof family, "0x%04X", device->GetFamilyId());
-        result.details.push_back("Clock: serial number " + SerialNumber(device->GetSerialNumber()) + ", family " +
-                                 family + ", firmware " + FirmwareNumber(firmware) + ", on " + device->GetDevicePath());
-        result.details.push_back("Offset: " + FormatClockOffset(offset) + " over " + std::to_string(offset.count) +
-                                 (offset.approximate ? " seconds steps" : " readings") + "; WARNING " +
-                                 warning->Describe() + ", CRITICAL " + critical->Describe());
-        result.details.push_back("Time code: " + result.timeCode);
-    }
-    if (run.verbosity >= 2)
-        for (const ConfigLine& line : DescribeConfig(config, device->GetProtocolVersion()))
-            result.details.push_back(line.label + " " + line.value);
+    std::string reason;
+    const PluginState state = JudgeClock(*device, offset, config, *request, result, reason);
+    AddDetails(result, *device, config, offset, *request, run.verbosity);
     return finish(state, reason);
 }

@@ -137,6 +137,34 @@ struct KeyLines {
     int duplicateLine = 0;
 };
 
+// A string of the document, from its opening quote at i; leaves i after
+// the closing quote and counts the lines it spans. Its escapes are undone
+// as far as the field names need (one character, or \u for ASCII); any
+// other stays as written, which only costs such a key its line.
+std::string ReadString(std::string_view text, size_t& i, int& line)
+{
+    std::string value;
+    ++i;
+    while (i < text.size() && text[i] != '"') {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            const uint32_t code = text[i + 1] == 'u' && i + 5 < text.size() ? ParseHex(text.substr(i + 2, 4)) : 0x100;
+            if (text[i + 1] == 'u' && code < 0x80) {
+                value += static_cast<char>(code);
+                i += 6;
+                continue;
+            }
+            value += text[i + 1];
+            i += 2;
+        } else {
+            if (text[i] == '\n')
+                ++line;
+            value += text[i++];
+        }
+    }
+    ++i;
+    return value;
+}
+
 KeyLines ScanKeys(std::string_view text)
 {
     struct Level {
@@ -182,29 +210,7 @@ KeyLines ScanKeys(std::string_view text)
                 stack.back().expectKey = false;
             ++i;
         } else if (ch == '"') {
-            // A string: keys are taken with their escapes undone as far as
-            // the field names need (one character, or \u for ASCII); any
-            // other stays as written, which only costs such a key its line.
-            std::string value;
-            ++i;
-            while (i < text.size() && text[i] != '"') {
-                if (text[i] == '\\' && i + 1 < text.size()) {
-                    const uint32_t code =
-                        text[i + 1] == 'u' && i + 5 < text.size() ? ParseHex(text.substr(i + 2, 4)) : 0x100;
-                    if (text[i + 1] == 'u' && code < 0x80) {
-                        value += static_cast<char>(code);
-                        i += 6;
-                        continue;
-                    }
-                    value += text[i + 1];
-                    i += 2;
-                } else {
-                    if (text[i] == '\n')
-                        ++line;
-                    value += text[i++];
-                }
-            }
-            ++i;
+            const std::string value = ReadString(text, i, line);
             if (!stack.empty() && stack.back().object && stack.back().expectKey) {
                 Level& level = stack.back();
                 level.lastKey = value;

@@ -166,17 +166,71 @@ bool CZvSerialMaster::OnFrameReceived()
     return true;
 }
 
-void CZvSerialMaster::ReceiveLoop()
+void CZvSerialMaster::AnswerNak(const char* why)
+{
+    if (observer_)
+        Notify(LinkEvent::Kind::NakSent, LinkEvent::Direction::ToClock, 0, {kNak}, why);
+    port_->WriteByte(kNak);
+}
+
+void CZvSerialMaster::HandleReceiverEvent(CFrameReceiver::Event event, bool restarted, std::vector<uint8_t> broken)
 {
     using Kind = LinkEvent::Kind;
     constexpr auto kFromClock = LinkEvent::Direction::FromClock;
-    constexpr auto kToClock = LinkEvent::Direction::ToClock;
     // The observer hears of each event before the link thread can see it.
-    const auto answerNak = [this](const char* why) {
+    switch (event) {
+    case CFrameReceiver::Event::None: break;
+    case CFrameReceiver::Event::FrameStart:
+        if (restarted)
+            frameRejected_.store(true, std::memory_order_release);
+        if (!broken.empty())
+            Notify(Kind::FrameRejected, kFromClock, 0, std::move(broken), FrameFaultText(FrameFault::Restarted));
+        replyReady_.store(false, std::memory_order_release);
+        break;
+    case CFrameReceiver::Event::Ack:
         if (observer_)
-            Notify(Kind::NakSent, kToClock, 0, {kNak}, why);
-        port_->WriteByte(kNak);
-    };
+            Notify(Kind::AckReceived, kFromClock, 0, {kAck});
+        ackState_.store(kAckReceived, std::memory_order_release);
+        events_.Signal();
+        break;
+    case CFrameReceiver::Event::Nak:
+        if (observer_)
+            Notify(Kind::NakReceived, kFromClock, 0, {kNak});
+        ackState_.store(kNakReceived, std::memory_order_release);
+        events_.Signal();
+        break;
+    case CFrameReceiver::Event::Reject:
+        frameRejected_.store(true, std::memory_order_release);
+        if (observer_)
+            Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
+        AnswerNak(FrameFaultText(receiver_.Fault()));
+        break;
+    case CFrameReceiver::Event::Dropped:
+        frameRejected_.store(true, std::memory_order_release);
+        if (observer_)
+            Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
+        break;
+    case CFrameReceiver::Event::Verified:
+        // Taken first: the time of a clock's reading is worked out from it.
+        frameArrival_ = {std::chrono::steady_clock::now(), std::chrono::system_clock::now()};
+        if (OnFrameReceived()) {
+            if (observer_)
+                Notify(Kind::FrameReceived, kFromClock, receiver_.Code(), receiver_.FrameBytes());
+            replyReady_.store(true, std::memory_order_release);
+            events_.Signal();
+        } else {
+            if (observer_)
+                Notify(Kind::FrameRejected, kFromClock, receiver_.Code(), receiver_.FrameBytes(),
+                       "not taken by the receiver");
+            AnswerNak("frame not taken");
+        }
+        receiver_.Reset();
+        break;
+    }
+}
+
+void CZvSerialMaster::ReceiveLoop()
+{
     const auto idleWait = port_->Interruptible() ? ISerialPort::kWaitForever : kIdleWait;
     // A port that hangs up ends the link's wait for an answer at once: none
     // can come now.
@@ -202,54 +256,7 @@ void CZvSerialMaster::ReceiveLoop()
         std::vector<uint8_t> broken;
         if (observer_ && restarted)
             broken = receiver_.FrameBytes();
-        switch (receiver_.Feed(byte)) {
-        case CFrameReceiver::Event::None: break;
-        case CFrameReceiver::Event::FrameStart:
-            if (restarted)
-                frameRejected_.store(true, std::memory_order_release);
-            if (!broken.empty())
-                Notify(Kind::FrameRejected, kFromClock, 0, std::move(broken), FrameFaultText(FrameFault::Restarted));
-            replyReady_.store(false, std::memory_order_release);
-            break;
-        case CFrameReceiver::Event::Ack:
-            if (observer_)
-                Notify(Kind::AckReceived, kFromClock, 0, {kAck});
-            ackState_.store(kAckReceived, std::memory_order_release);
-            events_.Signal();
-            break;
-        case CFrameReceiver::Event::Nak:
-            if (observer_)
-                Notify(Kind::NakReceived, kFromClock, 0, {kNak});
-            ackState_.store(kNakReceived, std::memory_order_release);
-            events_.Signal();
-            break;
-        case CFrameReceiver::Event::Reject:
-            frameRejected_.store(true, std::memory_order_release);
-            if (observer_)
-                Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
-            answerNak(FrameFaultText(receiver_.Fault()));
-            break;
-        case CFrameReceiver::Event::Dropped:
-            frameRejected_.store(true, std::memory_order_release);
-            if (observer_)
-                Notify(Kind::FrameRejected, kFromClock, 0, receiver_.FrameBytes(), FrameFaultText(receiver_.Fault()));
-            break;
-        case CFrameReceiver::Event::Verified:
-            // Taken first: the time of a clock's reading is worked out from it.
-            frameArrival_ = {std::chrono::steady_clock::now(), std::chrono::system_clock::now()};
-            if (OnFrameReceived()) {
-                if (observer_)
-                    Notify(Kind::FrameReceived, kFromClock, receiver_.Code(), receiver_.FrameBytes());
-                replyReady_.store(true, std::memory_order_release);
-                events_.Signal();
-            } else {
-                if (observer_)
-                    Notify(Kind::FrameRejected, kFromClock, receiver_.Code(), receiver_.FrameBytes(),
-                           "not taken by the receiver");
-                answerNak("frame not taken");
-            }
-            receiver_.Reset();
-            break;
-        }
+        const CFrameReceiver::Event event = receiver_.Feed(byte);
+        HandleReceiverEvent(event, restarted, std::move(broken));
     }
 }

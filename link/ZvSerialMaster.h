@@ -115,6 +115,12 @@ protected:
 private:
     void Start();
     void ReceiveLoop();
+    // Acts on what a byte from the clock completed: an acknowledgement, a
+    // frame or a fault. broken holds the bytes of a frame an STX cut short
+    // (for the observer).
+    void HandleReceiverEvent(CFrameReceiver::Event event, bool restarted, std::vector<uint8_t> broken);
+    // Answers the frame just received with NAK, telling the observer why.
+    void AnswerNak(const char* why);
     void Notify(LinkEvent::Kind kind, LinkEvent::Direction direction, uint8_t code, std::vector<uint8_t> bytes,
                 std::string text = {}) const;
 

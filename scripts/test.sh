@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs every test three times: a normal build, one under
+# Checks the format and the length of functions, then builds and runs
+# every test three times: a normal build, one under
 # AddressSanitizer + UndefinedBehaviorSanitizer and one under
 # ThreadSanitizer (after the AddressSanitizer tests, a 60 s faulted soak of
 # the link); then builds the fuzz harnesses with clang, replays every
@@ -23,6 +24,18 @@ if [ "$unformatted" != 0 ]; then
   status=1
 else
   echo "format: clean"
+fi
+# No product function is longer than 80 lines (the allow-list names the few
+# still waiting to be split).
+echo "== function length"
+long=$(python3 scripts/function-length.py --allow scripts/function-length.allow)
+rc=$?
+[ -n "$long" ] && echo "$long" | sed "s/^/function length: /"
+if [ $rc -ne 0 ]; then
+  echo "function length: split these into helpers of at most 80 lines"
+  status=1
+elif [ -z "$long" ]; then
+  echo "function length: clean"
 fi
 for preset in default asan tsan; do
   dir=build

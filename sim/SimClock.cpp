@@ -210,6 +210,67 @@ std::vector<uint8_t> SimClock::AnswerBytes(const Answer& answer)
     return {};
 }
 
+SimClock::Answer SimClock::ChooseAnswerLocked(uint8_t code, std::string_view payload)
+{
+    Answer answer;
+    if (faults_.silent || faults_.ignoreCode == code) {
+        answer.kind = Answer::Kind::None;
+    } else if (faults_.nakCode == code) {
+        answer.kind = Answer::Kind::Nak;
+    } else if (faults_.keepCode == code) {
+        answer.kind = Answer::Kind::Ack;
+    } else {
+        answer = AnswerLocked(code, payload);
+    }
+    return answer;
+}
+
+uint32_t SimClock::SpoilAnswerLocked(uint8_t code, Answer& answer)
+{
+    const uint32_t drawn = DrawFaultLocked(answer);
+    uint32_t fault = drawn;
+    if (answer.kind != Answer::Kind::None && faults_.slowDelay.count() > 0 && faults_.slowCount != 0 &&
+        (faults_.slowCode < 0 || faults_.slowCode == code)) {
+        answer.delay = faults_.slowDelay;
+        fault |= kSimFaultSlow;
+        if (faults_.slowCount > 0)
+            --faults_.slowCount;
+    } else if (drawn == kSimFaultSlow) {
+        answer.delay = faults_.slowDelay.count() > 0 ? faults_.slowDelay : kSimLateDefault;
+    }
+    if (answer.kind != Answer::Kind::None && (faults_.noiseCode == code || drawn == kSimFaultNoise)) {
+        answer.noise = NoiseLocked();
+        fault |= kSimFaultNoise;
+    }
+    if (answer.kind == Answer::Kind::Reply) {
+        if (faults_.shortCode == code || drawn == kSimFaultShort) {
+            answer.payload.resize(answer.payload.size() >= 2 ? answer.payload.size() - 2 : 0);
+            fault |= kSimFaultShort;
+        }
+        if (faults_.wrongCode == code || drawn == kSimFaultWrongCode) {
+            answer.code = static_cast<uint8_t>(code + 1);
+            fault |= kSimFaultWrongCode;
+        }
+        if (faults_.ackInFrameCode == code || drawn == kSimFaultAckInFrame) {
+            answer.ackInFrame = true;
+            fault |= kSimFaultAckInFrame;
+        }
+        ++repliesSent_;
+        if (drawn == kSimFaultBadChecksum ||
+            (faults_.badChecksumEvery > 0 && repliesSent_ % static_cast<uint64_t>(faults_.badChecksumEvery) == 0)) {
+            answer.corruptChecksum = true;
+            fault |= kSimFaultBadChecksum;
+        }
+    }
+    if (drawn == kSimFaultDrop) {
+        // Carried out, but the answer is lost on the way.
+        answer = Answer{};
+    }
+    if (answer.kind == Answer::Kind::None && faults_.ignoreCode == code)
+        fault |= kSimFaultDrop;
+    return fault;
+}
+
 SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
 {
     const SteadyClock::time_point delivered = SteadyClock::now();
@@ -228,60 +289,12 @@ SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
         entry.when = frameComplete_;
         observer = observer_;
 
-        if (faults_.silent || faults_.ignoreCode == code) {
-            answer.kind = Answer::Kind::None;
-        } else if (faults_.nakCode == code) {
-            answer.kind = Answer::Kind::Nak;
-        } else if (faults_.keepCode == code) {
-            answer.kind = Answer::Kind::Ack;
-        } else {
-            answer = AnswerLocked(code, payload);
-        }
-
+        answer = ChooseAnswerLocked(code, payload);
         if (answer.kind == Answer::Kind::Reply)
             entry.reply = answer.payload;
-        const uint32_t drawn = DrawFaultLocked(answer);
-        uint32_t fault = drawn;
-        if (answer.kind != Answer::Kind::None && faults_.slowDelay.count() > 0 && faults_.slowCount != 0 &&
-            (faults_.slowCode < 0 || faults_.slowCode == code)) {
-            answer.delay = faults_.slowDelay;
-            fault |= kSimFaultSlow;
-            if (faults_.slowCount > 0)
-                --faults_.slowCount;
-        } else if (drawn == kSimFaultSlow) {
-            answer.delay = faults_.slowDelay.count() > 0 ? faults_.slowDelay : kSimLateDefault;
-        }
-        if (answer.kind != Answer::Kind::None && (faults_.noiseCode == code || drawn == kSimFaultNoise)) {
-            answer.noise = NoiseLocked();
-            fault |= kSimFaultNoise;
-        }
-        if (answer.kind == Answer::Kind::Reply) {
-            if (faults_.shortCode == code || drawn == kSimFaultShort) {
-                answer.payload.resize(answer.payload.size() >= 2 ? answer.payload.size() - 2 : 0);
-                fault |= kSimFaultShort;
-            }
-            if (faults_.wrongCode == code || drawn == kSimFaultWrongCode) {
-                answer.code = static_cast<uint8_t>(code + 1);
-                fault |= kSimFaultWrongCode;
-            }
-            if (faults_.ackInFrameCode == code || drawn == kSimFaultAckInFrame) {
-                answer.ackInFrame = true;
-                fault |= kSimFaultAckInFrame;
-            }
-            ++repliesSent_;
-            if (drawn == kSimFaultBadChecksum ||
-                (faults_.badChecksumEvery > 0 && repliesSent_ % static_cast<uint64_t>(faults_.badChecksumEvery) == 0)) {
-                answer.corruptChecksum = true;
-                fault |= kSimFaultBadChecksum;
-            }
-        }
-        if (drawn == kSimFaultDrop) {
-            // Carried out, but the answer is lost on the way.
-            answer = Answer{};
-            entry.reply.reset();
-        }
-        if (answer.kind == Answer::Kind::None && faults_.ignoreCode == code)
-            fault |= kSimFaultDrop;
+        const uint32_t fault = SpoilAnswerLocked(code, answer);
+        if (answer.kind == Answer::Kind::None)
+            entry.reply.reset();  // dropped on the way
         entry.fault = fault;
         // The clock answers once the frame is complete, and the answer takes
         // its own time on the line.
@@ -300,6 +313,64 @@ SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
     return answer;
 }
 
+namespace {
+
+// Whether the clock understands a request: a command it knows, with the
+// payload that command takes.
+bool RequestIsWellFormed(uint8_t code, std::string_view payload)
+{
+    switch (code) {
+    case kCmdHello:
+    case kCmdRecover:
+    case kCmdFamilyId:
+    case kCmdCpuType:
+    case kCmdFirmware:
+    case kCmdSerialNumber:
+    case kCmdAuxCounter:
+    case kCmdCurrentTime:
+    case kCmdReadConfig:
+    case kCmdDisplayHardware:
+    case kCmdReadDisplay:
+    case kCmdAuxStatus:
+    case kCmdTimeCodeStatus:
+        // These carry no request payload; one that does is not understood.
+        return payload.empty();
+    case kCmdSetTime:
+    case kCmdWriteConfig:
+    case kCmdWriteDisplay: return IsHexText(payload);
+    default: return false;  // an unknown command
+    }
+}
+
+TimeCodeStatus SimTimeCodeStatus(const SimIdentity& identity)
+{
+    TimeCodeStatus status;
+    status.statusFlagA = 1;
+    status.statusFlagB = identity.timeCodeType != kTimeCodeNone ? 1 : 0;
+    status.type = identity.timeCodeType;
+    status.status3 = 1;
+    status.status8 = 0x00000100;
+    status.statusBytes[0] = 0x10;
+    status.smpteFrameMax = identity.smpteFrameMax;
+    status.status31 = 0;
+    return status;
+}
+
+}  // namespace
+
+std::string SimClock::CurrentTimeLocked() const
+{
+    // Read as the clock starts to answer.
+    const uint64_t utc = UtcTicksAtLocked(frameComplete_);
+    ClockTime utcTime = TimeOf(utc);
+    ClockTime localTime = TimeOf(LocalTicksLocked(utc));
+    if (timing_.wholeSeconds) {
+        utcTime.fraction = 0;
+        localTime.fraction = 0;
+    }
+    return EncodeClockTime(utcTime) + EncodeClockTime(localTime);
+}
+
 SimClock::Answer SimClock::AnswerLocked(uint8_t code, std::string_view payload)
 {
     Answer answer;
@@ -316,32 +387,8 @@ SimClock::Answer SimClock::AnswerLocked(uint8_t code, std::string_view payload)
     };
 
     const uint8_t protocol = ProtocolVersionFor(identity_.firmware);
-    switch (code) {
-    case kCmdHello:
-    case kCmdRecover:
-    case kCmdFamilyId:
-    case kCmdCpuType:
-    case kCmdFirmware:
-    case kCmdSerialNumber:
-    case kCmdAuxCounter:
-    case kCmdCurrentTime:
-    case kCmdReadConfig:
-    case kCmdDisplayHardware:
-    case kCmdReadDisplay:
-    case kCmdAuxStatus:
-    case kCmdTimeCodeStatus:
-        // These carry no request payload; one that does is not understood.
-        if (!payload.empty())
-            return answer;
-        break;
-    case kCmdSetTime:
-    case kCmdWriteConfig:
-    case kCmdWriteDisplay:
-        if (!IsHexText(payload))
-            return answer;
-        break;
-    default: return answer;  // unknown command: NAK
-    }
+    if (!RequestIsWellFormed(code, payload))
+        return answer;  // NAK
 
     switch (code) {
     case kCmdHello:
@@ -351,33 +398,12 @@ SimClock::Answer SimClock::AnswerLocked(uint8_t code, std::string_view payload)
     case kCmdFirmware: return reply(EncodeFirmware(identity_.firmware));
     case kCmdSerialNumber: return reply(EncodeU32(identity_.serialNumber));
     case kCmdAuxCounter: return reply(EncodeU32(++auxCounter_));
-    case kCmdCurrentTime: {
-        // Read as the clock starts to answer.
-        const uint64_t utc = UtcTicksAtLocked(frameComplete_);
-        ClockTime utcTime = TimeOf(utc);
-        ClockTime localTime = TimeOf(LocalTicksLocked(utc));
-        if (timing_.wholeSeconds) {
-            utcTime.fraction = 0;
-            localTime.fraction = 0;
-        }
-        return reply(EncodeClockTime(utcTime) + EncodeClockTime(localTime));
-    }
+    case kCmdCurrentTime: return reply(CurrentTimeLocked());
     case kCmdReadConfig: return reply(EncodeConfig(config_, protocol));
     case kCmdDisplayHardware: return reply(EncodeDisplayHardware(displayHardware_));
     case kCmdReadDisplay: return reply(EncodeDisplayConfig(display_));
     case kCmdAuxStatus: return reply(EncodeAuxStatus(auxStatus_));
-    case kCmdTimeCodeStatus: {
-        TimeCodeStatus status;
-        status.statusFlagA = 1;
-        status.statusFlagB = identity_.timeCodeType != kTimeCodeNone ? 1 : 0;
-        status.type = identity_.timeCodeType;
-        status.status3 = 1;
-        status.status8 = 0x00000100;
-        status.statusBytes[0] = 0x10;
-        status.smpteFrameMax = identity_.smpteFrameMax;
-        status.status31 = 0;
-        return reply(EncodeTimeCodeStatus(status));
-    }
+    case kCmdTimeCodeStatus: return reply(EncodeTimeCodeStatus(SimTimeCodeStatus(identity_)));
     case kCmdSetTime: {
         ClockTime time;
         if (payload.size() > kMaxSetTimeChars || !DecodeSetTime(payload, time))

@@ -236,7 +236,16 @@ private:
     uint64_t UtcTicksAtLocked(std::chrono::steady_clock::time_point at) const;
     uint64_t LocalTicksLocked(uint64_t utcTicks) const;
     void ApplyConfigLocked(const ClockConfig& config);
+    // The answer to a request as the faults in force let it through (none,
+    // NAK or ACK in place of the clock's own), unspoiled.
+    Answer ChooseAnswerLocked(uint8_t code, std::string_view payload);
+    // The clock's own answer to a request.
     Answer AnswerLocked(uint8_t code, std::string_view payload);
+    // The current-time reply's payload: UTC and local time.
+    std::string CurrentTimeLocked() const;
+    // Spoils an answer as the faults in force and the one drawn now say
+    // (a dropped answer becomes none); returns the faults done to it.
+    uint32_t SpoilAnswerLocked(uint8_t code, Answer& answer);
     // The fault of the fault rate for this answer, if any; applied by Handle.
     uint32_t DrawFaultLocked(const Answer& answer);
     std::vector<uint8_t> NoiseLocked();

@@ -212,107 +212,160 @@ double ParseOffset(const std::string& option, const std::string& value)
     return seconds;
 }
 
+// One option of the command line: its name, and its value given after it
+// or with '='.
+class OptionArg {
+public:
+    OptionArg(int argc, char** argv, int& i) : argc_(argc), argv_(argv), i_(i), name_(argv[i])
+    {
+        if (name_.rfind("--", 0) == 0) {
+            const size_t eq = name_.find('=');
+            if (eq != std::string::npos) {
+                inlineValue_ = name_.substr(eq + 1);
+                name_.resize(eq);
+            }
+        }
+    }
+
+    const std::string& Name() const { return name_; }
+
+    // For an option that takes no value.
+    void Flag() const
+    {
+        if (inlineValue_)
+            throw UsageError{"option " + name_ + " takes no value"};
+    }
+
+    std::string Value()
+    {
+        if (inlineValue_)
+            return *inlineValue_;
+        if (i_ + 1 >= argc_)
+            throw UsageError{"option " + name_ + " needs a value"};
+        return argv_[++i_];
+    }
+
+private:
+    int argc_;
+    char** argv_;
+    int& i_;
+    std::string name_;
+    std::optional<std::string> inlineValue_;
+};
+
+uint32_t ParseSerial(const std::string& option, const std::string& value)
+{
+    unsigned long long serial = 0;
+    const std::string_view hex = StripHexPrefix(value);
+    const bool ok = hex.size() != value.size() ? ParseUnsigned(hex, 16, 0xFFFFFFFF, serial)
+                                               : ParseUnsigned(value, 10, 0xFFFFFFFF, serial);
+    if (!ok)
+        Bad(option, value, "a number from 0 to 4294967295");
+    return static_cast<uint32_t>(serial);
+}
+
+// The options of what the clock says of itself; false for another option.
+bool ParseIdentityOption(OptionArg& a, SimIdentity& identity)
+{
+    const std::string& arg = a.Name();
+    if (arg == "--family-id")
+        identity.familyId = static_cast<uint16_t>(Hex(arg, a.Value(), 0xFFFF));
+    else if (arg == "--cpu-type")
+        identity.cpuType = static_cast<uint16_t>(Hex(arg, a.Value(), 0xFFFF));
+    else if (arg == "--firmware")
+        identity.firmware = ParseFirmware(arg, a.Value());
+    else if (arg == "--serial")
+        identity.serialNumber = ParseSerial(arg, a.Value());
+    else if (arg == "--time-code")
+        identity.timeCodeType = ParseTimeCode(arg, a.Value());
+    else if (arg == "--fps")
+        identity.smpteFrameMax = static_cast<uint8_t>(Decimal(arg, a.Value(), 1, 256) - 1);
+    else
+        return false;
+    return true;
+}
+
+// The options of the faults; false for another option.
+bool ParseFaultOption(OptionArg& a, SimFaults& faults)
+{
+    const std::string& arg = a.Name();
+    if (arg == "--silent") {
+        a.Flag();
+        faults.silent = true;
+    } else if (arg == "--ignore") {
+        faults.ignoreCode = static_cast<int>(Hex(arg, a.Value(), 0xFF));
+    } else if (arg == "--nak") {
+        faults.nakCode = static_cast<int>(Hex(arg, a.Value(), 0xFF));
+    } else if (arg == "--keep") {
+        faults.keepCode = static_cast<int>(Hex(arg, a.Value(), 0xFF));
+    } else if (arg == "--short") {
+        faults.shortCode = static_cast<int>(Hex(arg, a.Value(), 0xFF));
+    } else if (arg == "--wrong-code") {
+        faults.wrongCode = static_cast<int>(Hex(arg, a.Value(), 0xFF));
+    } else if (arg == "--bad-checksum-every") {
+        faults.badChecksumEvery = static_cast<int>(Decimal(arg, a.Value(), 1, 1000000));
+    } else if (arg == "--slow") {
+        ParseSlow(arg, a.Value(), faults);
+    } else if (arg == "--noise") {
+        faults.noiseCode = static_cast<int>(Hex(arg, a.Value(), 0xFF));
+    } else if (arg == "--ack-in-frame") {
+        faults.ackInFrameCode = static_cast<int>(Hex(arg, a.Value(), 0xFF));
+    } else if (arg == "--fault-percent") {
+        faults.faultPercent = static_cast<int>(Decimal(arg, a.Value(), 0, 100));
+    } else if (arg == "--fault-kinds") {
+        const std::string v = a.Value();
+        if (!ParseSimFaultKinds(v, faults.faultKinds))
+            Bad(arg, v,
+                "'all' or a comma-separated list of checksum, drop, noise, slow, short, ack-in-frame, wrong-code");
+    } else if (arg == "--fault-seed") {
+        faults.faultSeed = Decimal(arg, a.Value(), 0, 999999999999999999ULL);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The options of time, the device and the run; false for another option.
+bool ParseRunOption(OptionArg& a, Options& o)
+{
+    const std::string& arg = a.Name();
+    if (arg == "--version" || arg == "-v") {
+        a.Flag();
+        o.version = true;
+    } else if (arg == "--offset") {
+        o.offsetSeconds = ParseOffset(arg, a.Value());
+    } else if (arg == "--whole-seconds") {
+        a.Flag();
+        o.timing.wholeSeconds = true;
+    } else if (arg == "--link") {
+        o.link = a.Value();
+        if (o.link.empty())
+            Bad(arg, o.link, "a path");
+    } else if (arg == "--usb-latency") {
+        o.timing.usbLatency = std::chrono::milliseconds(Decimal(arg, a.Value(), 0, 255));
+    } else if (arg == "--unplug-after") {
+        o.unplugAfter = ParseSeconds(arg, a.Value());
+    } else if (arg == "--replug-after") {
+        o.replugAfter = ParseSeconds(arg, a.Value());
+    } else if (arg == "--log") {
+        a.Flag();
+        o.log = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 Options ParseOptions(int argc, char** argv, bool& help)
 {
     Options o;
     help = false;
     for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        std::optional<std::string> inlineValue;
-        if (arg.rfind("--", 0) == 0) {
-            const size_t eq = arg.find('=');
-            if (eq != std::string::npos) {
-                inlineValue = arg.substr(eq + 1);
-                arg.resize(eq);
-            }
-        }
-        const auto flag = [&] {
-            if (inlineValue)
-                throw UsageError{"option " + arg + " takes no value"};
-        };
-        const auto value = [&]() -> std::string {
-            if (inlineValue)
-                return *inlineValue;
-            if (i + 1 >= argc)
-                throw UsageError{"option " + arg + " needs a value"};
-            return argv[++i];
-        };
-
-        if (arg == "--help" || arg == "-h") {
+        OptionArg a(argc, argv, i);
+        if (a.Name() == "--help" || a.Name() == "-h")
             help = true;
-        } else if (arg == "--version" || arg == "-v") {
-            flag();
-            o.version = true;
-        } else if (arg == "--family-id") {
-            o.identity.familyId = static_cast<uint16_t>(Hex(arg, value(), 0xFFFF));
-        } else if (arg == "--cpu-type") {
-            o.identity.cpuType = static_cast<uint16_t>(Hex(arg, value(), 0xFFFF));
-        } else if (arg == "--firmware") {
-            o.identity.firmware = ParseFirmware(arg, value());
-        } else if (arg == "--serial") {
-            const std::string v = value();
-            unsigned long long serial = 0;
-            const std::string_view hex = StripHexPrefix(v);
-            const bool ok = hex.size() != v.size() ? ParseUnsigned(hex, 16, 0xFFFFFFFF, serial)
-                                                   : ParseUnsigned(v, 10, 0xFFFFFFFF, serial);
-            if (!ok)
-                Bad(arg, v, "a number from 0 to 4294967295");
-            o.identity.serialNumber = static_cast<uint32_t>(serial);
-        } else if (arg == "--time-code") {
-            o.identity.timeCodeType = ParseTimeCode(arg, value());
-        } else if (arg == "--fps") {
-            o.identity.smpteFrameMax = static_cast<uint8_t>(Decimal(arg, value(), 1, 256) - 1);
-        } else if (arg == "--offset") {
-            o.offsetSeconds = ParseOffset(arg, value());
-        } else if (arg == "--whole-seconds") {
-            flag();
-            o.timing.wholeSeconds = true;
-        } else if (arg == "--link") {
-            o.link = value();
-            if (o.link.empty())
-                Bad(arg, o.link, "a path");
-        } else if (arg == "--usb-latency") {
-            o.timing.usbLatency = std::chrono::milliseconds(Decimal(arg, value(), 0, 255));
-        } else if (arg == "--silent") {
-            flag();
-            o.faults.silent = true;
-        } else if (arg == "--ignore") {
-            o.faults.ignoreCode = static_cast<int>(Hex(arg, value(), 0xFF));
-        } else if (arg == "--nak") {
-            o.faults.nakCode = static_cast<int>(Hex(arg, value(), 0xFF));
-        } else if (arg == "--keep") {
-            o.faults.keepCode = static_cast<int>(Hex(arg, value(), 0xFF));
-        } else if (arg == "--short") {
-            o.faults.shortCode = static_cast<int>(Hex(arg, value(), 0xFF));
-        } else if (arg == "--wrong-code") {
-            o.faults.wrongCode = static_cast<int>(Hex(arg, value(), 0xFF));
-        } else if (arg == "--bad-checksum-every") {
-            o.faults.badChecksumEvery = static_cast<int>(Decimal(arg, value(), 1, 1000000));
-        } else if (arg == "--slow") {
-            ParseSlow(arg, value(), o.faults);
-        } else if (arg == "--noise") {
-            o.faults.noiseCode = static_cast<int>(Hex(arg, value(), 0xFF));
-        } else if (arg == "--ack-in-frame") {
-            o.faults.ackInFrameCode = static_cast<int>(Hex(arg, value(), 0xFF));
-        } else if (arg == "--fault-percent") {
-            o.faults.faultPercent = static_cast<int>(Decimal(arg, value(), 0, 100));
-        } else if (arg == "--fault-kinds") {
-            const std::string v = value();
-            if (!ParseSimFaultKinds(v, o.faults.faultKinds))
-                Bad(arg, v,
-                    "'all' or a comma-separated list of checksum, drop, noise, slow, short, ack-in-frame, wrong-code");
-        } else if (arg == "--fault-seed") {
-            o.faults.faultSeed = Decimal(arg, value(), 0, 999999999999999999ULL);
-        } else if (arg == "--unplug-after") {
-            o.unplugAfter = ParseSeconds(arg, value());
-        } else if (arg == "--replug-after") {
-            o.replugAfter = ParseSeconds(arg, value());
-        } else if (arg == "--log") {
-            flag();
-            o.log = true;
-        } else {
+        else if (!ParseIdentityOption(a, o.identity) && !ParseFaultOption(a, o.faults) && !ParseRunOption(a, o))
             throw UsageError{"unknown option '" + std::string(argv[i]) + "'"};
-        }
     }
     if (o.replugAfter && !o.unplugAfter)
         throw UsageError{"option --replug-after needs --unplug-after"};
@@ -332,29 +385,11 @@ void PrintReceived(const SimReceived& r, std::chrono::steady_clock::time_point s
     std::fflush(stdout);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// The signals that stop the program, blocked in this thread and in every
+// thread it starts after.
+sigset_t BlockStopSignals()
 {
-    Options options;
-    bool help = false;
-    try {
-        options = ParseOptions(argc, argv, help);
-    } catch (const UsageError& e) {
-        std::fprintf(stderr, "kerovant-clocksim: %s\nTry 'kerovant-clocksim --help' for the options.\n",
-                     e.message.c_str());
-        return kExitUsage;
-    }
-    if (help) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (options.version) {
-        std::printf("kerovant-clocksim %s\n", KEROVANT_VERSION);
-        return 0;
-    }
-
-    // The signals are blocked in every thread and taken by sigwait below, so
+    // The signals are blocked in every thread and taken by sigwait in Serve, so
     // no handler runs in the middle of the serving thread's work. A signal
     // that is ignored is discarded instead of waiting to be taken, so each
     // gets its default action back first. SIGINT is taken even when the
@@ -371,31 +406,23 @@ int main(int argc, char** argv)
         }
     }
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    return signals;
+}
 
-    const auto started = std::chrono::steady_clock::now();
-    SimServer server(options.identity);
-    server.Clock().SetFaults(options.faults);
-    server.Clock().SetTiming(options.timing);
-    server.Clock().SetUtcOffset(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::duration<double>(options.offsetSeconds)));
-    if (options.log)
-        server.Clock().SetObserver([started](const SimReceived& r) { PrintReceived(r, started); });
+// A failure names the link when the link was the trouble; otherwise the
+// system gave no pseudo-terminal.
+void ReportStartFailure(const Options& options, const std::string& why)
+{
+    const bool link = !options.link.empty() && why.find(options.link) != std::string::npos;
+    std::fprintf(stderr, "kerovant-clocksim: %s%s\n", link ? "" : "no pseudo-terminal: ", why.c_str());
+}
 
+// Serves until one of the signals comes, unplugging and replugging the
+// device as the options say; the program's exit status.
+int Serve(SimServer& server, const Options& options, const sigset_t& signals,
+          std::chrono::steady_clock::time_point started)
+{
     std::string error;
-    server.SetLinkPath(options.link);
-    // A failure names the link when the link was the trouble; otherwise the
-    // system gave no pseudo-terminal.
-    const auto startFailed = [&options](const std::string& why) {
-        const bool link = !options.link.empty() && why.find(options.link) != std::string::npos;
-        std::fprintf(stderr, "kerovant-clocksim: %s%s\n", link ? "" : "no pseudo-terminal: ", why.c_str());
-    };
-    if (!server.Start(&error)) {
-        startFailed(error);
-        return kExitFailure;
-    }
-    std::printf("%s\n", server.DevicePath().c_str());
-    std::fflush(stdout);
-
     using SteadyClock = std::chrono::steady_clock;
     const auto after = [](double seconds) {
         return std::chrono::duration_cast<SteadyClock::duration>(std::chrono::duration<double>(seconds));
@@ -425,7 +452,7 @@ int main(int argc, char** argv)
                 } else {
                     replugAt.reset();
                     if (!server.Start(&error)) {
-                        startFailed(error);
+                        ReportStartFailure(options, error);
                         status = kExitFailure;
                         break;
                     }
@@ -445,6 +472,52 @@ int main(int argc, char** argv)
         if (signal > 0)
             break;
     }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    bool help = false;
+    try {
+        options = ParseOptions(argc, argv, help);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "kerovant-clocksim: %s\nTry 'kerovant-clocksim --help' for the options.\n",
+                     e.message.c_str());
+        return kExitUsage;
+    }
+    if (help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("kerovant-clocksim %s\n", KEROVANT_VERSION);
+        return 0;
+    }
+
+    const sigset_t signals = BlockStopSignals();
+
+    const auto started = std::chrono::steady_clock::now();
+    SimServer server(options.identity);
+    server.Clock().SetFaults(options.faults);
+    server.Clock().SetTiming(options.timing);
+    server.Clock().SetUtcOffset(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::duration<double>(options.offsetSeconds)));
+    if (options.log)
+        server.Clock().SetObserver([started](const SimReceived& r) { PrintReceived(r, started); });
+
+    std::string error;
+    server.SetLinkPath(options.link);
+    if (!server.Start(&error)) {
+        ReportStartFailure(options, error);
+        return kExitFailure;
+    }
+    std::printf("%s\n", server.DevicePath().c_str());
+    std::fflush(stdout);
+
+    const int status = Serve(server, options, signals, started);
     server.Stop();
     return status;
 }

@@ -238,19 +238,25 @@ bool RenderMoreCases(CKerovantApp& demo, const QDir& dir)
     return ok;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// --scale, taken before the application starts: Qt reads the scale factor
+// as it starts.
+void UseScaleFactorOption(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The scale factor is read when the application starts.
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc)
             qputenv("QT_SCALE_FACTOR", argv[i + 1]);
         else if (std::strncmp(argv[i], "--scale=", 8) == 0)
             qputenv("QT_SCALE_FACTOR", argv[i] + 8);
     }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseScaleFactorOption(argc, argv);
     QApplication application(argc, argv);
     QApplication::setWindowIcon(ClockIcon());
 
