@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QShowEvent>
@@ -64,7 +65,10 @@ constexpr const char* kCaptionProperty = "kerovantCaption";
 
 }  // namespace
 
-CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection) : QDialog(parent), connection_(connection)
+CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection)
+    : QDialog(parent),
+      connection_(connection),
+      commands_(std::make_unique<CWindowCommands>(static_cast<ICommandWindow&>(*this), *connection))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowIcon(ClockIcon());
@@ -445,9 +449,9 @@ void CKerovantDlg::Update(bool tick)
     offline.Reset();
     connection_->Identified();
     ShowReady(*device);
-    ConfirmAcknowledged(device);
-    OfferToStartHands(device);
-    OfferToCorrectConfig(device);
+    commands_->ConfirmAcknowledged(device);
+    commands_->OfferToStartHands(device);
+    commands_->OfferToCorrectConfig(device);
 }
 
 Sentence CKerovantDlg::CauseLine(const CClockDevice& device) const
@@ -577,7 +581,7 @@ void CKerovantDlg::SaveLinkTrace()
 {
     if (!CommandAllowed())
         return;
-    const CommandScope running(commandRunning_);
+    const CWindowCommands::Running running(*commands_);
     const QString suggestion = QDir::home().filePath(QString::fromUtf8(kStrLinkTraceFile));
     const QString path = AskSaveFileName(this, Tr(kStrSaveLinkTraceCaption), suggestion, Tr(kStrLinkTraceFilter));
     if (path.isEmpty())
@@ -612,7 +616,7 @@ void CKerovantDlg::ShowAbout()
 {
     if (!CommandAllowed())
         return;
-    const CommandScope running(commandRunning_);
+    const CWindowCommands::Running running(*commands_);
     const std::shared_ptr<CClockDevice> device = connection_->Device();
     CAboutDlg about(this, device ? device->GetProductIndex() : kNoProduct);
     RunModal(about);
@@ -645,4 +649,58 @@ void CKerovantDlg::CloseOrphanedMessages(bool closeAll)
     std::erase_if(messages_, [](const OpenMessage& open) {
         return !open.box || open.message->IsCancelled() || open.message->IsDismissed();
     });
+}
+
+// --- the commands' side of the window ---
+
+void CKerovantDlg::ShowMessage(const QString& text)
+{
+    ShowProgramMessage(this, text);
+}
+
+void CKerovantDlg::ShowBusy(bool busy)
+{
+    if (busy)
+        busy_.push_back(std::make_unique<BusyScope>());
+    else if (!busy_.empty())
+        busy_.pop_back();
+}
+
+bool CKerovantDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The user lets go of the slider after dragging or clicking it.
+    if (watched == illumination_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // After the slider has taken the release and its value.
+        QTimer::singleShot(0, this, &CKerovantDlg::SetIlluminationFromSlider);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CKerovantDlg::OnIlluminationMoved()
+{
+    if (!CommandAllowed()) {
+        // Only an assistive technology reaches the slider now: the level
+        // stays where it was.
+        const QSignalBlocker quiet(illumination_);
+        illumination_->setValue(illuminationLevel_);
+        return;
+    }
+    illuminationLevel_ = illumination_->value();
+    // While the handle is dragged the release sends; other moves (keys,
+    // wheel, clicks on the groove) are sent once the slider rests.
+    if (!illumination_->isSliderDown())
+        illuminationRest_->start();
+}
+
+void CKerovantDlg::SetIlluminationFromSlider()
+{
+    illuminationRest_->stop();
+    if (!CommandAllowed()) {
+        // Another command's wait or dialog is on; this one follows it.
+        illuminationRest_->start();
+        return;
+    }
+    // The level the user chose, before the wait for the clock.
+    commands_->SetIllumination(static_cast<uint8_t>(illumination_->value()));
 }

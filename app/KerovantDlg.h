@@ -19,8 +19,7 @@
 
 #include "ClockDevice.h"
 #include "ClockRecords.h"
-#include "DstRuleSet.h"
-#include "StoppedHands.h"
+#include "WindowCommands.h"
 #include "WindowConnection.h"
 
 #include "DialogUnits.h"
@@ -28,11 +27,10 @@
 #include <QDialog>
 #include <QPointer>
 
-#include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
+class BusyScope;
 class CConnectionMenu;
 class QAction;
 class QGridLayout;
@@ -44,7 +42,7 @@ class QSlider;
 class QTimer;
 class QVBoxLayout;
 
-class CKerovantDlg : public QDialog {
+class CKerovantDlg : public QDialog, private ICommandWindow {
     Q_OBJECT
 
 public:
@@ -73,9 +71,6 @@ public:
     // A level set with the keyboard or the wheel goes to the clock once the
     // slider has rested this long.
     static constexpr int kIlluminationRestMs = 300;
-    // The longest a command waits for what became of its write; the link
-    // decides each within about 2 s.
-    static constexpr int kWriteOutcomeWaitMs = 5000;
 
     // connection: the owner of the device object; it outlives the window.
     CKerovantDlg(QWidget* parent, CWindowConnection* connection);
@@ -111,23 +106,17 @@ public slots:
     // current one is replaced at once; connectionChosen follows.
     void ChooseConnection(const QString& devicePath);
 
-    // The commands of the buttons and the slider. Each waits for the clock
-    // (the window keeps painting, shows a busy cursor and takes no other
-    // input), reads what it edits from the device object, runs its dialog,
-    // and hands the result to the device object to send.
+    // The commands of the buttons and the slider (CWindowCommands). Each
+    // waits for the clock (the window keeps painting, shows a busy cursor
+    // and takes no other input), reads what it edits from the device
+    // object, runs its dialog, and hands the result to the device object to
+    // send.
     void SetIlluminationFromSlider();
-    void SetTimeZone();
-    void SetDaylightSaving();
-    void SetDateTime();
-    void SetTimeCodeSettings();
-    // Opens the hand position dialog, which follows the clock through a
-    // renewed link; whether it ends with OK or Cancel, the configuration is
-    // sent to the same clock afterwards, which sets the hands moving again.
-    void SetClockHandPosition();
-    // Set DateTime with "UTC Time from PC clock": waits for the next whole
-    // second of the computer's UTC and has it sent so that it reaches the
-    // clock at that second's boundary.
-    void SetDateTimeOnTheSecond(CClockDevice& device);
+    void SetTimeZone() { commands_->SetTimeZone(); }
+    void SetDaylightSaving() { commands_->SetDaylightSaving(); }
+    void SetDateTime() { commands_->SetDateTime(); }
+    void SetTimeCodeSettings() { commands_->SetTimeCodeSettings(); }
+    void SetClockHandPosition() { commands_->SetClockHandPosition(); }
 
 signals:
     // The device object has been replaced.
@@ -144,19 +133,6 @@ private:
     struct OpenMessage {
         QPointer<QMessageBox> box;
         std::shared_ptr<LinkMessage> message;
-    };
-
-    // Marks a command (or another modal step of the window) as running for
-    // as long as it lives.
-    class CommandScope {
-    public:
-        explicit CommandScope(bool& running) : running_(running) { running_ = true; }
-        ~CommandScope() { running_ = false; }
-        CommandScope(const CommandScope&) = delete;
-        CommandScope& operator=(const CommandScope&) = delete;
-
-    private:
-        bool& running_;
     };
 
     void BuildControls();
@@ -192,58 +168,14 @@ private:
     // One refresh; tick: counts towards the replacement of an offline object.
     void Update(bool tick);
 
-    // Nothing runs (no command, no modal step of the window, no wait): a
-    // command, the About box, the file dialog or closing the window may
-    // start.
-    bool CommandAllowed() const;
-    // The start of every command: waits for the clock and holds its device
-    // object for the command; says "No communication with clock." and gives
-    // an empty hold when it does not come.
-    CClockConnection::Hold BeginCommand();
-    // After a dialog that let go of the device object: waits for the clock
-    // as BeginCommand does and holds it, if it is still the clock with this
-    // serial number; says that the clock changed and gives an empty hold
-    // when it is another.
-    CClockConnection::Hold ResumeCommand(uint32_t serialNumber);
-    // The current device object, held, when it is the clock with this
-    // serial number, online and identified; else an empty hold. No wait.
-    CClockConnection::Hold HoldSameClock(uint32_t serialNumber);
-    // After a write: waits for its outcome (at most kWriteOutcomeWaitMs)
-    // and, unless it landed, says `message` with what became of the write on
-    // a second line. True when it landed. A configuration the clock
-    // acknowledged before the link was lost is said as such and kept for
-    // ConfirmAcknowledged.
-    bool AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message);
-    // A ready clock, no command running: the first read of the clock an
-    // acknowledged configuration went to decides it; one that shows other
-    // values is told.
-    void ConfirmAcknowledged(const std::shared_ptr<CClockDevice>& device);
-    // Says that the clock holds other values than the write left there.
-    void TellDiffers(const char* message);
-    // What a dialog changed, applied to the configuration the clock holds
-    // when it is sent.
-    using ConfigEdit = std::function<void(ClockConfig&)>;
-    // The configuration commands' common road: waits for the clock, reads
-    // its configuration, lets `ask` run the dialog on it (an empty edit:
-    // the user cancelled, nothing is sent), then waits for the same clock
-    // again and sends (SendConfig).
-    void ChangeConfig(const char* message, const std::function<ConfigEdit(const ClockConfig&)>& ask);
-    // Reads the held clock's configuration afresh into config_, applies the
-    // edit, sends it and waits for it (AwaitWrite); true when it landed.
-    bool SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit);
-    // A ready clock with its hands stopped and no command running: asks
-    // once per connection whether to start them again (AskToStartHands,
-    // after the refresh has let go of the device object).
-    void OfferToStartHands(const std::shared_ptr<CClockDevice>& device);
-    // The question itself; on Yes sends the configuration with the motion
-    // the hands were last meant to have.
-    void AskToStartHands();
-    // A ready clock whose configuration two reads alike found out of range
-    // and no command running: tells the user once per finding what is
-    // wrong and offers the correction (AskToCorrectConfig, after the
-    // refresh has let go of the device object).
-    void OfferToCorrectConfig(const std::shared_ptr<CClockDevice>& device);
-    void AskToCorrectConfig();
+    // Nothing runs (no command, no modal step of the window, no wait).
+    bool CommandAllowed() const { return commands_->Allowed(); }
+    // What the commands ask of the window.
+    QWidget* DialogParent() override { return this; }
+    void ShowMessage(const QString& text) override;
+    void ShowBusy(bool busy) override;
+    void RefreshDisplay() override { illuminationPending_ = true; }
+    bool IsOpen() const override { return opened_; }
     // The slider moved by the keyboard or the wheel: sent once it rests.
     void OnIlluminationMoved();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -256,29 +188,12 @@ private:
     bool illuminationPending_ = false;
     // The level the slider stands at, as loaded or as the user last set it.
     int illuminationLevel_ = 0;
-    // A command is running (its wait or its dialog), or the About box or
-    // the file dialog is open; the slider's rest timer waits for it to end.
-    bool commandRunning_ = false;
-    // The configuration and display configuration the commands work on, and
-    // the rule set they exchange with the time zone and daylight-saving
-    // dialogs.
-    ClockConfig config_;
-    DisplayConfig display_;
-    DstRuleSet exchange_;
-    CStoppedHands stoppedHands_;
-    // The latest configuration the clock acknowledged without a read-back
-    // to confirm it: the clock's serial number, what it should hold, and the
-    // message of its command.
-    struct Unconfirmed {
-        uint32_t serialNumber = 0;
-        ClockConfig expected;
-        const char* message = nullptr;
-    };
-    std::optional<Unconfirmed> unconfirmed_;
-    // The device object and configuration read whose findings were last
-    // told: each finding is told once.
-    std::weak_ptr<CClockDevice> configToldFor_;
-    uint32_t configToldReads_ = 0;
+    // The commands; while one runs (its wait or its dialog), or the About
+    // box or the file dialog is open, the slider's rest timer waits for it
+    // to end.
+    std::unique_ptr<CWindowCommands> commands_;
+    // What ShowBusy has begun and not yet ended.
+    std::vector<std::unique_ptr<BusyScope>> busy_;
     QTimer* illuminationRest_ = nullptr;
     bool opened_ = false;
     // The connection's hot-plug replacements the refresh has seen: one

@@ -15,8 +15,9 @@ constexpr int kHeightUnits = 121;
 
 }  // namespace
 
-CTimeCodeSettings::CTimeCodeSettings(QWidget* parent, uint8_t* choice)
-    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrTimeCodeSettings)), choice_(choice)
+CTimeCodeSettings::CTimeCodeSettings(QWidget* parent, uint8_t choice)
+    : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrTimeCodeSettings)),
+      choice_(choice != 0 ? uint8_t{1} : uint8_t{0})
 {
     setObjectName(QStringLiteral("timeCodeSettingsDialog"));
     AddLabel(Tr(kStrTimeCodeNote), QRect(7, 7, 223, 10));
@@ -28,10 +29,9 @@ CTimeCodeSettings::CTimeCodeSettings(QWidget* parent, uint8_t* choice)
     auto* cancel = Place(new QPushButton(Tr(kStrCancel)), kIdCancel, "cancel", QRect(125, 100, 50, 14));
 
     // Any value but 0 means the date is used.
-    (*choice_ != 0 ? useDate_ : ignoreDate_)->setChecked(true);
+    (choice_ != 0 ? useDate_ : ignoreDate_)->setChecked(true);
 
-    // A click (or an arrow key moving between the two) writes the byte at
-    // once, and only 0 or 1.
+    // A click (or an arrow key moving between the two) takes the choice.
     connect(useDate_, &QRadioButton::clicked, this, [this] { Choose(1); });
     connect(ignoreDate_, &QRadioButton::clicked, this, [this] { Choose(0); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -40,7 +40,7 @@ CTimeCodeSettings::CTimeCodeSettings(QWidget* parent, uint8_t* choice)
 
 void CTimeCodeSettings::Choose(uint8_t value)
 {
-    *choice_ = value;
+    choice_ = value;
     useDate_->setChecked(value != 0);
     ignoreDate_->setChecked(value == 0);
 }

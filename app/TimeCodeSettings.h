@@ -1,10 +1,9 @@
 // The time code settings dialog: whether the clock takes the date encoded
 // in the time code it receives or ignores it.
 //
-// The dialog edits one byte of its caller's through the pointer it is
-// given: not 0 uses the date, 0 ignores it. The byte changes at each click
-// on a choice, not at OK, so after Cancel it may differ from what it was;
-// the caller ignores it then. The dialog never talks to the clock.
+// The dialog opens on the caller's choice (not 0 uses the date, 0 ignores
+// it) and keeps what the user picks to itself; after OK the caller reads
+// Choice(). The dialog never talks to the clock.
 //
 // User-interface thread only.
 #pragma once
@@ -27,13 +26,16 @@ public:
         kIdIgnoreDate = 1086,
     };
 
-    // choice: the caller's byte; it must outlive the dialog.
-    CTimeCodeSettings(QWidget* parent, uint8_t* choice);
+    // choice: what the dialog opens on; any value but 0 uses the date.
+    CTimeCodeSettings(QWidget* parent, uint8_t choice);
+
+    // The choice shown: 1 uses the date, 0 ignores it. Read after OK.
+    uint8_t Choice() const { return choice_; }
 
 private:
     void Choose(uint8_t value);
 
-    uint8_t* choice_;
+    uint8_t choice_;
     QRadioButton* useDate_ = nullptr;
     QRadioButton* ignoreDate_ = nullptr;
 };

@@ -122,9 +122,8 @@ int main(int argc, char** argv)
         rules.daylightBias = 3600;
         rules.startRule = {0, 3, 0, 5, 1, 0, 0};
         rules.endRule = {0, 10, 0, 5, 1, 0, 0};
-        uint8_t mode = kDstByWeekday;
         const auto start = bench::Clock::now();
-        CDstDlg dialog(nullptr, rules, 1, &mode);
+        CDstDlg dialog(nullptr, rules, 1, kDstByWeekday);
         dialog.SetClockBias(3600);
         dialog.installEventFilter(&paint);
         dialog.show();

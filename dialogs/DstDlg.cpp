@@ -157,9 +157,9 @@ sys_seconds ComputerUtc()
 
 }  // namespace
 
-CDstDlg::CDstDlg(QWidget* parent, const DstRuleSet& rules, uint8_t utcReference, uint8_t* mode)
+CDstDlg::CDstDlg(QWidget* parent, const DstRuleSet& rules, uint8_t utcReference, uint8_t mode)
     : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kDstDialogTitle)),
-      editor_(DstSettings{rules, mode ? *mode : uint8_t{0}, utcReference}),
+      editor_(DstSettings{rules, mode, utcReference}),
       mode_(mode),
       now_(ComputerUtc)
 {
@@ -529,7 +529,6 @@ void CDstDlg::OnOk()
         }
         return;
     }
-    if (mode_)
-        *mode_ = result.mode;
+    mode_ = result.mode;
     accept();
 }

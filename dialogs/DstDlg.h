@@ -9,10 +9,10 @@
 // control and does what each event does. The dialog reports the user's
 // clicks, typing and choices to it and shows its controls again after each.
 //
-// The caller passes its rule set, its time reference and the address of its
-// mode byte (0 off, 8 weekday rules, 16 fixed dates). After OK it reads
-// Rules() and UtcReference(), and finds the mode in its byte; after Cancel
-// its byte is unchanged. The dialog never talks to the clock.
+// The caller passes its rule set, its time reference and its mode (0 off,
+// 8 weekday rules, 16 fixed dates). After OK it reads Rules(), Mode() and
+// UtcReference(); the dialog writes nothing of the caller's. The dialog
+// never talks to the clock.
 //
 // User-interface thread only.
 #pragma once
@@ -43,8 +43,7 @@ class CDstDlg : public CTemplateDialog {
 public:
     using UtcClock = std::function<std::chrono::sys_seconds()>;
 
-    // mode: the caller's mode byte, read now and written on OK only.
-    CDstDlg(QWidget* parent, const DstRuleSet& rules, uint8_t utcReference, uint8_t* mode);
+    CDstDlg(QWidget* parent, const DstRuleSet& rules, uint8_t utcReference, uint8_t mode);
     ~CDstDlg() override;
     CDstDlg(const CDstDlg&) = delete;
     CDstDlg& operator=(const CDstDlg&) = delete;
@@ -56,8 +55,10 @@ public:
     // computer's clock unless set (tests fix it).
     void SetUtcClock(UtcClock clock);
 
-    // After OK: the rule set and the time reference the dialog collected.
+    // After OK: the rule set, the mode and the time reference the dialog
+    // collected.
     DstRuleSet Rules() const { return editor_.Settings().rules; }
+    uint8_t Mode() const { return mode_; }
     uint8_t UtcReference() const { return editor_.Settings().utcReference; }
 
     const DstEditor& Editor() const { return editor_; }
@@ -96,7 +97,8 @@ private:
     void OnOk();
 
     DstEditor editor_;
-    uint8_t* mode_;
+    // The mode given, then the one OK accepted.
+    uint8_t mode_;
     int64_t clockBias_ = 0;
     UtcClock now_;
     // Set while Show writes into the controls, whose change signals then

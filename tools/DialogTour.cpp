@@ -79,14 +79,12 @@ bool VisitSettingsDialogs(QWidget& window, const DialogVisit& visit)
         ok = Shown(dialog, visit, "set-date-time-custom.png") && ok;
     }
     {
-        uint8_t useDate = 1;
-        CTimeCodeSettings dialog(&window, &useDate);
+        CTimeCodeSettings dialog(&window, 1);
         ok = Shown(dialog, visit, "time-code-settings.png") && ok;
     }
     {
         // A clock in Central Europe, set by the EU preset.
-        uint8_t mode = kDstByWeekday;
-        CDstDlg dialog(&window, DstRuleSet{}, 0, &mode);
+        CDstDlg dialog(&window, DstRuleSet{}, 0, kDstByWeekday);
         dialog.SetClockBias(3600);
         qobject_cast<QPushButton*>(dialog.Control(static_cast<int>(DstId::PresetEu)))->click();
         ok = Shown(dialog, visit, "daylight-saving.png") && ok;
@@ -97,8 +95,7 @@ bool VisitSettingsDialogs(QWidget& window, const DialogVisit& visit)
         rules.daylightBias = 3600;
         rules.startRule = {1, 3, 0, 21, 2, 0, 0};
         rules.endRule = {1, 9, 0, 21, 2, 0, 0};
-        uint8_t mode = kDstByDate;
-        CDstDlg dialog(&window, rules, 0, &mode);
+        CDstDlg dialog(&window, rules, 0, kDstByDate);
         dialog.SetClockBias(3600);
         ok = Shown(dialog, visit, "daylight-saving-fixed-date.png") && ok;
     }
@@ -107,8 +104,7 @@ bool VisitSettingsDialogs(QWidget& window, const DialogVisit& visit)
         rules.daylightBias = 3600;
         rules.startRule = {0, 3, 0, 2, 2, 0, 0};
         rules.endRule = {0, 11, 0, 1, 2, 0, 0};
-        uint8_t mode = kDstDisabled;
-        CDstDlg dialog(&window, rules, 0, &mode);
+        CDstDlg dialog(&window, rules, 0, kDstDisabled);
         ok = Shown(dialog, visit, "daylight-saving-off.png") && ok;
     }
     return ok;

@@ -255,8 +255,7 @@ void TestLooks::daylightStripReadable()
     rules.daylightBias = 3600;
     rules.startRule = {0, 3, 0, 5, 1, 0, 0};
     rules.endRule = {0, 10, 0, 5, 1, 0, 0};
-    uint8_t mode = kDstByWeekday;
-    CDstDlg dialog(nullptr, rules, 1, &mode);
+    CDstDlg dialog(nullptr, rules, 1, kDstByWeekday);
     dialog.SetUtcClock([] { return sys_seconds{sys_days{2027y / January / 1}}; });
     dialog.SetClockBias(3600);
     dialog.show();

@@ -1,5 +1,5 @@
-// The time code settings dialog: the caller's byte at opening, at each
-// click and after Cancel; names and layout.
+// The time code settings dialog: the choice at opening and after each
+// click, what Cancel leaves; names and layout.
 #include "ModalSeam.h"
 #include "TimeCodeSettings.h"
 #include "dialogs/DialogChecks.h"
@@ -24,7 +24,7 @@ class TestTimeCodeSettings : public QObject {
 private slots:
     void openingShowsTheChoice_data();
     void openingShowsTheChoice();
-    void eachClickWritesZeroOrOne();
+    void eachClickTakesZeroOrOne();
     void cancelAfterAChangeIsReported();
     void everyControlNamedAndNothingClips();
 };
@@ -42,42 +42,39 @@ void TestTimeCodeSettings::openingShowsTheChoice()
 {
     QFETCH(int, choice);
     QFETCH(bool, useDate);
-    uint8_t byte = static_cast<uint8_t>(choice);
-    CTimeCodeSettings dialog(nullptr, &byte);
+    CTimeCodeSettings dialog(nullptr, static_cast<uint8_t>(choice));
     QCOMPARE(Radio(dialog, CTimeCodeSettings::kIdUseDate)->isChecked(), useDate);
     QCOMPARE(Radio(dialog, CTimeCodeSettings::kIdIgnoreDate)->isChecked(), !useDate);
-    QCOMPARE(byte, static_cast<uint8_t>(choice));  // opening writes nothing
+    QCOMPARE(int(dialog.Choice()), useDate ? 1 : 0);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Time Code Settings"));
 }
 
-void TestTimeCodeSettings::eachClickWritesZeroOrOne()
+void TestTimeCodeSettings::eachClickTakesZeroOrOne()
 {
-    uint8_t byte = 0x5A;
-    CTimeCodeSettings dialog(nullptr, &byte);
+    CTimeCodeSettings dialog(nullptr, 0x5A);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QRadioButton* use = Radio(dialog, CTimeCodeSettings::kIdUseDate);
     QRadioButton* ignore = Radio(dialog, CTimeCodeSettings::kIdIgnoreDate);
 
     QTest::mouseClick(use, Qt::LeftButton);  // already selected: still a click
-    QCOMPARE(byte, uint8_t{1});
+    QCOMPARE(dialog.Choice(), uint8_t{1});
     QTest::mouseClick(ignore, Qt::LeftButton);
-    QCOMPARE(byte, uint8_t{0});
+    QCOMPARE(dialog.Choice(), uint8_t{0});
     QVERIFY(ignore->isChecked() && !use->isChecked());
     // The keyboard: the arrow key moves to the other choice and takes it.
     ignore->setFocus();
     QTest::keyClick(ignore, Qt::Key_Up);
-    QCOMPARE(byte, uint8_t{1});
+    QCOMPARE(dialog.Choice(), uint8_t{1});
     QVERIFY(use->isChecked() && !ignore->isChecked());
     qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettings::kIdOk))->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(byte, uint8_t{1});
+    QCOMPARE(dialog.Choice(), uint8_t{1});
 }
 
 void TestTimeCodeSettings::cancelAfterAChangeIsReported()
 {
-    // The byte follows the click; Cancel says the caller must not use it.
-    uint8_t byte = 1;
+    // The choice follows the click; Cancel says the caller must not use it.
     ScopedModalAnswers answers;
     answers.SetDialogRunner([](QDialog& d) {
         auto& dialog = static_cast<CTimeCodeSettings&>(d);
@@ -85,16 +82,15 @@ void TestTimeCodeSettings::cancelAfterAChangeIsReported()
         qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettings::kIdCancel))->click();
         return dialog.result();
     });
-    CTimeCodeSettings dialog(nullptr, &byte);
+    CTimeCodeSettings dialog(nullptr, 1);
     QCOMPARE(RunModal(dialog), int(QDialog::Rejected));
-    QCOMPARE(byte, uint8_t{0});
+    QCOMPARE(dialog.Choice(), uint8_t{0});
 }
 
 void TestTimeCodeSettings::everyControlNamedAndNothingClips()
 {
-    uint8_t byte = 0;
     for (int pointSize : {QApplication::font().pointSize(), 16}) {
-        CTimeCodeSettings dialog(nullptr, &byte);
+        CTimeCodeSettings dialog(nullptr, 0);
         QFont font = QApplication::font();
         font.setPointSize(pointSize);
         dialog.setFont(font);

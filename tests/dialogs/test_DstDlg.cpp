@@ -58,12 +58,12 @@ DstRuleSet Rules(DstRule start, DstRule end)
     return rules;
 }
 
-// A dialog on the caller's mode byte, previewing from kNow for a clock an
+// A dialog on the caller's mode, previewing from kNow for a clock an
 // hour east of UTC.
 struct Rig {
-    explicit Rig(const DstRuleSet& rules, uint8_t startMode = kDstByWeekday, uint8_t utc = 0) : mode(startMode)
+    explicit Rig(const DstRuleSet& rules, uint8_t startMode = kDstByWeekday, uint8_t utc = 0)
     {
-        dialog = std::make_unique<CDstDlg>(nullptr, rules, utc, &mode);
+        dialog = std::make_unique<CDstDlg>(nullptr, rules, utc, startMode);
         dialog->SetUtcClock([] { return kNow; });
         dialog->SetClockBias(kCentralEurope);
     }
@@ -79,7 +79,6 @@ struct Rig {
     }
     QString Preview() const { return dialog->Preview()->text(); }
 
-    uint8_t mode;
     std::unique_ptr<CDstDlg> dialog;
 };
 
@@ -196,7 +195,7 @@ private slots:
     void previewFollowsEveryEdit();
     void yearStripFollowsEveryEdit();
     void refusedOkKeepsTheDialogOpenOnTheNamedControl();
-    void modeByteIsWrittenOnOkOnly();
+    void modeChangesOnOkOnly();
     void presetsAndImportsThroughTheirButtons();
     void importAndPreviewSpeakTheUserLanguage_data();
     void importAndPreviewSpeakTheUserLanguage();
@@ -496,7 +495,7 @@ void TestDstDlg::refusedOkKeepsTheDialogOpenOnTheNamedControl()
         if (*row.message == '\0') {
             QVERIFY2(answers.Messages().empty(), row.what);
             QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
-            QCOMPARE(int(rig.mode), int(kDstByDate));
+            QCOMPARE(int(rig.dialog->Mode()), int(kDstByDate));
             QCOMPARE(int(rig.dialog->Rules().startRule.weekOrDay), 29);
             continue;
         }
@@ -505,13 +504,13 @@ void TestDstDlg::refusedOkKeepsTheDialogOpenOnTheNamedControl()
         QCOMPARE(answers.Messages().front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY2(rig.dialog->isVisible(), row.what);
         QVERIFY2(rig.dialog->result() != QDialog::Accepted, row.what);
-        QCOMPARE(int(rig.mode), int(startMode));
+        QCOMPARE(int(rig.dialog->Mode()), int(startMode));
         QCOMPARE(rig.dialog->Rules(), shown);  // nothing collected
         QCOMPARE(ControlIdOf(rig.dialog->focusWidget()), Id(row.focus));
     }
 }
 
-void TestDstDlg::modeByteIsWrittenOnOkOnly()
+void TestDstDlg::modeChangesOnOkOnly()
 {
     ScopedModalAnswers answers;
     const DstRuleSet us = Rules(Weekday(3, 2, 2), Weekday(11, 1, 2));
@@ -523,7 +522,7 @@ void TestDstDlg::modeByteIsWrittenOnOkOnly()
         Click(rig.Get(DstId::DisableDst));
         Click(rig.Get(DstId::Cancel));
         QCOMPARE(rig.dialog->result(), int(QDialog::Rejected));
-        QCOMPARE(int(rig.mode), int(kDstByWeekday));
+        QCOMPARE(int(rig.dialog->Mode()), int(kDstByWeekday));
     }
     {
         // Off: mode 0, the rules as they came.
@@ -531,7 +530,7 @@ void TestDstDlg::modeByteIsWrittenOnOkOnly()
         Click(rig.Get(DstId::DisableDst));
         Click(rig.Get(DstId::Ok));
         QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(int(rig.mode), int(kDstDisabled));
+        QCOMPARE(int(rig.dialog->Mode()), int(kDstDisabled));
         QCOMPARE(rig.dialog->Rules(), us);
     }
     QVERIFY(answers.Messages().empty());
@@ -614,7 +613,7 @@ void TestDstDlg::presetsAndImportsThroughTheirButtons()
     QVERIFY(Differences(*rig.dialog).isEmpty());
     Click(rig.Get(DstId::Ok));
     QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
-    QCOMPARE(rig.mode, uint8_t{kDstDisabled});
+    QCOMPARE(rig.dialog->Mode(), uint8_t{kDstDisabled});
 }
 
 QTEST_MAIN(TestDstDlg)

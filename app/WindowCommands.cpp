@@ -1,13 +1,3 @@
-// The main window's commands: the five buttons and the illumination slider.
-//
-// Every command follows one pattern: wait until the clock is online and
-// identified (at most 40 checks 50 ms apart), take what it edits from the
-// device object, let a dialog edit a copy, and hand the result to the device
-// object, which sends it from its own thread. The command then waits for
-// what became of that write (the window painting, busy and taking no other
-// input) and says what failed unless it landed; Set DateTime from the PC
-// clock waits for its write on a second boundary.
-//
 // No command holds the device object while its dialog is open: a clock
 // unplugged and plugged back meanwhile gets its new object at once. The
 // settings dialogs do not talk to the clock; on OK their commands wait for
@@ -21,7 +11,12 @@
 // off is on the clock all the same, only not yet seen there: the window
 // says so, and checks it with the first read of the same clock once it is
 // back, telling the user only when the clock holds other values.
-#include "KerovantDlg.h"
+//
+// The waits run the event loop inside the command (see each one for why);
+// the rule that nothing else starts meanwhile is kept by the busy state
+// (no input reaches any window) and by Allowed (what comes without an
+// event, such as an assistive technology's press, is refused).
+#include "WindowCommands.h"
 
 #include "ClockDateTime.h"
 #include "DstConvert.h"
@@ -29,65 +24,90 @@
 #include "DstPreview.h"
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
-#include "SetClockFace.h"
 #include "SecondSet.h"
+#include "SetClockFace.h"
 #include "SetDateTime.h"
 #include "StatusText.h"
 #include "Strings.h"
 #include "Translations.h"
 #include "TimeCodeSettings.h"
 #include "TzDlg.h"
+#include "WindowConnection.h"
 
-#include <QEvent>
-#include <QMouseEvent>
-#include <QSlider>
+#include <QMessageBox>
+#include <QStringList>
 #include <QTimer>
 
 #include <algorithm>
 #include <limits>
 
-bool CKerovantDlg::CommandAllowed() const
+namespace {
+
+// The program is busy for as long as one lives.
+class BusyStep {
+public:
+    explicit BusyStep(ICommandWindow& window) : window_(window) { window_.ShowBusy(true); }
+    ~BusyStep() { window_.ShowBusy(false); }
+    BusyStep(const BusyStep&) = delete;
+    BusyStep& operator=(const BusyStep&) = delete;
+
+private:
+    ICommandWindow& window_;
+};
+
+}  // namespace
+
+CWindowCommands::CWindowCommands(ICommandWindow& window, CWindowConnection& connection)
+    : window_(window), connection_(connection)
+{
+}
+
+bool CWindowCommands::Allowed() const
 {
     // A second command inside the first would open its dialog inside the
     // first one's wait or on top of its dialog, and the first would go on
     // with the device object and the message of a moment long gone. The
-    // busy scope keeps the keyboard and the mouse away; what comes without
+    // busy state keeps the keyboard and the mouse away; what comes without
     // an event (an assistive technology's press on a button) is refused here.
-    return !commandRunning_ && !BusyScope::Active();
+    return !running_ && !BusyScope::Active();
 }
 
-CClockConnection::Hold CKerovantDlg::BeginCommand()
+CClockConnection::Hold CWindowCommands::BeginCommand()
 {
-    if (connection_->WaitForClock()) {
+    // The wait runs the event loop inside (CWindowConnection::WaitForClock,
+    // busy meanwhile) and stays so: the command goes on with the held object
+    // at once, and a command has ended, its message said, when its call
+    // returns, which its callers rely on.
+    if (connection_.WaitForClock()) {
         // A replacement may have begun since the last check.
-        CClockConnection::Hold device = connection_->HoldDevice();
+        CClockConnection::Hold device = connection_.HoldDevice();
         if (device && device->IsOnline() && device->IsReady())
             return device;
     }
-    ShowProgramMessage(this, Tr(kStrNoCommunication));
+    window_.ShowMessage(Tr(kStrNoCommunication));
     return {};
 }
 
-CClockConnection::Hold CKerovantDlg::ResumeCommand(uint32_t serialNumber)
+CClockConnection::Hold CWindowCommands::ResumeCommand(uint32_t serialNumber)
 {
     CClockConnection::Hold device = BeginCommand();
     if (device && device->GetSerialNumber() != serialNumber) {
         // What the user chose was chosen for the other clock.
-        ShowProgramMessage(this, Tr(kStrClockChanged));
+        window_.ShowMessage(Tr(kStrClockChanged));
         return {};
     }
     return device;
 }
 
-CClockConnection::Hold CKerovantDlg::HoldSameClock(uint32_t serialNumber)
+CClockConnection::Hold CWindowCommands::HoldSameClock(uint32_t serialNumber)
 {
-    CClockConnection::Hold device = connection_->HoldDevice();
+    CClockConnection::Hold device = connection_.HoldDevice();
     if (device && device->IsOnline() && device->IsReady() && device->GetSerialNumber() == serialNumber)
         return device;
     return {};
 }
 
-bool CKerovantDlg::AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message)
+bool CWindowCommands::AwaitWrite(const CClockDevice& device, const WriteTicket& ticket, const char* message)
 {
     // A later configuration write to the clock decides what it holds.
     if (ticket.kind == WriteKind::Config && unconfirmed_ && unconfirmed_->serialNumber == device.GetSerialNumber())
@@ -97,9 +117,12 @@ bool CKerovantDlg::AwaitWrite(const CClockDevice& device, const WriteTicket& tic
     if (ticket) {
         // The link decides every write within its own waits (about 2 s at
         // the most); the limit only keeps a window that misses the outcome
-        // from waiting for ever. Meanwhile the window keeps painting, shows
-        // it is busy and takes no other input.
-        const BusyScope busy;
+        // from waiting for ever. Meanwhile the windows keep painting, busy
+        // and taking no other input. The wait stays inside the command: the
+        // device object tells no one when a write is decided, and what the
+        // command does next (reload the slider, say the correction is done)
+        // depends on the outcome.
+        const BusyStep busy(window_);
         RunEventsUntil(
             [&] {
                 outcome = device.GetWriteOutcome(ticket);
@@ -114,19 +137,19 @@ bool CKerovantDlg::AwaitWrite(const CClockDevice& device, const WriteTicket& tic
         // Acknowledged, and the link lost before the read-back: checked once
         // the clock is back (ConfirmAcknowledged).
         unconfirmed_ = Unconfirmed{device.GetSerialNumber(), expected, message};
-        ShowProgramMessage(this, Tr(message) + QLatin1Char('\n') + Tr(kStrWriteUnconfirmed));
+        window_.ShowMessage(Tr(message) + QLatin1Char('\n') + Tr(kStrWriteUnconfirmed));
         return false;
     }
     // The write's own outcome, not the link's state now: a write the clock
     // acknowledged before the cable was pulled has landed.
-    ShowProgramMessage(this, WriteFailureMessage(message, outcome));
+    window_.ShowMessage(WriteFailureMessage(message, outcome));
     return false;
 }
 
-void CKerovantDlg::ConfirmAcknowledged(const std::shared_ptr<CClockDevice>& device)
+void CWindowCommands::ConfirmAcknowledged(const std::shared_ptr<CClockDevice>& device)
 {
     // Not while a command runs: it may be writing the configuration itself.
-    if (!unconfirmed_ || !CommandAllowed() || device->GetSerialNumber() != unconfirmed_->serialNumber ||
+    if (!unconfirmed_ || !Allowed() || device->GetSerialNumber() != unconfirmed_->serialNumber ||
         !device->NoWritePending())
         return;
     ClockConfig held;
@@ -139,57 +162,24 @@ void CKerovantDlg::ConfirmAcknowledged(const std::shared_ptr<CClockDevice>& devi
     QTimer::singleShot(0, this, [this, message = write.message] { TellDiffers(message); });
 }
 
-void CKerovantDlg::TellDiffers(const char* message)
+void CWindowCommands::TellDiffers(const char* message)
 {
-    if (!opened_)
+    if (!window_.IsOpen())
         return;
-    if (!CommandAllowed()) {
+    if (!Allowed()) {
         // A command came first; told after it.
-        QTimer::singleShot(kRefreshIntervalMs, this, [this, message] { TellDiffers(message); });
+        QTimer::singleShot(kRetryMs, this, [this, message] { TellDiffers(message); });
         return;
     }
-    const CommandScope running(commandRunning_);
-    ShowProgramMessage(this, WriteFailureMessage(message, WriteOutcome::Differs));
+    const Running running(*this);
+    window_.ShowMessage(WriteFailureMessage(message, WriteOutcome::Differs));
 }
 
-bool CKerovantDlg::eventFilter(QObject* watched, QEvent* event)
+void CWindowCommands::SetIllumination(uint8_t level)
 {
-    // The user lets go of the slider after dragging or clicking it.
-    if (watched == illumination_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        // After the slider has taken the release and its value.
-        QTimer::singleShot(0, this, &CKerovantDlg::SetIlluminationFromSlider);
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void CKerovantDlg::OnIlluminationMoved()
-{
-    if (!CommandAllowed()) {
-        // Only an assistive technology reaches the slider now: the level
-        // stays where it was.
-        const QSignalBlocker quiet(illumination_);
-        illumination_->setValue(illuminationLevel_);
+    if (!Allowed())
         return;
-    }
-    illuminationLevel_ = illumination_->value();
-    // While the handle is dragged the release sends; other moves (keys,
-    // wheel, clicks on the groove) are sent once the slider rests.
-    if (!illumination_->isSliderDown())
-        illuminationRest_->start();
-}
-
-void CKerovantDlg::SetIlluminationFromSlider()
-{
-    illuminationRest_->stop();
-    if (!CommandAllowed()) {
-        // Another command's wait or dialog is on; this one follows it.
-        illuminationRest_->start();
-        return;
-    }
-    // The level the user chose, before the wait for the clock.
-    const auto level = static_cast<uint8_t>(illumination_->value());
-    const CommandScope running(commandRunning_);
+    const Running running(*this);
     CClockConnection::Hold device = BeginCommand();
     if (!device)
         return;
@@ -197,22 +187,24 @@ void CKerovantDlg::SetIlluminationFromSlider()
                     [level](ClockConfig& config) { config.illumination = level; })) {
         // The slider shows again what the device object knows of the clock
         // (a new object reads it afresh).
-        illuminationPending_ = true;
+        window_.RefreshDisplay();
     }
 }
 
-void CKerovantDlg::SetTimeZone()
+void CWindowCommands::SetTimeZone()
 {
     ChangeConfig(kStrErrorSettingConfig, [this](const ClockConfig& read) -> ConfigEdit {
-        // The dialog's fields hold at most 23:59:59; a bias beyond 32 bits
-        // shows as the largest one rather than folded onto a small one.
-        exchange_.bias = static_cast<int32_t>(std::clamp<int64_t>(
+        // The dialog edits the bias alone. Its fields hold at most 23:59:59;
+        // a bias beyond 32 bits shows as the largest one rather than folded
+        // onto a small one.
+        DstRuleSet block;
+        block.bias = static_cast<int32_t>(std::clamp<int64_t>(
             ClockStandardBias(read), std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-        CTzDlg dialog(this, exchange_);
+        CTzDlg dialog(window_.DialogParent(), block);
+        // A modal dialog: its exec runs the event loop until it closes.
         if (RunModal(dialog) != QDialog::Accepted)
             return {};
-        exchange_ = dialog.Result();
-        return [bias = exchange_.bias](ClockConfig& config) {
+        return [bias = dialog.Result().bias](ClockConfig& config) {
             StoreStandardBias(config, bias);
             config.configured = 1;
             config.valid = 1;
@@ -220,31 +212,28 @@ void CKerovantDlg::SetTimeZone()
     });
 }
 
-void CKerovantDlg::SetDaylightSaving()
+void CWindowCommands::SetDaylightSaving()
 {
     ChangeConfig(kStrErrorSettingConfig, [this](const ClockConfig& read) -> ConfigEdit {
-        // The exchange block starts over from the clock's rules alone.
+        // The dialog starts from the clock's rules alone.
         const DstSettings rules = DstSettingsFromConfig(read);
-        exchange_ = rules.rules;
-        uint8_t mode = rules.mode;
-        CDstDlg dialog(this, exchange_, rules.utcReference, &mode);
+        CDstDlg dialog(window_.DialogParent(), rules.rules, rules.utcReference, rules.mode);
         // Local rules change on the clock's own face: the preview needs
         // its bias.
         dialog.SetClockBias(ClockStandardBias(read));
         if (RunModal(dialog) != QDialog::Accepted)
             return {};
-        exchange_ = dialog.Rules();
-        return [chosen = DstSettings{exchange_, mode, dialog.UtcReference()}](ClockConfig& config) {
+        return [chosen = DstSettings{dialog.Rules(), dialog.Mode(), dialog.UtcReference()}](ClockConfig& config) {
             StoreDstSettings(chosen, config);
         };
     });
 }
 
-void CKerovantDlg::SetDateTime()
+void CWindowCommands::SetDateTime()
 {
-    if (!CommandAllowed())
+    if (!Allowed())
         return;
-    const CommandScope running(commandRunning_);
+    const Running running(*this);
     uint32_t serialNumber = 0;
     {
         // Not held while the dialog is open (see ChangeConfig).
@@ -253,7 +242,7 @@ void CKerovantDlg::SetDateTime()
             return;
         serialNumber = device->GetSerialNumber();
     }
-    CSetDateTime dialog(this);
+    CSetDateTime dialog(window_.DialogParent());
     if (RunModal(dialog) != QDialog::Accepted)
         return;
     const CClockConnection::Hold device = ResumeCommand(serialNumber);
@@ -270,40 +259,42 @@ void CKerovantDlg::SetDateTime()
     AwaitWrite(*device, ticket, kStrErrorSettingTime);
 }
 
-void CKerovantDlg::SetDateTimeOnTheSecond(CClockDevice& device)
+void CWindowCommands::SetDateTimeOnTheSecond(CClockDevice& device)
 {
     // Up to about a second until the boundary, and the clock's answer: the
-    // window keeps painting, shows it is busy and takes no other input. The
-    // link times the frame itself; this thread only waits for the outcome.
-    const BusyScope busy;
+    // windows keep painting, busy and taking no other input. The link times
+    // the frame itself; this thread only waits for the outcome. The pause
+    // runs the event loop inside: SetClockOnTheSecond decides when the time
+    // goes out and what became of it in one call.
+    const BusyStep busy(window_);
     const SecondSetResult result = SetClockOnTheSecond(
         device, [](std::chrono::milliseconds time) { PauseEvents(static_cast<int>(time.count())); });
     // Whatever kept the time from going out is a failure to set it, even
     // with the link still up; a time the clock acknowledged has been set,
     // whatever became of the link since.
     if (result.outcome != SecondSetResult::Outcome::Sent)
-        ShowProgramMessage(this, Tr(kStrErrorSettingTime));
+        window_.ShowMessage(Tr(kStrErrorSettingTime));
 }
 
-void CKerovantDlg::SetTimeCodeSettings()
+void CWindowCommands::SetTimeCodeSettings()
 {
     ChangeConfig(kStrErrorSettingTimeCode, [this](const ClockConfig& read) -> ConfigEdit {
-        uint8_t useDate = read.useTimeCodeDate() | read.useTimeCodeDateAlt();
-        CTimeCodeSettings dialog(this, &useDate);
+        const auto useDate = static_cast<uint8_t>(read.useTimeCodeDate() | read.useTimeCodeDateAlt());
+        CTimeCodeSettings dialog(window_.DialogParent(), useDate);
         if (RunModal(dialog) != QDialog::Accepted)
             return {};
-        return [flag = uint8_t{useDate != 0 ? uint8_t{1} : uint8_t{0}}](ClockConfig& config) {
+        return [flag = dialog.Choice()](ClockConfig& config) {
             config.useTimeCodeDate() = flag;
             config.useTimeCodeDateAlt() = flag;
         };
     });
 }
 
-void CKerovantDlg::ChangeConfig(const char* message, const std::function<ConfigEdit(const ClockConfig&)>& ask)
+void CWindowCommands::ChangeConfig(const char* message, const std::function<ConfigEdit(const ClockConfig&)>& ask)
 {
-    if (!CommandAllowed())
+    if (!Allowed())
         return;
-    const CommandScope running(commandRunning_);
+    const Running running(*this);
     ClockConfig read;
     uint32_t serialNumber = 0;
     {
@@ -328,84 +319,84 @@ void CKerovantDlg::ChangeConfig(const char* message, const std::function<ConfigE
         SendConfig(device, message, edit);
 }
 
-bool CKerovantDlg::SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit)
+bool CWindowCommands::SendConfig(CClockConnection::Hold& device, const char* message, const ConfigEdit& edit)
 {
     // The fields the user changed, on the configuration the clock holds now:
     // whatever else changed since the dialog opened stays as it is.
-    config_ = ClockConfig{};
-    device->GetConfig(config_);
-    edit(config_);
+    ClockConfig config;
+    device->GetConfig(config);
+    edit(config);
     WriteTicket ticket;
-    device->SetConfig(config_, ticket);
+    device->SetConfig(config, ticket);
     return AwaitWrite(*device, ticket, message);
 }
 
-void CKerovantDlg::SetClockHandPosition()
+void CWindowCommands::SetClockHandPosition()
 {
-    if (!CommandAllowed())
+    if (!Allowed())
         return;
-    const CommandScope running(commandRunning_);
+    const Running running(*this);
     uint32_t serialNumber = 0;
+    ClockConfig config;
+    DisplayConfig display;
     {
         const CClockConnection::Hold device = BeginCommand();
         if (!device)
             return;
-        config_ = ClockConfig{};
-        display_ = DisplayConfig{};
-        device->GetConfig(config_);
-        (void)ValidateConfigShadow(config_);
-        device->GetDisplayConfig(display_);
+        device->GetConfig(config);
+        (void)ValidateConfigShadow(config);
+        device->GetDisplayConfig(display);
         serialNumber = device->GetSerialNumber();
     }
     // The dialog works on copies; only the configuration comes back, and
     // only after OK. It finds the clock for each send: held for the send,
     // the object stays the current one until the send is over.
-    ClockConfig workingConfig = config_;
-    DisplayConfig workingDisplay = display_;
+    ClockConfig workingConfig = config;
     {
-        CSetClockFace dialog(this, workingConfig, workingDisplay, [this, serialNumber] {
+        CSetClockFace dialog(window_.DialogParent(), workingConfig, display, [this, serialNumber] {
             auto held = std::make_shared<CClockConnection::Hold>(HoldSameClock(serialNumber));
             return *held ? std::shared_ptr<CClockDevice>(held, held->Device().get()) : nullptr;
         });
         if (RunModal(dialog) == QDialog::Accepted)
-            config_ = workingConfig;
+            config = workingConfig;
     }
     // Sent after OK and after Cancel alike: this is what sets the hands
     // moving again, in the chosen motion or as before. Should this send
     // never arrive, the next connection finds the hands stopped and offers
     // to start them in this motion.
-    config_.configured = 1;
-    config_.valid = 1;
-    stoppedHands_.Remember(serialNumber, config_.handMotion);
+    config.configured = 1;
+    config.valid = 1;
+    stoppedHands_.Remember(serialNumber, config.handMotion);
     CClockConnection::Hold device = ResumeCommand(serialNumber);
     if (!device)
         return;
     WriteTicket ticket;
-    device->SetConfig(config_, ticket);
+    device->SetConfig(config, ticket);
     AwaitWrite(*device, ticket, kStrErrorSettingConfig);
 }
 
-void CKerovantDlg::OfferToStartHands(const std::shared_ptr<CClockDevice>& device)
+void CWindowCommands::OfferToStartHands(const std::shared_ptr<CClockDevice>& device)
 {
     // A command's dialog (the hand position dialog above all) may have the
     // hands stopped on purpose.
-    if (!CommandAllowed() || !opened_ || !stoppedHands_.TakeQuestion(device))
+    if (!Allowed() || !window_.IsOpen() || !stoppedHands_.TakeQuestion(device))
         return;
     // Asked once the refresh is over: the question waits for the user, and
     // the refresh's copy of the device object must not keep it (and its
     // port) alive meanwhile.
-    QTimer::singleShot(0, this, &CKerovantDlg::AskToStartHands);
+    QTimer::singleShot(0, this, &CWindowCommands::AskToStartHands);
 }
 
-void CKerovantDlg::AskToStartHands()
+void CWindowCommands::AskToStartHands()
 {
-    if (!CommandAllowed() || !opened_) {
+    if (!Allowed() || !window_.IsOpen()) {
         stoppedHands_.ForgetAsked();  // a command came first; ask after it
         return;
     }
-    const CommandScope running(commandRunning_);
-    const QMessageBox::StandardButton answer =
-        ShowMessage(this, QMessageBox::Question, QString(), Tr(kStrHandsStopped), QMessageBox::Yes | QMessageBox::No);
+    const Running running(*this);
+    // A message box: its exec runs the event loop until the user answers.
+    const QMessageBox::StandardButton answer = ShowMessage(window_.DialogParent(), QMessageBox::Question, QString(),
+                                                           Tr(kStrHandsStopped), QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     CClockConnection::Hold device = BeginCommand();
@@ -424,9 +415,9 @@ void CKerovantDlg::AskToStartHands()
     AwaitWrite(*device, ticket, kStrErrorSettingConfig);
 }
 
-void CKerovantDlg::OfferToCorrectConfig(const std::shared_ptr<CClockDevice>& device)
+void CWindowCommands::OfferToCorrectConfig(const std::shared_ptr<CClockDevice>& device)
 {
-    if (!CommandAllowed() || !opened_)
+    if (!Allowed() || !window_.IsOpen())
         return;
     // Only a record read twice alike: one damaged reply the checksum
     // missed is not worth a write.
@@ -437,22 +428,27 @@ void CKerovantDlg::OfferToCorrectConfig(const std::shared_ptr<CClockDevice>& dev
         return;
     configToldFor_ = device;
     configToldReads_ = check.reads;
-    QTimer::singleShot(0, this, &CKerovantDlg::AskToCorrectConfig);
+    QTimer::singleShot(0, this, &CWindowCommands::AskToCorrectConfig);
 }
 
-void CKerovantDlg::AskToCorrectConfig()
+void CWindowCommands::AskToCorrectConfig()
 {
-    if (!CommandAllowed() || !opened_) {
+    if (!Allowed() || !window_.IsOpen()) {
         configToldFor_.reset();  // a command came first; tell after it
         return;
     }
-    const CommandScope running(commandRunning_);
+    const Running running(*this);
     CClockConnection::Hold device = BeginCommand();
     if (!device)
         return;
     const ConfigCheck check = device->GetConfigCheck();
     if (check.problems.empty() || !check.confirmed)
         return;
+    CorrectConfig(device, check);
+}
+
+void CWindowCommands::CorrectConfig(CClockConnection::Hold& device, const ConfigCheck& check)
+{
     QStringList lines;
     bool mendable = false;
     bool unmendable = false;
@@ -463,12 +459,13 @@ void CKerovantDlg::AskToCorrectConfig()
     QString text = Tr(kStrConfigOutOfRange).arg(lines.join(QLatin1Char('\n')));
     if (unmendable)
         text += QStringLiteral("\n\n") + Tr(kStrConfigBiasNotMended);
+    QWidget* parent = window_.DialogParent();
     if (!mendable) {
-        ShowMessage(this, QMessageBox::Warning, QString(), text, QMessageBox::Ok);
+        ShowMessage(parent, QMessageBox::Warning, QString(), text, QMessageBox::Ok);
         return;
     }
     text += QStringLiteral("\n\n") + Tr(kStrConfigCorrect);
-    if (ShowMessage(this, QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No) !=
+    if (ShowMessage(parent, QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
     // The correction of the record as it stands now, sent as any change.
@@ -479,5 +476,5 @@ void CKerovantDlg::AskToCorrectConfig()
     WriteTicket ticket;
     device->SetConfig(config, ticket);
     if (AwaitWrite(*device, ticket, kStrErrorSettingConfig))
-        ShowProgramMessage(this, Tr(kStrConfigCorrected));
+        window_.ShowMessage(Tr(kStrConfigCorrected));
 }
