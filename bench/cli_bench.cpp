@@ -1,6 +1,6 @@
 // Figures of kerovant-cli and of the link trace, against the simulated clock
 // over a pty:
-// - wall time of kerovant-cli status, of one setter (set illumination) and
+// - wall time of kerovant-cli status, of check (the monitor's plugin), of one setter (set illumination) and
 //   of import (write, fresh identification, comparison), each run as a user
 //   runs it, median of the runs;
 // - the link's reply latency with the trace off, into a file and into the
@@ -65,6 +65,7 @@ bool MeasureCommands(int runs)
     };
     const Row rows[] = {
         {"kerovant-cli status", "status"},
+        {"kerovant-cli check (OK)", "check"},
         {"kerovant-cli set illumination (acknowledged)", "set illumination 7"},
         {"kerovant-cli import (written, read back)", "import " + profile},
     };
