@@ -191,23 +191,23 @@ std::string CClockSession::CauseOf(const CClockDevice& device) const
     return OfflineCause(port, device.GetDevicePath(), phase, LastIdentificationFailure(), device.GetLastFailure());
 }
 
-int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll, const WatchFollower& follower)
-{
+// Watch's state over its run.
+struct CClockSession::WatchRun {
     using SteadyClock = std::chrono::steady_clock;
-    const auto end = ConnectDeadline();
-    {
-        std::lock_guard<std::mutex> lock(failures_->mutex);
-        failures_->quiet = true;
-    }
-    // Watch lends its port and never borrows one: its device objects wait
-    // for the port to come back.
-    SetPortBorrowing(false);
-    CPortLender lender([wakeup = options_.wakeup] { wakeup->Notify(); });
     enum class Loan { None, Lent, TakingBack };
+
+    WatchRun(const WatchFollower& follower, SteadyClock::time_point end, std::shared_ptr<CWakeup> wakeup,
+             COfflineReplacement& offline)
+        : follower(follower), end(end), lender([wakeup = std::move(wakeup)] { wakeup->Notify(); }), offline(offline)
+    {
+    }
+
+    const WatchFollower& follower;
+    const SteadyClock::time_point end;  // of the run
+    CPortLender lender;
     Loan loan = Loan::None;
     Borrower borrower;
-    auto takeBackUntil = SteadyClock::time_point::max();
-    Start();
+    SteadyClock::time_point takeBackUntil = SteadyClock::time_point::max();
     bool answering = false;
     std::string cause;  // printed for this outage
     PortState causePort = PortState::Open;
@@ -219,9 +219,24 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
     std::string toldProblems;
     // While the clock does not answer: when its device object is replaced
     // (a port that appears replaces it sooner, and the count starts again).
-    COfflineReplacement& offline = connection_.OfflineReplacement();
-    offline.Reset();
-    auto replaceAt = SteadyClock::time_point::max();
+    COfflineReplacement& offline;
+    SteadyClock::time_point replaceAt = SteadyClock::time_point::max();
+};
+
+int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll, const WatchFollower& follower)
+{
+    using SteadyClock = std::chrono::steady_clock;
+    const auto end = ConnectDeadline();
+    {
+        std::lock_guard<std::mutex> lock(failures_->mutex);
+        failures_->quiet = true;
+    }
+    // Watch lends its port and never borrows one: its device objects wait
+    // for the port to come back.
+    SetPortBorrowing(false);
+    WatchRun run(follower, end, options_.wakeup, connection_.OfflineReplacement());
+    Start();
+    run.offline.Reset();
     for (;;) {
         if (Interrupted()) {
             const int status = InterruptedExit();
@@ -229,161 +244,193 @@ int CClockSession::Watch(const std::function<void(const CClockDevice&)>& onPoll,
         }
         std::shared_ptr<CClockDevice> device = connection_.Device();
         if (device)
-            path = device->GetDevicePath();
-        if (!path.empty())
-            lender.Listen(path);
-        if (loan != Loan::Lent && lender.Wanted()) {
-            // The object goes with its port; the borrower hears "released"
-            // once it is closed.
-            device.reset();
-            connection_.Suspend();
-            lender.Released();
-            // Asked again before the clock was back (the borrower replaced
-            // its device object): the same loan, unless another asks.
-            const Borrower previous = borrower;
-            const bool again = loan == Loan::TakingBack;
-            loan = Loan::Lent;
-            borrower = lender.CurrentBorrower().value_or(Borrower{});
-            if (!again || borrower.pid != previous.pid) {
-                std::fflush(stdout);
-                PrintError("lent " + path + " to " + BorrowerText(borrower) + ".");
-            }
-        }
-        if (loan == Loan::Lent) {
-            if (lender.Wanted()) {
-                if (follower.lent)
-                    follower.lent(borrower);
-                const auto now = SteadyClock::now();
-                if (now >= end)
-                    return answering ? kExitOk : kExitLink;
-                options_.wakeup->WaitUntil(follower.lent ? std::min(end, now + follower.every) : end);
-                continue;
-            }
-            lender.Reclaiming();
-            connection_.Resume();
-            loan = Loan::TakingBack;
-            takeBackUntil = SteadyClock::now() + kTakeBackWait;
+            run.path = device->GetDevicePath();
+        if (!run.path.empty())
+            run.lender.Listen(run.path);
+        if (run.loan != WatchRun::Loan::Lent && run.lender.Wanted())
+            LendPort(run, device);
+        if (run.loan == WatchRun::Loan::Lent) {
+            if (const std::optional<int> status = WaitWhileLent(run))
+                return *status;
             continue;
         }
-        if (loan == Loan::TakingBack) {
-            const PortState port = device ? device->GetPortState() : PortState::NotOpened;
-            const bool failed = device && device->GetState() == LinkState::Failed;
-            if (!device || !(device->IsReady() && !failed)) {
-                const auto now = SteadyClock::now();
-                // The borrower's descriptor may close after its connection
-                // (a program killed): the port is tried again for a while.
-                if (device && port == PortState::Busy && now < takeBackUntil) {
-                    device.reset();
-                    options_.wakeup->WaitUntil(now + kTakeBackRetry);
-                    connection_.Replace();
-                    continue;
-                }
-                // Still being made, or greeting the clock: its link decides.
-                if ((!device || ((port == PortState::Open || port == PortState::NotOpened) && !failed)) && now < end) {
-                    options_.wakeup->WaitUntil(std::min(end, now + follower.every));
-                    continue;
-                }
-            }
-            // Back, or the clock is not to be had: an outage from here on
-            // is reported and counted as any other.
-            loan = Loan::None;
-            PrintError(path + " is back from " + BorrowerText(borrower) + ".");
-            if (follower.lent)
-                follower.lent(std::nullopt);
-        }
+        if (run.loan == WatchRun::Loan::TakingBack && !TakeBack(run, device))
+            continue;
         // A link that has just failed still says ready until its failed
         // state has run once; the state is what changed, and what woke us.
         const bool ready = device && device->IsReady() && device->GetState() != LinkState::Failed;
         if (follower.look)
             follower.look(device.get(), ready);
-        if (ready) {
-            if (!answering && !cause.empty()) {
-                PrintError("the clock on " + path + (everOnline_ ? " answers again." : " answers."));
-                if (everOnline_ && follower.back)
-                    follower.back();
-            }
-            answering = true;
-            everOnline_ = true;
-            if (std::string problems = DescribeConfigProblems(device->GetConfigCheck().problems);
-                problems != toldProblems) {
-                if (!problems.empty())
-                    PrintError("the clock's configuration is not valid: " + problems);
-                toldProblems = std::move(problems);
-            }
-            cause.clear();
-            causePort = PortState::Open;
-            offline.Reset();
-            replaceAt = SteadyClock::time_point::max();
-            {
-                std::lock_guard<std::mutex> lock(failures_->mutex);
-                failures_->last.clear();
-            }
-            const uint64_t generation = connection_.Generation();
-            const uint32_t poll = device->GetPollCount();
-            if (poll > 0 && (generation != seenGeneration || poll != seenPoll)) {
-                seenGeneration = generation;
-                seenPoll = poll;
-                onPoll(*device);
-            }
-        } else {
-            // Offline, or online and not identified yet: the identification
-            // read may still finish before the replacement is due.
-            replaceAt = offline.ReplaceAt(connection_.Generation(), SteadyClock::now());
-            if (device) {
-                // One line an outage; another only when the cause changes
-                // (a cable plugged back into a clock that now fails
-                // otherwise). A device that was unplugged and is missing
-                // for the objects that follow is the same outage.
-                const PortState port = device->GetPortState();
-                const bool stillUnplugged = causePort == PortState::Gone && port == PortState::NoBridge;
-                const std::string now = CauseOf(*device);
-                if (!now.empty() && now != cause && !stillUnplugged) {
-                    causePort = port;
-                    std::fflush(stdout);
-                    PrintError(now);
-                    if (follower.lost)
-                        follower.lost(*device);
-                    cause = now;
-                    answering = false;
-                }
-                // Not for waiting out: the service manager starts a new
-                // watch (Restart=on-failure), which may be let in.
-                if (DeviceForbiddenUntilRestart(port, device->GetPortOpenError())) {
-                    PrintError("this program may not use " + path +
-                               " for as long as it runs (the system refuses it, not the device's permissions: a "
-                               "service's device list, made when it started); ending so that it can be started "
-                               "again.");
-                    return kExitLink;
-                }
-            }
-        }
+        if (ready)
+            FollowAnswering(run, *device, onPoll);
+        else if (const std::optional<int> status = FollowOutage(run, device.get()))
+            return *status;
         const auto now = SteadyClock::now();
-        if (now >= end) {
-            if (answering)
-                return kExitOk;
-            // Still greeting the clock: the link has not given up yet, but
-            // the run has.
-            if (cause.empty())
-                PrintError(device ? OfflineCause(device->GetPortState(), path,
-                                                 everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer,
-                                                 LastIdentificationFailure(), device->GetLastFailure())
-                                  : "the clock on " + path + " does not answer.");
-            return kExitLink;
-        }
-        if (now >= replaceAt) {
+        if (now >= end)
+            return EndOfWatch(run, device.get());
+        if (now >= run.replaceAt) {
             // The old object must go before the new one opens the port: a
             // copy kept here would hold it, and the new object would find
             // the device busy.
             device.reset();
             connection_.Replace();
-            offline.Replaced(now);
-            replaceAt = offline.ReplaceAt(connection_.Generation(), now);
+            run.offline.Replaced(now);
+            run.replaceAt = run.offline.ReplaceAt(connection_.Generation(), now);
         }
-        auto wakeAt = std::min(end, replaceAt);
+        auto wakeAt = std::min(end, run.replaceAt);
         if (follower.look)
             wakeAt = std::min(wakeAt, SteadyClock::now() + follower.every);
         options_.wakeup->WaitUntil(wakeAt);
     }
+}
+
+void CClockSession::LendPort(WatchRun& run, std::shared_ptr<CClockDevice>& device)
+{
+    // The object goes with its port; the borrower hears "released" once it
+    // is closed.
+    device.reset();
+    connection_.Suspend();
+    run.lender.Released();
+    // Asked again before the clock was back (the borrower replaced its
+    // device object): the same loan, unless another asks.
+    const Borrower previous = run.borrower;
+    const bool again = run.loan == WatchRun::Loan::TakingBack;
+    run.loan = WatchRun::Loan::Lent;
+    run.borrower = run.lender.CurrentBorrower().value_or(Borrower{});
+    if (!again || run.borrower.pid != previous.pid) {
+        std::fflush(stdout);
+        PrintError("lent " + run.path + " to " + BorrowerText(run.borrower) + ".");
+    }
+}
+
+std::optional<int> CClockSession::WaitWhileLent(WatchRun& run)
+{
+    using SteadyClock = std::chrono::steady_clock;
+    const WatchFollower& follower = run.follower;
+    if (run.lender.Wanted()) {
+        if (follower.lent)
+            follower.lent(run.borrower);
+        const auto now = SteadyClock::now();
+        if (now >= run.end)
+            return run.answering ? kExitOk : kExitLink;
+        options_.wakeup->WaitUntil(follower.lent ? std::min(run.end, now + follower.every) : run.end);
+        return std::nullopt;
+    }
+    run.lender.Reclaiming();
+    connection_.Resume();
+    run.loan = WatchRun::Loan::TakingBack;
+    run.takeBackUntil = SteadyClock::now() + kTakeBackWait;
+    return std::nullopt;
+}
+
+bool CClockSession::TakeBack(WatchRun& run, std::shared_ptr<CClockDevice>& device)
+{
+    const PortState port = device ? device->GetPortState() : PortState::NotOpened;
+    const bool failed = device && device->GetState() == LinkState::Failed;
+    if (!device || !(device->IsReady() && !failed)) {
+        const auto now = std::chrono::steady_clock::now();
+        // The borrower's descriptor may close after its connection (a
+        // program killed): the port is tried again for a while.
+        if (device && port == PortState::Busy && now < run.takeBackUntil) {
+            device.reset();
+            options_.wakeup->WaitUntil(now + kTakeBackRetry);
+            connection_.Replace();
+            return false;
+        }
+        // Still being made, or greeting the clock: its link decides.
+        if ((!device || ((port == PortState::Open || port == PortState::NotOpened) && !failed)) && now < run.end) {
+            options_.wakeup->WaitUntil(std::min(run.end, now + run.follower.every));
+            return false;
+        }
+    }
+    // Back, or the clock is not to be had: an outage from here on is
+    // reported and counted as any other.
+    run.loan = WatchRun::Loan::None;
+    PrintError(run.path + " is back from " + BorrowerText(run.borrower) + ".");
+    if (run.follower.lent)
+        run.follower.lent(std::nullopt);
+    return true;
+}
+
+void CClockSession::FollowAnswering(WatchRun& run, const CClockDevice& device,
+                                    const std::function<void(const CClockDevice&)>& onPoll)
+{
+    if (!run.answering && !run.cause.empty()) {
+        PrintError("the clock on " + run.path + (everOnline_ ? " answers again." : " answers."));
+        if (everOnline_ && run.follower.back)
+            run.follower.back();
+    }
+    run.answering = true;
+    everOnline_ = true;
+    if (std::string problems = DescribeConfigProblems(device.GetConfigCheck().problems); problems != run.toldProblems) {
+        if (!problems.empty())
+            PrintError("the clock's configuration is not valid: " + problems);
+        run.toldProblems = std::move(problems);
+    }
+    run.cause.clear();
+    run.causePort = PortState::Open;
+    run.offline.Reset();
+    run.replaceAt = std::chrono::steady_clock::time_point::max();
+    {
+        std::lock_guard<std::mutex> lock(failures_->mutex);
+        failures_->last.clear();
+    }
+    const uint64_t generation = connection_.Generation();
+    const uint32_t poll = device.GetPollCount();
+    if (poll > 0 && (generation != run.seenGeneration || poll != run.seenPoll)) {
+        run.seenGeneration = generation;
+        run.seenPoll = poll;
+        onPoll(device);
+    }
+}
+
+std::optional<int> CClockSession::FollowOutage(WatchRun& run, const CClockDevice* device)
+{
+    // Offline, or online and not identified yet: the identification read
+    // may still finish before the replacement is due.
+    run.replaceAt = run.offline.ReplaceAt(connection_.Generation(), std::chrono::steady_clock::now());
+    if (!device)
+        return std::nullopt;
+    // One line an outage; another only when the cause changes (a cable
+    // plugged back into a clock that now fails otherwise). A device that
+    // was unplugged and is missing for the objects that follow is the same
+    // outage.
+    const PortState port = device->GetPortState();
+    const bool stillUnplugged = run.causePort == PortState::Gone && port == PortState::NoBridge;
+    const std::string now = CauseOf(*device);
+    if (!now.empty() && now != run.cause && !stillUnplugged) {
+        run.causePort = port;
+        std::fflush(stdout);
+        PrintError(now);
+        if (run.follower.lost)
+            run.follower.lost(*device);
+        run.cause = now;
+        run.answering = false;
+    }
+    // Not for waiting out: the service manager starts a new watch
+    // (Restart=on-failure), which may be let in.
+    if (DeviceForbiddenUntilRestart(port, device->GetPortOpenError())) {
+        PrintError("this program may not use " + run.path +
+                   " for as long as it runs (the system refuses it, not the device's permissions: a "
+                   "service's device list, made when it started); ending so that it can be started "
+                   "again.");
+        return kExitLink;
+    }
+    return std::nullopt;
+}
+
+int CClockSession::EndOfWatch(const WatchRun& run, const CClockDevice* device) const
+{
+    if (run.answering)
+        return kExitOk;
+    // Still greeting the clock: the link has not given up yet, but the run
+    // has.
+    if (run.cause.empty())
+        PrintError(device ? OfflineCause(device->GetPortState(), run.path,
+                                         everOnline_ ? LinkPhase::StoppedAnswering : LinkPhase::NoAnswer,
+                                         LastIdentificationFailure(), device->GetLastFailure())
+                          : "the clock on " + run.path + " does not answer.");
+    return kExitLink;
 }
 
 int CClockSession::Connect(bool firstPoll)

@@ -197,6 +197,23 @@ private:
     // failed, or the link gave up); empty while the link is still trying.
     std::string CauseOf(const CClockDevice& device) const;
 
+    // Watch's run, and its steps. LendPort lets the device object (device,
+    // released here) and its port go to the borrower that asks.
+    // WaitWhileLent waits for the borrower to give the port back, or ends
+    // the run (its exit status). TakeBack opens the port again after a
+    // loan: false while the new object is still on its way (look again),
+    // true once the loan is over. FollowAnswering and FollowOutage follow
+    // the clock while it answers and while it does not (an exit status when
+    // the run must end), EndOfWatch says how the run ends at its --timeout.
+    struct WatchRun;
+    void LendPort(WatchRun& run, std::shared_ptr<CClockDevice>& device);
+    std::optional<int> WaitWhileLent(WatchRun& run);
+    bool TakeBack(WatchRun& run, std::shared_ptr<CClockDevice>& device);
+    void FollowAnswering(WatchRun& run, const CClockDevice& device,
+                         const std::function<void(const CClockDevice&)>& onPoll);
+    std::optional<int> FollowOutage(WatchRun& run, const CClockDevice* device);
+    int EndOfWatch(const WatchRun& run, const CClockDevice* device) const;
+
     // The identification read's messages, answered at once: the last one
     // joins the line that says why the clock cannot be reached (quiet:
     // not printed as they come). Shared with the link threads that report

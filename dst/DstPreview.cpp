@@ -99,6 +99,107 @@ std::optional<sys_seconds> FirstDifference(const ClockConfig& config, const std:
     return std::nullopt;
 }
 
+// A change of these rules as the wall clock reads it just before: standard
+// time before the start, daylight time before the end.
+Sentence OurChange(const DstChange& c, const DstSettings& settings, int64_t standardBias)
+{
+    const int64_t shift = settings.rules.daylightBias;
+    return DescribeChange(c.at, c.start, shift, settings.utcReference != 0, standardBias + (c.start ? 0 : shift));
+}
+
+// The next two changes the rules make, or why there are none.
+Sentence NextChangesSentence(const ClockConfig& config, const DstSettings& settings, const DstPreviewContext& context)
+{
+    if (settings.mode == kDstDisabled)
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time off"));
+    const std::vector<DstChange> next = DstChanges(config, context.now, context.now + kLookAhead);
+    if (next.empty())
+        return Sentence(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "No change: daylight time starts and ends at the same moment."));
+    const auto ours = [&](const DstChange& c) { return OurChange(c, settings, context.standardBias); };
+    if (next.size() > 1)
+        return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Next: %1, %2"), {ours(next[0]), ours(next[1])});
+    return Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Next: %1"), {ours(next[0])});
+}
+
+// The first change where the zone and these rules part, the zone's first
+// ("there ..., with these rules ..."); empty when every change agrees.
+// inUtc: both told in UTC.
+Sentence FirstChangeThatDiffers(const std::vector<DstChange>& mine, const std::vector<ZoneDstChange>& theirs,
+                                const DstSettings& settings, int64_t standardBias, bool inUtc)
+{
+    const int64_t shift = settings.rules.daylightBias;
+    const bool off = settings.mode == kDstDisabled;
+    const auto theirText = [&](const ZoneDstChange& c) {
+        return DescribeChange(c.at, c.start, c.shift, inUtc, c.offsetBefore);
+    };
+    const auto myText = [&](const DstChange& c) {
+        return inUtc ? DescribeChange(c.at, c.start, shift, true, 0) : OurChange(c, settings, standardBias);
+    };
+    for (size_t i = 0; i < std::max(mine.size(), theirs.size()); ++i) {
+        const bool haveMine = i < mine.size();
+        const bool haveTheirs = i < theirs.size();
+        if (haveMine && haveTheirs && mine[i].at == theirs[i].at && mine[i].start == theirs[i].start &&
+            theirs[i].shift == shift)
+            continue;
+        Sentence what = haveTheirs ? Event(true, theirText(theirs[i]), theirs[i].start)
+                                   : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "there nothing changes"));
+        if (!off)
+            what = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1, %2"),
+                            {what,
+                             haveMine
+                                 ? Event(false, myText(mine[i]), mine[i].start)
+                                 : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "with these rules nothing changes"))});
+        return what;
+    }
+    return Sentence();
+}
+
+// Where the rules and the zone differ, in the user's terms: the bias, then
+// the first change that differs, else the moment (differs) and the two
+// offsets.
+Sentence DescribeDifference(const ClockConfig& config, const DstSettings& settings, const std::vector<DstChange>& mine,
+                            const ZoneDstData& zone, sys_seconds differs, int64_t standardBias)
+{
+    const bool otherBias = zone.standardOffset != standardBias;
+    // Under another bias local times read the same but fall at other
+    // moments: the difference then shows in UTC.
+    const bool inUtc = settings.utcReference != 0 || otherBias || settings.mode == kDstDisabled;
+    Sentence what = FirstChangeThatDiffers(mine, zone.changes, settings, standardBias, inUtc);
+    if (what.empty() && !otherBias)
+        what = Sentence(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "from %1 UTC the zone's time is %2, the clock's %3"),
+            {Moment(differs), FormatOffset(ZoneOffsetAt(zone, differs)), FormatOffset(ClockOffsetAt(config, differs))});
+    if (otherBias) {
+        const Sentence bias(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "the clock's time zone bias is %1, the zone's standard time %2"),
+            {FormatOffset(standardBias), FormatOffset(zone.standardOffset)});
+        what = what.empty() ? bias : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1; %2"), {bias, what});
+    }
+    return what;
+}
+
+// Compares the rules with the zone's over the next ten years.
+void CheckAgainstZone(DstPreview& preview, const ClockConfig& config, const DstSettings& settings,
+                      const ZoneDstData& zone, const DstPreviewContext& context)
+{
+    const Sentence zoneName = Sentence::Verbatim(context.zoneId);
+    const std::vector<DstChange> mine = DstChanges(config, context.now, context.now + kCheckSpan);
+    const std::optional<sys_seconds> differs = FirstDifference(config, mine, zone, context.now);
+    if (!differs) {
+        preview.agrees = true;
+        preview.zoneCheckSentence = Sentence(
+            zone.changes.empty() && mine.empty()
+                ? KEROVANT_TRANSLATE_NOOP("Kerovant", "Agrees with %1, which has no daylight saving time.")
+                : KEROVANT_TRANSLATE_NOOP("Kerovant", "Agrees with %1 in the time zone data over the next ten years."),
+            {zoneName});
+        return;
+    }
+    preview.zoneCheckSentence =
+        Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Differs from %1 in the time zone data: %2."),
+                 {zoneName, DescribeDifference(config, settings, mine, zone, *differs, context.standardBias)});
+}
+
 DstPreview PreviewSentences(const DstShown& shown, const DstPreviewContext& context)
 {
     DstPreview preview;
@@ -124,88 +225,10 @@ DstPreview PreviewSentences(const DstShown& shown, const DstPreviewContext& cont
     }
     const DstSettings& settings = *shown.settings;
     preview.complete = true;
-
     const ClockConfig config = ClockConfigWith(settings, context.standardBias);
-    const bool off = settings.mode == kDstDisabled;
-    const bool utc = settings.utcReference != 0;
-    const int64_t shift = settings.rules.daylightBias;
-    // The wall clock before a change: standard time before the start,
-    // daylight time before the end.
-    const auto ours = [&](const DstChange& c) {
-        return DescribeChange(c.at, c.start, shift, utc, context.standardBias + (c.start ? 0 : shift));
-    };
-
-    if (off) {
-        preview.nextSentence = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time off"));
-    } else {
-        const std::vector<DstChange> next = DstChanges(config, context.now, context.now + kLookAhead);
-        if (next.empty()) {
-            preview.nextSentence = Sentence(
-                KEROVANT_TRANSLATE_NOOP("Kerovant", "No change: daylight time starts and ends at the same moment."));
-        } else if (next.size() > 1) {
-            preview.nextSentence =
-                Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Next: %1, %2"), {ours(next[0]), ours(next[1])});
-        } else {
-            preview.nextSentence = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Next: %1"), {ours(next[0])});
-        }
-    }
-    if (!zoneReady)
-        return preview;
-
-    const std::vector<DstChange> mine = DstChanges(config, context.now, context.now + kCheckSpan);
-    const std::optional<sys_seconds> differs = FirstDifference(config, mine, *zone, context.now);
-    if (!differs) {
-        preview.agrees = true;
-        preview.zoneCheckSentence = Sentence(
-            zone->changes.empty() && mine.empty()
-                ? KEROVANT_TRANSLATE_NOOP("Kerovant", "Agrees with %1, which has no daylight saving time.")
-                : KEROVANT_TRANSLATE_NOOP("Kerovant", "Agrees with %1 in the time zone data over the next ten years."),
-            {zoneName});
-        return preview;
-    }
-
-    // Where they differ, in the user's terms: the bias, then the first
-    // change that differs, else the moment and the two offsets.
-    const std::vector<ZoneDstChange>& theirs = zone->changes;
-    const bool otherBias = zone->standardOffset != context.standardBias;
-    // Under another bias local times read the same but fall at other
-    // moments: the difference then shows in UTC.
-    const bool inUtc = utc || otherBias || off;
-    const auto theirText = [&](const ZoneDstChange& c) {
-        return DescribeChange(c.at, c.start, c.shift, inUtc, c.offsetBefore);
-    };
-    const auto myText = [&](const DstChange& c) {
-        return inUtc ? DescribeChange(c.at, c.start, shift, true, 0) : ours(c);
-    };
-    Sentence what;
-    for (size_t i = 0; i < std::max(mine.size(), theirs.size()); ++i) {
-        const bool haveMine = i < mine.size();
-        const bool haveTheirs = i < theirs.size();
-        if (haveMine && haveTheirs && mine[i].at == theirs[i].at && mine[i].start == theirs[i].start &&
-            theirs[i].shift == shift)
-            continue;
-        what = haveTheirs ? Event(true, theirText(theirs[i]), theirs[i].start)
-                          : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "there nothing changes"));
-        if (!off)
-            what = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1, %2"),
-                            {what,
-                             haveMine
-                                 ? Event(false, myText(mine[i]), mine[i].start)
-                                 : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "with these rules nothing changes"))});
-        break;
-    }
-    if (what.empty() && !otherBias)
-        what = Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "from %1 UTC the zone's time is %2, the clock's %3"),
-                        {Moment(*differs), FormatOffset(ZoneOffsetAt(*zone, *differs)),
-                         FormatOffset(ClockOffsetAt(config, *differs))});
-    if (otherBias) {
-        const Sentence bias(
-            KEROVANT_TRANSLATE_NOOP("Kerovant", "the clock's time zone bias is %1, the zone's standard time %2"),
-            {FormatOffset(context.standardBias), FormatOffset(zone->standardOffset)});
-        what = what.empty() ? bias : Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "%1; %2"), {bias, what});
-    }
-    preview.zoneCheckSentence =
-        Sentence(KEROVANT_TRANSLATE_NOOP("Kerovant", "Differs from %1 in the time zone data: %2."), {zoneName, what});
+    preview.nextSentence = NextChangesSentence(config, settings, context);
+    if (zoneReady)
+        CheckAgainstZone(preview, config, settings, *zone, context);
     return preview;
 }
 

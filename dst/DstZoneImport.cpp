@@ -372,6 +372,102 @@ DstZoneImport NoDaylightSaving(DstZoneImport result)
     return result;
 }
 
+// Each change on the rules' scale: UTC, or the wall clock just before.
+std::vector<sys_seconds> OnRuleScale(const std::vector<const ZoneDstChange*>& changes, bool utc)
+{
+    std::vector<sys_seconds> when;
+    for (const ZoneDstChange* c : changes)
+        when.push_back(utc ? c->at : c->at + seconds(c->offsetBefore));
+    return when;
+}
+
+// The start and end rules, derived from the changes on the rules' scale.
+struct DerivedPair {
+    Derived start;
+    Derived end;
+};
+
+// The clock keeps one form for both rules (one mode, 16 as soon as either
+// is a fixed date, which would read the weekday rule's week as a day of
+// the month). A fixed date beside a weekday rule: both rules in the form
+// that misses fewer changes, weekday rules on a tie.
+DerivedPair DeriveRules(const std::vector<sys_seconds>& startTimes, const std::vector<sys_seconds>& endTimes)
+{
+    Derived start = DeriveRule(startTimes, Forms::Any);
+    Derived end = DeriveRule(endTimes, Forms::Any);
+    if (start.rule.kind != end.rule.kind) {
+        Derived weekdayStart = start.rule.kind == 0 ? start : DeriveRule(startTimes, Forms::Weekday);
+        Derived weekdayEnd = end.rule.kind == 0 ? end : DeriveRule(endTimes, Forms::Weekday);
+        Derived fixedStart = start.rule.kind != 0 ? start : DeriveRule(startTimes, Forms::FixedDate);
+        Derived fixedEnd = end.rule.kind != 0 ? end : DeriveRule(endTimes, Forms::FixedDate);
+        const bool fixed =
+            fixedStart.misses.size() + fixedEnd.misses.size() < weekdayStart.misses.size() + weekdayEnd.misses.size();
+        start = std::move(fixed ? fixedStart : weekdayStart);
+        end = std::move(fixed ? fixedEnd : weekdayEnd);
+    }
+    return {std::move(start), std::move(end)};
+}
+
+// The ICU rule that makes the zone's first such change, when ICU's rules
+// are confirmed.
+std::optional<ZoneYearlyRule> IcuRuleOf(const ZoneDstChange& first, const std::vector<ZoneYearlyRule>& yearlyRules,
+                                        bool confirmed)
+{
+    if (!confirmed)
+        return std::nullopt;
+    for (const ZoneYearlyRule& r : yearlyRules)
+        if (IcuRuleMakes(r, first))
+            return r;
+    return std::nullopt;
+}
+
+// What the import tells: the rules imported, then what the clock does
+// otherwise than the zone (icuStart, icuEnd: ICU's rules of the first
+// start and end, for an inexact rule's message).
+std::vector<Sentence> ImportSentences(const DstZoneImport& result, const DerivedPair& derived, bool shiftVaries,
+                                      const ZoneDstData& zone, const std::optional<ZoneYearlyRule>& icuStart,
+                                      const std::optional<ZoneYearlyRule>& icuEnd)
+{
+    const bool utc = result.utcReference != 0;
+    std::vector<Sentence> m;
+    m.emplace_back(
+        //: %1 the zone, %2 and %3 the days and times of the changes with
+        //: their prepositions ("on the last Sunday of March at 01:00 UTC"):
+        //: write no preposition before them.
+        KEROVANT_TRANSLATE_NOOP("Kerovant", "Imported the rules of %1: daylight time starts on %2 and ends on %3."),
+        std::vector<Sentence>{Sentence::Verbatim(result.zoneId), RuleSentence(derived.start.rule, utc),
+                              RuleSentence(derived.end.rule, utc)});
+    if (result.rules.daylightBias != 3600) {
+        const int32_t b = result.rules.daylightBias;
+        m.emplace_back(b < 0 ? KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time moves the clock %1 back.")
+                             : KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time moves the clock %1 forward."),
+                       std::vector<Sentence>{Sentence::Verbatim(FormatShift(b < 0 ? -int64_t{b} : b).substr(1))});
+    }
+    if (!utc)
+        m.emplace_back(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "Local times are those the clock shows just before each change."));
+    if (!result.referenceConfirmed)
+        m.emplace_back(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                               "The time zone data does not confirm whether the changes "
+                                               "follow UTC or local time; local time is used."));
+    if (!derived.start.misses.empty())
+        m.push_back(InexactSentence(true, derived.start, result.zoneId, icuStart, utc));
+    if (!derived.end.misses.empty())
+        m.push_back(InexactSentence(false, derived.end, result.zoneId, icuEnd, utc));
+    if (shiftVaries)
+        m.emplace_back(
+            KEROVANT_TRANSLATE_NOOP("Kerovant", "The zone's shift varies over the years; the clock keeps %1."),
+            std::vector<Sentence>{Sentence::Verbatim(FormatShift(result.rules.daylightBias))});
+    if (!zone.otherChanges.empty()) {
+        const sys_seconds other = zone.otherChanges.front();
+        m.emplace_back(KEROVANT_TRANSLATE_NOOP("Kerovant",
+                                               "The zone also changes its standard time on %1 UTC; the "
+                                               "clock's time zone bias does not follow."),
+                       std::vector<Sentence>{Sentence::At(other, FormatDayAndTime(other))});
+    }
+    return m;
+}
+
 }  // namespace
 
 namespace {
@@ -425,33 +521,9 @@ DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYe
                     [](const ZoneYearlyRule& r) { return r.scale == ZoneYearlyRule::Scale::Utc; });
     result.utcReference = utc ? 1 : 0;
 
-    // Each change on the rules' scale: UTC, or the wall clock just before.
-    const auto onScale = [&](const std::vector<const ZoneDstChange*>& changes) {
-        std::vector<sys_seconds> when;
-        for (const ZoneDstChange* c : changes)
-            when.push_back(utc ? c->at : c->at + seconds(c->offsetBefore));
-        return when;
-    };
-    const std::vector<sys_seconds> startTimes = onScale(starts);
-    const std::vector<sys_seconds> endTimes = onScale(ends);
-    Derived start = DeriveRule(startTimes, Forms::Any);
-    Derived end = DeriveRule(endTimes, Forms::Any);
-    // The clock keeps one form for both rules (one mode, 16 as soon as either
-    // is a fixed date, which would read the weekday rule's week as a day of
-    // the month). A fixed date beside a weekday rule: both rules in the form
-    // that misses fewer changes, weekday rules on a tie.
-    if (start.rule.kind != end.rule.kind) {
-        Derived weekdayStart = start.rule.kind == 0 ? start : DeriveRule(startTimes, Forms::Weekday);
-        Derived weekdayEnd = end.rule.kind == 0 ? end : DeriveRule(endTimes, Forms::Weekday);
-        Derived fixedStart = start.rule.kind != 0 ? start : DeriveRule(startTimes, Forms::FixedDate);
-        Derived fixedEnd = end.rule.kind != 0 ? end : DeriveRule(endTimes, Forms::FixedDate);
-        const bool fixed =
-            fixedStart.misses.size() + fixedEnd.misses.size() < weekdayStart.misses.size() + weekdayEnd.misses.size();
-        start = std::move(fixed ? fixedStart : weekdayStart);
-        end = std::move(fixed ? fixedEnd : weekdayEnd);
-    }
-    result.rules.startRule = start.rule;
-    result.rules.endRule = end.rule;
+    const DerivedPair derived = DeriveRules(OnRuleScale(starts, utc), OnRuleScale(ends, utc));
+    result.rules.startRule = derived.start.rule;
+    result.rules.endRule = derived.end.rule;
 
     // The shift: the daylight offset the zone uses most.
     std::map<int32_t, int> shifts;
@@ -460,55 +532,13 @@ DstZoneImport ImportDstChanges(const ZoneDstData& zone, const std::vector<ZoneYe
     const auto shift =
         std::max_element(shifts.begin(), shifts.end(), [](auto& a, auto& b) { return a.second < b.second; });
     result.rules.daylightBias = shift->first;
-    result.exact = start.misses.empty() && end.misses.empty() && shifts.size() == 1 && zone.otherChanges.empty();
+    result.exact =
+        derived.start.misses.empty() && derived.end.misses.empty() && shifts.size() == 1 && zone.otherChanges.empty();
 
-    std::vector<Sentence> m;
-    m.emplace_back(
-        //: %1 the zone, %2 and %3 the days and times of the changes with
-        //: their prepositions ("on the last Sunday of March at 01:00 UTC"):
-        //: write no preposition before them.
-        KEROVANT_TRANSLATE_NOOP("Kerovant", "Imported the rules of %1: daylight time starts on %2 and ends on %3."),
-        std::vector<Sentence>{Sentence::Verbatim(result.zoneId), RuleSentence(start.rule, utc),
-                              RuleSentence(end.rule, utc)});
-    if (result.rules.daylightBias != 3600) {
-        const int32_t b = result.rules.daylightBias;
-        m.emplace_back(b < 0 ? KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time moves the clock %1 back.")
-                             : KEROVANT_TRANSLATE_NOOP("Kerovant", "Daylight time moves the clock %1 forward."),
-                       std::vector<Sentence>{Sentence::Verbatim(FormatShift(b < 0 ? -int64_t{b} : b).substr(1))});
-    }
-    if (!utc)
-        m.emplace_back(
-            KEROVANT_TRANSLATE_NOOP("Kerovant", "Local times are those the clock shows just before each change."));
-    if (!result.referenceConfirmed)
-        m.emplace_back(KEROVANT_TRANSLATE_NOOP("Kerovant",
-                                               "The time zone data does not confirm whether the changes "
-                                               "follow UTC or local time; local time is used."));
-    const auto icuFor = [&](bool isStart) -> std::optional<ZoneYearlyRule> {
-        if (!result.referenceConfirmed)
-            return std::nullopt;
-        // The rule that makes the zone's first such change.
-        const ZoneDstChange& c = *(isStart ? starts : ends).front();
-        for (const ZoneYearlyRule& r : yearlyRules)
-            if (IcuRuleMakes(r, c))
-                return r;
-        return std::nullopt;
-    };
-    if (!start.misses.empty())
-        m.push_back(InexactSentence(true, start, result.zoneId, icuFor(true), utc));
-    if (!end.misses.empty())
-        m.push_back(InexactSentence(false, end, result.zoneId, icuFor(false), utc));
-    if (shifts.size() > 1)
-        m.emplace_back(
-            KEROVANT_TRANSLATE_NOOP("Kerovant", "The zone's shift varies over the years; the clock keeps %1."),
-            std::vector<Sentence>{Sentence::Verbatim(FormatShift(result.rules.daylightBias))});
-    if (!zone.otherChanges.empty()) {
-        const sys_seconds other = zone.otherChanges.front();
-        m.emplace_back(KEROVANT_TRANSLATE_NOOP("Kerovant",
-                                               "The zone also changes its standard time on %1 UTC; the "
-                                               "clock's time zone bias does not follow."),
-                       std::vector<Sentence>{Sentence::At(other, FormatDayAndTime(other))});
-    }
-    SetMessage(result, std::move(m));
+    SetMessage(result,
+               ImportSentences(result, derived, shifts.size() > 1, zone,
+                               IcuRuleOf(*starts.front(), yearlyRules, result.referenceConfirmed),
+                               IcuRuleOf(*ends.front(), yearlyRules, result.referenceConfirmed)));
     return result;
 }
 

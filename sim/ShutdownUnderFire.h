@@ -140,6 +140,107 @@ struct HeldMessages {
 // a good part of a second.
 inline constexpr auto kReachLimit = 10s;
 
+// A number drawn evenly from low to high, both included.
+inline int Pick(std::mt19937& random, int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+// Sets the faults of the line's clock for the phase: silence for the
+// hellos, now and then slow answers otherwise, and for a message a wrong
+// code in the answer to one of the identification's reads. Returns that
+// read's code, drawn for every phase.
+inline uint8_t SetFaultsFor(Phase phase, SimLine& line, std::mt19937& random)
+{
+    SimFaults faults;
+    if (phase == Phase::Hello) {
+        faults.silent = true;
+    } else if (Pick(random, 0, 3) == 0) {
+        faults.slowDelay = std::chrono::milliseconds(Pick(random, 1, 2));
+    }
+    // The identification steps that show a message when they fail.
+    static constexpr uint8_t kIdentify[] = {kCmdFamilyId,    kCmdCpuType,    kCmdFirmware,        kCmdSerialNumber,
+                                            kCmdCurrentTime, kCmdReadConfig, kCmdDisplayHardware, kCmdReadDisplay};
+    const uint8_t identifyCode = kIdentify[Pick(random, 0, std::size(kIdentify) - 1)];
+    if (phase == Phase::Message)
+        faults.wrongCode = identifyCode;
+    line.Clock().SetFaults(faults);
+    return identifyCode;
+}
+
+// Queues one of the writes a user makes; returns the code of its frame.
+inline uint8_t QueueWrite(CClockDevice& device, std::mt19937& random)
+{
+    switch (Pick(random, 0, 2)) {
+    case 0: {
+        ClockConfig config;
+        device.GetConfig(config);
+        device.SetConfig(config);
+        return kCmdWriteConfig;
+    }
+    case 1: device.SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0}); return kCmdSetTime;
+    default:
+        // A timed write waits on the link thread for its instant; it may
+        // start late enough that it is never missed.
+        device.SetClockTimeAt(ClockTime{1, 0, 0xD1DB2500, 0},
+                              Clock::now() + std::chrono::milliseconds(Pick(random, 0, 8)), 1s);
+        return kCmdSetTime;
+    }
+}
+
+// Brings an identified device to a write, or to the poll that follows
+// one: sets the shot's trigger and whether it was reached.
+inline void ReachWriteOrPoll(Shot& shot, CClockDevice& device, Trigger& trigger, Clock::time_point deadline,
+                             std::mt19937& random)
+{
+    static constexpr uint8_t kPollCodes[] = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
+                                             kCmdAuxCounter};
+    if (!trigger.WaitState(LinkStateCode(LinkState::Idle), deadline)) {
+        shot.trigger = "the identification";
+        return;
+    }
+    // A write also brings the next poll forward to 10 ms after it, so
+    // a poll is reached without waiting for the 100 ms period.
+    const size_t from = trigger.SentCount();
+    const uint8_t writeCode = QueueWrite(device, random);
+    if (shot.phase == Phase::Write) {
+        shot.trigger = std::string("the write of ") + CommandName(writeCode);
+        // Now and then the moment is while the write waits to go.
+        shot.reached = Pick(random, 0, 4) == 0 || trigger.WaitSent(writeCode, from, deadline) > 0;
+    } else {
+        const uint8_t pollCode = kPollCodes[Pick(random, 0, std::size(kPollCodes) - 1)];
+        shot.trigger = std::string("the poll's read of ") + CommandName(pollCode);
+        const size_t written = trigger.WaitSent(writeCode, from, deadline);
+        shot.reached = written > 0 && trigger.WaitSent(pollCode, written, deadline) > 0;
+    }
+}
+
+// Waits for the trigger of the shot's phase; returns how many microseconds
+// after it the object is to be destroyed.
+inline int ReachPhase(Shot& shot, CClockDevice& device, Trigger& trigger, HeldMessages& messages, uint8_t identifyCode,
+                      Clock::time_point deadline, std::mt19937& random)
+{
+    int settleMicros = Pick(random, 0, 1500);
+    switch (shot.phase) {
+    case Phase::Hello:
+        shot.trigger = "a hello";
+        shot.reached = trigger.WaitSent(kCmdHello, 0, deadline) > 0;
+        settleMicros = Pick(random, 0, 3000);
+        break;
+    case Phase::Identify:
+        shot.trigger = std::string("the read of ") + CommandName(identifyCode);
+        shot.reached = trigger.WaitSent(identifyCode, 0, deadline) > 0;
+        break;
+    case Phase::Message:
+        shot.trigger = std::string("the message of ") + CommandName(identifyCode);
+        shot.reached = messages.WaitShown(deadline);
+        break;
+    case Phase::Write:
+    case Phase::Poll: ReachWriteOrPoll(shot, device, trigger, deadline, random); break;
+    }
+    return settleMicros;
+}
+
 inline Shot FireOnce(Phase phase, std::mt19937& random)
 {
     Shot shot;
@@ -147,86 +248,13 @@ inline Shot FireOnce(Phase phase, std::mt19937& random)
     auto line = std::make_shared<SimLine>();
     auto trigger = std::make_shared<Trigger>();
     HeldMessages messages;
-    const auto pick = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-
-    SimFaults faults;
-    if (phase == Phase::Hello) {
-        faults.silent = true;
-    } else if (pick(0, 3) == 0) {
-        faults.slowDelay = std::chrono::milliseconds(pick(1, 2));
-    }
-    // The identification steps that show a message when they fail.
-    static constexpr uint8_t kIdentify[] = {kCmdFamilyId,    kCmdCpuType,    kCmdFirmware,        kCmdSerialNumber,
-                                            kCmdCurrentTime, kCmdReadConfig, kCmdDisplayHardware, kCmdReadDisplay};
-    static constexpr uint8_t kPollCodes[] = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAuxStatus, kCmdTimeCodeStatus,
-                                             kCmdAuxCounter};
-    const uint8_t identifyCode = kIdentify[pick(0, std::size(kIdentify) - 1)];
-    if (phase == Phase::Message)
-        faults.wrongCode = identifyCode;
-    line->Clock().SetFaults(faults);
+    const uint8_t identifyCode = SetFaultsFor(phase, *line, random);
 
     auto device =
         std::make_unique<CClockDevice>(std::make_unique<SimPort>(line, "sim-clock"),
                                        phase == Phase::Message ? messages.Handler() : LinkMessageHandler{}, trigger);
     const auto born = Clock::now();
-    const auto deadline = born + kReachLimit;
-    int settleMicros = pick(0, 1500);
-    switch (phase) {
-    case Phase::Hello:
-        shot.trigger = "a hello";
-        shot.reached = trigger->WaitSent(kCmdHello, 0, deadline) > 0;
-        settleMicros = pick(0, 3000);
-        break;
-    case Phase::Identify:
-        shot.trigger = std::string("the read of ") + CommandName(identifyCode);
-        shot.reached = trigger->WaitSent(identifyCode, 0, deadline) > 0;
-        break;
-    case Phase::Message:
-        shot.trigger = std::string("the message of ") + CommandName(identifyCode);
-        shot.reached = messages.WaitShown(deadline);
-        break;
-    case Phase::Write:
-    case Phase::Poll: {
-        if (!trigger->WaitState(LinkStateCode(LinkState::Idle), deadline)) {
-            shot.trigger = "the identification";
-            break;
-        }
-        // A write also brings the next poll forward to 10 ms after it, so
-        // a poll is reached without waiting for the 100 ms period.
-        uint8_t writeCode = kCmdWriteConfig;
-        const size_t from = trigger->SentCount();
-        switch (pick(0, 2)) {
-        case 0: {
-            ClockConfig config;
-            device->GetConfig(config);
-            device->SetConfig(config);
-            break;
-        }
-        case 1:
-            writeCode = kCmdSetTime;
-            device->SetClockTime(ClockTime{1, 0, 0xD1DB2500, 0});
-            break;
-        default:
-            // A timed write waits on the link thread for its instant; it may
-            // start late enough that it is never missed.
-            writeCode = kCmdSetTime;
-            device->SetClockTimeAt(ClockTime{1, 0, 0xD1DB2500, 0}, Clock::now() + std::chrono::milliseconds(pick(0, 8)),
-                                   1s);
-            break;
-        }
-        if (phase == Phase::Write) {
-            shot.trigger = std::string("the write of ") + CommandName(writeCode);
-            // Now and then the moment is while the write waits to go.
-            shot.reached = pick(0, 4) == 0 || trigger->WaitSent(writeCode, from, deadline) > 0;
-        } else {
-            const uint8_t pollCode = kPollCodes[pick(0, std::size(kPollCodes) - 1)];
-            shot.trigger = std::string("the poll's read of ") + CommandName(pollCode);
-            const size_t written = trigger->WaitSent(writeCode, from, deadline);
-            shot.reached = written > 0 && trigger->WaitSent(pollCode, written, deadline) > 0;
-        }
-        break;
-    }
-    }
+    const int settleMicros = ReachPhase(shot, *device, *trigger, messages, identifyCode, born + kReachLimit, random);
     std::this_thread::sleep_for(std::chrono::microseconds(settleMicros));
     shot.state = LinkStateCode(device->GetState());
     const auto start = Clock::now();

@@ -250,17 +250,10 @@ void UseScaleFactorOption(int argc, char** argv)
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// The options and their help: the pictures each run draws, and the seven
+// more --all adds.
+void AddOptions(QCommandLineParser& parser)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    UseScaleFactorOption(argc, argv);
-    QApplication application(argc, argv);
-    QApplication::setWindowIcon(ClockIcon());
-
-    QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption fontSize(QStringLiteral("font-size"), QStringLiteral("Font size in points."),
                                       QStringLiteral("POINTS"));
@@ -288,21 +281,63 @@ int main(int argc, char** argv)
                        "clock-hand-position-setting.png."));
     parser.addOptions({fontSize, dark, scale, lang, all});
     parser.addPositionalArgument(QStringLiteral("OUTPUT_DIR"), QStringLiteral("Where the pictures go."));
-    parser.process(application);
-    if (parser.positionalArguments().size() != 1)
-        parser.showHelp(2);
+}
+
+// --lang, --dark and --font-size, once the application has started. False,
+// said on stderr, for a language without a translation.
+bool UseLookOptions(const QCommandLineParser& parser)
+{
+    const QString lang = QStringLiteral("lang");
     if (parser.isSet(lang) && !LoadLanguage(parser.value(lang))) {
         std::fprintf(stderr, "kerovant-render: no translation for '%s' (have: %s)\n", qPrintable(parser.value(lang)),
                      qPrintable(AvailableLanguages().join(QLatin1String(", "))));
-        return 2;
+        return false;
     }
-    if (parser.isSet(dark))
+    if (parser.isSet(QStringLiteral("dark")))
         UseDarkLook();
-    if (parser.isSet(fontSize)) {
+    if (parser.isSet(QStringLiteral("font-size"))) {
         QFont font = QApplication::font();
-        font.setPointSizeF(parser.value(fontSize).toDouble());
+        font.setPointSizeF(parser.value(QStringLiteral("font-size")).toDouble());
         QApplication::setFont(font);
     }
+    return true;
+}
+
+// The demo clock's window and its dialogs into dir (with all, the seven
+// more cases too); false when a picture could not be taken or saved.
+bool RenderDemo(CKerovantApp& app, const QDir& dir, bool all)
+{
+    CKerovantDlg& window = *app.MainWindow();
+    bool ok = Save(Framed(window), dir, "main-window.png");
+    ok = SaveAbout(&window, app.Device() ? app.Device()->GetProductIndex() : kNoProduct, dir, "about.png") && ok;
+    if (all)
+        ok = RenderMoreCases(app, dir) && ok;
+    ok = VisitSettingsDialogs(window, SaveTo(dir)) && ok;
+    if (CClockConnection::Hold device = app.Connection()->HoldDevice())
+        ok = VisitHandPositionDialog(window, *device, SaveTo(dir)) && ok;
+    else
+        ok = false;
+    window.close();
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseScaleFactorOption(argc, argv);
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(ClockIcon());
+
+    QCommandLineParser parser;
+    AddOptions(parser);
+    parser.process(application);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+    if (!UseLookOptions(parser))
+        return 2;
     const QDir dir(parser.positionalArguments().first());
     if (!dir.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "kerovant-render: cannot create %s\n", qPrintable(dir.path()));
@@ -325,17 +360,7 @@ int main(int argc, char** argv)
     const std::unique_ptr<CKerovantApp> app = StartWindow(options, Identified);
     if (!app)
         return 1;
-    CKerovantDlg& window = *app->MainWindow();
-    bool ok = Save(Framed(window), dir, "main-window.png");
-    ok = SaveAbout(&window, app->Device() ? app->Device()->GetProductIndex() : kNoProduct, dir, "about.png") && ok;
-    if (parser.isSet(all))
-        ok = RenderMoreCases(*app, dir) && ok;
-    ok = VisitSettingsDialogs(window, SaveTo(dir)) && ok;
-    if (CClockConnection::Hold device = app->Connection()->HoldDevice())
-        ok = VisitHandPositionDialog(window, *device, SaveTo(dir)) && ok;
-    else
-        ok = false;
-    window.close();
+    const bool ok = RenderDemo(*app, dir, parser.isSet(QStringLiteral("all")));
     app->Shutdown();
     reportAnswered();
     return ok ? 0 : 1;
