@@ -140,6 +140,17 @@ CKerovantDlg::~CKerovantDlg()
 
 void CKerovantDlg::BuildControls()
 {
+    BuildStatusColumn();
+    BuildButtonColumn();
+    BuildOfflineReason();
+    BuildSliderAndOk();
+    LayOutControls();
+}
+
+// The clock's times and time code status, each under its caption, the
+// offset, the firmware version and the serial number.
+void CKerovantDlg::BuildStatusColumn()
+{
     const auto captioned = [this](const char* caption, QLineEdit* edit, int id, const char* name) {
         auto* column = new QVBoxLayout;
         auto* label = new QLabel(Tr(caption), this);
@@ -179,7 +190,11 @@ void CKerovantDlg::BuildControls()
     statusColumn_->addWidget(firmwareVersion_);
     statusColumn_->addWidget(serialNumber_);
     statusColumn_->addStretch(1);
+}
 
+// The five buttons that start the commands.
+void CKerovantDlg::BuildButtonColumn()
+{
     struct CommandButton {
         const char* text;
         int id;
@@ -201,7 +216,10 @@ void CKerovantDlg::BuildControls()
         commandButtons_.push_back(button);
     }
     buttonColumn_->addStretch(1);
+}
 
+void CKerovantDlg::BuildOfflineReason()
+{
     // Under the offline texts: why the clock cannot be reached. Hidden while
     // there is no cause, so a screen reader finds no empty line.
     offlineReason_ = new QLabel(this);
@@ -214,7 +232,11 @@ void CKerovantDlg::BuildControls()
     // path): shown as they are, never read as markup.
     for (QLabel* line : {offlineReason_, clockOffset_, firmwareVersion_, serialNumber_})
         line->setTextFormat(Qt::PlainText);
+}
 
+// The dial illumination slider with its caption, and OK.
+void CKerovantDlg::BuildSliderAndOk()
+{
     illumination_ = new CValueSlider(Qt::Horizontal, this);
     SetControlId(illumination_, kIdIllumination, "illumination");
     illumination_->setRange(kIlluminationMin, kIlluminationMax);
@@ -236,7 +258,11 @@ void CKerovantDlg::BuildControls()
     ok_->setDefault(true);
     ok_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
 
+// The columns and lines into the window's grid, and the tab order.
+void CKerovantDlg::LayOutControls()
+{
     enum GridRow { kRowControls, kRowReason, kRowBottom };
     enum GridColumn { kColumnStatus, kColumnButtons };
     grid_ = new QGridLayout;

@@ -136,6 +136,11 @@ private:
     };
 
     void BuildControls();
+    void BuildStatusColumn();
+    void BuildButtonColumn();
+    void BuildOfflineReason();
+    void BuildSliderAndOk();
+    void LayOutControls();
     // Margins, spacings and minimum sizes from the current font.
     void ApplyMetrics();
     void Open();
