@@ -134,7 +134,7 @@ void CAboutDlg::ApplyBranding(uint8_t productIndex)
 void CAboutDlg::ApplyMetrics()
 {
     const bool userSized = templateSize_.UserSized(*this);
-    const DialogUnits du(font());
+    const CDialogUnits du(font());
     root_->setContentsMargins(du.x(kMargin), du.y(kMargin), du.x(kMargin), du.y(kMargin));
     root_->setSpacing(du.x(kColumnGap));
     textColumn_->setSpacing(du.y(kRowGap));
@@ -160,7 +160,7 @@ void CAboutDlg::RenderLogos()
 {
     // Drawn from their SVG for the size they are shown at and the pixel
     // ratio of the screen the box is on, so they stay sharp at any scale.
-    const QSize logoBox = DialogUnits(font()).size(kLogoWidth, kLogoHeight);
+    const QSize logoBox = CDialogUnits(font()).size(kLogoWidth, kLogoHeight);
     const qreal ratio = devicePixelRatioF();
     logoMaker_->setPixmap(RenderImage(kBitmapMakerLogo, logoBox, ratio));
     logoPartner_->setPixmap(RenderImage(kBitmapPartnerLogo, logoBox, ratio));

@@ -61,5 +61,5 @@ private:
     QLabel* version_ = nullptr;
     QPushButton* ok_ = nullptr;
     // The size the window was last fitted to its font.
-    TemplateSize templateSize_{285, 116};  // the template, in dialog units
+    CTemplateSize templateSize_{285, 116};  // the template, in dialog units
 };

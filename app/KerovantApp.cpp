@@ -31,7 +31,7 @@ CKerovantApp::~CKerovantApp()
 
 bool CKerovantApp::StartDemoClock(std::string* error)
 {
-    demo_ = std::make_unique<SimServer>();
+    demo_ = std::make_unique<CSimServer>();
     std::string reason;
     if (!demo_->Start(&reason)) {
         demo_.reset();
@@ -40,7 +40,7 @@ bool CKerovantApp::StartDemoClock(std::string* error)
     }
     // The demo clock keeps the PC's time and its current offset from UTC,
     // so the local time it shows is the one on the user's desk.
-    SimClock& clock = demo_->Clock();
+    CSimClock& clock = demo_->Clock();
     ClockConfig config = clock.Config();
     const int offset = QDateTime::currentDateTime().offsetFromUtc();
     config.biasPositive = offset >= 0 ? 1 : 0;

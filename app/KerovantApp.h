@@ -30,7 +30,7 @@
 #include <string>
 
 class CKerovantDlg;
-class SimServer;
+class CSimServer;
 
 struct AppOptions {
     // The device to open for this run; empty: the one chosen in the window's
@@ -78,7 +78,7 @@ public:
     // last one chosen in the window.
     const LinkSettings& Settings() const { return settings_; }
     // The demo clock, or null.
-    SimServer* DemoClock() const { return demo_.get(); }
+    CSimServer* DemoClock() const { return demo_.get(); }
 
 private:
     bool StartDemoClock(std::string* error);
@@ -90,7 +90,7 @@ private:
     LinkSettings settings_;
     std::shared_ptr<CLinkTraceFile> trace_;
     std::unique_ptr<CWindowConnection> connection_;
-    std::unique_ptr<SimServer> demo_;
+    std::unique_ptr<CSimServer> demo_;
     std::unique_ptr<CKerovantDlg> window_;
     bool started_ = false;
     bool shutDown_ = false;

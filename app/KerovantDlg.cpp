@@ -124,7 +124,7 @@ CKerovantDlg::CKerovantDlg(QWidget* parent, CWindowConnection* connection)
     command(kIdTimeCodeSettings, &CKerovantDlg::SetTimeCodeSettings);
     command(kIdClockHandPosition, &CKerovantDlg::SetClockHandPosition);
 
-    connection_->SetPresenter([this](std::shared_ptr<LinkMessage> message) { OpenMessageBox(std::move(message)); });
+    connection_->SetPresenter([this](std::shared_ptr<CLinkMessage> message) { OpenMessageBox(std::move(message)); });
     connect(connection_, &CWindowConnection::deviceChanged, this, &CKerovantDlg::OnDeviceChanged);
     connect(connection_, &CWindowConnection::portChanged, this, &CKerovantDlg::ShowNow);
     connect(connection_, &CWindowConnection::clockIdentified, this, &CKerovantDlg::ShowNow);
@@ -288,7 +288,7 @@ void CKerovantDlg::LayOutControls()
 void CKerovantDlg::ApplyMetrics()
 {
     const bool userSized = templateSize_.UserSized(*this);
-    const DialogUnits du(font());
+    const CDialogUnits du(font());
     rootLayout_->setContentsMargins(du.x(kMargin), du.y(kMargin), du.x(kMargin), du.y(kMargin));
     grid_->setHorizontalSpacing(du.x(kColumnGap));
     grid_->setVerticalSpacing(du.y(kRowGap));
@@ -650,7 +650,7 @@ void CKerovantDlg::ShowAbout()
 
 // --- the identification read's messages ---
 
-void CKerovantDlg::OpenMessageBox(std::shared_ptr<LinkMessage> message)
+void CKerovantDlg::OpenMessageBox(std::shared_ptr<CLinkMessage> message)
 {
     CloseOrphanedMessages();
     // The link's messages and their caption are marked texts.
@@ -687,7 +687,7 @@ void CKerovantDlg::ShowMessage(const QString& text)
 void CKerovantDlg::ShowBusy(bool busy)
 {
     if (busy)
-        busy_.push_back(std::make_unique<BusyScope>());
+        busy_.push_back(std::make_unique<CBusyScope>());
     else if (!busy_.empty())
         busy_.pop_back();
 }

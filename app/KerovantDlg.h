@@ -12,8 +12,8 @@
 // Thread rules: the window's members belong to the user-interface thread.
 // The identification read's messages come from the device's link thread
 // through the connection owner, which posts them here; the link thread waits
-// until the user closes the box (LinkMessage::Dismiss) or the device is shut
-// down (LinkMessage::Cancel). The boxes are not modal: closing the main
+// until the user closes the box (CLinkMessage::Dismiss) or the device is shut
+// down (CLinkMessage::Cancel). The boxes are not modal: closing the main
 // window always works, and closes them with it.
 #pragma once
 
@@ -30,7 +30,7 @@
 #include <memory>
 #include <vector>
 
-class BusyScope;
+class CBusyScope;
 class CConnectionMenu;
 class QAction;
 class QGridLayout;
@@ -132,7 +132,7 @@ protected:
 private:
     struct OpenMessage {
         QPointer<QMessageBox> box;
-        std::shared_ptr<LinkMessage> message;
+        std::shared_ptr<CLinkMessage> message;
     };
 
     void BuildControls();
@@ -184,7 +184,7 @@ private:
     // The slider moved by the keyboard or the wheel: sent once it rests.
     void OnIlluminationMoved();
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void OpenMessageBox(std::shared_ptr<LinkMessage> message);
+    void OpenMessageBox(std::shared_ptr<CLinkMessage> message);
     // Closes the boxes whose device object has been shut down (all of them
     // with closeAll) and forgets the ones already answered.
     void CloseOrphanedMessages(bool closeAll = false);
@@ -198,14 +198,14 @@ private:
     // to end.
     std::unique_ptr<CWindowCommands> commands_;
     // What ShowBusy has begun and not yet ended.
-    std::vector<std::unique_ptr<BusyScope>> busy_;
+    std::vector<std::unique_ptr<CBusyScope>> busy_;
     QTimer* illuminationRest_ = nullptr;
     bool opened_ = false;
     // The connection's hot-plug replacements the refresh has seen: one
     // restarts the count to the next replacement.
     uint64_t hotPlugsSeen_ = 0;
     // The size the window was last fitted to its font.
-    TemplateSize templateSize_{320, 200};  // the template, in dialog units
+    CTemplateSize templateSize_{320, 200};  // the template, in dialog units
 
     QTimer* refreshTimer_ = nullptr;
     std::vector<OpenMessage> messages_;

@@ -25,12 +25,12 @@
 #include "EventLoopWait.h"
 #include "ModalSeam.h"
 #include "SecondSet.h"
-#include "SetClockFace.h"
-#include "SetDateTime.h"
+#include "SetClockFaceDlg.h"
+#include "SetDateTimeDlg.h"
 #include "StatusText.h"
 #include "Strings.h"
 #include "Translations.h"
-#include "TimeCodeSettings.h"
+#include "TimeCodeSettingsDlg.h"
 #include "TzDlg.h"
 #include "WindowConnection.h"
 
@@ -69,7 +69,7 @@ bool CWindowCommands::Allowed() const
     // with the device object and the message of a moment long gone. The
     // busy state keeps the keyboard and the mouse away; what comes without
     // an event (an assistive technology's press on a button) is refused here.
-    return !running_ && !BusyScope::Active();
+    return !running_ && !CBusyScope::Active();
 }
 
 CClockConnection::Hold CWindowCommands::BeginCommand()
@@ -242,7 +242,7 @@ void CWindowCommands::SetDateTime()
             return;
         serialNumber = device->GetSerialNumber();
     }
-    CSetDateTime dialog(window_.DialogParent());
+    CSetDateTimeDlg dialog(window_.DialogParent());
     if (RunModal(dialog) != QDialog::Accepted)
         return;
     const CClockConnection::Hold device = ResumeCommand(serialNumber);
@@ -280,7 +280,7 @@ void CWindowCommands::SetTimeCodeSettings()
 {
     ChangeConfig(kStrErrorSettingTimeCode, [this](const ClockConfig& read) -> ConfigEdit {
         const auto useDate = static_cast<uint8_t>(read.useTimeCodeDate() | read.useTimeCodeDateAlt());
-        CTimeCodeSettings dialog(window_.DialogParent(), useDate);
+        CTimeCodeSettingsDlg dialog(window_.DialogParent(), useDate);
         if (RunModal(dialog) != QDialog::Accepted)
             return {};
         return [flag = dialog.Choice()](ClockConfig& config) {
@@ -353,7 +353,7 @@ void CWindowCommands::SetClockHandPosition()
     // the object stays the current one until the send is over.
     ClockConfig workingConfig = config;
     {
-        CSetClockFace dialog(window_.DialogParent(), workingConfig, display, [this, serialNumber] {
+        CSetClockFaceDlg dialog(window_.DialogParent(), workingConfig, display, [this, serialNumber] {
             auto held = std::make_shared<CClockConnection::Hold>(HoldSameClock(serialNumber));
             return *held ? std::shared_ptr<CClockDevice>(held, held->Device().get()) : nullptr;
         });

@@ -149,7 +149,7 @@ void CWindowConnection::OnReplaced()
 
 std::shared_ptr<CClockDevice> CWindowConnection::WaitForClock()
 {
-    BusyScope busy;
+    CBusyScope busy;
     return connection_.WaitUntilReady(pause_);
 }
 
@@ -163,7 +163,7 @@ LinkMessageHandler CWindowConnection::HandlerFor(uint64_t generation)
     // Called on a link thread: only posts. The application object outlives
     // every device object; this object may not, hence the guarded pointer,
     // read on the user-interface thread only.
-    return [self = self_, generation](std::shared_ptr<LinkMessage> message) {
+    return [self = self_, generation](std::shared_ptr<CLinkMessage> message) {
         QCoreApplication* app = QCoreApplication::instance();
         if (!app) {
             message->Dismiss();
@@ -178,7 +178,7 @@ LinkMessageHandler CWindowConnection::HandlerFor(uint64_t generation)
     };
 }
 
-void CWindowConnection::Present(uint64_t generation, const std::shared_ptr<LinkMessage>& message)
+void CWindowConnection::Present(uint64_t generation, const std::shared_ptr<CLinkMessage>& message)
 {
     // The device object may have been shut down while this was on its way.
     if (message->IsCancelled() || message->IsDismissed())

@@ -58,7 +58,7 @@ public:
         std::function<std::shared_ptr<CClockDevice>(LinkMessageHandler, std::shared_ptr<ILinkObserver>)>;
     // Shows a message of the identification read and calls Dismiss on it
     // when the user has closed it. Must not block.
-    using Presenter = std::function<void(std::shared_ptr<LinkMessage>)>;
+    using Presenter = std::function<void(std::shared_ptr<CLinkMessage>)>;
     using Pause = std::function<void(std::chrono::milliseconds)>;
 
     // Device objects on the link described by settings.
@@ -132,7 +132,7 @@ private:
     LinkMessageHandler HandlerFor(uint64_t generation);
     // Watches the port of the settings of now (user-interface thread).
     void WatchPort();
-    void Present(uint64_t generation, const std::shared_ptr<LinkMessage>& message);
+    void Present(uint64_t generation, const std::shared_ptr<CLinkMessage>& message);
 
     SettingsDeviceMaker maker_;
     mutable std::mutex settingsMutex_;

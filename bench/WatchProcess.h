@@ -28,7 +28,7 @@ inline std::string BenchPath(const char* bench)
 
 // Starts the simulated clock behind the link path, or plugs it in again
 // after an unplug.
-inline bool PlugIn(SimServer& sim, const std::string& link)
+inline bool PlugIn(CSimServer& sim, const std::string& link)
 {
     sim.SetLinkPath(link);
     std::string error;

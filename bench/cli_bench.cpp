@@ -47,7 +47,7 @@ double TimeCommand(const std::string& command)
 
 bool MeasureCommands(int runs)
 {
-    SimServer sim;
+    CSimServer sim;
     std::string error;
     if (!sim.Start(&error)) {
         std::fprintf(stderr, "simulated clock: %s\n", error.c_str());
@@ -93,7 +93,7 @@ bool MeasureCommands(int runs)
 // next, over a number of polls.
 bool MeasureLink(const char* what, const std::shared_ptr<ILinkObserver>& observer, int polls)
 {
-    SimServer sim;
+    CSimServer sim;
     if (!sim.Start())
         return false;
     LinkSettings settings;

@@ -48,7 +48,7 @@ LinkSettings SettingsFor(const std::string& path)
 // time of every frame.
 bool MeasureLatencies(int connects, int writes)
 {
-    SimServer sim;
+    CSimServer sim;
     std::string error;
     if (!sim.Start(&error)) {
         std::fprintf(stderr, "simulated clock: %s\n", error.c_str());
@@ -129,7 +129,7 @@ bool MeasureIdleCost(int seconds, int runs)
     const pid_t child = fork();
     if (child == 0) {
         close(pipeFds[0]);
-        SimServer sim;
+        CSimServer sim;
         if (!sim.Start())
             _exit(1);
         const std::string path = sim.DevicePath() + "\n";

@@ -40,7 +40,7 @@ int main()
 
     const DstZoneImport berlin = ImportDstZone("Europe/Berlin", now);
     for (const bool withZone : {false, true}) {
-        DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+        CDstEditor editor(DstSettings{{}, kDstByWeekday, 0});
         editor.ApplyImport(berlin);
         std::vector<double> times;
         for (int i = 0; i < kRuns; ++i) {

@@ -16,7 +16,7 @@
 #include "EventLoopWait.h"
 #include "KerovantDlg.h"
 #include "ModalSeam.h"
-#include "SetClockFace.h"
+#include "SetClockFaceDlg.h"
 #include "SimClock.h"
 #include "TimeFieldGroup.h"
 #include "WindowConnection.h"
@@ -44,7 +44,7 @@ constexpr int kClockTimeoutMs = 10000;
 // part of the figure.
 constexpr int kSettleMs = 150;
 
-std::optional<SteadyClock::time_point> LastConfigFrame(const SimClock& clock)
+std::optional<SteadyClock::time_point> LastConfigFrame(const CSimClock& clock)
 {
     std::optional<SteadyClock::time_point> last;
     for (const SimReceived& frame : clock.Received()) {
@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     parser.process(application);
     const int runs = std::max(1, parser.value(runsOption).toInt());
 
-    SimServer sim;
+    CSimServer sim;
     std::string error;
     if (!sim.Start(&error)) {
         std::fprintf(stderr, "hands_bench: %s\n", error.c_str());
@@ -91,20 +91,20 @@ int main(int argc, char** argv)
 
     std::vector<double> figures;
     for (int run = 0; run < runs; ++run) {
-        ScopedModalAnswers answers;
+        CScopedModalAnswers answers;
         SteadyClock::time_point pressed;
         bool stopped = false;
         answers.SetDialogRunner([&](QDialog& d) {
-            auto& dialog = static_cast<CSetClockFace&>(d);
+            auto& dialog = static_cast<CSetClockFaceDlg&>(d);
             dialog.show();
-            qobject_cast<QCheckBox*>(dialog.Control(CSetClockFace::kIdSetClock))->click();
+            qobject_cast<QCheckBox*>(dialog.Control(CSetClockFaceDlg::kIdSetClock))->click();
             stopped =
                 RunEventsUntil([&] { return sim.Clock().Config().handMotion == kHandsStopped; }, kClockTimeoutMs, 1);
             const char* face[] = {"10", "9", "30"};
             for (int i = 0; i < dialog.Fields().FieldCount(); ++i)
                 dialog.Fields().Field(i)->setText(QString::fromLatin1(face[i]));
             pressed = SteadyClock::now();
-            qobject_cast<QPushButton*>(dialog.Control(CSetClockFace::kIdOk))->click();
+            qobject_cast<QPushButton*>(dialog.Control(CSetClockFaceDlg::kIdOk))->click();
             return dialog.result();
         });
         window->SetClockHandPosition();

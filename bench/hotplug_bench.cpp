@@ -48,7 +48,7 @@ std::string LinkPath()
     return BenchPath("hotplug-bench");
 }
 
-bool Plug(SimServer& sim)
+bool Plug(CSimServer& sim)
 {
     return PlugIn(sim, LinkPath());
 }
@@ -61,7 +61,7 @@ void Report(const char* what, const std::vector<double>& values, int tries)
 
 bool MeasureWatch(const std::string& cli, int plugs, std::mt19937& random)
 {
-    SimServer sim;
+    CSimServer sim;
     if (!Plug(sim))
         return false;
     WatchProcess watch(cli, LinkPath(), WatchProcess::Stream::Output, LinkPath());
@@ -127,7 +127,7 @@ template <class Pred> bool RunUntil(Pred pred, std::chrono::milliseconds timeout
 
 bool MeasureWindow(int plugs, std::mt19937& random)
 {
-    SimServer sim;
+    CSimServer sim;
     if (!Plug(sim))
         return false;
     LinkSettings settings;

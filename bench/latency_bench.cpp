@@ -54,7 +54,7 @@ struct Figures {
 
 bool Run(std::chrono::milliseconds latency, std::chrono::seconds seconds, Figures& figures)
 {
-    SimServer sim;
+    CSimServer sim;
     SimTiming timing;
     timing.lineBaud = kLineBaudRate;
     timing.usbLatency = latency;

@@ -49,7 +49,7 @@ void Report(const char* what, const std::vector<double>& values, int runs)
 }
 
 // Waits until watch, back from `since`'s loan, polls the clock again.
-bool WaitForBack(WatchProcess& watch, SimServer& sim, Clock::time_point since, Clock::time_point& back)
+bool WaitForBack(WatchProcess& watch, CSimServer& sim, Clock::time_point since, Clock::time_point& back)
 {
     if (!WaitUntil([&] { return watch.LineSince("is back from", since).has_value(); }, 10000ms, 1ms))
         return false;
@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     }
     signal(SIGPIPE, SIG_IGN);
     const std::string link = BenchPath("lend-bench");
-    SimServer sim;
+    CSimServer sim;
     if (!PlugIn(sim, link))
         return 1;
     WatchProcess watch(KEROVANT_CLI, link, WatchProcess::Stream::Error, link + "-config");

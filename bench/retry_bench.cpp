@@ -54,7 +54,7 @@ struct Figures {
 
 Figures Run(const Row& row, std::chrono::seconds duration)
 {
-    auto line = std::make_shared<SimLine>();
+    auto line = std::make_shared<CSimLine>();
     line->Clock().SetTiming(SimTiming{false, kLineBaudRate});
     line->Clock().SetFaults(row.faults);
     LinkOptions options;
@@ -62,8 +62,8 @@ Figures Run(const Row& row, std::chrono::seconds duration)
     const auto connect = [&] {
         // The identification read's messages are closed at once, unseen.
         return std::make_unique<CClockDevice>(
-            std::make_unique<SimPort>(line, "sim-clock"),
-            [](std::shared_ptr<LinkMessage> message) { message->Dismiss(); }, nullptr, options);
+            std::make_unique<CSimPort>(line, "sim-clock"),
+            [](std::shared_ptr<CLinkMessage> message) { message->Dismiss(); }, nullptr, options);
     };
     auto device = connect();
     const auto start = Clock::now();

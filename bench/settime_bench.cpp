@@ -72,7 +72,7 @@ int main(int argc, char** argv)
             sets = std::max(1, std::atoi(argv[i + 1]));
     }
 
-    SimServer sim;
+    CSimServer sim;
     sim.Clock().SetTiming(SimTiming{false, kLineBaudRate});
     std::string error;
     if (!sim.Start(&error)) {

@@ -191,7 +191,7 @@ struct Resources {
 
 // The process's descriptors and threads, less the simulated clock's own
 // while it serves (the pseudo-terminal's two ends and its serving thread).
-Resources OwnResources(const SimServer& sim)
+Resources OwnResources(const CSimServer& sim)
 {
     Resources r{CountEntries("/proc/self/fd") - 1, CountEntries("/proc/self/task")};
     if (sim.IsRunning()) {
@@ -389,7 +389,7 @@ private:
         LinkSettings settings;
         SetDeviceName(settings, linkPath_);
         // The window's message boxes, closed at once.
-        auto handler = [this](std::shared_ptr<LinkMessage> message) {
+        auto handler = [this](std::shared_ptr<CLinkMessage> message) {
             messages_.fetch_add(1, std::memory_order_relaxed);
             message->Dismiss();
         };
@@ -441,7 +441,7 @@ private:
 
     Options options_;
     std::mt19937_64 random_;
-    SimServer sim_;
+    CSimServer sim_;
     Ledger ledger_;
     Findings findings_;
     std::string directory_;

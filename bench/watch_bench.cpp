@@ -36,7 +36,7 @@ std::string LinkPath()
     return BenchPath("watch-bench");
 }
 
-bool Plug(SimServer& sim)
+bool Plug(CSimServer& sim)
 {
     return PlugIn(sim, LinkPath());
 }
@@ -59,7 +59,7 @@ bool MeasureSignals(int tries, bool unplugged, std::mt19937& random)
 {
     std::vector<double> times;
     for (int i = 0; i < tries; ++i) {
-        SimServer sim;
+        CSimServer sim;
         if (!Plug(sim))
             return false;
         Watch watch(sim.LinkPath());
@@ -87,7 +87,7 @@ bool MeasureSignals(int tries, bool unplugged, std::mt19937& random)
 // One watch, the cable pulled and put back `cycles` times.
 bool MeasureReplugs(int cycles, std::mt19937& random)
 {
-    SimServer sim;
+    CSimServer sim;
     if (!Plug(sim))
         return false;
     Watch watch(sim.LinkPath());

@@ -203,7 +203,7 @@ Checked<DstOutcome> ApplyDst(const ClockConfig& config, const DstRequest& reques
 {
     DstOutcome outcome;
     DstSettings opened = DstSettingsFromConfig(config);
-    std::optional<DstEditor> editor;
+    std::optional<CDstEditor> editor;
     switch (request.kind) {
     case DstRequest::Kind::Off:
         editor.emplace(opened);
@@ -447,7 +447,7 @@ std::optional<FieldRefusal> CheckConfigValues(const ClockConfig& config, bool ha
     if (config.dstMode != kDstDisabled) {
         // The rules loaded into the editor and OK pressed, as set dst does
         // with rules typed on the command line.
-        DstEditor editor(DstSettingsFromConfig(config));
+        CDstEditor editor(DstSettingsFromConfig(config));
         const DstOkResult ok = editor.Ok();
         if (!ok.accepted) {
             const std::string field = ok.refusal ? DstField(ok.refusal->focus) : std::string("dstMode");

@@ -78,7 +78,7 @@ CClockSession::CClockSession(Options options)
           [settings = options_.settings,
            observer = std::make_shared<CWakingObserver>(options_.wakeup, options_.observer), failures = failures_] {
               // The link goes on at once: nobody is there to close a message.
-              LinkMessageHandler handler = [failures](std::shared_ptr<LinkMessage> message) {
+              LinkMessageHandler handler = [failures](std::shared_ptr<CLinkMessage> message) {
                   {
                       std::lock_guard<std::mutex> lock(failures->mutex);
                       failures->last = message->Text();

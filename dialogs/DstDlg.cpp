@@ -3,7 +3,7 @@
 #include "DstPreview.h"
 #include "DstText.h"
 #include "DstYearStripView.h"
-#include "DstZoneChooser.h"
+#include "DstZoneChooserDlg.h"
 #include "DstZoneImport.h"
 #include "ModalSeam.h"
 #include "Strings.h"
@@ -409,7 +409,7 @@ void CDstDlg::ShowPreview()
 
 void CDstDlg::PlacePreviewAndStrip()
 {
-    const DialogUnits du(font());
+    const CDialogUnits du(font());
     const QRect most = du.rect(kPreviewUnits.x(), kPreviewUnits.y(), kPreviewUnits.width(), kPreviewUnits.height());
     const int lines = preview_->heightForWidth(most.width());
     preview_->setGeometry(most.x(), most.y(), most.width(), std::max(lines, preview_->fontMetrics().height()));
@@ -495,7 +495,7 @@ void CDstDlg::OnImportSystem()
 
 void CDstDlg::OnImportZone()
 {
-    CDstZoneChooser chooser(this, QByteArray::fromStdString(editor_.SourceZone()));
+    CDstZoneChooserDlg chooser(this, QByteArray::fromStdString(editor_.SourceZone()));
     if (RunModal(chooser) != QDialog::Accepted || chooser.SelectedZone().isEmpty())
         return;
     Import(ImportDstZone(chooser.SelectedZone().toStdString(), now_()));

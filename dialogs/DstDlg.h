@@ -5,7 +5,7 @@
 // and of a chosen zone, and a line that shows the next changes the rules
 // would make.
 //
-// The dialog decides nothing itself: DstEditor holds the state of every
+// The dialog decides nothing itself: CDstEditor holds the state of every
 // control and does what each event does. The dialog reports the user's
 // clicks, typing and choices to it and shows its controls again after each.
 //
@@ -61,7 +61,7 @@ public:
     uint8_t Mode() const { return mode_; }
     uint8_t UtcReference() const { return editor_.Settings().utcReference; }
 
-    const DstEditor& Editor() const { return editor_; }
+    const CDstEditor& Editor() const { return editor_; }
     // The preview line below the rule groups.
     QLabel* Preview() const { return preview_; }
     // The coming year under the preview line.
@@ -96,7 +96,7 @@ private:
     void Import(const DstZoneImport& imported);
     void OnOk();
 
-    DstEditor editor_;
+    CDstEditor editor_;
     // The mode given, then the one OK accepted.
     uint8_t mode_;
     int64_t clockBias_ = 0;

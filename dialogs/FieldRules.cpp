@@ -86,13 +86,13 @@ std::optional<QString> OverRangeReplacement(FieldKind kind, FieldVariant variant
     return std::nullopt;
 }
 
-void SpinRule::SetRange(FieldRange range)
+void CSpinRule::SetRange(FieldRange range)
 {
     range_ = range;
     position_ = std::clamp(position_, range.min, range.max);
 }
 
-SpinRule::Step SpinRule::StepFrom(QStringView fieldText, int direction)
+CSpinRule::Step CSpinRule::StepFrom(QStringView fieldText, int direction)
 {
     const unsigned shown = FieldValue(fieldText);
     if (range_.Contains(shown))

@@ -69,7 +69,7 @@ QString TwoDigits(unsigned value);
 
 // The position and range of a group's spin and what one step writes into
 // the field it is bound to.
-class SpinRule {
+class CSpinRule {
 public:
     // What one step writes, in this order: the position before the step
     // with two digits, then the new position plainly; next is empty when

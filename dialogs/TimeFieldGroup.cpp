@@ -119,7 +119,7 @@ void CTimeFieldGroup::Step(int direction)
     if (bound_ < 0 || (spinWidget_ && !spinWidget_->isEnabled()))
         return;  // an unbound spin has nowhere to write
     QLineEdit* field = Field(bound_);
-    const SpinRule::Step step = spin_.StepFrom(field->text(), direction);
+    const CSpinRule::Step step = spin_.StepFrom(field->text(), direction);
     // The order matters: the position before the step goes in with two
     // digits first, then the new one; at an end only the first is written.
     field->setText(step.current);

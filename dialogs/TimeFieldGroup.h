@@ -84,7 +84,7 @@ public:
     QLineEdit* Field(int index) const { return fields_.at(static_cast<size_t>(index)).edit; }
     // The field the spin steps, or null.
     QLineEdit* BoundField() const;
-    const SpinRule& Spin() const { return spin_; }
+    const CSpinRule& Spin() const { return spin_; }
     // A field's value now, from at most maxChars characters of its text.
     unsigned Value(int index, qsizetype maxChars = -1) const;
     // A field's value as of its last event (text change, focus gained or
@@ -122,7 +122,7 @@ private:
     FieldVariant variant_;
     std::vector<Slot> fields_;
     CNarrowSpin* spinWidget_ = nullptr;
-    SpinRule spin_;
+    CSpinRule spin_;
     int bound_ = -1;
     int maxLength_ = 0;
 };

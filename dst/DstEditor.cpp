@@ -305,13 +305,13 @@ std::optional<DstPreset> DstPresetOfButton(DstId button)
     return std::nullopt;
 }
 
-DstEditor::DstEditor(const DstSettings& settings) : settings_(settings)
+CDstEditor::CDstEditor(const DstSettings& settings) : settings_(settings)
 {
     controls_.mode = settings.mode;
     Initialise();
 }
 
-void DstEditor::Initialise()
+void CDstEditor::Initialise()
 {
     for (DstId id : kCheckBoxes)
         controls_.checked[id] = false;
@@ -339,7 +339,7 @@ void DstEditor::Initialise()
     Load();
 }
 
-void DstEditor::Load()
+void CDstEditor::Load()
 {
     controls_.checked[DstId::DisableDst] = controls_.mode == kDstDisabled;
     Switch();
@@ -370,13 +370,13 @@ void DstEditor::Load()
     }
 }
 
-void DstEditor::SetEnabled(std::initializer_list<DstId> ids, bool on)
+void CDstEditor::SetEnabled(std::initializer_list<DstId> ids, bool on)
 {
     for (DstId id : ids)
         controls_.enabled[id] = on;
 }
 
-void DstEditor::Switch()
+void CDstEditor::Switch()
 {
     const bool on = !controls_.checked[DstId::DisableDst];
     // Any nonzero mode serves while daylight time is on: OK works out the
@@ -394,13 +394,13 @@ void DstEditor::Switch()
     }
 }
 
-void DstEditor::ClickDisableDst(bool ticked)
+void CDstEditor::ClickDisableDst(bool ticked)
 {
     controls_.checked[DstId::DisableDst] = ticked;
     Switch();
 }
 
-void DstEditor::ClickUseUtc(bool ticked)
+void CDstEditor::ClickUseUtc(bool ticked)
 {
     if (!controls_.Enabled(DstId::UseUtc))
         return;
@@ -408,13 +408,13 @@ void DstEditor::ClickUseUtc(bool ticked)
     settings_.utcReference = ticked ? 1 : 0;
 }
 
-void DstEditor::ClickBiasNegative(bool ticked)
+void CDstEditor::ClickBiasNegative(bool ticked)
 {
     if (controls_.Enabled(DstId::BiasNegative))
         controls_.checked[DstId::BiasNegative] = ticked;
 }
 
-void DstEditor::ClickRadio(DstId radio)
+void CDstEditor::ClickRadio(DstId radio)
 {
     int index = 0;
     const Group* g = GroupOfRadio(radio, index);
@@ -445,7 +445,7 @@ void DstEditor::ClickRadio(DstId radio)
     }
 }
 
-void DstEditor::SelectEntry(DstId list, int index)
+void CDstEditor::SelectEntry(DstId list, int index)
 {
     const auto it = controls_.selection.find(list);
     if (it == controls_.selection.end() || !controls_.Enabled(list))
@@ -454,14 +454,14 @@ void DstEditor::SelectEntry(DstId list, int index)
     it->second = index >= 0 && index < count ? index : -1;
 }
 
-void DstEditor::SetText(DstId field, std::string text)
+void CDstEditor::SetText(DstId field, std::string text)
 {
     const auto it = controls_.text.find(field);
     if (it != controls_.text.end() && controls_.Enabled(field))
         it->second = std::move(text);
 }
 
-void DstEditor::ApplyPreset(DstPreset preset)
+void CDstEditor::ApplyPreset(DstPreset preset)
 {
     if (controls_.Checked(DstId::DisableDst))
         return;
@@ -470,7 +470,7 @@ void DstEditor::ApplyPreset(DstPreset preset)
     Load();
 }
 
-void DstEditor::ApplyImport(const DstZoneImport& imported)
+void CDstEditor::ApplyImport(const DstZoneImport& imported)
 {
     if (controls_.Checked(DstId::DisableDst) || !imported.found)
         return;
@@ -488,7 +488,7 @@ void DstEditor::ApplyImport(const DstZoneImport& imported)
     Load();
 }
 
-DstOkResult DstEditor::Ok()
+DstOkResult CDstEditor::Ok()
 {
     DstOkResult result;
     if (auto refusal = CheckDstControls(controls_)) {
@@ -502,14 +502,14 @@ DstOkResult DstEditor::Ok()
     return result;
 }
 
-DstSettings DstEditor::Settings() const
+DstSettings CDstEditor::Settings() const
 {
     DstSettings s = settings_;
     s.mode = controls_.mode;
     return s;
 }
 
-DstShown DstEditor::Shown() const
+DstShown CDstEditor::Shown() const
 {
     DstShown shown;
     if (auto refusal = CheckDstControls(controls_))

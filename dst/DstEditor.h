@@ -180,11 +180,11 @@ struct DstShown {
     std::optional<DstRefusal> refusal;
 };
 
-class DstEditor {
+class CDstEditor {
 public:
     // Copies the rule set, the reference and the mode, and opens: the lists
     // get their names and the values are loaded into the controls.
-    explicit DstEditor(const DstSettings& settings);
+    explicit CDstEditor(const DstSettings& settings);
 
     // Shows the editor's rule set, mode copy and reference in the controls.
     void Load();

@@ -319,7 +319,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Script script(in);
     const auto observer = flags & 1 ? std::make_shared<CountingObserver>() : nullptr;
     auto device = std::make_unique<CClockDevice>(
-        std::make_unique<ScriptedPort>(script), [](std::shared_ptr<LinkMessage> m) { m->Dismiss(); }, observer);
+        std::make_unique<ScriptedPort>(script), [](std::shared_ptr<CLinkMessage> m) { m->Dismiss(); }, observer);
     const auto started = SteadyClock::now();
 
     // Counted as queued before the setter runs: the link may send it at once.

@@ -29,7 +29,7 @@
 
 namespace {
 
-using Kind = SimClock::Answer::Kind;
+using Kind = CSimClock::Answer::Kind;
 
 constexpr int kMaxRequests = 48;
 constexpr uint64_t kSecondsMask = (uint64_t{1} << 40) - 1;
@@ -95,9 +95,9 @@ Kind ExpectedKind(uint8_t code, std::string_view payload, uint8_t protocol, cons
 }
 
 // The answer's bytes through the program's receiver.
-template <class Label> void CheckWire(const SimClock::Answer& answer, const Label& label)
+template <class Label> void CheckWire(const CSimClock::Answer& answer, const Label& label)
 {
-    const std::vector<uint8_t> bytes = SimClock::AnswerBytes(answer);
+    const std::vector<uint8_t> bytes = CSimClock::AnswerBytes(answer);
     switch (answer.kind) {
     case Kind::None: FUZZ_CHECK(bytes.empty(), label()); return;
     case Kind::Ack: FUZZ_CHECK(bytes == std::vector<uint8_t>{kAck}, label()); return;
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (faultKinds & 0x20)
         faults.badChecksumEvery = 1 + checksumPeriod % 4;
 
-    SimClock clock(identity);
+    CSimClock clock(identity);
     clock.SetFaults(faults);
     const uint8_t protocol = clock.ProtocolVersion();
     FUZZ_CHECK(protocol == ProtocolVersionFor(identity.firmware), "protocol version");
@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const uint32_t nudgesBefore = clock.FaceNudges();
         const size_t countBefore = clock.CountReceived(code);
 
-        const SimClock::Answer answer = clock.Handle(code, payload);
+        const CSimClock::Answer answer = clock.Handle(code, payload);
 
         // The kind of answer, faults included.
         Kind expected = ExpectedKind(code, payload, protocol, heldBefore);

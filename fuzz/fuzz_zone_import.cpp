@@ -97,7 +97,7 @@ ZoneYearlyRule YearlyRuleOf(const DstRule& rule)
 // user pressed OK, as the write check leaves it.
 ClockConfig ThroughEditor(const DstZoneImport& imported, int32_t standardOffset)
 {
-    DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor editor(DstSettings{{}, kDstByWeekday, 0});
     editor.ApplyImport(imported);
     const DstOkResult ok = editor.Ok();
     FUZZ_CHECK(ok.accepted,

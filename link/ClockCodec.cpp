@@ -43,7 +43,7 @@ const CommandInfo* Find(uint8_t code)
 
 template <class Visit> std::string Encode(Visit visit)
 {
-    HexWriter w;
+    CHexWriter w;
     visit(w);
     return w.Text();
 }
@@ -52,7 +52,7 @@ template <class Visit> bool Decode(std::string_view text, size_t length, Visit v
 {
     if (text.size() != length)
         return false;
-    HexReader r(text);
+    CHexReader r(text);
     visit(r);
     return true;
 }
@@ -87,13 +87,13 @@ const char* CommandName(uint8_t code)
     return c ? c->name : "unknown";
 }
 
-void HexWriter::Put(uint32_t value, int digits)
+void CHexWriter::Put(uint32_t value, int digits)
 {
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
         text_ += HexDigit(value >> shift);
 }
 
-uint32_t HexReader::Take(size_t digits)
+uint32_t CHexReader::Take(size_t digits)
 {
     const std::string_view piece = position_ < text_.size() ? text_.substr(position_, digits) : std::string_view();
     position_ += digits;
@@ -102,17 +102,17 @@ uint32_t HexReader::Take(size_t digits)
 
 std::string EncodeConfig(const ClockConfig& config, uint8_t protocolVersion)
 {
-    return Encode([&](HexWriter& w) { VisitConfig(w, config, protocolVersion); });
+    return Encode([&](CHexWriter& w) { VisitConfig(w, config, protocolVersion); });
 }
 
 std::string EncodeDisplayConfig(const DisplayConfig& display)
 {
-    return Encode([&](HexWriter& w) { VisitDisplayConfig(w, display); });
+    return Encode([&](CHexWriter& w) { VisitDisplayConfig(w, display); });
 }
 
 std::string EncodeClockTime(const ClockTime& time)
 {
-    return Encode([&](HexWriter& w) { VisitClockTime(w, time); });
+    return Encode([&](CHexWriter& w) { VisitClockTime(w, time); });
 }
 
 std::string EncodeSetTime(const ClockTime& time)
@@ -126,47 +126,47 @@ std::string EncodeSetTime(const ClockTime& time)
 
 std::string EncodeTimeCodeStatus(const TimeCodeStatus& status)
 {
-    return Encode([&](HexWriter& w) { VisitTimeCodeStatus(w, status); });
+    return Encode([&](CHexWriter& w) { VisitTimeCodeStatus(w, status); });
 }
 
 std::string EncodeAuxStatus(const AuxStatus& status)
 {
-    return Encode([&](HexWriter& w) { VisitAuxStatus(w, status); });
+    return Encode([&](CHexWriter& w) { VisitAuxStatus(w, status); });
 }
 
 std::string EncodeFirmware(const FirmwareVersion& version)
 {
-    return Encode([&](HexWriter& w) { VisitFirmware(w, version); });
+    return Encode([&](CHexWriter& w) { VisitFirmware(w, version); });
 }
 
 std::string EncodeDisplayHardware(const DisplayHardwareConfig& hardware)
 {
-    return Encode([&](HexWriter& w) { VisitDisplayHardware(w, hardware); });
+    return Encode([&](CHexWriter& w) { VisitDisplayHardware(w, hardware); });
 }
 
 std::string EncodeU16(uint16_t value)
 {
-    return Encode([&](HexWriter& w) { w.U16(value); });
+    return Encode([&](CHexWriter& w) { w.U16(value); });
 }
 
 std::string EncodeU32(uint32_t value)
 {
-    return Encode([&](HexWriter& w) { w.U32(value); });
+    return Encode([&](CHexWriter& w) { w.U32(value); });
 }
 
 bool DecodeConfig(std::string_view text, uint8_t protocolVersion, ClockConfig& config)
 {
-    return Decode(text, ConfigLength(protocolVersion), [&](HexReader& r) { VisitConfig(r, config, protocolVersion); });
+    return Decode(text, ConfigLength(protocolVersion), [&](CHexReader& r) { VisitConfig(r, config, protocolVersion); });
 }
 
 bool DecodeDisplayConfig(std::string_view text, DisplayConfig& display)
 {
-    return Decode(text, kLenDisplayConfig, [&](HexReader& r) { VisitDisplayConfig(r, display); });
+    return Decode(text, kLenDisplayConfig, [&](CHexReader& r) { VisitDisplayConfig(r, display); });
 }
 
 bool DecodeCurrentTime(std::string_view text, ClockTime& utc, ClockTime& local)
 {
-    return Decode(text, kLenCurrentTime, [&](HexReader& r) {
+    return Decode(text, kLenCurrentTime, [&](CHexReader& r) {
         VisitClockTime(r, utc);
         VisitClockTime(r, local);
     });
@@ -174,32 +174,32 @@ bool DecodeCurrentTime(std::string_view text, ClockTime& utc, ClockTime& local)
 
 bool DecodeTimeCodeStatus(std::string_view text, TimeCodeStatus& status)
 {
-    return Decode(text, kLenTimeCodeStatus, [&](HexReader& r) { VisitTimeCodeStatus(r, status); });
+    return Decode(text, kLenTimeCodeStatus, [&](CHexReader& r) { VisitTimeCodeStatus(r, status); });
 }
 
 bool DecodeAuxStatus(std::string_view text, AuxStatus& status)
 {
-    return Decode(text, kLenAuxStatus, [&](HexReader& r) { VisitAuxStatus(r, status); });
+    return Decode(text, kLenAuxStatus, [&](CHexReader& r) { VisitAuxStatus(r, status); });
 }
 
 bool DecodeFirmware(std::string_view text, FirmwareVersion& version)
 {
-    return Decode(text, kLenFirmware, [&](HexReader& r) { VisitFirmware(r, version); });
+    return Decode(text, kLenFirmware, [&](CHexReader& r) { VisitFirmware(r, version); });
 }
 
 bool DecodeDisplayHardware(std::string_view text, DisplayHardwareConfig& hardware)
 {
-    return Decode(text, kLenDisplayHardware, [&](HexReader& r) { VisitDisplayHardware(r, hardware); });
+    return Decode(text, kLenDisplayHardware, [&](CHexReader& r) { VisitDisplayHardware(r, hardware); });
 }
 
 bool DecodeU16(std::string_view text, uint16_t& value)
 {
-    return Decode(text, 4, [&](HexReader& r) { r.U16(value); });
+    return Decode(text, 4, [&](CHexReader& r) { r.U16(value); });
 }
 
 bool DecodeU32(std::string_view text, uint32_t& value)
 {
-    return Decode(text, 8, [&](HexReader& r) { r.U32(value); });
+    return Decode(text, 8, [&](CHexReader& r) { r.U32(value); });
 }
 
 bool DecodeSetTime(std::string_view text, ClockTime& time)

@@ -62,7 +62,7 @@ size_t ReplyLength(uint8_t code, uint8_t protocolVersion);
 const char* CommandName(uint8_t code);
 
 // Appends fields to a text.
-class HexWriter {
+class CHexWriter {
 public:
     void Flag(uint8_t v, const char* = nullptr) { text_ += v ? "01" : "00"; }
     void U8(uint8_t v, const char* = nullptr) { Put(v, 2); }
@@ -81,9 +81,9 @@ private:
 };
 
 // Cuts a text at the field widths. Reading past the end gives zeros.
-class HexReader {
+class CHexReader {
 public:
-    explicit HexReader(std::string_view text) : text_(text) { }
+    explicit CHexReader(std::string_view text) : text_(text) { }
     void Flag(uint8_t& v, const char* = nullptr) { v = Take(2) != 0 ? 1 : 0; }
     void U8(uint8_t& v, const char* = nullptr) { v = static_cast<uint8_t>(Take(2)); }
     void U16(uint16_t& v, const char* = nullptr) { v = static_cast<uint16_t>(Take(4)); }

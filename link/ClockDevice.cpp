@@ -72,7 +72,7 @@ const char* FailureWords(LinkFailure failure)
 
 }  // namespace
 
-void LinkMessage::Dismiss()
+void CLinkMessage::Dismiss()
 {
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -81,13 +81,13 @@ void LinkMessage::Dismiss()
     cv_.notify_all();
 }
 
-bool LinkMessage::IsDismissed() const
+bool CLinkMessage::IsDismissed() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return dismissed_;
 }
 
-void LinkMessage::Cancel()
+void CLinkMessage::Cancel()
 {
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -96,13 +96,13 @@ void LinkMessage::Cancel()
     cv_.notify_all();
 }
 
-bool LinkMessage::IsCancelled() const
+bool CLinkMessage::IsCancelled() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return cancelled_;
 }
 
-void LinkMessage::Wait()
+void CLinkMessage::Wait()
 {
     std::unique_lock<std::mutex> lock(mutex_);
     cv_.wait(lock, [this] { return dismissed_ || cancelled_; });
@@ -1070,7 +1070,7 @@ void CClockDevice::ShowMessage(const char* text)
         std::fprintf(stderr, "%s: %s\n", kCommunicationErrorCaption, text);
         return;
     }
-    auto message = std::make_shared<LinkMessage>(text, kCommunicationErrorCaption);
+    auto message = std::make_shared<CLinkMessage>(text, kCommunicationErrorCaption);
     {
         std::lock_guard<std::mutex> lock(messageMutex_);
         if (!running_.load(std::memory_order_acquire))

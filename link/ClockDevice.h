@@ -55,9 +55,9 @@
 
 // A message of the identification read, waiting for the user. The link
 // thread waits until Dismiss is called or the connection is shut down.
-class LinkMessage {
+class CLinkMessage {
 public:
-    LinkMessage(std::string text, std::string caption) : text_(std::move(text)), caption_(std::move(caption)) { }
+    CLinkMessage(std::string text, std::string caption) : text_(std::move(text)), caption_(std::move(caption)) { }
     const std::string& Text() const { return text_; }
     const std::string& Caption() const { return caption_; }
 
@@ -80,9 +80,9 @@ private:
 };
 
 // Shows a message on behalf of the link thread. Must not block: it arranges
-// for the message to be shown and for LinkMessage::Dismiss to be called when
+// for the message to be shown and for CLinkMessage::Dismiss to be called when
 // the user closes it. The link thread waits meanwhile.
-using LinkMessageHandler = std::function<void(std::shared_ptr<LinkMessage>)>;
+using LinkMessageHandler = std::function<void(std::shared_ptr<CLinkMessage>)>;
 
 inline constexpr const char* kCommunicationErrorCaption = KEROVANT_TRANSLATE_NOOP("Kerovant", "Communication Error");
 
@@ -437,7 +437,7 @@ private:
 
     LinkMessageHandler messageHandler_;
     std::mutex messageMutex_;
-    std::shared_ptr<LinkMessage> currentMessage_;
+    std::shared_ptr<CLinkMessage> currentMessage_;
 
     // Bumped by every event the idle link thread acts on.
     CEventCount wake_;

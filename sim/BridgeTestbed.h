@@ -47,7 +47,7 @@ inline std::string BridgeTestbedSkipReason()
 // simulated clock's own pseudo-terminal.
 class BridgeRelay {
 public:
-    BridgeRelay(int mockMaster, SimServer& sim) : mock_(mockMaster)
+    BridgeRelay(int mockMaster, CSimServer& sim) : mock_(mockMaster)
     {
         // The program's terminal settings reach the node's terminal, not
         // this side of it: it is made raw here too.
@@ -148,7 +148,7 @@ public:
             return node + " is no pseudo-terminal of the test bed";
         SimIdentity identity;
         identity.serialNumber = serialNumber;
-        auto& sim = sims_.emplace_back(std::make_unique<SimServer>(identity));
+        auto& sim = sims_.emplace_back(std::make_unique<CSimServer>(identity));
         if (!sim->Start())
             return "the simulated clock did not start";
         relays_.push_back(std::make_unique<BridgeRelay>(master, *sim));
@@ -156,7 +156,7 @@ public:
     }
 
     // The simulated clocks, in the order attached.
-    SimServer& Sim(size_t i) { return *sims_.at(i); }
+    CSimServer& Sim(size_t i) { return *sims_.at(i); }
 
     std::string Root() const
     {
@@ -201,6 +201,6 @@ public:
 
 private:
     UMockdevTestbed* testbed_ = nullptr;
-    std::vector<std::unique_ptr<SimServer>> sims_;
+    std::vector<std::unique_ptr<CSimServer>> sims_;
     std::vector<std::unique_ptr<BridgeRelay>> relays_;
 };

@@ -4,9 +4,9 @@
 // the user. The test of shutdown (tests/link) asserts on what it returns;
 // shutdown_bench prints the destruction times.
 //
-// The clock is in the same process (SimPort), and several objects may be
-// fired at side by side, so a run of a thousand objects takes seconds. Each object gets a fresh SimLine; a trigger seen
-// by an observer (the first hello sent, a chosen command sent, the message shown) says the object has reached its
+// The clock is in the same process (CSimPort), and several objects may be
+// fired at side by side, so a run of a thousand objects takes seconds. Each object gets a fresh CSimLine; a trigger
+// seen by an observer (the first hello sent, a chosen command sent, the message shown) says the object has reached its
 // phase, and a random delay after it picks the moment. A share of the objects talk to a clock that answers a
 // millisecond or two late, so more of the moments fall inside a wait for an
 // answer.
@@ -115,11 +115,11 @@ private:
 struct HeldMessages {
     std::mutex mutex;
     std::condition_variable cv;
-    std::vector<std::shared_ptr<LinkMessage>> held;
+    std::vector<std::shared_ptr<CLinkMessage>> held;
 
     LinkMessageHandler Handler()
     {
-        return [this](std::shared_ptr<LinkMessage> message) {
+        return [this](std::shared_ptr<CLinkMessage> message) {
             {
                 std::lock_guard<std::mutex> lock(mutex);
                 held.push_back(std::move(message));
@@ -150,7 +150,7 @@ inline int Pick(std::mt19937& random, int low, int high)
 // hellos, now and then slow answers otherwise, and for a message a wrong
 // code in the answer to one of the identification's reads. Returns that
 // read's code, drawn for every phase.
-inline uint8_t SetFaultsFor(Phase phase, SimLine& line, std::mt19937& random)
+inline uint8_t SetFaultsFor(Phase phase, CSimLine& line, std::mt19937& random)
 {
     SimFaults faults;
     if (phase == Phase::Hello) {
@@ -245,13 +245,13 @@ inline Shot FireOnce(Phase phase, std::mt19937& random)
 {
     Shot shot;
     shot.phase = phase;
-    auto line = std::make_shared<SimLine>();
+    auto line = std::make_shared<CSimLine>();
     auto trigger = std::make_shared<Trigger>();
     HeldMessages messages;
     const uint8_t identifyCode = SetFaultsFor(phase, *line, random);
 
     auto device =
-        std::make_unique<CClockDevice>(std::make_unique<SimPort>(line, "sim-clock"),
+        std::make_unique<CClockDevice>(std::make_unique<CSimPort>(line, "sim-clock"),
                                        phase == Phase::Message ? messages.Handler() : LinkMessageHandler{}, trigger);
     const auto born = Clock::now();
     const int settleMicros = ReachPhase(shot, *device, *trigger, messages, identifyCode, born + kReachLimit, random);

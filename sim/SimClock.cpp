@@ -143,24 +143,24 @@ bool ParseSimFaultKinds(std::string_view text, uint32_t& kinds)
     return true;
 }
 
-SimClock::SimClock(SimIdentity identity)
+CSimClock::CSimClock(SimIdentity identity)
     : identity_(identity), config_(DefaultConfig()), utcBaseTicks_(SystemUtcTicks()), utcSetAt_(SteadyClock::now())
 {
     displayHardware_.values = {0x01, 0x02, 0x00, 0x3C, 0x00, 0x00};
     auxStatus_ = AuxStatus{1, 0, 1, 0x00000010, 0x00000000, 0x00000E10};
 }
 
-uint64_t SimClock::UtcTicksLocked() const
+uint64_t CSimClock::UtcTicksLocked() const
 {
     return UtcTicksAtLocked(SteadyClock::now());
 }
 
-uint64_t SimClock::UtcTicksAtLocked(SteadyClock::time_point at) const
+uint64_t CSimClock::UtcTicksAtLocked(SteadyClock::time_point at) const
 {
     return (utcBaseTicks_ + static_cast<uint64_t>(SignedTicksOf(at - utcSetAt_))) & kTickMask;
 }
 
-uint64_t SimClock::LocalTicksLocked(uint64_t utcTicks) const
+uint64_t CSimClock::LocalTicksLocked(uint64_t utcTicks) const
 {
     int64_t shift = SignedSeconds(config_.biasPositive, config_.biasSeconds);
     const sys_seconds utc{seconds(static_cast<int64_t>(utcTicks >> kFractionBits) - kClockEpochToUnix)};
@@ -169,7 +169,7 @@ uint64_t SimClock::LocalTicksLocked(uint64_t utcTicks) const
     return AddSeconds(utcTicks, shift);
 }
 
-void SimClock::ApplyConfigLocked(const ClockConfig& config)
+void CSimClock::ApplyConfigLocked(const ClockConfig& config)
 {
     const bool wasStopped = config_.handMotion == kHandsStopped;
     const bool stops = config.handMotion == kHandsStopped;
@@ -180,7 +180,7 @@ void SimClock::ApplyConfigLocked(const ClockConfig& config)
         stoppedFace_.reset();
 }
 
-std::vector<uint8_t> SimClock::AnswerBytes(const Answer& answer)
+std::vector<uint8_t> CSimClock::AnswerBytes(const Answer& answer)
 {
     switch (answer.kind) {
     case Answer::Kind::None: return {};
@@ -210,7 +210,7 @@ std::vector<uint8_t> SimClock::AnswerBytes(const Answer& answer)
     return {};
 }
 
-SimClock::Answer SimClock::ChooseAnswerLocked(uint8_t code, std::string_view payload)
+CSimClock::Answer CSimClock::ChooseAnswerLocked(uint8_t code, std::string_view payload)
 {
     Answer answer;
     if (faults_.silent || faults_.ignoreCode == code) {
@@ -225,7 +225,7 @@ SimClock::Answer SimClock::ChooseAnswerLocked(uint8_t code, std::string_view pay
     return answer;
 }
 
-uint32_t SimClock::SpoilAnswerLocked(uint8_t code, Answer& answer)
+uint32_t CSimClock::SpoilAnswerLocked(uint8_t code, Answer& answer)
 {
     const uint32_t drawn = DrawFaultLocked(answer);
     uint32_t fault = drawn;
@@ -271,7 +271,7 @@ uint32_t SimClock::SpoilAnswerLocked(uint8_t code, Answer& answer)
     return fault;
 }
 
-SimClock::Answer SimClock::Handle(uint8_t code, std::string_view payload)
+CSimClock::Answer CSimClock::Handle(uint8_t code, std::string_view payload)
 {
     const SteadyClock::time_point delivered = SteadyClock::now();
     const system_clock::time_point deliveredUtc = system_clock::now();
@@ -358,7 +358,7 @@ TimeCodeStatus SimTimeCodeStatus(const SimIdentity& identity)
 
 }  // namespace
 
-std::string SimClock::CurrentTimeLocked() const
+std::string CSimClock::CurrentTimeLocked() const
 {
     // Read as the clock starts to answer.
     const uint64_t utc = UtcTicksAtLocked(frameComplete_);
@@ -371,7 +371,7 @@ std::string SimClock::CurrentTimeLocked() const
     return EncodeClockTime(utcTime) + EncodeClockTime(localTime);
 }
 
-SimClock::Answer SimClock::AnswerLocked(uint8_t code, std::string_view payload)
+CSimClock::Answer CSimClock::AnswerLocked(uint8_t code, std::string_view payload)
 {
     Answer answer;
     answer.code = code;
@@ -440,7 +440,7 @@ SimClock::Answer SimClock::AnswerLocked(uint8_t code, std::string_view payload)
     }
 }
 
-void SimClock::SetFaults(const SimFaults& faults)
+void CSimClock::SetFaults(const SimFaults& faults)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     faults_ = faults;
@@ -449,7 +449,7 @@ void SimClock::SetFaults(const SimFaults& faults)
     faultRandom_.seed(faults_.faultSeed);
 }
 
-uint32_t SimClock::DrawFaultLocked(const Answer& answer)
+uint32_t CSimClock::DrawFaultLocked(const Answer& answer)
 {
     if (faults_.silent)
         return kSimFaultNone;
@@ -487,7 +487,7 @@ uint32_t SimClock::DrawFaultLocked(const Answer& answer)
     return kinds[std::uniform_int_distribution<size_t>(0, kinds.size() - 1)(faultRandom_)];
 }
 
-std::vector<uint8_t> SimClock::NoiseLocked()
+std::vector<uint8_t> CSimClock::NoiseLocked()
 {
     std::vector<uint8_t> noise(std::uniform_int_distribution<size_t>(1, kSimNoiseMax)(faultRandom_));
     for (uint8_t& byte : noise) {
@@ -498,93 +498,93 @@ std::vector<uint8_t> SimClock::NoiseLocked()
     return noise;
 }
 
-SimFaults SimClock::Faults() const
+SimFaults CSimClock::Faults() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return faults_;
 }
 
-void SimClock::SetIdentity(const SimIdentity& identity)
+void CSimClock::SetIdentity(const SimIdentity& identity)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     identity_ = identity;
 }
 
-SimIdentity SimClock::Identity() const
+SimIdentity CSimClock::Identity() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return identity_;
 }
 
-uint8_t SimClock::ProtocolVersion() const
+uint8_t CSimClock::ProtocolVersion() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return ProtocolVersionFor(identity_.firmware);
 }
 
-ClockConfig SimClock::Config() const
+ClockConfig CSimClock::Config() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return config_;
 }
 
-void SimClock::SetConfig(const ClockConfig& config)
+void CSimClock::SetConfig(const ClockConfig& config)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     ApplyConfigLocked(config);
 }
 
-DisplayConfig SimClock::Display() const
+DisplayConfig CSimClock::Display() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return display_;
 }
 
-ClockTime SimClock::Utc() const
+ClockTime CSimClock::Utc() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return TimeOf(UtcTicksLocked());
 }
 
-ClockTime SimClock::Local() const
+ClockTime CSimClock::Local() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return TimeOf(LocalTicksLocked(UtcTicksLocked()));
 }
 
-void SimClock::SetUtc(const ClockTime& utc)
+void CSimClock::SetUtc(const ClockTime& utc)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     utcBaseTicks_ = TicksOf(utc) & kTickMask;
     utcSetAt_ = SteadyClock::now();
 }
 
-void SimClock::SetUtcOffset(nanoseconds offset)
+void CSimClock::SetUtcOffset(nanoseconds offset)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     utcBaseTicks_ = (SystemUtcTicks() + static_cast<uint64_t>(SignedTicksOf(offset))) & kTickMask;
     utcSetAt_ = SteadyClock::now();
 }
 
-void SimClock::SetTiming(const SimTiming& timing)
+void CSimClock::SetTiming(const SimTiming& timing)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     timing_ = timing;
 }
 
-SimTiming SimClock::Timing() const
+SimTiming CSimClock::Timing() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return timing_;
 }
 
-std::vector<SimSet> SimClock::Sets() const
+std::vector<SimSet> CSimClock::Sets() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return {sets_.begin(), sets_.end()};
 }
 
-void SimClock::NoteSetLocked(const ClockTime& time)
+void CSimClock::NoteSetLocked(const ClockTime& time)
 {
     const nanoseconds error = ClockMinusUtc(time, frameCompleteUtc_);
     sets_.push_back({time, frameComplete_, error});
@@ -593,7 +593,7 @@ void SimClock::NoteSetLocked(const ClockTime& time)
     frameSetError_ = error;
 }
 
-uint32_t SimClock::FaceSeconds() const
+uint32_t CSimClock::FaceSeconds() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     if (stoppedFace_)
@@ -601,19 +601,19 @@ uint32_t SimClock::FaceSeconds() const
     return static_cast<uint32_t>(LocalTicksLocked(UtcTicksLocked()) >> kFractionBits);
 }
 
-uint32_t SimClock::FaceNudges() const
+uint32_t CSimClock::FaceNudges() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return faceNudges_;
 }
 
-std::vector<SimReceived> SimClock::Received() const
+std::vector<SimReceived> CSimClock::Received() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return {received_.begin(), received_.end()};
 }
 
-std::vector<uint8_t> SimClock::ReceivedCodes() const
+std::vector<uint8_t> CSimClock::ReceivedCodes() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     std::vector<uint8_t> codes;
@@ -623,20 +623,20 @@ std::vector<uint8_t> SimClock::ReceivedCodes() const
     return codes;
 }
 
-size_t SimClock::CountReceived(uint8_t code) const
+size_t CSimClock::CountReceived(uint8_t code) const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return static_cast<size_t>(
         std::count_if(received_.begin(), received_.end(), [code](const SimReceived& r) { return r.code == code; }));
 }
 
-void SimClock::ClearReceived()
+void CSimClock::ClearReceived()
 {
     std::lock_guard<std::mutex> lock(mutex_);
     received_.clear();
 }
 
-void SimClock::SetObserver(std::function<void(const SimReceived&)> observer)
+void CSimClock::SetObserver(std::function<void(const SimReceived&)> observer)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     observer_ = std::move(observer);

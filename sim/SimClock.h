@@ -2,7 +2,7 @@
 // inside (identity, configuration, hands, a running UTC, local time by time
 // zone and daylight-saving rules, time code status, illumination).
 //
-// SimClock answers commands and does no I/O. SimServer puts one on a
+// CSimClock answers commands and does no I/O. CSimServer puts one on a
 // pseudo-terminal: the program opens the far end's path like a USB bridge's
 // tty, with the whole real stack (termios included) in between.
 //
@@ -24,18 +24,18 @@
 // error: the time set minus the computer's UTC at the moment the set frame
 // was complete at the clock.
 //
-// SimPort (SimPort.h) puts a SimClock behind an in-process port instead,
+// CSimPort (SimPort.h) puts a CSimClock behind an in-process port instead,
 // for tests that need no terminal. Both carriers pass the clock's answers
 // through a model of the USB bridge's latency timer when SimTiming asks for
 // one.
 //
-// Thread rules: every public member of SimClock and SimServer may be called
-// from any thread; SimClock keeps its state under one mutex. SimServer runs
+// Thread rules: every public member of CSimClock and CSimServer may be called
+// from any thread; CSimClock keeps its state under one mutex. CSimServer runs
 // one serving thread.
 #pragma once
 
 #include "ClockRecords.h"
-#include "SimBridge.h"
+#include "SimUsbBridge.h"
 
 #include <atomic>
 #include <chrono>
@@ -127,7 +127,7 @@ struct SimTiming {
     // no time on the line.
     uint32_t lineBaud = 0;
     // The latency timer of the USB bridge between the clock and the program
-    // (SimUsbBridge, SimBridge.h): the clock's answers reach the program in
+    // (CSimUsbBridge, SimUsbBridge.h): the clock's answers reach the program in
     // packets, held until 62 bytes have gathered or this long has passed
     // since the first. 0: no bridge, each answer goes on whole when its last
     // byte is out.
@@ -160,7 +160,7 @@ struct SimSet {
     std::chrono::nanoseconds error{0};           // time - the computer's UTC at `when`
 };
 
-class SimClock {
+class CSimClock {
 public:
     struct Answer {
         enum class Kind : uint8_t { None, Ack, Nak, Reply };
@@ -177,7 +177,7 @@ public:
         std::chrono::nanoseconds delay{0};
     };
 
-    explicit SimClock(SimIdentity identity = {});
+    explicit CSimClock(SimIdentity identity = {});
 
     // The bytes of an answer on the wire, none for Kind::None. Its delay is
     // the carrier's to keep.
@@ -280,12 +280,12 @@ private:
     std::function<void(const SimReceived&)> observer_;
 };
 
-class SimServer {
+class CSimServer {
 public:
-    explicit SimServer(SimIdentity identity = {});
-    ~SimServer();
-    SimServer(const SimServer&) = delete;
-    SimServer& operator=(const SimServer&) = delete;
+    explicit CSimServer(SimIdentity identity = {});
+    ~CSimServer();
+    CSimServer(const CSimServer&) = delete;
+    CSimServer& operator=(const CSimServer&) = delete;
 
     // Creates the pseudo-terminal and starts serving. False with a reason
     // when the system gives no pseudo-terminal.
@@ -314,11 +314,11 @@ public:
     // changes with every Start.
     std::string DevicePath() const;
 
-    SimClock& Clock();
+    CSimClock& Clock();
 
 private:
     void Serve();
-    void SendAnswer(const SimClock::Answer& answer);
+    void SendAnswer(const CSimClock::Answer& answer);
     // Hands the bytes to the bridge, arriving there in `delay` (the last
     // one), and sends on what is due.
     void SendThroughBridge(const std::vector<uint8_t>& bytes, std::chrono::nanoseconds delay);
@@ -335,8 +335,8 @@ private:
     bool CreateLinkLocked(std::string* error);
     void RemoveLinkLocked();
 
-    SimClock clock_;
-    SimUsbBridge bridge_;           // the serving thread's
+    CSimClock clock_;
+    CSimUsbBridge bridge_;          // the serving thread's
     mutable std::mutex pathMutex_;  // devicePath_ and linkPath_
     std::string devicePath_;
     std::string linkPath_;

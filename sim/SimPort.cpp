@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <thread>
 
-SimLine::SimLine(SimIdentity identity) : clock_(identity) { }
+CSimLine::CSimLine(SimIdentity identity) : clock_(identity) { }
 
-void SimLine::Unplug()
+void CSimLine::Unplug()
 {
     {
         std::lock_guard<std::mutex> lock(readMutex_);
@@ -19,13 +19,13 @@ void SimLine::Unplug()
     readCv_.notify_all();
 }
 
-bool SimLine::IsUnplugged() const
+bool CSimLine::IsUnplugged() const
 {
     std::lock_guard<std::mutex> lock(readMutex_);
     return unplugged_;
 }
 
-void SimLine::Write(const uint8_t* data, size_t length)
+void CSimLine::Write(const uint8_t* data, size_t length)
 {
     std::lock_guard<std::mutex> lock(writeMutex_);
     if (IsUnplugged())
@@ -36,9 +36,9 @@ void SimLine::Write(const uint8_t* data, size_t length)
             const uint8_t code = receiver_.Code();
             const std::string payload(receiver_.Payload());
             receiver_.Reset();
-            const SimClock::Answer answer = clock_.Handle(code, payload);
-            if (answer.kind != SimClock::Answer::Kind::None)
-                Queue(SimClock::AnswerBytes(answer), answer.delay);
+            const CSimClock::Answer answer = clock_.Handle(code, payload);
+            if (answer.kind != CSimClock::Answer::Kind::None)
+                Queue(CSimClock::AnswerBytes(answer), answer.delay);
             break;
         }
         case CFrameReceiver::Event::Reject:
@@ -52,7 +52,7 @@ void SimLine::Write(const uint8_t* data, size_t length)
     }
 }
 
-void SimLine::Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay)
+void CSimLine::Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay)
 {
     const SimTiming timing = clock_.Timing();
     {
@@ -68,22 +68,22 @@ void SimLine::Queue(std::vector<uint8_t> bytes, std::chrono::nanoseconds delay)
     readCv_.notify_all();
 }
 
-bool SimLine::ReadyLocked(TimePoint now)
+bool CSimLine::ReadyLocked(TimePoint now)
 {
     if (unplugged_)
         return false;
-    for (SimUsbBridge::Packet& packet : bridge_.Release(now))
+    for (CSimUsbBridge::Packet& packet : bridge_.Release(now))
         chunks_.push_back({packet.at, std::move(packet.bytes)});
     return !chunks_.empty();
 }
 
-bool SimLine::BytesAvailable()
+bool CSimLine::BytesAvailable()
 {
     std::lock_guard<std::mutex> lock(readMutex_);
     return ReadyLocked(std::chrono::steady_clock::now());
 }
 
-uint8_t SimLine::ReadByte()
+uint8_t CSimLine::ReadByte()
 {
     std::lock_guard<std::mutex> lock(readMutex_);
     if (!ReadyLocked(std::chrono::steady_clock::now()))
@@ -96,7 +96,7 @@ uint8_t SimLine::ReadByte()
     return byte;
 }
 
-void SimLine::WaitForInput(std::chrono::milliseconds timeout, const std::atomic<bool>* interrupted)
+void CSimLine::WaitForInput(std::chrono::milliseconds timeout, const std::atomic<bool>* interrupted)
 {
     const auto stopped = [interrupted] { return interrupted && interrupted->load(std::memory_order_acquire); };
     const bool forever = timeout == ISerialPort::kWaitForever && interrupted;
@@ -119,7 +119,7 @@ void SimLine::WaitForInput(std::chrono::milliseconds timeout, const std::atomic<
     }
 }
 
-void SimLine::WakeReaders()
+void CSimLine::WakeReaders()
 {
     // Taken and let go, so a reader between its look at the flag and its
     // wait cannot miss the notification.
@@ -129,43 +129,43 @@ void SimLine::WakeReaders()
     readCv_.notify_all();
 }
 
-SimPort::SimPort(std::shared_ptr<SimLine> line, std::string devicePath)
+CSimPort::CSimPort(std::shared_ptr<CSimLine> line, std::string devicePath)
     : line_(std::move(line)), devicePath_(std::move(devicePath))
 {
 }
 
-bool SimPort::BytesAvailable()
+bool CSimPort::BytesAvailable()
 {
     return line_->BytesAvailable();
 }
 
-uint8_t SimPort::ReadByte()
+uint8_t CSimPort::ReadByte()
 {
     return line_->ReadByte();
 }
 
-void SimPort::WaitForInput(std::chrono::milliseconds timeout)
+void CSimPort::WaitForInput(std::chrono::milliseconds timeout)
 {
     line_->WaitForInput(timeout, &interrupted_);
 }
 
-void SimPort::Interrupt()
+void CSimPort::Interrupt()
 {
     interrupted_.store(true, std::memory_order_release);
     line_->WakeReaders();
 }
 
-void SimPort::WriteByte(uint8_t byte)
+void CSimPort::WriteByte(uint8_t byte)
 {
     line_->Write(&byte, 1);
 }
 
-void SimPort::Write(const uint8_t* data, size_t length)
+void CSimPort::Write(const uint8_t* data, size_t length)
 {
     line_->Write(data, length);
 }
 
-PortState SimPort::State() const
+PortState CSimPort::State() const
 {
     return line_->IsUnplugged() ? PortState::Gone : PortState::Open;
 }

@@ -1,18 +1,18 @@
 // The simulated clock behind an in-process port, for tests that need no
-// terminal: what the link writes goes straight to a SimClock, and its
-// answers come back as bytes to read. The test keeps the SimLine (the cable
-// with the clock at its far end) and hands the link a SimPort on it.
+// terminal: what the link writes goes straight to a CSimClock, and its
+// answers come back as bytes to read. The test keeps the CSimLine (the cable
+// with the clock at its far end) and hands the link a CSimPort on it.
 //
-// Answers behave as over SimServer: a frame the clock cannot take draws a
+// Answers behave as over CSimServer: a frame the clock cannot take draws a
 // NAK (unless the clock is silent), and a slow answer (SimFaults), or one
 // that takes its time on the line (SimTiming), becomes readable only when
 // its time has come, holding back the answers behind it. With a USB
 // latency (SimTiming) the answers pass through the bridge's model
-// (SimUsbBridge) and become readable as it releases them.
+// (CSimUsbBridge) and become readable as it releases them.
 // Unplug makes the port read as silence and report PortState::Gone.
 //
 // Thread rules: every member may be called from any thread. Writers are
-// serialised by one mutex, inside which SimClock::Handle (and the clock's
+// serialised by one mutex, inside which CSimClock::Handle (and the clock's
 // observer) runs on the writing thread: the link thread for frames, the
 // receive thread for the NAKs the clock ignores. The bytes waiting to be
 // read are under a second mutex, never held while the clock handles a frame.
@@ -20,7 +20,7 @@
 
 #include "Frame.h"
 #include "SerialPort.h"
-#include "SimBridge.h"
+#include "SimUsbBridge.h"
 #include "SimClock.h"
 
 #include <atomic>
@@ -33,13 +33,13 @@
 #include <string>
 #include <vector>
 
-class SimLine {
+class CSimLine {
 public:
-    explicit SimLine(SimIdentity identity = {});
-    SimLine(const SimLine&) = delete;
-    SimLine& operator=(const SimLine&) = delete;
+    explicit CSimLine(SimIdentity identity = {});
+    CSimLine(const CSimLine&) = delete;
+    CSimLine& operator=(const CSimLine&) = delete;
 
-    SimClock& Clock() { return clock_; }
+    CSimClock& Clock() { return clock_; }
 
     // As if the cable were pulled: nothing more arrives, writes are lost.
     void Unplug();
@@ -64,23 +64,23 @@ private:
     // Moves what the bridge has released by now to the readable chunks.
     bool ReadyLocked(TimePoint now);
 
-    SimClock clock_;
+    CSimClock clock_;
 
     std::mutex writeMutex_;
     CFrameReceiver receiver_;
 
     mutable std::mutex readMutex_;
     std::condition_variable readCv_;
-    SimUsbBridge bridge_;       // answers on their way
+    CSimUsbBridge bridge_;      // answers on their way
     std::deque<Chunk> chunks_;  // released by the bridge, readable
     size_t offset_ = 0;         // into the front chunk
     TimePoint busyUntil_{};     // the last queued answer's time
     bool unplugged_ = false;
 };
 
-class SimPort final : public ISerialPort {
+class CSimPort final : public ISerialPort {
 public:
-    explicit SimPort(std::shared_ptr<SimLine> line, std::string devicePath = {});
+    explicit CSimPort(std::shared_ptr<CSimLine> line, std::string devicePath = {});
 
     bool BytesAvailable() override;
     uint8_t ReadByte() override;
@@ -95,7 +95,7 @@ public:
     std::string DevicePath() const override { return devicePath_; }
 
 private:
-    const std::shared_ptr<SimLine> line_;
+    const std::shared_ptr<CSimLine> line_;
     const std::string devicePath_;
     // This port's reader is being stopped; other ports on the line go on.
     std::atomic<bool> interrupted_{false};

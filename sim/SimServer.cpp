@@ -39,42 +39,42 @@ void SetCloseOnExec(int fd)
 
 }  // namespace
 
-SimServer::SimServer(SimIdentity identity) : clock_(identity) { }
+CSimServer::CSimServer(SimIdentity identity) : clock_(identity) { }
 
-SimServer::~SimServer()
+CSimServer::~CSimServer()
 {
     Stop();
 }
 
-SimClock& SimServer::Clock()
+CSimClock& CSimServer::Clock()
 {
     return clock_;
 }
 
-std::string SimServer::DevicePath() const
+std::string CSimServer::DevicePath() const
 {
     std::lock_guard<std::mutex> lock(pathMutex_);
     return devicePath_;
 }
 
-void SimServer::SetLinkPath(const std::string& path)
+void CSimServer::SetLinkPath(const std::string& path)
 {
     std::lock_guard<std::mutex> lock(pathMutex_);
     linkPath_ = path;
 }
 
-std::string SimServer::LinkPath() const
+std::string CSimServer::LinkPath() const
 {
     std::lock_guard<std::mutex> lock(pathMutex_);
     return linkPath_;
 }
 
-uint64_t SimServer::Plugs() const
+uint64_t CSimServer::Plugs() const
 {
     return plugs_.load(std::memory_order_acquire);
 }
 
-bool SimServer::CreateLinkLocked(std::string* error)
+bool CSimServer::CreateLinkLocked(std::string* error)
 {
     std::string path;
     std::string target;
@@ -104,7 +104,7 @@ bool SimServer::CreateLinkLocked(std::string* error)
     return true;
 }
 
-void SimServer::RemoveLinkLocked()
+void CSimServer::RemoveLinkLocked()
 {
     std::string path;
     std::string target;
@@ -123,12 +123,12 @@ void SimServer::RemoveLinkLocked()
         ::unlink(path.c_str());
 }
 
-bool SimServer::IsRunning() const
+bool CSimServer::IsRunning() const
 {
     return running_.load(std::memory_order_acquire);
 }
 
-bool SimServer::Start(std::string* error)
+bool CSimServer::Start(std::string* error)
 {
     std::lock_guard<std::mutex> life(lifeMutex_);
     if (running_.load(std::memory_order_acquire))
@@ -182,7 +182,7 @@ bool SimServer::Start(std::string* error)
     stopping_.store(false, std::memory_order_release);
     bridge_.Clear();
     try {
-        thread_ = std::thread(&SimServer::Serve, this);
+        thread_ = std::thread(&CSimServer::Serve, this);
     } catch (const std::system_error& e) {
         if (error)
             *error = std::string("thread: ") + e.what();
@@ -195,7 +195,7 @@ bool SimServer::Start(std::string* error)
     return true;
 }
 
-void SimServer::Stop()
+void CSimServer::Stop()
 {
     std::lock_guard<std::mutex> life(lifeMutex_);
     {
@@ -212,14 +212,14 @@ void SimServer::Stop()
     running_.store(false, std::memory_order_release);
 }
 
-void SimServer::Unplug()
+void CSimServer::Unplug()
 {
     // Closing the master and every slave descriptor of ours leaves the
     // program's descriptor hung up: reads give EIO, poll gives POLLHUP.
     Stop();
 }
 
-void SimServer::CloseFds()
+void CSimServer::CloseFds()
 {
     if (masterFd_ >= 0)
         ::close(masterFd_);
@@ -229,13 +229,13 @@ void SimServer::CloseFds()
     heldSlaveFd_ = -1;
 }
 
-bool SimServer::WaitFor(std::chrono::nanoseconds duration)
+bool CSimServer::WaitFor(std::chrono::nanoseconds duration)
 {
     std::unique_lock<std::mutex> lock(stopMutex_);
     return !stopCv_.wait_for(lock, duration, [this] { return stopping_.load(std::memory_order_acquire); });
 }
 
-void SimServer::Serve()
+void CSimServer::Serve()
 {
     CFrameReceiver receiver;
     uint8_t buffer[256];
@@ -284,14 +284,14 @@ void SimServer::Serve()
     }
 }
 
-void SimServer::SendAnswer(const SimClock::Answer& answer)
+void CSimServer::SendAnswer(const CSimClock::Answer& answer)
 {
-    if (answer.kind == SimClock::Answer::Kind::None)
+    if (answer.kind == CSimClock::Answer::Kind::None)
         return;
-    SendThroughBridge(SimClock::AnswerBytes(answer), answer.delay);
+    SendThroughBridge(CSimClock::AnswerBytes(answer), answer.delay);
 }
 
-void SimServer::SendThroughBridge(const std::vector<uint8_t>& bytes, std::chrono::nanoseconds delay)
+void CSimServer::SendThroughBridge(const std::vector<uint8_t>& bytes, std::chrono::nanoseconds delay)
 {
     const SimTiming timing = clock_.Timing();
     bridge_.SetLatency(timing.usbLatency);
@@ -311,13 +311,13 @@ void SimServer::SendThroughBridge(const std::vector<uint8_t>& bytes, std::chrono
     }
 }
 
-void SimServer::FlushBridge()
+void CSimServer::FlushBridge()
 {
-    for (const SimUsbBridge::Packet& packet : bridge_.Release(SteadyClock::now()))
+    for (const CSimUsbBridge::Packet& packet : bridge_.Release(SteadyClock::now()))
         WriteAll(packet.bytes.data(), packet.bytes.size());
 }
 
-std::chrono::nanoseconds SimServer::UntilBridgeRelease(std::chrono::nanoseconds most) const
+std::chrono::nanoseconds CSimServer::UntilBridgeRelease(std::chrono::nanoseconds most) const
 {
     const auto next = bridge_.NextRelease();
     if (!next)
@@ -325,7 +325,7 @@ std::chrono::nanoseconds SimServer::UntilBridgeRelease(std::chrono::nanoseconds 
     return std::clamp<std::chrono::nanoseconds>(*next - SteadyClock::now(), std::chrono::nanoseconds::zero(), most);
 }
 
-void SimServer::WriteAll(const uint8_t* data, size_t length)
+void CSimServer::WriteAll(const uint8_t* data, size_t length)
 {
     // Nobody draining the far end (timeout) or no slave open (EIO): the
     // bytes have nowhere to go and are dropped.

@@ -419,7 +419,7 @@ void ReportStartFailure(const Options& options, const std::string& why)
 
 // Serves until one of the signals comes, unplugging and replugging the
 // device as the options say; the program's exit status.
-int Serve(SimServer& server, const Options& options, const sigset_t& signals,
+int Serve(CSimServer& server, const Options& options, const sigset_t& signals,
           std::chrono::steady_clock::time_point started)
 {
     std::string error;
@@ -500,7 +500,7 @@ int main(int argc, char** argv)
     const sigset_t signals = BlockStopSignals();
 
     const auto started = std::chrono::steady_clock::now();
-    SimServer server(options.identity);
+    CSimServer server(options.identity);
     server.Clock().SetFaults(options.faults);
     server.Clock().SetTiming(options.timing);
     server.Clock().SetUtcOffset(

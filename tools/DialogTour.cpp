@@ -1,9 +1,9 @@
 #include "DialogTour.h"
 
 #include "DstDlg.h"
-#include "SetClockFace.h"
-#include "SetDateTime.h"
-#include "TimeCodeSettings.h"
+#include "SetClockFaceDlg.h"
+#include "SetDateTimeDlg.h"
+#include "TimeCodeSettingsDlg.h"
 #include "TimeFieldGroup.h"
 #include "TzDlg.h"
 #include "AboutDlg.h"
@@ -40,9 +40,9 @@ bool VisitHandPositionDialog(QWidget& window, CClockDevice& device, const Dialog
     DisplayConfig display;
     device.GetConfig(config);
     device.GetDisplayConfig(display);
-    CSetClockFace dialog(&window, config, display, device);
+    CSetClockFaceDlg dialog(&window, config, display, device);
     bool ok = Shown(dialog, visit, "clock-hand-position.png");
-    auto* setClock = qobject_cast<QCheckBox*>(dialog.Control(CSetClockFace::kIdSetClock));
+    auto* setClock = qobject_cast<QCheckBox*>(dialog.Control(CSetClockFaceDlg::kIdSetClock));
     setClock->setChecked(true);
     const char* shown[] = {"10", "9", "30"};
     for (int i = 0; i < dialog.Fields().FieldCount(); ++i)
@@ -73,13 +73,13 @@ bool VisitSettingsDialogs(QWidget& window, const DialogVisit& visit)
         ok = Shown(dialog, visit, "time-zone.png") && ok;
     }
     {
-        CSetDateTime dialog(&window);
+        CSetDateTimeDlg dialog(&window);
         ok = Shown(dialog, visit, "set-date-time.png") && ok;
-        qobject_cast<QRadioButton*>(dialog.Control(CSetDateTime::kIdCustom))->click();
+        qobject_cast<QRadioButton*>(dialog.Control(CSetDateTimeDlg::kIdCustom))->click();
         ok = Shown(dialog, visit, "set-date-time-custom.png") && ok;
     }
     {
-        CTimeCodeSettings dialog(&window, 1);
+        CTimeCodeSettingsDlg dialog(&window, 1);
         ok = Shown(dialog, visit, "time-code-settings.png") && ok;
     }
     {

@@ -39,10 +39,10 @@
 #include "KerovantApp.h"
 #include "KerovantDlg.h"
 #include "ModalSeam.h"
-#include "SetClockFace.h"
-#include "SetDateTime.h"
+#include "SetClockFaceDlg.h"
+#include "SetDateTimeDlg.h"
 #include "SimClock.h"
-#include "TimeCodeSettings.h"
+#include "TimeCodeSettingsDlg.h"
 #include "TimeFieldGroup.h"
 #include "Translations.h"
 #include "TzDlg.h"
@@ -224,7 +224,7 @@ bool RenderMoreCases(CKerovantApp& demo, const QDir& dir)
     {
         SimIdentity identity;
         identity.firmware = {1, 2, 0};
-        SimServer old(identity);
+        CSimServer old(identity);
         std::string error;
         if (!old.Start(&error)) {
             std::fprintf(stderr, "kerovant-render: %s\n", error.c_str());
@@ -349,7 +349,7 @@ int main(int argc, char** argv)
     // a configuration out of range) would wait for an answer for ever in its
     // modal loop. Each is answered with its default button instead, and
     // named on stderr. The pictures are taken of windows shown without one.
-    ScopedModalAnswers unattended;
+    CScopedModalAnswers unattended;
     const auto reportAnswered = [&unattended] {
         for (const MessageRequest& message : unattended.Messages())
             std::fprintf(stderr, "kerovant-render: answered a message box: %s\n", qPrintable(message.text));

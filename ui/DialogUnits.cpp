@@ -22,47 +22,47 @@ int Scale(int units, double pixelsPerChar, double unitsPerChar)
 
 }  // namespace
 
-DialogUnits::DialogUnits(const QFont& font)
+CDialogUnits::CDialogUnits(const QFont& font)
 {
     const QFontMetricsF metrics(font);
     charWidth_ = metrics.horizontalAdvance(QString::fromLatin1(kAlphabet)) / kAlphabetLength;
     charHeight_ = metrics.height();
 }
 
-int DialogUnits::x(int units) const
+int CDialogUnits::x(int units) const
 {
     return Scale(units, charWidth_, kUnitsPerCharWidth);
 }
 
-int DialogUnits::y(int units) const
+int CDialogUnits::y(int units) const
 {
     return Scale(units, charHeight_, kUnitsPerCharHeight);
 }
 
-QPoint DialogUnits::point(int px, int py) const
+QPoint CDialogUnits::point(int px, int py) const
 {
     return {x(px), y(py)};
 }
 
-QSize DialogUnits::size(int width, int height) const
+QSize CDialogUnits::size(int width, int height) const
 {
     return {x(width), y(height)};
 }
 
-QRect DialogUnits::rect(int px, int py, int width, int height) const
+QRect CDialogUnits::rect(int px, int py, int width, int height) const
 {
     return {point(px, py), size(width, height)};
 }
 
-bool TemplateSize::UserSized(const QWidget& dialog) const
+bool CTemplateSize::UserSized(const QWidget& dialog) const
 {
     return !fitted_.isEmpty() && dialog.size() != fitted_;
 }
 
-void TemplateSize::Fit(QWidget& dialog, bool userSized)
+void CTemplateSize::Fit(QWidget& dialog, bool userSized)
 {
     const QSize needed = dialog.minimumSizeHint();
-    const QSize templateSize = DialogUnits(dialog.font()).size(width_, height_).expandedTo(needed);
+    const QSize templateSize = CDialogUnits(dialog.font()).size(width_, height_).expandedTo(needed);
     dialog.resize(userSized ? dialog.size().expandedTo(needed) : templateSize);
     fitted_ = dialog.size();
 }

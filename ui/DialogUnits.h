@@ -11,9 +11,9 @@
 
 class QWidget;
 
-class DialogUnits {
+class CDialogUnits {
 public:
-    explicit DialogUnits(const QFont& font);
+    explicit CDialogUnits(const QFont& font);
 
     // Pixels (device-independent) for a length in dialog units.
     int x(int units) const;
@@ -34,9 +34,9 @@ private:
 // Keeps a dialog at its template's size in the current font, unless the user
 // has resized it since it was last fitted; never smaller than its controls
 // need. Call Fit after the layout has taken the new metrics.
-class TemplateSize {
+class CTemplateSize {
 public:
-    TemplateSize(int widthUnits, int heightUnits) : width_(widthUnits), height_(heightUnits) { }
+    CTemplateSize(int widthUnits, int heightUnits) : width_(widthUnits), height_(heightUnits) { }
 
     // Whether the user has sized the window since the last fit; ask before
     // the metrics change.

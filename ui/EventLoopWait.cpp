@@ -42,7 +42,7 @@ void PauseEvents(int milliseconds)
     loop.exec();
 }
 
-BusyScope::BusyScope()
+CBusyScope::CBusyScope()
 {
     ++g_busyDepth;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -50,7 +50,7 @@ BusyScope::BusyScope()
         app->installEventFilter(this);
 }
 
-BusyScope::~BusyScope()
+CBusyScope::~CBusyScope()
 {
     if (QCoreApplication* app = QCoreApplication::instance())
         app->removeEventFilter(this);
@@ -58,12 +58,12 @@ BusyScope::~BusyScope()
     --g_busyDepth;
 }
 
-bool BusyScope::Active()
+bool CBusyScope::Active()
 {
     return g_busyDepth > 0;
 }
 
-bool BusyScope::eventFilter(QObject* watched, QEvent* event)
+bool CBusyScope::eventFilter(QObject* watched, QEvent* event)
 {
     // Whoever the input is addressed to: not only widgets take it. A key
     // that is a shortcut reaches the QAction or QShortcut that owns it (F1

@@ -36,12 +36,12 @@ void PauseEvents(int milliseconds);
 // action (a screen reader's "press" on a button) calls the widget directly.
 // Whoever starts things from such a widget refuses while busy (the main
 // window starts no command while one runs).
-class BusyScope : public QObject {
+class CBusyScope : public QObject {
 public:
-    BusyScope();
-    ~BusyScope() override;
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
+    CBusyScope();
+    ~CBusyScope() override;
+    CBusyScope(const CBusyScope&) = delete;
+    CBusyScope& operator=(const CBusyScope&) = delete;
 
     // Whether a busy scope is active.
     static bool Active();

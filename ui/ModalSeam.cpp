@@ -10,7 +10,7 @@
 
 namespace {
 
-ScopedModalAnswers* g_answers = nullptr;
+CScopedModalAnswers* g_answers = nullptr;
 
 QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons)
 {
@@ -23,17 +23,17 @@ QMessageBox::StandardButton FirstButton(QMessageBox::StandardButtons buttons)
 
 }  // namespace
 
-ScopedModalAnswers::ScopedModalAnswers() : previous_(g_answers)
+CScopedModalAnswers::CScopedModalAnswers() : previous_(g_answers)
 {
     g_answers = this;
 }
 
-ScopedModalAnswers::~ScopedModalAnswers()
+CScopedModalAnswers::~CScopedModalAnswers()
 {
     g_answers = previous_;
 }
 
-QStringList ScopedModalAnswers::MessageTexts() const
+QStringList CScopedModalAnswers::MessageTexts() const
 {
     QStringList texts;
     for (const MessageRequest& message : messages_)

@@ -61,14 +61,14 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
 // returns the result), or rejected when there is none, and file dialogs
 // are answered from the queue of file names. Everything asked for is
 // recorded.
-class ScopedModalAnswers {
+class CScopedModalAnswers {
 public:
     using DialogRunner = std::function<int(QDialog&)>;
 
-    ScopedModalAnswers();
-    ~ScopedModalAnswers();
-    ScopedModalAnswers(const ScopedModalAnswers&) = delete;
-    ScopedModalAnswers& operator=(const ScopedModalAnswers&) = delete;
+    CScopedModalAnswers();
+    ~CScopedModalAnswers();
+    CScopedModalAnswers(const CScopedModalAnswers&) = delete;
+    CScopedModalAnswers& operator=(const CScopedModalAnswers&) = delete;
 
     void AnswerNext(QMessageBox::StandardButton button) { answers_.push_back(button); }
     // The next file dialog returns this name (empty: cancelled); without
@@ -95,5 +95,5 @@ private:
     DialogRunner runner_;
     std::vector<MessageRequest> messages_;
     int dialogsRun_ = 0;
-    ScopedModalAnswers* previous_ = nullptr;
+    CScopedModalAnswers* previous_ = nullptr;
 };

@@ -41,7 +41,7 @@ void CTemplateDialog::PlaceWidget(QWidget* widget, int id, const char* name, QRe
     else if (auto* group = qobject_cast<QGroupBox*>(widget); group && !group->title().isEmpty())
         widget->setAccessibleName(group->title());
     placed_.push_back({widget, units});
-    widget->setGeometry(DialogUnits(font()).rect(units.x(), units.y(), units.width(), units.height()));
+    widget->setGeometry(CDialogUnits(font()).rect(units.x(), units.y(), units.width(), units.height()));
 }
 
 QLabel* CTemplateDialog::AddLabel(const QString& text, QRect units, Qt::Alignment alignment)
@@ -62,7 +62,7 @@ QGroupBox* CTemplateDialog::AddGroupBox(int id, const char* name, const QString&
 
 void CTemplateDialog::Relayout()
 {
-    const DialogUnits du(font());
+    const CDialogUnits du(font());
     for (const Placed& placed : placed_) {
         if (placed.widget)
             placed.widget->setGeometry(

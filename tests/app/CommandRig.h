@@ -54,7 +54,7 @@ struct Window {
 // The simulated clock with a window on it. prepare sets the clock up before
 // the device object first reads it.
 struct ClockAndWindow {
-    explicit ClockAndWindow(const std::function<void(SimClock&)>& prepare = {})
+    explicit ClockAndWindow(const std::function<void(CSimClock&)>& prepare = {})
     {
         if (prepare)
             prepare(sim.Clock());
@@ -67,7 +67,7 @@ struct ClockAndWindow {
         return QTest::qWaitFor([&] { return sim.Clock().CountReceived(kCmdWriteConfig) >= n; }, kClockTimeoutMs);
     }
 
-    SimServer sim;
+    CSimServer sim;
     bool started = false;
     std::unique_ptr<Window> window;
 };
@@ -83,7 +83,7 @@ inline void Type(CTemplateDialog& dialog, int id, const QString& text)
 
 // The first line of each message asked for: what failed (a second line
 // says what became of the write).
-inline QStringList FirstLines(const ScopedModalAnswers& answers)
+inline QStringList FirstLines(const CScopedModalAnswers& answers)
 {
     QStringList lines;
     for (const QString& text : answers.MessageTexts())

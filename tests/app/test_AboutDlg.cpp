@@ -103,7 +103,7 @@ void TestAboutDlg::noTextClipsAtAnyFontSize()
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
 
-    const DialogUnits du(about.font());
+    const CDialogUnits du(about.font());
     QVERIFY(about.width() >= du.x(285) && about.height() >= du.y(116));
     const QFontMetrics metrics(about.font());
     for (QLineEdit* edit : about.findChildren<QLineEdit*>())

@@ -4,7 +4,7 @@
 // its clock through a replug.
 #include "CommandRig.h"
 #include "ModalSeam.h"
-#include "SetClockFace.h"
+#include "SetClockFaceDlg.h"
 #include "StatusText.h"
 #include "Strings.h"
 
@@ -26,13 +26,13 @@
 
 namespace {
 
-using Id = CSetClockFace::ControlId;
+using Id = CSetClockFaceDlg::ControlId;
 
 // 2000-01-01 01:02:03 on the clock's scale, as the dialog converts it.
 constexpr uint32_t kFace010203 = 3155763723u;
 
 // The configuration and hand command writes the clock received, in order.
-std::vector<SimReceived> Writes(const SimClock& clock)
+std::vector<SimReceived> Writes(const CSimClock& clock)
 {
     std::vector<SimReceived> writes;
     for (const SimReceived& frame : clock.Received()) {
@@ -51,7 +51,7 @@ QByteArray Codes(const std::vector<SimReceived>& frames)
 }
 
 // The configuration a write carried (its motion is the point here).
-ClockConfig Sent(const SimClock& clock, const SimReceived& frame)
+ClockConfig Sent(const CSimClock& clock, const SimReceived& frame)
 {
     ClockConfig config;
     if (frame.code != kCmdWriteConfig || !DecodeConfig(frame.payload, clock.ProtocolVersion(), config))
@@ -59,7 +59,7 @@ ClockConfig Sent(const SimClock& clock, const SimReceived& frame)
     return config;
 }
 
-ClockConfig LastSent(const SimClock& clock)
+ClockConfig LastSent(const CSimClock& clock)
 {
     const std::vector<SimReceived> writes = Writes(clock);
     for (auto frame = writes.rbegin(); frame != writes.rend(); ++frame) {
@@ -69,9 +69,9 @@ ClockConfig LastSent(const SimClock& clock)
     return ClockConfig{0xEE, 0xEE, 0xEE};
 }
 
-std::function<void(SimClock&)> StartWith(uint8_t motion, uint8_t configured = 1)
+std::function<void(CSimClock&)> StartWith(uint8_t motion, uint8_t configured = 1)
 {
-    return [=](SimClock& clock) {
+    return [=](CSimClock& clock) {
         ClockConfig config = clock.Config();
         config.handMotion = motion;
         config.configured = configured;
@@ -84,10 +84,10 @@ std::function<void(SimClock&)> StartWith(uint8_t motion, uint8_t configured = 1)
 // the command goes on: the device keeps one unsent configuration and a
 // newer one replaces it, so without the wait the dialog's restart and the
 // window's may reach the clock as one.
-ScopedModalAnswers::DialogRunner HandDialog(ClockAndWindow& rig, std::function<void(CSetClockFace&)> work)
+CScopedModalAnswers::DialogRunner HandDialog(ClockAndWindow& rig, std::function<void(CSetClockFaceDlg&)> work)
 {
     return [&rig, work = std::move(work)](QDialog& d) {
-        auto& dialog = static_cast<CSetClockFace&>(d);
+        auto& dialog = static_cast<CSetClockFaceDlg&>(d);
         dialog.show();
         work(dialog);
         const auto device = rig.window->connection->Device();
@@ -98,7 +98,7 @@ ScopedModalAnswers::DialogRunner HandDialog(ClockAndWindow& rig, std::function<v
 }
 
 // Ticks the box and waits until the clock has stopped its hands.
-bool TickAndWaitStopped(CSetClockFace& dialog, ClockAndWindow& rig)
+bool TickAndWaitStopped(CSetClockFaceDlg& dialog, ClockAndWindow& rig)
 {
     qobject_cast<QCheckBox*>(dialog.Control(Id::kIdSetClock))->click();
     // The clock may hold the stop a moment before the device has noted
@@ -110,14 +110,14 @@ bool TickAndWaitStopped(CSetClockFace& dialog, ClockAndWindow& rig)
         kClockTimeoutMs);
 }
 
-void TypeFaceTime(CSetClockFace& dialog, const char* hours, const char* minutes, const char* seconds)
+void TypeFaceTime(CSetClockFaceDlg& dialog, const char* hours, const char* minutes, const char* seconds)
 {
     Type(dialog, Id::kIdHours, QString::fromLatin1(hours));
     Type(dialog, Id::kIdMinutes, QString::fromLatin1(minutes));
     Type(dialog, Id::kIdSeconds, QString::fromLatin1(seconds));
 }
 
-int CountQuestions(const ScopedModalAnswers& answers, const char* text)
+int CountQuestions(const CScopedModalAnswers& answers, const char* text)
 {
     return static_cast<int>(answers.MessageTexts().count(QString::fromUtf8(text)));
 }
@@ -199,8 +199,8 @@ void TestClockHandPosition::okSendsTheFaceTimeBeforeTheRestart()
     QVERIFY(rig.window->WaitReady());
     CKerovantDlg& window = *rig.window->window;
     window.show();  // the refresh runs all along, and must not ask about the stopped hands
-    ScopedModalAnswers answers;
-    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+    CScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFaceDlg& dialog) {
         QVERIFY(TickAndWaitStopped(dialog, rig));
         TypeFaceTime(dialog, "1", "2", "3");
         Click(dialog, Id::kIdOk);
@@ -209,7 +209,7 @@ void TestClockHandPosition::okSendsTheFaceTimeBeforeTheRestart()
     QCOMPARE(answers.DialogsRun(), 1);
     QVERIFY(rig.WaitConfigWrites(3));
 
-    const SimClock& clock = rig.sim.Clock();
+    const CSimClock& clock = rig.sim.Clock();
     const std::vector<SimReceived> writes = Writes(clock);
     QCOMPARE(Codes(writes), QByteArray("61 63 61 61"));
     QCOMPARE(int(Sent(clock, writes[0]).handMotion), int(kHandsStopped));
@@ -234,10 +234,10 @@ void TestClockHandPosition::zeroFaceTimeAsksFirst()
     ClockAndWindow rig;
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.AnswerNext(QMessageBox::No);
     answers.AnswerNext(QMessageBox::Yes);
-    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFaceDlg& dialog) {
         QVERIFY(TickAndWaitStopped(dialog, rig));
         Click(dialog, Id::kIdOk);
         // No: the dialog stays, the hands stay stopped, nothing is queued.
@@ -276,8 +276,8 @@ void TestClockHandPosition::forwardReachesTheClockOnlyOnceStopped()
     rig.sim.Clock().SetObserver([&gate](const SimReceived& frame) { gate.OnFrame(frame); });
     const DisplayConfig nudge{kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
 
-    ScopedModalAnswers answers;
-    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+    CScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFaceDlg& dialog) {
         // The link is busy with a poll: the stop is queued, not yet sent,
         // when Forward is pressed.
         gate.Arm();
@@ -356,8 +356,8 @@ void TestClockHandPosition::motionChoiceReachesTheClock()
     ClockAndWindow rig(StartWith(static_cast<uint8_t>(stored)));
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
-    ScopedModalAnswers answers;
-    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+    CScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFaceDlg& dialog) {
         if (tick) {
             QVERIFY(TickAndWaitStopped(dialog, rig));
             TypeFaceTime(dialog, "0", "0", "5");
@@ -370,7 +370,7 @@ void TestClockHandPosition::motionChoiceReachesTheClock()
     QVERIFY(rig.WaitConfigWrites(static_cast<size_t>(writes.count("61"))));
     QVERIFY(QTest::qWaitFor([&] { return rig.window->connection->Device()->NoWritePending(); }, kClockTimeoutMs));
 
-    const SimClock& clock = rig.sim.Clock();
+    const CSimClock& clock = rig.sim.Clock();
     QCOMPARE(Codes(Writes(clock)), writes);
     const ClockConfig last = LastSent(clock);
     QCOMPARE(int(last.handMotion), final);
@@ -395,7 +395,7 @@ void TestClockHandPosition::handsLeftStoppedAreOfferedOnce()
     QVERIFY(rig.window->WaitReady());
     ClockConfig before;
     rig.window->connection->Device()->GetConfig(before);
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.AnswerNext(static_cast<QMessageBox::StandardButton>(answer));
 
     // Nothing is asked of a window that is not open.
@@ -436,8 +436,8 @@ void TestClockHandPosition::handsLeftStoppedRestartInTheirLastMotion()
     // Not a copy of the pointer: that would keep the port open, and the
     // replacement could not have it.
     const CClockDevice* const first = rig.window->connection->Device().get();
-    ScopedModalAnswers answers;
-    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFace& dialog) {
+    CScopedModalAnswers answers;
+    answers.SetDialogRunner(HandDialog(rig, [&](CSetClockFaceDlg& dialog) {
         QVERIFY(TickAndWaitStopped(dialog, rig));
         SimFaults refuse;
         refuse.nakCode = kCmdWriteConfig;
@@ -474,7 +474,7 @@ void TestClockHandPosition::dialogFollowsTheClockThroughAReplug()
     // on with the same clock once it is back; another clock gets nothing.
     QFETCH(bool, sameClock);
     const QString link = QDir(QDir::tempPath()).filePath(QStringLiteral("kerovant-hands-%1").arg(getpid()));
-    SimServer sim;
+    CSimServer sim;
     sim.SetLinkPath(link.toStdString());
     QVERIFY(sim.Start());
     Window rig(link.toStdString());
@@ -483,8 +483,8 @@ void TestClockHandPosition::dialogFollowsTheClockThroughAReplug()
     window.show();
     const CClockDevice* const first = rig.connection->Device().get();
 
-    ScopedModalAnswers answers;
-    const auto work = [&](CSetClockFace& dialog) {
+    CScopedModalAnswers answers;
+    const auto work = [&](CSetClockFaceDlg& dialog) {
         qobject_cast<QCheckBox*>(dialog.Control(Id::kIdSetClock))->click();
         QVERIFY(QTest::qWaitFor([&] { return sim.Clock().Config().handMotion == kHandsStopped; }, kClockTimeoutMs));
         sim.Unplug();
@@ -514,7 +514,7 @@ void TestClockHandPosition::dialogFollowsTheClockThroughAReplug()
         // The window shows the clock, the dialog still open.
         QTRY_VERIFY_WITH_TIMEOUT(rig.Find<QLineEdit>(CKerovantDlg::kIdUtcTime)->text() != QLatin1String(kOfflineText),
                                  kClockTimeoutMs);
-        QTest::qWait(2 * CSetClockFace::kPresenceCheckMs);
+        QTest::qWait(2 * CSetClockFaceDlg::kPresenceCheckMs);
         QCOMPARE(dialog.ClockAway(), !sameClock);
         if (!sameClock) {
             Click(dialog, Id::kIdCancel);
@@ -528,7 +528,7 @@ void TestClockHandPosition::dialogFollowsTheClockThroughAReplug()
         Click(dialog, Id::kIdOk);
     };
     answers.SetDialogRunner([&](QDialog& d) {
-        auto& dialog = static_cast<CSetClockFace&>(d);
+        auto& dialog = static_cast<CSetClockFaceDlg&>(d);
         dialog.show();
         work(dialog);
         return dialog.result();
@@ -553,17 +553,17 @@ void TestClockHandPosition::dialogFollowsTheClockThroughAReplug()
 
 void TestClockHandPosition::refusedFaceTimeKeepsTheDialogOpen()
 {
-    ClockAndWindow rig([](SimClock& clock) {
+    ClockAndWindow rig([](CSimClock& clock) {
         SimFaults faults;
         faults.nakCode = kCmdWriteDisplay;
         clock.SetFaults(faults);
     });
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     bool stayedOpen = false;
     answers.SetDialogRunner([&](QDialog& d) {
-        auto& dialog = static_cast<CSetClockFace&>(d);
+        auto& dialog = static_cast<CSetClockFaceDlg&>(d);
         dialog.show();
         if (!TickAndWaitStopped(dialog, rig))
             return int(QDialog::Rejected);

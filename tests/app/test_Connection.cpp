@@ -89,7 +89,7 @@ struct LinkedClock {
     }
     BridgeInfo Bridge() const { return {sim.DevicePath(), link, "TORVEX12 USB Bridge"}; }
 
-    SimServer sim;
+    CSimServer sim;
     QTemporaryDir folder;
     std::string link;
     bool started = false;
@@ -342,7 +342,7 @@ void TestConnection::clockPluggedInIsShownWithoutWaitingForTheCycle()
     window.show();
     QTRY_VERIFY_WITH_TIMEOUT(Cause(window).contains(QStringLiteral("does not exist")), kClockTimeoutMs);
 
-    SimServer sim;
+    CSimServer sim;
     sim.SetLinkPath(link);
     QVERIFY(sim.Start());
     QSignalSpy replaced(&window, &CKerovantDlg::deviceReplaced);

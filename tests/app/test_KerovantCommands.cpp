@@ -8,8 +8,8 @@
 #include "EventLoopWait.h"
 #include "KerovantDlg.h"
 #include "LinkTiming.h"
-#include "SetDateTime.h"
-#include "TimeCodeSettings.h"
+#include "SetDateTimeDlg.h"
+#include "TimeCodeSettingsDlg.h"
 #include "TzDlg.h"
 #include "ModalSeam.h"
 #include "SimClock.h"
@@ -41,7 +41,7 @@
 namespace {
 
 // Sets the simulated clock's UTC to a moment of the system clock's scale.
-void SetClockUtc(SimClock& clock, std::chrono::sys_seconds at)
+void SetClockUtc(CSimClock& clock, std::chrono::sys_seconds at)
 {
     const int64_t seconds = at.time_since_epoch().count() + kClockEpochToUnix;
     clock.SetUtc(ClockTime{1, static_cast<uint8_t>(seconds >> 32), static_cast<uint32_t>(seconds), 0});
@@ -146,7 +146,7 @@ void TestKerovantCommands::timeZoneStoresTheSignedBias()
     QFETCH(int, biasPositive);
     QFETCH(uint, biasSeconds);
 
-    ClockAndWindow rig([](SimClock& clock) {
+    ClockAndWindow rig([](CSimClock& clock) {
         ClockConfig unconfigured = clock.Config();
         unconfigured.configured = 0;  // the command marks the clock configured
         clock.SetConfig(unconfigured);
@@ -156,7 +156,7 @@ void TestKerovantCommands::timeZoneStoresTheSignedBias()
     ClockConfig before;
     rig.window->connection->Device()->GetConfig(before);
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([&](QDialog& d) {
         auto& dialog = static_cast<CTzDlg&>(d);
         Type(dialog, CTzDlg::kIdHours, hours);
@@ -190,7 +190,7 @@ void TestKerovantCommands::timeZoneCancelSendsNothing()
     ClockAndWindow rig;
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([&](QDialog& d) {
         auto& dialog = static_cast<CTzDlg&>(d);
         Type(dialog, CTzDlg::kIdHours, QStringLiteral("07"));
@@ -207,7 +207,7 @@ void TestKerovantCommands::daylightSavingEuPresetSwitchesTheClockOnTime()
 {
     using namespace std::chrono;
     // A clock in Central Europe without daylight saving.
-    ClockAndWindow rig([](SimClock& clock) {
+    ClockAndWindow rig([](CSimClock& clock) {
         ClockConfig config = clock.Config();
         config.biasPositive = 1;
         config.biasSeconds = 3600;
@@ -219,7 +219,7 @@ void TestKerovantCommands::daylightSavingEuPresetSwitchesTheClockOnTime()
     ClockConfig before;
     rig.window->connection->Device()->GetConfig(before);
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([&](QDialog& d) {
         auto& dialog = static_cast<CDstDlg&>(d);
         Click(dialog, static_cast<int>(DstId::DisableDst));  // the clock had it off
@@ -297,7 +297,7 @@ void TestKerovantCommands::daylightSavingRefusedOkAndCancelSendNothing()
     ClockAndWindow rig;
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     bool stayedOpen = false;
     answers.SetDialogRunner([&](QDialog& d) {
         auto& dialog = static_cast<CDstDlg&>(d);
@@ -323,7 +323,7 @@ void TestKerovantCommands::daylightSavingRefusedOkAndCancelSendNothing()
 
 void TestKerovantCommands::timeCodeSettingsWritesBothDateFlags()
 {
-    ClockAndWindow rig([](SimClock& clock) {
+    ClockAndWindow rig([](CSimClock& clock) {
         ClockConfig odd = clock.Config();
         odd.useTimeCodeDate() = 0;
         odd.useTimeCodeDateAlt() = 1;
@@ -332,13 +332,13 @@ void TestKerovantCommands::timeCodeSettingsWritesBothDateFlags()
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     bool useSelected = false;
     answers.SetDialogRunner([&](QDialog& d) {
-        auto& dialog = static_cast<CTimeCodeSettings&>(d);
+        auto& dialog = static_cast<CTimeCodeSettingsDlg&>(d);
         dialog.show();  // the dialog selects its radio as it opens
-        useSelected = qobject_cast<QRadioButton*>(dialog.Control(CTimeCodeSettings::kIdUseDate))->isChecked();
-        Click(dialog, CTimeCodeSettings::kIdOk);
+        useSelected = qobject_cast<QRadioButton*>(dialog.Control(CTimeCodeSettingsDlg::kIdUseDate))->isChecked();
+        Click(dialog, CTimeCodeSettingsDlg::kIdOk);
         return dialog.result();
     });
     rig.window->window->SetTimeCodeSettings();
@@ -353,16 +353,16 @@ void TestKerovantCommands::setDateTimeSendsTheTypedTime()
     ClockAndWindow rig;
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([&](QDialog& d) {
-        auto& dialog = static_cast<CSetDateTime&>(d);
+        auto& dialog = static_cast<CSetDateTimeDlg&>(d);
         dialog.show();
-        Click(dialog, CSetDateTime::kIdCustom);
-        Type(dialog, CSetDateTime::kIdHour, QStringLiteral("12"));
-        Type(dialog, CSetDateTime::kIdMonth, QStringLiteral("06"));
-        Type(dialog, CSetDateTime::kIdDay, QStringLiteral("15"));
-        Type(dialog, CSetDateTime::kIdYear, QStringLiteral("2011"));
-        Click(dialog, CSetDateTime::kIdSetNow);
+        Click(dialog, CSetDateTimeDlg::kIdCustom);
+        Type(dialog, CSetDateTimeDlg::kIdHour, QStringLiteral("12"));
+        Type(dialog, CSetDateTimeDlg::kIdMonth, QStringLiteral("06"));
+        Type(dialog, CSetDateTimeDlg::kIdDay, QStringLiteral("15"));
+        Type(dialog, CSetDateTimeDlg::kIdYear, QStringLiteral("2011"));
+        Click(dialog, CSetDateTimeDlg::kIdSetNow);
         return dialog.result();
     });
     rig.window->window->SetDateTime();
@@ -380,18 +380,18 @@ void TestKerovantCommands::setDateTimeSendsTheTypedTime()
 void TestKerovantCommands::setDateTimeFromPcClockLandsOnTheSecond()
 {
     // A clock 0.7 s behind, on a line as slow as the real cable.
-    ClockAndWindow rig([](SimClock& clock) {
+    ClockAndWindow rig([](CSimClock& clock) {
         clock.SetTiming(SimTiming{false, kLineBaudRate});
         clock.SetUtcOffset(std::chrono::milliseconds(-700));
     });
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
     CKerovantDlg& window = *rig.window->window;
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([&](QDialog& d) {
-        auto& dialog = static_cast<CSetDateTime&>(d);
+        auto& dialog = static_cast<CSetDateTimeDlg&>(d);
         dialog.show();
-        Click(dialog, CSetDateTime::kIdSetNow);  // "UTC Time from PC clock" is chosen at opening
+        Click(dialog, CSetDateTimeDlg::kIdSetNow);  // "UTC Time from PC clock" is chosen at opening
         return dialog.result();
     });
 
@@ -403,7 +403,7 @@ void TestKerovantCommands::setDateTimeFromPcClockLandsOnTheSecond()
     beat.setInterval(20);
     QObject::connect(&beat, &QTimer::timeout, [&] {
         ++beats;
-        busyThroughout = busyThroughout && BusyScope::Active();
+        busyThroughout = busyThroughout && CBusyScope::Active();
     });
     beat.start();
     QElapsedTimer waited;
@@ -415,7 +415,7 @@ void TestKerovantCommands::setDateTimeFromPcClockLandsOnTheSecond()
     QVERIFY2(waited.elapsed() < 3500, qPrintable(QString::number(waited.elapsed())));
     QVERIFY2(beats >= 3, qPrintable(QString::number(beats)));
     QVERIFY(busyThroughout);
-    QVERIFY(!BusyScope::Active());
+    QVERIFY(!CBusyScope::Active());
 
     // One whole second, exactly as the calendar steps give it (hundredths
     // 0, no fraction), complete at the clock at that second's boundary.
@@ -450,7 +450,7 @@ void TestKerovantCommands::sliderSendsOnlyTheIllumination()
     ClockConfig before;
     rig.window->connection->Device()->GetConfig(before);
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     auto* slider = rig.window->Find<QSlider>(CKerovantDlg::kIdIllumination);
     {
         const QSignalBlocker quiet(slider);
@@ -479,7 +479,7 @@ void TestKerovantCommands::sliderMovedByKeyboardSendsOnceItRests()
     window.Refresh();  // loads the slider from the clock
     auto* slider = rig.window->Find<QSlider>(CKerovantDlg::kIdIllumination);
     const int start = slider->value();
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
 
     // Three steps in quick succession: one write, of the last level.
     slider->setFocus();
@@ -506,7 +506,7 @@ void TestKerovantCommands::withoutClockEveryCommandSaysSoAfterTwoSeconds()
                                                             &CKerovantDlg::SetIlluminationFromSlider,
                                                             &CKerovantDlg::SetClockHandPosition};
     for (const auto command : commands) {
-        ScopedModalAnswers answers;
+        CScopedModalAnswers answers;
         QElapsedTimer waited;
         waited.start();
         (window.*command)();
@@ -547,7 +547,7 @@ void TestKerovantCommands::nothingStartsWhileACommandWaits()
     // Set Now waits for its second and the clock's answer (at least
     // 100 ms, the answer a little late here); the other command for a clock
     // that never comes (2 s).
-    ClockAndWindow rig([](SimClock& clock) {
+    ClockAndWindow rig([](CSimClock& clock) {
         SimFaults late;
         late.slowCode = kCmdSetTime;
         late.slowDelay = std::chrono::milliseconds(60);
@@ -564,15 +564,15 @@ void TestKerovantCommands::nothingStartsWhileACommandWaits()
 
     auto* slider = qobject_cast<QSlider*>(window.Control(CKerovantDlg::kIdIllumination));
     const int level = slider->value();
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     QStringList dialogs;
     answers.SetDialogRunner([&](QDialog& dialog) {
         dialogs << dialog.metaObject()->className();
-        auto* setDateTime = qobject_cast<CSetDateTime*>(&dialog);
+        auto* setDateTime = qobject_cast<CSetDateTimeDlg*>(&dialog);
         if (!setDateTime)
             return int(QDialog::Rejected);
         setDateTime->show();
-        Click(*setDateTime, CSetDateTime::kIdSetNow);
+        Click(*setDateTime, CSetDateTimeDlg::kIdSetNow);
         // As soon as the command waits for the second.
         QTimer::singleShot(0, &window, [&] { TryInput(window, Input(input)); });
         return setDateTime->result();
@@ -599,7 +599,7 @@ void TestKerovantCommands::nothingStartsWhileACommandWaits()
     QVERIFY(!menuOpened);
     QVERIFY(window.isVisible());
     QCOMPARE(slider->value(), level);
-    QVERIFY(!BusyScope::Active());
+    QVERIFY(!CBusyScope::Active());
 }
 
 namespace {
@@ -612,7 +612,7 @@ struct CommandCase {
     void (CKerovantDlg::*run)();
     uint8_t code;  // of the write it sends
     std::function<void(QDialog&)> work;
-    std::function<bool(const SimClock&)> landed;
+    std::function<bool(const CSimClock&)> landed;
     const char* failure = nullptr;
 };
 
@@ -626,7 +626,7 @@ CommandCase CaseOf(Command command)
                     Type(dialog, CTzDlg::kIdHours, QStringLiteral("03"));
                     Click(dialog, CTzDlg::kIdOk);
                 },
-                [](const SimClock& clock) { return clock.Config().biasSeconds == 3 * 3600; }, kStrErrorSettingConfig};
+                [](const CSimClock& clock) { return clock.Config().biasSeconds == 3 * 3600; }, kStrErrorSettingConfig};
     case Command::DaylightSaving:
         return {&CKerovantDlg::SetDaylightSaving, kCmdWriteConfig,
                 [](QDialog& d) {
@@ -635,34 +635,34 @@ CommandCase CaseOf(Command command)
                     Click(dialog, static_cast<int>(DstId::PresetEu));
                     Click(dialog, static_cast<int>(DstId::Ok));
                 },
-                [](const SimClock& clock) { return clock.Config().dstMode == kDstByWeekday; }, kStrErrorSettingConfig};
+                [](const CSimClock& clock) { return clock.Config().dstMode == kDstByWeekday; }, kStrErrorSettingConfig};
     case Command::TimeCode:
         return {&CKerovantDlg::SetTimeCodeSettings, kCmdWriteConfig,
                 [](QDialog& d) {
-                    auto& dialog = static_cast<CTimeCodeSettings&>(d);
-                    Click(dialog, CTimeCodeSettings::kIdIgnoreDate);
-                    Click(dialog, CTimeCodeSettings::kIdOk);
+                    auto& dialog = static_cast<CTimeCodeSettingsDlg&>(d);
+                    Click(dialog, CTimeCodeSettingsDlg::kIdIgnoreDate);
+                    Click(dialog, CTimeCodeSettingsDlg::kIdOk);
                 },
-                [](const SimClock& clock) { return clock.Config().useTimeCodeDate() == 0; }, kStrErrorSettingTimeCode};
+                [](const CSimClock& clock) { return clock.Config().useTimeCodeDate() == 0; }, kStrErrorSettingTimeCode};
     case Command::DateTime:
         return {&CKerovantDlg::SetDateTime, kCmdSetTime,
                 [](QDialog& d) {
-                    auto& dialog = static_cast<CSetDateTime&>(d);
-                    Click(dialog, CSetDateTime::kIdCustom);
-                    Type(dialog, CSetDateTime::kIdYear, QStringLiteral("2011"));
-                    Click(dialog, CSetDateTime::kIdSetNow);
+                    auto& dialog = static_cast<CSetDateTimeDlg&>(d);
+                    Click(dialog, CSetDateTimeDlg::kIdCustom);
+                    Type(dialog, CSetDateTimeDlg::kIdYear, QStringLiteral("2011"));
+                    Click(dialog, CSetDateTimeDlg::kIdSetNow);
                 },
-                [](const SimClock& clock) { return clock.Sets().size() == 1; }, kStrErrorSettingTime};
+                [](const CSimClock& clock) { return clock.Sets().size() == 1; }, kStrErrorSettingTime};
     case Command::DateTimeNow:
         return {&CKerovantDlg::SetDateTime, kCmdSetTime,
-                [](QDialog& dialog) { Click(static_cast<CSetDateTime&>(dialog), CSetDateTime::kIdSetNow); },
-                [](const SimClock& clock) { return clock.Sets().size() == 1; }, kStrErrorSettingTime};
+                [](QDialog& dialog) { Click(static_cast<CSetDateTimeDlg&>(dialog), CSetDateTimeDlg::kIdSetNow); },
+                [](const CSimClock& clock) { return clock.Sets().size() == 1; }, kStrErrorSettingTime};
     case Command::Illumination:
         // No dialog: the slider stands at 9 when it is let go.
         return {&CKerovantDlg::SetIlluminationFromSlider,
                 kCmdWriteConfig,
                 {},
-                [](const SimClock& clock) { return clock.Config().illumination == 9; },
+                [](const CSimClock& clock) { return clock.Config().illumination == 9; },
                 kStrErrorSettingIllumination};
     }
     return {};
@@ -689,7 +689,7 @@ void TestKerovantCommands::replugWhileADialogIsOpen()
     QFETCH(int, command);
     QFETCH(bool, sameClock);
     const CommandCase test = CaseOf(Command(command));
-    ClockAndWindow rig([](SimClock& clock) {
+    ClockAndWindow rig([](CSimClock& clock) {
         ClockConfig config = clock.Config();
         config.illumination = 3;
         config.useTimeCodeDate() = 1;
@@ -700,7 +700,7 @@ void TestKerovantCommands::replugWhileADialogIsOpen()
     QVERIFY(rig.window->WaitReady());
     CKerovantDlg& window = *rig.window->window;
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     bool replaced = false;
     answers.SetDialogRunner([&](QDialog& dialog) {
         dialog.show();
@@ -760,7 +760,7 @@ void TestKerovantCommands::everyCommandSaysWhetherItsWriteLanded()
     QFETCH(int, command);
     QFETCH(bool, refuses);
     const CommandCase test = CaseOf(Command(command));
-    ClockAndWindow rig([&](SimClock& clock) {
+    ClockAndWindow rig([&](CSimClock& clock) {
         ClockConfig config = clock.Config();
         config.useTimeCodeDate() = 1;
         config.useTimeCodeDateAlt() = 1;
@@ -778,7 +778,7 @@ void TestKerovantCommands::everyCommandSaysWhetherItsWriteLanded()
         slider->setValue(9);
     }
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([&](QDialog& dialog) {
         dialog.show();
         test.work(dialog);
@@ -835,7 +835,7 @@ void TestKerovantCommands::aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes()
     QFETCH(int, answer);
     QFETCH(QString, text);
     QFETCH(int, writes);
-    ClockAndWindow rig([&](SimClock& clock) {
+    ClockAndWindow rig([&](CSimClock& clock) {
         ClockConfig config = clock.Config();
         config.dstMode = kDstByWeekday;
         config.dstStartWeek = static_cast<uint8_t>(week);
@@ -845,7 +845,7 @@ void TestKerovantCommands::aConfigurationOutOfRangeIsToldOnceAndCorrectedOnYes()
     });
     QVERIFY(rig.started);
     QVERIFY(rig.window->WaitReady());
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.AnswerNext(static_cast<QMessageBox::StandardButton>(answer));
     rig.window->window->show();
     QVERIFY(QTest::qWaitFor([&] { return !answers.Messages().empty(); }, kClockTimeoutMs));
@@ -893,7 +893,7 @@ void TestKerovantCommands::noCommandStartsWhileADialogIsOpen()
     CKerovantDlg& window = *rig.window->window;
     window.show();
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     QStringList dialogs;
     answers.SetDialogRunner([&](QDialog& dialog) {
         dialogs << dialog.metaObject()->className();
@@ -957,7 +957,7 @@ void TestKerovantCommands::aWriteThatDidNotLandIsSaid()
     QFETCH(bool, refuses);
     QFETCH(QString, text);
     const CommandCase test = CaseOf(Command(command));
-    ClockAndWindow rig([&](SimClock& clock) {
+    ClockAndWindow rig([&](CSimClock& clock) {
         ClockConfig config = clock.Config();
         config.illumination = 4;
         config.useTimeCodeDate() = 1;
@@ -977,7 +977,7 @@ void TestKerovantCommands::aWriteThatDidNotLandIsSaid()
         const QSignalBlocker quiet(slider);
         slider->setValue(9);
     }
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([&](QDialog& dialog) {
         dialog.show();
         test.work(dialog);
@@ -1025,7 +1025,7 @@ void TestKerovantCommands::anAcknowledgedWriteCutOffIsCheckedWhenTheClockIsBack(
     cutOff.keepCode = keeps ? kCmdWriteConfig : -1;
     rig.sim.Clock().SetFaults(cutOff);
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([&](QDialog& dialog) {
         dialog.show();
         test.work(dialog);

@@ -80,7 +80,7 @@ struct Rig {
 // A simulated clock with a main window on it. prepare sets the clock up
 // before the device object first talks to it.
 struct SimRig {
-    explicit SimRig(const SimIdentity& identity, const std::function<void(SimClock&)>& prepare = {})
+    explicit SimRig(const SimIdentity& identity, const std::function<void(CSimClock&)>& prepare = {})
     {
         sim.Clock().SetIdentity(identity);
         if (prepare)
@@ -108,7 +108,7 @@ struct SimRig {
         return nullptr;
     }
 
-    SimServer sim;
+    CSimServer sim;
     bool started = false;
     std::unique_ptr<Rig> rig;
 };
@@ -233,7 +233,7 @@ void TestKerovantDlg::unidentifiedTitleAndAboutInTheLanguage()
     QCOMPARE(rig.window->windowTitle(), title);
     rig.window->Refresh();
     QCOMPARE(rig.window->windowTitle(), title);
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     QString shown;
     answers.SetDialogRunner([&](QDialog& dialog) {
         shown = Text(static_cast<CAboutDlg&>(dialog).Control(CAboutDlg::kIdProductTitle));
@@ -296,7 +296,7 @@ void TestKerovantDlg::readyTexts()
                          static_cast<uint8_t>(firmwareBuild)};
     identity.timeCodeType = static_cast<uint8_t>(timeCodeType);
     identity.smpteFrameMax = static_cast<uint8_t>(smpteFrameMax);
-    SimRig sim(identity, [](SimClock& clock) {
+    SimRig sim(identity, [](CSimClock& clock) {
         // The clock's local time is an hour ahead of its UTC.
         ClockConfig config = clock.Config();
         config.biasPositive = 1;
@@ -328,7 +328,7 @@ void TestKerovantDlg::readyTexts()
 void TestKerovantDlg::sliderShowsEachDeviceObjectsLevel()
 {
     // Firmware 1.3.0: the configuration carries the illumination.
-    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+    SimRig sim(SimIdentity{}, [](CSimClock& clock) {
         ClockConfig config = clock.Config();
         config.illumination = 9;
         clock.SetConfig(config);
@@ -432,7 +432,7 @@ void TestKerovantDlg::clockOffsetLine()
     QFETCH(bool, wholeSeconds);
     QFETCH(QString, pattern);
     QFETCH(bool, warns);
-    SimRig sim(SimIdentity{}, [&](SimClock& clock) {
+    SimRig sim(SimIdentity{}, [&](CSimClock& clock) {
         clock.SetTiming(SimTiming{wholeSeconds, kLineBaudRate});
         clock.SetUtcOffset(std::chrono::milliseconds(offsetMs));
     });
@@ -512,7 +512,7 @@ void TestKerovantDlg::readAloudAsShownInTheLanguage()
     SimIdentity identity;
     identity.serialNumber = 1234;
     {
-        SimRig sim(identity, [](SimClock& clock) { clock.SetUtc({1, 0, kJune15Noon2011, 0}); });
+        SimRig sim(identity, [](CSimClock& clock) { clock.SetUtc({1, 0, kJune15Noon2011, 0}); });
         QVERIFY(sim.started);
         QVERIFY(sim.WaitIdentified());
         CKerovantDlg& window = *sim.rig->window;
@@ -527,7 +527,7 @@ void TestKerovantDlg::readAloudAsShownInTheLanguage()
                 QVERIFY2(!name(control).isEmpty(), control->metaObject()->className());
         }
     }
-    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+    SimRig sim(SimIdentity{}, [](CSimClock& clock) {
         clock.SetTiming(SimTiming{false, kLineBaudRate});
         clock.SetUtcOffset(std::chrono::milliseconds(12000));
     });
@@ -679,7 +679,7 @@ void TestKerovantDlg::notReadyTicksKeepTextsAndCount()
 {
     // The clock answers the hello but never its family ID: the link is up,
     // the clock not ready, and a message waits for the user.
-    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+    SimRig sim(SimIdentity{}, [](CSimClock& clock) {
         SimFaults faults;
         faults.ignoreCode = kCmdFamilyId;
         clock.SetFaults(faults);
@@ -701,7 +701,7 @@ void TestKerovantDlg::notReadyTicksKeepTextsAndCount()
 
 void TestKerovantDlg::messageBoxWaitsForUserAndClosesWithItsDevice()
 {
-    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+    SimRig sim(SimIdentity{}, [](CSimClock& clock) {
         SimFaults faults;
         faults.ignoreCode = kCmdCpuType;
         clock.SetFaults(faults);
@@ -737,7 +737,7 @@ void TestKerovantDlg::messageBoxWaitsForUserAndClosesWithItsDevice()
 
 void TestKerovantDlg::windowGoneReleasesWaitingLink()
 {
-    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+    SimRig sim(SimIdentity{}, [](CSimClock& clock) {
         SimFaults faults;
         faults.ignoreCode = kCmdSerialNumber;
         clock.SetFaults(faults);
@@ -755,14 +755,14 @@ void TestKerovantDlg::windowGoneReleasesWaitingLink()
 void TestKerovantDlg::identificationFailureIsNotRepeatedWithinOneOutage()
 {
     // A clock that greets but never tells its family.
-    SimRig sim(SimIdentity{}, [](SimClock& clock) {
+    SimRig sim(SimIdentity{}, [](CSimClock& clock) {
         SimFaults faults;
         faults.ignoreCode = kCmdFamilyId;
         clock.SetFaults(faults);
     });
     QVERIFY(sim.started);
     Rig& rig = *sim.rig;
-    SimClock& clock = sim.sim.Clock();
+    CSimClock& clock = sim.sim.Clock();
     const auto failed = [&] {
         const std::shared_ptr<CClockDevice> device = rig.window->Device();
         return device && device->GetState() == LinkState::Failed;
@@ -812,7 +812,7 @@ void TestKerovantDlg::identificationFailureIsNotRepeatedWithinOneOutage()
 
 void TestKerovantDlg::closingTheWindowClosesTheLinkMessage()
 {
-    SimServer sim;
+    CSimServer sim;
     SimFaults faults;
     faults.ignoreCode = kCmdFamilyId;
     sim.Clock().SetFaults(faults);
@@ -878,7 +878,7 @@ void TestKerovantDlg::swappedClockStartsUnidentified()
     rig.window->Refresh();
     QCOMPARE(rig.window->windowTitle(), QStringLiteral("Clock Control"));
 
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     QString product;
     answers.SetDialogRunner([&](QDialog& dialog) {
         product = Text(static_cast<CAboutDlg&>(dialog).Control(CAboutDlg::kIdProductTitle));
@@ -907,7 +907,7 @@ void TestKerovantDlg::waitForClockKeepsPaintingAndTakesNoInput()
     connect(window.findChild<QTimer*>(QStringLiteral("refreshTimer")), &QTimer::timeout, &window, [&] { ++refreshes; });
     bool busyMeanwhile = false;
     QTimer::singleShot(300, &window, [&] {
-        busyMeanwhile = BusyScope::Active() && QApplication::overrideCursor() &&
+        busyMeanwhile = CBusyScope::Active() && QApplication::overrideCursor() &&
             QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         QTest::mouseClick(window.Control(CKerovantDlg::kIdOk), Qt::LeftButton);
     });
@@ -1094,9 +1094,9 @@ void TestKerovantDlg::dialogUnitsFollowTheFont()
 {
     QFont font = QApplication::font();
     font.setPointSize(10);
-    const DialogUnits small(font);
+    const CDialogUnits small(font);
     font.setPointSize(20);
-    const DialogUnits large(font);
+    const CDialogUnits large(font);
     const QFontMetrics metrics(font);
     // Four horizontal units make an average character, eight vertical ones
     // a line of text.
@@ -1135,7 +1135,7 @@ void TestKerovantDlg::noTextClipsAtAnyFontSize()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     // The window is at least the template's 320 by 200 units.
-    const DialogUnits du(window.font());
+    const CDialogUnits du(window.font());
     QVERIFY(window.width() >= du.x(320) && window.height() >= du.y(200));
 
     const QFontMetrics metrics(window.font());

@@ -69,7 +69,7 @@ QStringList RingLines(const CWindowConnection& connection)
 
 void TestLinkTrace::windowSavesTheLatestEvents()
 {
-    SimServer sim;
+    CSimServer sim;
     QVERIFY(sim.Start());
     LinkSettings settings;
     SetDeviceName(settings, sim.DevicePath());
@@ -91,7 +91,7 @@ void TestLinkTrace::windowSavesTheLatestEvents()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("trace.txt"));
     {
-        ScopedModalAnswers answers;
+        CScopedModalAnswers answers;
         answers.AnswerNextFileName(path);
         action->trigger();
         QCOMPARE(answers.FileDialogs().size(), size_t{1});
@@ -106,7 +106,7 @@ void TestLinkTrace::windowSavesTheLatestEvents()
 
     {
         // Cancelled: nothing written, nothing said.
-        ScopedModalAnswers answers;
+        CScopedModalAnswers answers;
         QFile::remove(path);
         action->trigger();
         QCOMPARE(answers.FileDialogs().size(), size_t{1});
@@ -115,7 +115,7 @@ void TestLinkTrace::windowSavesTheLatestEvents()
     }
     {
         // A file that cannot be written: the user is told where and why.
-        ScopedModalAnswers answers;
+        CScopedModalAnswers answers;
         const QString nowhere = dir.filePath(QStringLiteral("no-such-folder/trace.txt"));
         answers.AnswerNextFileName(nowhere);
         action->trigger();

@@ -185,7 +185,7 @@ void TestLooks::mainWindowReadable()
     QFETCH(int, firmwareMinor);
     SimIdentity identity;
     identity.firmware = {1, static_cast<uint8_t>(std::max(firmwareMinor, 0)), 0};
-    SimServer sim(identity);
+    CSimServer sim(identity);
     QVERIFY(sim.Start());
     Program program(firmwareMinor < 0 ? std::string(kMissingDevice) : sim.DevicePath());
     QVERIFY(program.started);
@@ -223,7 +223,7 @@ void TestLooks::linkMessageReadable()
 {
     // A clock that never tells its family: the window shows the link's
     // message as it does for a user.
-    SimServer sim;
+    CSimServer sim;
     SimFaults faults;
     faults.ignoreCode = kCmdFamilyId;
     sim.Clock().SetFaults(faults);

@@ -1,7 +1,7 @@
 // The time code settings dialog: the choice at opening and after each
 // click, what Cancel leaves; names and layout.
 #include "ModalSeam.h"
-#include "TimeCodeSettings.h"
+#include "TimeCodeSettingsDlg.h"
 #include "dialogs/DialogChecks.h"
 
 #include <QApplication>
@@ -11,7 +11,7 @@
 
 namespace {
 
-QRadioButton* Radio(const CTimeCodeSettings& dialog, int id)
+QRadioButton* Radio(const CTimeCodeSettingsDlg& dialog, int id)
 {
     return qobject_cast<QRadioButton*>(dialog.Control(id));
 }
@@ -42,20 +42,20 @@ void TestTimeCodeSettings::openingShowsTheChoice()
 {
     QFETCH(int, choice);
     QFETCH(bool, useDate);
-    CTimeCodeSettings dialog(nullptr, static_cast<uint8_t>(choice));
-    QCOMPARE(Radio(dialog, CTimeCodeSettings::kIdUseDate)->isChecked(), useDate);
-    QCOMPARE(Radio(dialog, CTimeCodeSettings::kIdIgnoreDate)->isChecked(), !useDate);
+    CTimeCodeSettingsDlg dialog(nullptr, static_cast<uint8_t>(choice));
+    QCOMPARE(Radio(dialog, CTimeCodeSettingsDlg::kIdUseDate)->isChecked(), useDate);
+    QCOMPARE(Radio(dialog, CTimeCodeSettingsDlg::kIdIgnoreDate)->isChecked(), !useDate);
     QCOMPARE(int(dialog.Choice()), useDate ? 1 : 0);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Time Code Settings"));
 }
 
 void TestTimeCodeSettings::eachClickTakesZeroOrOne()
 {
-    CTimeCodeSettings dialog(nullptr, 0x5A);
+    CTimeCodeSettingsDlg dialog(nullptr, 0x5A);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QRadioButton* use = Radio(dialog, CTimeCodeSettings::kIdUseDate);
-    QRadioButton* ignore = Radio(dialog, CTimeCodeSettings::kIdIgnoreDate);
+    QRadioButton* use = Radio(dialog, CTimeCodeSettingsDlg::kIdUseDate);
+    QRadioButton* ignore = Radio(dialog, CTimeCodeSettingsDlg::kIdIgnoreDate);
 
     QTest::mouseClick(use, Qt::LeftButton);  // already selected: still a click
     QCOMPARE(dialog.Choice(), uint8_t{1});
@@ -67,7 +67,7 @@ void TestTimeCodeSettings::eachClickTakesZeroOrOne()
     QTest::keyClick(ignore, Qt::Key_Up);
     QCOMPARE(dialog.Choice(), uint8_t{1});
     QVERIFY(use->isChecked() && !ignore->isChecked());
-    qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettings::kIdOk))->click();
+    qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettingsDlg::kIdOk))->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.Choice(), uint8_t{1});
 }
@@ -75,14 +75,14 @@ void TestTimeCodeSettings::eachClickTakesZeroOrOne()
 void TestTimeCodeSettings::cancelAfterAChangeIsReported()
 {
     // The choice follows the click; Cancel says the caller must not use it.
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([](QDialog& d) {
-        auto& dialog = static_cast<CTimeCodeSettings&>(d);
-        Radio(dialog, CTimeCodeSettings::kIdIgnoreDate)->click();
-        qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettings::kIdCancel))->click();
+        auto& dialog = static_cast<CTimeCodeSettingsDlg&>(d);
+        Radio(dialog, CTimeCodeSettingsDlg::kIdIgnoreDate)->click();
+        qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettingsDlg::kIdCancel))->click();
         return dialog.result();
     });
-    CTimeCodeSettings dialog(nullptr, 1);
+    CTimeCodeSettingsDlg dialog(nullptr, 1);
     QCOMPARE(RunModal(dialog), int(QDialog::Rejected));
     QCOMPARE(dialog.Choice(), uint8_t{0});
 }
@@ -90,7 +90,7 @@ void TestTimeCodeSettings::cancelAfterAChangeIsReported()
 void TestTimeCodeSettings::everyControlNamedAndNothingClips()
 {
     for (int pointSize : {QApplication::font().pointSize(), 16}) {
-        CTimeCodeSettings dialog(nullptr, 0);
+        CTimeCodeSettingsDlg dialog(nullptr, 0);
         QFont font = QApplication::font();
         font.setPointSize(pointSize);
         dialog.setFont(font);
@@ -99,7 +99,7 @@ void TestTimeCodeSettings::everyControlNamedAndNothingClips()
         QCOMPARE(UnnamedControls(dialog), QStringList());
         const QStringList clipped = ClippedTexts(dialog);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
-        QVERIFY(qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettings::kIdOk))->isDefault());
+        QVERIFY(qobject_cast<QPushButton*>(dialog.Control(CTimeCodeSettingsDlg::kIdOk))->isDefault());
     }
 }
 

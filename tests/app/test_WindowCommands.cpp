@@ -5,7 +5,7 @@
 #include "CommandRig.h"
 #include "ModalSeam.h"
 #include "SimClock.h"
-#include "TimeCodeSettings.h"
+#include "TimeCodeSettingsDlg.h"
 #include "WindowCommands.h"
 #include "WindowConnection.h"
 
@@ -69,7 +69,7 @@ void TestWindowCommands::oneCommandAtATimeAndWhatAFailedWriteSays()
          1},
     };
     for (const Row& row : rows) {
-        SimServer sim;
+        CSimServer sim;
         SimFaults faults;
         faults.nakCode = row.refuse ? kCmdWriteConfig : -1;
         faults.ignoreCode = row.ignore ? kCmdWriteConfig : -1;
@@ -88,16 +88,16 @@ void TestWindowCommands::oneCommandAtATimeAndWhatAFailedWriteSays()
                  row.name);
         FakeWindow window;
         CWindowCommands commands(window, connection);
-        ScopedModalAnswers answers;
+        CScopedModalAnswers answers;
         answers.SetDialogRunner([&](QDialog& d) {
-            auto* dialog = qobject_cast<CTimeCodeSettings*>(&d);
+            auto* dialog = qobject_cast<CTimeCodeSettingsDlg*>(&d);
             if (!dialog)
                 return int(QDialog::Rejected);  // counted: a nested command's dialog
             commands.SetIllumination(5);
             commands.SetTimeZone();
             commands.SetClockHandPosition();
-            Click(*dialog, CTimeCodeSettings::kIdIgnoreDate);
-            Click(*dialog, CTimeCodeSettings::kIdOk);
+            Click(*dialog, CTimeCodeSettingsDlg::kIdIgnoreDate);
+            Click(*dialog, CTimeCodeSettingsDlg::kIdOk);
             return dialog->result();
         });
         if (row.nested)

@@ -98,7 +98,7 @@ std::string Replace(std::string text, const std::string& from, const std::string
 }
 
 // The frames a run left at the clock that change it.
-size_t Writes(SimClock& clock)
+size_t Writes(CSimClock& clock)
 {
     return clock.CountReceived(kCmdWriteConfig) + clock.CountReceived(kCmdSetTime) +
         clock.CountReceived(kCmdWriteDisplay);
@@ -108,9 +108,9 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(sim_.Start()); }
     std::string Port() const { return "--port " + sim_.DevicePath() + " "; }
-    SimClock& Clock() { return sim_.Clock(); }
+    CSimClock& Clock() { return sim_.Clock(); }
 
-    SimServer sim_;
+    CSimServer sim_;
 };
 
 TEST_F(CliTest, StatusPrintsWhatTheClockReportsInColumns)
@@ -306,7 +306,7 @@ TEST_F(CliTest, SetTimeNowLandsOnTheSecond)
 
 TEST(Cli, StatusAndWatchSayHowFarTheClockIsFromTheComputer)
 {
-    SimServer sim;
+    CSimServer sim;
     sim.Clock().SetTiming(SimTiming{false, kLineBaudRate});
     sim.Clock().SetUtcOffset(std::chrono::seconds(12));
     ASSERT_TRUE(sim.Start());
@@ -639,7 +639,7 @@ TEST_F(CliTest, ImportToAnotherKindOfClockWarns)
     Clock().SetConfig(config);
     ASSERT_EQ(RunCli(Port() + "export " + profile).status, 0);
 
-    SimServer other;
+    CSimServer other;
     SimIdentity id;
     id.familyId = 0x0350;
     id.firmware = {1, 2, 0};
@@ -744,7 +744,7 @@ TEST(Cli, ErrorsNameTheCause)
     EXPECT_EQ(notSerial.status, 1);
     EXPECT_TRUE(Contains(notSerial.output, "/dev/null is not a serial device")) << notSerial.output;
 
-    SimServer sim;
+    CSimServer sim;
     ASSERT_TRUE(sim.Start());
     SimFaults faults;
     faults.silent = true;
@@ -935,7 +935,7 @@ TEST_F(CliTest, WatchRidesThroughFaultsAndSaysWhy)
 // SIGTERM is 143 while waiting too, and a signal ends the wait at once.
 TEST(Cli, WatchEndsOnTimeoutOrSignal)
 {
-    SimServer sim;
+    CSimServer sim;
     ASSERT_TRUE(sim.Start());
     const std::string port = "--port " + sim.DevicePath() + " ";
 
@@ -1047,7 +1047,7 @@ namespace {
 // word, and the performance data after '|'.
 TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
 {
-    SimServer sim;
+    CSimServer sim;
     sim.Clock().SetTiming(SimTiming{false, kLineBaudRate});
     ASSERT_TRUE(sim.Start());
     const ClockConfig fresh = sim.Clock().Config();
@@ -1055,10 +1055,10 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
     // syntax that give the value the state of the line.
     const std::string offsetData = "\\| offset=-?[0-9]+\\.[0-9]{3}s;-0\\.5:0\\.5;-2:2\n$";
     const auto offsetBy = [](std::chrono::milliseconds offset) {
-        return [offset](SimServer& s) { s.Clock().SetUtcOffset(offset); };
+        return [offset](CSimServer& s) { s.Clock().SetUtcOffset(offset); };
     };
     const auto timeCode = [](uint8_t type) {
-        return [type](SimServer& s) {
+        return [type](CSimServer& s) {
             SimIdentity identity;
             identity.timeCodeType = type;
             s.Clock().SetIdentity(identity);
@@ -1066,27 +1066,28 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
     };
     struct Row {
         const char* legend;
-        std::function<void(SimServer&)> setup;
+        std::function<void(CSimServer&)> setup;
         std::string arguments;  // after --port
         int status;
         std::string line;  // the whole line, a regular expression
     };
     const Row rows[] = {
-        {"in time", [](SimServer&) {}, "check", 0, "^OK - offset [+-]0\\.0[0-4]\\d s from this computer " + offsetData},
-        {"drifted", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(1)); }, "check", 1,
+        {"in time", [](CSimServer&) {}, "check", 0,
+         "^OK - offset [+-]0\\.0[0-4]\\d s from this computer " + offsetData},
+        {"drifted", [](CSimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(1)); }, "check", 1,
          "^WARNING - offset \\+(0\\.9|1\\.0)\\d\\d s from this computer \\(beyond 0\\.5 s\\) " + offsetData},
         {"behind", offsetBy(std::chrono::milliseconds(-800)), "check", 1,
          "^WARNING - offset -0\\.[78]\\d\\d s from this computer \\(beyond 0\\.5 s\\) \\| "
          "offset=-0\\.[78]\\d\\ds;-0\\.5:0\\.5;-2:2\n$"},
-        {"far off", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(12)); }, "check", 2,
+        {"far off", [](CSimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(12)); }, "check", 2,
          "^CRITICAL - offset \\+12\\.0 s .*\\(beyond 2 s\\) " + offsetData},
         {"far behind", offsetBy(std::chrono::milliseconds(-12000)), "check", 2,
          "^CRITICAL - offset -12\\.0 s .*\\(beyond 2 s\\) \\| offset=-1[12]\\.\\d{3}s;-0\\.5:0\\.5;-2:2\n$"},
-        {"thresholds given", [](SimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(12)); },
+        {"thresholds given", [](CSimServer& s) { s.Clock().SetUtcOffset(std::chrono::seconds(12)); },
          "check --warning 0.25 --critical 20", 1, "^WARNING - .* \\| offset=1[12]\\.\\d{3}s;-0\\.25:0\\.25;-20:20\n$"},
         {"ranges, short options", offsetBy(std::chrono::milliseconds(12000)), "check -w @11:13 -c ~:30", 1,
          "^WARNING - .*\\(inside @11:13 s\\) \\| offset=1[12]\\.\\d{3}s;@11:13;~:30\n$"},
-        {"more lines", [](SimServer&) {}, "check -vv", 0,
+        {"more lines", [](CSimServer&) {}, "check -vv", 0,
          "^OK - .*\nClock: serial number 00010472, family 0x0150, firmware 1\\.3\\.0, on .*\nOffset: .*\n"
          "Time code: SMPTE 30 fps\nTime zone: UTC\\+0:00\n"},
         {"no time code", timeCode(kTimeCodeNone), "check", 1,
@@ -1095,7 +1096,7 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
          "^CRITICAL - .*; no time code received " + offsetData},
         {"no time code, ignored", timeCode(kTimeCodeNone), "check --time-code ignore", 0,
          "^OK - offset [+-]0\\.0[0-4]\\d s from this computer " + offsetData},
-        {"rules of another zone", [](SimServer&) {}, "check --zone Europe/Berlin", 1,
+        {"rules of another zone", [](CSimServer&) {}, "check --zone Europe/Berlin", 1,
          "^WARNING - offset .*; Differs from Europe/Berlin in the time zone data: the clock's time zone bias is "
          "UTC\\+00:00, .* " +
              offsetData},
@@ -1103,7 +1104,7 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
          "check --zone Europe/Berlin", 2,
          "^CRITICAL - offset \\+12\\.0 s .*\\(beyond 2 s\\); Differs from Europe/Berlin "},
         {"rules of its zone",
-         [](SimServer& s) {
+         [](CSimServer& s) {
              const std::string port = "--port " + s.DevicePath() + " ";
              ASSERT_EQ(RunCli(port + "set timezone Europe/Berlin").status, 0);
              ASSERT_EQ(RunCli(port + "set dst zone Europe/Berlin").status, 0);
@@ -1111,37 +1112,37 @@ TEST(Cli, CheckSaysEachStateAsAMonitoringPlugin)
          "check --zone Europe/Berlin", 0,
          "^OK - .*; time zone and daylight saving agree with Europe/Berlin " + offsetData},
         {"configuration not valid",
-         [&fresh](SimServer& s) {
+         [&fresh](CSimServer& s) {
              ClockConfig config = fresh;
              config.valid = 0;
              s.Clock().SetConfig(config);
          },
          "check", 2, "^CRITICAL - the clock's configuration is not valid: valid is 0 \\(allowed: 1\\)\n$"},
         {"no answer",
-         [](SimServer& s) {
+         [](CSimServer& s) {
              SimFaults faults;
              faults.silent = true;
              s.Clock().SetFaults(faults);
          },
          "check", 2, "^CRITICAL - No clock answers on .*\n$"},
         {"no answer within -t",
-         [](SimServer& s) {
+         [](CSimServer& s) {
              SimFaults faults;
              faults.silent = true;
              s.Clock().SetFaults(faults);
          },
          "check -t 1", 2, "^CRITICAL - [^\n]*\n$"},
-        {"bad number", [](SimServer&) {}, "check --warning soon", 3,
+        {"bad number", [](CSimServer&) {}, "check --warning soon", 3,
          "^UNKNOWN - --warning takes seconds as N, START:END, START:, ~:END or @START:END, not 'soon'\n$"},
-        {"bad time code state", [](SimServer&) {}, "check --time-code maybe", 3,
+        {"bad time code state", [](CSimServer&) {}, "check --time-code maybe", 3,
          "^UNKNOWN - --time-code takes critical, warning or ignore, not 'maybe'\n$"},
-        {"missing value", [](SimServer&) {}, "check --critical", 3, "^UNKNOWN - Missing value after '--critical'.\n$"},
-        {"warning beyond critical", [](SimServer&) {}, "check --warning 3", 3,
+        {"missing value", [](CSimServer&) {}, "check --critical", 3, "^UNKNOWN - Missing value after '--critical'.\n$"},
+        {"warning beyond critical", [](CSimServer&) {}, "check --warning 3", 3,
          "^UNKNOWN - --warning 3 is beyond --critical 2\n$"},
-        {"unknown zone", [](SimServer&) {}, "check --zone Mars/Olympus", 3,
+        {"unknown zone", [](CSimServer&) {}, "check --zone Mars/Olympus", 3,
          "^UNKNOWN - --zone: unknown time zone 'Mars/Olympus'; name a zone of the tz database such as "
          "Europe/Berlin, or an offset such as UTC\\+01:00\n$"},
-        {"an argument", [](SimServer&) {}, "check now", 3, "^UNKNOWN - check takes no arguments.*\n$"},
+        {"an argument", [](CSimServer&) {}, "check now", 3, "^UNKNOWN - check takes no arguments.*\n$"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
@@ -1237,7 +1238,7 @@ TEST(Cli, SerialNumberInOneForm)
         SCOPED_TRACE(row.text);
         SimIdentity id;
         id.serialNumber = row.serial;
-        SimServer sim(id);
+        CSimServer sim(id);
         ASSERT_TRUE(sim.Start());
         const std::string port = "--port " + sim.DevicePath() + " ";
         EXPECT_TRUE(Contains(RunCli(port + "status").output, "\nSerial Number:     " + std::string(row.text) + "\n"));
@@ -1246,7 +1247,7 @@ TEST(Cli, SerialNumberInOneForm)
         EXPECT_TRUE(Contains(RunCli(port + "export -").output, json));
     }
 
-    SimServer sim;
+    CSimServer sim;
     ASSERT_TRUE(sim.Start());
     const std::string port = "--port " + sim.DevicePath() + " ";
     const std::string profile = TempPath("serial.json");
@@ -1278,7 +1279,7 @@ TEST(Cli, ProvisionACrateOfClocks)
     const std::string csvProfile = "\"kerovant-cli-" + std::to_string(getpid()) + "-crate7,studio.json\"";
     ::unlink(log.c_str());
     {
-        SimServer source;
+        CSimServer source;
         ASSERT_TRUE(source.Start());
         ASSERT_EQ(RunCli("--port " + source.DevicePath() + " export " + profile).status, 0);
         WriteFile(profile, Replace(ReadFile(profile), "\"biasSeconds\": 0", "\"biasSeconds\": 3600"));
@@ -1333,7 +1334,7 @@ TEST(Cli, ProvisionACrateOfClocks)
         ASSERT_TRUE(cli.WaitFor("Waiting for a clock on " + link, n)) << cli.Output();
         SimIdentity id;
         id.serialNumber = row.serial;
-        SimServer sim(id);
+        CSimServer sim(id);
         SimFaults faults;
         row.fault(faults);
         sim.Clock().SetFaults(faults);
@@ -1371,7 +1372,7 @@ TEST(Cli, ProvisionACrateOfClocks)
     // it; without --set-time the time is left alone, and with no clock
     // failed it ends with 0.
     {
-        SimServer sim;
+        CSimServer sim;
         sim.SetLinkPath(link);
         ASSERT_TRUE(sim.Start());
         ::setenv("TZ", "Asia/Kolkata", 1);

@@ -193,7 +193,7 @@ TEST(ClockConnection, WaitUntilReadyChecksFortyTimesFiftyMillisecondsApart)
 
     // A clock that answers: the wait ends at the first check that finds it
     // identified, and hands out that object.
-    SimServer sim;
+    CSimServer sim;
     ASSERT_TRUE(sim.Start());
     CountingFactory real(sim.DevicePath());
     CClockConnection online(real.Factory());
@@ -266,7 +266,7 @@ TEST(ClockConnection, PortNewsStartsAndEndsDeviceObjectsAtOnce)
     connection.Start();
     ASSERT_EQ(connection.Device()->GetPortState(), PortState::NoBridge);
 
-    SimServer sim;
+    CSimServer sim;
     sim.SetLinkPath(link);
     ASSERT_TRUE(sim.Start());
     // udev's event and the link's own, for one plug.
@@ -319,7 +319,7 @@ TEST(ClockConnection, PortNewsDuringAReplacementIsLookedAtAfterwards)
         int objects;
     };
     const Row rows[] = {{"port still missing", false, 2}, {"port there", true, 1}};
-    SimServer sim;
+    CSimServer sim;
     sim.SetLinkPath(link);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);

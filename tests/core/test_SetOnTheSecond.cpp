@@ -44,7 +44,7 @@ protected:
     }
     static void Sleep(milliseconds time) { std::this_thread::sleep_for(time); }
 
-    SimServer sim;
+    CSimServer sim;
     std::unique_ptr<CClockDevice> device;
 };
 

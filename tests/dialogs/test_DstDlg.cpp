@@ -5,7 +5,7 @@
 // OK does, and the presets and imports through their buttons.
 #include "DstDlg.h"
 #include "DstYearStripView.h"
-#include "DstZoneChooser.h"
+#include "DstZoneChooserDlg.h"
 #include "DstZoneImport.h"
 #include "ModalSeam.h"
 #include "Translations.h"
@@ -208,7 +208,7 @@ void TestDstDlg::namedPlacedAndUnclipped()
         QFont font = normal;
         font.setPointSizeF(points);
         QApplication::setFont(font);
-        ScopedModalAnswers answers;
+        CScopedModalAnswers answers;
         Rig rig(Rules(Weekday(3, 2, 2), Weekday(11, 1, 2)));
         QVERIFY(rig.Activate());
         QVERIFY2(UnnamedControls(*rig.dialog).isEmpty(), qPrintable(UnnamedControls(*rig.dialog).join(", ")));
@@ -314,7 +314,7 @@ void TestDstDlg::tabOrderFollowsTheTemplateAndTheSelectedRadio()
 
 void TestDstDlg::everyEventShowsTheEditorAgain()
 {
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     // A change at 24:00 or on a minute or second 60 is one the clock takes:
     // showing it changes nothing, and 25 or 61 is still corrected as it is
     // typed.
@@ -400,7 +400,7 @@ void TestDstDlg::everyEventShowsTheEditorAgain()
 
 void TestDstDlg::previewFollowsEveryEdit()
 {
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     Rig rig(Rules(Weekday(3, 2, 2), Weekday(11, 1, 2)));
     Click(rig.Get(DstId::PresetEu));
     QCOMPARE(rig.Preview(),
@@ -421,7 +421,7 @@ void TestDstDlg::previewFollowsEveryEdit()
 
 void TestDstDlg::yearStripFollowsEveryEdit()
 {
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     Rig rig(Rules(Weekday(3, 2, 2), Weekday(11, 1, 2)));
     const CDstYearStripView& view = *rig.dialog->StripView();
     const auto days = [&] {
@@ -485,7 +485,7 @@ void TestDstDlg::refusedOkKeepsTheDialogOpenOnTheNamedControl()
          "Daylight savings time start: choose a week (First to Last) or Absolute.", DstId::StartWeek1},
     };
     for (const Row& row : rows) {
-        ScopedModalAnswers answers;
+        CScopedModalAnswers answers;
         const uint8_t startMode = row.rules.startRule.kind ? kDstByDate : kDstByWeekday;
         Rig rig(row.rules, startMode);
         QVERIFY(rig.Activate());
@@ -512,7 +512,7 @@ void TestDstDlg::refusedOkKeepsTheDialogOpenOnTheNamedControl()
 
 void TestDstDlg::modeChangesOnOkOnly()
 {
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     const DstRuleSet us = Rules(Weekday(3, 2, 2), Weekday(11, 1, 2));
     {
         // Cancel after a switch, a form change and a preset.
@@ -538,7 +538,7 @@ void TestDstDlg::modeChangesOnOkOnly()
 
 void TestDstDlg::presetsAndImportsThroughTheirButtons()
 {
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     Rig rig(Rules(FixedDate(3, 21), FixedDate(9, 21)), kDstByDate);
     const auto checked = [&](DstId id) { return rig.Get<QAbstractButton>(id)->isChecked(); };
 
@@ -570,14 +570,14 @@ void TestDstDlg::presetsAndImportsThroughTheirButtons()
     answers.ClearMessages();
     QByteArray offered;
     answers.SetDialogRunner([&](QDialog& d) {
-        auto* chooser = qobject_cast<CDstZoneChooser*>(&d);
+        auto* chooser = qobject_cast<CDstZoneChooserDlg*>(&d);
         if (!chooser)
             return int(QDialog::Rejected);
         offered = chooser->SelectedZone();
         chooser->show();
         Type(chooser->Filter(), QStringLiteral("sydney"));
         QTest::keyClick(chooser->Filter(), Qt::Key_Return);
-        Click(chooser->Control(CDstZoneChooser::kIdOk));
+        Click(chooser->Control(CDstZoneChooserDlg::kIdOk));
         return chooser->result();
     });
     Click(rig.Get(DstId::ImportZone));
@@ -655,7 +655,7 @@ void TestDstDlg::importAndPreviewSpeakTheUserLanguage()
     QFETCH(QString, message);
     QFETCH(QString, preview);
     QVERIFY(LoadLanguage(language));
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     Rig rig(Rules(FixedDate(3, 21), FixedDate(9, 21)), kDstByDate);
     {
         const ScopedZone newYork("America/New_York");

@@ -127,9 +127,9 @@ TEST(FieldRules, SpinStepsWriteCurrentThenNewAndStopAtTheEnds)
         {K::Year, "2099", +1, "2099", nullptr, 2099},
     };
     for (const Row& row : rows) {
-        SpinRule spin;
+        CSpinRule spin;
         spin.SetRange(RangeOf(row.kind));
-        const SpinRule::Step step = spin.StepFrom(QString::fromLatin1(row.shown), row.direction);
+        const CSpinRule::Step step = spin.StepFrom(QString::fromLatin1(row.shown), row.direction);
         EXPECT_EQ(step.current, QString::fromLatin1(row.current)) << row.shown;
         EXPECT_EQ(step.next, Text(row.next)) << row.shown;
         EXPECT_EQ(spin.Position(), row.position) << row.shown;
@@ -138,12 +138,12 @@ TEST(FieldRules, SpinStepsWriteCurrentThenNewAndStopAtTheEnds)
 
 TEST(FieldRules, SpinKeepsItsPositionWhenTheFieldIsOutsideTheRange)
 {
-    SpinRule spin;
+    CSpinRule spin;
     spin.SetRange(RangeOf(FieldKind::Hour));
     spin.StepFrom(u"7", +1);  // at 8
     // A month field showing "0" (below its range): the spin goes on from 8.
     spin.SetRange(RangeOf(FieldKind::Month));
-    SpinRule::Step step = spin.StepFrom(u"0", +1);
+    CSpinRule::Step step = spin.StepFrom(u"0", +1);
     EXPECT_EQ(step.current, QStringLiteral("08"));
     EXPECT_EQ(step.next, QStringLiteral("9"));
 

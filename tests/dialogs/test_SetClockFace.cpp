@@ -3,7 +3,7 @@
 // What reaches the clock, OK and Cancel included, is tested with the main
 // window's command (tests/app/test_ClockHandPosition.cpp).
 #include "DialogChecks.h"
-#include "SetClockFace.h"
+#include "SetClockFaceDlg.h"
 #include "TimeFieldGroup.h"
 
 #include <QApplication>
@@ -30,27 +30,27 @@ struct Rig {
     explicit Rig(uint8_t motion = kHandsSweep)
     {
         config.handMotion = motion;
-        dialog = std::make_unique<CSetClockFace>(nullptr, config, display, *device);
+        dialog = std::make_unique<CSetClockFaceDlg>(nullptr, config, display, *device);
     }
     template <class Control> Control* Find(int id) const { return qobject_cast<Control*>(dialog->Control(id)); }
-    QCheckBox* Box() const { return Find<QCheckBox>(CSetClockFace::kIdSetClock); }
+    QCheckBox* Box() const { return Find<QCheckBox>(CSetClockFaceDlg::kIdSetClock); }
     QLineEdit* Field(int index) const { return dialog->Fields().Field(index); }
     QStringList Texts() const { return {Field(0)->text(), Field(1)->text(), Field(2)->text()}; }
 
     std::unique_ptr<CClockDevice> device = InertDevice();
     ClockConfig config;
     DisplayConfig display;
-    std::unique_ptr<CSetClockFace> dialog;
+    std::unique_ptr<CSetClockFaceDlg> dialog;
 };
 
 // The controls only setting uses.
-const int kSettingControls[] = {CSetClockFace::kIdHours,        CSetClockFace::kIdMinutes,
-                                CSetClockFace::kIdSeconds,      CSetClockFace::kIdForward,
-                                CSetClockFace::kIdNudgeNote,    CSetClockFace::kIdAlignGroup,
-                                CSetClockFace::kIdFaceTimeGroup};
+const int kSettingControls[] = {CSetClockFaceDlg::kIdHours,        CSetClockFaceDlg::kIdMinutes,
+                                CSetClockFaceDlg::kIdSeconds,      CSetClockFaceDlg::kIdForward,
+                                CSetClockFaceDlg::kIdNudgeNote,    CSetClockFaceDlg::kIdAlignGroup,
+                                CSetClockFaceDlg::kIdFaceTimeGroup};
 // The controls enabled in every state.
-const int kAlwaysEnabled[] = {CSetClockFace::kIdSetClock, CSetClockFace::kIdSpin, CSetClockFace::kIdSweep,
-                              CSetClockFace::kIdStep,     CSetClockFace::kIdOk,   CSetClockFace::kIdCancel};
+const int kAlwaysEnabled[] = {CSetClockFaceDlg::kIdSetClock, CSetClockFaceDlg::kIdSpin, CSetClockFaceDlg::kIdSweep,
+                              CSetClockFaceDlg::kIdStep,     CSetClockFaceDlg::kIdOk,   CSetClockFaceDlg::kIdCancel};
 
 void Type(QLineEdit* field, const QString& keys)
 {
@@ -77,9 +77,9 @@ void TestSetClockFace::opensWatching_data()
 {
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("pressed");
-    QTest::newRow("sweep") << int(kHandsSweep) << int(CSetClockFace::kIdSweep);
-    QTest::newRow("step") << int(kHandsStep) << int(CSetClockFace::kIdStep);
-    QTest::newRow("stopped shows sweep") << int(kHandsStopped) << int(CSetClockFace::kIdSweep);
+    QTest::newRow("sweep") << int(kHandsSweep) << int(CSetClockFaceDlg::kIdSweep);
+    QTest::newRow("step") << int(kHandsStep) << int(CSetClockFaceDlg::kIdStep);
+    QTest::newRow("stopped shows sweep") << int(kHandsStopped) << int(CSetClockFaceDlg::kIdSweep);
 }
 
 void TestSetClockFace::opensWatching()
@@ -87,12 +87,12 @@ void TestSetClockFace::opensWatching()
     QFETCH(int, stored);
     QFETCH(int, pressed);
     Rig rig(static_cast<uint8_t>(stored));
-    CSetClockFace& dialog = *rig.dialog;
+    CSetClockFaceDlg& dialog = *rig.dialog;
 
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Enter The Current Time Shown On The Face Of The Clock"));
     QCOMPARE(rig.Texts(), (QStringList{"0", "0", "0"}));
     // The opening writes bind the spin to the seconds field.
-    QCOMPARE(dialog.Fields().BoundField(), rig.Field(CSetClockFace::kSeconds));
+    QCOMPARE(dialog.Fields().BoundField(), rig.Field(CSetClockFaceDlg::kSeconds));
     QVERIFY(!dialog.Setting());
     for (int id : kSettingControls)
         QVERIFY2(!dialog.Control(id)->isEnabled(), qPrintable(dialog.Control(id)->objectName()));
@@ -100,10 +100,10 @@ void TestSetClockFace::opensWatching()
         QVERIFY2(dialog.Control(id)->isEnabled(), qPrintable(dialog.Control(id)->objectName()));
 
     // One of the two held down, the other released.
-    const int released = pressed == CSetClockFace::kIdSweep ? CSetClockFace::kIdStep : CSetClockFace::kIdSweep;
+    const int released = pressed == CSetClockFaceDlg::kIdSweep ? CSetClockFaceDlg::kIdStep : CSetClockFaceDlg::kIdSweep;
     QVERIFY(rig.Find<QPushButton>(pressed)->isChecked());
     QVERIFY(!rig.Find<QPushButton>(released)->isChecked());
-    QCOMPARE(int(dialog.MotionChoice()), pressed == CSetClockFace::kIdStep ? int(kHandsStep) : int(kHandsSweep));
+    QCOMPARE(int(dialog.MotionChoice()), pressed == CSetClockFaceDlg::kIdStep ? int(kHandsStep) : int(kHandsSweep));
     // Nothing sent at opening; the working configuration is untouched.
     QVERIFY(rig.device->NoWritePending());
     QCOMPARE(int(rig.config.handMotion), stored);
@@ -112,7 +112,7 @@ void TestSetClockFace::opensWatching()
 void TestSetClockFace::tickingStartsOverClearingKeepsTheText()
 {
     Rig rig(kHandsStep);
-    CSetClockFace& dialog = *rig.dialog;
+    CSetClockFaceDlg& dialog = *rig.dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
 
@@ -134,9 +134,9 @@ void TestSetClockFace::tickingStartsOverClearingKeepsTheText()
     QCOMPARE(int(rig.config.handMotion), int(kHandsStep));
 
     // What the user types is the face time, corrected as typed.
-    Type(rig.Field(CSetClockFace::kHours), QStringLiteral("123"));
-    Type(rig.Field(CSetClockFace::kMinutes), QStringLiteral("7"));
-    Type(rig.Field(CSetClockFace::kSeconds), QStringLiteral("75"));
+    Type(rig.Field(CSetClockFaceDlg::kHours), QStringLiteral("123"));
+    Type(rig.Field(CSetClockFaceDlg::kMinutes), QStringLiteral("7"));
+    Type(rig.Field(CSetClockFaceDlg::kSeconds), QStringLiteral("75"));
     QCOMPARE(rig.Texts(), (QStringList{"23", "7", "5"}));
     QCOMPARE(int(dialog.FaceTime().hour), 23);
     QCOMPARE(int(dialog.FaceTime().minute), 7);
@@ -160,26 +160,26 @@ void TestSetClockFace::tickingStartsOverClearingKeepsTheText()
 void TestSetClockFace::everyControlNamedInTemplateOrder()
 {
     Rig rig;
-    CSetClockFace& dialog = *rig.dialog;
+    CSetClockFaceDlg& dialog = *rig.dialog;
     QCOMPARE(UnnamedControls(dialog), QStringList());
     const QStringList names = {"face time hours", "face time minutes", "face time seconds"};
     for (int i = 0; i < 3; ++i)
         QCOMPARE(rig.Field(i)->accessibleName(), names[i]);
-    auto* spin = qobject_cast<CNarrowSpin*>(dialog.Control(CSetClockFace::kIdSpin));
+    auto* spin = qobject_cast<CNarrowSpin*>(dialog.Control(CSetClockFaceDlg::kIdSpin));
     QCOMPARE(spin->accessibleName(), QStringLiteral("spin of the three face time fields"));
     QCOMPARE(spin->DownArrow()->accessibleName(), QStringLiteral("face time down"));
-    QCOMPARE(dialog.Control(CSetClockFace::kIdSetClock)->accessibleName(), QStringLiteral("Check to set clock"));
-    QCOMPARE(rig.Find<QLabel>(CSetClockFace::kIdNudgeNote)->text(),
+    QCOMPARE(dialog.Control(CSetClockFaceDlg::kIdSetClock)->accessibleName(), QStringLiteral("Check to set clock"));
+    QCOMPARE(rig.Find<QLabel>(CSetClockFaceDlg::kIdNudgeNote)->text(),
              QStringLiteral("Each cllick of the button will move the Seconds hand 1/5th of a second"));
-    QVERIFY(rig.Find<QPushButton>(CSetClockFace::kIdOk)->isDefault());
+    QVERIFY(rig.Find<QPushButton>(CSetClockFaceDlg::kIdOk)->isDefault());
 
     // Tab order is template order: OK, Cancel, Forward, Sweep, Step, the
     // box, the three fields, and round to OK.
     rig.Box()->click();
-    const int order[] = {CSetClockFace::kIdOk,    CSetClockFace::kIdCancel,  CSetClockFace::kIdForward,
-                         CSetClockFace::kIdSweep, CSetClockFace::kIdStep,    CSetClockFace::kIdSetClock,
-                         CSetClockFace::kIdHours, CSetClockFace::kIdMinutes, CSetClockFace::kIdSeconds,
-                         CSetClockFace::kIdOk};
+    const int order[] = {CSetClockFaceDlg::kIdOk,    CSetClockFaceDlg::kIdCancel,  CSetClockFaceDlg::kIdForward,
+                         CSetClockFaceDlg::kIdSweep, CSetClockFaceDlg::kIdStep,    CSetClockFaceDlg::kIdSetClock,
+                         CSetClockFaceDlg::kIdHours, CSetClockFaceDlg::kIdMinutes, CSetClockFaceDlg::kIdSeconds,
+                         CSetClockFaceDlg::kIdOk};
     for (size_t i = 1; i < std::size(order); ++i)
         QCOMPARE(NextTabStop(dialog.Control(order[i - 1])), dialog.Control(order[i]));
 }

@@ -2,7 +2,7 @@
 // refusal of dates the clock cannot be set to, names and layout.
 #include "DialogChecks.h"
 #include "ModalSeam.h"
-#include "SetDateTime.h"
+#include "SetDateTimeDlg.h"
 #include "TimeFieldGroup.h"
 #include "Translations.h"
 
@@ -40,17 +40,17 @@ ClockDateTime Record(int year, int month, int day, int hour, int minute, int sec
     return record;
 }
 
-QRadioButton* Radio(const CSetDateTime& dialog, int id)
+QRadioButton* Radio(const CSetDateTimeDlg& dialog, int id)
 {
     return qobject_cast<QRadioButton*>(dialog.Control(id));
 }
 
-QLineEdit* Field(const CSetDateTime& dialog, CSetDateTime::FieldIndex index)
+QLineEdit* Field(const CSetDateTimeDlg& dialog, CSetDateTimeDlg::FieldIndex index)
 {
     return dialog.Fields().Field(index);
 }
 
-QStringList Texts(const CSetDateTime& dialog)
+QStringList Texts(const CSetDateTimeDlg& dialog)
 {
     QStringList texts;
     for (int i = 0; i < dialog.Fields().FieldCount(); ++i)
@@ -58,9 +58,9 @@ QStringList Texts(const CSetDateTime& dialog)
     return texts;
 }
 
-void SetNow(CSetDateTime& dialog)
+void SetNow(CSetDateTimeDlg& dialog)
 {
-    qobject_cast<QPushButton*>(dialog.Control(CSetDateTime::kIdSetNow))->click();
+    qobject_cast<QPushButton*>(dialog.Control(CSetDateTimeDlg::kIdSetNow))->click();
 }
 
 // Replaces a field's text by typing, as the user does.
@@ -94,13 +94,13 @@ private slots:
 
 void TestSetDateTime::opensInPcClockModeWithFieldsOff()
 {
-    CSetDateTime dialog(nullptr, FixedNow);
-    QVERIFY(Radio(dialog, CSetDateTime::kIdPcClock)->isChecked());
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
+    QVERIFY(Radio(dialog, CSetDateTimeDlg::kIdPcClock)->isChecked());
     QVERIFY(!dialog.CustomMode());
     QCOMPARE(Texts(dialog), QStringList(6, QString()));
     for (int i = 0; i < 6; ++i)
         QVERIFY(!dialog.Fields().Field(i)->isEnabled());
-    for (int id : {CSetDateTime::kIdSpin, CSetDateTime::kIdTimeFrame, CSetDateTime::kIdDateFrame})
+    for (int id : {CSetDateTimeDlg::kIdSpin, CSetDateTimeDlg::kIdTimeFrame, CSetDateTimeDlg::kIdDateFrame})
         QVERIFY(!dialog.Control(id)->isEnabled());
     QCOMPARE(dialog.Fields().BoundField(), nullptr);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Set Date Time"));
@@ -109,7 +109,7 @@ void TestSetDateTime::opensInPcClockModeWithFieldsOff()
 void TestSetDateTime::setNowReadsThePcClockAtThatMoment()
 {
     int reads = 0;
-    CSetDateTime dialog(nullptr, [&] {
+    CSetDateTimeDlg dialog(nullptr, [&] {
         ++reads;
         return FixedNow();
     });
@@ -122,7 +122,7 @@ void TestSetDateTime::setNowReadsThePcClockAtThatMoment()
 
     // The system clock by default: some moment around now.
     const QDateTime before = QDateTime::currentDateTimeUtc();
-    CSetDateTime system(nullptr);
+    CSetDateTimeDlg system(nullptr);
     SetNow(system);
     const ClockDateTime& now = system.Result();
     const QDateTime read(QDate(now.year, now.month, now.day), QTime(now.hour, now.minute, now.second), Qt::UTC);
@@ -131,11 +131,11 @@ void TestSetDateTime::setNowReadsThePcClockAtThatMoment()
 
 void TestSetDateTime::customWithoutEditsIs2006()
 {
-    CSetDateTime dialog(nullptr, FixedNow);
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
     QCOMPARE(Texts(dialog), (QStringList{"00", "00", "00", "01", "01", "2006"}));
-    for (int id :
-         {CSetDateTime::kIdSpin, CSetDateTime::kIdTimeFrame, CSetDateTime::kIdDateFrame, CSetDateTime::kIdYear})
+    for (int id : {CSetDateTimeDlg::kIdSpin, CSetDateTimeDlg::kIdTimeFrame, CSetDateTimeDlg::kIdDateFrame,
+                   CSetDateTimeDlg::kIdYear})
         QVERIFY(dialog.Control(id)->isEnabled());
     SetNow(dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -144,36 +144,36 @@ void TestSetDateTime::customWithoutEditsIs2006()
 
 void TestSetDateTime::typedValuesAndSwitchingModes()
 {
-    CSetDateTime dialog(nullptr, FixedNow);
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
-    Type(Field(dialog, CSetDateTime::kHour), QStringLiteral("13"));
-    Type(Field(dialog, CSetDateTime::kMinute), QStringLiteral("7"));
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
+    Type(Field(dialog, CSetDateTimeDlg::kHour), QStringLiteral("13"));
+    Type(Field(dialog, CSetDateTimeDlg::kMinute), QStringLiteral("7"));
 
     // Back to the PC clock: the fields keep their text but are off, and
     // Set Now ignores them.
-    Radio(dialog, CSetDateTime::kIdPcClock)->click();
-    QCOMPARE(Field(dialog, CSetDateTime::kHour)->text(), QStringLiteral("13"));
-    QVERIFY(!Field(dialog, CSetDateTime::kHour)->isEnabled());
+    Radio(dialog, CSetDateTimeDlg::kIdPcClock)->click();
+    QCOMPARE(Field(dialog, CSetDateTimeDlg::kHour)->text(), QStringLiteral("13"));
+    QVERIFY(!Field(dialog, CSetDateTimeDlg::kHour)->isEnabled());
     // Custom again starts over, also when clicked while already chosen.
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
     QCOMPARE(Texts(dialog), (QStringList{"00", "00", "00", "01", "01", "2006"}));
-    Type(Field(dialog, CSetDateTime::kDay), QStringLiteral("9"));
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
-    QCOMPARE(Field(dialog, CSetDateTime::kDay)->text(), QStringLiteral("01"));
+    Type(Field(dialog, CSetDateTimeDlg::kDay), QStringLiteral("9"));
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
+    QCOMPARE(Field(dialog, CSetDateTimeDlg::kDay)->text(), QStringLiteral("01"));
 
     // Tab from hour to minute, then the spin steps the minute. An empty
     // second reads as 0.
-    Type(Field(dialog, CSetDateTime::kHour), QStringLiteral("23"));
-    QTest::keyClick(Field(dialog, CSetDateTime::kHour), Qt::Key_Tab);
-    QVERIFY(Field(dialog, CSetDateTime::kMinute)->hasFocus());
+    Type(Field(dialog, CSetDateTimeDlg::kHour), QStringLiteral("23"));
+    QTest::keyClick(Field(dialog, CSetDateTimeDlg::kHour), Qt::Key_Tab);
+    QVERIFY(Field(dialog, CSetDateTimeDlg::kMinute)->hasFocus());
     QTest::mouseClick(dialog.findChild<CNarrowSpin*>()->UpArrow(), Qt::LeftButton);
-    QCOMPARE(Field(dialog, CSetDateTime::kMinute)->text(), QStringLiteral("1"));
-    Field(dialog, CSetDateTime::kSecond)->clear();
-    Type(Field(dialog, CSetDateTime::kMonth), QStringLiteral("6"));
-    Type(Field(dialog, CSetDateTime::kDay), QStringLiteral("15"));
-    Type(Field(dialog, CSetDateTime::kYear), QStringLiteral("2011"));
+    QCOMPARE(Field(dialog, CSetDateTimeDlg::kMinute)->text(), QStringLiteral("1"));
+    Field(dialog, CSetDateTimeDlg::kSecond)->clear();
+    Type(Field(dialog, CSetDateTimeDlg::kMonth), QStringLiteral("6"));
+    Type(Field(dialog, CSetDateTimeDlg::kDay), QStringLiteral("15"));
+    Type(Field(dialog, CSetDateTimeDlg::kYear), QStringLiteral("2011"));
     SetNow(dialog);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.Result(), Record(2011, 6, 15, 23, 1, 0, 0));
@@ -181,21 +181,21 @@ void TestSetDateTime::typedValuesAndSwitchingModes()
 
 void TestSetDateTime::typingRulesInTheDateFields()
 {
-    CSetDateTime dialog(nullptr, FixedNow);
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
-    Type(Field(dialog, CSetDateTime::kMonth), QStringLiteral("13"));
-    QCOMPARE(Field(dialog, CSetDateTime::kMonth)->text(), QStringLiteral("3"));
-    Type(Field(dialog, CSetDateTime::kDay), QStringLiteral("32"));
-    QCOMPARE(Field(dialog, CSetDateTime::kDay)->text(), QStringLiteral("2"));
-    Type(Field(dialog, CSetDateTime::kYear), QStringLiteral("2150"));
-    QCOMPARE(Field(dialog, CSetDateTime::kYear)->text(), QStringLiteral("2099"));
-    Type(Field(dialog, CSetDateTime::kYear), QStringLiteral("1979"));
-    QCOMPARE(Field(dialog, CSetDateTime::kYear)->text(), QStringLiteral("1979"));
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
+    Type(Field(dialog, CSetDateTimeDlg::kMonth), QStringLiteral("13"));
+    QCOMPARE(Field(dialog, CSetDateTimeDlg::kMonth)->text(), QStringLiteral("3"));
+    Type(Field(dialog, CSetDateTimeDlg::kDay), QStringLiteral("32"));
+    QCOMPARE(Field(dialog, CSetDateTimeDlg::kDay)->text(), QStringLiteral("2"));
+    Type(Field(dialog, CSetDateTimeDlg::kYear), QStringLiteral("2150"));
+    QCOMPARE(Field(dialog, CSetDateTimeDlg::kYear)->text(), QStringLiteral("2099"));
+    Type(Field(dialog, CSetDateTimeDlg::kYear), QStringLiteral("1979"));
+    QCOMPARE(Field(dialog, CSetDateTimeDlg::kYear)->text(), QStringLiteral("1979"));
     // The spin on a year below its range starts from 1980.
-    QTest::keyClick(Field(dialog, CSetDateTime::kYear), Qt::Key_Up);
-    QCOMPARE(Field(dialog, CSetDateTime::kYear)->text(), QStringLiteral("1981"));
+    QTest::keyClick(Field(dialog, CSetDateTimeDlg::kYear), Qt::Key_Up);
+    QCOMPARE(Field(dialog, CSetDateTimeDlg::kYear)->text(), QStringLiteral("1981"));
 }
 
 void TestSetDateTime::datesTheClockCannotTakeAreRefused_data()
@@ -208,24 +208,24 @@ void TestSetDateTime::datesTheClockCannotTakeAreRefused_data()
 
     QTest::newRow("31 April") << "4"
                               << "31"
-                              << "2027" << int(CSetDateTime::kDay) << "Day: April 2027 has 30 days; enter 1 to 30.";
+                              << "2027" << int(CSetDateTimeDlg::kDay) << "Day: April 2027 has 30 days; enter 1 to 30.";
     // The year field turns 2100 into 2099, whose February is short too.
     QTest::newRow("29 February 2100") << "2"
                                       << "29"
-                                      << "2100" << int(CSetDateTime::kDay)
+                                      << "2100" << int(CSetDateTimeDlg::kDay)
                                       << "Day: February 2099 has 28 days; enter 1 to 28.";
     QTest::newRow("month 0") << "0"
                              << "1"
-                             << "2024" << int(CSetDateTime::kMonth) << "Month: enter a month from 1 to 12.";
+                             << "2024" << int(CSetDateTimeDlg::kMonth) << "Month: enter a month from 1 to 12.";
     QTest::newRow("day 0") << "1"
                            << "0"
-                           << "2024" << int(CSetDateTime::kDay) << "Day: January 2024 has 31 days; enter 1 to 31.";
+                           << "2024" << int(CSetDateTimeDlg::kDay) << "Day: January 2024 has 31 days; enter 1 to 31.";
     QTest::newRow("2000") << "1"
                           << "1"
-                          << "2000" << int(CSetDateTime::kYear) << "Year: enter a year from 2001 to 2099.";
+                          << "2000" << int(CSetDateTimeDlg::kYear) << "Year: enter a year from 2001 to 2099.";
     QTest::newRow("empty year") << "1"
                                 << "1"
-                                << "" << int(CSetDateTime::kYear) << "Year: enter a year from 2001 to 2099.";
+                                << "" << int(CSetDateTimeDlg::kYear) << "Year: enter a year from 2001 to 2099.";
     QTest::newRow("29 February 2024") << "2"
                                       << "29"
                                       << "2024" << -1 << "";
@@ -242,15 +242,15 @@ void TestSetDateTime::datesTheClockCannotTakeAreRefused()
     QFETCH(int, focused);
     QFETCH(QString, message);
 
-    ScopedModalAnswers answers;
-    CSetDateTime dialog(nullptr, FixedNow);
+    CScopedModalAnswers answers;
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
-    Field(dialog, CSetDateTime::kMonth)->setText(month);
-    Field(dialog, CSetDateTime::kDay)->setText(day);
-    Field(dialog, CSetDateTime::kYear)->setText(year);
-    qobject_cast<QPushButton*>(dialog.Control(CSetDateTime::kIdSetNow))->setFocus();
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
+    Field(dialog, CSetDateTimeDlg::kMonth)->setText(month);
+    Field(dialog, CSetDateTimeDlg::kDay)->setText(day);
+    Field(dialog, CSetDateTimeDlg::kYear)->setText(year);
+    qobject_cast<QPushButton*>(dialog.Control(CSetDateTimeDlg::kIdSetNow))->setFocus();
     SetNow(dialog);
 
     if (focused < 0) {
@@ -265,39 +265,39 @@ void TestSetDateTime::datesTheClockCannotTakeAreRefused()
     QCOMPARE(answers.Messages().front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
-    QVERIFY(Field(dialog, static_cast<CSetDateTime::FieldIndex>(focused))->hasFocus());
+    QVERIFY(Field(dialog, static_cast<CSetDateTimeDlg::FieldIndex>(focused))->hasFocus());
     QCOMPARE(dialog.Result(), ClockDateTime());
 }
 
 void TestSetDateTime::cancelReturnsNothing()
 {
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([](QDialog& d) {
-        auto& dialog = static_cast<CSetDateTime&>(d);
-        Radio(dialog, CSetDateTime::kIdCustom)->click();
-        qobject_cast<QPushButton*>(dialog.Control(CSetDateTime::kIdCancel))->click();
+        auto& dialog = static_cast<CSetDateTimeDlg&>(d);
+        Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
+        qobject_cast<QPushButton*>(dialog.Control(CSetDateTimeDlg::kIdCancel))->click();
         return dialog.result();
     });
-    CSetDateTime dialog(nullptr, FixedNow);
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
     QCOMPARE(RunModal(dialog), int(QDialog::Rejected));
     QCOMPARE(dialog.Result(), ClockDateTime());
 }
 
 void TestSetDateTime::everyControlNamed()
 {
-    CSetDateTime dialog(nullptr, FixedNow);
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
     QCOMPARE(UnnamedControls(dialog), QStringList());
     const QStringList names = {"hour", "minute", "second", "month", "day of month", "year"};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(dialog.Fields().Field(i)->accessibleName(), names[i]);
-    auto* spin = qobject_cast<CNarrowSpin*>(dialog.Control(CSetDateTime::kIdSpin));
+    auto* spin = qobject_cast<CNarrowSpin*>(dialog.Control(CSetDateTimeDlg::kIdSpin));
     QCOMPARE(spin->accessibleName(), QStringLiteral("spin of the six fields"));
     QCOMPARE(spin->UpArrow()->accessibleName(), QStringLiteral("time and date up"));
     // Template order is tab order: the fields left to right after the modes.
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
-    QCOMPARE(NextTabStop(Radio(dialog, CSetDateTime::kIdCustom)), dialog.Control(CSetDateTime::kIdHour));
-    QCOMPARE(NextTabStop(dialog.Control(CSetDateTime::kIdSecond)), dialog.Control(CSetDateTime::kIdMonth));
-    QCOMPARE(NextTabStop(dialog.Control(CSetDateTime::kIdYear)), dialog.Control(CSetDateTime::kIdSetNow));
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
+    QCOMPARE(NextTabStop(Radio(dialog, CSetDateTimeDlg::kIdCustom)), dialog.Control(CSetDateTimeDlg::kIdHour));
+    QCOMPARE(NextTabStop(dialog.Control(CSetDateTimeDlg::kIdSecond)), dialog.Control(CSetDateTimeDlg::kIdMonth));
+    QCOMPARE(NextTabStop(dialog.Control(CSetDateTimeDlg::kIdYear)), dialog.Control(CSetDateTimeDlg::kIdSetNow));
 }
 
 void TestSetDateTime::nothingClips_data()
@@ -312,9 +312,9 @@ void TestSetDateTime::nothingClips()
     QFETCH(int, pointSize);
     QFont font = QApplication::font();
     font.setPointSize(pointSize);
-    CSetDateTime dialog(nullptr, FixedNow);
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
     dialog.setFont(font);
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const QStringList clipped = ClippedTexts(dialog);
@@ -338,16 +338,16 @@ void TestSetDateTime::dateFieldsInTheReadersOrder()
     QFETCH(QString, language);
     QFETCH(QString, shown);
     QVERIFY(LoadLanguage(language));
-    CSetDateTime dialog(nullptr, FixedNow);
+    CSetDateTimeDlg dialog(nullptr, FixedNow);
     LoadLanguage(QString());
-    Radio(dialog, CSetDateTime::kIdCustom)->click();
+    Radio(dialog, CSetDateTimeDlg::kIdCustom)->click();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const QRect frame = dialog.Control(CSetDateTime::kIdDateFrame)->geometry();
+    const QRect frame = dialog.Control(CSetDateTimeDlg::kIdDateFrame)->geometry();
     std::vector<std::pair<int, QString>> row;
     for (QWidget* child : dialog.findChildren<QWidget*>()) {
         const QRect at = child->geometry();
-        if (child == dialog.Control(CSetDateTime::kIdDateFrame) || !frame.contains(at.center()))
+        if (child == dialog.Control(CSetDateTimeDlg::kIdDateFrame) || !frame.contains(at.center()))
             continue;
         if (auto* label = qobject_cast<QLabel*>(child))
             row.emplace_back(at.x(), label->text());
@@ -360,7 +360,7 @@ void TestSetDateTime::dateFieldsInTheReadersOrder()
         texts << text;
     QCOMPARE(texts.join(QLatin1Char(' ')), shown);
     const QStringList names = shown.split(QLatin1Char(' '));
-    QCOMPARE(NextTabStop(dialog.Control(CSetDateTime::kIdSecond)), dialog.findChild<QWidget*>(names[0]));
+    QCOMPARE(NextTabStop(dialog.Control(CSetDateTimeDlg::kIdSecond)), dialog.findChild<QWidget*>(names[0]));
     QCOMPARE(NextTabStop(dialog.findChild<QWidget*>(names[0])), dialog.findChild<QWidget*>(names[2]));
     QCOMPARE(NextTabStop(dialog.findChild<QWidget*>(names[2])), dialog.findChild<QWidget*>(names[4]));
 }

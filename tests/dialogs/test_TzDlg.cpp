@@ -196,7 +196,7 @@ void TestTzDlg::typedBias()
 void TestTzDlg::cancelLeavesTheCallersBias()
 {
     const DstRuleSet given = Block(7200);
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.SetDialogRunner([](QDialog& d) {
         auto& dialog = static_cast<CTzDlg&>(d);
         dialog.show();

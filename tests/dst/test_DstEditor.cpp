@@ -165,7 +165,7 @@ TEST(DstConvert, BackIntoTheRecordKeepsTheRest)
     // Mode 0 from the clock: OK with daylight time off puts the rule fields
     // back as they came.
     const ClockConfig off = RecordWith(kDstDisabled);
-    DstEditor editor(DstSettingsFromConfig(off));
+    CDstEditor editor(DstSettingsFromConfig(off));
     const DstOkResult ok = editor.Ok();
     ASSERT_TRUE(ok.accepted);
     ClockConfig back = off;
@@ -180,7 +180,7 @@ TEST(DstEditorLoad, WhatTheControlsShow)
 {
     // Daylight time off: everything but the switch (and OK, Cancel) greyed.
     {
-        DstEditor e(DstSettingsFromConfig(RecordWith(kDstDisabled)));
+        CDstEditor e(DstSettingsFromConfig(RecordWith(kDstDisabled)));
         const DstControls& c = e.Controls();
         EXPECT_TRUE(c.Checked(DstId::DisableDst));
         EXPECT_EQ(c.mode, kDstDisabled);
@@ -193,7 +193,7 @@ TEST(DstEditorLoad, WhatTheControlsShow)
     }
     // Fixed dates: both Absolute, days shown, weekday lists greyed.
     {
-        DstEditor e(DstSettingsFromConfig(RecordWith(kDstByDate)));
+        CDstEditor e(DstSettingsFromConfig(RecordWith(kDstByDate)));
         const DstControls& c = e.Controls();
         EXPECT_FALSE(c.Checked(DstId::DisableDst));
         EXPECT_EQ(TickedRadios(c), (std::vector<DstId>{DstId::StartAbsolute, DstId::EndAbsolute}));
@@ -210,7 +210,7 @@ TEST(DstEditorLoad, WhatTheControlsShow)
     }
     // Mode 4: daylight time on with weekday rules; OK makes it 8.
     {
-        DstEditor e(DstSettingsFromConfig(RecordWith(4)));
+        CDstEditor e(DstSettingsFromConfig(RecordWith(4)));
         EXPECT_FALSE(e.Controls().Checked(DstId::DisableDst));
         EXPECT_TRUE(e.Controls().Enabled(DstId::StartDayOfWeek));
         EXPECT_FALSE(e.Controls().Enabled(DstId::StartDay));
@@ -227,7 +227,7 @@ TEST(DstEditorLoad, WhatTheControlsShow)
                                BiasRow{754, "00", "12", "34", false}, BiasRow{86399, "23", "59", "59", false}}) {
         DstSettings s = WeekdaySettings();
         s.rules.daylightBias = row.bias;
-        DstEditor e(s);
+        CDstEditor e(s);
         const DstControls& c = e.Controls();
         EXPECT_EQ(c.Text(DstId::BiasHours), row.hours) << row.bias;
         EXPECT_EQ(c.Text(DstId::BiasMinutes), row.minutes) << row.bias;
@@ -242,7 +242,7 @@ TEST(DstEditorLoad, WhatTheControlsShow)
     odd.rules.endRule.weekOrDay = 6;
     odd.rules.startRule.month = 13;
     odd.rules.endRule.dayOfWeek = 255;
-    DstEditor e(odd);
+    CDstEditor e(odd);
     EXPECT_TRUE(TickedRadios(e.Controls()).empty());
     EXPECT_EQ(e.Controls().Selection(DstId::StartMonth), -1);
     EXPECT_EQ(e.Controls().Selection(DstId::EndDayOfWeek), -1);
@@ -250,7 +250,7 @@ TEST(DstEditorLoad, WhatTheControlsShow)
 
 TEST(DstEditorEvents, RuleFormsMoveTogetherAndTheSwitchRestoresThem)
 {
-    DstEditor e(WeekdaySettings());
+    CDstEditor e(WeekdaySettings());
     e.ClickRadio(DstId::EndAbsolute);
     EXPECT_EQ(TickedRadios(e.Controls()), (std::vector<DstId>{DstId::StartAbsolute, DstId::EndAbsolute}));
     EXPECT_FALSE(e.Controls().Enabled(DstId::StartDayOfWeek));
@@ -293,7 +293,7 @@ TEST(DstEditorEvents, RuleFormsMoveTogetherAndTheSwitchRestoresThem)
     EXPECT_EQ(e.Settings().rules.endRule, (DstRule{0, 11, 0, 5, 2, 0, 0}));
 
     // "Use UTC" sets the reference at once; a tick on a zero bias stays 0.
-    DstEditor f(WeekdaySettings());
+    CDstEditor f(WeekdaySettings());
     f.ClickUseUtc(true);
     EXPECT_EQ(f.Settings().utcReference, 1);
     f.SetText(DstId::BiasHours, "00");
@@ -318,7 +318,7 @@ TEST(DstEditorOk, CollectsFixedDatesAndEditedValues)
     for (const Row& row : {Row{"31 March", DstId::StartMonth, 2, "31", 31},
                            Row{"29 February is allowed", DstId::StartMonth, 1, "29", 29},
                            Row{"blanks around the day", DstId::EndMonth, 0, " 7 ", 7}}) {
-        DstEditor e(FixedDateSettings());
+        CDstEditor e(FixedDateSettings());
         e.SelectEntry(row.month, row.monthIndex);
         e.SetText(row.month == DstId::StartMonth ? DstId::StartDay : DstId::EndDay, row.day);
         e.SetText(DstId::EndHour, "4");
@@ -344,58 +344,58 @@ TEST(DstEditorOk, RefusesWhatTheClockWouldReplaceByItsDefaults)
     struct Row {
         const char* legend;
         DstSettings settings;
-        void (*edit)(DstEditor&);
+        void (*edit)(CDstEditor&);
         const char* message;
         DstId focus;
     };
     const Row rows[] = {
         {"day 300 (would be stored as 44)", FixedDateSettings(),
-         [](DstEditor& e) { e.SetText(DstId::StartDay, "300"); },
+         [](CDstEditor& e) { e.SetText(DstId::StartDay, "300"); },
          "Daylight savings time start: type a day of the month from 1 to 31.", DstId::StartDay},
-        {"empty day", FixedDateSettings(), [](DstEditor& e) { e.SetText(DstId::EndDay, ""); },
+        {"empty day", FixedDateSettings(), [](CDstEditor& e) { e.SetText(DstId::EndDay, ""); },
          "Daylight savings time end: type a day of the month from 1 to 31.", DstId::EndDay},
-        {"day 0", FixedDateSettings(), [](DstEditor& e) { e.SetText(DstId::StartDay, "0"); },
+        {"day 0", FixedDateSettings(), [](CDstEditor& e) { e.SetText(DstId::StartDay, "0"); },
          "Daylight savings time start: type a day of the month from 1 to 31.", DstId::StartDay},
-        {"a letter in the day", FixedDateSettings(), [](DstEditor& e) { e.SetText(DstId::StartDay, "3O"); },
+        {"a letter in the day", FixedDateSettings(), [](CDstEditor& e) { e.SetText(DstId::StartDay, "3O"); },
          "Daylight savings time start: type a day of the month from 1 to 31.", DstId::StartDay},
-        {"31 April", FixedDateSettings(), [](DstEditor& e) { e.SetText(DstId::StartDay, "31"); },
+        {"31 April", FixedDateSettings(), [](CDstEditor& e) { e.SetText(DstId::StartDay, "31"); },
          "Daylight savings time start: April has 30 days.", DstId::StartDay},
         {"30 February", FixedDateSettings(),
-         [](DstEditor& e) {
+         [](CDstEditor& e) {
              e.SelectEntry(DstId::EndMonth, 1);
              e.SetText(DstId::EndDay, "30");
          },
          "Daylight savings time end: February has 29 days.", DstId::EndDay},
         {"Absolute chosen on weekday rules, no day typed", WeekdaySettings(),
-         [](DstEditor& e) { e.ClickRadio(DstId::StartAbsolute); },
+         [](CDstEditor& e) { e.ClickRadio(DstId::StartAbsolute); },
          "Daylight savings time start: type a day of the month from 1 to 31.", DstId::StartDay},
-        {"no month", WeekdaySettings(), [](DstEditor& e) { e.SelectEntry(DstId::EndMonth, -1); },
+        {"no month", WeekdaySettings(), [](CDstEditor& e) { e.SelectEntry(DstId::EndMonth, -1); },
          "Daylight savings time end: choose a month.", DstId::EndMonth},
-        {"no day of week", WeekdaySettings(), [](DstEditor& e) { e.SelectEntry(DstId::StartDayOfWeek, -1); },
+        {"no day of week", WeekdaySettings(), [](CDstEditor& e) { e.SelectEntry(DstId::StartDayOfWeek, -1); },
          "Daylight savings time start: choose a day of the week.", DstId::StartDayOfWeek},
         {"no week radio", WeekdaySettings(),
-         [](DstEditor& e) {
+         [](CDstEditor& e) {
              DstSettings s = e.Settings();
              s.rules.endRule.weekOrDay = 0;
-             e = DstEditor(s);
+             e = CDstEditor(s);
          },
          "Daylight savings time end: choose a week (First to Last) or Absolute.", DstId::EndWeek1},
-        {"hour 25", WeekdaySettings(), [](DstEditor& e) { e.SetText(DstId::StartHour, "25"); },
+        {"hour 25", WeekdaySettings(), [](CDstEditor& e) { e.SetText(DstId::StartHour, "25"); },
          "Daylight savings time start: type an hour from 0 to 24.", DstId::StartHour},
-        {"minute 61", WeekdaySettings(), [](DstEditor& e) { e.SetText(DstId::EndMinute, "61"); },
+        {"minute 61", WeekdaySettings(), [](CDstEditor& e) { e.SetText(DstId::EndMinute, "61"); },
          "Daylight savings time end: type a minute from 0 to 60.", DstId::EndMinute},
-        {"second 61", WeekdaySettings(), [](DstEditor& e) { e.SetText(DstId::EndSecond, "61"); },
+        {"second 61", WeekdaySettings(), [](CDstEditor& e) { e.SetText(DstId::EndSecond, "61"); },
          "Daylight savings time end: type a second from 0 to 60.", DstId::EndSecond},
         {"a fixed date beside a weekday rule", WeekdaySettings(),
-         [](DstEditor& e) {
+         [](CDstEditor& e) {
              DstSettings s = e.Settings();
              s.rules.startRule = DstRule{1, 4, 0, 15, 3, 0, 0};
-             e = DstEditor(s);
+             e = CDstEditor(s);
          },
          "Daylight savings time start: choose Absolute in both groups or a week in both.", DstId::StartAbsolute},
     };
     for (const Row& row : rows) {
-        DstEditor e(row.settings);
+        CDstEditor e(row.settings);
         row.edit(e);
         const DstSettings before = e.Settings();
         const DstOkResult ok = e.Ok();
@@ -433,7 +433,7 @@ TEST(DstPresets, TheTableAndWhatTheyChange)
         s.rules.daylightBias = -1800;
         s.rules.bias = 3600;
         s.utcReference = row.utcReference ? 0 : 1;
-        DstEditor e(s);
+        CDstEditor e(s);
         const auto preset = DstPresetOfButton(row.button);
         ASSERT_TRUE(preset);
         e.ApplyPreset(*preset);
@@ -455,7 +455,7 @@ TEST(DstPresets, TheTableAndWhatTheyChange)
     }
 
     // US/Canada and OK into the record: Sunday becomes 1, the sign flag 1.
-    DstEditor us(FixedDateSettings());
+    CDstEditor us(FixedDateSettings());
     us.ApplyPreset(DstPreset::UsCanada);
     ASSERT_TRUE(us.Ok().accepted);
     ClockConfig record;
@@ -471,7 +471,7 @@ TEST(DstPresets, TheTableAndWhatTheyChange)
     EXPECT_EQ(record.dstUseUtc, 0);
 
     // While daylight time is off the buttons are disabled: nothing changes.
-    DstEditor off(DstSettingsFromConfig(RecordWith(kDstDisabled)));
+    CDstEditor off(DstSettingsFromConfig(RecordWith(kDstDisabled)));
     const DstSettings before = off.Settings();
     off.ApplyPreset(DstPreset::Eu);
     DstZoneImport tokyo;
@@ -505,15 +505,15 @@ TEST(DstPresets, SimulatedClockSwitchesWhereThePresetSays)
          {{sys_days{2027y / March / 14} + 7h, -14400}, {sys_days{2027y / November / 7} + 6h, -18000}}},
     };
     for (const Row& row : rows) {
-        DstEditor e(WeekdaySettings());
+        CDstEditor e(WeekdaySettings());
         e.ApplyPreset(row.preset);
         ASSERT_TRUE(e.Ok().accepted);
-        ClockConfig record = SimClock().Config();
+        ClockConfig record = CSimClock().Config();
         record.biasPositive = row.standardBias < 0 ? 0 : 1;
         record.biasSeconds = static_cast<uint32_t>(std::abs(row.standardBias));
         StoreDstSettings(e.Settings(), record);
         PrepareConfigForWrite(record);
-        SimClock clock;
+        CSimClock clock;
         clock.SetConfig(record);
         for (const Switch& s : row.switches) {
             for (const auto& [at, offset] :

@@ -56,7 +56,7 @@ int32_t StandardOffset(const char* zoneId, sys_seconds at = kNow)
 // them.
 ClockConfig ClockInZone(const DstZoneImport& imported, const std::string& zoneId, sys_seconds at = kNow)
 {
-    DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor editor(DstSettings{{}, kDstByWeekday, 0});
     editor.ApplyImport(imported);
     const DstOkResult ok = editor.Ok();
     EXPECT_TRUE(ok.accepted) << zoneId;
@@ -228,7 +228,7 @@ TEST(DstZoneImport, ZonesWithoutDaylightSavingAndUnknownZones)
 
         // Loaded, it turns daylight time off (no dead end of empty rules)
         // and leaves the rules shown for whoever turns it on again.
-        DstEditor editor(DstSettings{{}, kDstByWeekday, 1});
+        CDstEditor editor(DstSettings{{}, kDstByWeekday, 1});
         editor.ApplyPreset(DstPreset::Eu);
         const DstSettings before = editor.Settings();
         editor.ApplyImport(imported);
@@ -244,7 +244,7 @@ TEST(DstZoneImport, ZonesWithoutDaylightSavingAndUnknownZones)
     EXPECT_FALSE(unknown.found);
     EXPECT_EQ(unknown.message,
               "The time zone \"Nowhere/Atlantis\" is not in this computer's time zone data; nothing was imported.");
-    DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor editor(DstSettings{{}, kDstByWeekday, 0});
     editor.ApplyPreset(DstPreset::Eu);
     const DstSettings before = editor.Settings();
     editor.ApplyImport(unknown);
@@ -335,14 +335,14 @@ TEST(DstZoneImport, TheComputersOwnZone)
 TEST(DstPreview, NextChangesInTheUsersTerms)
 {
     const sys_seconds november2026 = sys_days{2026y / November / 1};
-    DstEditor eu(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor eu(DstSettings{{}, kDstByWeekday, 0});
     eu.ApplyPreset(DstPreset::Eu);
     EXPECT_EQ(PreviewDst(eu.Shown(), {3600, november2026, ""}).next,
               "Next: Sun 28 Mar 2027 01:00 UTC (+1:00), Sun 31 Oct 2027 01:00 UTC (-1:00)");
 
     // Local rules show the wall clock before each change; a shift of 0:30
     // and seconds show as such.
-    DstEditor us(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor us(DstSettings{{}, kDstByWeekday, 0});
     us.ApplyPreset(DstPreset::UsCanada);
     us.SetText(DstId::BiasHours, "0");
     us.SetText(DstId::BiasMinutes, "30");
@@ -352,7 +352,7 @@ TEST(DstPreview, NextChangesInTheUsersTerms)
 
     // Southern hemisphere: the end comes first in the year.
     const DstZoneImport sydney = ImportDstZone("Australia/Sydney", kNow);
-    DstEditor south(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor south(DstSettings{{}, kDstByWeekday, 0});
     south.ApplyImport(sydney);
     const DstPreview preview = PreviewDst(south.Shown(), {36000, kNow, "Australia/Sydney"});
     EXPECT_EQ(preview.next, "Next: Sun 5 Apr 2026 03:00 local (-1:00), Sun 4 Oct 2026 02:00 local (+1:00)");
@@ -422,7 +422,7 @@ TEST(DstYearStrip, ShadedPeriodAndChangesOnTheClocksFace)
         rules.startRule = row.start;
         rules.endRule = row.end;
         rules.daylightBias = 3600;
-        const DstYearStrip strip = YearStrip(DstEditor({rules, kDstByWeekday, row.utc}).Shown(), {row.bias, from, ""});
+        const DstYearStrip strip = YearStrip(CDstEditor({rules, kDstByWeekday, row.utc}).Shown(), {row.bias, from, ""});
         const auto moment = [&](double share) {
             if (share == 0 || share == 1)
                 return edge;
@@ -450,12 +450,12 @@ TEST(DstYearStrip, ShadedPeriodAndChangesOnTheClocksFace)
     }
 
     // Off, and values that name no day: nothing shaded, nothing marked.
-    DstEditor off(DstSettings{{}, kDstDisabled, 0});
+    CDstEditor off(DstSettings{{}, kDstDisabled, 0});
     const DstYearStrip offStrip = YearStrip(off.Shown(), {3600, from, ""});
     EXPECT_TRUE(offStrip.off);
     EXPECT_TRUE(offStrip.daylight.empty() && offStrip.changes.empty());
     EXPECT_FALSE(offStrip.months.empty());
-    DstEditor incomplete(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor incomplete(DstSettings{{}, kDstByWeekday, 0});
     incomplete.ApplyPreset(DstPreset::Eu);
     incomplete.SelectEntry(DstId::EndMonth, -1);
     const DstYearStrip none = YearStrip(incomplete.Shown(), {3600, from, ""});
@@ -480,7 +480,7 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
     };
     for (const Row& row : rows) {
         const DstZoneImport imported = ImportDstZone(row.zone, kNow);
-        DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+        CDstEditor editor(DstSettings{{}, kDstByWeekday, 0});
         editor.ApplyImport(imported);
         EXPECT_EQ(editor.SourceZone(), row.zone);
         const DstPreview preview = PreviewDst(editor.Shown(), {StandardOffset(row.zone), kNow, editor.SourceZone()});
@@ -489,7 +489,7 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
     }
 
     // Berlin's rules edited by hand: the first change that differs.
-    DstEditor edited(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor edited(DstSettings{{}, kDstByWeekday, 0});
     const DstZoneImport berlin = ImportDstZone("Europe/Berlin", kNow);
     edited.ApplyImport(berlin);
     edited.SetText(DstId::EndHour, "02");
@@ -507,7 +507,7 @@ TEST(DstPreview, AgreementWithTheZoneOverTenYears)
 
     // A zone without daylight saving: off agrees, rules on do not.
     const DstZoneImport tokyo = ImportDstZone("Asia/Tokyo", kNow);
-    DstEditor none(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor none(DstSettings{{}, kDstByWeekday, 0});
     none.ApplyImport(tokyo);
     const DstPreview off = PreviewDst(none.Shown(), {32400, kNow, none.SourceZone()});
     EXPECT_EQ(off.next, "Daylight time off");
@@ -561,7 +561,7 @@ TEST(DstPreview, AgreementIsTheClocksLocalTime)
          "UTC (+1:00)."},
     };
     for (const Row& row : rows) {
-        DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+        CDstEditor editor(DstSettings{{}, kDstByWeekday, 0});
         editor.ApplyImport(ImportDstZone(row.zone, kNow));
         if (row.shift)
             editor.SetText(DstId::BiasMinutes, row.shift);
@@ -578,7 +578,7 @@ TEST(DstPreview, AgreementIsTheClocksLocalTime)
     }
 
     // Dublin's rules read as Berlin's, an hour earlier on the clock's face.
-    DstEditor dublin(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor dublin(DstSettings{{}, kDstByWeekday, 0});
     dublin.ApplyImport(ImportDstZone("Europe/Dublin", kNow));
     EXPECT_EQ(PreviewDst(dublin.Shown(), {0, sys_days{2026y / November / 1}, ""}).next,
               "Next: Sun 28 Mar 2027 01:00 UTC (+1:00), Sun 31 Oct 2027 01:00 UTC (-1:00)");
@@ -603,7 +603,7 @@ TEST(DstZoneImport, AFixedDateBesideAWeekdayRuleImportsInOneForm)
     EXPECT_FALSE(imported.exact);
     EXPECT_NE(imported.message.find("The clock cannot follow"), std::string::npos) << imported.message;
 
-    DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+    CDstEditor editor(DstSettings{{}, kDstByWeekday, 0});
     editor.ApplyImport(imported);
     const DstOkResult ok = editor.Ok();
     ASSERT_TRUE(ok.accepted) << (ok.refusal ? ok.refusal->message : "");
@@ -654,7 +654,7 @@ TEST(DstZoneImport, EveryZoneOfTheTzData)
         const std::string zone = id.toStdString();
         const DstZoneImport imported = ImportDstZone(zone, kNow);
         ASSERT_TRUE(imported.found) << zone;
-        DstEditor editor(DstSettings{{}, kDstByWeekday, 0});
+        CDstEditor editor(DstSettings{{}, kDstByWeekday, 0});
         editor.ApplyImport(imported);
         ASSERT_EQ(editor.Controls().Checked(DstId::DisableDst), !imported.hasDst) << zone;
         const ClockConfig config = ClockInZone(imported, zone);

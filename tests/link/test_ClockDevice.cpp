@@ -34,7 +34,7 @@ struct MessageLog {
     std::mutex mutex;
     std::vector<std::string> texts;
     std::vector<bool> onlineWhenShown;
-    std::vector<std::shared_ptr<LinkMessage>> held;
+    std::vector<std::shared_ptr<CLinkMessage>> held;
     bool hold = false;
     // Runs on the link thread for each message, before it is dismissed.
     std::function<void(const std::string&)> onShown;
@@ -42,7 +42,7 @@ struct MessageLog {
 
     LinkMessageHandler Handler()
     {
-        return [this](std::shared_ptr<LinkMessage> message) {
+        return [this](std::shared_ptr<CLinkMessage> message) {
             std::lock_guard<std::mutex> lock(mutex);
             texts.push_back(message->Text());
             EXPECT_EQ(message->Caption(), "Communication Error");
@@ -91,7 +91,7 @@ protected:
         sim.Clock().SetConfig(config);
     }
 
-    SimServer sim;
+    CSimServer sim;
 };
 
 const std::vector<uint8_t> kIdentification = {kCmdHello,        kCmdFamilyId,    kCmdCpuType,    kCmdFirmware,
@@ -107,7 +107,7 @@ const std::vector<uint8_t> kPoll = {kCmdCurrentTime, kCmdDisplayHardware, kCmdAu
 // destructor disarms them and waits for one that is running.
 class ExchangeHooks {
 public:
-    explicit ExchangeHooks(SimClock& clock) : clock_(clock), state_(std::make_shared<State>())
+    explicit ExchangeHooks(CSimClock& clock) : clock_(clock), state_(std::make_shared<State>())
     {
         clock_.SetObserver([state = state_](const SimReceived& received) {
             std::lock_guard<std::mutex> lock(state->mutex);
@@ -156,7 +156,7 @@ private:
         std::vector<Hook> hooks;
         bool armed = true;
     };
-    SimClock& clock_;
+    CSimClock& clock_;
     std::shared_ptr<State> state_;
 };
 
@@ -179,7 +179,7 @@ private:
 constexpr double kMaxCpuShare = 0.5;
 
 // The payloads the clock received for one code, in order.
-std::vector<std::string> PayloadsOf(const SimClock& clock, uint8_t code)
+std::vector<std::string> PayloadsOf(const CSimClock& clock, uint8_t code)
 {
     std::vector<std::string> payloads;
     for (const SimReceived& r : clock.Received()) {
@@ -190,7 +190,7 @@ std::vector<std::string> PayloadsOf(const SimClock& clock, uint8_t code)
 }
 
 // The received frames from the first of the given code on.
-std::vector<SimReceived> FromFirst(const SimClock& clock, uint8_t code)
+std::vector<SimReceived> FromFirst(const CSimClock& clock, uint8_t code)
 {
     std::vector<SimReceived> all = clock.Received();
     const auto first = std::find_if(all.begin(), all.end(), [code](const SimReceived& r) { return r.code == code; });
@@ -499,7 +499,7 @@ TEST_F(ClockDeviceTest, AConfigurationOutOfRangeIsReportedAndNeverWritten)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SimServer server;
+        CSimServer server;
         ASSERT_TRUE(server.Start());
         ClockConfig bad = server.Clock().Config();
         bad.dstMode = kDstByWeekday;
@@ -819,9 +819,9 @@ TEST_F(ClockDeviceTest, AWriteWithoutAckTakesTheLinkDown)
 
 class ClockDeviceInProcess : public ::testing::Test {
 protected:
-    std::unique_ptr<CClockDevice> Connect(std::shared_ptr<SimLine> on, std::shared_ptr<ILinkObserver> observer = {})
+    std::unique_ptr<CClockDevice> Connect(std::shared_ptr<CSimLine> on, std::shared_ptr<ILinkObserver> observer = {})
     {
-        return std::make_unique<CClockDevice>(std::make_unique<SimPort>(on, "sim-clock"), LinkMessageHandler{},
+        return std::make_unique<CClockDevice>(std::make_unique<CSimPort>(on, "sim-clock"), LinkMessageHandler{},
                                               std::move(observer));
     }
     std::unique_ptr<CClockDevice> Connect(std::shared_ptr<ILinkObserver> observer = {})
@@ -829,7 +829,7 @@ protected:
         return Connect(line, std::move(observer));
     }
 
-    std::shared_ptr<SimLine> line = std::make_shared<SimLine>();
+    std::shared_ptr<CSimLine> line = std::make_shared<CSimLine>();
 };
 
 TEST_F(ClockDeviceInProcess, EventsOfOneHelloIdentifyPollRunInOrder)
@@ -927,7 +927,7 @@ TEST_F(ClockDeviceInProcess, EventsSayWhyAnExchangeFailed)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
-        line = std::make_shared<SimLine>();
+        line = std::make_shared<CSimLine>();
         auto log = std::make_shared<EventLog>();
         auto device = Connect(log);
         ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
@@ -1030,7 +1030,7 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
-        line = std::make_shared<SimLine>();
+        line = std::make_shared<CSimLine>();
         auto device = Connect();
         ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
         EXPECT_EQ(device->GetLastFailure(), LinkFailure::None);
@@ -1050,7 +1050,7 @@ TEST_F(ClockDeviceInProcess, TheCauseNamesWhatTheClockDid)
     }
 
     // Unplugged: the port's own state says it, whatever the exchange saw.
-    line = std::make_shared<SimLine>();
+    line = std::make_shared<CSimLine>();
     auto device = Connect();
     ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
     line->Unplug();
@@ -1077,18 +1077,18 @@ TEST_F(ClockDeviceInProcess, EveryWriteEndsWithItsOutcome)
         WriteKind kind;
         // Arms faults or hooks once the clock is ready, before the write is
         // queued; the hooks run as the clock receives a frame.
-        std::function<void(SimClock&, ExchangeHooks&, CClockDevice&)> arrange;
+        std::function<void(CSimClock&, ExchangeHooks&, CClockDevice&)> arrange;
         WriteOutcome outcome;
         bool queueFromPoll;  // queued while a poll is on the line
     };
     const auto faults = [](auto set) {
-        return [set](SimClock& clock, ExchangeHooks&, CClockDevice&) {
+        return [set](CSimClock& clock, ExchangeHooks&, CClockDevice&) {
             SimFaults f;
             set(f);
             clock.SetFaults(f);
         };
     };
-    const auto none = [](SimClock&, ExchangeHooks&, CClockDevice&) {};
+    const auto none = [](CSimClock&, ExchangeHooks&, CClockDevice&) {};
     const Row rows[] = {
         {"ACK to a time write", WriteKind::Time, none, WriteOutcome::Landed, false},
         {"ACK to a configuration, read back the same", WriteKind::Config, none, WriteOutcome::Landed, false},
@@ -1100,7 +1100,7 @@ TEST_F(ClockDeviceInProcess, EveryWriteEndsWithItsOutcome)
         {"no answer to a display write", WriteKind::Display,
          faults([](SimFaults& f) { f.ignoreCode = kCmdWriteDisplay; }), WriteOutcome::Unanswered, false},
         {"read back with other values", WriteKind::Config,
-         [](SimClock& clock, ExchangeHooks& hooks, CClockDevice&) {
+         [](CSimClock& clock, ExchangeHooks& hooks, CClockDevice&) {
              hooks.On(kCmdWriteConfig, [&clock] {
                  ClockConfig other = clock.Config();
                  other.biasSeconds = 7;
@@ -1111,7 +1111,7 @@ TEST_F(ClockDeviceInProcess, EveryWriteEndsWithItsOutcome)
         {"read-back never answered", WriteKind::Config, faults([](SimFaults& f) { f.ignoreCode = kCmdReadConfig; }),
          WriteOutcome::LinkLost, false},
         {"link lost before it went out", WriteKind::Config,
-         [](SimClock& clock, ExchangeHooks& hooks, CClockDevice&) {
+         [](CSimClock& clock, ExchangeHooks& hooks, CClockDevice&) {
              // Silent from the poll's second read on.
              hooks.On(kCmdDisplayHardware, [&clock] {
                  SimFaults f;
@@ -1135,7 +1135,7 @@ TEST_F(ClockDeviceInProcess, EveryWriteEndsWithItsOutcome)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
-        line = std::make_shared<SimLine>();
+        line = std::make_shared<CSimLine>();
         ClockConfig stopped = line->Clock().Config();
         stopped.handMotion = kHandsStopped;
         line->Clock().SetConfig(stopped);
@@ -1164,7 +1164,7 @@ TEST_F(ClockDeviceInProcess, EveryWriteEndsWithItsOutcome)
     // goes out. Tickets are this object's own: a ticket of a destroyed
     // object, asked of its successor, is LinkLost, as is one of a kind it
     // was not issued for.
-    line = std::make_shared<SimLine>();
+    line = std::make_shared<CSimLine>();
     auto device = Connect();
     ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
     WriteTicket first, second;
@@ -1208,7 +1208,7 @@ TEST_F(ClockDeviceInProcess, AFailedPollReadIsSentOnceMore)
     for (const Row& row : rows) {
         for (const bool twice : {false, true}) {
             SCOPED_TRACE(testing::Message() << row.legend << (twice ? ", twice" : ", once"));
-            line = std::make_shared<SimLine>();
+            line = std::make_shared<CSimLine>();
             auto log = std::make_shared<EventLog>();
             auto device = Connect(log);
             ASSERT_TRUE(WaitUntil([&] { return device->IsReady(); }, 5s));
@@ -1286,7 +1286,7 @@ TEST_F(ClockDeviceInProcess, IdentificationBelongsToEachObject)
     };
     std::vector<std::unique_ptr<CClockDevice>> devices;
     for (const Row& row : rows) {
-        auto on = std::make_shared<SimLine>(SimIdentity{row.familyId, 0x21, row.firmware, 1, kTimeCodeSmpte, 29});
+        auto on = std::make_shared<CSimLine>(SimIdentity{row.familyId, 0x21, row.firmware, 1, kTimeCodeSmpte, 29});
         const uint8_t before = g_productIndex.load();
         devices.push_back(Connect(on));
         CClockDevice& device = *devices.back();
@@ -1319,7 +1319,7 @@ protected:
     void SetUp() override { line->Clock().SetTiming(SimTiming{false, kLineBaudRate}); }
 
     // Identified, with two polls done.
-    std::unique_ptr<CClockDevice> ConnectPolling(std::shared_ptr<SimLine> on)
+    std::unique_ptr<CClockDevice> ConnectPolling(std::shared_ptr<CSimLine> on)
     {
         auto device = Connect(std::move(on));
         EXPECT_TRUE(WaitUntil([&] { return device->GetPollCount() >= 2; }, 5s));
@@ -1509,7 +1509,7 @@ TEST_F(ClockTimeLink, EveryTimeReadingKeepsItsArrival)
         EXPECT_LT(s.utc.seconds - k2011.seconds, 5u);
 
     // A clock that counts whole seconds never shows a fraction.
-    auto whole = std::make_shared<SimLine>();
+    auto whole = std::make_shared<CSimLine>();
     whole->Clock().SetTiming(SimTiming{true, kLineBaudRate});
     auto wholeDevice = ConnectPolling(whole);
     ASSERT_TRUE(WaitUntil([&] { return wholeDevice->GetPollCount() >= 5; }, 3s));

@@ -75,27 +75,27 @@ TEST(QuietLink, InterruptEndsAnEndlessWaitOnEveryKindOfPort)
 {
     {
         SCOPED_TRACE("in-process port, line up");
-        SimPort port(std::make_shared<SimLine>());
+        CSimPort port(std::make_shared<CSimLine>());
         ExpectInterruptEndsEndlessWaits(port);
     }
     {
         SCOPED_TRACE("in-process port, line unplugged");
-        auto line = std::make_shared<SimLine>();
+        auto line = std::make_shared<CSimLine>();
         line->Unplug();
-        SimPort port(line);
+        CSimPort port(line);
         ExpectInterruptEndsEndlessWaits(port);
     }
     {
         SCOPED_TRACE("in-process port: only the interrupted port's reader stops");
-        auto line = std::make_shared<SimLine>();
-        SimPort stopped(line);
-        SimPort other(line);
+        auto line = std::make_shared<CSimLine>();
+        CSimPort stopped(line);
+        CSimPort other(line);
         stopped.Interrupt();
         const auto start = Clock::now();
         other.WaitForInput(100ms);
         EXPECT_GE(Clock::now() - start, 90ms);
     }
-    SimServer sim;
+    CSimServer sim;
     std::string error;
     ASSERT_TRUE(sim.Start(&error)) << error;
     {
@@ -128,13 +128,13 @@ TEST(QuietLink, InterruptEndsAnEndlessWaitOnEveryKindOfPort)
 // is stopped; it used to look every 10 ms.
 TEST(QuietLink, SilentLineCostsTheReceiveThreadNoWakeUps)
 {
-    auto line = std::make_shared<SimLine>();
+    auto line = std::make_shared<CSimLine>();
     for (const bool unplugged : {false, true}) {
         SCOPED_TRACE(unplugged ? "unplugged" : "silent");
         if (unplugged)
             line->Unplug();
         const auto threads = ThreadSwitches();
-        auto master = std::make_unique<CZvSerialMaster>(std::make_unique<SimPort>(line));
+        auto master = std::make_unique<CZvSerialMaster>(std::make_unique<CSimPort>(line));
         std::this_thread::sleep_for(50ms);  // the thread has started and waits
         const long started = NewThreadSwitches(threads);
         std::this_thread::sleep_for(500ms);
@@ -218,7 +218,7 @@ TEST(ShutdownUnderFire, ObjectsDestroyedAtRandomMomentsGoPromptlyAndLeaveNothing
 // device must be closed with the object.
 TEST(ShutdownUnderFire, ObjectsOnAPtyCloseEveryDescriptor)
 {
-    SimServer sim;
+    CSimServer sim;
     std::string error;
     ASSERT_TRUE(sim.Start(&error)) << error;
     const size_t fds = OpenFds();
@@ -243,13 +243,13 @@ namespace {
 // message handler such messages go to standard error, and none may.
 TEST(ShutdownUnderFire, ReadCutShortByShutdownReportsNothing)
 {
-    auto line = std::make_shared<SimLine>();
+    auto line = std::make_shared<CSimLine>();
     SimFaults faults;
     faults.slowDelay = std::chrono::milliseconds(500);
     line->Clock().SetFaults(faults);
     auto trigger = std::make_shared<fire::Trigger>();
     testing::internal::CaptureStderr();
-    auto device = std::make_unique<CClockDevice>(std::make_unique<SimPort>(line), LinkMessageHandler{}, trigger);
+    auto device = std::make_unique<CClockDevice>(std::make_unique<CSimPort>(line), LinkMessageHandler{}, trigger);
     // The hello's ACK comes late too; the family ID read is the first read.
     const bool reached = trigger->WaitSent(kCmdFamilyId, 0, Clock::now() + 5s) > 0;
     device.reset();

@@ -23,7 +23,7 @@ namespace {
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
-using Kind = SimClock::Answer::Kind;
+using Kind = CSimClock::Answer::Kind;
 
 constexpr int64_t kEpochOffset = 2208988800;
 
@@ -47,7 +47,7 @@ SimIdentity WithFirmware(uint8_t major, uint8_t minor, uint8_t build)
 }
 
 // Local minus UTC in seconds, both from one 0xC8 reply.
-int64_t LocalOffset(SimClock& clock)
+int64_t LocalOffset(CSimClock& clock)
 {
     const auto answer = clock.Handle(kCmdCurrentTime, "");
     ClockTime utc;
@@ -62,7 +62,7 @@ struct Expected {
     int64_t offset;  // local minus UTC, seconds
 };
 
-void ExpectOffsets(SimClock& clock, std::initializer_list<Expected> cases)
+void ExpectOffsets(CSimClock& clock, std::initializer_list<Expected> cases)
 {
     for (const Expected& e : cases) {
         clock.SetUtc(e.utc);
@@ -70,7 +70,7 @@ void ExpectOffsets(SimClock& clock, std::initializer_list<Expected> cases)
     }
 }
 
-ClockConfig DstConfig(SimClock& clock, bool utcReference, uint8_t biasPositive, uint32_t biasSeconds)
+ClockConfig DstConfig(CSimClock& clock, bool utcReference, uint8_t biasPositive, uint32_t biasSeconds)
 {
     ClockConfig c = clock.Config();
     c.biasPositive = biasPositive;
@@ -98,7 +98,7 @@ void SetWeekdayRule(ClockConfig& c, uint8_t startWeek, uint8_t startMonth, uint8
 
 TEST(SimClockReads, EveryReadAnswersWithItsCodeAndExactLength)
 {
-    SimClock clock;
+    CSimClock clock;
     for (uint8_t code : {kCmdFamilyId, kCmdCpuType, kCmdFirmware, kCmdSerialNumber, kCmdAuxCounter, kCmdCurrentTime,
                          kCmdReadConfig, kCmdDisplayHardware, kCmdReadDisplay, kCmdAuxStatus, kCmdTimeCodeStatus}) {
         SCOPED_TRACE(CommandName(code));
@@ -120,7 +120,7 @@ TEST(SimClockReads, IdentityAndTimeCodeStatusComeFromTheIdentity)
     identity.serialNumber = 100000123;
     identity.timeCodeType = kTimeCodeIrigBAm;
     identity.smpteFrameMax = 24;
-    SimClock clock(identity);
+    CSimClock clock(identity);
 
     EXPECT_EQ(clock.Handle(kCmdFamilyId, "").payload, "0350");
     EXPECT_EQ(clock.Handle(kCmdCpuType, "").payload, "0042");
@@ -141,11 +141,11 @@ TEST(SimClockReads, IdentityAndTimeCodeStatusComeFromTheIdentity)
 
 TEST(SimClockReads, ConfigurationLengthFollowsTheFirmware)
 {
-    SimClock older(WithFirmware(1, 2, 0));
+    CSimClock older(WithFirmware(1, 2, 0));
     EXPECT_EQ(older.ProtocolVersion(), 1);
     EXPECT_EQ(older.Handle(kCmdReadConfig, "").payload.size(), 110u);
 
-    SimClock newer(WithFirmware(1, 3, 0));
+    CSimClock newer(WithFirmware(1, 3, 0));
     EXPECT_EQ(newer.ProtocolVersion(), 2);
     const auto answer = newer.Handle(kCmdReadConfig, "");
     ASSERT_EQ(answer.payload.size(), 112u);
@@ -163,7 +163,7 @@ TEST(SimClockReads, ConfigurationLengthFollowsTheFirmware)
 
 TEST(SimClockCommands, HelloRecoverUnknownAndStrayPayloads)
 {
-    SimClock clock;
+    CSimClock clock;
     EXPECT_EQ(clock.Handle(kCmdHello, "").kind, Kind::Ack);
     EXPECT_EQ(clock.Handle(kCmdRecover, "").kind, Kind::Ack);
     EXPECT_EQ(clock.Handle(0x00, "").kind, Kind::Nak);
@@ -176,7 +176,7 @@ TEST(SimClockCommands, HelloRecoverUnknownAndStrayPayloads)
 
 TEST(SimClockCommands, WriteConfigurationNeedsTheExactLength)
 {
-    SimClock clock(WithFirmware(1, 3, 0));
+    CSimClock clock(WithFirmware(1, 3, 0));
     const ClockConfig before = clock.Config();
     ClockConfig wanted = before;
     wanted.biasPositive = 0;
@@ -201,7 +201,7 @@ TEST(SimClockCommands, WriteConfigurationNeedsTheExactLength)
 
 TEST(SimClockCommands, WriteConfigurationUnderVersionOneKeepsIllumination)
 {
-    SimClock clock(WithFirmware(1, 2, 0));
+    CSimClock clock(WithFirmware(1, 2, 0));
     ClockConfig wanted = clock.Config();
     wanted.biasSeconds = 3600;
     wanted.illumination = 2;
@@ -213,7 +213,7 @@ TEST(SimClockCommands, WriteConfigurationUnderVersionOneKeepsIllumination)
 
 TEST(SimClockCommands, DisplayWritesOnlyWhileHandsAreStopped)
 {
-    SimClock clock;
+    CSimClock clock;
     DisplayConfig setFace{kDisplaySetFace, 1, 0, 1, 1, 0, 0xD1DB2500, 0};
     DisplayConfig nudge{kDisplayNudgeSeconds, 1, 10, 0, 0, 0, 0, 0};
 
@@ -257,7 +257,7 @@ TEST(SimClockCommands, DisplayWritesOnlyWhileHandsAreStopped)
 
 TEST(SimClockTime, StartsAtTheSystemTimeAndRuns)
 {
-    SimClock clock;
+    CSimClock clock;
     const int64_t now = static_cast<int64_t>(std::time(nullptr)) + kEpochOffset;
     const ClockTime utc = clock.Utc();
     EXPECT_EQ(utc.set, 1);
@@ -267,7 +267,7 @@ TEST(SimClockTime, StartsAtTheSystemTimeAndRuns)
 
 TEST(SimClockTime, SetTimeSetsUtcWhichRunsOn)
 {
-    SimClock clock;
+    CSimClock clock;
     ASSERT_EQ(clock.Handle(kCmdSetTime, "0100D1DB250000").kind, Kind::Ack);
     const ClockTime set = clock.Utc();
     EXPECT_EQ(set.secondsHigh, 0);
@@ -295,7 +295,7 @@ TEST(SimClockTime, SetTimeSetsUtcWhichRunsOn)
 
 TEST(SimClockTime, OffsetWholeSecondsAndTheLine)
 {
-    SimClock clock;
+    CSimClock clock;
     // Started off the computer's UTC, either way.
     for (const nanoseconds offset : {nanoseconds(12500ms), nanoseconds(-3s)}) {
         clock.SetUtcOffset(offset);
@@ -326,7 +326,7 @@ TEST(SimClockTime, OffsetWholeSecondsAndTheLine)
 
 TEST(SimClockTime, SetReportsItsErrorAtTheFramesEnd)
 {
-    SimClock clock;
+    CSimClock clock;
     clock.SetTiming(SimTiming{false, kLineBaudRate});
     const nanoseconds frame = FrameLineTime(14);
     const system_clock::time_point before = system_clock::now();
@@ -356,7 +356,7 @@ TEST(SimClockTime, SetReportsItsErrorAtTheFramesEnd)
 
 TEST(SimClockLocalTime, BiasMovesLocalTimeBothWays)
 {
-    SimClock clock;
+    CSimClock clock;
     EXPECT_EQ(LocalOffset(clock), 0);
     ClockConfig c = clock.Config();
     c.biasPositive = 1;
@@ -379,7 +379,7 @@ TEST(SimClockLocalTime, BiasMovesLocalTimeBothWays)
 // daylight time, as the wall clock shows them just before each change.
 TEST(SimClockLocalTime, WeekdayRuleInLocalWallClockTime)
 {
-    SimClock clock;
+    CSimClock clock;
     ClockConfig c = DstConfig(clock, false, 0, 18000);
     SetWeekdayRule(c, 2, 3, 2, 1, 11, 2);
     clock.SetConfig(c);
@@ -400,7 +400,7 @@ TEST(SimClockLocalTime, WeekdayRuleInLocalWallClockTime)
 // ahead of UTC.
 TEST(SimClockLocalTime, LastWeekRuleInUtc)
 {
-    SimClock clock;
+    CSimClock clock;
     ClockConfig c = DstConfig(clock, true, 1, 3600);
     SetWeekdayRule(c, 5, 3, 1, 5, 10, 1);
     clock.SetConfig(c);
@@ -417,7 +417,7 @@ TEST(SimClockLocalTime, LastWeekRuleInUtc)
 // once spun for ever reckoning the rules of the year after 32767).
 TEST(SimClockLocalTime, RulesAnswerAtTheFarEndOfTheScale)
 {
-    SimClock clock;
+    CSimClock clock;
     ClockConfig c = DstConfig(clock, true, 1, 3600);
     SetWeekdayRule(c, 5, 3, 1, 5, 10, 1);
     clock.SetConfig(c);
@@ -433,7 +433,7 @@ TEST(SimClockLocalTime, RulesAnswerAtTheFarEndOfTheScale)
 
 TEST(SimClockLocalTime, FixedDateRule)
 {
-    SimClock clock;
+    CSimClock clock;
     ClockConfig c = DstConfig(clock, true, 1, 7200);
     c.dstMode = kDstByDate;
     c.dstStartDay = 15;
@@ -460,7 +460,7 @@ TEST(SimClockLocalTime, FixedDateRule)
 // hours ahead of UTC: daylight time spans the new year.
 TEST(SimClockLocalTime, SouthernHemisphereRule)
 {
-    SimClock clock;
+    CSimClock clock;
     ClockConfig c = DstConfig(clock, false, 1, 36000);
     SetWeekdayRule(c, 1, 10, 2, 1, 4, 2);
     clock.SetConfig(c);
@@ -479,7 +479,7 @@ TEST(SimClockLocalTime, SouthernHemisphereRule)
 
 TEST(SimClockFaults, SilenceIgnoreAndNak)
 {
-    SimClock clock;
+    CSimClock clock;
     SimFaults faults;
     faults.silent = true;
     clock.SetFaults(faults);
@@ -514,15 +514,15 @@ TEST(SimClockFaults, SilenceIgnoreAndNak)
 
 TEST(SimClockFaults, ShortReplyAndReplyUnderTheWrongCode)
 {
-    SimClock clock;
+    CSimClock clock;
     SimFaults faults;
     faults.shortCode = kCmdSerialNumber;
     faults.wrongCode = kCmdFamilyId;
     clock.SetFaults(faults);
-    const SimClock::Answer shortReply = clock.Handle(kCmdSerialNumber, "");
+    const CSimClock::Answer shortReply = clock.Handle(kCmdSerialNumber, "");
     EXPECT_EQ(shortReply.code, kCmdSerialNumber);
     EXPECT_EQ(shortReply.payload.size(), kLenSerialNumber - 2);
-    const SimClock::Answer misrouted = clock.Handle(kCmdFamilyId, "");
+    const CSimClock::Answer misrouted = clock.Handle(kCmdFamilyId, "");
     EXPECT_EQ(misrouted.code, kCmdFamilyId + 1);
     EXPECT_EQ(misrouted.payload, "0150");
     // Other commands, and answers that are no replies, are untouched.
@@ -532,7 +532,7 @@ TEST(SimClockFaults, ShortReplyAndReplyUnderTheWrongCode)
 
 TEST(SimClockFaults, BadChecksumOnEveryNthReply)
 {
-    SimClock clock;
+    CSimClock clock;
     SimFaults faults;
     faults.badChecksumEvery = 3;
     clock.SetFaults(faults);
@@ -546,7 +546,7 @@ TEST(SimClockFaults, BadChecksumOnEveryNthReply)
 
 TEST(SimClockFaults, SlowAnswersCountDown)
 {
-    SimClock clock;
+    CSimClock clock;
     SimFaults faults;
     faults.slowCode = kCmdFamilyId;
     faults.slowDelay = 250ms;
@@ -602,26 +602,26 @@ bool IsNoise(const std::vector<uint8_t>& noise)
 
 TEST(SimClockFaults, NoiseBeforeAnAnswerAndAnAckInsideAReply)
 {
-    SimClock clock;
+    CSimClock clock;
     SimFaults faults;
     faults.noiseCode = kCmdHello;
     faults.ackInFrameCode = kCmdFamilyId;
     clock.SetFaults(faults);
 
     // Noise, then the ACK: a receiver still takes the ACK.
-    const SimClock::Answer hello = clock.Handle(kCmdHello, "");
+    const CSimClock::Answer hello = clock.Handle(kCmdHello, "");
     EXPECT_EQ(hello.kind, Kind::Ack);
     EXPECT_TRUE(IsNoise(hello.noise));
     EXPECT_EQ(clock.Received().back().fault, kSimFaultNoise);
-    const std::vector<uint8_t> helloBytes = SimClock::AnswerBytes(hello);
+    const std::vector<uint8_t> helloBytes = CSimClock::AnswerBytes(hello);
     EXPECT_EQ(helloBytes.back(), kAck);
     EXPECT_EQ(Receive(helloBytes).acks, 1);
 
     // The ACK breaks the frame and is not taken as an answer either.
-    const SimClock::Answer family = clock.Handle(kCmdFamilyId, "");
+    const CSimClock::Answer family = clock.Handle(kCmdFamilyId, "");
     EXPECT_TRUE(family.ackInFrame);
     EXPECT_EQ(family.payload, "0150");
-    std::vector<uint8_t> bytes = SimClock::AnswerBytes(family);
+    std::vector<uint8_t> bytes = CSimClock::AnswerBytes(family);
     const Received broken = Receive(bytes);
     EXPECT_TRUE(broken.payloads.empty());
     EXPECT_EQ(broken.acks, 0);
@@ -639,7 +639,7 @@ TEST(SimClockFaults, NoiseBeforeAnAnswerAndAnAckInsideAReply)
     SimTiming timing;
     timing.lineBaud = kLineBaudRate;
     clock.SetTiming(timing);
-    const SimClock::Answer timed = clock.Handle(kCmdHello, "");
+    const CSimClock::Answer timed = clock.Handle(kCmdHello, "");
     EXPECT_EQ(timed.delay, FrameLineTime(0) + LineTime(timed.noise.size() + 1));
 }
 
@@ -651,32 +651,32 @@ TEST(SimClockFaults, EachKindOfTheFaultRate)
     struct Case {
         uint32_t kind;
         bool onAck;  // also given to an ACK answer
-        std::function<bool(const SimClock::Answer&)> shows;
+        std::function<bool(const CSimClock::Answer&)> shows;
     };
     const Case cases[] = {
-        {kSimFaultBadChecksum, false, [](const SimClock::Answer& a) { return a.corruptChecksum; }},
-        {kSimFaultDrop, true, [](const SimClock::Answer& a) { return a.kind == Kind::None; }},
-        {kSimFaultNoise, true, [](const SimClock::Answer& a) { return IsNoise(a.noise); }},
-        {kSimFaultSlow, true, [](const SimClock::Answer& a) { return a.delay == kSimLateDefault; }},
-        {kSimFaultShort, false, [](const SimClock::Answer& a) { return a.payload == "01"; }},
-        {kSimFaultAckInFrame, false, [](const SimClock::Answer& a) { return a.ackInFrame; }},
-        {kSimFaultWrongCode, false, [](const SimClock::Answer& a) { return a.code == kCmdFamilyId + 1; }},
+        {kSimFaultBadChecksum, false, [](const CSimClock::Answer& a) { return a.corruptChecksum; }},
+        {kSimFaultDrop, true, [](const CSimClock::Answer& a) { return a.kind == Kind::None; }},
+        {kSimFaultNoise, true, [](const CSimClock::Answer& a) { return IsNoise(a.noise); }},
+        {kSimFaultSlow, true, [](const CSimClock::Answer& a) { return a.delay == kSimLateDefault; }},
+        {kSimFaultShort, false, [](const CSimClock::Answer& a) { return a.payload == "01"; }},
+        {kSimFaultAckInFrame, false, [](const CSimClock::Answer& a) { return a.ackInFrame; }},
+        {kSimFaultWrongCode, false, [](const CSimClock::Answer& a) { return a.code == kCmdFamilyId + 1; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(SimFaultName(c.kind));
-        SimClock clock;
+        CSimClock clock;
         SimFaults faults;
         faults.faultPercent = 100;
         faults.faultKinds = c.kind;
         clock.SetFaults(faults);
-        const SimClock::Answer reply = clock.Handle(kCmdFamilyId, "");
+        const CSimClock::Answer reply = clock.Handle(kCmdFamilyId, "");
         EXPECT_TRUE(c.shows(reply));
         EXPECT_EQ(clock.Received().back().fault, c.kind);
         // The log keeps the reply as the clock meant it; a dropped one is
         // none at all.
         EXPECT_EQ(clock.Received().back().reply.has_value(), c.kind != kSimFaultDrop);
 
-        const SimClock::Answer ack = clock.Handle(kCmdHello, "");
+        const CSimClock::Answer ack = clock.Handle(kCmdHello, "");
         EXPECT_EQ(c.shows(ack), c.onAck);
         EXPECT_EQ(clock.Received().back().fault, c.onAck ? c.kind : kSimFaultNone);
     }
@@ -684,7 +684,7 @@ TEST(SimClockFaults, EachKindOfTheFaultRate)
 
 TEST(SimClockFaults, ADroppedAnswerStillCarriesTheWriteOut)
 {
-    SimClock clock;
+    CSimClock clock;
     SimFaults faults;
     faults.faultPercent = 100;
     faults.faultKinds = kSimFaultDrop;
@@ -707,7 +707,7 @@ TEST(SimClockFaults, ADroppedAnswerStillCarriesTheWriteOut)
 TEST(SimClockFaults, FaultRateIsSeededAndKeepsItsShare)
 {
     const auto run = [](int percent, uint64_t seed) {
-        SimClock clock;
+        CSimClock clock;
         SimFaults faults;
         faults.faultPercent = percent;
         faults.faultSeed = seed;

@@ -4,7 +4,7 @@
 
 #include "ClockCodec.h"
 #include "Frame.h"
-#include "SimBridge.h"
+#include "SimUsbBridge.h"
 #include "SimPort.h"
 #include "UsbSerialPort.h"
 #include "ZvSerialMaster.h"
@@ -82,7 +82,7 @@ protected:
         return master;
     }
 
-    SimServer server;
+    CSimServer server;
 };
 
 TEST_F(SimServerTest, AnswersHelloReadsAndWritesOverTheRealPort)
@@ -203,9 +203,9 @@ TEST_F(SimServerTest, ConnectionsOneAfterTheOtherAllWork)
     EXPECT_EQ(server.Clock().CountReceived(kCmdHello), 3u);
 }
 
-TEST(SimServer, StartsAgainAfterUnplugWithANewDevice)
+TEST(CSimServer, StartsAgainAfterUnplugWithANewDevice)
 {
-    SimServer server;
+    CSimServer server;
     ASSERT_TRUE(server.Start());
     server.Unplug();
     ASSERT_TRUE(server.Start());
@@ -216,7 +216,7 @@ TEST(SimServer, StartsAgainAfterUnplugWithANewDevice)
 
 // A cable pulled and put back: the link path goes with the device and comes
 // back pointing at the new one; the clock keeps its state.
-TEST(SimServer, ReplugServesANewDeviceAtTheLinkPath)
+TEST(CSimServer, ReplugServesANewDeviceAtTheLinkPath)
 {
     char folder[] = "/tmp/kv-sim-link-XXXXXX";
     ASSERT_NE(::mkdtemp(folder), nullptr);
@@ -227,7 +227,7 @@ TEST(SimServer, ReplugServesANewDeviceAtTheLinkPath)
         return n < 0 ? std::string() : std::string(buffer, static_cast<size_t>(n));
     };
 
-    SimServer server;
+    CSimServer server;
     server.SetLinkPath(link);
     ASSERT_TRUE(server.Start());
     const std::string first = server.DevicePath();
@@ -278,7 +278,7 @@ TEST(SimServer, ReplugServesANewDeviceAtTheLinkPath)
 // The USB bridge's model on given moments: bytes go on when 62 have
 // gathered, the rest when the latency timer has run since the first held
 // byte, never before; a latency of 0 hands each batch on whole.
-TEST(SimUsbBridge, ReleasesAtSixtyTwoBytesOrWhenTheTimerRunsOut)
+TEST(CSimUsbBridge, ReleasesAtSixtyTwoBytesOrWhenTheTimerRunsOut)
 {
     using us = std::chrono::microseconds;
     struct Batch {
@@ -308,7 +308,7 @@ TEST(SimUsbBridge, ReleasesAtSixtyTwoBytesOrWhenTheTimerRunsOut)
     const SteadyClock::time_point t0{};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.legend);
-        SimUsbBridge bridge(row.latency);
+        CSimUsbBridge bridge(row.latency);
         Bytes sent;
         for (const Batch& batch : row.batches) {
             Bytes bytes(batch.bytes);
@@ -334,22 +334,22 @@ TEST(SimUsbBridge, ReleasesAtSixtyTwoBytesOrWhenTheTimerRunsOut)
 // Both carriers put the model between the clock and the program: over the
 // pseudo-terminal a full packet comes at once and the rest is held by the
 // timer; a short answer comes only once the timer has run, in process too.
-TEST(SimServer, UsbLatencyDeliversAnswersAsABridgeDoes)
+TEST(CSimServer, UsbLatencyDeliversAnswersAsABridgeDoes)
 {
     SimTiming timing;
     timing.usbLatency = 10s;
-    SimServer held;
+    CSimServer held;
     held.Clock().SetTiming(timing);
     ASSERT_TRUE(held.Start());
     CUsbSerialPort port;
     port.Open(SettingsFor(held.DevicePath()));
     const Bytes readConfig = BuildFrame(kCmdReadConfig, "");
     port.Write(readConfig.data(), readConfig.size());
-    EXPECT_EQ(Receive(port, SimUsbBridge::kPacketBytes, 2000ms).size(), SimUsbBridge::kPacketBytes);
+    EXPECT_EQ(Receive(port, CSimUsbBridge::kPacketBytes, 2000ms).size(), CSimUsbBridge::kPacketBytes);
     EXPECT_FALSE(port.BytesAvailable()) << "the rest waits for the timer";
 
     timing.usbLatency = 200ms;
-    SimServer timed;
+    CSimServer timed;
     timed.Clock().SetTiming(timing);
     ASSERT_TRUE(timed.Start());
     CUsbSerialPort timedPort;
@@ -360,7 +360,7 @@ TEST(SimServer, UsbLatencyDeliversAnswersAsABridgeDoes)
     EXPECT_EQ(Receive(timedPort, 1, 2000ms), Bytes{kAck});
     EXPECT_GE(SteadyClock::now() - sent, 200ms);
 
-    SimLine line;
+    CSimLine line;
     line.Clock().SetTiming(timing);
     sent = SteadyClock::now();
     line.Write(hello.data(), hello.size());

@@ -117,7 +117,7 @@ void TestUi::unnamedControlsAreFound()
 
 void TestUi::messagesAreAnsweredInAdvance()
 {
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     answers.AnswerNext(QMessageBox::No);
     QCOMPARE(ShowMessage(nullptr, QMessageBox::Critical, QStringLiteral("Are you sure?"), QStringLiteral("Really?"),
                          QMessageBox::Yes | QMessageBox::No),
@@ -137,7 +137,7 @@ void TestUi::messagesAreAnsweredInAdvance()
 
 void TestUi::dialogsGoToTheRunner()
 {
-    ScopedModalAnswers answers;
+    CScopedModalAnswers answers;
     SampleDialog dialog;
     QCOMPARE(RunModal(dialog), int(QDialog::Rejected));  // no runner: rejected, never shown
     answers.SetDialogRunner([](QDialog& d) {
@@ -159,15 +159,15 @@ void TestUi::busyScopeSwallowsInputButKeepsEvents()
     connect(dialog.ok, &QPushButton::clicked, &dialog, [&] { ++clicks; });
     bool timerRan = false;
     {
-        BusyScope busy;
-        QVERIFY(BusyScope::Active());
+        CBusyScope busy;
+        QVERIFY(CBusyScope::Active());
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         QTimer::singleShot(5, &dialog, [&] { timerRan = true; });
         QTest::mouseClick(dialog.ok, Qt::LeftButton);
         QTest::keyClick(dialog.edit, Qt::Key_5);
         PauseEvents(30);
     }
-    QVERIFY(!BusyScope::Active());
+    QVERIFY(!CBusyScope::Active());
     QVERIFY(timerRan);
     QCOMPARE(clicks, 0);
     QCOMPARE(dialog.edit->text(), QString());

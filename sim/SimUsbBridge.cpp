@@ -1,12 +1,12 @@
-#include "SimBridge.h"
+#include "SimUsbBridge.h"
 
-void SimUsbBridge::CloseHeld(TimePoint at)
+void CSimUsbBridge::CloseHeld(TimePoint at)
 {
     ready_.push_back({at, std::move(held_)});
     held_.clear();
 }
 
-void SimUsbBridge::Arrive(const std::vector<uint8_t>& bytes, TimePoint last, std::chrono::nanoseconds spacing)
+void CSimUsbBridge::Arrive(const std::vector<uint8_t>& bytes, TimePoint last, std::chrono::nanoseconds spacing)
 {
     if (bytes.empty())
         return;
@@ -27,7 +27,7 @@ void SimUsbBridge::Arrive(const std::vector<uint8_t>& bytes, TimePoint last, std
     }
 }
 
-std::vector<SimUsbBridge::Packet> SimUsbBridge::Release(TimePoint now)
+std::vector<CSimUsbBridge::Packet> CSimUsbBridge::Release(TimePoint now)
 {
     if (!held_.empty() && heldSince_ + latency_ <= now)
         CloseHeld(heldSince_ + latency_);
@@ -39,7 +39,7 @@ std::vector<SimUsbBridge::Packet> SimUsbBridge::Release(TimePoint now)
     return out;
 }
 
-std::optional<SimUsbBridge::TimePoint> SimUsbBridge::NextRelease() const
+std::optional<CSimUsbBridge::TimePoint> CSimUsbBridge::NextRelease() const
 {
     if (!ready_.empty())
         return ready_.front().at;
@@ -48,7 +48,7 @@ std::optional<SimUsbBridge::TimePoint> SimUsbBridge::NextRelease() const
     return std::nullopt;
 }
 
-void SimUsbBridge::Clear()
+void CSimUsbBridge::Clear()
 {
     ready_.clear();
     held_.clear();

@@ -1,4 +1,4 @@
-#include "SetDateTime.h"
+#include "SetDateTimeDlg.h"
 
 #include "CustomDate.h"
 #include "ModalSeam.h"
@@ -57,19 +57,19 @@ DateLayout CustomDateLayout()
     return layout;
 }
 
-CSetDateTime::FieldIndex FieldOf(DateField field)
+CSetDateTimeDlg::FieldIndex FieldOf(DateField field)
 {
     switch (field) {
-    case DateField::Month: return CSetDateTime::kMonth;
-    case DateField::Day: return CSetDateTime::kDay;
-    case DateField::Year: return CSetDateTime::kYear;
+    case DateField::Month: return CSetDateTimeDlg::kMonth;
+    case DateField::Day: return CSetDateTimeDlg::kDay;
+    case DateField::Year: return CSetDateTimeDlg::kYear;
     }
-    return CSetDateTime::kMonth;
+    return CSetDateTimeDlg::kMonth;
 }
 
 }  // namespace
 
-CSetDateTime::CSetDateTime(QWidget* parent, UtcClock clock)
+CSetDateTimeDlg::CSetDateTimeDlg(QWidget* parent, UtcClock clock)
     : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrSetDateTimeCaption)),
       clock_(clock ? std::move(clock) : UtcClock([] { return QDateTime::currentDateTimeUtc(); }))
 {
@@ -78,9 +78,9 @@ CSetDateTime::CSetDateTime(QWidget* parent, UtcClock clock)
     Open();
 }
 
-CSetDateTime::~CSetDateTime() = default;
+CSetDateTimeDlg::~CSetDateTimeDlg() = default;
 
-void CSetDateTime::BuildControls()
+void CSetDateTimeDlg::BuildControls()
 {
     // Template order, which is also the tab order.
     pcClock_ = Place(new QRadioButton(Tr(kStrPcClock)), kIdPcClock, "pcClock", QRect(10, 10, 125, 14));
@@ -134,37 +134,37 @@ void CSetDateTime::BuildControls()
     fields_->AddField(year, FieldKind::Year);
     fields_->SetSpin(spin_);
 
-    connect(pcClock_, &QRadioButton::clicked, this, &CSetDateTime::OnPcClock);
-    connect(custom_, &QRadioButton::clicked, this, &CSetDateTime::OnCustom);
-    connect(setNow, &QPushButton::clicked, this, &CSetDateTime::OnSetNow);
+    connect(pcClock_, &QRadioButton::clicked, this, &CSetDateTimeDlg::OnPcClock);
+    connect(custom_, &QRadioButton::clicked, this, &CSetDateTimeDlg::OnCustom);
+    connect(setNow, &QPushButton::clicked, this, &CSetDateTimeDlg::OnSetNow);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void CSetDateTime::Open()
+void CSetDateTimeDlg::Open()
 {
     fields_->ClearBinding();
     pcClock_->setChecked(true);
     SetFieldsEnabled(false);
 }
 
-bool CSetDateTime::CustomMode() const
+bool CSetDateTimeDlg::CustomMode() const
 {
     return custom_->isChecked();
 }
 
-void CSetDateTime::SetFieldsEnabled(bool enabled)
+void CSetDateTimeDlg::SetFieldsEnabled(bool enabled)
 {
     fields_->SetEnabled(enabled);
     timeFrame_->setEnabled(enabled);
     dateFrame_->setEnabled(enabled);
 }
 
-void CSetDateTime::OnPcClock()
+void CSetDateTimeDlg::OnPcClock()
 {
     SetFieldsEnabled(false);  // the fields keep what they show
 }
 
-void CSetDateTime::OnCustom()
+void CSetDateTimeDlg::OnCustom()
 {
     // Every click starts over from 2006-01-01 00:00:00, also when Custom was
     // already chosen.
@@ -174,7 +174,7 @@ void CSetDateTime::OnCustom()
     SetFieldsEnabled(true);
 }
 
-void CSetDateTime::OnSetNow()
+void CSetDateTimeDlg::OnSetNow()
 {
     ClockDateTime record;
     if (CustomMode()) {

@@ -14,7 +14,7 @@
 
 class QRadioButton;
 
-class CTimeCodeSettings : public CTemplateDialog {
+class CTimeCodeSettingsDlg : public CTemplateDialog {
     Q_OBJECT
 
 public:
@@ -27,7 +27,7 @@ public:
     };
 
     // choice: what the dialog opens on; any value but 0 uses the date.
-    CTimeCodeSettings(QWidget* parent, uint8_t choice);
+    CTimeCodeSettingsDlg(QWidget* parent, uint8_t choice);
 
     // The choice shown: 1 uses the date, 0 ignores it. Read after OK.
     uint8_t Choice() const { return choice_; }

@@ -25,7 +25,7 @@ class CTimeFieldGroup;
 class QGroupBox;
 class QRadioButton;
 
-class CSetDateTime : public CTemplateDialog {
+class CSetDateTimeDlg : public CTemplateDialog {
     Q_OBJECT
 
 public:
@@ -53,8 +53,8 @@ public:
 
     // clock: where "UTC Time from PC clock" reads the time; the system clock
     // when empty.
-    explicit CSetDateTime(QWidget* parent, UtcClock clock = {});
-    ~CSetDateTime() override;
+    explicit CSetDateTimeDlg(QWidget* parent, UtcClock clock = {});
+    ~CSetDateTimeDlg() override;
 
     // After "Set Now": the date and time to set.
     const ClockDateTime& Result() const { return result_; }

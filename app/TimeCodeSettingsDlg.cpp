@@ -1,4 +1,4 @@
-#include "TimeCodeSettings.h"
+#include "TimeCodeSettingsDlg.h"
 
 #include "Strings.h"
 #include "Translations.h"
@@ -15,7 +15,7 @@ constexpr int kHeightUnits = 121;
 
 }  // namespace
 
-CTimeCodeSettings::CTimeCodeSettings(QWidget* parent, uint8_t choice)
+CTimeCodeSettingsDlg::CTimeCodeSettingsDlg(QWidget* parent, uint8_t choice)
     : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrTimeCodeSettings)),
       choice_(choice != 0 ? uint8_t{1} : uint8_t{0})
 {
@@ -38,7 +38,7 @@ CTimeCodeSettings::CTimeCodeSettings(QWidget* parent, uint8_t choice)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void CTimeCodeSettings::Choose(uint8_t value)
+void CTimeCodeSettingsDlg::Choose(uint8_t value)
 {
     choice_ = value;
     useDate_->setChecked(value != 0);

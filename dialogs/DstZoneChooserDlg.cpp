@@ -1,4 +1,4 @@
-#include "DstZoneChooser.h"
+#include "DstZoneChooserDlg.h"
 
 #include "Strings.h"
 #include "Translations.h"
@@ -15,12 +15,12 @@ constexpr int kHeightUnits = 160;
 
 }  // namespace
 
-CDstZoneChooser::CDstZoneChooser(QWidget* parent, const QByteArray& current)
-    : CDstZoneChooser(parent, current, LoadWindowTimeZoneCatalogue())
+CDstZoneChooserDlg::CDstZoneChooserDlg(QWidget* parent, const QByteArray& current)
+    : CDstZoneChooserDlg(parent, current, LoadWindowTimeZoneCatalogue())
 {
 }
 
-CDstZoneChooser::CDstZoneChooser(QWidget* parent, const QByteArray& current, std::vector<TimeZoneEntry> catalogue)
+CDstZoneChooserDlg::CDstZoneChooserDlg(QWidget* parent, const QByteArray& current, std::vector<TimeZoneEntry> catalogue)
     : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrZoneChooserCaption)), catalogue_(std::move(catalogue))
 {
     setObjectName(QStringLiteral("zoneChooser"));
@@ -28,9 +28,9 @@ CDstZoneChooser::CDstZoneChooser(QWidget* parent, const QByteArray& current, std
     Select(current);
 }
 
-CDstZoneChooser::~CDstZoneChooser() = default;
+CDstZoneChooserDlg::~CDstZoneChooserDlg() = default;
 
-void CDstZoneChooser::BuildControls()
+void CDstZoneChooserDlg::BuildControls()
 {
     // The filter comes first: a user who knows the zone types its name.
     AddLabel(Tr(kStrZoneChooserNote), QRect(7, 6, 254, 18));
@@ -65,7 +65,7 @@ void CDstZoneChooser::BuildControls()
     filter_->installEventFilter(this);
 }
 
-void CDstZoneChooser::Select(const QByteArray& zone)
+void CDstZoneChooserDlg::Select(const QByteArray& zone)
 {
     for (size_t i = 0; i < catalogue_.size(); ++i) {
         if (!zone.isEmpty() && catalogue_[i].keyName == zone) {
@@ -77,19 +77,19 @@ void CDstZoneChooser::Select(const QByteArray& zone)
     }
 }
 
-int CDstZoneChooser::SelectedEntry() const
+int CDstZoneChooserDlg::SelectedEntry() const
 {
     const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
     return selected.size() == 1 ? selected.front().data(CTimeZoneListModel::kEntryRole).toInt() : -1;
 }
 
-QByteArray CDstZoneChooser::SelectedZone() const
+QByteArray CDstZoneChooserDlg::SelectedZone() const
 {
     const int entry = SelectedEntry();
     return entry < 0 ? QByteArray() : catalogue_[static_cast<size_t>(entry)].keyName;
 }
 
-bool CDstZoneChooser::eventFilter(QObject* watched, QEvent* event)
+bool CDstZoneChooserDlg::eventFilter(QObject* watched, QEvent* event)
 {
     // Enter in the filter then takes the zone the user narrowed the list to.
     if (watched == filter_ && FilterKeyGoesToList(event, list_, proxy_, SelectedEntry() >= 0))

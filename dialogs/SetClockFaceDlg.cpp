@@ -1,4 +1,4 @@
-#include "SetClockFace.h"
+#include "SetClockFaceDlg.h"
 
 #include "EventLoopWait.h"
 #include "HandCommands.h"
@@ -24,7 +24,7 @@ constexpr int kNudgeNoteHeight = 17;
 
 }  // namespace
 
-CSetClockFace::CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, ClockFinder find)
+CSetClockFaceDlg::CSetClockFaceDlg(QWidget* parent, ClockConfig& config, DisplayConfig& display, ClockFinder find)
     : CTemplateDialog(parent, kWidthUnits, kHeightUnits, Tr(kStrClockFaceCaption)),
       config_(config),
       display_(display),
@@ -35,21 +35,21 @@ CSetClockFace::CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig
     BuildControls();
     presence_ = new QTimer(this);
     presence_->setInterval(kPresenceCheckMs);
-    connect(presence_, &QTimer::timeout, this, &CSetClockFace::CheckClock);
+    connect(presence_, &QTimer::timeout, this, &CSetClockFaceDlg::CheckClock);
     presence_->start();
     Open();
 }
 
-CSetClockFace::CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device)
-    : CSetClockFace(parent, config, display,
-                    // Not owned: a pointer that shares no ownership.
-                    [&device] { return std::shared_ptr<CClockDevice>(std::shared_ptr<CClockDevice>(), &device); })
+CSetClockFaceDlg::CSetClockFaceDlg(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device)
+    : CSetClockFaceDlg(parent, config, display,
+                       // Not owned: a pointer that shares no ownership.
+                       [&device] { return std::shared_ptr<CClockDevice>(std::shared_ptr<CClockDevice>(), &device); })
 {
 }
 
-CSetClockFace::~CSetClockFace() = default;
+CSetClockFaceDlg::~CSetClockFaceDlg() = default;
 
-void CSetClockFace::BuildControls()
+void CSetClockFaceDlg::BuildControls()
 {
     // Template order, which is also the tab order.
     ok_ = Place(new QPushButton(Tr(kStrOk)), kIdOk, "ok", QRect(232, 7, 50, 14));
@@ -95,15 +95,15 @@ void CSetClockFace::BuildControls()
     fields_->AddField(seconds, FieldKind::Second);
     fields_->SetSpin(spin_);
 
-    connect(fields_, &CTimeFieldGroup::FieldEvent, this, &CSetClockFace::OnFieldEvent);
-    connect(setClock_, &QCheckBox::toggled, this, &CSetClockFace::OnSetClockToggled);
-    connect(forward_, &QPushButton::clicked, this, &CSetClockFace::OnForward);
+    connect(fields_, &CTimeFieldGroup::FieldEvent, this, &CSetClockFaceDlg::OnFieldEvent);
+    connect(setClock_, &QCheckBox::toggled, this, &CSetClockFaceDlg::OnSetClockToggled);
+    connect(forward_, &QPushButton::clicked, this, &CSetClockFaceDlg::OnForward);
     connect(motionButtons_, &QButtonGroup::idClicked, this, [this](int id) { motion_ = static_cast<uint8_t>(id); });
-    connect(ok_, &QPushButton::clicked, this, &CSetClockFace::OnOk);
+    connect(ok_, &QPushButton::clicked, this, &CSetClockFaceDlg::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void CSetClockFace::Open()
+void CSetClockFaceDlg::Open()
 {
     // Program writes count as changes, so the spin ends up on the seconds.
     for (int i = 0; i < fields_->FieldCount(); ++i)
@@ -115,12 +115,12 @@ void CSetClockFace::Open()
     CheckClock();
 }
 
-bool CSetClockFace::Setting() const
+bool CSetClockFaceDlg::Setting() const
 {
     return setClock_->isChecked();
 }
 
-void CSetClockFace::SetSettingControlsEnabled(bool enabled)
+void CSetClockFaceDlg::SetSettingControlsEnabled(bool enabled)
 {
     // The spin stays enabled throughout, as do the box, the motion buttons,
     // OK and Cancel.
@@ -132,7 +132,7 @@ void CSetClockFace::SetSettingControlsEnabled(bool enabled)
     EnableSending();
 }
 
-void CSetClockFace::EnableSending()
+void CSetClockFaceDlg::EnableSending()
 {
     setClock_->setEnabled(!away_);
     forward_->setEnabled(Setting() && !away_);
@@ -140,7 +140,7 @@ void CSetClockFace::EnableSending()
     ok_->setEnabled(!(Setting() && away_));
 }
 
-void CSetClockFace::CheckClock()
+void CSetClockFaceDlg::CheckClock()
 {
     const std::shared_ptr<CClockDevice> device = find_();
     const bool away = device == nullptr;
@@ -161,7 +161,7 @@ void CSetClockFace::CheckClock()
         SendStop(*device);
 }
 
-void CSetClockFace::SendStop(CClockDevice& device)
+void CSetClockFaceDlg::SendStop(CClockDevice& device)
 {
     // Keeps the working configuration's own motion for the restart.
     ClockConfig stop = config_;
@@ -169,13 +169,13 @@ void CSetClockFace::SendStop(CClockDevice& device)
     device.SetConfig(stop);
 }
 
-void CSetClockFace::ShowMotion(uint8_t motion)
+void CSetClockFaceDlg::ShowMotion(uint8_t motion)
 {
     motion_ = motion;
     (motion == kHandsStep ? step_ : sweep_)->setChecked(true);
 }
 
-void CSetClockFace::OnSetClockToggled(bool checked)
+void CSetClockFaceDlg::OnSetClockToggled(bool checked)
 {
     const std::shared_ptr<CClockDevice> device = find_();
     if (!device) {
@@ -199,7 +199,7 @@ void CSetClockFace::OnSetClockToggled(bool checked)
     SendStop(*device);
 }
 
-void CSetClockFace::OnFieldEvent(int index, unsigned value)
+void CSetClockFaceDlg::OnFieldEvent(int index, unsigned value)
 {
     // The group keeps each field within its range.
     const auto number = static_cast<uint8_t>(value);
@@ -211,7 +211,7 @@ void CSetClockFace::OnFieldEvent(int index, unsigned value)
     }
 }
 
-void CSetClockFace::OnForward()
+void CSetClockFaceDlg::OnForward()
 {
     // Dropped by the device unless the stop has reached the clock; the user
     // sees the hand not move, and no message.
@@ -224,7 +224,7 @@ void CSetClockFace::OnForward()
     device->SetDisplayConfig(display_);
 }
 
-void CSetClockFace::OnOk()
+void CSetClockFaceDlg::OnOk()
 {
     if (Setting()) {
         if (faceTime_.hour == 0 && faceTime_.minute == 0 && faceTime_.second == 0) {
@@ -243,7 +243,7 @@ void CSetClockFace::OnOk()
     accept();
 }
 
-bool CSetClockFace::SendFaceTime()
+bool CSetClockFaceDlg::SendFaceTime()
 {
     // Kept through the wait: the object the outcome is asked of.
     const std::shared_ptr<CClockDevice> device = find_();
@@ -260,7 +260,7 @@ bool CSetClockFace::SendFaceTime()
         // restart must wait until the clock has taken the face time. The
         // window keeps painting meanwhile and takes no input. The link
         // decides the write within its own waits, a failed link at once.
-        const BusyScope busy;
+        const CBusyScope busy;
         for (int check = 0; check < kSendWaitChecks; ++check) {
             PauseEvents(kSendWaitIntervalMs);
             outcome = device->GetWriteOutcome(ticket);

@@ -19,7 +19,7 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 
-class CDstZoneChooser : public CTemplateDialog {
+class CDstZoneChooserDlg : public CTemplateDialog {
     Q_OBJECT
 
 public:
@@ -28,10 +28,10 @@ public:
 
     // Reads the catalogue from the system; `current` (a zone ID, may be
     // empty) starts selected.
-    CDstZoneChooser(QWidget* parent, const QByteArray& current);
+    CDstZoneChooserDlg(QWidget* parent, const QByteArray& current);
     // With a catalogue of the caller's.
-    CDstZoneChooser(QWidget* parent, const QByteArray& current, std::vector<TimeZoneEntry> catalogue);
-    ~CDstZoneChooser() override;
+    CDstZoneChooserDlg(QWidget* parent, const QByteArray& current, std::vector<TimeZoneEntry> catalogue);
+    ~CDstZoneChooserDlg() override;
 
     // The zone ID selected, empty for none.
     QByteArray SelectedZone() const;

@@ -51,7 +51,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-class CSetClockFace : public CTemplateDialog {
+class CSetClockFaceDlg : public CTemplateDialog {
     Q_OBJECT
 
 public:
@@ -90,10 +90,10 @@ public:
     // config: the working configuration, sent to stop and restart the
     // hands; OK stores the chosen motion in it. display: the working hand
     // command, rebuilt before each one. find: the clock.
-    CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, ClockFinder find);
+    CSetClockFaceDlg(QWidget* parent, ClockConfig& config, DisplayConfig& display, ClockFinder find);
     // Always the one device object, not owned (the dialog tour, tests).
-    CSetClockFace(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device);
-    ~CSetClockFace() override;
+    CSetClockFaceDlg(QWidget* parent, ClockConfig& config, DisplayConfig& display, CClockDevice& device);
+    ~CSetClockFaceDlg() override;
 
     // The box is ticked: the hands are stopped for setting.
     bool Setting() const;

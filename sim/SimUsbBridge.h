@@ -5,8 +5,8 @@
 // comes first. With the kernel's default of 16 ms, a reply of the clock
 // (38 bytes at most) waits out the timer.
 //
-// A model over given moments, with no clock of its own: a carrier (SimLine,
-// SimServer) tells it when each byte reaches the bridge and hands on what it
+// A model over given moments, with no clock of its own: a carrier (CSimLine,
+// CSimServer) tells it when each byte reaches the bridge and hands on what it
 // releases at the moment it releases it. A latency of 0 is no bridge: each
 // batch of bytes goes on whole at the moment its last byte arrives.
 //
@@ -20,7 +20,7 @@
 #include <optional>
 #include <vector>
 
-class SimUsbBridge {
+class CSimUsbBridge {
 public:
     using TimePoint = std::chrono::steady_clock::time_point;
     static constexpr size_t kPacketBytes = 62;
@@ -30,7 +30,7 @@ public:
         std::vector<uint8_t> bytes;
     };
 
-    explicit SimUsbBridge(std::chrono::nanoseconds latency = {}) : latency_(latency) { }
+    explicit CSimUsbBridge(std::chrono::nanoseconds latency = {}) : latency_(latency) { }
 
     // Takes effect with the next byte held.
     void SetLatency(std::chrono::nanoseconds latency) { latency_ = latency; }
