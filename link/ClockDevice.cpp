@@ -238,7 +238,7 @@ template <class Record>
 void CClockDevice::QueueLocked(PendingWrite<Record>& write, const Record& record, uint32_t ticket)
 {
     if (write.pending && write.ticket != 0)
-        DecideLocked(write.ticket, WriteOutcome::Replaced);
+        ledger_.Decide(write.ticket, WriteOutcome::Replaced);
     write.record = record;
     write.pending = true;
     write.ticket = ticket;
@@ -254,52 +254,6 @@ void CClockDevice::UpdateWritePendingLocked()
 
 // --- write outcomes ---
 
-namespace {
-
-// Ticket ids count across all objects of the process, so a ticket of one
-// object is never taken for one of another.
-std::atomic<uint32_t> g_lastWriteTicket{0};
-
-uint32_t NextWriteTicket()
-{
-    uint32_t id = 0;
-    while (id == 0)
-        id = g_lastWriteTicket.fetch_add(1, std::memory_order_relaxed) + 1;
-    return id;
-}
-
-}  // namespace
-
-uint32_t CClockDevice::IssueLocked(WriteKind kind)
-{
-    const uint32_t id = NextWriteTicket();
-    outcomes_.push_back({id, kind, WriteOutcome::Pending});
-    while (outcomes_.size() > kOutcomeLimit)
-        outcomes_.pop_front();
-    return id;
-}
-
-void CClockDevice::DecideLocked(uint32_t id, WriteOutcome outcome)
-{
-    if (id == 0)
-        return;
-    for (OutcomeEntry& entry : outcomes_) {
-        if (entry.id == id) {
-            if (entry.outcome == WriteOutcome::Pending)
-                entry.outcome = outcome;
-            return;
-        }
-    }
-}
-
-void CClockDevice::FailPendingLocked()
-{
-    for (OutcomeEntry& entry : outcomes_) {
-        if (entry.outcome == WriteOutcome::Pending)
-            entry.outcome = WriteOutcome::LinkLost;
-    }
-}
-
 WriteOutcome CClockDevice::GetWriteOutcome(const WriteTicket& ticket) const
 {
     if (ticket.id == 0)
@@ -307,18 +261,10 @@ WriteOutcome CClockDevice::GetWriteOutcome(const WriteTicket& ticket) const
     Lock lock = Acquire();
     if (!lock)
         return WriteOutcome::Pending;
-    for (const OutcomeEntry& entry : outcomes_) {
-        if (entry.id != ticket.id)
-            continue;
-        if (entry.kind != ticket.kind)
-            break;
-        // A link that has failed, or is shutting down, sends nothing more.
-        if (entry.outcome == WriteOutcome::Pending &&
-            (state_.load(std::memory_order_acquire) == LinkState::Failed || !running_.load(std::memory_order_acquire)))
-            return WriteOutcome::LinkLost;
-        return entry.outcome;
-    }
-    return WriteOutcome::LinkLost;
+    // A link that has failed, or is shutting down, sends nothing more.
+    const bool linkDown =
+        state_.load(std::memory_order_acquire) == LinkState::Failed || !running_.load(std::memory_order_acquire);
+    return ledger_.Outcome(ticket, linkDown);
 }
 
 WriteOutcome CClockDevice::AckOutcome(bool acknowledged) const
@@ -360,7 +306,7 @@ bool CClockDevice::SetClockTime(const ClockTime& time, WriteTicket& ticket)
     Lock lock = Acquire();
     if (!lock)
         return false;
-    ticket.id = IssueLocked(WriteKind::Time);
+    ticket.id = ledger_.Issue(WriteKind::Time);
     QueueLocked(pendingTime_, time, ticket.id);
     lock.unlock();
     wake_.Signal();
@@ -377,7 +323,7 @@ bool CClockDevice::SetConfig(const ClockConfig& config, WriteTicket& ticket)
     Lock lock = Acquire();
     if (!lock)
         return false;
-    ticket.id = IssueLocked(WriteKind::Config);
+    ticket.id = ledger_.Issue(WriteKind::Config);
     QueueLocked(pendingConfig_, prepared, ticket.id);
     lock.unlock();
     wake_.Signal();
@@ -393,7 +339,7 @@ bool CClockDevice::SetDisplayConfig(const DisplayConfig& display, WriteTicket& t
     // The clock takes hand commands only while its hands are stopped.
     if (!lock || configShadow_.handMotion != kHandsStopped)
         return false;
-    ticket.id = IssueLocked(WriteKind::Display);
+    ticket.id = ledger_.Issue(WriteKind::Display);
     QueueLocked(pendingDisplay_, display, ticket.id);
     lock.unlock();
     wake_.Signal();
@@ -537,7 +483,7 @@ void CClockDevice::SetState(LinkState state)
     // Whatever was queued or awaited will not go out or be confirmed now.
     if (state == LinkState::Failed) {
         if (Lock lock = Acquire())
-            FailPendingLocked();
+            ledger_.FailPending();
     }
     // The failure that a shutdown makes of an exchange it cuts short is the
     // end of the link, which the destructor reports, not a fault.
@@ -1003,61 +949,46 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
     if constexpr (std::is_same_v<Record, ClockConfig>) {
         // Landed only once the clock is seen to hold it: ConfirmConfig.
         if (acknowledged) {
-            readBack_.due = true;
-            readBack_.ticket = ticket;
-            readBack_.protocol = protocolVersion_.load(std::memory_order_acquire);
+            const uint8_t protocol = protocolVersion_.load(std::memory_order_acquire);
             // What a faithful clock sends back: the record after a trip
             // through the wire format (flags read as 0 or 1).
-            readBack_.expected = record;
-            (void)DecodeConfig(payload, readBack_.protocol, readBack_.expected);
-            if (Lock lock = Acquire()) {
-                acknowledgedTicket_ = ticket;
-                acknowledgedConfig_ = readBack_.expected;
-            }
+            ClockConfig expected = record;
+            (void)DecodeConfig(payload, protocol, expected);
+            if (Lock lock = Acquire())
+                ledger_.Acknowledge(ticket, expected, protocol);
             return true;
         }
     }
     if (Lock lock = Acquire())
-        DecideLocked(ticket, AckOutcome(acknowledged));
+        ledger_.Decide(ticket, AckOutcome(acknowledged));
     return acknowledged;
 }
 
 bool CClockDevice::ConfirmConfig()
 {
-    if (!readBack_.due)
-        return true;
-    readBack_.due = false;
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        if (!ledger_.TakeReadBack())
+            return true;
+    }
     ClockConfig held;
     if (!ReadRetrying(kCmdReadConfig, &held))
         return false;
-    const ClockConfig& expected = readBack_.expected;
     Lock lock = Acquire();
     if (!lock)
         return false;
     // Firmware before protocol version 2 does not carry the illumination.
-    if (readBack_.protocol != 2)
-        configShadow_.illumination = expected.illumination;
-    DecideLocked(readBack_.ticket,
-                 ConfigShowsWrite(held, expected, readBack_.protocol) ? WriteOutcome::Landed : WriteOutcome::Differs);
+    if (ledger_.Confirm(held) != 2)
+        configShadow_.illumination = ledger_.AcknowledgedConfig().illumination;
     return true;
-}
-
-bool ConfigShowsWrite(ClockConfig read, const ClockConfig& expected, uint8_t protocol)
-{
-    if (protocol != 2)
-        read.illumination = expected.illumination;
-    return read == expected;
 }
 
 bool CClockDevice::GetAcknowledgedConfig(const WriteTicket& ticket, ClockConfig& expected) const
 {
-    if (!ticket || ticket.kind != WriteKind::Config)
-        return false;
     Lock lock = Acquire();
-    if (!lock || acknowledgedTicket_ != ticket.id)
-        return false;
-    expected = acknowledgedConfig_;
-    return true;
+    return lock && ledger_.Acknowledged(ticket, expected);
 }
 
 void CClockDevice::ShowMessage(const char* text)

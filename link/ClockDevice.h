@@ -39,6 +39,7 @@
 #include "LinkObserver.h"
 #include "LinkTiming.h"
 #include "SerialPort.h"
+#include "WriteLedger.h"
 #include "WriteOutcome.h"
 #include "ZvSerialMaster.h"
 
@@ -121,11 +122,6 @@ constexpr uint8_t LinkStateCode(LinkState state)
 {
     return static_cast<uint8_t>(state);
 }
-
-// Whether a configuration as a read shows it holds what an acknowledged
-// write left there (GetAcknowledgedConfig); firmware before protocol
-// version 2 carries no illumination, which then does not count.
-bool ConfigShowsWrite(ClockConfig read, const ClockConfig& expected, uint8_t protocol);
 
 // "idle", "poll", ...; "unknown" for a value that is no state.
 const char* LinkStateName(LinkState state);
@@ -304,18 +300,6 @@ private:
     // Under the lock: queues a request, replacing one still unsent, whose
     // outcome is then Replaced.
     template <class Record> void QueueLocked(PendingWrite<Record>& write, const Record& record, uint32_t ticket);
-    // The outcomes of the latest writes, under the lock. IssueLocked makes a
-    // ticket's entry (Pending); DecideLocked gives an undecided one its
-    // outcome; FailPendingLocked makes every undecided one LinkLost.
-    struct OutcomeEntry {
-        uint32_t id = 0;
-        WriteKind kind = WriteKind::Config;
-        WriteOutcome outcome = WriteOutcome::Pending;
-    };
-    static constexpr size_t kOutcomeLimit = 256;
-    uint32_t IssueLocked(WriteKind kind);
-    void DecideLocked(uint32_t id, WriteOutcome outcome);
-    void FailPendingLocked();
     // After a write that went out: the outcome its wait for the ACK gives.
     WriteOutcome AckOutcome(bool acknowledged) const;
     // Under the lock: writePending := some write is queued and unsent.
@@ -406,20 +390,9 @@ private:
     uint32_t timedGeneration_ = 0;
     uint32_t timedTickets_ = 0;
     std::deque<ClockTimeSample> timeSamples_;
-    std::deque<OutcomeEntry> outcomes_;
-    // A configuration write acknowledged and still to be read back: its
-    // ticket and the record as the clock should hold it. Link thread only.
-    struct ReadBack {
-        bool due = false;
-        uint32_t ticket = 0;
-        ClockConfig expected;
-        uint8_t protocol = 2;
-    };
-    ReadBack readBack_;
-    // The latest configuration write the clock acknowledged: its ticket and
-    // readBack_'s expectation. Under the lock.
-    uint32_t acknowledgedTicket_ = 0;
-    ClockConfig acknowledgedConfig_;
+    // The outcomes of the writes, and the configuration write acknowledged
+    // last with its read-back. Under the lock.
+    CWriteLedger ledger_;
     bool fractionSeen_ = false;
     uint32_t timeReads_ = 0;
     // How long the latest polls took; link thread only.
