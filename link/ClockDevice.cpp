@@ -24,17 +24,6 @@ constexpr int kFailedAttempts = 3;
 constexpr uint16_t kPollTicks = 10;  // a poll every 100 ms
 constexpr int kAckTicks = 10;
 
-// A timed time write: the idle link hands it to the write pass this long
-// before its instant; the write pass sleeps on the wake count until
-// kFineWait before it, then with the finest sleep the system has, since a
-// wake-up through a condition variable can come late by more than that.
-constexpr auto kTimedHandOver = 5ms;
-constexpr auto kFineWait = 2ms;
-// A poll is not started unless the longest of the latest polls, and this
-// margin, fit before the hand-over; before the first poll has been timed
-// one is assumed to take kPollGuess.
-constexpr auto kPollMargin = 10ms;
-constexpr auto kPollGuess = 100ms;
 // How long the port may take to pass a frame on once it has it.
 constexpr auto kSendLimit = 100ms;
 
@@ -238,7 +227,7 @@ template <class Record>
 void CClockDevice::QueueLocked(PendingWrite<Record>& write, const Record& record, uint32_t ticket)
 {
     if (write.pending && write.ticket != 0)
-        DecideLocked(write.ticket, WriteOutcome::Replaced);
+        ledger_.Decide(write.ticket, WriteOutcome::Replaced);
     write.record = record;
     write.pending = true;
     write.ticket = ticket;
@@ -254,52 +243,6 @@ void CClockDevice::UpdateWritePendingLocked()
 
 // --- write outcomes ---
 
-namespace {
-
-// Ticket ids count across all objects of the process, so a ticket of one
-// object is never taken for one of another.
-std::atomic<uint32_t> g_lastWriteTicket{0};
-
-uint32_t NextWriteTicket()
-{
-    uint32_t id = 0;
-    while (id == 0)
-        id = g_lastWriteTicket.fetch_add(1, std::memory_order_relaxed) + 1;
-    return id;
-}
-
-}  // namespace
-
-uint32_t CClockDevice::IssueLocked(WriteKind kind)
-{
-    const uint32_t id = NextWriteTicket();
-    outcomes_.push_back({id, kind, WriteOutcome::Pending});
-    while (outcomes_.size() > kOutcomeLimit)
-        outcomes_.pop_front();
-    return id;
-}
-
-void CClockDevice::DecideLocked(uint32_t id, WriteOutcome outcome)
-{
-    if (id == 0)
-        return;
-    for (OutcomeEntry& entry : outcomes_) {
-        if (entry.id == id) {
-            if (entry.outcome == WriteOutcome::Pending)
-                entry.outcome = outcome;
-            return;
-        }
-    }
-}
-
-void CClockDevice::FailPendingLocked()
-{
-    for (OutcomeEntry& entry : outcomes_) {
-        if (entry.outcome == WriteOutcome::Pending)
-            entry.outcome = WriteOutcome::LinkLost;
-    }
-}
-
 WriteOutcome CClockDevice::GetWriteOutcome(const WriteTicket& ticket) const
 {
     if (ticket.id == 0)
@@ -307,18 +250,10 @@ WriteOutcome CClockDevice::GetWriteOutcome(const WriteTicket& ticket) const
     Lock lock = Acquire();
     if (!lock)
         return WriteOutcome::Pending;
-    for (const OutcomeEntry& entry : outcomes_) {
-        if (entry.id != ticket.id)
-            continue;
-        if (entry.kind != ticket.kind)
-            break;
-        // A link that has failed, or is shutting down, sends nothing more.
-        if (entry.outcome == WriteOutcome::Pending &&
-            (state_.load(std::memory_order_acquire) == LinkState::Failed || !running_.load(std::memory_order_acquire)))
-            return WriteOutcome::LinkLost;
-        return entry.outcome;
-    }
-    return WriteOutcome::LinkLost;
+    // A link that has failed, or is shutting down, sends nothing more.
+    const bool linkDown =
+        state_.load(std::memory_order_acquire) == LinkState::Failed || !running_.load(std::memory_order_acquire);
+    return ledger_.Outcome(ticket, linkDown);
 }
 
 WriteOutcome CClockDevice::AckOutcome(bool acknowledged) const
@@ -360,7 +295,7 @@ bool CClockDevice::SetClockTime(const ClockTime& time, WriteTicket& ticket)
     Lock lock = Acquire();
     if (!lock)
         return false;
-    ticket.id = IssueLocked(WriteKind::Time);
+    ticket.id = ledger_.Issue(WriteKind::Time);
     QueueLocked(pendingTime_, time, ticket.id);
     lock.unlock();
     wake_.Signal();
@@ -377,7 +312,7 @@ bool CClockDevice::SetConfig(const ClockConfig& config, WriteTicket& ticket)
     Lock lock = Acquire();
     if (!lock)
         return false;
-    ticket.id = IssueLocked(WriteKind::Config);
+    ticket.id = ledger_.Issue(WriteKind::Config);
     QueueLocked(pendingConfig_, prepared, ticket.id);
     lock.unlock();
     wake_.Signal();
@@ -393,7 +328,7 @@ bool CClockDevice::SetDisplayConfig(const DisplayConfig& display, WriteTicket& t
     // The clock takes hand commands only while its hands are stopped.
     if (!lock || configShadow_.handMotion != kHandsStopped)
         return false;
-    ticket.id = IssueLocked(WriteKind::Display);
+    ticket.id = ledger_.Issue(WriteKind::Display);
     QueueLocked(pendingDisplay_, display, ticket.id);
     lock.unlock();
     wake_.Signal();
@@ -409,13 +344,7 @@ uint32_t CClockDevice::SetClockTimeAt(const ClockTime& time, std::chrono::steady
     if (!lock)
         return 0;
     QueueLocked(pendingTime_, time, 0);
-    timedGeneration_ = pendingTime_.generation;
-    timed_ = TimedWrite{};
-    timed_.ticket = ++timedTickets_;
-    timed_.time = time;
-    timed_.frameStart = frameStart;
-    timed_.lateLimit = lateLimit;
-    const uint32_t ticket = timed_.ticket;
+    const uint32_t ticket = timedWrite_.Queue(time, frameStart, lateLimit, pendingTime_.generation);
     lock.unlock();
     wake_.Signal();
     return ticket;
@@ -424,15 +353,9 @@ uint32_t CClockDevice::SetClockTimeAt(const ClockTime& time, std::chrono::steady
 bool CClockDevice::GetTimedWrite(uint32_t ticket, TimedWrite& report) const
 {
     Lock lock = Acquire();
-    if (!lock || ticket == 0 || ticket != timed_.ticket)
-        return false;
-    report = timed_;
-    // Decided by what happened since it was queued, not by the link thread.
-    if (report.outcome == TimedWrite::Outcome::Queued && pendingTime_.generation != timedGeneration_)
-        report.outcome = TimedWrite::Outcome::Replaced;
-    if (!report.Done() && state_.load(std::memory_order_acquire) == LinkState::Failed)
-        report.outcome = TimedWrite::Outcome::Failed;
-    return true;
+    return lock &&
+        timedWrite_.Report(ticket, pendingTime_.generation, state_.load(std::memory_order_acquire) == LinkState::Failed,
+                           report);
 }
 
 void CClockDevice::GetTimeHistory(ClockTimeHistory& history) const
@@ -519,11 +442,6 @@ CClockDevice::TimePoint CClockDevice::TicksFromNow(int ticks)
     return tickBase_ + ticks * kTick;
 }
 
-CClockDevice::TimePoint CClockDevice::PollDueAt() const
-{
-    return std::chrono::steady_clock::now() >= pollDue_ ? TimePoint::max() : pollDue_;
-}
-
 // --- link thread: the state machine ---
 
 void CClockDevice::LinkThread()
@@ -537,7 +455,7 @@ void CClockDevice::SetState(LinkState state)
     // Whatever was queued or awaited will not go out or be confirmed now.
     if (state == LinkState::Failed) {
         if (Lock lock = Acquire())
-            FailPendingLocked();
+            ledger_.FailPending();
     }
     // The failure that a shutdown makes of an exchange it cuts short is the
     // end of the link, which the destructor reports, not a fault.
@@ -946,7 +864,7 @@ bool CClockDevice::Poll()
         if (!ReadRetrying(code))
             return false;
     }
-    NotePollDuration(std::chrono::steady_clock::now() - started);
+    timedScheduler_.NotePoll(std::chrono::steady_clock::now() - started);
     return true;
 }
 
@@ -1003,61 +921,46 @@ bool CClockDevice::SendQueued(uint8_t code, PendingWrite<Record>& write, Record&
     if constexpr (std::is_same_v<Record, ClockConfig>) {
         // Landed only once the clock is seen to hold it: ConfirmConfig.
         if (acknowledged) {
-            readBack_.due = true;
-            readBack_.ticket = ticket;
-            readBack_.protocol = protocolVersion_.load(std::memory_order_acquire);
+            const uint8_t protocol = protocolVersion_.load(std::memory_order_acquire);
             // What a faithful clock sends back: the record after a trip
             // through the wire format (flags read as 0 or 1).
-            readBack_.expected = record;
-            (void)DecodeConfig(payload, readBack_.protocol, readBack_.expected);
-            if (Lock lock = Acquire()) {
-                acknowledgedTicket_ = ticket;
-                acknowledgedConfig_ = readBack_.expected;
-            }
+            ClockConfig expected = record;
+            (void)DecodeConfig(payload, protocol, expected);
+            if (Lock lock = Acquire())
+                ledger_.Acknowledge(ticket, expected, protocol);
             return true;
         }
     }
     if (Lock lock = Acquire())
-        DecideLocked(ticket, AckOutcome(acknowledged));
+        ledger_.Decide(ticket, AckOutcome(acknowledged));
     return acknowledged;
 }
 
 bool CClockDevice::ConfirmConfig()
 {
-    if (!readBack_.due)
-        return true;
-    readBack_.due = false;
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        if (!ledger_.TakeReadBack())
+            return true;
+    }
     ClockConfig held;
     if (!ReadRetrying(kCmdReadConfig, &held))
         return false;
-    const ClockConfig& expected = readBack_.expected;
     Lock lock = Acquire();
     if (!lock)
         return false;
     // Firmware before protocol version 2 does not carry the illumination.
-    if (readBack_.protocol != 2)
-        configShadow_.illumination = expected.illumination;
-    DecideLocked(readBack_.ticket,
-                 ConfigShowsWrite(held, expected, readBack_.protocol) ? WriteOutcome::Landed : WriteOutcome::Differs);
+    if (ledger_.Confirm(held) != 2)
+        configShadow_.illumination = ledger_.AcknowledgedConfig().illumination;
     return true;
-}
-
-bool ConfigShowsWrite(ClockConfig read, const ClockConfig& expected, uint8_t protocol)
-{
-    if (protocol != 2)
-        read.illumination = expected.illumination;
-    return read == expected;
 }
 
 bool CClockDevice::GetAcknowledgedConfig(const WriteTicket& ticket, ClockConfig& expected) const
 {
-    if (!ticket || ticket.kind != WriteKind::Config)
-        return false;
     Lock lock = Acquire();
-    if (!lock || acknowledgedTicket_ != ticket.id)
-        return false;
-    expected = acknowledgedConfig_;
-    return true;
+    return lock && ledger_.Acknowledged(ticket, expected);
 }
 
 void CClockDevice::ShowMessage(const char* text)
@@ -1101,25 +1004,9 @@ void CClockDevice::RecordTimeSample(size_t payloadChars, const FrameArrival& arr
     fractionSeen_ = fractionSeen_ || utcTime_.fraction != 0;
 }
 
-void CClockDevice::NotePollDuration(std::chrono::nanoseconds duration)
+CClockDevice::TimePoint CClockDevice::TimedStartLocked() const
 {
-    pollDurations_[pollDurationNext_] = duration;
-    pollDurationNext_ = (pollDurationNext_ + 1) % pollDurations_.size();
-}
-
-std::chrono::nanoseconds CClockDevice::PollHoldOff() const
-{
-    std::chrono::nanoseconds longest{0};
-    for (const auto duration : pollDurations_)
-        longest = std::max(longest, duration);
-    return (longest.count() > 0 ? longest : std::chrono::nanoseconds(kPollGuess)) + kPollMargin;
-}
-
-std::chrono::steady_clock::time_point CClockDevice::TimedStartLocked() const
-{
-    const bool timed = pendingTime_.pending && pendingTime_.generation == timedGeneration_ &&
-        timed_.outcome == TimedWrite::Outcome::Queued;
-    return timed ? timed_.frameStart : std::chrono::steady_clock::time_point::max();
+    return timedWrite_.StartOf(pendingTime_.pending, pendingTime_.generation);
 }
 
 bool CClockDevice::IdleBeforeTimedWrite(uint64_t seen)
@@ -1136,29 +1023,29 @@ bool CClockDevice::IdleBeforeTimedWrite(uint64_t seen)
         if (start == TimePoint::max() || pendingConfig_.pending || pendingDisplay_.pending)
             return false;
     }
-    const TimePoint handOver = start - kTimedHandOver;
-    if (now >= handOver)
-        return false;
-    if (now >= pollDue_ && now + PollHoldOff() < handOver) {
+    using Step = CTimedWriteScheduler::IdlePlan::Step;
+    const CTimedWriteScheduler::IdlePlan plan = timedScheduler_.PlanIdle(now, start, pollDue_);
+    switch (plan.step) {
+    case Step::WritePass: return false;
+    case Step::Poll:
         pollDue_ = TicksFromNow(kPollTicks);
         attemptsLeft_ = kExchangeAttempts;
         SetState(LinkState::Poll);
         return true;
+    case Step::Wait:
+        // Also woken for a new request and for shutdown.
+        IdleWait(seen, plan.until);
+        return true;
     }
-    // Wakes when a poll falls due (which is held off again if it would not
-    // end in time), for a new request and for shutdown.
-    IdleWait(seen, std::min(handOver, PollDueAt()));
-    return true;
+    return false;
 }
 
 bool CClockDevice::SendQueuedTime()
 {
-    using SteadyClock = std::chrono::steady_clock;
     while (running_.load(std::memory_order_acquire)) {
         const uint64_t seen = wake_.Count();
         ClockTime record;
-        SteadyClock::time_point start;
-        std::chrono::nanoseconds lateLimit{0};
+        TimePoint start;
         uint32_t generation = 0;
         {
             Lock lock = Acquire();
@@ -1167,7 +1054,7 @@ bool CClockDevice::SendQueuedTime()
             if (!pendingTime_.pending)
                 return true;
             start = TimedStartLocked();
-            if (start == SteadyClock::time_point::max()) {
+            if (start == TimePoint::max()) {
                 lock.unlock();
                 const bool sent = SendQueued(kCmdSetTime, pendingTime_, utcTime_, EncodeSetTime);
                 // The readings before the set say nothing about the clock now.
@@ -1177,46 +1064,47 @@ bool CClockDevice::SendQueuedTime()
             }
             record = pendingTime_.record;
             generation = pendingTime_.generation;
-            lateLimit = timed_.lateLimit;
         }
         const std::string payload = EncodeSetTime(record);
-        auto now = SteadyClock::now();
-        if (now < start - kFineWait) {
+        const auto now = std::chrono::steady_clock::now();
+        const TimePoint fineFrom = start - CTimedWriteScheduler::kFineWait;
+        if (now < fineFrom) {
             // Ends early for a new request, which may replace this one.
-            wake_.WaitUntil(seen, start - kFineWait, [this] { return !running_.load(std::memory_order_acquire); });
+            wake_.WaitUntil(seen, fineFrom, [this] { return !running_.load(std::memory_order_acquire); });
             continue;
         }
         if (now < start)
             std::this_thread::sleep_until(start);
-        {
-            Lock lock = Acquire();
-            if (!lock)
-                return false;
-            if (pendingTime_.generation != generation)
-                continue;
-            now = SteadyClock::now();
-            pendingTime_.pending = false;
-            UpdateWritePendingLocked();
-            if (now - start > lateLimit) {
-                timed_.outcome = TimedWrite::Outcome::Missed;
-                return true;
-            }
-            utcTime_ = record;
-            timeSamples_.clear();
-            timed_.outcome = TimedWrite::Outcome::Sending;
-            timed_.written = now;
-        }
-        master_->SendCommand(kCmdSetTime, payload);
-        const bool left = master_->WaitUntilSent(SteadyClock::now() + kSendLimit);
-        const auto leftAt = SteadyClock::now();
-        if (Lock lock = Acquire())
-            timed_.left = left ? leftAt : SteadyClock::time_point{};
-        const bool acknowledged = WaitForAck(kCmdSetTime, kAckTicks);
-        if (Lock lock = Acquire()) {
-            timed_.outcome = TimedWrite::Outcome::Sent;
-            timed_.acknowledged = acknowledged;
-        }
-        return acknowledged;
+        if (const std::optional<bool> sent = SendTimedAtInstant(record, generation, payload))
+            return *sent;
     }
     return false;
+}
+
+std::optional<bool> CClockDevice::SendTimedAtInstant(const ClockTime& record, uint32_t generation,
+                                                     const std::string& payload)
+{
+    using SteadyClock = std::chrono::steady_clock;
+    {
+        Lock lock = Acquire();
+        if (!lock)
+            return false;
+        if (pendingTime_.generation != generation)
+            return std::nullopt;
+        pendingTime_.pending = false;
+        UpdateWritePendingLocked();
+        if (!timedWrite_.Go(SteadyClock::now()))
+            return true;
+        utcTime_ = record;
+        timeSamples_.clear();
+    }
+    master_->SendCommand(kCmdSetTime, payload);
+    const bool left = master_->WaitUntilSent(SteadyClock::now() + kSendLimit);
+    const auto leftAt = SteadyClock::now();
+    if (Lock lock = Acquire())
+        timedWrite_.Left(left, leftAt);
+    const bool acknowledged = WaitForAck(kCmdSetTime, kAckTicks);
+    if (Lock lock = Acquire())
+        timedWrite_.Sent(acknowledged);
+    return acknowledged;
 }

@@ -31,6 +31,10 @@
 // The time readings (GetTimeHistory) and the report of a timed time write
 // (GetTimedWrite) are under the lock as well; the receive thread's arrival
 // time of each reply comes with the reply from the master.
+// The write outcomes are kept by a CWriteLedger (WriteLedger.h) and the
+// timed time write by a CTimedWrite (TimedWrite.h), both called under the
+// lock only; when a poll still fits before a timed write is decided by a
+// CTimedWriteScheduler, the link thread's own. None of them knows this class.
 #pragma once
 
 #include "ClockRecords.h"
@@ -39,16 +43,18 @@
 #include "LinkObserver.h"
 #include "LinkTiming.h"
 #include "SerialPort.h"
+#include "TimedWrite.h"
+#include "WriteLedger.h"
 #include "WriteOutcome.h"
 #include "ZvSerialMaster.h"
 
-#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -121,11 +127,6 @@ constexpr uint8_t LinkStateCode(LinkState state)
 {
     return static_cast<uint8_t>(state);
 }
-
-// Whether a configuration as a read shows it holds what an acknowledged
-// write left there (GetAcknowledgedConfig); firmware before protocol
-// version 2 carries no illumination, which then does not count.
-bool ConfigShowsWrite(ClockConfig read, const ClockConfig& expected, uint8_t protocol);
 
 // "idle", "poll", ...; "unknown" for a value that is no state.
 const char* LinkStateName(LinkState state);
@@ -285,9 +286,6 @@ private:
     // The deadline this many ticks after the latest tick boundary: a wait
     // of n ticks ends on the n-th boundary from now. Link thread only.
     TimePoint TicksFromNow(int ticks);
-    // When the next poll is due; max when it is due already (a timed write
-    // holds it off).
-    TimePoint PollDueAt() const;
 
     // One write of each kind can be queued: the record the next write of
     // that kind sends, whether it is queued and not yet sent (timePending,
@@ -304,18 +302,6 @@ private:
     // Under the lock: queues a request, replacing one still unsent, whose
     // outcome is then Replaced.
     template <class Record> void QueueLocked(PendingWrite<Record>& write, const Record& record, uint32_t ticket);
-    // The outcomes of the latest writes, under the lock. IssueLocked makes a
-    // ticket's entry (Pending); DecideLocked gives an undecided one its
-    // outcome; FailPendingLocked makes every undecided one LinkLost.
-    struct OutcomeEntry {
-        uint32_t id = 0;
-        WriteKind kind = WriteKind::Config;
-        WriteOutcome outcome = WriteOutcome::Pending;
-    };
-    static constexpr size_t kOutcomeLimit = 256;
-    uint32_t IssueLocked(WriteKind kind);
-    void DecideLocked(uint32_t id, WriteOutcome outcome);
-    void FailPendingLocked();
     // After a write that went out: the outcome its wait for the ACK gives.
     WriteOutcome AckOutcome(bool acknowledged) const;
     // Under the lock: writePending := some write is queued and unsent.
@@ -350,16 +336,18 @@ private:
     // The timed time write. Under the lock: the instant the queued time
     // write is to start, TimePoint::max() when none is queued or it is not
     // timed.
-    std::chrono::steady_clock::time_point TimedStartLocked() const;
+    TimePoint TimedStartLocked() const;
     // An idle step while the only queued write waits for its instant: polls
     // that end before it, else a wait. False when the usual idle step is to
     // run instead.
     bool IdleBeforeTimedWrite(uint64_t seen);
     // The time write of the write pass: at its instant when it is timed.
     bool SendQueuedTime();
-    // How long before an instant a poll must not start any more.
-    std::chrono::nanoseconds PollHoldOff() const;
-    void NotePollDuration(std::chrono::nanoseconds duration);
+    // At the timed write's instant: sends its frame (payload) and waits for
+    // the ACK, unless it would start too late (Missed, nothing sent). The
+    // write pass's result; nullopt when a newer request took its place
+    // meanwhile, to be looked at again.
+    std::optional<bool> SendTimedAtInstant(const ClockTime& record, uint32_t generation, const std::string& payload);
     // After a time read: keeps the reading with its arrival time.
     void RecordTimeSample(size_t payloadChars, const FrameArrival& arrival);
     void ShowMessage(const char* text);
@@ -401,30 +389,16 @@ private:
     PendingWrite<ClockTime> pendingTime_;
     PendingWrite<ClockConfig> pendingConfig_;
     PendingWrite<DisplayConfig> pendingDisplay_;
-    // The latest timed write and the pendingTime_ generation it queued.
-    TimedWrite timed_;
-    uint32_t timedGeneration_ = 0;
-    uint32_t timedTickets_ = 0;
+    // The latest timed write and its report. Under the lock.
+    CTimedWrite timedWrite_;
+    // When a poll still fits before a timed write. Link thread only.
+    CTimedWriteScheduler timedScheduler_;
     std::deque<ClockTimeSample> timeSamples_;
-    std::deque<OutcomeEntry> outcomes_;
-    // A configuration write acknowledged and still to be read back: its
-    // ticket and the record as the clock should hold it. Link thread only.
-    struct ReadBack {
-        bool due = false;
-        uint32_t ticket = 0;
-        ClockConfig expected;
-        uint8_t protocol = 2;
-    };
-    ReadBack readBack_;
-    // The latest configuration write the clock acknowledged: its ticket and
-    // readBack_'s expectation. Under the lock.
-    uint32_t acknowledgedTicket_ = 0;
-    ClockConfig acknowledgedConfig_;
+    // The outcomes of the writes, and the configuration write acknowledged
+    // last with its read-back. Under the lock.
+    CWriteLedger ledger_;
     bool fractionSeen_ = false;
     uint32_t timeReads_ = 0;
-    // How long the latest polls took; link thread only.
-    std::array<std::chrono::nanoseconds, 8> pollDurations_{};
-    size_t pollDurationNext_ = 0;
 
     std::unique_ptr<CZvSerialMaster> master_;
     const std::shared_ptr<ILinkObserver> observer_;
