@@ -594,7 +594,7 @@ void TestKerovantCommands::nothingStartsWhileACommandWaits()
     for (int id : {int(CKerovantDlg::kIdDaylightSavings), int(CKerovantDlg::kIdOk)})
         QTRY_VERIFY(!qobject_cast<QPushButton*>(window.Control(id))->isDown());
 
-    QCOMPARE(dialogs, setNow ? QStringList{QStringLiteral("CSetDateTime")} : QStringList{});
+    QCOMPARE(dialogs, setNow ? QStringList{QStringLiteral("CSetDateTimeDlg")} : QStringList{});
     QCOMPARE(answers.MessageTexts(), setNow ? QStringList{} : QStringList{QString::fromUtf8(kStrNoCommunication)});
     QVERIFY(!menuOpened);
     QVERIFY(window.isVisible());
